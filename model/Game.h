@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "model/GameEffects.h"
+#include "model/RandomSource.h"
+#include "model/TileUnit.h"
+
+constexpr int MaxUndoPairs = 96;
+
+// The board, its tiles and the state of one game: everything the main window owns that is not a widget.
+class TGame {
+public:
+    TGame(TGameEffects& effects, TRandomSource& random);
+
+    // Settings in force.
+    uint8_t FaceStyle = 0;
+    uint8_t MapNumber = 0;
+    uint8_t BackgroundIndex = 0;
+    uint8_t HintSpeed = 0;
+
+    TTileArray Tiles;
+    uint8_t SelectedTile = 0;
+    uint8_t UndoCount = 0;
+    std::array<std::pair<uint8_t, uint8_t>, MaxUndoPairs + 1> UndoPairs{};  // entries 1..96
+    int32_t ElapsedSeconds = 0;
+    int32_t HintCount = 0;
+
+    // Board.
+    void CreateTiles();
+    void LoadMapPositions();
+    void UpdateCoverage();
+    void ClearLinks();
+    void UpdateLinks();
+    void ClearSelection();
+    bool IsFree(uint8_t n) const;
+    uint8_t PresentCount() const;
+    bool FindFreePair(uint8_t& first, uint8_t& second) const;
+    bool CheckLost();
+
+    // Deal.
+    void DealTiles();
+
+    // Drawing and hit test (the pixels themselves are the window's).
+    void DrawBackground();
+    void DrawBoard();
+    uint8_t TileAtPoint(int32_t px, int32_t py) const;
+
+    // Play.
+    void BackgroundImageMouseDown(int32_t px, int32_t py);
+    void ClickTile(uint8_t c);
+    void UndoActionExecute();
+
+    // Clock, hints, status line.
+    std::string TickClock();
+    void GameTimerTimer();
+    void UpdateStatus();
+    void HintActionExecute();
+
+    // Game lifecycle.
+    void FormShow();  // the first showing: first deal and paint
+    void StartNewGame();
+    void ShuffleActionExecute();
+
+private:
+    TGameEffects& Effects;
+    TRandomSource& Random;
+};
+
+// Hours without leading zeros, then two-digit minutes and seconds: 1:02:05.
+std::string TimeString(int32_t seconds);

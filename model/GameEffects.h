@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/TileUnit.h"
+
+enum class TMessageKind { Information, Error };
+enum class TCommand { Undo, Shuffle, Hint };
+
+// Everything the rules do to the window goes through here, in the order the rules give.
+class TGameEffects : public TTileTarget {
+public:
+    virtual ~TGameEffects() = default;
+
+    // Board image: the background texture over all of it, then tile cells (CopyFaceCell), then
+    // BoardChanged so that the window shows the new content at its next repaint.
+    virtual void DrawBackground() = 0;
+    virtual void BoardChanged() = 0;
+    virtual void ShowMessage(TMessageKind kind, const std::string& text) = 0;  // modal, returns when closed
+    virtual void StartClock() = 0;  // a running clock keeps its phase
+    virtual void StopClock() = 0;
+    virtual void SetCommandEnabled(TCommand command, bool enabled) = 0;
+    virtual void SetStatusText(int panel, const std::string& text) = 0;
+    // Handles every pending event and returns at once; false when the program is quitting.
+    virtual bool PumpEvents() = 0;
+    virtual void ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap) = 0;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Where a tile's artwork is copied to; the window side supplies the pixels.
+class TTileTarget {
+public:
+    virtual ~TTileTarget() = default;
+    // Copies the 40 x 56 cell at (sourceLeft, sourceTop) of the face sheet of faceStyle to (left, top).
+    virtual void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop,
+                              int32_t left, int32_t top) = 0;
+};
+
+class TTileClass {
+public:
+    TTileClass() = default;
+    explicit TTileClass(uint8_t number);
+
+    uint8_t Number = 0;
+    uint8_t Face = 0;
+    uint8_t RightLink = 0;
+    uint8_t LeftLink = 0;
+    uint8_t X = 0;
+    uint8_t Y = 0;
+    uint8_t Layer = 0;
+    bool Uncovered = false;
+    bool Present = true;
+    bool Selected = false;
+    bool Hinted = false;
+
+    // Copies this tile's cell (plain, or highlighted while selected or hinted) of artwork faceStyle.
+    void Draw(uint8_t faceStyle, int32_t left, int32_t top, TTileTarget& target) const;
+};
+
+constexpr int TileCount = 192;
+constexpr int FaceCount = 48;
+
+// Indexed by tile number 1..192; slot 0 stands for "no tile" and is never used.
+using TTileArray = std::array<TTileClass, TileCount + 1>;
