@@ -1,0 +1,8 @@
+#include "dialogs/HelpUnit.h"
+
+THelpForm* HelpForm = nullptr;
+
+THelpForm::THelpForm(QWidget* parent)
+    : TTesuliDialog(parent, QStringLiteral("Tesuli Help"), QSize(678, 502))
+{
+}
