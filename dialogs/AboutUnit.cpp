@@ -1,8 +1,67 @@
 #include "dialogs/AboutUnit.h"
 
+#include "ui/Artwork.h"
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
 TAboutForm* AboutForm = nullptr;
+
+const QUrl TAboutForm::AuthorUrl(QStringLiteral("https://tesuli.example.org/"));
+
+namespace {
+
+QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
 
 TAboutForm::TAboutForm(QWidget* parent)
     : TTesuliDialog(parent, QStringLiteral("About Tesuli"), QSize(307, 166))
 {
+    setWindowIcon(ProgramIcon());
+
+    AboutGroupBox = new QGroupBox(QStringLiteral("Program Information"), this);
+    AboutGroupBox->setGeometry(8, 8, 289, 118);
+
+    ProgramImage = new QLabel(AboutGroupBox);
+    ProgramImage->setGeometry(16, 24, 32, 32);
+    ProgramImage->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatio()));
+
+    AboutLabel = AddLabel(AboutGroupBox, QStringLiteral("Code: The Tesuli developers"), 64, 24);
+    GraphicsLabel = AddLabel(AboutGroupBox,
+        QStringLiteral("Graphics: drawn by the Tesuli developers with Klee One by Fontworks"), 64, 40);
+    VersionLabel = AddLabel(AboutGroupBox, QStringLiteral("Program Version: 1.1"), 16, 64);
+    StatementLabel = AddLabel(AboutGroupBox, QStringLiteral("Free software under the MIT licence"), 16, 80);
+    UrlLabel = AddLabel(AboutGroupBox, QStringLiteral("Availability: ") + AuthorUrl.toString(), 16, 96);
+
+    CloseOK = new QPushButton(ButtonGlyph(TButtonGlyph::Tick), QStringLiteral("Close"), this);
+    CloseOK->setGeometry(217, 137, 75, 25);
+    CloseOK->setDefault(true);
+    connect(CloseOK, &QPushButton::clicked, this, &TAboutForm::CloseOKClick);
+
+    VisitMeBitBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Globe), QStringLiteral("Visit Author's Website"), this);
+    VisitMeBitBtn->setGeometry(15, 137, 141, 25);
+    connect(VisitMeBitBtn, &QPushButton::clicked, this, &TAboutForm::VisitMeBitBtnClick);
+
+    setTabOrder(CloseOK, VisitMeBitBtn);
+    CloseOK->setFocus();
+}
+
+void TAboutForm::CloseOKClick()
+{
+    hide();
+}
+
+// The browser runs on its own; whether it could be started is of no concern to the dialog.
+void TAboutForm::VisitMeBitBtnClick()
+{
+    QDesktopServices::openUrl(AuthorUrl);
 }

@@ -1,8 +1,98 @@
 #include "dialogs/HelpUnit.h"
 
+#include "ui/Artwork.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+
 THelpForm* HelpForm = nullptr;
+
+namespace {
+
+// The lines that end in a space continue in the next one; the box wraps them together.
+const QStringList HelpLines = {
+    QStringLiteral("'Tesuli' is a simple game designed to allow for rapid learning of the most basic of Japanese symbol sets."),
+    QString(),
+    QStringLiteral("Hiragana consists of well over forty characters, which correspond to Latin vowels and syllabi. The game is designed to allow for learning "),
+    QStringLiteral("of the sounding of the Hiragana symbols. These are indicated to the player and the recognition of the symbols is learned through the "),
+    QStringLiteral("method of searching for the similarities of tiles used."),
+    QString(),
+    QStringLiteral("THE GAME RULES"),
+    QString(),
+    QStringLiteral("At the beginning of each game a player is presented with a collection of 184 tiles. These are arranged in some complex pattern. The "),
+    QStringLiteral("player is requested to identify pairs of identical tiles, which are not blocked from right or left by any other tiles. Then, such free tiles may "),
+    QStringLiteral("be clicked with the mouse one after the other and in this way removed from the board. In order for a tile to be available for removal it has "),
+    QStringLiteral("to have an unblocked edge (either right or left). Otherwise it may be positioned anywhere on the board."),
+    QString(),
+    QStringLiteral("The objective of the game is to remove all of the tiles in the shortest possible time."),
+    QString(),
+    QStringLiteral("The time taken to successfully complete a game is noted in the 'scores' table so that the player may compare the current result with the "),
+    QStringLiteral("one obtained by other players if desired."),
+};
+
+struct TCommandEntry {
+    const char* Caption;
+    TCommandIcon Icon;
+};
+
+// The spaces line the hyphens up in the dialog's font; they are part of the captions.
+const TCommandEntry CommandEntries[] = {
+    {"   New Game    -  Start a new game", TCommandIcon::NewGame},
+    {"   View Scores  -  The last 31 completed games are listed by the date", TCommandIcon::Scores},
+    {"   Hint               -  A suggestion of a move with a ten seconds penalty applied", TCommandIcon::Hint},
+    {"   Shuffle          -  Rearrange randomly the tiles", TCommandIcon::Shuffle},
+    {"   Undo            -   92 levels of undo. Shuffling makes the undo start from 0", TCommandIcon::Undo},
+    {"   Options         -  Choose options. Changing the map restarts the game", TCommandIcon::Options},
+    {"   Help             -  Displays this window", TCommandIcon::Help},
+    {"   About           -  Displays a short note about the authors of the program", TCommandIcon::About},
+};
+
+constexpr int ListBorderWidth = 5;
+
+}  // namespace
 
 THelpForm::THelpForm(QWidget* parent)
     : TTesuliDialog(parent, QStringLiteral("Tesuli Help"), QSize(678, 502))
 {
+    HelpGroupBox = new QGroupBox(QStringLiteral("Tesuli Help"), this);
+    HelpGroupBox->setGeometry(8, 8, 665, 273);
+
+    HelpMemo = new QPlainTextEdit(HelpGroupBox);
+    HelpMemo->setGeometry(8, 15, 649, 250);
+    HelpMemo->setReadOnly(true);
+    HelpMemo->setFocusPolicy(Qt::NoFocus);
+    HelpMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    HelpMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    HelpMemo->setPlainText(HelpLines.join(QLatin1Char('\n')));
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setGeometry(8, 288, 665, 177);
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    MenuListView = new QListWidget(this);
+    MenuListView->setGeometry(16, 296, 649, 161);
+    MenuListView->setViewMode(QListView::ListMode);
+    MenuListView->setIconSize(QSize(16, 16));
+    MenuListView->setFocusPolicy(Qt::NoFocus);
+    MenuListView->setSelectionMode(QAbstractItemView::NoSelection);
+    MenuListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MenuListView->setStyleSheet(QStringLiteral("QListWidget { padding: %1px; }").arg(ListBorderWidth));
+    for (const TCommandEntry& entry : CommandEntries)
+        new QListWidgetItem(CommandIcon(entry.Icon), QString::fromLatin1(entry.Caption), MenuListView);
+
+    CloseBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Tick), QStringLiteral("Close"), this);
+    CloseBtn->setGeometry(536, 472, 75, 25);
+    CloseBtn->setDefault(true);
+    connect(CloseBtn, &QPushButton::clicked, this, &THelpForm::CloseBtnClick);
+    CloseBtn->setFocus();
+}
+
+void THelpForm::CloseBtnClick()
+{
+    hide();
 }

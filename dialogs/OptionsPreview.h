@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+
+class QPixmap;
+
+// A preview picture; a left click released over it is a choice of what it shows.
+class TPreviewImage : public QLabel {
+    Q_OBJECT
+
+public:
+    TPreviewImage(QWidget* parent, const QPixmap& picture);
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The frame of a preview, 5 pixels around its picture: an outer bevel, a 3-pixel border and a raised
+// inner bevel. The chosen preview's frame is sunken and light, the others' raised in the dialog colour.
+class TPreviewPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    TPreviewPanel(QWidget* parent, QPoint position, const QPixmap& picture);
+
+    TPreviewImage* Image() const { return Picture; }
+    bool Chosen() const { return frameShadow() == QFrame::Sunken; }
+    void SetChosen(bool chosen);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TPreviewImage* Picture;
+};
