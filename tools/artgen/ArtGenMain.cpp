@@ -1,0 +1,65 @@
+// Draws every built-in picture of the game from code and the fonts of the Debian packages,
+// and writes them as PNG files into the folder given (the source tree's assets/).
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <exception>
+
+#include "tools/artgen/ButtonGlyphs.h"
+#include "tools/artgen/CommandIcons.h"
+#include "tools/artgen/FaceSheet.h"
+#include "tools/artgen/Fonts.h"
+#include "tools/artgen/ProgramIcon.h"
+#include "tools/artgen/Textures.h"
+
+namespace {
+
+constexpr int ProgramIconSize = 32;
+// Further sizes of the program icon for the desktop (64 is the double-size one).
+constexpr int DesktopIconSizes[] = {16, 48, 128, 256};
+
+QString ScaledName(const QString& name, int scale)
+{
+    return scale == 1 ? name + QStringLiteral(".png") : QStringLiteral("%1@%2x.png").arg(name).arg(scale);
+}
+
+void Save(const QImage& image, const QDir& folder, const QString& name, int scale)
+{
+    const QString path = folder.filePath(ScaledName(name, scale));
+    if (!image.save(path, "PNG"))
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <assets folder>\n", argv[0]);
+        return 2;
+    }
+    try {
+        const QDir folder(QString::fromLocal8Bit(argv[1]));
+        const artwork::TArtFonts fonts;
+        for (const int scale : {1, 2}) {
+            Save(artwork::DrawFaceSheet(0, scale, fonts), folder, QStringLiteral("FaceImage"), scale);
+            Save(artwork::DrawFaceSheet(1, scale, fonts), folder, QStringLiteral("FaceImage_2"), scale);
+            Save(artwork::DrawBackgroundSheet(scale), folder, QStringLiteral("BackgroundImage"), scale);
+            for (const auto& [name, picture] : artwork::DrawCommandIcons(scale, fonts))
+                Save(picture, folder, name, scale);
+            for (const auto& [name, picture] : artwork::DrawButtonGlyphs(scale))
+                Save(picture, folder, name, scale);
+            Save(artwork::DrawProgramIcon(ProgramIconSize * scale, fonts), folder, QStringLiteral("ProgramIcon"), scale);
+        }
+        for (const int size : DesktopIconSizes)
+            Save(artwork::DrawProgramIcon(size, fonts), folder, QStringLiteral("ProgramIcon%1").arg(size), 1);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

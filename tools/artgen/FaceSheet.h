@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+
+#include "tools/artgen/Fonts.h"
+
+namespace artwork {
+
+// A face sheet: 24 x 4 cells, faces 0-47 plain in rows 0-1 and highlighted in rows 2-3,
+// drawn at scale times the base size of 960 x 224. Style 0 is the pastel artwork, 1 the maroon one.
+QImage DrawFaceSheet(int style, int scale, const TArtFonts& fonts);
+
+}  // namespace artwork
