@@ -36,8 +36,9 @@ TAboutForm::TAboutForm(QWidget* parent)
     ProgramImage->setPixmap(ProgramIcon().pixmap(QSize(32, 32), devicePixelRatio()));
 
     AboutLabel = AddLabel(AboutGroupBox, QStringLiteral("Code: The Tesuli developers"), 64, 24);
-    GraphicsLabel = AddLabel(AboutGroupBox,
-        QStringLiteral("Graphics: drawn by the Tesuli developers with Klee One by Fontworks"), 64, 40);
+    // The whole credit does not fit beside the icon; the label carries it as its tooltip.
+    GraphicsLabel = AddLabel(AboutGroupBox, QStringLiteral("Graphics: Tesuli developers, Klee One"), 64, 40);
+    GraphicsLabel->setToolTip(QStringLiteral("Drawn by the Tesuli developers with Klee One by Fontworks"));
     VersionLabel = AddLabel(AboutGroupBox, QStringLiteral("Program Version: 1.1"), 16, 64);
     StatementLabel = AddLabel(AboutGroupBox, QStringLiteral("Free software under the MIT licence"), 16, 80);
     UrlLabel = AddLabel(AboutGroupBox, QStringLiteral("Availability: ") + AuthorUrl.toString(), 16, 96);

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTextDocument>
 
 THelpForm* HelpForm = nullptr;
 
@@ -52,6 +53,33 @@ const TCommandEntry CommandEntries[] = {
 };
 
 constexpr int ListBorderWidth = 5;
+constexpr qreal SmallestTextSize = 6.0;
+
+bool TextFits(const QPlainTextEdit* box, const QFont& font)
+{
+    QTextDocument text;
+    text.setDefaultFont(font);
+    text.setDocumentMargin(box->document()->documentMargin());
+    text.setPlainText(box->toPlainText());
+    text.setTextWidth(box->contentsRect().width());
+    return text.size().height() <= box->contentsRect().height();
+}
+
+// The box has no scroll bar, so all of the text must fit: where the system's stand-in for the
+// dialog font runs wider than the font the lines were written for, the box takes a smaller size of
+// it. Should even the smallest readable size not fit, a scroll bar keeps the rest reachable.
+void FitTextToBox(QPlainTextEdit* box)
+{
+    QFont font = box->font();
+    for (qreal size = font.pointSizeF(); size >= SmallestTextSize; size -= 0.5) {
+        font.setPointSizeF(size);
+        if (TextFits(box, font)) {
+            box->setFont(font);
+            return;
+        }
+    }
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
 
 }  // namespace
 
@@ -69,6 +97,7 @@ THelpForm::THelpForm(QWidget* parent)
     HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     HelpMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     HelpMemo->setPlainText(HelpLines.join(QLatin1Char('\n')));
+    FitTextToBox(HelpMemo);
 
     Bevel1 = new QFrame(this);
     Bevel1->setGeometry(8, 288, 665, 177);
