@@ -1,0 +1,159 @@
+#include "storage/RegistryUnit.h"
+
+#include "storage/ScoreRecord.h"
+
+#include <optional>
+
+namespace {
+
+constexpr uint8_t TableSize = 31;
+
+std::string FailedToGet(const std::string& name) { return "Failed to get data for '" + name + "'"; }
+std::string InvalidType(const std::string& name) { return "Invalid data type for '" + name + "'"; }
+std::string FailedToSet(const std::string& name) { return "Failed to set data for '" + name + "'"; }
+
+std::string ValueName(unsigned number) { return std::to_string(number); }
+
+// Counts of values are 8-bit numbers.
+uint8_t ValueCount(TKeyValueStore& store) { return static_cast<uint8_t>(store.ValueNames().size()); }
+
+// Writes the record after the last one, or drops the oldest of a full table and moves the others
+// down one place; answers the error text of the first step that fails.
+std::optional<std::string> Append(TKeyValueStore& store, uint8_t count, const std::string& record)
+{
+    if (count < TableSize) {
+        const std::string name = ValueName(count + 1u);
+        return store.WriteString(name, record) ? std::nullopt : std::optional(FailedToSet(name));
+    }
+    for (unsigned k = 1; k < TableSize; ++k) {
+        std::string moved;
+        if (store.ReadString(ValueName(k + 1), moved) == TValueRead::WrongType)
+            return InvalidType(ValueName(k + 1));
+        if (!store.WriteString(ValueName(k), moved))
+            return FailedToSet(ValueName(k));
+    }
+    const std::string last = ValueName(TableSize);
+    return store.WriteString(last, record) ? std::nullopt : std::optional(FailedToSet(last));
+}
+
+} // namespace
+
+TRegOptions::TRegOptions()
+    : TRegOptions(OpenUserStore, LocalTimeNow, InstalledLocaleFormats())
+{
+}
+
+TRegOptions::TRegOptions(TStoreFactory store, TClock clock, TLocaleFormats formats)
+    : KeyPath("Software\\tesuli\\"), Store(std::move(store)), Clock(std::move(clock)), Formats(std::move(formats))
+{
+}
+
+std::string TRegOptions::ScoresPath() const
+{
+    return KeyPath + "/scores/";
+}
+
+uint8_t TRegOptions::ReadSetting(const std::string& name, uint8_t fallback)
+{
+    uint32_t value = fallback;
+    TValueRead outcome = TValueRead::Ok;
+    {
+        const auto store = Store();
+        if (store->OpenKey(KeyPath))
+            outcome = store->ReadInteger(name, value);
+    }
+    if (outcome == TValueRead::Missing)
+        throw ERegistryError(FailedToGet(name));
+    if (outcome == TValueRead::WrongType)
+        throw ERegistryError(InvalidType(name));
+    return static_cast<uint8_t>(value & 0xFFu);
+}
+
+void TRegOptions::WriteSetting(const std::string& name, uint8_t value)
+{
+    bool written = false;
+    {
+        const auto store = Store();
+        store->OpenKey(KeyPath);
+        written = store->WriteInteger(name, value);
+    }
+    if (!written)
+        throw ERegistryError(FailedToSet(name));
+}
+
+uint8_t TRegOptions::ReadFace() { return ReadSetting("face", 0); }
+void TRegOptions::WriteFace(uint8_t face) { WriteSetting("face", face); }
+uint8_t TRegOptions::ReadBackground() { return ReadSetting("bgd", 0); }
+void TRegOptions::WriteBackground(uint8_t background) { WriteSetting("bgd", background); }
+uint8_t TRegOptions::ReadMapId() { return ReadSetting("mapId", 0); }
+void TRegOptions::WriteMapId(uint8_t mapId) { WriteSetting("mapId", mapId); }
+uint8_t TRegOptions::ReadHintSpeed() { return ReadSetting("hintSpeed", 1); }
+void TRegOptions::WriteHintSpeed(uint8_t hintSpeed) { WriteSetting("hintSpeed", hintSpeed); }
+
+bool TRegOptions::InitDefaults()
+{
+    const auto writeDefaults = [this] {
+        WriteFace(1);
+        WriteBackground(1);
+        WriteMapId(0);
+        WriteHintSpeed(1);
+    };
+    bool wrote = false;
+    const auto store = Store();
+    if (!store->KeyExists(KeyPath)) {
+        writeDefaults();
+        wrote = true;
+    }
+    // A key with one to three values is taken as half written: all four are written again.
+    store->OpenKey(KeyPath);
+    if (store->ValueNames().size() < 4) {
+        writeDefaults();
+        wrote = true;
+    }
+    return wrote;
+}
+
+void TRegOptions::AddScore(const std::string& player, const std::string& score, int32_t hints,
+                           const std::string& map)
+{
+    const std::string record = ScoreRecord(FormatDateText(Clock(), Formats), player, score, hints, map);
+    std::optional<std::string> failure;
+    {
+        const auto store = Store();
+        // The count is taken inside the update, so that an append running at the same time in
+        // another copy of the game is neither overwritten nor lost.
+        const bool updating = store->BeginUpdate();
+        store->OpenKey(ScoresPath());
+        const uint8_t count = ValueCount(*store);
+        if (!updating)
+            failure = FailedToSet(ValueName(count < TableSize ? count + 1u : 1u));
+        else
+            failure = Append(*store, count, record);
+        if (!failure && !store->CommitUpdate())
+            failure = FailedToSet(ValueName(count < TableSize ? count + 1u : TableSize));
+    }
+    if (failure)
+        throw ERegistryError(*failure);
+}
+
+bool TRegOptions::ReadScore(uint8_t k, std::string& record)
+{
+    record.clear();
+    bool found = false;
+    TValueRead outcome = TValueRead::Ok;
+    {
+        const auto store = Store();
+        store->OpenKey(ScoresPath());
+        if (k >= 1 && k <= ValueCount(*store)) {
+            found = true;
+            outcome = store->ReadString(ValueName(k), record);
+        }
+    }
+    if (outcome == TValueRead::WrongType) {
+        record.clear();
+        throw ERegistryError(InvalidType(ValueName(k)));
+    }
+    if (outcome == TValueRead::Missing)
+        record.clear();
+    return found;
+}

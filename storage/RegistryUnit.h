@@ -1,0 +1,52 @@
+#pragma once
+
+#include "storage/DateText.h"
+#include "storage/KeyValueStore.h"
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+// A failing read or write of the store; the text is shown to the player as it is.
+class ERegistryError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+using TClock = std::function<TLocalTime()>;
+
+// The four settings and the table of the 31 most recent wins. Nothing is cached: every call opens
+// its own access to the store and releases it before it returns or raises.
+class TRegOptions {
+public:
+    TRegOptions();
+    TRegOptions(TStoreFactory store, TClock clock, TLocaleFormats formats);
+
+    const std::string KeyPath;
+
+    // True when the defaults had to be written (a first run or an incomplete key).
+    bool InitDefaults();
+
+    uint8_t ReadFace();
+    void WriteFace(uint8_t face);
+    uint8_t ReadBackground();
+    void WriteBackground(uint8_t background);
+    uint8_t ReadMapId();
+    void WriteMapId(uint8_t mapId);
+    uint8_t ReadHintSpeed();
+    void WriteHintSpeed(uint8_t hintSpeed);
+
+    void AddScore(const std::string& player, const std::string& score, int32_t hints, const std::string& map);
+    // Record k (1 = oldest); false and the empty text past the end of the table and for k = 0.
+    bool ReadScore(uint8_t k, std::string& record);
+
+private:
+    uint8_t ReadSetting(const std::string& name, uint8_t fallback);
+    void WriteSetting(const std::string& name, uint8_t value);
+    std::string ScoresPath() const;
+
+    TStoreFactory Store;
+    TClock Clock;
+    TLocaleFormats Formats;
+};

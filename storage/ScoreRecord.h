@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The record's markers, as UTF-8: the field quote U+00A0 and the field separator U+00AA.
+inline constexpr std::string_view ScoreFieldQuote = "\xC2\xA0";
+inline constexpr std::string_view ScoreFieldSeparator = "\xC2\xAA";
+
+// The five fields, each in field quotes, joined by the field separator. A field quote in the
+// player's name becomes an ordinary space: the record could not be split into its fields otherwise.
+std::string ScoreRecord(const std::string& dateText, const std::string& player, const std::string& score,
+                        int32_t hints, const std::string& map);

@@ -1,0 +1,58 @@
+#pragma once
+#ifndef _WIN32
+
+#include "storage/KeyValueStore.h"
+
+#include <filesystem>
+#include <optional>
+
+struct sqlite3;
+
+struct TSqliteStoreOptions {
+    std::filesystem::path File;
+    int BusyTimeoutMs = 5000;
+    bool ReadOnly = false;
+};
+
+// $XDG_CONFIG_HOME/tesuli/registry.sqlite3 (~/.config when unset); empty when there is no home.
+std::filesystem::path UserStoreFile();
+
+// The store as one SQLite file: keys by path, values typed as integer or text, in creation order.
+// A file that cannot be opened, is not a database or fails its check leaves the access unusable:
+// every open fails and every write is refused. Such a file is never changed.
+class TSqliteStore : public TKeyValueStore {
+public:
+    explicit TSqliteStore(const TSqliteStoreOptions& options);
+    ~TSqliteStore() override;
+    TSqliteStore(const TSqliteStore&) = delete;
+    TSqliteStore& operator=(const TSqliteStore&) = delete;
+
+    bool Usable() const { return Db != nullptr; }
+
+    bool OpenKey(const std::string& path) override;
+    bool KeyExists(const std::string& path) override;
+    std::vector<std::string> ValueNames() override;
+    TValueRead ReadInteger(const std::string& name, uint32_t& value) override;
+    bool WriteInteger(const std::string& name, uint32_t value) override;
+    TValueRead ReadString(const std::string& name, std::string& value) override;
+    bool WriteString(const std::string& name, const std::string& value) override;
+    void CloseKey() override;
+    bool BeginUpdate() override;
+    bool CommitUpdate() override;
+    void CancelUpdate() override;
+
+private:
+    bool Execute(const char* sql);
+    bool PassesCheck();
+    bool EnsureSchema();
+    std::optional<int64_t> FindKey(const std::string& path);
+    std::optional<int64_t> CreateKey(const std::string& path);
+    template <typename Bind> bool WriteValue(const std::string& name, Bind bind);
+    void Disconnect();
+
+    sqlite3* Db = nullptr;
+    std::optional<int64_t> CurrentKey;
+    bool Updating = false;
+};
+
+#endif

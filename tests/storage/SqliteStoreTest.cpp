@@ -1,0 +1,223 @@
+#ifndef _WIN32
+
+#include "TestStore.h"
+
+#include "storage/ScoreRecord.h"
+#include "storage/SqliteStore.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+std::string Contents(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class SqliteStore : public ::testing::Test {
+protected:
+    fs::path File() const { return fs::path(Place.Place) / "tesuli" / "registry.sqlite3"; }
+
+    TStoreFactory Factory(int busyTimeoutMs, bool readOnly = false) const
+    {
+        const TSqliteStoreOptions options{File(), busyTimeoutMs, readOnly};
+        return [options] { return std::make_unique<TSqliteStore>(options); };
+    }
+
+    // Settings and two records, as a player would have them.
+    void MakeUsedStore()
+    {
+        TRegOptions options = Place.Options();
+        options.InitDefaults();
+        options.WriteMapId(4);
+        options.AddScore("Anna", "0:12:34", 3, "Babel");
+        options.AddScore("Ben", "0:20:00", 0, "Babel");
+    }
+
+    // Every read falls back or reads nothing, every write is refused, and the file stays as it was.
+    void ExpectRefusedAndUnchanged(int busyTimeoutMs = 100)
+    {
+        const std::string before = Contents(File());
+        TRegOptions options(Factory(busyTimeoutMs), LocalTimeNow, {});
+        EXPECT_EQ(options.ReadFace(), 0);
+        EXPECT_EQ(options.ReadMapId(), 0);
+        EXPECT_EQ(options.ReadHintSpeed(), 1);
+        std::string record;
+        EXPECT_FALSE(options.ReadScore(1, record));
+        EXPECT_EQ(ErrorOf([&] { options.WriteFace(0); }), "Failed to set data for 'face'");
+        EXPECT_EQ(ErrorOf([&] { options.InitDefaults(); }), "Failed to set data for 'face'");
+        EXPECT_EQ(ErrorOf([&] { options.AddScore("Cleo", "0:01:00", 0, "Babel"); }), "Failed to set data for '1'");
+        EXPECT_EQ(Contents(File()), before);
+    }
+
+    TTestStore Place;
+};
+
+TEST_F(SqliteStore, ValuesKeepTheirTypeAndTheirPlace)
+{
+    TSqliteStore store({File()});
+    ASSERT_TRUE(store.OpenKey("Software\\tesuli\\/scores/"));
+    ASSERT_TRUE(store.WriteString("b", "text"));
+    ASSERT_TRUE(store.WriteInteger("a", 4000000000u));
+    ASSERT_TRUE(store.WriteString("c", std::string("cut\0here", 8)));
+    ASSERT_TRUE(store.WriteInteger("B", 7));
+    EXPECT_EQ(store.ValueNames(), (Texts{"b", "a", "c"}));
+
+    uint32_t number = 0;
+    std::string text;
+    EXPECT_EQ(store.ReadInteger("a", number), TValueRead::Ok);
+    EXPECT_EQ(number, 4000000000u);
+    EXPECT_EQ(store.ReadInteger("b", number), TValueRead::Ok);
+    EXPECT_EQ(number, 7u);
+    EXPECT_EQ(store.ReadString("a", text), TValueRead::WrongType);
+    EXPECT_EQ(store.ReadString("c", text), TValueRead::Ok);
+    EXPECT_EQ(text, "cut");
+    EXPECT_EQ(store.ReadString("d", text), TValueRead::Missing);
+
+    // The path's keys exist one by one; "/scores/" is one name, slashes and all.
+    EXPECT_TRUE(store.KeyExists("Software"));
+    EXPECT_TRUE(store.KeyExists("software\\TESULI\\"));
+    EXPECT_FALSE(store.KeyExists("Software\\tesuli\\scores"));
+    store.CloseKey();
+    EXPECT_TRUE(store.ValueNames().empty());
+    EXPECT_FALSE(store.WriteInteger("a", 1));
+}
+
+TEST_F(SqliteStore, TheFileFollowsXdgConfigHome)
+{
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", "/home/player", 1);
+    EXPECT_EQ(UserStoreFile(), File());
+    setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    EXPECT_EQ(UserStoreFile(), fs::path("/home/player/.config/tesuli/registry.sqlite3"));
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(UserStoreFile(), fs::path("/home/player/.config/tesuli/registry.sqlite3"));
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", Place.Place.c_str(), 1);
+}
+
+TEST_F(SqliteStore, TheDefaultObjectUsesTheUserStoreAndTheInstalledFormats)
+{
+    const TLocaleFormats before = InstalledLocaleFormats();
+    EXPECT_EQ(before, TLocaleFormats{});
+    TLocaleFormats marked;
+    marked.ShortDate = "'installed'";
+    InstallLocaleFormats(marked);
+    TRegOptions options;
+    InstallLocaleFormats(before);
+
+    EXPECT_TRUE(options.InitDefaults());
+    EXPECT_TRUE(fs::is_regular_file(File()));
+    options.AddScore("Anna", "0:12:34", 3, "Babel");
+    std::string record;
+    ASSERT_TRUE(Place.Options().ReadScore(1, record));
+    EXPECT_EQ(SplitRecord(record).at(0).substr(0, 9), "installed");
+}
+
+TEST_F(SqliteStore, ADamagedFileIsLeftAlone)
+{
+    MakeUsedStore();
+    std::string bytes = Contents(File());
+    ASSERT_GT(bytes.size(), 3 * 4096u);
+    for (std::size_t i = 4096; i < bytes.size(); i += 7)
+        bytes[i] = static_cast<char>(0x5A);
+    std::ofstream(File(), std::ios::binary | std::ios::trunc) << bytes;
+    ExpectRefusedAndUnchanged();
+}
+
+TEST_F(SqliteStore, AFileThatIsNoDatabaseIsLeftAlone)
+{
+    fs::create_directories(File().parent_path());
+    std::ofstream(File(), std::ios::binary) << std::string(5000, 'x');
+    ExpectRefusedAndUnchanged();
+}
+
+TEST_F(SqliteStore, AReadOnlyStoreReadsButRefusesChanges)
+{
+    MakeUsedStore();
+    const std::string before = Contents(File());
+    TRegOptions options(Factory(100, true), LocalTimeNow, {});
+    EXPECT_FALSE(options.InitDefaults());
+    EXPECT_EQ(options.ReadMapId(), 4);
+    EXPECT_EQ(ReadTable(options).size(), 2u);
+    EXPECT_EQ(ErrorOf([&] { options.WriteMapId(1); }), "Failed to set data for 'mapId'");
+    EXPECT_EQ(ErrorOf([&] { options.AddScore("Cleo", "0:01:00", 0, "Babel"); }), "Failed to set data for '3'");
+    EXPECT_EQ(Contents(File()), before);
+}
+
+TEST_F(SqliteStore, AFolderThatCannotBeMadeIsNoStore)
+{
+    Place.MakeUnopenable();
+    const fs::path blocker = fs::path(Place.Place) / "tesuli";
+    TRegOptions options = Place.Options();
+    EXPECT_EQ(options.ReadHintSpeed(), 1);
+    EXPECT_EQ(ErrorOf([&] { options.AddScore("Cleo", "0:01:00", 0, "Babel"); }), "Failed to set data for '1'");
+    EXPECT_TRUE(fs::is_regular_file(blocker));
+    EXPECT_EQ(fs::file_size(blocker), 0u);
+}
+
+class HeldLock {
+public:
+    explicit HeldLock(const fs::path& file)
+    {
+        sqlite3_open(file.c_str(), &Db);
+        Locked = sqlite3_exec(Db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~HeldLock() { Release(); }
+    void Release()
+    {
+        if (Db) {
+            sqlite3_exec(Db, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(Db);
+        }
+        Db = nullptr;
+    }
+    bool Locked = false;
+
+private:
+    sqlite3* Db = nullptr;
+};
+
+TEST_F(SqliteStore, AStoreLockedPastTheTimeoutRefusesAndKeepsItsData)
+{
+    MakeUsedStore();
+    {
+        HeldLock lock(File());
+        ASSERT_TRUE(lock.Locked);
+        ExpectRefusedAndUnchanged(50);
+    }
+    TRegOptions options = Place.Options();
+    options.AddScore("Cleo", "0:01:00", 0, "Babel");
+    EXPECT_EQ(ReadTable(options).size(), 3u);
+    EXPECT_EQ(options.ReadMapId(), 4);
+}
+
+TEST_F(SqliteStore, AShortLockIsWaitedFor)
+{
+    MakeUsedStore();
+    HeldLock lock(File());
+    ASSERT_TRUE(lock.Locked);
+    std::thread release([&lock] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        lock.Release();
+    });
+    TRegOptions options(Factory(5000), LocalTimeNow, {});
+    options.AddScore("Cleo", "0:01:00", 0, "Babel");
+    release.join();
+    EXPECT_EQ(ReadTable(options).size(), 3u);
+}
+
+} // namespace
+
+#endif

@@ -1,0 +1,168 @@
+#include "TestStore.h"
+
+#include "storage/ScoreRecord.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <string_view>
+
+#ifdef _WIN32
+#include "storage/WindowsRegistryStore.h"
+
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifdef _WIN32
+constexpr const char* PlaceVariable = "TESULI_TEST_REGISTRY_KEY";
+#else
+constexpr const char* PlaceVariable = "XDG_CONFIG_HOME";
+#endif
+
+void SetEnvironment(const char* name, const std::string& value)
+{
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
+std::string NewPlace()
+{
+    static std::atomic<int> serial{0};
+#ifdef _WIN32
+    return "Software\\tesuli-tests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(serial++);
+#else
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("tesuli-storage-" + std::to_string(getpid()) + "-" + std::to_string(serial++));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder.string();
+#endif
+}
+
+} // namespace
+
+TTestStore::TTestStore()
+    : Place(NewPlace())
+{
+    SetEnvironment(PlaceVariable, Place);
+}
+
+TTestStore::~TTestStore()
+{
+#ifdef _WIN32
+    RegDeleteTreeA(HKEY_CURRENT_USER, Place.c_str());
+#else
+    std::error_code ignored;
+    std::filesystem::remove_all(Place, ignored);
+#endif
+}
+
+TStoreFactory TTestStore::TestStore()
+{
+#ifdef _WIN32
+    const std::string base = std::getenv(PlaceVariable);
+    return [base] { return std::make_unique<TWindowsRegistryStore>(base); };
+#else
+    return OpenUserStore;
+#endif
+}
+
+void TTestStore::MakeUnopenable()
+{
+#ifdef _WIN32
+    // No lasting key may be created below a volatile one.
+    RegDeleteTreeA(HKEY_CURRENT_USER, Place.c_str());
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, Place.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                    &key, nullptr);
+    RegCloseKey(key);
+#else
+    // Root is not stopped by permissions; a file where the store's folder belongs stops everyone.
+    std::filesystem::remove_all(std::filesystem::path(Place) / "tesuli");
+    std::FILE* file = std::fopen((std::filesystem::path(Place) / "tesuli").string().c_str(), "w");
+    std::fclose(file);
+#endif
+}
+
+TRegOptions TTestStore::Options(TLocalTime now) const
+{
+    return TRegOptions(TestStore(), [now] { return now; }, GermanFormats());
+}
+
+TLocalTime TTestStore::PinnedTime()
+{
+    return {2026, 12, 6, 0, 14, 3, 59};
+}
+
+TLocaleFormats TTestStore::GermanFormats()
+{
+    TLocaleFormats formats;
+    formats.ShortDate = "dd.MM.yyyy";
+    formats.DateSeparator = ".";
+    formats.TimeSeparator = ":";
+    formats.HourLeadingZero = true;
+    formats.TwelveHour = false;
+    return formats;
+}
+
+std::vector<std::string> SplitRecord(const std::string& record)
+{
+    const std::string_view text = record;
+    const auto blank = [&](std::size_t i) {
+        return i < text.size() && static_cast<unsigned char>(text[i]) >= 1 && static_cast<unsigned char>(text[i]) <= 32;
+    };
+    const auto at = [&](std::size_t i, std::string_view marker) { return text.substr(i, marker.size()) == marker; };
+    const std::string_view quote = ScoreFieldQuote;
+    const std::string_view separator = ScoreFieldSeparator;
+
+    std::vector<std::string> pieces;
+    std::size_t i = 0;
+    while (blank(i))
+        ++i;
+    while (i < text.size()) {
+        std::string piece;
+        if (at(i, quote)) {
+            for (i += quote.size(); i < text.size();) {
+                if (!at(i, quote)) {
+                    piece += text[i++];
+                } else if (at(i + quote.size(), quote)) {
+                    piece += quote;
+                    i += 2 * quote.size();
+                } else {
+                    i += quote.size();
+                    break;
+                }
+            }
+        } else {
+            while (i < text.size() && !at(i, separator) && static_cast<unsigned char>(text[i]) > 32)
+                piece += text[i++];
+        }
+        pieces.push_back(piece);
+        while (blank(i))
+            ++i;
+        if (at(i, separator)) {
+            i += separator.size();
+            if (i == text.size())
+                pieces.emplace_back();
+            while (blank(i))
+                ++i;
+        }
+    }
+    return pieces;
+}
+
+std::vector<std::string> ReadTable(TRegOptions& options)
+{
+    std::vector<std::string> records;
+    std::string record;
+    for (uint8_t k = 1; options.ReadScore(k, record); ++k)
+        records.push_back(record);
+    return records;
+}
