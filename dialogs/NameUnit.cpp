@@ -1,0 +1,63 @@
+#include "dialogs/NameUnit.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "storage/RegistryUnit.h"
+#include "ui/Application.h"
+#include "ui/Artwork.h"
+#include "ui/MessageBox.h"
+
+TNameForm* NameForm = nullptr;
+
+TNameForm::TNameForm(QWidget* parent)
+    : TTesuliDialog(parent, QStringLiteral("You have won the game!"), QSize(232, 135))
+{
+    setWindowIcon(ProgramIcon());
+
+    Bevel1 = MakeBevel(this, QRect(8, 8, 217, 89));
+    IconImage = new QLabel(this);
+    IconImage->setPixmap(ProgramIcon().pixmap(32, 32));
+    IconImage->setGeometry(16, 16, 32, 32);
+    CongratsLabel = MakeLabel(this, QString(), QRect(56, 16, 145, 13));
+    NameLabel = MakeLabel(this, QStringLiteral("Please enter your name below:"), QRect(56, 32, 145, 13));
+    NameEdit = new QLineEdit(this);
+    NameEdit->setGeometry(16, 56, 201, 21);
+    AcceptBitBtn = MakeGlyphButton(this, QStringLiteral("Accept"), TButtonGlyph::Tick, QRect(24, 104, 75, 25));
+    CancelBitBtn = MakeGlyphButton(this, QStringLiteral("Cancel"), TButtonGlyph::Cross, QRect(128, 104, 75, 25));
+    AcceptBitBtn->setDefault(true);
+    setTabOrder(NameEdit, AcceptBitBtn);
+    setTabOrder(AcceptBitBtn, CancelBitBtn);
+
+    connect(AcceptBitBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { AcceptBitBtnClick(); }); });
+    connect(CancelBitBtn, &QPushButton::clicked, this, [this] { CancelBitBtnClick(); });
+}
+
+void TNameForm::FormShow()
+{
+    CongratsLabel->setText(QStringLiteral("Score: ") + ScoreTime);
+    NameEdit->setFocus();
+}
+
+void TNameForm::AcceptBitBtnClick()
+{
+    if (NameEdit->text().isEmpty()) {
+        ShowError(this, QStringLiteral("Please enter your name first."));
+        return;
+    }
+    TRegOptions options;
+    options.AddScore(NameEdit->text().toStdString(), ScoreTime.toStdString(), ScoreHints, ScoreMap.toStdString());
+    hide();
+}
+
+void TNameForm::CancelBitBtnClick()
+{
+    hide();
+}
+
+void TNameForm::reject()
+{
+    CancelBitBtnClick();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "dialogs/DialogBase.h"
+
+#include <QString>
+
+#include <cstdint>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// Shown when the board has been cleared: shows the time and stores the win under the name typed.
+class TNameForm : public TTesuliDialog {
+    Q_OBJECT
+
+public:
+    explicit TNameForm(QWidget* parent = nullptr);
+
+    // The won game, filled in by the main window before it shows the dialog.
+    QString ScoreTime;
+    int32_t ScoreHints = 0;
+    QString ScoreMap;
+
+    QFrame* Bevel1;
+    QLabel* IconImage;
+    QLabel* CongratsLabel;
+    QLabel* NameLabel;
+    QLineEdit* NameEdit;
+    QPushButton* AcceptBitBtn;
+    QPushButton* CancelBitBtn;
+
+    void AcceptBitBtnClick();
+    void CancelBitBtnClick();
+
+    // Escape, like the Cancel button.
+    void reject() override;
+
+protected:
+    void FormShow() override;
+};
+
+extern TNameForm* NameForm;

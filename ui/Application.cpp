@@ -1,0 +1,26 @@
+#include "ui/Application.h"
+
+#include <QFont>
+
+#include "ui/Artwork.h"
+#include "ui/MessageBox.h"
+
+TTesuliApplication::TTesuliApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Tesuli"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setWindowIcon(ProgramIcon());
+}
+
+bool TTesuliApplication::notify(QObject* receiver, QEvent* event)
+{
+    bool handled = false;
+    RunGuarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+void ShowApplicationError(const std::exception& error)
+{
+    ShowMessageBox(QApplication::activeWindow(), TMessageKind::Error, QStringLiteral("Tesuli"), QString::fromUtf8(error.what()));
+}

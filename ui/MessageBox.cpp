@@ -1,0 +1,39 @@
+#include "ui/MessageBox.h"
+
+#include <QMessageBox>
+
+namespace {
+
+TMessageBoxHook& Hook()
+{
+    static TMessageBoxHook hook;
+    return hook;
+}
+
+}  // namespace
+
+void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, const QString& text)
+{
+    if (Hook()) {
+        Hook()(kind, title, text);
+        return;
+    }
+    const QMessageBox::Icon icon = kind == TMessageKind::Error ? QMessageBox::Critical : QMessageBox::Information;
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void ShowInformation(QWidget* parent, const QString& text)
+{
+    ShowMessageBox(parent, TMessageKind::Information, QStringLiteral("Information"), text);
+}
+
+void ShowError(QWidget* parent, const QString& text)
+{
+    ShowMessageBox(parent, TMessageKind::Error, QStringLiteral("Error"), text);
+}
+
+void SetMessageBoxHook(TMessageBoxHook hook)
+{
+    Hook() = std::move(hook);
+}

@@ -1,0 +1,17 @@
+#include "ui/Application.h"
+#include "ui/MainUnit.h"
+#include "ui/StartUp.h"
+#include "ui/StartupReport.h"
+#include "ui/SystemDateText.h"
+
+int main(int argc, char** argv)
+{
+    TTesuliApplication application(argc, argv);
+    InstallSystemDateText();
+    CreateForms();
+    ReportStartupWhenAsked(MainForm->BackgroundImage);
+    MainForm->show();
+    const int result = TTesuliApplication::exec();
+    DestroyForms();
+    return result;
+}
