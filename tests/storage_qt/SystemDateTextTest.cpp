@@ -1,0 +1,52 @@
+#include "ui/SystemDateText.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+const TLocalTime Afternoon{2026, 12, 6, 0, 14, 3, 59};
+const TLocalTime Morning{2026, 1, 5, 1, 9, 4, 5};
+
+std::string DateText(const char* locale, const TLocalTime& time)
+{
+    return FormatDateText(time, LocaleFormatsOf(QLocale(QString::fromLatin1(locale))));
+}
+
+TEST(SystemDateText, TwentyFourHourLocales)
+{
+    EXPECT_EQ(DateText("de_DE", Afternoon), "06.12.26 14:03:59");
+    EXPECT_EQ(DateText("de_DE", Morning), "05.01.26 09:04:05");
+    EXPECT_EQ(DateText("fi_FI", Morning), "5.1.2026 9.04.05");
+    // The long time says 14時03分59秒: the words are no separator.
+    EXPECT_EQ(DateText("ja_JP", Afternoon), "2026/12/06 14:03:59");
+}
+
+TEST(SystemDateText, TwelveHourLocales)
+{
+    EXPECT_EQ(DateText("en_US", Afternoon), "12/6/26 2:03:59 PM");
+    EXPECT_EQ(DateText("en_US", Morning), "1/5/26 9:04:05 AM");
+    EXPECT_EQ(DateText("ko_KR", Afternoon), "26. 12. 6. 오후 2:03:59");
+}
+
+TEST(SystemDateText, MidnightIsTheDateAlone)
+{
+    EXPECT_EQ(DateText("en_US", {2026, 12, 6, 0, 0, 0, 0}), "12/6/26");
+}
+
+TEST(SystemDateText, NamesComeFromTheLocale)
+{
+    const TLocaleFormats german = LocaleFormatsOf(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(german.LongMonthNames[2], "März");
+    EXPECT_EQ(german.LongDayNames[0], "Sonntag");
+}
+
+TEST(SystemDateText, InstallTakesTheSystemLocale)
+{
+    const TLocaleFormats before = InstalledLocaleFormats();
+    InstallSystemDateText();
+    EXPECT_EQ(InstalledLocaleFormats(), LocaleFormatsOf(QLocale::system()));
+    InstallLocaleFormats(before);
+}
+
+} // namespace
