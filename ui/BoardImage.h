@@ -6,13 +6,15 @@
 #include <cstdint>
 
 #include "model/TilePlacement.h"
+#include "model/TileUnit.h"
 
 class TImageForm;
 
 // The off-screen board picture that all board drawing goes into. It is drawn from the
 // double-size sheets on screens with a device pixel ratio of 2 or more, so that it stays sharp
-// there; every coordinate given to it is in logical pixels all the same.
-class TBoardImage {
+// there; every coordinate given to it is in logical pixels all the same. Tiles draw themselves
+// into it (TTileClass::Draw).
+class TBoardImage : public TTileTarget {
 public:
     explicit TBoardImage(qreal devicePixelRatio, QSize logicalSize = QSize(BoardWidth, BoardHeight));
     TBoardImage(qreal devicePixelRatio, QSize logicalSize, const TImageForm& sheets);
@@ -22,7 +24,7 @@ public:
     void DrawBackground(uint8_t index);
     // Copies the 40 x 56 face cell at (sourceLeft, sourceTop) of the sheet of faceStyle (0 or 1;
     // others copy nothing) to (left, top).
-    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top);
+    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override;
 
     // Opaque RGB32; its devicePixelRatio (1 or 2) makes it show at the logical size.
     const QImage& Image() const;

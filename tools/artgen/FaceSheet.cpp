@@ -24,7 +24,7 @@ constexpr int ReadingPixelSize = 11;
 // The face's strokes are thickened by this much to read well at 30 pixels.
 constexpr qreal Emboldening = 0.6;
 // Artwork 1's white edge outside the strokes and its grey shadow.
-constexpr qreal EdgeWidth = 0.7;
+constexpr qreal EdgeWidth = 1;
 constexpr qreal ShadowOffset = 1;
 
 struct TStyle {
@@ -38,10 +38,10 @@ struct TStyle {
         return Maroon ? FamilyColours[size_t(face.Family)].Character : Ink0;
     }
     uint32_t Reading() const { return Maroon ? Reading1 : Reading0; }
-    // Room the edge and the shadow take around the character's outline, and how far the shadow
-    // moves the whole picture's centre.
-    qreal CharacterMargin() const { return Emboldening / 2 + (Maroon ? EdgeWidth + ShadowOffset : 0); }
-    qreal InkShift() const { return Maroon ? ShadowOffset / 2 : 0; }
+    // How far the ink reaches out of the character's outline on every side, and how much further
+    // the shadow reaches down and right.
+    qreal Growth() const { return Emboldening / 2 + (Maroon ? EdgeWidth : 0); }
+    qreal Shadow() const { return Maroon ? ShadowOffset : 0; }
     bool Maroon;
 };
 
@@ -78,7 +78,9 @@ qreal KanaPixelSize(const TStyle& style, const TArtFonts& fonts)
         height = std::max(height, ink.height());
         width = std::max(width, ink.width());
     }
-    const qreal room = 2 * style.CharacterMargin();
+    // Half a pixel on each side is kept for moving the character to whole pixels, and as much
+    // again for the antialiased fringe of its outline.
+    const qreal room = 2 * style.Growth() + style.Shadow() + 2;
     return std::min((CharacterBox.height() - room) / height, (CharacterBox.width() - room) / width);
 }
 
@@ -87,7 +89,7 @@ qreal KanaPixelSize(const TStyle& style, const TArtFonts& fonts)
 QPainterPath PlacedKana(const TFaceArt& face, const TStyle& style, int scale, const TArtFonts& fonts)
 {
     QPainterPath path = fonts.KanaPath(face.Kana, KanaPixelSize(style, fonts) * scale);
-    const QPointF centre = (CharacterBox.center() - QPointF(style.InkShift(), style.InkShift())) * scale;
+    const QPointF centre = (CharacterBox.center() - QPointF(style.Shadow(), style.Shadow()) / 2) * scale;
     const QPointF shift = centre - path.boundingRect().center();
     return path.translated(std::round(shift.x()), std::round(shift.y()));
 }

@@ -1,0 +1,130 @@
+// A full repaint of the board image (background, then 192 tiles) against the floor: a plain
+// row-by-row memcpy of the same rectangles between the same images.
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+
+#include "model/MapUnit.h"
+#include "model/TilePlacement.h"
+#include "model/TileUnit.h"
+#include "ui/BoardImage.h"
+#include "ui/SpriteUnit.h"
+
+namespace {
+
+constexpr int Texture = 3;
+constexpr int TextureSide = 32;
+
+// Tiles 1..192 on map 1 in drawing order (layer by layer, highest number first), every eighth
+// one highlighted.
+std::vector<TTileClass> BoardTiles()
+{
+    std::vector<TTileClass> tiles;
+    for (int layer = 0; layer <= 6; ++layer)
+        for (int n = TileCount; n >= 1; --n) {
+            const TBoardPosition at = MapPositions(1, n);
+            if (at.Layer != layer)
+                continue;
+            TTileClass tile{uint8_t(n)};
+            tile.X = at.X;
+            tile.Y = at.Y;
+            tile.Layer = at.Layer;
+            tile.Selected = n % 8 == 0;
+            tiles.push_back(tile);
+        }
+    return tiles;
+}
+
+void Repaint(TBoardImage& board, const std::vector<TTileClass>& tiles)
+{
+    board.DrawBackground(Texture);
+    for (const TTileClass& tile : tiles) {
+        const TTileOrigin at = TileOrigin(tile);
+        tile.Draw(1, at.Left, at.Top, board);
+    }
+}
+
+// The same rectangles as Repaint, each copied row by row with memcpy and cut at the edges.
+class TFloorCopy {
+public:
+    explicit TFloorCopy(QImage& target) : Target(target) {}
+
+    void Rect(const QImage& source, int sx, int sy, int w, int h, int dx, int dy)
+    {
+        w = std::min(w, Target.width() - dx);
+        h = std::min(h, Target.height() - dy);
+        for (int row = 0; row < h; ++row)
+            std::memcpy(Target.scanLine(dy + row) + dx * 4, source.constScanLine(sy + row) + sx * 4, size_t(w) * 4);
+    }
+
+private:
+    QImage& Target;
+};
+
+void FloorRepaint(QImage& target, int s, const std::vector<TTileClass>& tiles)
+{
+    TFloorCopy copy(target);
+    const QImage& textures = ImageForm->BackgroundImage.Image(s);
+    const int columns = BoardWidth / TextureSide + 1, rows = BoardHeight / TextureSide + 1;
+    for (int c = 0; c < columns; ++c)
+        for (int r = 0; r < rows; ++r)
+            copy.Rect(textures, Texture * TextureSide * s, 0, TextureSide * s, TextureSide * s, c * TextureSide * s,
+                      r * TextureSide * s);
+    const QImage& faces = ImageForm->FaceImage_2.Image(s);
+    for (const TTileClass& tile : tiles) {
+        const TTileOrigin at = TileOrigin(tile);
+        const int row = (tile.Face / 24) + (tile.Selected ? 2 : 0), column = tile.Face % 24;
+        copy.Rect(faces, column * TileWidth * s, row * TileHeight * s, TileWidth * s, TileHeight * s, at.Left * s,
+                  at.Top * s);
+    }
+}
+
+// Bytes written by one repaint: the texture grid cut at the edges, and 192 whole cells.
+double BytesPerRepaint(int s)
+{
+    return (double(BoardWidth) * BoardHeight + double(TileCount) * TileWidth * TileHeight) * 4 * s * s;
+}
+
+void BM_BoardRepaint(benchmark::State& state)
+{
+    const int s = int(state.range(0));
+    TBoardImage board(s);
+    const std::vector<TTileClass> tiles = BoardTiles();
+    for (auto _ : state) {
+        Repaint(board, tiles);
+        benchmark::DoNotOptimize(board.Image().constBits());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations() * BytesPerRepaint(s)));
+}
+
+void BM_MemcpyFloor(benchmark::State& state)
+{
+    const int s = int(state.range(0));
+    QImage target(BoardWidth * s, BoardHeight * s, QImage::Format_RGB32);
+    const std::vector<TTileClass> tiles = BoardTiles();
+    for (auto _ : state) {
+        FloorRepaint(target, s, tiles);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations() * BytesPerRepaint(s)));
+}
+
+BENCHMARK(BM_BoardRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MemcpyFloor)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const auto sheets = std::make_unique<TImageForm>();
+    ImageForm = sheets.get();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ImageForm = nullptr;
+    return 0;
+}

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "RenderTestSupport.h"
+#include "model/TilePlacement.h"
+#include "model/TileUnit.h"
+#include "ui/BoardImage.h"
+#include "ui/SpriteUnit.h"
+
+namespace {
+
+struct TPlacedTile {
+    uint8_t Number, X, Y, Layer;
+    bool Selected, Hinted;
+};
+
+// A small board: a stack of two at the origin with a neighbour, a highlighted stack of three
+// with face 30 selected on top, and a tile in the far corner.
+const std::vector<TPlacedTile> KnownBoard = {
+    {93, 0, 0, 0, false, false},    // face 23
+    {192, 0, 0, 1, false, false},   // face 47, on top of it
+    {97, 2, 0, 0, false, false},    // face 24, to the right
+    {14, 4, 6, 0, false, false},    // face 3
+    {1, 4, 6, 1, false, true},      // face 0, hinted
+    {121, 4, 6, 2, true, false},    // face 30, selected
+    {5, 26, 14, 0, false, false},   // face 1
+};
+
+std::vector<TTileClass> Tiles(const std::vector<TPlacedTile>& placed)
+{
+    std::vector<TTileClass> tiles;
+    for (const TPlacedTile& p : placed) {
+        TTileClass tile{p.Number};
+        tile.X = p.X, tile.Y = p.Y, tile.Layer = p.Layer;
+        tile.Selected = p.Selected, tile.Hinted = p.Hinted;
+        tiles.push_back(tile);
+    }
+    // The board's drawing order: layer by layer upwards, higher numbers first within a layer.
+    std::sort(tiles.begin(), tiles.end(), [](const TTileClass& a, const TTileClass& b) {
+        return a.Layer != b.Layer ? a.Layer < b.Layer : a.Number > b.Number;
+    });
+    return tiles;
+}
+
+class BoardImageTest : public ::testing::TestWithParam<int> {
+protected:
+    int Scale() const { return GetParam(); }
+
+    void DrawBoard(TBoardImage& board, const std::vector<TTileClass>& tiles, uint8_t faceStyle, uint8_t texture) const
+    {
+        board.DrawBackground(texture);
+        for (const TTileClass& tile : tiles) {
+            const TTileOrigin at = TileOrigin(tile);
+            tile.Draw(faceStyle, at.Left, at.Top, board);
+        }
+    }
+
+    // The picture the board must show, pixel by pixel: the texture repeated from the origin,
+    // then each tile's cell where it lies, in drawing order.
+    QImage Expected(const std::vector<TTileClass>& tiles, int faceStyle, int texture) const
+    {
+        const int s = Scale();
+        const QImage& textures = ImageForm->BackgroundImage.Image(s);
+        QImage expected(605 * s, 498 * s, QImage::Format_RGB32);
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                expected.setPixel(x, y, textures.pixel(texture * 32 * s + x % (32 * s), y % (32 * s)));
+        if (faceStyle > 1)
+            return expected;
+        const QImage& sheet = FaceSheet(faceStyle, s);
+        for (const TTileClass& tile : tiles) {
+            const int left = ((tile.X / 2) * 40 + tile.Layer * 5 + 20) * s;
+            const int top = ((tile.Y / 2) * 56 - tile.Layer * 5 + 20) * s;
+            const int sourceLeft = (tile.Face % 24) * 40 * s;
+            const int sourceTop = ((tile.Face / 24) * 56 + (tile.Selected || tile.Hinted ? 112 : 0)) * s;
+            for (int y = 0; y < 56 * s; ++y)
+                for (int x = 0; x < 40 * s; ++x)
+                    expected.setPixel(left + x, top + y, sheet.pixel(sourceLeft + x, sourceTop + y));
+        }
+        return expected;
+    }
+
+    static int FirstDifference(const QImage& actual, const QImage& expected)
+    {
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                if (Rgb(actual.pixel(x, y)) != Rgb(expected.pixel(x, y)))
+                    return y * expected.width() + x;
+        return -1;
+    }
+};
+
+TEST_P(BoardImageTest, IsOpaqueAtTheScreensPixelRatio)
+{
+    const TBoardImage board(Scale());
+    EXPECT_EQ(board.Image().size(), QSize(605, 498) * Scale());
+    EXPECT_EQ(board.Image().deviceIndependentSize(), QSizeF(605, 498));
+    EXPECT_EQ(board.Image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(board.Scale(), Scale());
+}
+
+TEST_P(BoardImageTest, BackgroundGridStartsAtTheOriginAndIsCutAtTheEdges)
+{
+    TBoardImage board(Scale());
+    for (const uint8_t texture : {3, 0, 5}) {
+        board.DrawBackground(texture);
+        EXPECT_EQ(FirstDifference(board.Image(), Expected({}, 0, texture)), -1) << "texture " << int(texture);
+    }
+}
+
+TEST_P(BoardImageTest, BackgroundIndexOutOfRangeDrawsTextureZero)
+{
+    TBoardImage board(Scale());
+    for (const uint8_t texture : {6, 255}) {
+        board.DrawBackground(4);
+        board.DrawBackground(texture);
+        EXPECT_EQ(FirstDifference(board.Image(), Expected({}, 0, 0)), -1) << "index " << int(texture);
+    }
+}
+
+TEST_P(BoardImageTest, TilesShowTheirCellsHigherLayersOverLower)
+{
+    const std::vector<TTileClass> tiles = Tiles(KnownBoard);
+    TBoardImage board(Scale());
+    for (const uint8_t style : {0, 1}) {
+        DrawBoard(board, tiles, style, 2);
+        EXPECT_EQ(FirstDifference(board.Image(), Expected(tiles, style, 2)), -1) << "face style " << int(style);
+    }
+}
+
+// Spot checks of the placement and the sheet cells, straight from the coordinates.
+TEST_P(BoardImageTest, CellsComeFromTheirSheetPlaces)
+{
+    const int s = Scale();
+    TBoardImage board(s);
+    DrawBoard(board, Tiles(KnownBoard), 0, 1);
+    const QImage& sheet = FaceSheet(0, s);
+    const auto same = [&](int boardX, int boardY, int sheetX, int sheetY) {
+        return Rgb(board.Image().pixel(boardX * s, boardY * s)) == Rgb(sheet.pixel(sheetX * s, sheetY * s)) &&
+               Rgb(board.Image().pixel(boardX * s + s - 1, boardY * s + s - 1)) ==
+                   Rgb(sheet.pixel(sheetX * s + s - 1, sheetY * s + s - 1));
+    };
+    for (int dy = 6; dy < 50; dy += 3)
+        for (int dx = 6; dx < 36; dx += 3) {
+            // Face 47 on layer 1 over face 23 at the origin: drawn at (25, 15) from row 1, column 23.
+            EXPECT_TRUE(same(25 + dx, 15 + dy, 920 + dx, 56 + dy));
+            // Face 30, selected, on layer 2 at X 4, Y 6: drawn at (110, 178) from rows 168-223.
+            EXPECT_TRUE(same(110 + dx, 178 + dy, 240 + dx, 168 + dy));
+        }
+    // The band and corner of face 23 still show left of and below the tile above it.
+    EXPECT_TRUE(same(21, 74, 1, 54));
+    EXPECT_TRUE(same(20, 75, 0, 55));
+}
+
+TEST_P(BoardImageTest, UnknownFaceStyleDrawsNoTiles)
+{
+    const std::vector<TTileClass> tiles = Tiles(KnownBoard);
+    TBoardImage board(Scale());
+    DrawBoard(board, tiles, 2, 5);
+    EXPECT_EQ(FirstDifference(board.Image(), Expected(tiles, 2, 5)), -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothRatios, BoardImageTest, ::testing::Values(1, 2));
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include "RenderTestSupport.h"
+
+#include <QString>
+
+#include <set>
+
+#include "ui/SpriteUnit.h"
+
+namespace {
+
+// Faces 0..23, then 24..47, as the artwork's table gives them.
+constexpr const char* Families = "YOGPYOBGYOBGOPBPBGPYGPYO"
+                                 "PGPBBGPYOYOYBGYOBPYOBPPG";
+
+}  // namespace
+
+char FamilyOf(int face) { return Families[face]; }
+
+uint32_t PastelPlate(char family)
+{
+    switch (family) {
+    case 'Y': return 0xf5f988;
+    case 'O': return 0xfcb181;
+    case 'G': return 0xacf49f;
+    case 'P': return 0xf9bebd;
+    default: return 0xcdd0fc;
+    }
+}
+
+uint32_t BrightCharacter(char family)
+{
+    switch (family) {
+    case 'Y': return 0xffff00;
+    case 'O': return 0xff6600;
+    case 'G': return 0x00ff00;
+    case 'P': return 0xff00ff;
+    default: return 0x00ffff;
+    }
+}
+
+const QImage& FaceSheet(int style, int scale)
+{
+    return (style == 0 ? ImageForm->FaceImage : ImageForm->FaceImage_2).Image(scale);
+}
+
+QRect CellPixels(int column, int row, const QRect& rect, int scale)
+{
+    return QRect((column * 40 + rect.x()) * scale, (row * 56 + rect.y()) * scale, rect.width() * scale,
+                 rect.height() * scale);
+}
+
+std::string Mismatches(const QImage& image, const QRect& pixels, uint32_t expected)
+{
+    std::set<uint32_t> found;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            if (Rgb(image.pixel(x, y)) != expected)
+                found.insert(Rgb(image.pixel(x, y)));
+    std::string text;
+    for (const uint32_t colour : found)
+        text += QString::asprintf("#%06x ", colour).toStdString();
+    return text;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <cstdint>
+#include <string>
+
+// Colours as 0xRRGGBB, compared without the alpha byte.
+inline uint32_t Rgb(QRgb pixel) { return pixel & 0xffffffu; }
+
+// The colour family letters of faces 0..47 (Y, O, G, P, B).
+char FamilyOf(int face);
+uint32_t PastelPlate(char family);
+uint32_t BrightCharacter(char family);
+
+// A face sheet (style 0 or 1) at a scale, as the program holds it.
+const QImage& FaceSheet(int style, int scale);
+
+// The device pixels of the logical rectangle rect of the cell (column, row) of a sheet at scale.
+QRect CellPixels(int column, int row, const QRect& rect, int scale);
+
+// The colours present in a device rectangle that differ from expected, or "" when all match.
+std::string Mismatches(const QImage& image, const QRect& pixels, uint32_t expected);
