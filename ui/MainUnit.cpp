@@ -49,8 +49,7 @@ TMainForm::TMainForm()
     setWindowTitle(QStringLiteral("Tesuli"));
     CreateActions();
     CreateMainMenu();
-    CreateCoolBar();
-    CreateStatusBar();
+    CreateClientArea();
     PlaceWindow();
 
     GameTimer.setInterval(1000);

@@ -14,7 +14,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QStatusBar;
 class QToolBar;
 class TBoardView;
 
@@ -38,7 +37,7 @@ public:
     QToolBar* GameToolBar = nullptr;
     QToolBar* HelpToolBar = nullptr;
     TBoardView* BackgroundImage = nullptr;
-    QStatusBar* MainStatusBar = nullptr;
+    QWidget* MainStatusBar = nullptr;
     std::array<QLabel*, 4> StatusPanels{};
 
     QMenu* Game = nullptr;
@@ -80,8 +79,9 @@ private:
     // Building the window, in MainWindowBuild.cpp.
     void CreateActions();
     void CreateMainMenu();
-    void CreateCoolBar();
-    void CreateStatusBar();
+    void CreateClientArea();
+    void CreateCoolBar(QWidget* client);
+    void CreateStatusBar(QWidget* client);
     void PlaceWindow();
 
     // What the rules do to the window.

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -111,9 +110,9 @@ void TMainForm::CreateMainMenu()
     HelpMenu->addAction(AboutAction);
 }
 
-void TMainForm::CreateCoolBar()
+void TMainForm::CreateCoolBar(QWidget* client)
 {
-    TopCoolBar = new QWidget(this);
+    TopCoolBar = new QWidget(client);
     TopCoolBar->setFixedSize(BoardWidth, CoolBarHeight);
     auto* bands = new QHBoxLayout(TopCoolBar);
     bands->setContentsMargins(0, 0, 0, 0);
@@ -124,7 +123,7 @@ void TMainForm::CreateCoolBar()
     bands->addStretch();
 }
 
-void TMainForm::CreateStatusBar()
+void TMainForm::CreateStatusBar(QWidget* client)
 {
     struct TPanel {
         int Width;
@@ -132,40 +131,41 @@ void TMainForm::CreateStatusBar()
     };
     constexpr TPanel panels[] = {{150, Qt::AlignHCenter}, {150, Qt::AlignHCenter}, {150, Qt::AlignHCenter}, {50, Qt::AlignLeft}};
 
-    MainStatusBar = new QStatusBar(this);
-    MainStatusBar->setSizeGripEnabled(false);
-    MainStatusBar->setFixedHeight(StatusBarHeight);
-    auto* strip = new QWidget(MainStatusBar);
-    auto* row = new QHBoxLayout(strip);
+    // A plain strip rather than the toolkit's status bar, whose own margins would squeeze the panels.
+    MainStatusBar = new QWidget(client);
+    MainStatusBar->setFixedSize(BoardWidth, StatusBarHeight);
+    auto* row = new QHBoxLayout(MainStatusBar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     for (size_t i = 0; i < StatusPanels.size(); ++i) {
-        QLabel* panel = StatusPanels[i] = new QLabel(strip);
+        QLabel* panel = StatusPanels[i] = new QLabel(MainStatusBar);
         panel->setFixedWidth(panels[i].Width);
         panel->setAlignment(panels[i].Alignment | Qt::AlignVCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         row->addWidget(panel);
     }
     row->addStretch();
-    // Permanent, so that no passing status tip can hide the panels.
-    MainStatusBar->addPermanentWidget(strip, 1);
-    setStatusBar(MainStatusBar);
 }
 
-void TMainForm::PlaceWindow()
+void TMainForm::CreateClientArea()
 {
     auto* client = new QWidget(this);
     auto* column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    CreateCoolBar(client);
     BackgroundImage = new TBoardView(client, [this](int32_t px, int32_t py) {
         RunGuarded([&] { GameModel.BackgroundImageMouseDown(px, py); });
     });
-    TopCoolBar->setParent(client);
+    CreateStatusBar(client);
     column->addWidget(TopCoolBar);
     column->addWidget(BackgroundImage);
+    column->addWidget(MainStatusBar);
     setCentralWidget(client);
+}
 
+void TMainForm::PlaceWindow()
+{
     // The menu bar lies outside the client area.
     setFixedSize(BoardWidth, menuBar()->sizeHint().height() + ClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -1,4 +1,5 @@
 #include "ui/Application.h"
+#include "ui/BoardView.h"
 #include "ui/MainUnit.h"
 #include "ui/StartUp.h"
 #include "ui/StartupReport.h"

@@ -1,0 +1,104 @@
+// The game clock as the window runs it: first press, phase, dialogs, new game, hints.
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+
+#include "GuiFixture.h"
+#include "dialogs/ScoresUnit.h"
+#include "ui/BoardView.h"
+#include "ui/MainUnit.h"
+
+namespace {
+
+using TClock = TGuiTest;
+
+void PressEmptyBoard()
+{
+    QTest::mouseClick(MainForm->BackgroundImage, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+}
+
+bool WaitUntil(const std::function<bool()>& condition)
+{
+    return QTest::qWaitFor(condition, 5000);
+}
+
+TEST_F(TClock, FirstPressStartsItAndLaterPressesKeepItsPhase)
+{
+    EXPECT_FALSE(MainForm->GameTimer.isActive());
+    PressEmptyBoard();
+    ASSERT_TRUE(MainForm->GameTimer.isActive());
+    EXPECT_EQ(MainForm->GameTimer.interval(), 1000);
+    QTest::qWait(300);
+    PressEmptyBoard();
+    EXPECT_LT(MainForm->GameTimer.remainingTime(), 900);
+}
+
+TEST_F(TClock, TicksWriteTheTimePanel)
+{
+    MainForm->GameTimer.setInterval(10);
+    PressEmptyBoard();
+    ASSERT_TRUE(WaitUntil([] { return MainForm->GameModel.ElapsedSeconds >= 2; }));
+    EXPECT_TRUE(PanelText(2).startsWith("Time:  0:00:0"));
+}
+
+TEST_F(TClock, OwnDialogStopsItButNotAMessageBoxNorAnotherApplication)
+{
+    MainForm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+    PressEmptyBoard();
+
+    QMessageBox box(QMessageBox::Information, "Information", "text", QMessageBox::Ok, MainForm);
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    EXPECT_TRUE(MainForm->GameTimer.isActive());
+    box.hide();
+    MainForm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+
+    QApplication::setActiveWindow(nullptr);
+    EXPECT_TRUE(MainForm->GameTimer.isActive());
+    MainForm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+
+    MainForm->ScoresAction->trigger();
+    ASSERT_TRUE(WaitUntil([] { return QApplication::activeWindow() == ScoresForm; }));
+    EXPECT_FALSE(MainForm->GameTimer.isActive());
+    ScoresForm->hide();
+    PressEmptyBoard();
+    EXPECT_TRUE(MainForm->GameTimer.isActive());
+}
+
+TEST_F(TClock, NewGameStartsItAtOnceFromZero)
+{
+    Game().ElapsedSeconds = 42;
+    Game().HintCount = 2;
+    MainForm->NewGameAction->trigger();
+    EXPECT_TRUE(MainForm->GameTimer.isActive());
+    EXPECT_EQ(Game().ElapsedSeconds, 0);
+    EXPECT_EQ(PanelText(1), "Hints:  0");
+}
+
+TEST_F(TClock, HintCostsTenSecondsEvenWhileStopped)
+{
+    Game().HintSpeed = 0;
+    MainForm->HintAction->trigger();
+    EXPECT_FALSE(MainForm->GameTimer.isActive());
+    EXPECT_EQ(Game().ElapsedSeconds, 10);
+    EXPECT_EQ(PanelText(1), "Hints:  1");
+    for (int n = 1; n <= TileCount; ++n)
+        EXPECT_FALSE(Game().Tiles[n].Hinted);
+}
+
+TEST_F(TClock, HintWithoutPairCostsNothing)
+{
+    // Two stacks whose tops show different faces.
+    KeepOnly({{1, {0, 0, 0}}, {5, {0, 0, 1}}, {2, {4, 0, 0}}, {9, {4, 0, 1}}});
+    MainForm->HintAction->trigger();
+    EXPECT_EQ(TakeMessages(), std::vector<QString>{"There are no more moves available.\nPlease shuffle the tiles."});
+    EXPECT_EQ(Game().ElapsedSeconds, 0);
+    EXPECT_EQ(PanelText(1), "Hints:  0");
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include "GuiFixture.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <cstdlib>
+
+#include "model/TilePlacement.h"
+#include "ui/BoardView.h"
+#include "ui/MainUnit.h"
+#include "ui/MessageBox.h"
+#include "ui/StartUp.h"
+
+void TGuiTest::SetUp()
+{
+    std::filesystem::remove_all(StoreFolder());
+    PrepareStore();
+    SetMessageBoxHook([this](TMessageKind kind, const QString& title, const QString& text) {
+        Messages.push_back({kind, title, text});
+    });
+    CreateForms();
+    MainForm->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+}
+
+void TGuiTest::TearDown()
+{
+    DestroyForms();
+    SetMessageBoxHook({});
+}
+
+std::filesystem::path TGuiTest::StoreFolder()
+{
+    return std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "tesuli";
+}
+
+TGame& TGuiTest::Game()
+{
+    return MainForm->GameModel;
+}
+
+QPoint TGuiTest::TilePoint(uint8_t n)
+{
+    const TTileOrigin origin = TileOrigin(Game().Tiles[n]);
+    return {origin.Left + TileWidth / 2, origin.Top + TileHeight / 2 - 3};
+}
+
+void TGuiTest::PressTile(uint8_t n, Qt::MouseButton button)
+{
+    QTest::mouseClick(MainForm->BackgroundImage, button, Qt::NoModifier, TilePoint(n));
+}
+
+void TGuiTest::KeepOnly(std::initializer_list<TPlacedTile> tiles)
+{
+    for (int n = 1; n <= TileCount; ++n)
+        Game().Tiles[n].Present = false;
+    for (const TPlacedTile& placed : tiles) {
+        TTileClass& tile = Game().Tiles[placed.Number];
+        tile.Present = true;
+        tile.X = placed.Position.X;
+        tile.Y = placed.Position.Y;
+        tile.Layer = placed.Position.Layer;
+    }
+    Game().DrawBoard();
+    Game().UpdateStatus();
+}
+
+std::vector<QString> TGuiTest::TakeMessages()
+{
+    std::vector<QString> texts;
+    for (const TShownMessage& message : Messages)
+        texts.push_back(message.Text);
+    Messages.clear();
+    return texts;
+}
+
+QString TGuiTest::PanelText(int panel)
+{
+    return MainForm->StatusPanels.at(static_cast<size_t>(panel))->text();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QPoint>
+#include <QString>
+
+#include <cstdint>
+#include <filesystem>
+#include <initializer_list>
+#include <vector>
+
+#include "model/Game.h"
+#include "model/GameEffects.h"
+#include "model/MapUnit.h"
+
+// A fresh run of the program for each test: an empty store, the seven forms, the main window shown.
+// Message boxes are recorded and dismissed at once instead of waiting for a click.
+class TGuiTest : public testing::Test {
+protected:
+    struct TShownMessage {
+        TMessageKind Kind;
+        QString Title;
+        QString Text;
+    };
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs before the forms are created, with the store already emptied.
+    virtual void PrepareStore() {}
+
+    static std::filesystem::path StoreFolder();
+    TGame& Game();
+    // The middle of tile n's face plate as drawn on the board.
+    QPoint TilePoint(uint8_t n);
+    void PressTile(uint8_t n, Qt::MouseButton button = Qt::LeftButton);
+    // Leaves only these tiles on the board, at these positions, and repaints.
+    struct TPlacedTile {
+        uint8_t Number;
+        TBoardPosition Position;
+    };
+    void KeepOnly(std::initializer_list<TPlacedTile> tiles);
+    // Texts of the messages shown since the last call.
+    std::vector<QString> TakeMessages();
+    QString PanelText(int panel);
+
+    std::vector<TShownMessage> Messages;
+};

@@ -1,0 +1,191 @@
+// Playing with the mouse on the board as drawn: selection, removal, Undo, the ends of a game.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "GuiFixture.h"
+#include "dialogs/NameUnit.h"
+#include "dialogs/ScoresUnit.h"
+#include "ui/BoardView.h"
+#include "ui/MainUnit.h"
+
+namespace {
+
+using TPlay = TGuiTest;
+
+// Tiles 1 to 4 show face 0, tiles 5 to 8 face 1, tiles 9 to 12 face 2.
+constexpr TBoardPosition At(uint8_t x, uint8_t y, uint8_t layer = 0)
+{
+    return {x, y, layer};
+}
+
+bool UndoEnabledEverywhere()
+{
+    const bool inToolBar = MainForm->GameToolBar->widgetForAction(MainForm->UndoAction)->isEnabled();
+    const bool inMenu = MainForm->EditMenu->actions().at(0)->isEnabled();
+    EXPECT_EQ(inToolBar, inMenu);
+    return inToolBar && inMenu;
+}
+
+TEST_F(TPlay, SelectDeselectAndRemoveAPair)
+{
+    KeepOnly({{1, At(0, 0)}, {2, At(8, 0)}, {5, At(16, 0)}, {6, At(24, 0)}});
+    PressTile(1);
+    EXPECT_TRUE(Game().Tiles[1].Selected);
+    PressTile(1);  // the selected tile: deselected
+    EXPECT_FALSE(Game().Tiles[1].Selected);
+    EXPECT_EQ(Game().SelectedTile, 0);
+
+    PressTile(1, Qt::RightButton);
+    EXPECT_EQ(Game().SelectedTile, 1);
+    PressTile(5);  // another face: nothing changes
+    EXPECT_EQ(Game().SelectedTile, 1);
+    EXPECT_FALSE(Game().Tiles[5].Selected);
+    QTest::mouseClick(MainForm->BackgroundImage, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));  // empty board
+    EXPECT_EQ(Game().SelectedTile, 1);
+
+    EXPECT_FALSE(UndoEnabledEverywhere());
+    PressTile(2, Qt::MiddleButton);
+    EXPECT_FALSE(Game().Tiles[1].Present);
+    EXPECT_FALSE(Game().Tiles[2].Present);
+    EXPECT_EQ(Game().SelectedTile, 0);
+    EXPECT_EQ(PanelText(0), "Tiles left:  2/192");
+    EXPECT_TRUE(UndoEnabledEverywhere());
+    EXPECT_TRUE(TakeMessages().empty());
+
+    MainForm->UndoAction->trigger();
+    EXPECT_TRUE(Game().Tiles[1].Present);
+    EXPECT_TRUE(Game().Tiles[2].Present);
+    EXPECT_EQ(PanelText(0), "Tiles left:  4/192");
+    EXPECT_FALSE(UndoEnabledEverywhere());
+}
+
+TEST_F(TPlay, DoubleClickSelectsAndDeselects)
+{
+    KeepOnly({{1, At(0, 0)}, {2, At(8, 0)}});
+    // The toolkit delivers the second press of a double click as the double click itself.
+    PressTile(1);
+    QTest::mouseDClick(MainForm->BackgroundImage, Qt::LeftButton, Qt::NoModifier, TilePoint(1));
+    EXPECT_EQ(Game().SelectedTile, 0);
+    EXPECT_FALSE(Game().Tiles[1].Selected);
+}
+
+TEST_F(TPlay, PressGoesToTheTopmostFreeTile)
+{
+    // Tile 9 lies on tile 1; tile 2 stands between tiles 5 and 6 and so is blocked.
+    KeepOnly({{1, At(0, 0)}, {9, At(0, 0, 1)}, {10, At(20, 0)}, {5, At(6, 4)}, {2, At(8, 4)}, {6, At(10, 4)}});
+    PressTile(2);
+    EXPECT_EQ(Game().SelectedTile, 0);
+    EXPECT_TRUE(MainForm->GameTimer.isActive());  // any press starts the clock
+    PressTile(1);  // the point lies on tile 9's plate too
+    EXPECT_EQ(Game().SelectedTile, 9);
+    PressTile(10);
+    EXPECT_FALSE(Game().Tiles[9].Present);
+    PressTile(1);
+    EXPECT_EQ(Game().SelectedTile, 1);
+}
+
+TEST_F(TPlay, DeadEndIsReported)
+{
+    // After the pair of face 0 the tops of the two stacks differ and the tiles beneath are covered.
+    KeepOnly({{1, At(8, 0)}, {2, At(12, 0)}, {5, At(0, 4)}, {9, At(0, 4, 1)}, {10, At(4, 4)}, {6, At(4, 4, 1)}});
+    PressTile(1);
+    PressTile(2);
+    EXPECT_EQ(TakeMessages(), std::vector<QString>{"There are no more moves available.\nPlease shuffle the tiles."});
+    EXPECT_EQ(Messages.size(), 0u);
+    EXPECT_TRUE(MainForm->GameTimer.isActive());
+    MainForm->ShuffleAction->trigger();
+    uint8_t first = 0;
+    uint8_t second = 0;
+    EXPECT_TRUE(Game().FindFreePair(first, second));
+    EXPECT_FALSE(UndoEnabledEverywhere());
+}
+
+TEST_F(TPlay, LossIsReportedAndUndoGoesBack)
+{
+    KeepOnly({{1, At(8, 0)}, {2, At(12, 0)}, {5, At(0, 4)}, {9, At(0, 4, 1)}});
+    PressTile(1);
+    PressTile(2);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Kind, TMessageKind::Information);
+    EXPECT_EQ(Messages[0].Title, "Information");
+    EXPECT_EQ(Messages[0].Text, "You have lost the game.\nPlease play another one.");
+    EXPECT_FALSE(MainForm->GameTimer.isActive());
+    EXPECT_TRUE(UndoEnabledEverywhere());
+    MainForm->UndoAction->trigger();
+    EXPECT_EQ(PanelText(0), "Tiles left:  4/192");
+}
+
+TEST_F(TPlay, LastPairWinsAndShowsTheWinDialog)
+{
+    KeepOnly({{1, At(0, 0)}, {2, At(8, 0)}});
+    Game().ElapsedSeconds = 3723;
+    PressTile(1);
+    PressTile(2);
+    EXPECT_TRUE(TakeMessages().empty());
+    EXPECT_TRUE(NameForm->isVisible());
+    EXPECT_EQ(NameForm->CongratsLabel->text(), "Score: 1:02:04");
+    EXPECT_EQ(NameForm->ScoreMap, "Babel");
+    EXPECT_FALSE(MainForm->GameTimer.isActive());
+    EXPECT_FALSE(UndoEnabledEverywhere());
+    EXPECT_FALSE(MainForm->ShuffleAction->isEnabled());
+    EXPECT_FALSE(MainForm->HintAction->isEnabled());
+
+    MainForm->NewGameAction->trigger();
+    EXPECT_TRUE(MainForm->ShuffleAction->isEnabled());
+    EXPECT_TRUE(MainForm->HintAction->isEnabled());
+    EXPECT_EQ(PanelText(0), "Tiles left:  192/192");
+}
+
+// The whole board, pair by pair at the places drawn, shuffling at dead ends; then the name, the
+// table and the export, in kana.
+TEST_F(TPlay, GameWonToTheEndIsStoredListedAndExported)
+{
+    for (int move = 0; move < 400 && Game().PresentCount() > 0; ++move) {
+        uint8_t first = 0;
+        uint8_t second = 0;
+        if (!Game().FindFreePair(first, second)) {
+            MainForm->ShuffleAction->trigger();
+        } else {
+            PressTile(first);
+            PressTile(second);
+        }
+        for (const QString& text : TakeMessages())
+            if (text.startsWith("You have lost"))
+                MainForm->NewGameAction->trigger();
+    }
+    ASSERT_EQ(Game().PresentCount(), 0);
+    ASSERT_TRUE(NameForm->isVisible());
+    const QString time = NameForm->ScoreTime;
+    EXPECT_EQ(NameForm->CongratsLabel->text(), "Score: " + time);
+
+    NameForm->NameEdit->setText(QStringLiteral("はなこ"));
+    QTest::mouseClick(NameForm->AcceptBitBtn, Qt::LeftButton);
+    EXPECT_FALSE(NameForm->isVisible());
+    EXPECT_TRUE(TakeMessages().empty());
+
+    MainForm->ScoresAction->trigger();
+    ASSERT_TRUE(ScoresForm->isVisible());
+    ASSERT_EQ(ScoresForm->ScoresListView->topLevelItemCount(), 1);
+    const QTreeWidgetItem* row = ScoresForm->ScoresListView->topLevelItem(0);
+    EXPECT_EQ(row->text(1), "はなこ");
+    EXPECT_EQ(row->text(2), time);
+    EXPECT_EQ(row->text(3), "0");
+    EXPECT_EQ(row->text(4), "Babel");
+
+    const std::filesystem::path file = StoreFolder().parent_path() / "won.csv";
+    ScoresForm->ExportDialog = [&](QWidget*, const QString&, QString*) -> std::optional<QString> {
+        return QString::fromStdString(file.string());
+    };
+    QTest::mouseClick(ScoresForm->ExportBitBtn, Qt::LeftButton);
+    QFile written(QString::fromStdString(file.string()));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(written.readAll()), row->text(0) + ",はなこ," + time + ",0,Babel\r\n");
+}
+
+}  // namespace

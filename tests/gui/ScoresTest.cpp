@@ -1,0 +1,179 @@
+// The win dialog's name and the scores dialog's list and export.
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <fstream>
+#include <sstream>
+
+#include "GuiFixture.h"
+#include "dialogs/NameUnit.h"
+#include "dialogs/ScoresUnit.h"
+#include "storage/RegistryUnit.h"
+#include "ui/MainUnit.h"
+
+namespace {
+
+class TScores : public TGuiTest {
+protected:
+    std::filesystem::path ExportFile = StoreFolder().parent_path() / "scores.csv";
+
+    void ShowWin(const QString& time, int32_t hints, const QString& map)
+    {
+        NameForm->ScoreTime = time;
+        NameForm->ScoreHints = hints;
+        NameForm->ScoreMap = map;
+        NameForm->ShowDialog();
+    }
+
+    int StoredCount()
+    {
+        TRegOptions options;
+        std::string record;
+        int count = 0;
+        while (options.ReadScore(static_cast<uint8_t>(count + 1), record))
+            ++count;
+        return count;
+    }
+
+    // Exports what the scores dialog lists to the file the save dialog would answer.
+    void Export(const std::filesystem::path& file)
+    {
+        ScoresForm->ExportDialog = [file](QWidget*, const QString&, QString*) -> std::optional<QString> {
+            return QString::fromStdString(file.string());
+        };
+        QTest::mouseClick(ScoresForm->ExportBitBtn, Qt::LeftButton);
+    }
+
+    std::string Written(const std::filesystem::path& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+};
+
+TEST_F(TScores, WinDialogNeedsANameAndStoresItAsTyped)
+{
+    ShowWin("0:12:34", 3, "Flat Square");
+    EXPECT_EQ(NameForm->windowTitle(), "You have won the game!");
+    EXPECT_EQ(NameForm->CongratsLabel->text(), "Score: 0:12:34");
+    EXPECT_EQ(NameForm->NameLabel->text(), "Please enter your name below:");
+
+    QTest::mouseClick(NameForm->AcceptBitBtn, Qt::LeftButton);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Title, "Error");
+    EXPECT_EQ(Messages[0].Text, "Please enter your name first.");
+    EXPECT_TRUE(NameForm->isVisible());
+    EXPECT_EQ(StoredCount(), 0);
+
+    NameForm->NameEdit->setText(QStringLiteral(" ゆき "));
+    QTest::keyClick(NameForm->NameEdit, Qt::Key_Return);
+    EXPECT_FALSE(NameForm->isVisible());
+    EXPECT_EQ(StoredCount(), 1);
+
+    // The name stays for the next win; Escape cancels and stores nothing.
+    ShowWin("0:00:09", 0, "Babel");
+    EXPECT_EQ(NameForm->NameEdit->text(), " ゆき ");
+    QTest::keyClick(NameForm->NameEdit, Qt::Key_Escape);
+    EXPECT_FALSE(NameForm->isVisible());
+    EXPECT_EQ(StoredCount(), 1);
+
+    ScoresForm->ShowDialog();
+    ASSERT_EQ(ScoresForm->ScoresListView->topLevelItemCount(), 1);
+    const QTreeWidgetItem* row = ScoresForm->ScoresListView->topLevelItem(0);
+    EXPECT_EQ(row->text(1), " ゆき ");
+    EXPECT_EQ(row->text(2), "0:12:34");
+    EXPECT_EQ(row->text(3), "3");
+    EXPECT_EQ(row->text(4), "Flat Square");
+}
+
+TEST_F(TScores, ListColumns)
+{
+    const QTreeWidgetItem* header = ScoresForm->ScoresListView->headerItem();
+    const char* captions[] = {"date", "player", "score", "hints", "map"};
+    const int widths[] = {130, 130, 60, 40, 116};
+    for (int column = 0; column < 5; ++column) {
+        EXPECT_EQ(header->text(column), captions[column]);
+        EXPECT_EQ(ScoresForm->ScoresListView->columnWidth(column), widths[column]);
+    }
+    EXPECT_EQ(ScoresForm->windowTitle(), "Tesuli Scores");
+    EXPECT_EQ(ScoresForm->size(), QSize(497, 535));
+}
+
+TEST_F(TScores, ExportQuotesWhatNeedsItOldestFirst)
+{
+    {
+        TRegOptions options;
+        options.AddScore("Anna", "0:12:34", 3, "Flat Square");
+        options.AddScore("Smith, J", "1:00:00", 0, "Babel");
+        options.AddScore("say \"hi\"", "0:00:05", 12, "Ridge");
+    }
+    MainForm->ScoresAction->trigger();
+    ASSERT_EQ(ScoresForm->ScoresListView->topLevelItemCount(), 3);
+    const auto date = [](int row) { return ScoresForm->ScoresListView->topLevelItem(row)->text(0).toStdString(); };
+    Export(ExportFile);
+    EXPECT_EQ(Written(ExportFile), date(0) + ",Anna,0:12:34,3,\"Flat Square\"\r\n" +
+                                       date(1) + ",\"Smith, J\",1:00:00,0,Babel\r\n" +
+                                       date(2) + ",\"say \"\"hi\"\"\",0:00:05,12,Ridge\r\n");
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Title, "Information");
+    EXPECT_EQ(Messages[0].Text, "The file: " + QString::fromStdString(ExportFile.string()) + "\nhas been saved.");
+}
+
+TEST_F(TScores, EmptyListGivesAnEmptyFileAndReplacesAnOldOne)
+{
+    std::ofstream(ExportFile) << "old content";
+    ScoresForm->ShowDialog();
+    Export(ExportFile);
+    EXPECT_TRUE(std::filesystem::exists(ExportFile));
+    EXPECT_EQ(Written(ExportFile), "");
+    EXPECT_EQ(TakeMessages().size(), 1u);
+}
+
+TEST_F(TScores, ExportAsksAgainForAnEmptyNameAndStopsWhenCancelled)
+{
+    ScoresForm->ShowDialog();
+    QString filters;
+    ScoresForm->ExportDialog = [&](QWidget*, const QString& offered, QString*) -> std::optional<QString> {
+        filters = offered;
+        return QString();
+    };
+    QTest::mouseClick(ScoresForm->ExportBitBtn, Qt::LeftButton);
+    EXPECT_EQ(filters, "Excel Comma Separated (*.csv);;Text Document (*.txt);;All (*.*)");
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Title, "Error");
+    EXPECT_EQ(Messages[0].Text, "Please specify the file name.");
+
+    Messages.clear();
+    ScoresForm->ExportDialog = [](QWidget*, const QString&, QString*) -> std::optional<QString> { return std::nullopt; };
+    QTest::mouseClick(ScoresForm->ExportBitBtn, Qt::LeftButton);
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(TScores, UnwritableFileGivesAnErrorNamingItAndTheReason)
+{
+    ScoresForm->ShowDialog();
+    const std::filesystem::path file = StoreFolder().parent_path() / "no-such-folder" / "scores.csv";
+    Export(file);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Kind, TMessageKind::Error);
+    EXPECT_EQ(Messages[0].Title, "Tesuli");
+    EXPECT_TRUE(Messages[0].Text.contains(QString::fromStdString(file.string())));
+    EXPECT_TRUE(Messages[0].Text.contains("No such file or directory"));
+    EXPECT_TRUE(ScoresForm->isVisible());
+}
+
+TEST(DefaultExtension, FollowsTheChosenFilter)
+{
+    EXPECT_EQ(WithDefaultExtension("/tmp/a", "Excel Comma Separated (*.csv)"), "/tmp/a.csv");
+    EXPECT_EQ(WithDefaultExtension("/tmp/a", "Text Document (*.txt)"), "/tmp/a.txt");
+    EXPECT_EQ(WithDefaultExtension("/tmp/a", "All (*.*)"), "/tmp/a.csv");
+    EXPECT_EQ(WithDefaultExtension("/tmp/a.dat", "Text Document (*.txt)"), "/tmp/a.dat");
+}
+
+}  // namespace
