@@ -68,6 +68,11 @@ public:
 private:
     TGameEffects& Effects;
     TRandomSource& Random;
+
+    void RemovePair(uint8_t selected, uint8_t chosen);
+    void WinGame();
+    void Blink(uint8_t first, uint8_t second, uint32_t passes);
+    bool PumpPasses(uint32_t passes);  // false as soon as the program is quitting
 };
 
 // Hours without leading zeros, then two-digit minutes and seconds: 1:02:05.

@@ -1,0 +1,49 @@
+#include "model/Game.h"
+#include "model/TilePlacement.h"
+
+namespace {
+
+constexpr int TopLayer = 6;
+
+// The part of a tile's cell that catches a press: the face plate without its outer frame.
+bool InHitZone(const TTileOrigin& origin, int32_t px, int32_t py)
+{
+    return origin.Left + 5 < px && px < origin.Left + 38 && origin.Top + 1 < py && py < origin.Top + 50;
+}
+
+}  // namespace
+
+void TGame::DrawBackground()
+{
+    Effects.DrawBackground();
+}
+
+void TGame::DrawBoard()
+{
+    UpdateCoverage();
+    UpdateLinks();
+    DrawBackground();
+    for (int layer = 0; layer <= TopLayer; ++layer) {
+        for (int n = TileCount; n >= 1; --n) {
+            const TTileClass& tile = Tiles[n];
+            if (!tile.Present || tile.Layer != layer)
+                continue;
+            const TTileOrigin origin = TileOrigin(tile);
+            tile.Draw(FaceStyle, origin.Left, origin.Top, Effects);
+        }
+    }
+    Effects.BoardChanged();
+}
+
+uint8_t TGame::TileAtPoint(int32_t px, int32_t py) const
+{
+    uint8_t chosen = 0;
+    for (int n = 1; n <= TileCount; ++n) {
+        const uint8_t number = static_cast<uint8_t>(n);
+        if (!IsFree(number) || !InHitZone(TileOrigin(Tiles[n]), px, py))
+            continue;
+        if (chosen == 0 || Tiles[n].Layer > Tiles[chosen].Layer)
+            chosen = number;
+    }
+    return chosen;
+}

@@ -1,0 +1,37 @@
+#include "model/Game.h"
+
+TGame::TGame(TGameEffects& effects, TRandomSource& random) : Effects(effects), Random(random) {}
+
+void TGame::FormShow()
+{
+    DrawBackground();
+    DealTiles();
+    DrawBoard();
+    UpdateStatus();
+}
+
+void TGame::StartNewGame()
+{
+    for (int n = 1; n <= TileCount; ++n)
+        Tiles[n].Present = true;
+    LoadMapPositions();
+    DealTiles();
+    ClearLinks();
+    ClearSelection();
+    UpdateCoverage();
+    UpdateLinks();
+    DrawBackground();
+    DrawBoard();
+    ElapsedSeconds = 0;
+    HintCount = 0;
+    UpdateStatus();
+    Effects.SetCommandEnabled(TCommand::Shuffle, true);
+    Effects.SetCommandEnabled(TCommand::Hint, true);
+    Effects.StartClock();
+}
+
+void TGame::ShuffleActionExecute()
+{
+    DealTiles();
+    DrawBoard();
+}

@@ -1,0 +1,85 @@
+#include "model/Game.h"
+#include "model/MapUnit.h"
+#include "model/Messages.h"
+
+namespace {
+constexpr uint8_t LostCheckLimit = 9;  // a single stack can only remain with few tiles left
+}
+
+void TGame::BackgroundImageMouseDown(int32_t px, int32_t py)
+{
+    Effects.StartClock();
+    ClickTile(TileAtPoint(px, py));
+}
+
+void TGame::ClickTile(uint8_t c)
+{
+    if (c > TileCount)
+        c = 0;  // names no tile: a press on empty board
+    const uint8_t s = SelectedTile;
+    if (c == s) {
+        if (s != 0) {
+            Tiles[s].Selected = false;
+            SelectedTile = 0;
+            DrawBoard();
+        }
+    } else if (s != 0 && c != 0) {
+        if (Tiles[s].Face == Tiles[c].Face)
+            RemovePair(s, c);
+    } else if (s == 0) {
+        Tiles[c].Selected = true;
+        SelectedTile = c;
+        DrawBoard();
+    }
+}
+
+void TGame::RemovePair(uint8_t selected, uint8_t chosen)
+{
+    ++UndoCount;
+    UndoPairs[UndoCount] = {selected, chosen};
+    Effects.SetCommandEnabled(TCommand::Undo, true);
+    for (uint8_t n : {selected, chosen}) {
+        Tiles[n].Selected = false;
+        Tiles[n].Present = false;
+    }
+    SelectedTile = 0;
+    UpdateStatus();
+    DrawBoard();
+
+    const uint8_t present = PresentCount();
+    if (present >= 1 && present <= LostCheckLimit && CheckLost())
+        return;
+    if (present == 0) {
+        WinGame();
+        return;
+    }
+    uint8_t first = 0;
+    uint8_t second = 0;
+    if (!FindFreePair(first, second))
+        Effects.ShowMessage(TMessageKind::Information, NoMoreMovesMessage);
+}
+
+void TGame::WinGame()
+{
+    const std::string scoreTime = TickClock();
+    UndoCount = 0;
+    Effects.SetCommandEnabled(TCommand::Undo, false);
+    Effects.SetCommandEnabled(TCommand::Shuffle, false);
+    Effects.SetCommandEnabled(TCommand::Hint, false);
+    Effects.StopClock();
+    Effects.ShowWin(scoreTime, HintCount, MapName(MapNumber));
+}
+
+void TGame::UndoActionExecute()
+{
+    if (UndoCount != 0) {
+        const auto [first, second] = UndoPairs[UndoCount];
+        Tiles[first].Present = true;
+        Tiles[second].Present = true;
+        --UndoCount;
+        DrawBoard();
+    }
+    if (UndoCount == 0)
+        Effects.SetCommandEnabled(TCommand::Undo, false);
+    UpdateStatus();
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/GameEffects.h"
+
+struct TCellCopy {
+    uint8_t FaceStyle;
+    int32_t SourceLeft;
+    int32_t SourceTop;
+    int32_t Left;
+    int32_t Top;
+};
+
+// Records what the rules do to the window, in order. Runs of event-pump passes are merged into one
+// entry ("Pump x3"); tile copies go to Cells rather than the log.
+class TRecordingEffects : public TGameEffects {
+public:
+    bool Recording = true;  // off: only the counters and states below follow along
+    // Called on every pump pass with the running pass count; its answer is the pump's answer.
+    std::function<bool(long)> OnPump;
+    std::function<void()> OnBoardChanged;
+
+    long PumpCount = 0;
+    int BoardChanges = 0;
+    int MessageCount = 0;
+    bool ClockRunning = false;
+    std::map<TCommand, bool> Enabled;
+    std::array<std::string, 4> Panels;
+    std::vector<TCellCopy> Cells;  // the copies of the paint in progress or last finished
+
+    // The log so far, then forgets it.
+    std::vector<std::string> Take()
+    {
+        FlushPumps();
+        std::vector<std::string> taken;
+        taken.swap(Log);
+        return taken;
+    }
+
+    void DrawBackground() override
+    {
+        Cells.clear();
+        Add("Background");
+    }
+    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override
+    {
+        if (Recording)
+            Cells.push_back({faceStyle, sourceLeft, sourceTop, left, top});
+    }
+    void BoardChanged() override
+    {
+        ++BoardChanges;
+        Add("Changed");
+        if (OnBoardChanged)
+            OnBoardChanged();
+    }
+    void ShowMessage(TMessageKind kind, const std::string& text) override
+    {
+        ++MessageCount;
+        Add(std::string(kind == TMessageKind::Information ? "Information: " : "Error: ") + text);
+    }
+    void StartClock() override
+    {
+        ClockRunning = true;
+        Add("StartClock");
+    }
+    void StopClock() override
+    {
+        ClockRunning = false;
+        Add("StopClock");
+    }
+    void SetCommandEnabled(TCommand command, bool enabled) override
+    {
+        Enabled[command] = enabled;
+        static const std::map<TCommand, std::string> names = {
+            {TCommand::Undo, "Undo"}, {TCommand::Shuffle, "Shuffle"}, {TCommand::Hint, "Hint"}};
+        Add(names.at(command) + (enabled ? " on" : " off"));
+    }
+    void SetStatusText(int panel, const std::string& text) override
+    {
+        Panels.at(panel) = text;
+        Add("Status " + std::to_string(panel) + ": " + text);
+    }
+    bool PumpEvents() override
+    {
+        ++PumpCount;
+        if (Recording)
+            ++PendingPumps;
+        return OnPump ? OnPump(PumpCount) : true;
+    }
+    void ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap) override
+    {
+        Add("Win " + scoreTime + " / " + std::to_string(scoreHints) + " / " + scoreMap);
+    }
+
+private:
+    std::vector<std::string> Log;
+    long PendingPumps = 0;
+
+    void FlushPumps()
+    {
+        if (PendingPumps != 0)
+            Log.push_back("Pump x" + std::to_string(PendingPumps));
+        PendingPumps = 0;
+    }
+    void Add(const std::string& entry)
+    {
+        if (!Recording)
+            return;
+        FlushPumps();
+        Log.push_back(entry);
+    }
+};

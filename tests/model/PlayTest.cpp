@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include "tests/model/TestGame.h"
+
+namespace {
+
+using TLog = std::vector<std::string>;
+
+void Press(TTestGame& test, int n)
+{
+    const TTileOrigin centre = CentreOf(test.Tile(n));
+    test.Game.BackgroundImageMouseDown(centre.Left, centre.Top);
+}
+
+// Map 1 before any deal: tiles 1 and 4 (face 0) end the top row, 5 (face 1) ends the bottom row.
+TEST(Play, APressSelectsAndASecondOneOnTheSameTileDeselects)
+{
+    TTestGame test(1);
+    Press(test, 1);
+    EXPECT_EQ(test.Effects.Take(), (TLog{"StartClock", "Background", "Changed"}));
+    EXPECT_EQ(test.Game.SelectedTile, 1);
+    EXPECT_TRUE(test.Tile(1).Selected);
+
+    Press(test, 1);
+    EXPECT_EQ(test.Effects.Take(), (TLog{"StartClock", "Background", "Changed"}));
+    EXPECT_EQ(test.Game.SelectedTile, 0);
+    EXPECT_FALSE(test.Tile(1).Selected);
+
+    test.Game.BackgroundImageMouseDown(600, 490);
+    EXPECT_EQ(test.Effects.Take(), TLog{"StartClock"});
+    test.Game.ClickTile(200);  // no such tile: a press on nothing
+    EXPECT_TRUE(test.Effects.Take().empty());
+    EXPECT_EQ(test.Game.SelectedTile, 0);
+}
+
+TEST(Play, WithATileSelectedOtherFacesBlockedTilesAndEmptyBoardChangeNothing)
+{
+    TTestGame test(1);
+    Press(test, 1);
+    test.Effects.Take();
+    const TTileOrigin blocked = CentreOf(test.Tile(180));  // inside the top row
+    for (const auto& [px, py] : {std::pair{CentreOf(test.Tile(5)).Left, CentreOf(test.Tile(5)).Top},
+                                 std::pair{blocked.Left, blocked.Top}, std::pair{600, 490}}) {
+        test.Game.BackgroundImageMouseDown(px, py);
+        EXPECT_EQ(test.Effects.Take(), TLog{"StartClock"});
+        EXPECT_EQ(test.Game.SelectedTile, 1);
+        EXPECT_TRUE(test.Tile(1).Selected);
+        EXPECT_FALSE(test.Tile(5).Selected);
+    }
+    test.Game.ClickTile(200);
+    EXPECT_EQ(test.Game.SelectedTile, 1);
+    EXPECT_EQ(test.Game.UndoCount, 0);
+}
+
+TEST(Play, AMatchingPressRemovesThePairAndRepaints)
+{
+    TTestGame test(1);
+    test.Game.ClickTile(1);
+    test.Effects.Take();
+    test.Game.ClickTile(4);
+    EXPECT_EQ(test.Effects.Take(), (TLog{"Undo on", Status(0, "Tiles left:  190/192"), Status(1, "Hints:  0"),
+                                         "Background", "Changed"}));
+    EXPECT_EQ(test.Game.UndoCount, 1);
+    EXPECT_EQ(test.Game.UndoPairs[1], (std::pair<uint8_t, uint8_t>{1, 4}));
+    EXPECT_EQ(test.Game.SelectedTile, 0);
+    for (int n : {1, 4}) {
+        EXPECT_FALSE(test.Tile(n).Present);
+        EXPECT_FALSE(test.Tile(n).Selected);
+    }
+    EXPECT_EQ(test.Effects.Cells.size(), 190u);
+}
+
+TEST(Play, TheLastPairWinsWithOneMoreSecond)
+{
+    for (const auto& [map, name] : {std::pair{4, "Towers"}, std::pair{9, "currentMap: 9"}}) {
+        TTestGame test;
+        test.Game.MapNumber = static_cast<uint8_t>(map);
+        KeepOnly(test.Game, {{1, 0, 0, 0}, {2, 10, 10, 0}});
+        test.Game.ElapsedSeconds = 41;
+        test.Game.HintCount = 3;
+        test.Game.ClickTile(1);
+        test.Effects.Take();
+        test.Game.ClickTile(2);
+        EXPECT_EQ(test.Effects.Take(),
+                  (TLog{"Undo on", Status(0, "Tiles left:  0/192"), Status(1, "Hints:  3"), "Background", "Changed",
+                        "Undo off", "Shuffle off", "Hint off", "StopClock", std::string("Win 0:00:42 / 3 / ") + name}));
+        EXPECT_EQ(test.Game.UndoCount, 0);
+        EXPECT_EQ(test.Game.ElapsedSeconds, 42);
+
+        // The board stays live: a press starts the clock again, which counts on.
+        test.Game.BackgroundImageMouseDown(300, 200);
+        test.Game.GameTimerTimer();
+        EXPECT_EQ(test.Effects.Take(), (TLog{"StartClock", Status(2, "Time:  0:00:43")}));
+    }
+}
+
+TEST(Play, ASingleStackLeftIsLostAndUndoStillWorks)
+{
+    TTestGame test;
+    KeepOnly(test.Game, {{1, 0, 0, 0}, {2, 10, 10, 0}, {5, 20, 4, 0}, {6, 20, 4, 1}});
+    test.Game.ClickTile(1);
+    test.Effects.Take();
+    test.Game.ClickTile(2);
+    EXPECT_EQ(test.Effects.Take(), (TLog{"Undo on", Status(0, "Tiles left:  2/192"), Status(1, "Hints:  0"),
+                                         "Background", "Changed", LostText, "StopClock"}));
+    test.Game.UndoActionExecute();
+    EXPECT_EQ(test.Effects.Take(), (TLog{"Background", "Changed", "Undo off", Status(0, "Tiles left:  4/192"),
+                                         Status(1, "Hints:  0")}));
+    EXPECT_TRUE(test.Tile(1).Present);
+    EXPECT_TRUE(test.Tile(2).Present);
+}
+
+TEST(Play, NoFreePairAfterARemovalIsADeadEnd)
+{
+    TTestGame test;
+    // The row 5 9 6 10 (faces 1 2 1 2) has free ends of different faces.
+    KeepOnly(test.Game, {{1, 0, 0, 0}, {2, 10, 10, 0}, {5, 0, 6, 0}, {9, 2, 6, 0}, {6, 4, 6, 0}, {10, 6, 6, 0}});
+    test.Game.ClickTile(1);
+    test.Effects.Take();
+    test.Game.ClickTile(2);
+    EXPECT_EQ(test.Effects.Take(), (TLog{"Undo on", Status(0, "Tiles left:  4/192"), Status(1, "Hints:  0"),
+                                         "Background", "Changed", NoMovesText}));
+}
+
+TEST(Play, UndoTakesPairsBackNewestFirst)
+{
+    TTestGame test(1);
+    test.Game.ClickTile(1);
+    test.Game.ClickTile(4);
+    test.Game.ClickTile(2);  // 2 and 3 begin the rows Y 6 and Y 8
+    test.Game.ClickTile(3);
+    test.Effects.Take();
+
+    test.Game.UndoActionExecute();
+    EXPECT_EQ(test.Effects.Take(), (TLog{"Background", "Changed", Status(0, "Tiles left:  190/192"),
+                                         Status(1, "Hints:  0")}));
+    EXPECT_TRUE(test.Tile(2).Present && test.Tile(3).Present);
+    EXPECT_FALSE(test.Tile(1).Present || test.Tile(4).Present);
+
+    test.Game.UndoActionExecute();
+    EXPECT_EQ(test.Effects.Take(), (TLog{"Background", "Changed", "Undo off", Status(0, "Tiles left:  192/192"),
+                                         Status(1, "Hints:  0")}));
+    EXPECT_EQ(test.Game.PresentCount(), 192);
+
+    test.Game.UndoActionExecute();  // empty stack
+    EXPECT_EQ(test.Effects.Take(), (TLog{"Undo off", Status(0, "Tiles left:  192/192"), Status(1, "Hints:  0")}));
+    EXPECT_EQ(test.Game.UndoCount, 0);
+}
+
+TEST(Play, ASelectionBlockedByUndoStaysUntilItsFaceIsPressed)
+{
+    TTestGame test;
+    KeepOnly(test.Game, {{1, 0, 0, 0}, {5, 2, 0, 0}, {9, 4, 0, 0}, {2, 10, 10, 0}, {6, 20, 10, 0}});
+    test.Game.ClickTile(1);
+    test.Game.ClickTile(2);
+    Press(test, 5);  // free now that 1 is gone
+    ASSERT_EQ(test.Game.SelectedTile, 5);
+
+    test.Game.UndoActionExecute();  // 1 comes back: 5 is boxed in
+    EXPECT_EQ(test.Game.SelectedTile, 5);
+    EXPECT_TRUE(test.Tile(5).Selected);
+    EXPECT_FALSE(test.Game.IsFree(5));
+    Press(test, 5);
+    EXPECT_EQ(test.Game.SelectedTile, 5);
+
+    Press(test, 6);
+    EXPECT_EQ(test.Game.SelectedTile, 0);
+    EXPECT_FALSE(test.Tile(5).Present || test.Tile(6).Present);
+    EXPECT_EQ(test.Game.UndoPairs[1], (std::pair<uint8_t, uint8_t>{5, 6}));
+}
+
+}  // namespace
