@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using Names = std::vector<std::string>;
@@ -17,11 +19,14 @@ protected:
         EXPECT_EQ(store->ReadInteger(name, value), TValueRead::Ok) << name;
         return value;
     }
+    // Sorted: the registry of some systems lists values by name rather than by age.
     Names StoredNames()
     {
         const auto store = Place.Open();
         store->OpenKey(SettingsKey);
-        return store->ValueNames();
+        Names names = store->ValueNames();
+        std::sort(names.begin(), names.end());
+        return names;
     }
     void Arrange(const std::string& name, uint32_t value)
     {
@@ -31,7 +36,7 @@ protected:
     }
     void ExpectDefaults()
     {
-        EXPECT_EQ(StoredNames(), (Names{"face", "bgd", "mapId", "hintSpeed"}));
+        EXPECT_EQ(StoredNames(), (Names{"bgd", "face", "hintSpeed", "mapId"}));
         EXPECT_EQ(Options.ReadFace(), 1);
         EXPECT_EQ(Options.ReadBackground(), 1);
         EXPECT_EQ(Options.ReadMapId(), 0);
@@ -66,9 +71,6 @@ TEST_F(SettingsStore, WritesAreSeenByTheNextReadOfAnyObject)
     EXPECT_EQ(other.ReadBackground(), 5);
     EXPECT_EQ(other.ReadMapId(), 6);
     EXPECT_EQ(other.ReadHintSpeed(), 2);
-    // Rewriting keeps each value in its place.
-    other.WriteFace(1);
-    EXPECT_EQ(StoredNames(), (Names{"face", "bgd", "mapId", "hintSpeed"}));
 }
 
 TEST_F(SettingsStore, AKeyWithOneToThreeValuesGetsAllFourDefaults)
