@@ -1,3 +1,5 @@
+#include <array>
+
 #include "model/Game.h"
 #include "model/TilePlacement.h"
 
@@ -23,15 +25,20 @@ void TGame::DrawBoard()
     UpdateCoverage();
     UpdateLinks();
     DrawBackground();
-    for (int layer = 0; layer <= TopLayer; ++layer) {
-        for (int n = TileCount; n >= 1; --n) {
-            const TTileClass& tile = Tiles[n];
-            if (!tile.Present || tile.Layer != layer)
-                continue;
+    // Layers upwards, each from the highest tile number down; sorted into layers in one pass.
+    std::array<std::array<uint8_t, TileCount>, TopLayer + 1> layers;
+    std::array<int, TopLayer + 1> counts{};
+    for (int n = TileCount; n >= 1; --n) {
+        const TTileClass& tile = Tiles[n];
+        if (tile.Present && tile.Layer <= TopLayer)
+            layers[tile.Layer][counts[tile.Layer]++] = static_cast<uint8_t>(n);
+    }
+    for (int layer = 0; layer <= TopLayer; ++layer)
+        for (int i = 0; i < counts[layer]; ++i) {
+            const TTileClass& tile = Tiles[layers[layer][i]];
             const TTileOrigin origin = TileOrigin(tile);
             tile.Draw(FaceStyle, origin.Left, origin.Top, Effects);
         }
-    }
     Effects.BoardChanged();
 }
 

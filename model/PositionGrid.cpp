@@ -1,11 +1,16 @@
 #include "model/PositionGrid.h"
 
+#include <algorithm>
+
 TPositionGrid::TPositionGrid(const TTileArray& tiles)
 {
     for (int n = 1; n <= TileCount; ++n) {
         const TTileClass& tile = tiles[n];
-        if (tile.Present && OnBoard(tile.X, tile.Y, tile.Layer))
-            Cells[Index(tile.X, tile.Y, tile.Layer)] = static_cast<uint8_t>(n);
+        if (!tile.Present || !OnBoard(tile.X, tile.Y, tile.Layer))
+            continue;
+        Cells[Index(tile.X, tile.Y, tile.Layer)] = static_cast<uint8_t>(n);
+        uint8_t& height = Heights[Index(tile.X, tile.Y, 0)];
+        height = std::max<uint8_t>(height, tile.Layer + 1);
     }
 }
 
@@ -21,8 +26,5 @@ uint8_t TPositionGrid::At(int x, int y, int layer) const
 
 bool TPositionGrid::CoveredAbove(int x, int y, int layer) const
 {
-    for (int above = layer + 1; above < Layers; ++above)
-        if (At(x, y, above) != 0)
-            return true;
-    return false;
+    return OnBoard(x, y, 0) && Heights[Index(x, y, 0)] > layer + 1;
 }

@@ -26,4 +26,5 @@ private:
     static int Index(int x, int y, int layer) { return (layer * Rows + y) * Columns + x; }
 
     std::array<uint8_t, Columns * Rows * Layers> Cells{};
+    std::array<uint8_t, Columns * Rows> Heights{};  // highest present layer + 1 on each X, Y; 0 when empty
 };
