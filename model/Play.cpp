@@ -12,6 +12,7 @@ void TGame::BackgroundImageMouseDown(int32_t px, int32_t py)
     ClickTile(TileAtPoint(px, py));
 }
 
+// c comes from the hit test, so it is a free tile or 0; the selected tile is not tested again.
 void TGame::ClickTile(uint8_t c)
 {
     if (c > TileCount)
