@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "storage/RegistryUnit.h"
 #include "ui/Application.h"
 #include "ui/Artwork.h"
@@ -31,8 +33,24 @@ TNameForm::TNameForm(QWidget* parent)
     setTabOrder(NameEdit, AcceptBitBtn);
     setTabOrder(AcceptBitBtn, CancelBitBtn);
 
+    FitToTexts();
+
     connect(AcceptBitBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { AcceptBitBtnClick(); }); });
     connect(CancelBitBtn, &QPushButton::clicked, this, [this] { CancelBitBtnClick(); });
+}
+
+// Where the system font is wider than the one the dialog was laid out for, the dialog grows so that
+// the prompt stays inside its frame; the buttons keep their places relative to the middle.
+void TNameForm::FitToTexts()
+{
+    const int extra = std::max(0, NameLabel->geometry().right() + 8 - Bevel1->geometry().right());
+    if (extra == 0)
+        return;
+    setFixedSize(width() + extra, height());
+    Bevel1->resize(Bevel1->width() + extra, Bevel1->height());
+    NameEdit->resize(NameEdit->width() + extra, NameEdit->height());
+    for (QPushButton* button : {AcceptBitBtn, CancelBitBtn})
+        button->move(button->x() + extra / 2, button->y());
 }
 
 void TNameForm::FormShow()

@@ -39,6 +39,9 @@ public:
 
 protected:
     void FormShow() override;
+
+private:
+    void FitToTexts();
 };
 
 extern TNameForm* NameForm;

@@ -1,5 +1,6 @@
 // The main window's controls: commands, menu, cool bar with its three tool bars, status bar.
 #include <QAction>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,12 +35,16 @@ QAction* MakeAction(QObject* owner, const char* caption, const char* hint, TComm
     return action;
 }
 
-// A band of the cool bar: a flat tool bar whose buttons stand apart by empty gaps, indented past
-// the band's grip.
+// A band of the cool bar: a raised strip with a grip at its left, holding a flat tool bar whose
+// buttons stand apart by empty gaps.
 QWidget* MakeBand(QWidget* coolBar, QToolBar*& bar, int bandWidth, QSize barSize, std::initializer_list<QAction*> buttons)
 {
-    auto* band = new QWidget(coolBar);
+    auto* band = new QFrame(coolBar);
+    band->setFrameStyle(QFrame::Panel | QFrame::Raised);
     band->setFixedSize(bandWidth, CoolBarHeight);
+    auto* grip = new QFrame(band);
+    grip->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    grip->setGeometry(4, 3, 3, CoolBarHeight - 6);
     bar = new QToolBar(band);
     bar->setMovable(false);
     bar->setFloatable(false);
