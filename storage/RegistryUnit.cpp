@@ -149,11 +149,10 @@ bool TRegOptions::ReadScore(uint8_t k, std::string& record)
             outcome = store->ReadString(ValueName(k), record);
         }
     }
-    if (outcome == TValueRead::WrongType) {
+    // A missing value reads as the empty text and still counts as a record.
+    if (outcome != TValueRead::Ok)
         record.clear();
+    if (outcome == TValueRead::WrongType)
         throw ERegistryError(InvalidType(ValueName(k)));
-    }
-    if (outcome == TValueRead::Missing)
-        record.clear();
     return found;
 }
