@@ -48,6 +48,7 @@ void TBoardImage::CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t so
 
 const QImage& TBoardImage::Image() const
 {
+    OpenPainter.reset();
     return Picture;
 }
 
@@ -56,15 +57,22 @@ int TBoardImage::Scale() const
     return ScaleFactor;
 }
 
-// The copy is made in device pixels (the painter's pixel-ratio scaling undone), so that at
-// either ratio it is an unscaled opaque blit.
+// Copies are made in device pixels (the painter's pixel-ratio scaling undone), so that at
+// either ratio each is an unscaled opaque blit.
+QPainter& TBoardImage::Painter()
+{
+    if (!OpenPainter) {
+        OpenPainter.emplace(&Picture);
+        OpenPainter->setWorldTransform(QTransform::fromScale(1.0 / ScaleFactor, 1.0 / ScaleFactor));
+        OpenPainter->setCompositionMode(QPainter::CompositionMode_Source);
+    }
+    return *OpenPainter;
+}
+
 void TBoardImage::Copy(const QImage& sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
                        int32_t left, int32_t top)
 {
     const int s = ScaleFactor;
-    QPainter painter(&Picture);
-    painter.setWorldTransform(QTransform::fromScale(1.0 / s, 1.0 / s));
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QRect(left * s, top * s, width * s, height * s), sheet,
-                      QRect(sourceLeft * s, sourceTop * s, width * s, height * s));
+    Painter().drawImage(QRect(left * s, top * s, width * s, height * s), sheet,
+                        QRect(sourceLeft * s, sourceTop * s, width * s, height * s));
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QSize>
 
 #include <cstdint>
+#include <optional>
 
 #include "model/TilePlacement.h"
 #include "model/TileUnit.h"
@@ -26,7 +28,8 @@ public:
     // others copy nothing) to (left, top).
     void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override;
 
-    // Opaque RGB32; its devicePixelRatio (1 or 2) makes it show at the logical size.
+    // Opaque RGB32; its devicePixelRatio (1 or 2) makes it show at the logical size. Taking it
+    // finishes the drawing done so far.
     const QImage& Image() const;
     int Scale() const;
 
@@ -34,7 +37,13 @@ private:
     void Copy(const QImage& sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
               int32_t left, int32_t top);
 
+    QPainter& Painter();
+
     const TImageForm& Sheets;
     int ScaleFactor;
     QImage Picture;
+    // One painter serves all the copies of a repaint (a painter per copy would cost more than
+    // the copy); it is ended whenever the picture is handed out, so that no copy of the picture
+    // shares pixels with a painter still at work.
+    mutable std::optional<QPainter> OpenPainter;
 };

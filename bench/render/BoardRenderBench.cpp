@@ -49,18 +49,25 @@ void Repaint(TBoardImage& board, const std::vector<TTileClass>& tiles)
 // The same rectangles as Repaint, each copied row by row with memcpy and cut at the edges.
 class TFloorCopy {
 public:
-    explicit TFloorCopy(QImage& target) : Target(target) {}
+    explicit TFloorCopy(QImage& target)
+        : Pixels(target.bits()), Stride(size_t(target.bytesPerLine())), Width(target.width()), Height(target.height())
+    {
+    }
 
     void Rect(const QImage& source, int sx, int sy, int w, int h, int dx, int dy)
     {
-        w = std::min(w, Target.width() - dx);
-        h = std::min(h, Target.height() - dy);
+        w = std::min(w, Width - dx);
+        h = std::min(h, Height - dy);
+        const uchar* from = source.constBits() + size_t(sy) * size_t(source.bytesPerLine()) + size_t(sx) * 4;
+        uchar* to = Pixels + size_t(dy) * Stride + size_t(dx) * 4;
         for (int row = 0; row < h; ++row)
-            std::memcpy(Target.scanLine(dy + row) + dx * 4, source.constScanLine(sy + row) + sx * 4, size_t(w) * 4);
+            std::memcpy(to + size_t(row) * Stride, from + size_t(row) * size_t(source.bytesPerLine()), size_t(w) * 4);
     }
 
 private:
-    QImage& Target;
+    uchar* Pixels;
+    size_t Stride;
+    int Width, Height;
 };
 
 void FloorRepaint(QImage& target, int s, const std::vector<TTileClass>& tiles)
