@@ -12,7 +12,7 @@ public:
     TChildProcess& operator=(const TChildProcess&) = delete;
 
     bool Started() const;
-    // The exit code, or -1 when the child did not end by itself.
+    // The exit code; -1 on POSIX when the child did not end by itself.
     int Wait();
     // Ends the child at once, wherever it is (SIGKILL).
     void Kill();
