@@ -1,9 +1,208 @@
 #include "dialogs/OptionsUnit.h"
 
+#include "dialogs/OptionsPreview.h"
+#include "dialogs/OptionsRadioGroup.h"
+#include "model/MapUnit.h"
+#include "storage/RegistryUnit.h"
+#include "ui/Application.h"
+#include "ui/Artwork.h"
+#include "ui/MainUnit.h"
+#include "ui/SpriteUnit.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QImage>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
 TOptionsForm* OptionsForm = nullptr;
 
-// The client area is 317 x 297 inside a 3-pixel border.
-TOptionsForm::TOptionsForm(QWidget* parent)
-    : TTesuliDialog(parent, QStringLiteral("Tesuli Options"), QSize(323, 303))
+namespace {
+
+// The window message numbers the main window is told with.
+constexpr int OptionsAccepted = 1;
+constexpr int OptionsCancelled = 2;
+constexpr int CancelledChange = 2;
+constexpr int SameMap = 3;
+constexpr int OtherMap = 4;
+
+constexpr int ClientBorder = 3;
+const QSize ClientSize(317, 297);
+
+const QSize FaceCell(40, 56);
+const QSize TextureCell(32, 32);
+
+// A sharp copy for the screen: from the double-size sheet where pixels are dense.
+int SheetScale()
 {
+    return qApp->devicePixelRatio() > 1.0 ? 2 : 1;
+}
+
+QPixmap CopyCell(const QImage& sheet, QPoint origin, QSize cell, int scale)
+{
+    QPixmap picture = QPixmap::fromImage(sheet.copy(QRect(origin * scale, cell * scale)));
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
+QStringList MapNames()
+{
+    QStringList names;
+    for (int number = 1; number <= MapCount; ++number)
+        names << QString::fromStdString(MapName(static_cast<uint8_t>(number)));
+    return names;
+}
+
+void NotifyMainForm(int wParam, int lParam)
+{
+    if (MainForm)
+        MainForm->WMOptionsChanged(wParam, lParam);
+}
+
+}  // namespace
+
+TOptionsForm::TOptionsForm(QWidget* parent)
+    : TTesuliDialog(parent, QStringLiteral("Tesuli Options"), ClientSize + QSize(2 * ClientBorder, 2 * ClientBorder))
+{
+    ClientArea = new QWidget(this);
+    ClientArea->setGeometry(QRect(QPoint(ClientBorder, ClientBorder), ClientSize));
+
+    CentralBevel = new QFrame(ClientArea);
+    CentralBevel->setGeometry(0, 0, 313, 265);
+    CentralBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    const int scale = SheetScale();
+
+    FaceGroupBox = new QGroupBox(QStringLiteral("Tile Face"), ClientArea);
+    FaceGroupBox->setGeometry(8, 8, 81, 193);
+    const QImage* faceSheets[] = {&ImageForm->FaceImage.Image(scale), &ImageForm->FaceImage_2.Image(scale)};
+    for (uint8_t style = 0; style < TileFacePanel.size(); ++style) {
+        TileFacePanel[style] = new TPreviewPanel(FaceGroupBox, QPoint(16, 24 + 88 * style),
+                                                 CopyCell(*faceSheets[style], QPoint(0, 0), FaceCell, scale));
+        connect(TileFacePanel[style]->Image(), &TPreviewImage::Click, this, [this, style] { TileFaceImageClick(style); });
+    }
+
+    BackgroundGroupBox = new QGroupBox(QStringLiteral("Game Background"), ClientArea);
+    BackgroundGroupBox->setGeometry(96, 8, 105, 193);
+    const QImage& textures = ImageForm->BackgroundImage.Image(scale);
+    for (uint8_t index = 0; index < BgdPanel.size(); ++index) {
+        const QPoint position(8 + 48 * (index / 3), 24 + 56 * (index % 3));
+        BgdPanel[index] = new TPreviewPanel(BackgroundGroupBox, position,
+                                            CopyCell(textures, QPoint(32 * index, 0), TextureCell, scale));
+        connect(BgdPanel[index]->Image(), &TPreviewImage::Click, this, [this, index] { BgdImageClick(index); });
+    }
+
+    AcceptBitBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Tick), QStringLiteral("Accept"), ClientArea);
+    AcceptBitBtn->setGeometry(8, 272, 75, 25);
+    AcceptBitBtn->setDefault(true);
+    connect(AcceptBitBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { AcceptBitBtnClick(); }); });
+
+    CancelBitBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Cross), QStringLiteral("Cancel"), ClientArea);
+    CancelBitBtn->setGeometry(224, 272, 75, 25);
+    connect(CancelBitBtn, &QPushButton::clicked, this, &TOptionsForm::CancelBitBtnClick);
+
+    MapRadioGroup = new TRadioGroup(ClientArea, QStringLiteral("Map Selection"), MapNames(), 1, QRect(208, 8, 97, 193));
+    connect(MapRadioGroup, &TRadioGroup::Click, this, &TOptionsForm::MapRadioGroupClick);
+
+    HintRadioGroup = new TRadioGroup(ClientArea, QStringLiteral("Hint Display Duration"),
+                                     {QStringLiteral("short"), QStringLiteral("medium"), QStringLiteral("long")}, 3,
+                                     QRect(8, 208, 297, 49));
+    connect(HintRadioGroup, &TRadioGroup::Click, this, &TOptionsForm::HintRadioGroupClick);
+
+    AcceptBitBtn->setFocus();
+}
+
+// A failing read is reported, and the dialog still opens, showing what could be read; what it
+// shows is also what Cancel returns to.
+void TOptionsForm::FormShow()
+{
+    RunGuarded([this] { LoadSettings(); });
+    SavedFaceStyle = FaceStyle;
+    SavedBackgroundIndex = BackgroundIndex;
+    SavedMapId = MapId;
+    SavedHintSpeed = HintSpeed;
+    ShowSettings();
+}
+
+void TOptionsForm::LoadSettings()
+{
+    TRegOptions options;
+    FaceStyle = options.ReadFace();
+    BackgroundIndex = options.ReadBackground();
+    MapId = options.ReadMapId();
+    HintSpeed = options.ReadHintSpeed();
+}
+
+void TOptionsForm::ShowSettings()
+{
+    HighlightFace();
+    HighlightBackground();
+    MapRadioGroup->SetItemIndex(MapId);
+    HintRadioGroup->SetItemIndex(HintSpeed);
+}
+
+void TOptionsForm::HighlightFace()
+{
+    for (size_t style = 0; style < TileFacePanel.size(); ++style)
+        TileFacePanel[style]->SetChosen(FaceStyle == style);
+}
+
+void TOptionsForm::HighlightBackground()
+{
+    for (size_t index = 0; index < BgdPanel.size(); ++index)
+        BgdPanel[index]->SetChosen(BackgroundIndex == index);
+}
+
+void TOptionsForm::TileFaceImageClick(uint8_t faceStyle)
+{
+    FaceStyle = faceStyle;
+    HighlightFace();
+}
+
+void TOptionsForm::BgdImageClick(uint8_t backgroundIndex)
+{
+    BackgroundIndex = backgroundIndex;
+    HighlightBackground();
+}
+
+void TOptionsForm::MapRadioGroupClick()
+{
+    MapId = static_cast<uint8_t>(MapRadioGroup->ItemIndex());
+}
+
+void TOptionsForm::HintRadioGroupClick()
+{
+    HintSpeed = static_cast<uint8_t>(HintRadioGroup->ItemIndex());
+}
+
+// A write the store refuses raises and so ends the Accept: the main window is not told and the
+// dialog stays open.
+void TOptionsForm::AcceptBitBtnClick()
+{
+    {
+        TRegOptions options;
+        options.WriteFace(FaceStyle);
+        options.WriteBackground(BackgroundIndex);
+        options.WriteMapId(MapId);
+        options.WriteHintSpeed(HintSpeed);
+    }
+    NotifyMainForm(OptionsAccepted, MapId == SavedMapId ? SameMap : OtherMap);
+    hide();
+}
+
+void TOptionsForm::CancelBitBtnClick()
+{
+    FaceStyle = SavedFaceStyle;
+    BackgroundIndex = SavedBackgroundIndex;
+    MapId = SavedMapId;
+    HintSpeed = SavedHintSpeed;
+    NotifyMainForm(OptionsCancelled, CancelledChange);
+    hide();
+}
+
+void TOptionsForm::reject()
+{
+    CancelBitBtnClick();
 }

@@ -1,0 +1,115 @@
+#include "DialogTestSupport.h"
+
+#include "dialogs/DialogBase.h"
+#include "storage/KeyValueStore.h"
+#include "storage/SqliteStore.h"
+#include "ui/MainUnit.h"
+#include "ui/MessageBox.h"
+#include "ui/StartUp.h"
+
+#include <QTest>
+#include <QApplication>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+const std::string SettingsKey = "Software\\tesuli\\";
+
+std::filesystem::path StoreFolder()
+{
+    return UserStoreFile().parent_path();
+}
+
+std::unique_ptr<TKeyValueStore> OpenSettingsKey()
+{
+    auto store = OpenUserStore();
+    EXPECT_TRUE(store->OpenKey(SettingsKey));
+    return store;
+}
+
+uint32_t ReadStored(TKeyValueStore& store, const char* name)
+{
+    uint32_t value = 0xDEADBEEF;
+    EXPECT_EQ(store.ReadInteger(name, value), TValueRead::Ok) << name;
+    return value;
+}
+
+}  // namespace
+
+void SeedSettings(const TStoredSettings& settings)
+{
+    std::filesystem::remove_all(StoreFolder());
+    const auto store = OpenSettingsKey();
+    store->WriteInteger("face", settings.Face);
+    store->WriteInteger("bgd", settings.Background);
+    store->WriteInteger("mapId", settings.MapId);
+    store->WriteInteger("hintSpeed", settings.HintSpeed);
+}
+
+std::ostream& operator<<(std::ostream& out, const TStoredSettings& stored)
+{
+    return out << "face " << stored.Face << ", bgd " << stored.Background << ", map " << stored.MapId << ", hint "
+               << stored.HintSpeed;
+}
+
+TStoredSettings StoredSettings()
+{
+    const auto store = OpenSettingsKey();
+    return {ReadStored(*store, "face"), ReadStored(*store, "bgd"), ReadStored(*store, "mapId"),
+            ReadStored(*store, "hintSpeed")};
+}
+
+void StoreSettingAsText(const char* name)
+{
+    OpenSettingsKey()->WriteString(name, "three");
+}
+
+// Permissions do not stop root; a file where the store's folder belongs stops everyone.
+void MakeStoreUnusable()
+{
+    std::filesystem::remove_all(StoreFolder());
+    std::ofstream(StoreFolder()) << "not a folder";
+}
+
+void CreateFormsOnce()
+{
+    if (MainForm)
+        return;
+    CreateForms();
+    MainForm->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+}
+
+TReportRecorder::TReportRecorder()
+{
+    SetMessageBoxHook([this](TMessageKind kind, const QString& title, const QString& text) {
+        Reports.push_back({kind, title, text});
+    });
+}
+
+TReportRecorder::~TReportRecorder()
+{
+    SetMessageBoxHook({});
+}
+
+// The offscreen platform keeps a hidden window as its focus window and then takes a request to
+// activate it again for one already granted; a window manager would activate it.
+void ShowAndActivate(TTesuliDialog* dialog)
+{
+    dialog->ShowDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    if (QApplication::activeWindow() != dialog)
+        QApplication::setActiveWindow(dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+}
+
+void PressKey(QWidget* dialog, Qt::Key key)
+{
+    QWidget* focused = dialog->focusWidget();
+    QTest::keyClick(focused ? focused : dialog, key);
+}

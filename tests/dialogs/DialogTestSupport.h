@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/GameEffects.h"
+
+#include <QString>
+#include <Qt>
+
+#include <cstdint>
+#include <ostream>
+#include <vector>
+
+class QWidget;
+class TTesuliDialog;
+
+struct TStoredSettings {
+    uint32_t Face;
+    uint32_t Background;
+    uint32_t MapId;
+    uint32_t HintSpeed;
+    bool operator==(const TStoredSettings&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const TStoredSettings& stored);
+
+// The settings key with exactly these four values (everything else in the store is gone).
+void SeedSettings(const TStoredSettings& settings);
+TStoredSettings StoredSettings();
+// A setting stored as text, which the game cannot read as a number.
+void StoreSettingAsText(const char* name);
+// From now on the store can be neither opened nor created; SeedSettings makes it usable again.
+void MakeStoreUnusable();
+
+// The forms as the program creates them at start-up, created once for the whole test run, and the
+// main window shown.
+void CreateFormsOnce();
+
+struct TReport {
+    TMessageKind Kind;
+    QString Title;
+    QString Text;
+};
+
+// Records every message box instead of showing it, for the life of the object.
+class TReportRecorder {
+public:
+    TReportRecorder();
+    ~TReportRecorder();
+    TReportRecorder(const TReportRecorder&) = delete;
+    TReportRecorder& operator=(const TReportRecorder&) = delete;
+
+    std::vector<TReport> Reports;
+};
+
+// Shows a dialog the way the main window's commands do and waits until it is active.
+void ShowAndActivate(TTesuliDialog* dialog);
+// A key press where the player's keyboard sends it: to the dialog's focused control.
+void PressKey(QWidget* dialog, Qt::Key key);
