@@ -1,9 +1,9 @@
 #include "tools/artgen/FaceSheet.h"
 
 #include <QPainter>
-#include <QPainterPathStroker>
 #include <cmath>
 
+#include "tools/artgen/Canvas.h"
 #include "tools/artgen/CellFrame.h"
 #include "tools/artgen/FaceTable.h"
 
@@ -44,8 +44,6 @@ struct TStyle {
     qreal Shadow() const { return Maroon ? ShadowOffset : 0; }
     bool Maroon;
 };
-
-QColor Rgb(uint32_t rgb) { return QColor::fromRgb(QRgb(rgb)); }
 
 uint32_t PartColour(TCellPart part, uint32_t plate)
 {
@@ -99,8 +97,8 @@ void DrawCharacter(QPainter& painter, const TFaceArt& face, const TStyle& style,
     const QPainterPath kana = PlacedKana(face, style, scale, fonts);
     // The outline is filled and stroked along, so that a pen widens every stroke evenly.
     const auto fill = [&](const QPainterPath& path, uint32_t colour, qreal widening) {
-        painter.setPen(QPen(Rgb(colour), widening * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.setBrush(Rgb(colour));
+        painter.setPen(QPen(Hex(colour), widening * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Hex(colour));
         painter.drawPath(path);
     };
     painter.setRenderHint(QPainter::Antialiasing);
@@ -118,7 +116,7 @@ void DrawReading(QPainter& painter, const TFaceArt& face, const TStyle& style, i
     const QString reading = QString::fromLatin1(face.Reading);
     const qreal advance = QFontMetricsF(font).horizontalAdvance(reading);
     painter.setFont(font);
-    painter.setPen(Rgb(style.Reading()));
+    painter.setPen(Hex(style.Reading()));
     painter.drawText(QPointF(std::round(ReadingCentre * scale - advance / 2), ReadingBaseline * scale), reading);
 }
 
@@ -142,7 +140,6 @@ QImage DrawFaceSheet(int style, int scale, const TArtFonts& fonts)
     const TStyle look{style == 1};
     QImage sheet(SheetColumns * CellWidth * scale, 4 * CellHeight * scale, QImage::Format_RGB32);
     QPainter painter(&sheet);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (int face = 0; face < FacesPerLook; ++face) {
         const TFaceArt& art = Faces[size_t(face)];
         const QImage ink = DrawInk(art, look, scale, fonts);
