@@ -1,0 +1,220 @@
+#include "DialogTestSupport.h"
+
+#include "dialogs/OptionsPreview.h"
+#include "dialogs/OptionsRadioGroup.h"
+#include "dialogs/OptionsUnit.h"
+#include "model/MapUnit.h"
+#include "ui/BoardImage.h"
+#include "ui/BoardView.h"
+#include "ui/MainUnit.h"
+#include "ui/SpriteUnit.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+TGame& Game()
+{
+    return MainForm->GameModel;
+}
+
+struct TGameInProgress {
+    uint8_t PresentCount;
+    uint8_t UndoCount;
+    int32_t ElapsedSeconds;
+    int32_t HintCount;
+    bool operator==(const TGameInProgress&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const TGameInProgress& game)
+{
+    return out << int(game.PresentCount) << " tiles, " << int(game.UndoCount) << " undo, " << game.ElapsedSeconds
+               << " s, " << game.HintCount << " hints";
+}
+
+TGameInProgress GameInProgress()
+{
+    return {Game().PresentCount(), Game().UndoCount, Game().ElapsedSeconds, Game().HintCount};
+}
+
+using TPosition = std::tuple<int, int, int>;
+
+std::vector<TPosition> SortedPositions(const std::vector<TPosition>& positions)
+{
+    std::vector<TPosition> sorted = positions;
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
+}
+
+std::vector<TPosition> TilePositions()
+{
+    std::vector<TPosition> positions;
+    for (int n = 1; n <= TileCount; ++n)
+        positions.emplace_back(Game().Tiles[n].X, Game().Tiles[n].Y, Game().Tiles[n].Layer);
+    return SortedPositions(positions);
+}
+
+std::vector<TPosition> MapLayout(uint8_t mapNumber)
+{
+    std::vector<TPosition> positions;
+    for (int entry = 1; entry <= TileCount; ++entry) {
+        const TBoardPosition position = MapPositions(mapNumber, entry);
+        positions.emplace_back(position.X, position.Y, position.Layer);
+    }
+    return SortedPositions(positions);
+}
+
+// The board's bottom right corner, which no map covers with tiles, shows the background texture.
+QRgb BoardCorner()
+{
+    const QImage& board = MainForm->BackgroundImage->Picture().Image();
+    return board.pixel(board.width() - 1, board.height() - 1);
+}
+
+QRgb TextureCorner(int index)
+{
+    const QImage& textures = ImageForm->BackgroundImage.Image(1);
+    return textures.pixel(32 * index + (BoardWidth - 1) % 32, (BoardHeight - 1) % 32);
+}
+
+void ClickItem(TRadioGroup* group, int item)
+{
+    QRadioButton* button = group->Item(item);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+class OptionsMainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        CreateFormsOnce();
+        SeedSettings({0, 0, 1, 0});
+        // The settings in force, as if the program had started on this store.
+        Game().FaceStyle = 0;
+        Game().BackgroundIndex = 0;
+        Game().MapNumber = 2;
+        Game().HintSpeed = 0;
+        TReportRecorder reports;  // a dead end after the pair would ask with a message box
+        Game().StartNewGame();
+        uint8_t first = 0;
+        uint8_t second = 0;
+        ASSERT_TRUE(Game().FindFreePair(first, second));
+        Game().ClickTile(first);
+        Game().ClickTile(second);
+        Game().ElapsedSeconds = 500;
+        Game().HintCount = 3;
+        MainForm->GameTimer.stop();
+        Before = GameInProgress();
+        ASSERT_EQ(Before, (TGameInProgress{190, 1, 500, 3}));
+    }
+    void TearDown() override
+    {
+        OptionsForm->hide();
+        MainForm->GameTimer.stop();
+    }
+
+    static void OpenOptions()
+    {
+        MainForm->PropertiesAction->trigger();
+        ShowAndActivate(OptionsForm);
+    }
+
+    TGameInProgress Before{};
+};
+
+TEST_F(OptionsMainWindowTest, AcceptedWithAnotherMapStartsANewGameThereWithTheClockRunning)
+{
+    OpenOptions();
+    QTest::mouseClick(OptionsForm->TileFacePanel[1]->Image(), Qt::LeftButton);
+    QTest::mouseClick(OptionsForm->BgdPanel[3]->Image(), Qt::LeftButton);
+    ClickItem(OptionsForm->MapRadioGroup, 3);
+    ClickItem(OptionsForm->HintRadioGroup, 2);
+    QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
+
+    EXPECT_EQ(StoredSettings(), (TStoredSettings{1, 3, 3, 2}));
+    EXPECT_EQ(Game().FaceStyle, 1);
+    EXPECT_EQ(Game().BackgroundIndex, 3);
+    EXPECT_EQ(Game().HintSpeed, 2);
+    EXPECT_EQ(Game().MapNumber, 4);
+    EXPECT_EQ(TilePositions(), MapLayout(4)) << "the new game stands on Towers";
+    EXPECT_EQ(GameInProgress(), (TGameInProgress{192, 0, 0, 0}));
+    EXPECT_TRUE(MainForm->GameTimer.isActive());
+    EXPECT_EQ(BoardCorner(), TextureCorner(3));
+    EXPECT_FALSE(OptionsForm->isVisible());
+}
+
+TEST_F(OptionsMainWindowTest, AcceptedWithOnlyANewBackgroundRepaintsAndTheGameGoesOn)
+{
+    ASSERT_NE(TextureCorner(0), TextureCorner(4)) << "the corner must tell the textures apart";
+    ASSERT_EQ(BoardCorner(), TextureCorner(0));
+    OpenOptions();
+    QTest::mouseClick(OptionsForm->BgdPanel[4]->Image(), Qt::LeftButton);
+    QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
+
+    EXPECT_EQ(StoredSettings(), (TStoredSettings{0, 4, 1, 0}));
+    EXPECT_EQ(Game().BackgroundIndex, 4);
+    EXPECT_EQ(BoardCorner(), TextureCorner(4));
+    EXPECT_EQ(Game().MapNumber, 2);
+    EXPECT_EQ(GameInProgress(), Before);
+    EXPECT_FALSE(MainForm->GameTimer.isActive()) << "the clock waits for the next press on the board";
+    EXPECT_FALSE(OptionsForm->isVisible());
+}
+
+TEST_F(OptionsMainWindowTest, AMapChosenAndThenChosenBackIsTheSameMap)
+{
+    OpenOptions();
+    ClickItem(OptionsForm->MapRadioGroup, 6);
+    ClickItem(OptionsForm->MapRadioGroup, 1);
+    QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
+
+    EXPECT_EQ(StoredSettings(), (TStoredSettings{0, 0, 1, 0}));
+    EXPECT_EQ(Game().MapNumber, 2);
+    EXPECT_EQ(GameInProgress(), Before);
+}
+
+TEST_F(OptionsMainWindowTest, CancelTakesTheSettingsReadAtShowTimeAndTheGameGoesOn)
+{
+    SeedSettings({1, 5, 6, 2});  // changed behind the running game's back
+    OpenOptions();
+    QTest::mouseClick(OptionsForm->TileFacePanel[0]->Image(), Qt::LeftButton);
+    QTest::mouseClick(OptionsForm->BgdPanel[2]->Image(), Qt::LeftButton);
+    ClickItem(OptionsForm->MapRadioGroup, 0);
+    ClickItem(OptionsForm->HintRadioGroup, 0);
+    QTest::mouseClick(OptionsForm->CancelBitBtn, Qt::LeftButton);
+
+    EXPECT_EQ(StoredSettings(), (TStoredSettings{1, 5, 6, 2}));
+    EXPECT_EQ(Game().FaceStyle, 1);
+    EXPECT_EQ(Game().BackgroundIndex, 5);
+    EXPECT_EQ(Game().HintSpeed, 2);
+    EXPECT_EQ(BoardCorner(), TextureCorner(5));
+    EXPECT_EQ(Game().MapNumber, 2) << "Cancel never changes the map";
+    EXPECT_EQ(GameInProgress(), Before);
+    EXPECT_FALSE(OptionsForm->isVisible());
+}
+
+TEST_F(OptionsMainWindowTest, AFailedWriteLeavesTheMainWindowUntold)
+{
+    OpenOptions();
+    QTest::mouseClick(OptionsForm->BgdPanel[5]->Image(), Qt::LeftButton);
+    ClickItem(OptionsForm->MapRadioGroup, 4);
+    MakeStoreUnusable();
+    TReportRecorder reports;
+    QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
+
+    ASSERT_EQ(reports.Reports.size(), 1u);
+    EXPECT_EQ(Game().BackgroundIndex, 0);
+    EXPECT_EQ(Game().MapNumber, 2);
+    EXPECT_EQ(GameInProgress(), Before);
+    EXPECT_TRUE(OptionsForm->isVisible());
+}
+
+}  // namespace
