@@ -57,11 +57,12 @@ QIcon CommandIcon(TCommandIcon icon)
 QIcon ProgramIcon()
 {
     QIcon result;
-    for (const int scale : {1, 2})
-        result.addPixmap(LoadPixmap(QStringLiteral("ProgramIcon"), scale));
-    // Larger pictures for the desktop's launchers and task switchers.
-    for (const int size : {16, 48, 128, 256})
-        result.addPixmap(LoadPixmap(QStringLiteral("ProgramIcon%1").arg(size), 1));
+    for (const int size : {16, 32, 48, 128, 256})
+        result.addPixmap(LoadPixmap(QStringLiteral("icons/tesuli-%1").arg(size), 1));
+    // The 64-pixel drawing is also the 32-pixel icon at a pixel ratio of 2.
+    QPixmap doubled(QStringLiteral(":/icons/tesuli-64.png"));
+    doubled.setDevicePixelRatio(2);
+    result.addPixmap(doubled);
     return result;
 }
 

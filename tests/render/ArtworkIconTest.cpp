@@ -65,7 +65,7 @@ TEST(ArtworkIconTest, CommandIconsArePicturesOnTransparencyAtBothRatios)
 TEST(ArtworkIconTest, DoubleSizeIconsAreDrawnNotEnlarged)
 {
     ExpectDrawnPicture(CommandIcon(TCommandIcon::Hint), 16, 2, QIcon::Normal, QImage(":/IconHint@2x.png"));
-    ExpectDrawnPicture(ProgramIcon(), 32, 2, QIcon::Normal, QImage(":/ProgramIcon@2x.png"));
+    ExpectDrawnPicture(ProgramIcon(), 32, 2, QIcon::Normal, QImage(":/icons/tesuli-64.png"));
     ExpectDrawnPicture(ButtonGlyph(TButtonGlyph::Tick), 16, 2, QIcon::Normal, QImage(":/GlyphTick@2x.png").copy(0, 0, 32, 32));
 }
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 #include "tools/artgen/ButtonGlyphs.h"
 #include "tools/artgen/CommandIcons.h"
@@ -15,9 +16,9 @@
 
 namespace {
 
-constexpr int ProgramIconSize = 32;
-// Further sizes of the program icon for the desktop (64 is the double-size one).
-constexpr int DesktopIconSizes[] = {16, 48, 128, 256};
+// The program icon in the sizes the desktop asks for; the window uses 32 and, at a pixel ratio
+// of 2, 64. They are installed under these names too.
+constexpr int ProgramIconSizes[] = {16, 32, 48, 64, 128, 256};
 
 QString ScaledName(const QString& name, int scale)
 {
@@ -53,10 +54,11 @@ int main(int argc, char* argv[])
                 Save(picture, folder, name, scale);
             for (const auto& [name, picture] : artwork::DrawButtonGlyphs(scale))
                 Save(picture, folder, name, scale);
-            Save(artwork::DrawProgramIcon(ProgramIconSize * scale, fonts), folder, QStringLiteral("ProgramIcon"), scale);
         }
-        for (const int size : DesktopIconSizes)
-            Save(artwork::DrawProgramIcon(size, fonts), folder, QStringLiteral("ProgramIcon%1").arg(size), 1);
+        if (!folder.mkpath(QStringLiteral("icons")))
+            throw std::runtime_error("cannot create the icons folder");
+        for (const int size : ProgramIconSizes)
+            Save(artwork::DrawProgramIcon(size, fonts), folder, QStringLiteral("icons/tesuli-%1").arg(size), 1);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
