@@ -86,11 +86,14 @@ void FitTextToBox(QPlainTextEdit* box)
 THelpForm::THelpForm(QWidget* parent)
     : TTesuliDialog(parent, QStringLiteral("Tesuli Help"), QSize(678, 502))
 {
+    setObjectName(QStringLiteral("HelpForm"));
     HelpGroupBox = new QGroupBox(QStringLiteral("Tesuli Help"), this);
+    HelpGroupBox->setObjectName(QStringLiteral("HelpGroupBox"));
     HelpGroupBox->setGeometry(8, 8, 665, 273);
 
     HelpMemo = new QPlainTextEdit(HelpGroupBox);
     HelpMemo->setGeometry(8, 15, 649, 250);
+    HelpMemo->setObjectName(QStringLiteral("HelpMemo"));
     HelpMemo->setReadOnly(true);
     HelpMemo->setFocusPolicy(Qt::NoFocus);
     HelpMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -101,10 +104,12 @@ THelpForm::THelpForm(QWidget* parent)
 
     Bevel1 = new QFrame(this);
     Bevel1->setGeometry(8, 288, 665, 177);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     MenuListView = new QListWidget(this);
     MenuListView->setGeometry(16, 296, 649, 161);
+    MenuListView->setObjectName(QStringLiteral("MenuListView"));
     MenuListView->setViewMode(QListView::ListMode);
     MenuListView->setIconSize(QSize(16, 16));
     MenuListView->setFocusPolicy(Qt::NoFocus);
@@ -117,6 +122,7 @@ THelpForm::THelpForm(QWidget* parent)
     CloseBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Tick), QStringLiteral("Close"), this);
     CloseBtn->setGeometry(536, 472, 75, 25);
     CloseBtn->setDefault(true);
+    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     connect(CloseBtn, &QPushButton::clicked, this, &THelpForm::CloseBtnClick);
     CloseBtn->setFocus();
 }

@@ -55,6 +55,28 @@ QStringList MapNames()
     return names;
 }
 
+// Names for finding the controls from outside, e.g. by an automated player: TileFacePanel1,
+// TileFaceImage1, BgdPanel1, BgdImage1 ...
+void NamePreview(TPreviewPanel* panel, const QString& role, int number)
+{
+    panel->setObjectName(role + QStringLiteral("Panel") + QString::number(number));
+    panel->Image()->setObjectName(role + QStringLiteral("Image") + QString::number(number));
+}
+
+// The items are named after their captions: MapFlatSquare, HintShort ...
+void NameItems(TRadioGroup* group, const QString& name, const QString& itemPrefix)
+{
+    group->setObjectName(name);
+    for (int i = 0; i < group->Count(); ++i) {
+        QRadioButton* item = group->Item(i);
+        const QStringList words = item->text().split(QLatin1Char(' '));
+        QString itemName = itemPrefix;
+        for (const QString& word : words)
+            itemName += word.left(1).toUpper() + word.mid(1);
+        item->setObjectName(itemName);
+    }
+}
+
 void NotifyMainForm(int wParam, int lParam)
 {
     if (MainForm)
@@ -66,49 +88,60 @@ void NotifyMainForm(int wParam, int lParam)
 TOptionsForm::TOptionsForm(QWidget* parent)
     : TTesuliDialog(parent, QStringLiteral("Tesuli Options"), ClientSize + QSize(2 * ClientBorder, 2 * ClientBorder))
 {
+    setObjectName(QStringLiteral("OptionsForm"));
     ClientArea = new QWidget(this);
     ClientArea->setGeometry(QRect(QPoint(ClientBorder, ClientBorder), ClientSize));
 
     CentralBevel = new QFrame(ClientArea);
     CentralBevel->setGeometry(0, 0, 313, 265);
     CentralBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    CentralBevel->setObjectName(QStringLiteral("CentralBevel"));
 
     const int scale = SheetScale();
 
     FaceGroupBox = new QGroupBox(QStringLiteral("Tile Face"), ClientArea);
     FaceGroupBox->setGeometry(8, 8, 81, 193);
+    FaceGroupBox->setObjectName(QStringLiteral("FaceGroupBox"));
     const QImage* faceSheets[] = {&ImageForm->FaceImage.Image(scale), &ImageForm->FaceImage_2.Image(scale)};
     for (uint8_t style = 0; style < TileFacePanel.size(); ++style) {
         TileFacePanel[style] = new TPreviewPanel(FaceGroupBox, QPoint(16, 24 + 88 * style),
                                                  CopyCell(*faceSheets[style], QPoint(0, 0), FaceCell, scale));
-        connect(TileFacePanel[style]->Image(), &TPreviewImage::Click, this, [this, style] { TileFaceImageClick(style); });
+        NamePreview(TileFacePanel[style], QStringLiteral("TileFace"), style + 1);
+        connect(TileFacePanel[style]->Image(), &TPreviewImage::Click, this,
+                [this, style] { TileFaceImageClick(style); });
     }
 
     BackgroundGroupBox = new QGroupBox(QStringLiteral("Game Background"), ClientArea);
     BackgroundGroupBox->setGeometry(96, 8, 105, 193);
+    BackgroundGroupBox->setObjectName(QStringLiteral("BackgroundGroupBox"));
     const QImage& textures = ImageForm->BackgroundImage.Image(scale);
     for (uint8_t index = 0; index < BgdPanel.size(); ++index) {
         const QPoint position(8 + 48 * (index / 3), 24 + 56 * (index % 3));
         BgdPanel[index] = new TPreviewPanel(BackgroundGroupBox, position,
                                             CopyCell(textures, QPoint(32 * index, 0), TextureCell, scale));
+        NamePreview(BgdPanel[index], QStringLiteral("Bgd"), index + 1);
         connect(BgdPanel[index]->Image(), &TPreviewImage::Click, this, [this, index] { BgdImageClick(index); });
     }
 
     AcceptBitBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Tick), QStringLiteral("Accept"), ClientArea);
     AcceptBitBtn->setGeometry(8, 272, 75, 25);
     AcceptBitBtn->setDefault(true);
+    AcceptBitBtn->setObjectName(QStringLiteral("AcceptBitBtn"));
     connect(AcceptBitBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { AcceptBitBtnClick(); }); });
 
     CancelBitBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Cross), QStringLiteral("Cancel"), ClientArea);
     CancelBitBtn->setGeometry(224, 272, 75, 25);
+    CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));
     connect(CancelBitBtn, &QPushButton::clicked, this, &TOptionsForm::CancelBitBtnClick);
 
     MapRadioGroup = new TRadioGroup(ClientArea, QStringLiteral("Map Selection"), MapNames(), 1, QRect(208, 8, 97, 193));
+    NameItems(MapRadioGroup, QStringLiteral("MapRadioGroup"), QStringLiteral("Map"));
     connect(MapRadioGroup, &TRadioGroup::Click, this, &TOptionsForm::MapRadioGroupClick);
 
     HintRadioGroup = new TRadioGroup(ClientArea, QStringLiteral("Hint Display Duration"),
                                      {QStringLiteral("short"), QStringLiteral("medium"), QStringLiteral("long")}, 3,
                                      QRect(8, 208, 297, 49));
+    NameItems(HintRadioGroup, QStringLiteral("HintRadioGroup"), QStringLiteral("Hint"));
     connect(HintRadioGroup, &TRadioGroup::Click, this, &TOptionsForm::HintRadioGroupClick);
 
     AcceptBitBtn->setFocus();
