@@ -21,7 +21,7 @@ TOptionsForm* OptionsForm = nullptr;
 
 namespace {
 
-// The window message numbers the main window is told with.
+// What the main window is told: wParam says accepted or cancelled, lParam whether the map changed.
 constexpr int OptionsAccepted = 1;
 constexpr int OptionsCancelled = 2;
 constexpr int CancelledChange = 2;
