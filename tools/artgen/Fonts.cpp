@@ -77,7 +77,9 @@ QPainterPath GlyphPath(const QRawFont& face, char16_t character, qreal pixelSize
 {
     const QList<quint32> glyphs = face.glyphIndexesForString(QString(QChar(character)));
     const qreal factor = pixelSize / OutlineSize;
-    return QTransform::fromScale(factor, factor).map(face.pathForGlyph(glyphs.front()));
+    // Some contours have degenerate pieces on which a wide pen leaves a hairline gap; the
+    // simplified outline (overlaps merged, no zero-length segments) strokes cleanly.
+    return QTransform::fromScale(factor, factor).map(face.pathForGlyph(glyphs.front()).simplified());
 }
 
 }  // namespace
