@@ -1,0 +1,273 @@
+#!/usr/bin/env python3
+"""Plays the installed game as a player would: a real X server (Xvfb), real X input (xdotool).
+
+The program writes what it shows to the file named by TESULI_TEST_READOUT (the free tiles and the
+visible widgets, in screen coordinates); nothing of that kind is active in normal use. Afterwards the
+store is checked with the sqlite3 tool and the exported file with plain text tools.
+"""
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+BINARY = os.environ.get("TESULI_BINARY", "")
+
+
+def skip_reason():
+    if not BINARY or not os.access(BINARY, os.X_OK):
+        return "no installed tesuli binary (TESULI_BINARY)"
+    for tool in ("Xvfb", "xdotool", "sqlite3"):
+        if shutil.which(tool) is None:
+            return f"{tool} is not installed"
+    return None
+
+
+class Screen:
+    """An Xvfb server of its own, so that the test never touches the user's display."""
+
+    def __init__(self):
+        for number in range(91, 140):
+            if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
+                break
+        self.display = f":{number}"
+        self.server = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.time() + 10
+        while not os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            if time.time() > deadline:
+                raise RuntimeError("Xvfb did not start")
+            time.sleep(0.05)
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait(5)
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], check=True, env={**os.environ, "DISPLAY": self.display})
+
+    def click(self, x, y, button=1):
+        self.xdotool("mousemove", "--sync", x, y, "click", button)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "30", *keys)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "40", text)
+
+
+class Game:
+    """One run of the program with a fresh per-user folder."""
+
+    def __init__(self, screen, config_home, extra_env=None):
+        self.screen = screen
+        self.config_home = config_home
+        self.readout = os.path.join(config_home, "readout.txt")
+        env = {**os.environ, "DISPLAY": screen.display, "XDG_CONFIG_HOME": config_home,
+               "TESULI_TEST_READOUT": self.readout, **(extra_env or {})}
+        env.pop("QT_QPA_PLATFORM", None)
+        self.process = subprocess.Popen([BINARY], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+
+    @property
+    def store(self):
+        return os.path.join(self.config_home, "tesuli", "registry.sqlite3")
+
+    def state(self, timeout=10):
+        """The program's last read-out: free tiles and visible widgets by name."""
+        deadline = time.time() + timeout
+        while True:
+            try:
+                with open(self.readout, encoding="utf-8") as f:
+                    lines = f.read().splitlines()
+                if lines and lines[-1] == "end":
+                    break
+            except FileNotFoundError:
+                pass
+            if time.time() > deadline:
+                raise AssertionError("the program wrote no read-out")
+            time.sleep(0.05)
+        tiles, widgets, status = [], {}, {}
+        for line in lines:
+            kind, *rest = line.split(" ")
+            if kind == "tile":
+                number, face, x, y = map(int, rest)
+                tiles.append((number, face, x, y))
+            elif kind == "widget":
+                name, x, y, w, h = rest[0], *map(int, rest[1:])
+                widgets[name] = (x, y, w, h)
+            elif kind == "status":
+                status[int(rest[0])] = " ".join(rest[1:])
+        return tiles, widgets, status
+
+    def wait_for(self, predicate, what, timeout=10):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            state = self.state()
+            if predicate(*state):
+                return state
+            time.sleep(0.1)
+        raise AssertionError(f"timed out waiting for {what}")
+
+    def widget(self, name, timeout=10):
+        _, widgets, _ = self.wait_for(lambda t, w, s: name in w, f"widget {name}", timeout)
+        return widgets[name]
+
+    def press(self, name):
+        x, y, w, h = self.widget(name)
+        self.screen.click(x + w // 2, y + h // 2)
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+        self.process.wait(5)
+
+    def sql(self, query):
+        return subprocess.run(["sqlite3", self.store, query], check=True, capture_output=True,
+                              text=True).stdout
+
+
+def setting(game, name):
+    return game.sql("select v.value from vals v join keys k on k.id = v.key "
+                    f"where k.path = 'Software\\tesuli\\' and v.name = '{name}'").strip()
+
+
+def scores(game):
+    rows = game.sql("select v.value from vals v join keys k on k.id = v.key "
+                    "where k.path = 'Software\\tesuli\\/scores/' order by v.rowid")
+    return [row for row in rows.splitlines() if row]
+
+
+@unittest.skipIf(skip_reason(), skip_reason() or "")
+class PlayAsAPlayer(unittest.TestCase):
+    def setUp(self):
+        self.screen = Screen()
+        self.home = tempfile.mkdtemp(prefix="tesuli-e2e-")
+
+    def tearDown(self):
+        self.screen.close()
+        shutil.rmtree(self.home, ignore_errors=True)
+
+    def test_first_run_options_dialogs_and_a_won_game(self):
+        game = Game(self.screen, self.home)
+        try:
+            tiles, _, status = game.state()
+            self.assertEqual(status.get(0), "Tiles left:  192/192")
+            self.assertEqual([setting(game, n) for n in ("face", "bgd", "mapId", "hintSpeed")], ["1", "1", "0", "1"])
+
+            # Options through the menu: artwork 0, background 4, short hints, same map.
+            game.press("MainForm.EditMenu")
+            game.press("MainForm.OptionsMItem")
+            game.press("OptionsForm.TileFaceImage1")
+            game.press("OptionsForm.BgdImage5")
+            game.press("OptionsForm.HintShort")
+            game.press("OptionsForm.AcceptBitBtn")
+            game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
+            self.assertEqual([setting(game, n) for n in ("face", "bgd", "mapId", "hintSpeed")], ["0", "4", "0", "0"])
+
+            # Help from the tool bar, About from the menu; each closes with its own keys.
+            game.press("MainForm.ToolButton10")
+            game.widget("HelpForm.CloseBtn")
+            game.screen.key("Escape")
+            game.wait_for(lambda t, w, s: "HelpForm.CloseBtn" not in w, "help to close")
+            game.press("MainForm.HelpMenu")
+            game.press("MainForm.About1")
+            game.widget("AboutForm.CloseOK")
+            game.screen.key("Return")
+            game.wait_for(lambda t, w, s: "AboutForm.CloseOK" not in w, "about to close")
+
+            self.play_to_the_end(game)
+
+            game.widget("NameForm.NameEdit")
+            game.press("NameForm.NameEdit")
+            game.screen.type("Anna Tester")
+            game.press("NameForm.AcceptBitBtn")
+            game.wait_for(lambda t, w, s: "NameForm.NameEdit" not in w, "the win dialog to close")
+            records = scores(game)
+            self.assertEqual(len(records), 1)
+            fields = records[0].split("\u00aa")
+            self.assertEqual(len(fields), 5)
+            self.assertEqual(fields[1], "\u00a0Anna Tester\u00a0")
+            self.assertEqual(fields[4], "\u00a0Babel\u00a0")
+
+            # View Scores from the tool bar and export.
+            export = os.path.join(self.home, "scores.csv")
+            game.press("MainForm.ToolButton5")
+            game.widget("ScoresForm.ExportBitBtn")
+            game.press("ScoresForm.ExportBitBtn")
+            time.sleep(1.0)  # the save dialog takes the keyboard
+            game.screen.key("ctrl+a")
+            game.screen.type(export)
+            game.screen.key("Return")
+            deadline = time.time() + 10
+            while not os.path.exists(export) and time.time() < deadline:
+                time.sleep(0.1)
+            time.sleep(0.3)
+            with open(export, "rb") as f:
+                content = f.read()
+            self.assertTrue(content.endswith(b"\r\n"))
+            self.assertEqual(content.count(b"\r\n"), 1)
+            line = content.decode("utf-8").rstrip("\r\n")
+            self.assertIn(',"Anna Tester",', line)
+            self.assertTrue(line.endswith(",Babel"), line)
+        finally:
+            game.close()
+
+    def play_to_the_end(self, game):
+        """Takes free pairs where they are drawn; shuffles at a dead end."""
+        for _ in range(400):
+            tiles, widgets, _ = game.state()
+            if "NameForm.NameEdit" in widgets:
+                return
+            if not tiles:
+                game.wait_for(lambda t, w, s: "NameForm.NameEdit" in w, "the win dialog")
+                return
+            by_face = {}
+            pair = None
+            for number, face, x, y in tiles:
+                if face in by_face:
+                    pair = (by_face[face], (number, x, y))
+                    break
+                by_face[face] = (number, x, y)
+            if pair is None:
+                # A dead end shows a message box: close it, then shuffle.
+                game.screen.key("Return")
+                game.press("MainForm.ToolButton8")
+                time.sleep(0.3)
+                continue
+            before = len(tiles)
+            for _, x, y in pair:
+                game.screen.click(x, y)
+            game.wait_for(lambda t, w, s: len(t) != before or "NameForm.NameEdit" in w or not t,
+                          "the pair to go", timeout=5)
+        self.fail("the game did not end")
+
+    def test_exit_during_a_long_hint_ends_at_once(self):
+        config = os.path.join(self.home, "tesuli")
+        game = Game(self.screen, self.home)
+        try:
+            game.state()
+            game.press("MainForm.EditMenu")
+            game.press("MainForm.OptionsMItem")
+            game.press("OptionsForm.HintLong")
+            game.press("OptionsForm.AcceptBitBtn")
+            game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
+            self.assertEqual(setting(game, "hintSpeed"), "2")
+            game.press("MainForm.ToolButton7")
+            time.sleep(1.0)
+            self.assertIsNone(game.process.poll(), "the hint blink should still be running")
+            game.press("MainForm.Game")
+            game.press("MainForm.ExitGame")
+            started = time.time()
+            game.process.wait(5)
+            self.assertLess(time.time() - started, 1.0)
+            self.assertEqual(game.process.returncode, 0)
+        finally:
+            game.close()
+        self.assertTrue(os.path.isdir(config))
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
