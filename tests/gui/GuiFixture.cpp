@@ -41,7 +41,13 @@ TGame& TGuiTest::Game()
 
 QPoint TGuiTest::TilePoint(uint8_t n)
 {
+    // A tile stacked high beside this one may reach over part of its plate: take a point of the
+    // plate that the hit test gives to this tile when there is one.
     const TTileOrigin origin = TileOrigin(Game().Tiles[n]);
+    for (int y = origin.Top + 2; y <= origin.Top + 49; ++y)
+        for (int x = origin.Left + 6; x <= origin.Left + 37; ++x)
+            if (Game().TileAtPoint(x, y) == n)
+                return {x, y};
     return {origin.Left + TileWidth / 2, origin.Top + TileHeight / 2 - 3};
 }
 

@@ -32,7 +32,8 @@ protected:
 
     static std::filesystem::path StoreFolder();
     TGame& Game();
-    // The middle of tile n's face plate as drawn on the board.
+    // A point of tile n's face plate as drawn on the board; one the hit test gives to tile n when
+    // the tile is free.
     QPoint TilePoint(uint8_t n);
     void PressTile(uint8_t n, Qt::MouseButton button = Qt::LeftButton);
     // Leaves only these tiles on the board, at these positions, and repaints.

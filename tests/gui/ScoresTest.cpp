@@ -92,8 +92,30 @@ TEST_F(TScores, WinDialogNeedsANameAndStoresItAsTyped)
     EXPECT_EQ(row->text(4), "Flat Square");
 }
 
-TEST_F(TScores, ListColumns)
+TEST_F(TScores, ListIsReadWhenTheHiddenDialogIsShownOnly)
 {
+    TRegOptions().AddScore("Anna", "0:12:34", 3, "Flat Square");
+    MainForm->ScoresAction->trigger();
+    ASSERT_EQ(ScoresForm->ScoresListView->topLevelItemCount(), 1);
+    TRegOptions().AddScore("Ben", "0:10:00", 0, "Babel");
+    MainForm->ScoresAction->trigger();  // already open: only brought to the front
+    EXPECT_EQ(ScoresForm->ScoresListView->topLevelItemCount(), 1);
+    QTest::mouseClick(ScoresForm->AcceptBitBtn, Qt::LeftButton);
+    EXPECT_FALSE(ScoresForm->isVisible());
+    MainForm->ScoresAction->trigger();
+    ASSERT_EQ(ScoresForm->ScoresListView->topLevelItemCount(), 2);
+    EXPECT_EQ(ScoresForm->ScoresListView->topLevelItem(1)->text(1), "Ben");
+}
+
+TEST_F(TScores, DialogFramesAndListColumns)
+{
+    for (const QWidget* dialog : {static_cast<QWidget*>(NameForm), static_cast<QWidget*>(ScoresForm)}) {
+        EXPECT_TRUE(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowSystemMenuHint);
+        EXPECT_FALSE(dialog->isModal());
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    }
     const QTreeWidgetItem* header = ScoresForm->ScoresListView->headerItem();
     const char* captions[] = {"date", "player", "score", "hints", "map"};
     const int widths[] = {130, 130, 60, 40, 116};
