@@ -22,7 +22,7 @@ constexpr qreal ReadingBaseline = 46;
 constexpr int ReadingPixelSize = 11;
 
 // The face's strokes are thickened by this much to read well at 30 pixels.
-constexpr qreal Emboldening = 0.6;
+constexpr qreal Emboldening = 0.9;
 // Artwork 1's white edge outside the strokes and its grey shadow.
 constexpr qreal EdgeWidth = 1;
 constexpr qreal ShadowOffset = 1;
