@@ -198,4 +198,17 @@ TEST(DefaultExtension, FollowsTheChosenFilter)
     EXPECT_EQ(WithDefaultExtension("/tmp/a.dat", "Text Document (*.txt)"), "/tmp/a.dat");
 }
 
+TEST_F(TScores, FailedAppendIsReportedAndTheDialogStaysOpen)
+{
+    ShowWin("0:12:34", 3, "Babel");
+    NameForm->NameEdit->setText(QStringLiteral("Anna"));
+    std::filesystem::remove_all(StoreFolder());
+    std::filesystem::create_directories(StoreFolder() / "registry.sqlite3");
+    QTest::mouseClick(NameForm->AcceptBitBtn, Qt::LeftButton);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Title, "Tesuli");
+    EXPECT_EQ(Messages[0].Kind, TMessageKind::Error);
+    EXPECT_TRUE(NameForm->isVisible());
+}
+
 }  // namespace
