@@ -138,7 +138,7 @@ bool TMainForm::event(QEvent* event)
     // Only one of the game's own dialogs taking the focus stops the clock: not a message box, and
     // not another application.
     if (event->type() == QEvent::WindowDeactivate && qobject_cast<TTesuliDialog*>(QApplication::activeWindow()))
-        RunGuarded([this] { FormDeactivate(); });
+        FormDeactivate();
     return QMainWindow::event(event);
 }
 
