@@ -17,6 +17,7 @@ TNameForm* NameForm = nullptr;
 TNameForm::TNameForm(QWidget* parent)
     : TTesuliDialog(parent, QStringLiteral("You have won the game!"), QSize(232, 135))
 {
+    setObjectName(QStringLiteral("NameForm"));
     setWindowIcon(ProgramIcon());
 
     Bevel1 = MakeBevel(this, QRect(8, 8, 217, 89));
@@ -26,9 +27,12 @@ TNameForm::TNameForm(QWidget* parent)
     CongratsLabel = MakeLabel(this, QString(), QRect(56, 16, 145, 13));
     NameLabel = MakeLabel(this, QStringLiteral("Please enter your name below:"), QRect(56, 32, 145, 13));
     NameEdit = new QLineEdit(this);
+    NameEdit->setObjectName(QStringLiteral("NameEdit"));
     NameEdit->setGeometry(16, 56, 201, 21);
     AcceptBitBtn = MakeGlyphButton(this, QStringLiteral("Accept"), TButtonGlyph::Tick, QRect(24, 104, 75, 25));
     CancelBitBtn = MakeGlyphButton(this, QStringLiteral("Cancel"), TButtonGlyph::Cross, QRect(128, 104, 75, 25));
+    AcceptBitBtn->setObjectName(QStringLiteral("AcceptBitBtn"));
+    CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));
     AcceptBitBtn->setDefault(true);
     setTabOrder(NameEdit, AcceptBitBtn);
     setTabOrder(AcceptBitBtn, CancelBitBtn);

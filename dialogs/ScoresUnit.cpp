@@ -68,10 +68,12 @@ void SaveExportFile(const QString& fileName, const std::string& text)
 TScoresForm::TScoresForm(QWidget* parent)
     : TTesuliDialog(parent, QStringLiteral("Tesuli Scores"), QSize(497, 535)), ExportDialog(RunSaveFileDialog)
 {
+    setObjectName(QStringLiteral("ScoresForm"));
     setWindowIcon(ProgramIcon());
 
     Bevel1 = MakeBevel(this, QRect(0, 0, 497, 497));
     ScoresListView = new QTreeWidget(this);
+    ScoresListView->setObjectName(QStringLiteral("ScoresListView"));
     ScoresListView->setGeometry(8, 8, 481, 481);
     ScoresListView->setRootIsDecorated(false);
     ScoresListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -88,6 +90,8 @@ TScoresForm::TScoresForm(QWidget* parent)
 
     AcceptBitBtn = MakeGlyphButton(this, QStringLiteral("Close"), TButtonGlyph::Tick, QRect(336, 504, 75, 25));
     ExportBitBtn = MakeGlyphButton(this, QStringLiteral("Export"), TButtonGlyph::Save, QRect(64, 504, 75, 25));
+    AcceptBitBtn->setObjectName(QStringLiteral("AcceptBitBtn"));
+    ExportBitBtn->setObjectName(QStringLiteral("ExportBitBtn"));
     AcceptBitBtn->setDefault(true);
     setTabOrder(AcceptBitBtn, ExportBitBtn);
 

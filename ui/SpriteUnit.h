@@ -10,15 +10,17 @@
 // a device pixel ratio of 2, where each logical pixel of the sheet is 2 x 2 device pixels.
 class TSpriteSheet {
 public:
-    // Loads the built-in pictures :/<name>.png and :/<name>@2x.png; throws when one is missing.
+    // Names the built-in pictures :/<name>.png and :/<name>@2x.png; throws when one is missing.
     explicit TSpriteSheet(const QString& name);
 
     // Opaque RGB32, with devicePixelRatio equal to the scale; a rectangle of the logical sheet is
     // found in it at scale times its coordinates. Scales above 2 get the double-size sheet.
+    // Each size is decoded when first asked for: most screens never need the double-size one.
     const QImage& Image(int scale) const;
 
 private:
-    std::array<QImage, 2> Images;
+    std::array<QString, 2> Paths;
+    mutable std::array<QImage, 2> Images;
 };
 
 // Holds the sprite sheets for the whole run; never shown.

@@ -4,6 +4,7 @@
 #include "ui/StartUp.h"
 #include "ui/StartupReport.h"
 #include "ui/SystemDateText.h"
+#include "ui/TestReadout.h"
 
 int main(int argc, char** argv)
 {
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     InstallSystemDateText();
     CreateForms();
     ReportStartupWhenAsked(MainForm->BackgroundImage);
+    StartTestReadout(*MainForm);
     MainForm->show();
     const int result = TTesuliApplication::exec();
     DestroyForms();

@@ -69,7 +69,8 @@ class Game:
         env = {**os.environ, "DISPLAY": screen.display, "XDG_CONFIG_HOME": config_home,
                "TESULI_TEST_READOUT": self.readout, **(extra_env or {})}
         env.pop("QT_QPA_PLATFORM", None)
-        self.process = subprocess.Popen([BINARY], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.log = open(os.path.join(config_home, "stderr.txt"), "wb")
+        self.process = subprocess.Popen([BINARY], env=env, stdout=subprocess.DEVNULL, stderr=self.log)
 
     @property
     def store(self):
@@ -115,14 +116,19 @@ class Game:
         _, widgets, _ = self.wait_for(lambda t, w, s: name in w, f"widget {name}", timeout)
         return widgets[name]
 
-    def press(self, name):
+    def press(self, name, left=None):
+        """Presses the middle of a control, or the point left pixels in from its left edge (a radio
+        button takes presses only on its indicator and text)."""
+        self.widget(name)
+        time.sleep(0.3)  # a window that has just been shown may still be on its way to the screen
         x, y, w, h = self.widget(name)
-        self.screen.click(x + w // 2, y + h // 2)
+        self.screen.click(x + (w // 2 if left is None else left), y + h // 2)
 
     def close(self):
         if self.process.poll() is None:
             self.process.kill()
         self.process.wait(5)
+        self.log.close()
 
     def sql(self, query):
         return subprocess.run(["sqlite3", self.store, query], check=True, capture_output=True,
@@ -131,12 +137,12 @@ class Game:
 
 def setting(game, name):
     return game.sql("select v.value from vals v join keys k on k.id = v.key "
-                    f"where k.path = 'Software\\tesuli\\' and v.name = '{name}'").strip()
+                    f"where k.path = 'Software\\tesuli' and v.name = '{name}'").strip()
 
 
 def scores(game):
     rows = game.sql("select v.value from vals v join keys k on k.id = v.key "
-                    "where k.path = 'Software\\tesuli\\/scores/' order by v.rowid")
+                    "where k.path = 'Software\\tesuli\\/scores/' order by cast(v.name as integer)")
     return [row for row in rows.splitlines() if row]
 
 
@@ -159,21 +165,21 @@ class PlayAsAPlayer(unittest.TestCase):
 
             # Options through the menu: artwork 0, background 4, short hints, same map.
             game.press("MainForm.EditMenu")
-            game.press("MainForm.OptionsMItem")
+            game.press("MainForm.Menu.PropertiesAction")
             game.press("OptionsForm.TileFaceImage1")
             game.press("OptionsForm.BgdImage5")
-            game.press("OptionsForm.HintShort")
+            game.press("OptionsForm.HintShort", left=8)
             game.press("OptionsForm.AcceptBitBtn")
             game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
             self.assertEqual([setting(game, n) for n in ("face", "bgd", "mapId", "hintSpeed")], ["0", "4", "0", "0"])
 
             # Help from the tool bar, About from the menu; each closes with its own keys.
-            game.press("MainForm.ToolButton10")
+            game.press("MainForm.Tool.HelpAction")
             game.widget("HelpForm.CloseBtn")
             game.screen.key("Escape")
             game.wait_for(lambda t, w, s: "HelpForm.CloseBtn" not in w, "help to close")
             game.press("MainForm.HelpMenu")
-            game.press("MainForm.About1")
+            game.press("MainForm.Menu.AboutAction")
             game.widget("AboutForm.CloseOK")
             game.screen.key("Return")
             game.wait_for(lambda t, w, s: "AboutForm.CloseOK" not in w, "about to close")
@@ -182,19 +188,19 @@ class PlayAsAPlayer(unittest.TestCase):
 
             game.widget("NameForm.NameEdit")
             game.press("NameForm.NameEdit")
-            game.screen.type("Anna Tester")
+            game.screen.type("Anna さくら")
             game.press("NameForm.AcceptBitBtn")
             game.wait_for(lambda t, w, s: "NameForm.NameEdit" not in w, "the win dialog to close")
             records = scores(game)
             self.assertEqual(len(records), 1)
             fields = records[0].split("\u00aa")
             self.assertEqual(len(fields), 5)
-            self.assertEqual(fields[1], "\u00a0Anna Tester\u00a0")
+            self.assertEqual(fields[1], "\u00a0Anna さくら\u00a0")
             self.assertEqual(fields[4], "\u00a0Babel\u00a0")
 
             # View Scores from the tool bar and export.
             export = os.path.join(self.home, "scores.csv")
-            game.press("MainForm.ToolButton5")
+            game.press("MainForm.Tool.ScoresAction")
             game.widget("ScoresForm.ExportBitBtn")
             game.press("ScoresForm.ExportBitBtn")
             time.sleep(1.0)  # the save dialog takes the keyboard
@@ -210,7 +216,7 @@ class PlayAsAPlayer(unittest.TestCase):
             self.assertTrue(content.endswith(b"\r\n"))
             self.assertEqual(content.count(b"\r\n"), 1)
             line = content.decode("utf-8").rstrip("\r\n")
-            self.assertIn(',"Anna Tester",', line)
+            self.assertIn(',"Anna さくら",', line)
             self.assertTrue(line.endswith(",Babel"), line)
         finally:
             game.close()
@@ -234,13 +240,13 @@ class PlayAsAPlayer(unittest.TestCase):
             if pair is None:
                 # A dead end shows a message box: close it, then shuffle.
                 game.screen.key("Return")
-                game.press("MainForm.ToolButton8")
+                game.press("MainForm.Tool.ShuffleAction")
                 time.sleep(0.3)
                 continue
-            before = len(tiles)
+            taken = {number for number, _, _ in pair}
             for _, x, y in pair:
                 game.screen.click(x, y)
-            game.wait_for(lambda t, w, s: len(t) != before or "NameForm.NameEdit" in w or not t,
+            game.wait_for(lambda t, w, s: not taken & {n for n, *_ in t} or "NameForm.NameEdit" in w,
                           "the pair to go", timeout=5)
         self.fail("the game did not end")
 
@@ -250,16 +256,16 @@ class PlayAsAPlayer(unittest.TestCase):
         try:
             game.state()
             game.press("MainForm.EditMenu")
-            game.press("MainForm.OptionsMItem")
-            game.press("OptionsForm.HintLong")
+            game.press("MainForm.Menu.PropertiesAction")
+            game.press("OptionsForm.HintLong", left=8)
             game.press("OptionsForm.AcceptBitBtn")
             game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
             self.assertEqual(setting(game, "hintSpeed"), "2")
-            game.press("MainForm.ToolButton7")
+            game.press("MainForm.Tool.HintAction")
             time.sleep(1.0)
             self.assertIsNone(game.process.poll(), "the hint blink should still be running")
             game.press("MainForm.Game")
-            game.press("MainForm.ExitGame")
+            game.press("MainForm.Menu.ExitAction")
             started = time.time()
             game.process.wait(5)
             self.assertLess(time.time() - started, 1.0)
