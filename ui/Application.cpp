@@ -9,6 +9,8 @@ TTesuliApplication::TTesuliApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Tesuli"));
+    // Lets Wayland desktops match the window to its menu entry.
+    setDesktopFileName(QStringLiteral("org.tesuli.Tesuli"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setWindowIcon(ProgramIcon());
 }
