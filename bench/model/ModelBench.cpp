@@ -5,33 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include "model/Game.h"
+#include "tests/support/SeededRandom.h"
+#include "tests/support/SilentEffects.h"
 
 namespace {
-
-// A window that does nothing, as fast as possible.
-class TNullEffects final : public TGameEffects {
-public:
-    void CopyFaceCell(uint8_t, int32_t, int32_t, int32_t, int32_t) override {}
-    void DrawBackground() override {}
-    void BoardChanged() override {}
-    void ShowMessage(TMessageKind, const std::string&) override {}
-    void StartClock() override {}
-    void StopClock() override {}
-    void SetCommandEnabled(TCommand, bool) override {}
-    void SetStatusText(int, const std::string&) override {}
-    bool PumpEvents() override { return true; }
-    void ShowWin(const std::string&, int32_t, const std::string&) override {}
-};
-
-class TSeededRandom final : public TRandomSource {
-public:
-    explicit TSeededRandom(uint32_t seed) : Generator(seed) {}
-    void Seed() override {}
-    uint32_t Below(uint32_t n) override { return std::uniform_int_distribution<uint32_t>(0, n - 1)(Generator); }
-
-private:
-    std::mt19937 Generator;
-};
 
 // A freshly dealt full board on the given map.
 struct TBench {
@@ -42,7 +19,7 @@ struct TBench {
         Game.StartNewGame();
     }
 
-    TNullEffects Effects;
+    TSilentEffects Effects;
     TSeededRandom Random;
     TGame Game{Effects, Random};
 };

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "model/RandomSource.h"
+#include "tests/support/SeededRandom.h"
 
 // Hands out the scripted draws, then 0 for ever (a deal attempt drawing tile 1 twice swaps nothing).
 class TScriptedRandom : public TRandomSource {
@@ -32,18 +33,6 @@ public:
 
 private:
     std::deque<uint32_t> Draws;
-};
-
-// Repeatable random draws: seeding from the clock is left out so that a failing game can be replayed.
-class TSeededRandom : public TRandomSource {
-public:
-    explicit TSeededRandom(uint32_t seed) : Generator(seed) {}
-
-    void Seed() override {}
-    uint32_t Below(uint32_t n) override { return std::uniform_int_distribution<uint32_t>(0, n - 1)(Generator); }
-
-private:
-    std::mt19937 Generator;
 };
 
 using TSwaps = std::vector<std::pair<uint32_t, uint32_t>>;

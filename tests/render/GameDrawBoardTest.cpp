@@ -8,42 +8,10 @@
 #include "model/Game.h"
 #include "ui/BoardImage.h"
 #include "ui/SpriteUnit.h"
+#include "tests/support/BoardImageEffects.h"
+#include "tests/support/SeededRandom.h"
 
 namespace {
-
-class TSeededRandom final : public TRandomSource {
-public:
-    void Seed() override { Generator.seed(7); }
-    uint32_t Below(uint32_t n) override { return std::uniform_int_distribution<uint32_t>(0, n - 1)(Generator); }
-
-private:
-    std::mt19937 Generator;
-};
-
-// The game's drawing goes into a board image, as in the main window; nothing else is watched.
-class TBoardEffects final : public TGameEffects {
-public:
-    TBoardEffects(int scale, uint8_t backgroundIndex) : Board(scale), BackgroundIndex(backgroundIndex) {}
-
-    TBoardImage Board;
-
-    void DrawBackground() override { Board.DrawBackground(BackgroundIndex); }
-    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override
-    {
-        Board.CopyFaceCell(faceStyle, sourceLeft, sourceTop, left, top);
-    }
-    void BoardChanged() override {}
-    void ShowMessage(TMessageKind, const std::string&) override {}
-    void StartClock() override {}
-    void StopClock() override {}
-    void SetCommandEnabled(TCommand, bool) override {}
-    void SetStatusText(int, const std::string&) override {}
-    bool PumpEvents() override { return true; }
-    void ShowWin(const std::string&, int32_t, const std::string&) override {}
-
-private:
-    uint8_t BackgroundIndex;
-};
 
 class GameDrawBoardTest : public ::testing::TestWithParam<int> {
 protected:
@@ -93,8 +61,9 @@ TEST_P(GameDrawBoardTest, EveryMapDealtShowsItsTilesInPlace)
 {
     for (uint8_t map = 1; map <= 7; ++map) {
         const uint8_t background = uint8_t(map % 6);
-        TBoardEffects effects(Scale(), background);
-        TSeededRandom random;
+        TBoardImageEffects effects(Scale());
+        effects.BackgroundIndex = background;
+        TSeededRandom random(7);
         TGame game(effects, random);
         game.MapNumber = map;
         game.FaceStyle = map % 2;
@@ -114,8 +83,9 @@ TEST_P(GameDrawBoardTest, EveryMapDealtShowsItsTilesInPlace)
 TEST_P(GameDrawBoardTest, RemovedTilesDisappearAndReturn)
 {
     const uint8_t background = 3;
-    TBoardEffects effects(Scale(), background);
-    TSeededRandom random;
+    TBoardImageEffects effects(Scale());
+    effects.BackgroundIndex = background;
+    TSeededRandom random(7);
     TGame game(effects, random);
     game.MapNumber = 7;
     game.BackgroundIndex = background;

@@ -12,55 +12,20 @@
 #include "model/MapUnit.h"
 #include "ui/BoardImage.h"
 #include "ui/SpriteUnit.h"
+#include "tests/support/BoardImageEffects.h"
+#include "tests/support/SeededRandom.h"
 
 namespace {
 
-// The same deal on every run, so that pictures can be compared.
-class TFixedRandom final : public TRandomSource {
-public:
-    void Seed() override { Generator.seed(20240601); }
-    uint32_t Below(uint32_t n) override { return std::uniform_int_distribution<uint32_t>(0, n - 1)(Generator); }
-
-private:
-    std::mt19937 Generator;
-};
-
-// Draws the game's board into a board image; the rest of the window plays no part here.
-class TBoardShot final : public TGameEffects {
-public:
-    explicit TBoardShot(int scale) : Board(scale) {}
-
-    void Attach(const TGame& game) { Game = &game; }
-    const QImage& Image() const { return Board.Image(); }
-
-    void DrawBackground() override { Board.DrawBackground(Game->BackgroundIndex); }
-    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override
-    {
-        Board.CopyFaceCell(faceStyle, sourceLeft, sourceTop, left, top);
-    }
-    void BoardChanged() override {}
-    void ShowMessage(TMessageKind, const std::string&) override {}
-    void StartClock() override {}
-    void StopClock() override {}
-    void SetCommandEnabled(TCommand, bool) override {}
-    void SetStatusText(int, const std::string&) override {}
-    bool PumpEvents() override { return true; }
-    void ShowWin(const std::string&, int32_t, const std::string&) override {}
-
-private:
-    TBoardImage Board;
-    const TGame* Game = nullptr;
-};
-
 QImage Shot(uint8_t map, uint8_t faceStyle, int scale)
 {
-    TBoardShot shot(scale);
-    TFixedRandom random;
+    TBoardImageEffects shot(scale);
+    // The same deal on every run, so that pictures can be compared.
+    TSeededRandom random(20240601);
     TGame game(shot, random);
-    shot.Attach(game);
     game.MapNumber = map;
     game.FaceStyle = faceStyle;
-    game.BackgroundIndex = uint8_t((map - 1) % 6);
+    game.BackgroundIndex = shot.BackgroundIndex = uint8_t((map - 1) % 6);
     game.CreateTiles();
     game.DealTiles();
     // One free pair in the highlighted look, as a hint shows it.
@@ -68,7 +33,7 @@ QImage Shot(uint8_t map, uint8_t faceStyle, int scale)
     if (game.FindFreePair(first, second))
         game.Tiles[first].Hinted = game.Tiles[second].Hinted = true;
     game.DrawBoard();
-    return shot.Image();
+    return shot.Board.Image();
 }
 
 }  // namespace

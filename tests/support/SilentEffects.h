@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/GameEffects.h"
+
+// A window that shows nothing and answers every request at once; override what is to be watched.
+class TSilentEffects : public TGameEffects {
+public:
+    void CopyFaceCell(uint8_t, int32_t, int32_t, int32_t, int32_t) override {}
+    void DrawBackground() override {}
+    void BoardChanged() override {}
+    void ShowMessage(TMessageKind, const std::string&) override {}
+    void StartClock() override {}
+    void StopClock() override {}
+    void SetCommandEnabled(TCommand, bool) override {}
+    void SetStatusText(int, const std::string&) override {}
+    bool PumpEvents() override { return true; }
+    void ShowWin(const std::string&, int32_t, const std::string&) override {}
+};
