@@ -20,6 +20,8 @@ void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, co
     }
     const QMessageBox::Icon icon = kind == TMessageKind::Error ? QMessageBox::Critical : QMessageBox::Information;
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    // A file name or an error text may look like markup; it is shown as it is, line breaks kept.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
