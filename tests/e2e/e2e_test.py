@@ -222,13 +222,13 @@ class PlayAsAPlayer(unittest.TestCase):
             game.close()
 
     def play_to_the_end(self, game):
-        """Takes free pairs where they are drawn; shuffles at a dead end."""
-        for _ in range(400):
+        """Takes free pairs where they are drawn. At a dead end the message is closed and the tiles
+        shuffled; a board that a shuffle cannot help (one stack left: lost) gets a new game."""
+        stuck = 0
+        deadline = time.time() + 240
+        while time.time() < deadline:
             tiles, widgets, _ = game.state()
             if "NameForm.NameEdit" in widgets:
-                return
-            if not tiles:
-                game.wait_for(lambda t, w, s: "NameForm.NameEdit" in w, "the win dialog")
                 return
             by_face = {}
             pair = None
@@ -238,11 +238,14 @@ class PlayAsAPlayer(unittest.TestCase):
                     break
                 by_face[face] = (number, x, y)
             if pair is None:
-                # A dead end shows a message box: close it, then shuffle.
-                game.screen.key("Return")
-                game.press("MainForm.Tool.ShuffleAction")
+                game.screen.key("Return")  # the "no more moves" or loss message
+                stuck += 1
+                game.press("MainForm.Tool.ShuffleAction" if stuck == 1 else "MainForm.Tool.NewGameAction")
+                time.sleep(0.5)
+                game.screen.key("Return")  # a lost board repeats its message on Shuffle
                 time.sleep(0.3)
                 continue
+            stuck = 0
             taken = {number for number, _, _ in pair}
             for _, x, y in pair:
                 game.screen.click(x, y)
