@@ -70,6 +70,19 @@ TEST_F(TClock, OwnDialogStopsItButNotAMessageBoxNorAnotherApplication)
     EXPECT_TRUE(MainForm->GameTimer.isActive());
 }
 
+TEST_F(TClock, EveryDialogStopsItOnOpening)
+{
+    for (QAction* command : {MainForm->PropertiesAction, MainForm->HelpAction, MainForm->AboutAction}) {
+        SCOPED_TRACE(command->text().toStdString());
+        MainForm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
+        PressEmptyBoard();
+        ASSERT_TRUE(MainForm->GameTimer.isActive());
+        command->trigger();
+        EXPECT_TRUE(WaitUntil([] { return !MainForm->GameTimer.isActive(); }));
+    }
+}
+
 TEST_F(TClock, NewGameStartsItAtOnceFromZero)
 {
     Game().ElapsedSeconds = 42;

@@ -107,6 +107,18 @@ TEST_F(TScores, ListIsReadWhenTheHiddenDialogIsShownOnly)
     EXPECT_EQ(ScoresForm->ScoresListView->topLevelItem(1)->text(1), "Ben");
 }
 
+TEST_F(TScores, EnterAndEscapeBothClose)
+{
+    TRegOptions().AddScore("Anna", "0:12:34", 3, "Flat Square");
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        ScoresForm->ShowDialog();
+        ScoresForm->ScoresListView->setFocus();
+        ScoresForm->ScoresListView->setCurrentItem(ScoresForm->ScoresListView->topLevelItem(0));
+        QTest::keyClick(ScoresForm->ScoresListView, key);
+        EXPECT_FALSE(ScoresForm->isVisible()) << key;
+    }
+}
+
 TEST_F(TScores, DialogFramesAndListColumns)
 {
     for (const QWidget* dialog : {static_cast<QWidget*>(NameForm), static_cast<QWidget*>(ScoresForm)}) {
@@ -116,12 +128,20 @@ TEST_F(TScores, DialogFramesAndListColumns)
         EXPECT_FALSE(dialog->isModal());
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     }
+    TRegOptions().AddScore("Anna", "0:12:34", 3, "Flat Square");
+    ScoresForm->ShowDialog();
     const QTreeWidgetItem* header = ScoresForm->ScoresListView->headerItem();
+    const QTreeWidgetItem* row = ScoresForm->ScoresListView->topLevelItem(0);
+    ASSERT_NE(row, nullptr);
     const char* captions[] = {"date", "player", "score", "hints", "map"};
     const int widths[] = {130, 130, 60, 40, 116};
+    const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignHCenter};
     for (int column = 0; column < 5; ++column) {
+        SCOPED_TRACE(captions[column]);
         EXPECT_EQ(header->text(column), captions[column]);
         EXPECT_EQ(ScoresForm->ScoresListView->columnWidth(column), widths[column]);
+        EXPECT_EQ(Qt::Alignment(header->textAlignment(column)) & Qt::AlignHorizontal_Mask, alignments[column]);
+        EXPECT_EQ(Qt::Alignment(row->textAlignment(column)) & Qt::AlignHorizontal_Mask, alignments[column]);
     }
     EXPECT_EQ(ScoresForm->windowTitle(), "Tesuli Scores");
     EXPECT_EQ(ScoresForm->size(), QSize(497, 535));
