@@ -22,6 +22,8 @@ void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, co
     QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     // A file name or an error text may look like markup; it is shown as it is, line breaks kept.
     box.setTextFormat(Qt::PlainText);
+    // The dialogs stay on top; a modal box behind one of them would leave the game looking frozen.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
 
