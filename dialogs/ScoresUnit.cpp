@@ -87,6 +87,7 @@ TScoresForm::TScoresForm(QWidget* parent)
         ScoresListView->setColumnWidth(column, Columns[column].Width);
     }
     ScoresListView->header()->setStretchLastSection(false);
+    ScoresListView->header()->setSectionsMovable(false);
 
     AcceptBitBtn = MakeGlyphButton(this, QStringLiteral("Close"), TButtonGlyph::Tick, QRect(336, 504, 75, 25));
     ExportBitBtn = MakeGlyphButton(this, QStringLiteral("Export"), TButtonGlyph::Save, QRect(64, 504, 75, 25));
