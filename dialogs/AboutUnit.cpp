@@ -52,14 +52,13 @@ TAboutForm::TAboutForm(QWidget* parent)
     UrlLabel = AddLabel(AboutGroupBox, QStringLiteral("UrlLabel"),
                         QStringLiteral("Availability: ") + AuthorUrl.toString(), 16, 96);
 
-    CloseOK = new QPushButton(ButtonGlyph(TButtonGlyph::Tick), QStringLiteral("Close"), this);
-    CloseOK->setGeometry(217, 137, 75, 25);
+    CloseOK = MakeGlyphButton(this, QStringLiteral("Close"), TButtonGlyph::Tick, QRect(217, 137, 75, 25));
     CloseOK->setDefault(true);
     CloseOK->setObjectName(QStringLiteral("CloseOK"));
     connect(CloseOK, &QPushButton::clicked, this, &TAboutForm::CloseOKClick);
 
-    VisitMeBitBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Globe), QStringLiteral("Visit Author's Website"), this);
-    VisitMeBitBtn->setGeometry(15, 137, 141, 25);
+    VisitMeBitBtn = MakeGlyphButton(this, QStringLiteral("Visit Author's Website"), TButtonGlyph::Globe,
+                                    QRect(15, 137, 141, 25));
     VisitMeBitBtn->setObjectName(QStringLiteral("VisitMeBitBtn"));
     connect(VisitMeBitBtn, &QPushButton::clicked, this, &TAboutForm::VisitMeBitBtnClick);
 

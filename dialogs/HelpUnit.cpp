@@ -102,10 +102,8 @@ THelpForm::THelpForm(QWidget* parent)
     HelpMemo->setPlainText(HelpLines.join(QLatin1Char('\n')));
     FitTextToBox(HelpMemo);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setGeometry(8, 288, 665, 177);
+    Bevel1 = MakeBevel(this, QRect(8, 288, 665, 177));
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     MenuListView = new QListWidget(this);
     MenuListView->setGeometry(16, 296, 649, 161);
@@ -119,8 +117,7 @@ THelpForm::THelpForm(QWidget* parent)
     for (const TCommandEntry& entry : CommandEntries)
         new QListWidgetItem(CommandIcon(entry.Icon), QString::fromLatin1(entry.Caption), MenuListView);
 
-    CloseBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Tick), QStringLiteral("Close"), this);
-    CloseBtn->setGeometry(536, 472, 75, 25);
+    CloseBtn = MakeGlyphButton(this, QStringLiteral("Close"), TButtonGlyph::Tick, QRect(536, 472, 75, 25));
     CloseBtn->setDefault(true);
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     connect(CloseBtn, &QPushButton::clicked, this, &THelpForm::CloseBtnClick);

@@ -21,13 +21,6 @@ TOptionsForm* OptionsForm = nullptr;
 
 namespace {
 
-// What the main window is told: wParam says accepted or cancelled, lParam whether the map changed.
-constexpr int OptionsAccepted = 1;
-constexpr int OptionsCancelled = 2;
-constexpr int CancelledChange = 2;
-constexpr int SameMap = 3;
-constexpr int OtherMap = 4;
-
 constexpr int ClientBorder = 3;
 const QSize ClientSize(317, 297);
 
@@ -92,9 +85,7 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     ClientArea = new QWidget(this);
     ClientArea->setGeometry(QRect(QPoint(ClientBorder, ClientBorder), ClientSize));
 
-    CentralBevel = new QFrame(ClientArea);
-    CentralBevel->setGeometry(0, 0, 313, 265);
-    CentralBevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    CentralBevel = MakeBevel(ClientArea, QRect(0, 0, 313, 265));
     CentralBevel->setObjectName(QStringLiteral("CentralBevel"));
 
     const int scale = SheetScale();
@@ -123,14 +114,12 @@ TOptionsForm::TOptionsForm(QWidget* parent)
         connect(BgdPanel[index]->Image(), &TPreviewImage::Click, this, [this, index] { BgdImageClick(index); });
     }
 
-    AcceptBitBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Tick), QStringLiteral("Accept"), ClientArea);
-    AcceptBitBtn->setGeometry(8, 272, 75, 25);
+    AcceptBitBtn = MakeGlyphButton(ClientArea, QStringLiteral("Accept"), TButtonGlyph::Tick, QRect(8, 272, 75, 25));
     AcceptBitBtn->setDefault(true);
     AcceptBitBtn->setObjectName(QStringLiteral("AcceptBitBtn"));
     connect(AcceptBitBtn, &QPushButton::clicked, this, [this] { RunGuarded([this] { AcceptBitBtnClick(); }); });
 
-    CancelBitBtn = new QPushButton(ButtonGlyph(TButtonGlyph::Cross), QStringLiteral("Cancel"), ClientArea);
-    CancelBitBtn->setGeometry(224, 272, 75, 25);
+    CancelBitBtn = MakeGlyphButton(ClientArea, QStringLiteral("Cancel"), TButtonGlyph::Cross, QRect(224, 272, 75, 25));
     CancelBitBtn->setObjectName(QStringLiteral("CancelBitBtn"));
     connect(CancelBitBtn, &QPushButton::clicked, this, &TOptionsForm::CancelBitBtnClick);
 
@@ -221,7 +210,7 @@ void TOptionsForm::AcceptBitBtnClick()
         options.WriteMapId(MapId);
         options.WriteHintSpeed(HintSpeed);
     }
-    NotifyMainForm(OptionsAccepted, MapId == SavedMapId ? SameMap : OtherMap);
+    NotifyMainForm(OptionsNotice::Accepted, MapId == SavedMapId ? OptionsNotice::SameMap : OptionsNotice::OtherMap);
     hide();
 }
 
@@ -231,7 +220,7 @@ void TOptionsForm::CancelBitBtnClick()
     BackgroundIndex = SavedBackgroundIndex;
     MapId = SavedMapId;
     HintSpeed = SavedHintSpeed;
-    NotifyMainForm(OptionsCancelled, CancelledChange);
+    NotifyMainForm(OptionsNotice::Cancelled, OptionsNotice::CancelledChange);
     hide();
 }
 

@@ -11,6 +11,15 @@ class QPushButton;
 class TPreviewPanel;
 class TRadioGroup;
 
+// What the main window is told: wParam says accepted or cancelled, lParam whether the map changed.
+namespace OptionsNotice {
+constexpr int Accepted = 1;
+constexpr int Cancelled = 2;
+constexpr int CancelledChange = 2;
+constexpr int SameMap = 3;
+constexpr int OtherMap = 4;
+}  // namespace OptionsNotice
+
 // Lets the player choose the tile artwork, the background, the map and the hint length; the choices
 // are stored and handed to the main window only when the player accepts them.
 class TOptionsForm : public TTesuliDialog {

@@ -68,7 +68,7 @@ private:
     std::string PlainPiece()
     {
         const size_t start = Pos;
-        while (Pos < Text.size() && static_cast<unsigned char>(Text[Pos]) > 32 && !At(Delimiter))
+        while (Pos < Text.size() && !IsBlank(Text[Pos]) && !At(Delimiter))
             ++Pos;
         return std::string(Text.substr(start, Pos - start));
     }

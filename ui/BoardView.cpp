@@ -20,7 +20,7 @@ TBoardView::~TBoardView() = default;
 TBoardImage& TBoardView::Picture()
 {
     if (!Image)
-        Image = std::make_unique<TBoardImage>(devicePixelRatioF() >= 2 ? 2 : 1);
+        Image = std::make_unique<TBoardImage>(devicePixelRatioF());
     return *Image;
 }
 

@@ -93,7 +93,7 @@ int TMainForm::WMOptionsChanged(int, int lParam)
     GameModel.FaceStyle = OptionsForm->FaceStyle;
     GameModel.BackgroundIndex = OptionsForm->BackgroundIndex;
     GameModel.HintSpeed = OptionsForm->HintSpeed;
-    if (lParam == 4) {
+    if (lParam == OptionsNotice::OtherMap) {
         GameModel.MapNumber = static_cast<uint8_t>(OptionsForm->MapId + 1);
         GameModel.StartNewGame();
         OptionsForm->hide();

@@ -25,7 +25,8 @@ public:
     TMainForm();
     ~TMainForm() override;
 
-    // The options dialog's notification: its choices take effect, lParam 4 meaning another map.
+    // The options dialog's notification: its choices take effect, lParam OptionsNotice::OtherMap
+    // meaning another map.
     // wParam (accepted or cancelled) is not looked at. Answers 1.
     int WMOptionsChanged(int wParam, int lParam);
 

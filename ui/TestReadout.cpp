@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <ranges>
+#include <utility>
+
 #include "model/TilePlacement.h"
 #include "ui/BoardView.h"
 #include "ui/MainUnit.h"
@@ -45,18 +48,19 @@ void WriteCommands(QTextStream& out, TMainForm& form)
         {form.UndoAction, "UndoAction"},       {form.PropertiesAction, "PropertiesAction"},
         {form.AboutAction, "AboutAction"},     {form.HelpAction, "HelpAction"},
         {form.ScoresAction, "ScoresAction"}};
+    const std::pair<QMenu*, const char*> menus[] = {
+        {form.Game, "Game"}, {form.EditMenu, "EditMenu"}, {form.HelpMenu, "HelpMenu"}};
     for (const auto& [action, name] : actions) {
         for (QToolBar* bar : {form.MainToolBar, form.GameToolBar, form.HelpToolBar})
             if (QWidget* button = bar->widgetForAction(action); button && button->isVisible())
                 WriteRect(out, QStringLiteral("MainForm.Tool.%1").arg(name), button, button->rect());
-        for (QMenu* menu : {form.Game, form.EditMenu, form.HelpMenu})
+        for (QMenu* menu : menus | std::views::keys)
             if (menu->isVisible() && menu->actions().contains(action))
                 WriteRect(out, QStringLiteral("MainForm.Menu.%1").arg(name), menu, menu->actionGeometry(action));
     }
-    for (QMenu* menu : {form.Game, form.EditMenu, form.HelpMenu}) {
-        const QString name = menu == form.Game ? "Game" : menu == form.EditMenu ? "EditMenu" : "HelpMenu";
-        WriteRect(out, "MainForm." + name, form.menuBar(), form.menuBar()->actionGeometry(menu->menuAction()));
-    }
+    for (const auto& [menu, name] : menus)
+        WriteRect(out, QStringLiteral("MainForm.%1").arg(name), form.menuBar(),
+                  form.menuBar()->actionGeometry(menu->menuAction()));
 }
 
 void WriteControls(QTextStream& out)

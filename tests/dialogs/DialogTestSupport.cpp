@@ -1,6 +1,8 @@
 #include "DialogTestSupport.h"
 
 #include "dialogs/DialogBase.h"
+#include "dialogs/OptionsPreview.h"
+#include "dialogs/OptionsRadioGroup.h"
 #include "storage/KeyValueStore.h"
 #include "storage/SqliteStore.h"
 #include "ui/MainUnit.h"
@@ -9,6 +11,7 @@
 
 #include <QTest>
 #include <QApplication>
+#include <QRadioButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -112,4 +115,16 @@ void PressKey(QWidget* dialog, Qt::Key key)
 {
     QWidget* focused = dialog->focusWidget();
     QTest::keyClick(focused ? focused : dialog, key);
+}
+
+void ClickPreview(TPreviewPanel* panel)
+{
+    QTest::mouseClick(panel->Image(), Qt::LeftButton);
+}
+
+// On the round button itself: a long item is wider than its caption.
+void ClickItem(TRadioGroup* group, int item)
+{
+    QRadioButton* button = group->Item(item);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }

@@ -10,6 +10,8 @@
 #include <vector>
 
 class QWidget;
+class TPreviewPanel;
+class TRadioGroup;
 class TTesuliDialog;
 
 struct TStoredSettings {
@@ -54,3 +56,6 @@ public:
 void ShowAndActivate(TTesuliDialog* dialog);
 // A key press where the player's keyboard sends it: to the dialog's focused control.
 void PressKey(QWidget* dialog, Qt::Key key);
+// Left clicks on the options dialog's choices, where the player makes them.
+void ClickPreview(TPreviewPanel* panel);
+void ClickItem(TRadioGroup* group, int item);

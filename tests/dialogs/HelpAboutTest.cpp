@@ -66,8 +66,6 @@ TEST_F(InformationDialogTest, EscapeAndEnterHideAndTheNextCommandShowsThemWhereT
             dialog->hide();
         }
     }
-    EXPECT_EQ(HelpForm->HelpMemo->toPlainText().split(QLatin1Char('\n')).size(), 17);
-    EXPECT_EQ(HelpForm->MenuListView->count(), 8);
 }
 
 TEST_F(InformationDialogTest, ShowingAnOpenDialogOnlyBringsItToTheFront)

@@ -46,18 +46,6 @@ TShownChoices Shown()
             OptionsForm->MapRadioGroup->ItemIndex(), OptionsForm->HintRadioGroup->ItemIndex()};
 }
 
-void ClickPreview(TPreviewPanel* panel)
-{
-    QTest::mouseClick(panel->Image(), Qt::LeftButton);
-}
-
-// On the round button itself: a long item is wider than its caption.
-void ClickItem(TRadioGroup* group, int item)
-{
-    QRadioButton* button = group->Item(item);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
 void Choose(int face, int background, int mapId, int hintSpeed)
 {
     ClickPreview(OptionsForm->TileFacePanel[face]);

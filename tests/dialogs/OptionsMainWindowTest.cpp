@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -86,12 +85,6 @@ QRgb TextureCorner(int index)
     return textures.pixel(32 * index + (BoardWidth - 1) % 32, (BoardHeight - 1) % 32);
 }
 
-void ClickItem(TRadioGroup* group, int item)
-{
-    QRadioButton* button = group->Item(item);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
 class OptionsMainWindowTest : public testing::Test {
 protected:
     void SetUp() override
@@ -134,8 +127,8 @@ protected:
 TEST_F(OptionsMainWindowTest, AcceptedWithAnotherMapStartsANewGameThereWithTheClockRunning)
 {
     OpenOptions();
-    QTest::mouseClick(OptionsForm->TileFacePanel[1]->Image(), Qt::LeftButton);
-    QTest::mouseClick(OptionsForm->BgdPanel[3]->Image(), Qt::LeftButton);
+    ClickPreview(OptionsForm->TileFacePanel[1]);
+    ClickPreview(OptionsForm->BgdPanel[3]);
     ClickItem(OptionsForm->MapRadioGroup, 3);
     ClickItem(OptionsForm->HintRadioGroup, 2);
     QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
@@ -157,7 +150,7 @@ TEST_F(OptionsMainWindowTest, AcceptedWithOnlyANewBackgroundRepaintsAndTheGameGo
     ASSERT_NE(TextureCorner(0), TextureCorner(4)) << "the corner must tell the textures apart";
     ASSERT_EQ(BoardCorner(), TextureCorner(0));
     OpenOptions();
-    QTest::mouseClick(OptionsForm->BgdPanel[4]->Image(), Qt::LeftButton);
+    ClickPreview(OptionsForm->BgdPanel[4]);
     QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
 
     EXPECT_EQ(StoredSettings(), (TStoredSettings{0, 4, 1, 0}));
@@ -185,8 +178,8 @@ TEST_F(OptionsMainWindowTest, CancelTakesTheSettingsReadAtShowTimeAndTheGameGoes
 {
     SeedSettings({1, 5, 6, 2});  // changed behind the running game's back
     OpenOptions();
-    QTest::mouseClick(OptionsForm->TileFacePanel[0]->Image(), Qt::LeftButton);
-    QTest::mouseClick(OptionsForm->BgdPanel[2]->Image(), Qt::LeftButton);
+    ClickPreview(OptionsForm->TileFacePanel[0]);
+    ClickPreview(OptionsForm->BgdPanel[2]);
     ClickItem(OptionsForm->MapRadioGroup, 0);
     ClickItem(OptionsForm->HintRadioGroup, 0);
     QTest::mouseClick(OptionsForm->CancelBitBtn, Qt::LeftButton);
@@ -204,7 +197,7 @@ TEST_F(OptionsMainWindowTest, CancelTakesTheSettingsReadAtShowTimeAndTheGameGoes
 TEST_F(OptionsMainWindowTest, AFailedWriteLeavesTheMainWindowUntold)
 {
     OpenOptions();
-    QTest::mouseClick(OptionsForm->BgdPanel[5]->Image(), Qt::LeftButton);
+    ClickPreview(OptionsForm->BgdPanel[5]);
     ClickItem(OptionsForm->MapRadioGroup, 4);
     MakeStoreUnusable();
     TReportRecorder reports;

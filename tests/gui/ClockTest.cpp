@@ -13,11 +13,6 @@ namespace {
 
 using TClock = TGuiTest;
 
-void PressEmptyBoard()
-{
-    QTest::mouseClick(MainForm->BackgroundImage, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-}
-
 bool WaitUntil(const std::function<bool()>& condition)
 {
     return QTest::qWaitFor(condition, 5000);
@@ -106,8 +101,7 @@ TEST_F(TClock, HintCostsTenSecondsEvenWhileStopped)
 
 TEST_F(TClock, HintWithoutPairCostsNothing)
 {
-    // Two stacks whose tops show different faces.
-    KeepOnly({{1, {0, 0, 0}}, {5, {0, 0, 1}}, {2, {4, 0, 0}}, {9, {4, 0, 1}}});
+    KeepTwoUnmatchedStacks();
     MainForm->HintAction->trigger();
     EXPECT_EQ(TakeMessages(), std::vector<QString>{"There are no more moves available.\nPlease shuffle the tiles."});
     EXPECT_EQ(Game().ElapsedSeconds, 0);

@@ -1,10 +1,12 @@
 #include "GuiFixture.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include <cstdlib>
 
+#include "dialogs/ScoresUnit.h"
 #include "model/TilePlacement.h"
 #include "ui/BoardView.h"
 #include "ui/MainUnit.h"
@@ -56,6 +58,11 @@ void TGuiTest::PressTile(uint8_t n, Qt::MouseButton button)
     QTest::mouseClick(MainForm->BackgroundImage, button, Qt::NoModifier, TilePoint(n));
 }
 
+void TGuiTest::PressEmptyBoard()
+{
+    QTest::mouseClick(MainForm->BackgroundImage, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+}
+
 void TGuiTest::KeepOnly(std::initializer_list<TPlacedTile> tiles)
 {
     for (int n = 1; n <= TileCount; ++n)
@@ -69,6 +76,19 @@ void TGuiTest::KeepOnly(std::initializer_list<TPlacedTile> tiles)
     }
     Game().DrawBoard();
     Game().UpdateStatus();
+}
+
+void TGuiTest::KeepTwoUnmatchedStacks()
+{
+    KeepOnly({{1, {0, 0, 0}}, {5, {0, 0, 1}}, {2, {4, 0, 0}}, {9, {4, 0, 1}}});
+}
+
+void TGuiTest::Export(const std::filesystem::path& file)
+{
+    ScoresForm->ExportDialog = [file](QWidget*, const QString&, QString*) -> std::optional<QString> {
+        return QString::fromStdString(file.string());
+    };
+    QTest::mouseClick(ScoresForm->ExportBitBtn, Qt::LeftButton);
 }
 
 std::vector<QString> TGuiTest::TakeMessages()

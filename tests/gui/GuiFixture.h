@@ -36,12 +36,18 @@ protected:
     // the tile is free.
     QPoint TilePoint(uint8_t n);
     void PressTile(uint8_t n, Qt::MouseButton button = Qt::LeftButton);
+    // A press on the board's corner, where no tile lies.
+    void PressEmptyBoard();
     // Leaves only these tiles on the board, at these positions, and repaints.
     struct TPlacedTile {
         uint8_t Number;
         TBoardPosition Position;
     };
     void KeepOnly(std::initializer_list<TPlacedTile> tiles);
+    // Two stacks whose tops show different faces: no pair is free.
+    void KeepTwoUnmatchedStacks();
+    // Exports what the scores dialog lists, the save dialog answering with file.
+    void Export(const std::filesystem::path& file);
     // Texts of the messages shown since the last call.
     std::vector<QString> TakeMessages();
     QString PanelText(int panel);

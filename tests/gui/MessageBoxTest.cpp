@@ -90,9 +90,8 @@ TEST_F(TRealMessageBox, ClockCountsOnBehindIt)
     MainForm->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
     MainForm->GameTimer.setInterval(10);
-    QTest::mouseClick(MainForm->BackgroundImage, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-    // Two stacks whose tops differ: the hint finds no pair and says so.
-    KeepOnly({{1, {0, 0, 0}}, {5, {0, 0, 1}}, {2, {4, 0, 0}}, {9, {4, 0, 1}}});
+    PressEmptyBoard();
+    KeepTwoUnmatchedStacks();  // the hint finds no pair and says so
     TSeen seen;
     bool counted = false;
     WhenOpen(seen, [&] {

@@ -39,15 +39,6 @@ protected:
         return count;
     }
 
-    // Exports what the scores dialog lists to the file the save dialog would answer.
-    void Export(const std::filesystem::path& file)
-    {
-        ScoresForm->ExportDialog = [file](QWidget*, const QString&, QString*) -> std::optional<QString> {
-            return QString::fromStdString(file.string());
-        };
-        QTest::mouseClick(ScoresForm->ExportBitBtn, Qt::LeftButton);
-    }
-
     std::string Written(const std::filesystem::path& file)
     {
         std::ifstream in(file, std::ios::binary);

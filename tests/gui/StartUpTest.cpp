@@ -143,7 +143,6 @@ TEST_F(TErrorHandler, ShowsTheTextAndTheLoopGoesOn)
     EXPECT_EQ(Messages[0].Kind, TMessageKind::Error);
     EXPECT_EQ(Messages[0].Title, "Tesuli");
     EXPECT_EQ(Messages[0].Text, "Failed to get data for 'face'");
-
 }
 
 class TFailingDialog : public TTesuliDialog {

@@ -57,38 +57,9 @@ protected:
         }
     }
 
-    // The picture the board must show, pixel by pixel: the texture repeated from the origin,
-    // then each tile's cell where it lies, in drawing order.
     QImage Expected(const std::vector<TTileClass>& tiles, int faceStyle, int texture) const
     {
-        const int s = Scale();
-        const QImage& textures = ImageForm->BackgroundImage.Image(s);
-        QImage expected(605 * s, 498 * s, QImage::Format_RGB32);
-        for (int y = 0; y < expected.height(); ++y)
-            for (int x = 0; x < expected.width(); ++x)
-                expected.setPixel(x, y, textures.pixel(texture * 32 * s + x % (32 * s), y % (32 * s)));
-        if (faceStyle > 1)
-            return expected;
-        const QImage& sheet = FaceSheet(faceStyle, s);
-        for (const TTileClass& tile : tiles) {
-            const int left = ((tile.X / 2) * 40 + tile.Layer * 5 + 20) * s;
-            const int top = ((tile.Y / 2) * 56 - tile.Layer * 5 + 20) * s;
-            const int sourceLeft = (tile.Face % 24) * 40 * s;
-            const int sourceTop = ((tile.Face / 24) * 56 + (tile.Selected || tile.Hinted ? 112 : 0)) * s;
-            for (int y = 0; y < 56 * s; ++y)
-                for (int x = 0; x < 40 * s; ++x)
-                    expected.setPixel(left + x, top + y, sheet.pixel(sourceLeft + x, sourceTop + y));
-        }
-        return expected;
-    }
-
-    static int FirstDifference(const QImage& actual, const QImage& expected)
-    {
-        for (int y = 0; y < expected.height(); ++y)
-            for (int x = 0; x < expected.width(); ++x)
-                if (Rgb(actual.pixel(x, y)) != Rgb(expected.pixel(x, y)))
-                    return y * expected.width() + x;
-        return -1;
+        return ExpectedBoard(tiles, faceStyle, texture, Scale());
     }
 };
 

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "model/TileUnit.h"
 
 // Colours as 0xRRGGBB, compared without the alpha byte.
 inline uint32_t Rgb(QRgb pixel) { return pixel & 0xffffffu; }
@@ -22,3 +25,11 @@ QRect CellPixels(int column, int row, const QRect& rect, int scale);
 
 // The colours present in a device rectangle that differ from expected, or "" when all match.
 std::string Mismatches(const QImage& image, const QRect& pixels, uint32_t expected);
+
+// The picture the board must show at scale, pixel by pixel: the texture repeated from the origin,
+// then each tile's cell where it lies, in the board's drawing order (layer by layer upwards, higher
+// numbers first within a layer). A face style other than 0 and 1 shows no tiles.
+QImage ExpectedBoard(std::vector<TTileClass> tiles, int faceStyle, int texture, int scale);
+
+// The index of the first pixel whose colour differs from expected, or -1 when none does.
+int FirstDifference(const QImage& actual, const QImage& expected);
