@@ -114,8 +114,9 @@ void TGame::DealTiles()
     UpdateLinks();
     uint8_t first = 0;
     uint8_t second = 0;
-    if (!FindFreePair(first, second))
-        Repair(*this, ListPresent(Tiles));
+    if (FindFreePair(first, second))
+        return;
+    Repair(*this, ListPresent(Tiles));
     UpdateCoverage();
     UpdateLinks();
 }

@@ -31,11 +31,8 @@ void TGame::HintActionExecute()
     }
     ElapsedSeconds += HintPenaltySeconds;
     ++HintCount;
-    UpdateStatus();
-    const uint32_t passes = PumpPassesFor(HintSpeed);
-    if (!FindFreePair(first, second))
-        return;
-    Blink(first, second, passes);
+    UpdateStatus();  // writes the status line only: the pair found above still stands
+    Blink(first, second, PumpPassesFor(HintSpeed));
 }
 
 // Everything can happen while the events are pumped, even a new deal or another hint; the blink

@@ -15,11 +15,7 @@ void TGame::StartNewGame()
     for (int n = 1; n <= TileCount; ++n)
         Tiles[n].Present = true;
     LoadMapPositions();
-    DealTiles();
-    ClearLinks();
-    ClearSelection();
-    UpdateCoverage();
-    UpdateLinks();
+    DealTiles();  // a full board is never lost: this also clears the selection and derives the flags
     DrawBackground();
     DrawBoard();
     ElapsedSeconds = 0;

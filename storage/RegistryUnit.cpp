@@ -92,25 +92,19 @@ void TRegOptions::WriteHintSpeed(uint8_t hintSpeed) { WriteSetting("hintSpeed", 
 
 bool TRegOptions::InitDefaults()
 {
-    const auto writeDefaults = [this] {
-        WriteFace(1);
-        WriteBackground(1);
-        WriteMapId(0);
-        WriteHintSpeed(1);
-    };
-    bool wrote = false;
-    const auto store = Store();
-    if (!store->KeyExists(KeyPath)) {
-        writeDefaults();
-        wrote = true;
+    // A missing key (created empty here) and a key with one to three values, taken as half
+    // written, get all four defaults alike.
+    {
+        const auto store = Store();
+        store->OpenKey(KeyPath);
+        if (store->ValueNames().size() >= 4)
+            return false;
     }
-    // A key with one to three values is taken as half written: all four are written again.
-    store->OpenKey(KeyPath);
-    if (store->ValueNames().size() < 4) {
-        writeDefaults();
-        wrote = true;
-    }
-    return wrote;
+    WriteFace(1);
+    WriteBackground(1);
+    WriteMapId(0);
+    WriteHintSpeed(1);
+    return true;
 }
 
 void TRegOptions::AddScore(const std::string& player, const std::string& score, int32_t hints,

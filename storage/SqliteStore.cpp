@@ -235,30 +235,29 @@ std::vector<std::string> TSqliteStore::ValueNames()
     return names;
 }
 
-TValueRead TSqliteStore::ReadInteger(const std::string& name, uint32_t& value)
+template <typename Take>
+TValueRead TSqliteStore::ReadValue(const std::string& name, int type, Take take)
 {
     if (!CurrentKey)
         return TValueRead::Missing;
     TStatement read(Db, "SELECT value FROM vals WHERE key = ? AND name = ?");
     if (read.Bind(1, *CurrentKey).Bind(2, name).Step() != SQLITE_ROW)
         return TValueRead::Missing;
-    if (read.Type(0) != SQLITE_INTEGER)
+    if (read.Type(0) != type)
         return TValueRead::WrongType;
-    value = static_cast<uint32_t>(read.Integer(0));
+    take(read);
     return TValueRead::Ok;
+}
+
+TValueRead TSqliteStore::ReadInteger(const std::string& name, uint32_t& value)
+{
+    return ReadValue(name, SQLITE_INTEGER,
+                     [&value](TStatement& read) { value = static_cast<uint32_t>(read.Integer(0)); });
 }
 
 TValueRead TSqliteStore::ReadString(const std::string& name, std::string& value)
 {
-    if (!CurrentKey)
-        return TValueRead::Missing;
-    TStatement read(Db, "SELECT value FROM vals WHERE key = ? AND name = ?");
-    if (read.Bind(1, *CurrentKey).Bind(2, name).Step() != SQLITE_ROW)
-        return TValueRead::Missing;
-    if (read.Type(0) != SQLITE_TEXT)
-        return TValueRead::WrongType;
-    value = read.Text(0);
-    return TValueRead::Ok;
+    return ReadValue(name, SQLITE_TEXT, [&value](TStatement& read) { value = read.Text(0); });
 }
 
 // A rewritten value keeps its row and so its place in the enumeration order.

@@ -47,6 +47,7 @@ private:
     bool EnsureSchema();
     std::optional<int64_t> FindKey(const std::string& path);
     std::optional<int64_t> CreateKey(const std::string& path);
+    template <typename Take> TValueRead ReadValue(const std::string& name, int type, Take take);
     template <typename Bind> bool WriteValue(const std::string& name, Bind bind);
     void Disconnect();
 

@@ -58,7 +58,6 @@ TEST(Deal, TwoTilesLeftSwapBackUnlessExchangedAnOddNumberOfTimes)
         uint8_t first = 0;
         uint8_t second = 0;
         EXPECT_TRUE(test.Game.FindFreePair(first, second));
-        EXPECT_EQ(test.Tile(3).Present, false);
         return std::make_pair(PositionOf(test.Tile(1)), PositionOf(test.Tile(2)));
     };
     const auto own = std::make_pair(std::make_tuple(0, 0, 0), std::make_tuple(10, 10, 0));
