@@ -2,12 +2,35 @@
 
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <memory>
 #include <set>
 
 #include "ui/SpriteUnit.h"
 
 namespace {
+
+// The sheets as the program holds them, for every test of this suite.
+class TSheetsEnvironment final : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        Sheets = std::make_unique<TImageForm>();
+        ImageForm = Sheets.get();
+    }
+    void TearDown() override
+    {
+        ImageForm = nullptr;
+        Sheets.reset();
+    }
+
+private:
+    std::unique_ptr<TImageForm> Sheets;
+};
+
+const testing::Environment* const SheetsEnvironment = testing::AddGlobalTestEnvironment(new TSheetsEnvironment);
 
 // Faces 0..23, then 24..47, as the artwork's table gives them.
 constexpr const char* Families = "YOGPYOBGYOBGOPBPBGPYGPYO"

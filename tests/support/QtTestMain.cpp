@@ -1,10 +1,13 @@
-#include "ui/Application.h"
-
+// The widget suites' entry: the store must point at a private folder before anything can touch it,
+// and the windows need the game's application object on the offscreen platform.
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-// The store must point at a private folder before anything can touch it.
+#include "ui/Application.h"
+#include "ui/SystemDateText.h"
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -13,6 +16,7 @@ int main(int argc, char** argv)
         return 2;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     TTesuliApplication application(argc, argv);
+    InstallSystemDateText();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
