@@ -1,7 +1,6 @@
 #pragma once
 
 #include <deque>
-#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
