@@ -26,4 +26,4 @@ tesuli_install_packages() {
 }
 
 TESULI_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev libgl-dev libsqlite3-dev
-  libgtest-dev libbenchmark-dev fonts-dejavu-core)
+  libgtest-dev libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev fonts-dejavu-core)

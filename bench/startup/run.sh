@@ -1,47 +1,28 @@
 #!/usr/bin/env bash
-# Whole-process start-up of the game, from exec to its first painted board, and its resident
-# memory at that moment, beside the same for an empty Qt main window (startup_floor).
+# Start-up of the game as the player sees it, beside an empty Qt main window (startup_floor): exec
+# to the first frame of the window on the X server and resident memory then, and the first opening
+# of each dialog. Runs on an Xvfb of its own, 1280x1024x24, with no window manager.
 # Usage: bench/startup/run.sh [build folder, default build] [runs, default 15]
-# Runs under its own Xvfb unless a display is set.
 set -euo pipefail
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s '-screen 0 1280x1024x24' "$0" "$@"
-fi
 cd "$(dirname "$0")/../.."
 build=${1:-build}
 runs=${2:-15}
-store=$(mktemp -d)
-trap 'rm -rf "$store"' EXIT
-
-# One line per run: milliseconds from exec to first paint, resident kilobytes after it.
-measure() {
-  local program=$1 start out paint rss
-  for ((i = 0; i <= runs; i++)); do
-    start=$(date +%s%N)
-    out=$(TESULI_REPORT_STARTUP=1 XDG_CONFIG_HOME="$store" "$program" 2>/dev/null)
-    paint=$(awk '$1 == "first-paint-ns" { print $2 }' <<<"$out")
-    rss=$(awk '$1 == "rss-kb" { print $2 }' <<<"$out")
-    # The first run only warms the caches (and creates the game's store).
-    [ "$i" -eq 0 ] || echo "$(((paint - start) / 1000000)) $rss"
-  done
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-
-report() {
-  local name=$1 program=$2 lines
-  lines=$(measure "$program")
-  echo "$name $(cut -d' ' -f1 <<<"$lines" | median) $(cut -d' ' -f2 <<<"$lines" | median)"
-}
-
-game=$(report tesuli "$build/ui/tesuli")
-floor=$(report empty-window "$build/bench/startup/startup_floor")
-printf '%-14s %10s %10s\n' program start-ms rss-MB
-for row in "$game" "$floor"; do
-  read -r name ms kb <<<"$row"
-  printf '%-14s %10s %10.1f\n' "$name" "$ms" "$(echo "$kb / 1024" | bc -l)"
+for program in bench/startup/startup_bench bench/startup/startup_floor ui/tesuli; do
+  if [ ! -x "$build/$program" ]; then
+    echo "No $build/$program: build with the benchmarks (startup_bench needs libx11-dev, libxdamage-dev, libxtst-dev)." >&2
+    exit 1
+  fi
 done
-read -r _ game_ms game_kb <<<"$game"
-read -r _ floor_ms floor_kb <<<"$floor"
-printf 'start-up ratio %.2f (target <= 1.5), extra memory %.1f MB (target <= 15)\n' \
-  "$(echo "$game_ms / $floor_ms" | bc -l)" "$(echo "($game_kb - $floor_kb) / 1024" | bc -l)"
+
+for number in $(seq 91 140); do
+  [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || break
+done
+Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+trap 'kill "$server"; wait "$server" 2>/dev/null || true' EXIT
+for _ in $(seq 100); do
+  [ -e "/tmp/.X11-unix/X$number" ] && break
+  sleep 0.05
+done
+
+DISPLAY=":$number" "$build/bench/startup/startup_bench" "$build/ui/tesuli" "$build/bench/startup/startup_floor" "$runs"
