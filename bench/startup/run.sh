@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build}
 runs=${2:-15}
-for program in bench/startup/startup_bench bench/startup/startup_floor ui/tesuli; do
+for program in bench/startup/startup_bench bench/startup/startup_floor qt/tesuli; do
   if [ ! -x "$build/$program" ]; then
     echo "No $build/$program: build with the benchmarks (startup_bench needs libx11-dev, libxdamage-dev, libxtst-dev)." >&2
     exit 1
@@ -25,4 +25,4 @@ for _ in $(seq 100); do
   sleep 0.05
 done
 
-DISPLAY=":$number" "$build/bench/startup/startup_bench" "$build/ui/tesuli" "$build/bench/startup/startup_floor" "$runs"
+DISPLAY=":$number" "$build/bench/startup/startup_bench" "$build/qt/tesuli" "$build/bench/startup/startup_floor" "$runs"

@@ -1,13 +1,13 @@
 #include "DialogTestSupport.h"
 
-#include "dialogs/DialogBase.h"
-#include "dialogs/OptionsPreview.h"
-#include "dialogs/OptionsRadioGroup.h"
+#include "qt/dialogs/DialogBase.h"
+#include "qt/dialogs/OptionsPreview.h"
+#include "qt/dialogs/OptionsRadioGroup.h"
 #include "storage/KeyValueStore.h"
 #include "storage/SqliteStore.h"
-#include "ui/MainUnit.h"
-#include "ui/MessageBox.h"
-#include "ui/StartUp.h"
+#include "qt/window/MainUnit.h"
+#include "qt/common/MessageBox.h"
+#include "qt/window/StartUp.h"
 
 #include <QTest>
 #include <QApplication>

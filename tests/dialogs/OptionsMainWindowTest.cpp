@@ -1,13 +1,13 @@
 #include "DialogTestSupport.h"
 
-#include "dialogs/OptionsPreview.h"
-#include "dialogs/OptionsRadioGroup.h"
-#include "dialogs/OptionsUnit.h"
+#include "qt/dialogs/OptionsPreview.h"
+#include "qt/dialogs/OptionsRadioGroup.h"
+#include "qt/dialogs/OptionsUnit.h"
 #include "model/MapUnit.h"
-#include "ui/BoardImage.h"
-#include "ui/BoardView.h"
-#include "ui/MainUnit.h"
-#include "ui/SpriteUnit.h"
+#include "qt/window/BoardImage.h"
+#include "qt/window/BoardView.h"
+#include "qt/window/MainUnit.h"
+#include "qt/common/SpriteUnit.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "GuiFixture.h"
-#include "dialogs/ScoresUnit.h"
-#include "ui/BoardView.h"
-#include "ui/MainUnit.h"
+#include "qt/dialogs/ScoresUnit.h"
+#include "qt/window/BoardView.h"
+#include "qt/window/MainUnit.h"
 
 namespace {
 

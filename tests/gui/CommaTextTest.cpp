@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/CommaText.h"
-#include "dialogs/ScoreRecordSplit.h"
+#include "storage/CommaText.h"
+#include "storage/ScoreRecordSplit.h"
 #include "storage/ScoreRecord.h"
 
 namespace {

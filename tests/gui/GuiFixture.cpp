@@ -6,12 +6,12 @@
 
 #include <cstdlib>
 
-#include "dialogs/ScoresUnit.h"
+#include "qt/dialogs/ScoresUnit.h"
 #include "model/TilePlacement.h"
-#include "ui/BoardView.h"
-#include "ui/MainUnit.h"
-#include "ui/MessageBox.h"
-#include "ui/StartUp.h"
+#include "qt/window/BoardView.h"
+#include "qt/window/MainUnit.h"
+#include "qt/common/MessageBox.h"
+#include "qt/window/StartUp.h"
 
 void TGuiTest::SetUp()
 {

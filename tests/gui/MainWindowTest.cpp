@@ -7,8 +7,8 @@
 #include <QToolButton>
 
 #include "GuiFixture.h"
-#include "ui/BoardView.h"
-#include "ui/MainUnit.h"
+#include "qt/window/BoardView.h"
+#include "qt/window/MainUnit.h"
 
 namespace {
 

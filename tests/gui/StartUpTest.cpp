@@ -10,11 +10,11 @@
 #include <stdexcept>
 
 #include "GuiFixture.h"
-#include "dialogs/DialogBase.h"
-#include "dialogs/OptionsUnit.h"
+#include "qt/dialogs/DialogBase.h"
+#include "qt/dialogs/OptionsUnit.h"
 #include "storage/RegistryUnit.h"
-#include "ui/Application.h"
-#include "ui/MainUnit.h"
+#include "qt/common/Application.h"
+#include "qt/window/MainUnit.h"
 
 namespace {
 
@@ -86,11 +86,7 @@ TEST_F(TOptionsChanged, SameMapKeepsTheGameGoing)
     Game().ClickTile(1);
     Game().ClickTile(2);
     Game().ElapsedSeconds = 77;
-    OptionsForm->FaceStyle = 0;
-    OptionsForm->BackgroundIndex = 4;
-    OptionsForm->HintSpeed = 2;
-    OptionsForm->MapId = 3;
-    EXPECT_EQ(MainForm->WMOptionsChanged(1, 3), 1);
+    EXPECT_EQ(MainForm->WMOptionsChanged(1, 3, {.FaceStyle = 0, .BackgroundIndex = 4, .MapId = 3, .HintSpeed = 2}), 1);
     EXPECT_EQ(Game().FaceStyle, 0);
     EXPECT_EQ(Game().BackgroundIndex, 4);
     EXPECT_EQ(Game().HintSpeed, 2);
@@ -100,20 +96,16 @@ TEST_F(TOptionsChanged, SameMapKeepsTheGameGoing)
     EXPECT_EQ(Game().PresentCount(), 2);
 }
 
-TEST_F(TOptionsChanged, AnotherMapStartsANewGameAndClosesTheDialog)
+TEST_F(TOptionsChanged, AnotherMapStartsANewGame)
 {
-    OptionsForm->ShowDialog();
     Game().ElapsedSeconds = 77;
-    OptionsForm->FaceStyle = Game().FaceStyle;
-    OptionsForm->BackgroundIndex = Game().BackgroundIndex;
-    OptionsForm->HintSpeed = Game().HintSpeed;
-    OptionsForm->MapId = 3;
-    EXPECT_EQ(MainForm->WMOptionsChanged(1, 4), 1);
+    const TSettings choices{.FaceStyle = Game().FaceStyle, .BackgroundIndex = Game().BackgroundIndex, .MapId = 3,
+                            .HintSpeed = Game().HintSpeed};
+    EXPECT_EQ(MainForm->WMOptionsChanged(1, 4, choices), 1);
     EXPECT_EQ(Game().MapNumber, 4);
     EXPECT_EQ(Game().ElapsedSeconds, 0);
     EXPECT_EQ(Game().PresentCount(), 192);
     EXPECT_TRUE(MainForm->GameTimer.isActive());
-    EXPECT_FALSE(OptionsForm->isVisible());
     std::vector<std::tuple<int, int, int>> onBoard;
     std::vector<std::tuple<int, int, int>> onMap;
     for (int n = 1; n <= TileCount; ++n) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "RenderTestSupport.h"
-#include "ui/SpriteUnit.h"
+#include "qt/common/SpriteUnit.h"
 
 namespace {
 

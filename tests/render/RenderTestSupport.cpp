@@ -8,7 +8,7 @@
 #include <memory>
 #include <set>
 
-#include "ui/SpriteUnit.h"
+#include "qt/common/SpriteUnit.h"
 
 namespace {
 
