@@ -36,10 +36,20 @@ TSpriteSheet::TSpriteSheet(const QString& name)
 
 const QImage& TSpriteSheet::Image(int scale) const
 {
-    const size_t index = scale >= 2 ? 1 : 0;
+    const size_t index = Index(scale);
     if (Images[index].isNull())
         Images[index] = LoadSheet(Paths[index], static_cast<int>(index) + 1);
     return Images[index];
+}
+
+QImage TSpriteSheet::Copy(const QRect& logical, int scale) const
+{
+    const size_t index = Index(scale);
+    const int factor = static_cast<int>(index) + 1;
+    const QImage sheet = Images[index].isNull() ? LoadSheet(Paths[index], factor) : Images[index];
+    QImage piece = sheet.copy(QRect(logical.topLeft() * factor, logical.size() * factor));
+    piece.setDevicePixelRatio(factor);
+    return piece;
 }
 
 TImageForm::TImageForm(QWidget* parent)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
 
 // One sprite sheet, drawn at two sizes: scale 1 for ordinary screens, scale 2 for screens with
 // a device pixel ratio of 2, where each logical pixel of the sheet is 2 x 2 device pixels.
@@ -17,8 +19,13 @@ public:
     // found in it at scale times its coordinates. Scales above 2 get the double-size sheet.
     // Each size is decoded when first asked for: most screens never need the double-size one.
     const QImage& Image(int scale) const;
+    // A copy of a rectangle of the logical sheet at the given scale. A sheet not yet decoded is
+    // decoded for it and not kept: an artwork the board does not show takes no memory.
+    QImage Copy(const QRect& logical, int scale) const;
 
 private:
+    static size_t Index(int scale) { return scale >= 2 ? 1 : 0; }
+
     std::array<QString, 2> Paths;
     mutable std::array<QImage, 2> Images;
 };

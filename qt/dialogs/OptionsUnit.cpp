@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
-#include <QImage>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,11 +30,9 @@ int SheetScale()
     return qApp->devicePixelRatio() > 1.0 ? 2 : 1;
 }
 
-QPixmap CopyCell(const QImage& sheet, QPoint origin, QSize cell, int scale)
+QPixmap CopyCell(const TSpriteSheet& sheet, QPoint origin, QSize cell, int scale)
 {
-    QPixmap picture = QPixmap::fromImage(sheet.copy(QRect(origin * scale, cell * scale)));
-    picture.setDevicePixelRatio(scale);
-    return picture;
+    return QPixmap::fromImage(sheet.Copy(QRect(origin, cell), scale));
 }
 
 QStringList MapNames()
@@ -85,7 +82,7 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     FaceGroupBox = new QGroupBox(QStringLiteral("Tile Face"), ClientArea);
     FaceGroupBox->setGeometry(8, 8, 81, 193);
     FaceGroupBox->setObjectName(QStringLiteral("FaceGroupBox"));
-    const QImage* faceSheets[] = {&ImageForm->FaceImage.Image(scale), &ImageForm->FaceImage_2.Image(scale)};
+    const TSpriteSheet* faceSheets[] = {&ImageForm->FaceImage, &ImageForm->FaceImage_2};
     for (uint8_t style = 0; style < TileFacePanel.size(); ++style) {
         TileFacePanel[style] = new TPreviewPanel(FaceGroupBox, QPoint(16, 24 + 88 * style),
                                                  CopyCell(*faceSheets[style], QPoint(0, 0), FaceCell, scale));
@@ -97,7 +94,7 @@ TOptionsForm::TOptionsForm(QWidget* parent)
     BackgroundGroupBox = new QGroupBox(QStringLiteral("Game Background"), ClientArea);
     BackgroundGroupBox->setGeometry(96, 8, 105, 193);
     BackgroundGroupBox->setObjectName(QStringLiteral("BackgroundGroupBox"));
-    const QImage& textures = ImageForm->BackgroundImage.Image(scale);
+    const TSpriteSheet& textures = ImageForm->BackgroundImage;
     for (uint8_t index = 0; index < BgdPanel.size(); ++index) {
         const QPoint position(8 + 48 * (index / 3), 24 + 56 * (index % 3));
         BgdPanel[index] = new TPreviewPanel(BackgroundGroupBox, position,

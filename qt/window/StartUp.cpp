@@ -1,23 +1,51 @@
 #include "qt/window/StartUp.h"
 
+#include <QEvent>
+
 #include "qt/dialogs/AboutUnit.h"
 #include "qt/dialogs/HelpUnit.h"
 #include "qt/dialogs/NameUnit.h"
 #include "qt/dialogs/OptionsUnit.h"
 #include "qt/dialogs/ScoresUnit.h"
+#include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
 #include "qt/common/SpriteUnit.h"
 
-void CreateForms()
+namespace {
+
+void CreateDialogs()
 {
-    MainForm = new TMainForm();
     AboutForm = new TAboutForm(MainForm);
     HelpForm = new THelpForm(MainForm);
-    ImageForm = new TImageForm();
     OptionsForm = new TOptionsForm(MainForm);
     OptionsForm->Flow.Listener = MainForm;
     NameForm = new TNameForm(MainForm);
     ScoresForm = new TScoresForm(MainForm);
+}
+
+// Posts the dialogs' creation from the board's first paint: it runs once that frame has gone out.
+class TFirstPaintWatch : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            QMetaObject::invokeMethod(MainForm, CreateDialogs, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void CreateForms()
+{
+    MainForm = new TMainForm();
+    ImageForm = new TImageForm();
+    MainForm->BackgroundImage->installEventFilter(new TFirstPaintWatch(MainForm));
 }
 
 void DestroyForms()

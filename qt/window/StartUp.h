@@ -1,8 +1,10 @@
 #pragma once
 
-// The seven forms of a run, created once in the order the rest relies on: the main window first
-// (it reads the settings and creates the tiles), the sprite sheets before the options dialog
-// (which copies its previews from them). Only the main window is shown, later, by the caller.
+// The seven forms of a run, each created once in the order the rest relies on: the main window
+// first (it reads the settings and creates the tiles), then the sprite sheets; the five dialogs
+// follow as soon as the main window's first frame has been painted, so that the player does not
+// wait for windows that are not open (none can be asked for before that frame). The options
+// dialog copies its previews from the sprite sheets. Only the main window is shown, by the caller.
 void CreateForms();
 
 // Releases the forms at the end of a run, dialogs with their main window.

@@ -8,6 +8,7 @@
 #include "qt/window/MainUnit.h"
 #include "qt/common/MessageBox.h"
 #include "qt/window/StartUp.h"
+#include "qt/dialogs/ScoresUnit.h"
 
 #include <QTest>
 #include <QApplication>
@@ -86,6 +87,8 @@ void CreateFormsOnce()
     CreateForms();
     MainForm->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+    // The dialogs come just after the main window's first frame.
+    ASSERT_TRUE(QTest::qWaitFor([] { return ScoresForm != nullptr; }));
 }
 
 TReportRecorder::TReportRecorder()

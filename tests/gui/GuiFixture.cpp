@@ -23,6 +23,8 @@ void TGuiTest::SetUp()
     CreateForms();
     MainForm->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
+    // The dialogs come just after the main window's first frame.
+    ASSERT_TRUE(QTest::qWaitFor([] { return ScoresForm != nullptr; }));
 }
 
 void TGuiTest::TearDown()

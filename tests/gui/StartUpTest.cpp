@@ -14,6 +14,11 @@
 #include "qt/dialogs/OptionsUnit.h"
 #include "storage/RegistryUnit.h"
 #include "qt/common/Application.h"
+#include "qt/dialogs/AboutUnit.h"
+#include "qt/dialogs/HelpUnit.h"
+#include "qt/dialogs/NameUnit.h"
+#include "qt/dialogs/ScoresUnit.h"
+#include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
 
 namespace {
@@ -35,6 +40,16 @@ TEST_F(TFirstRun, StartsWithTheDefaultsAndStoresThem)
     EXPECT_TRUE(Messages.empty());
     EXPECT_EQ(Game().PresentCount(), 192);
     EXPECT_FALSE(MainForm->GameTimer.isActive());
+}
+
+// The dialogs are made after the first frame, once: a later repaint makes no second set.
+TEST_F(TFirstRun, MakesEachDialogOnce)
+{
+    const std::vector<QObject*> dialogs{AboutForm, HelpForm, OptionsForm, NameForm, ScoresForm};
+    MainForm->BackgroundImage->repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(MainForm->findChildren<TTesuliDialog*>().size(), dialogs.size());
+    EXPECT_EQ(dialogs, (std::vector<QObject*>{AboutForm, HelpForm, OptionsForm, NameForm, ScoresForm}));
 }
 
 class TStoredSettings : public TGuiTest {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "RenderTestSupport.h"
+#include "qt/common/SpriteUnit.h"
 
 namespace {
 
@@ -75,6 +76,21 @@ TEST_P(FaceSheetTest, IsAnOpaqueSheetOfTheScaledSize)
     EXPECT_EQ(Sheet().size(), QSize(960, 224) * Scale());
     EXPECT_EQ(Sheet().format(), QImage::Format_RGB32);
     EXPECT_EQ(Sheet().devicePixelRatio(), Scale());
+}
+
+// What the options previews take: a cell's own pixels at the scale, shown at its logical size,
+// whether the sheet was decoded for the copy alone or is held already.
+TEST_P(FaceSheetTest, ACopiedCellIsThatCellAtTheScale)
+{
+    const TSpriteSheet sheet(Style() == 0 ? QStringLiteral("FaceImage") : QStringLiteral("FaceImage_2"));
+    const QRect cell(5 * 40, 3 * 56, 40, 56);
+    const QImage expected = Sheet().copy(CellPixels(5, 3, QRect(0, 0, 40, 56), Scale()));
+    for (const char* held : {"not held", "held"}) {
+        const QImage copy = sheet.Copy(cell, Scale());
+        EXPECT_EQ(copy, expected) << held;
+        EXPECT_EQ(copy.deviceIndependentSize(), QSizeF(40, 56)) << held;
+        sheet.Image(Scale());
+    }
 }
 
 TEST_P(FaceSheetTest, EveryCellHasTheSlabFrame)
