@@ -18,6 +18,7 @@
 #include "qt/common/Application.h"
 #include "qt/common/Artwork.h"
 #include "qt/window/BoardView.h"
+#include "qt/window/FlatToolBarStyle.h"
 #include "qt/window/MainUnit.h"
 
 namespace {
@@ -37,7 +38,8 @@ QAction* MakeAction(QObject* owner, const char* caption, const char* hint, TComm
 
 // A band of the cool bar: a raised strip with a grip at its left, holding a flat tool bar whose
 // buttons stand apart by empty gaps.
-QWidget* MakeBand(QWidget* coolBar, QToolBar*& bar, int bandWidth, QSize barSize, std::initializer_list<QAction*> buttons)
+QWidget* MakeBand(QWidget* coolBar, QStyle* flat, QToolBar*& bar, int bandWidth, QSize barSize,
+                  std::initializer_list<QAction*> buttons)
 {
     auto* band = new QFrame(coolBar);
     band->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -49,7 +51,7 @@ QWidget* MakeBand(QWidget* coolBar, QToolBar*& bar, int bandWidth, QSize barSize
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(16, 16));
-    bar->setStyleSheet(QStringLiteral("QToolBar { border: none; padding: 0px; spacing: 0px; }"));
+    bar->setStyle(flat);
     bar->setGeometry(bandWidth - barSize.width() - 2, (CoolBarHeight - barSize.height()) / 2, barSize.width(),
                      barSize.height());
     for (QAction* action : buttons) {
@@ -122,9 +124,11 @@ void TMainForm::CreateCoolBar(QWidget* client)
     auto* bands = new QHBoxLayout(TopCoolBar);
     bands->setContentsMargins(0, 0, 0, 0);
     bands->setSpacing(0);
-    bands->addWidget(MakeBand(TopCoolBar, MainToolBar, 165, QSize(152, 25), {NewGameAction, ScoresAction, PropertiesAction}));
-    bands->addWidget(MakeBand(TopCoolBar, GameToolBar, 349, QSize(336, 25), {HintAction, ShuffleAction, UndoAction}));
-    bands->addWidget(MakeBand(TopCoolBar, HelpToolBar, 83, QSize(70, 24), {HelpAction, AboutAction}));
+    // Owned by the window, so that it outlives the bars.
+    auto* flat = new TFlatToolBarStyle(this);
+    bands->addWidget(MakeBand(TopCoolBar, flat, MainToolBar, 165, QSize(152, 25), {NewGameAction, ScoresAction, PropertiesAction}));
+    bands->addWidget(MakeBand(TopCoolBar, flat, GameToolBar, 349, QSize(336, 25), {HintAction, ShuffleAction, UndoAction}));
+    bands->addWidget(MakeBand(TopCoolBar, flat, HelpToolBar, 83, QSize(70, 24), {HelpAction, AboutAction}));
     bands->addStretch();
 }
 
