@@ -2,18 +2,30 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QString>
 
 namespace {
+
+// Decoded once for all the windows that show it. Through QImage rather than QPixmap's own loader,
+// whose cache key asks the time zone for the file's date, dearly at each of the start's icons.
+QPixmap BuiltInPixmap(const QString& path, int pixelRatio)
+{
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap = QPixmap::fromImage(QImage(path));
+        pixmap.setDevicePixelRatio(pixelRatio);
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
+}
 
 // Both sizes are added explicitly so that the icon never scales a picture when a drawn one exists.
 QPixmap LoadPixmap(const QString& resource, int scale)
 {
     const QString path = scale == 1 ? QStringLiteral(":/%1.png").arg(resource)
                                     : QStringLiteral(":/%1@%2x.png").arg(resource).arg(scale);
-    QPixmap pixmap(path);
-    pixmap.setDevicePixelRatio(scale);
-    return pixmap;
+    return BuiltInPixmap(path, scale);
 }
 
 }  // namespace
@@ -33,9 +45,7 @@ QIcon ProgramIcon()
     for (const int size : {16, 32, 48, 128, 256})
         result.addPixmap(LoadPixmap(QStringLiteral("icons/tesuli-%1").arg(size), 1));
     // The 64-pixel drawing is also the 32-pixel icon at a pixel ratio of 2.
-    QPixmap doubled(QStringLiteral(":/icons/tesuli-64.png"));
-    doubled.setDevicePixelRatio(2);
-    result.addPixmap(doubled);
+    result.addPixmap(BuiltInPixmap(QStringLiteral(":/icons/tesuli-64.png"), 2));
     return result;
 }
 

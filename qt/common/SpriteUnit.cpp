@@ -1,27 +1,36 @@
 #include "qt/common/SpriteUnit.h"
 
 #include <QFile>
+#include <QResource>
 
+#include <limits>
 #include <stdexcept>
+
+#include "qt/common/PngRowReader.h"
 
 TImageForm* ImageForm = nullptr;
 
 namespace {
 
-[[noreturn]] void ReportMissing(const QString& path)
+[[noreturn]] void ReportUnreadable(const QString& path)
 {
     throw std::runtime_error("The built-in picture " + path.toStdString() + " is missing.");
 }
 
-QImage LoadSheet(const QString& path, int scale)
+std::unique_ptr<TPngRowReader> OpenSheet(const QString& path, int factor)
 {
-    QImage image(path);
-    if (image.isNull())
-        ReportMissing(path);
-    // Copies between sheets and the board image stay plain blits only between equal formats.
-    image = image.convertToFormat(QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
-    return image;
+    auto sheet = std::make_unique<TPngRowReader>(QResource(path).uncompressedData(), factor);
+    if (sheet->Failed())
+        ReportUnreadable(path);
+    return sheet;
+}
+
+// Decodes on until the sheet holds `rows` device rows, or all of them.
+const QImage& DecodeRows(TPngRowReader& sheet, int rows, const QString& path)
+{
+    if (!sheet.DecodeRows(rows))
+        ReportUnreadable(path);
+    return sheet.Picture();
 }
 
 }  // namespace
@@ -31,25 +40,35 @@ TSpriteSheet::TSpriteSheet(const QString& name)
 {
     for (const QString& path : Paths)
         if (!QFile::exists(path))
-            ReportMissing(path);
+            ReportUnreadable(path);
 }
+
+TSpriteSheet::~TSpriteSheet() = default;
 
 const QImage& TSpriteSheet::Image(int scale) const
 {
+    return Rows(scale, std::numeric_limits<int>::max() / 2);
+}
+
+const QImage& TSpriteSheet::Rows(int scale, int bottom) const
+{
     const size_t index = Index(scale);
-    if (Images[index].isNull())
-        Images[index] = LoadSheet(Paths[index], static_cast<int>(index) + 1);
-    return Images[index];
+    const int factor = static_cast<int>(index) + 1;
+    std::unique_ptr<TPngRowReader>& sheet = Sheets[index];
+    if (!sheet)
+        sheet = OpenSheet(Paths[index], factor);
+    return DecodeRows(*sheet, bottom * factor, Paths[index]);
 }
 
 QImage TSpriteSheet::Copy(const QRect& logical, int scale) const
 {
     const size_t index = Index(scale);
     const int factor = static_cast<int>(index) + 1;
-    const QImage sheet = Images[index].isNull() ? LoadSheet(Paths[index], factor) : Images[index];
-    QImage piece = sheet.copy(QRect(logical.topLeft() * factor, logical.size() * factor));
-    piece.setDevicePixelRatio(factor);
-    return piece;
+    const QRect device(logical.topLeft() * factor, logical.size() * factor);
+    if (Sheets[index] && Sheets[index]->DecodedRows() > device.bottom())
+        return Sheets[index]->Picture().copy(device);
+    const std::unique_ptr<TPngRowReader> passing = OpenSheet(Paths[index], factor);
+    return DecodeRows(*passing, device.bottom() + 1, Paths[index]).copy(device);
 }
 
 TImageForm::TImageForm(QWidget* parent)

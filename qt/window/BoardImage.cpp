@@ -43,7 +43,7 @@ void TBoardImage::CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t so
     if (faceStyle > 1)
         return;
     const TSpriteSheet& sheet = faceStyle == 0 ? Sheets.FaceImage : Sheets.FaceImage_2;
-    Copy(sheet.Image(ScaleFactor), sourceLeft, sourceTop, TileWidth, TileHeight, left, top);
+    Copy(sheet.Rows(ScaleFactor, sourceTop + TileHeight), sourceLeft, sourceTop, TileWidth, TileHeight, left, top);
 }
 
 const QImage& TBoardImage::Image() const

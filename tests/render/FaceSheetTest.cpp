@@ -93,6 +93,19 @@ TEST_P(FaceSheetTest, ACopiedCellIsThatCellAtTheScale)
     }
 }
 
+// The board asks for rows as its tiles need them, in any order; however asked, the sheet ends as
+// the toolkit's own decoding of the picture.
+TEST_P(FaceSheetTest, DecodedInStepsIsThePictureItself)
+{
+    const QString name = Style() == 0 ? QStringLiteral("FaceImage") : QStringLiteral("FaceImage_2");
+    const TSpriteSheet sheet(name);
+    for (const int bottom : {112, 56, 168, 1, 224})
+        EXPECT_EQ(sheet.Rows(Scale(), bottom).size(), QSize(960, 224) * Scale());
+    const QString path = Scale() == 1 ? QStringLiteral(":/%1.png").arg(name) : QStringLiteral(":/%1@2x.png").arg(name);
+    EXPECT_EQ(sheet.Image(Scale()), QImage(path).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(sheet.Image(Scale()).devicePixelRatio(), Scale());
+}
+
 TEST_P(FaceSheetTest, EveryCellHasTheSlabFrame)
 {
     for (int face = 0; face < Faces; ++face)
