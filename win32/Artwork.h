@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "win32/Dib.h"
+
+enum class TCommandIcon { NewGame, Hint, Shuffle, Exit, Undo, Options, About, Help, Scores };
+
+// Opens the imaging component for this thread; the artwork can be decoded while it lives.
+class TImagingSession {
+public:
+    TImagingSession();
+    ~TImagingSession();
+    TImagingSession(const TImagingSession&) = delete;
+    TImagingSession& operator=(const TImagingSession&) = delete;
+};
+
+enum class TAlpha { Straight, Premultiplied };
+
+// The resource of a built-in PNG, or null when it is missing.
+HRSRC FindArtwork(const std::string& name);
+
+// A built-in PNG (its file name without ".png", e.g. "FaceImage@2x") decoded into a DIB; with a
+// size, scaled to it. Throws when the picture is missing or cannot be decoded.
+std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha = TAlpha::Straight, int width = 0, int height = 0);
+
+// A command's icon at side pixels, from the drawing closest to that size.
+std::string CommandIconName(TCommandIcon icon, int side);
+HICON CreateCommandIcon(TCommandIcon icon, int side);

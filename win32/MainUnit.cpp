@@ -1,0 +1,220 @@
+#include "win32/MainUnit.h"
+
+#include <commctrl.h>
+
+#include "storage/RegistryUnit.h"
+#include "win32/Dpi.h"
+#include "win32/ErrorGuard.h"
+#include "win32/GameDialogs.h"
+#include "win32/MessageBox.h"
+#include "win32/MessageLoop.h"
+#include "win32/WideText.h"
+#include "win32/WindowClass.h"
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+constexpr const wchar_t* MainClass = L"TesuliMainForm";
+constexpr UINT_PTR GameTimer = 1;
+constexpr UINT GameTimerPeriod = 1000;
+
+}  // namespace
+
+TMainForm::TMainForm(TRandomSource& random)
+    : GameModel(*this, random)
+{
+    RegisterOwnedClass<TMainForm>(MainClass, 0, nullptr, GetSysColorBrush(COLOR_BTNFACE));
+    Window = CreateWindowExW(0, MainClass, L"Tesuli", MainStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!Window)
+        throw std::runtime_error("The main window could not be created.");
+    CreateMainMenu();
+    CreateCoolBar();
+    BackgroundImage = std::make_unique<TBoardView>(Window, [this](int32_t px, int32_t py) {
+        GameModel.BackgroundImageMouseDown(px, py);
+    });
+    CreateStatusBar();
+    ApplyDpi(GetDpiForWindow(Window), nullptr);
+}
+
+TMainForm::~TMainForm()
+{
+    if (IsWindow(Window))
+        DestroyWindow(Window);
+    if (ImageList1)
+        ImageList_Destroy(ImageList1);
+    if (StatusFont)
+        DeleteObject(StatusFont);
+    if (BigIcon)
+        DestroyIcon(BigIcon);
+    if (SmallIcon)
+        DestroyIcon(SmallIcon);
+}
+
+void TMainForm::FormCreate()
+{
+    // A damaged or unreadable store must not keep the game from starting: report it, play with the defaults.
+    GameModel.FaceStyle = 1;
+    GameModel.MapNumber = 1;
+    GameModel.BackgroundIndex = 1;
+    GameModel.HintSpeed = 1;
+    try {
+        TRegOptions options;
+        if (!options.InitDefaults()) {
+            GameModel.FaceStyle = options.ReadFace();
+            GameModel.MapNumber = static_cast<uint8_t>(options.ReadMapId() + 1);
+            GameModel.BackgroundIndex = options.ReadBackground();
+            GameModel.HintSpeed = options.ReadHintSpeed();
+        }
+    } catch (const std::exception& error) {
+        ShowApplicationError(error.what());
+    }
+    GameModel.UndoCount = 0;
+    GameModel.CreateTiles();
+}
+
+void TMainForm::Show(int showCommand)
+{
+    ShowWindow(Window, showCommand);
+    UpdateWindow(Window);
+    if (!Shown) {
+        Shown = true;
+        RunGuarded([this] { FormShow(); });
+    }
+}
+
+void TMainForm::FormShow()
+{
+    GameModel.FormShow();
+}
+
+void TMainForm::FormDeactivate()
+{
+    StopClock();
+}
+
+LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        RunCommand(LOWORD(wParam));
+        return 0;
+    case WM_NOTIFY: {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        if (info->hdr.code == TTN_GETDISPINFOW)
+            info->lpszText = const_cast<wchar_t*>(Tooltip(static_cast<UINT>(info->hdr.idFrom)));
+        return 0;
+    }
+    case WM_TIMER:
+        if (wParam == GameTimer)
+            GameModel.GameTimerTimer();
+        return 0;
+    case WM_ACTIVATE:
+        // Only one of the game's own dialogs taking the focus stops the clock: not a message box,
+        // and not another program.
+        if (LOWORD(wParam) == WA_INACTIVE && IsGameDialog(reinterpret_cast<HWND>(lParam)))
+            FormDeactivate();
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_DPICHANGED:
+        ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_DESTROY:
+        // A hint blink in progress sees this at its next pass and stops, so the program ends at once.
+        IsQuitting = true;
+        StopClock();
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void TMainForm::RunCommand(UINT id)
+{
+    switch (id) {
+    case NewGameAction: NewGameActionExecute(); break;
+    case HintAction: GameModel.HintActionExecute(); break;
+    case ShuffleAction: GameModel.ShuffleActionExecute(); break;
+    case ExitAction: ExitActionExecute(); break;
+    case UndoAction: GameModel.UndoActionExecute(); break;
+    case PropertiesAction: PropertiesActionExecute(); break;
+    case AboutAction: AboutActionExecute(); break;
+    case HelpAction: HelpActionExecute(); break;
+    case ScoresAction: ScoresActionExecute(); break;
+    default: break;
+    }
+}
+
+void TMainForm::NewGameActionExecute()
+{
+    GameModel.StartNewGame();
+}
+
+void TMainForm::ExitActionExecute()
+{
+    DestroyWindow(Window);
+}
+
+void TMainForm::PropertiesActionExecute() {}
+void TMainForm::AboutActionExecute() {}
+void TMainForm::HelpActionExecute() {}
+void TMainForm::ScoresActionExecute() {}
+
+void TMainForm::CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top)
+{
+    BackgroundImage->Picture().CopyFaceCell(faceStyle, sourceLeft, sourceTop, left, top);
+}
+
+void TMainForm::DrawBackground()
+{
+    BackgroundImage->Picture().DrawBackground(GameModel.BackgroundIndex);
+}
+
+void TMainForm::BoardChanged()
+{
+    InvalidateRect(BackgroundImage->Handle(), nullptr, FALSE);
+}
+
+void TMainForm::ShowMessage(TMessageKind kind, const std::string& text)
+{
+    if (kind == TMessageKind::Error)
+        ShowError(Window, text);
+    else
+        ShowInformation(Window, text);
+}
+
+void TMainForm::StartClock()
+{
+    // A running clock keeps its phase: SetTimer on a running timer would restart its period.
+    if (!ClockRunning)
+        ClockRunning = SetTimer(Window, GameTimer, GameTimerPeriod, nullptr) != 0;
+}
+
+void TMainForm::StopClock()
+{
+    KillTimer(Window, GameTimer);
+    ClockRunning = false;
+}
+
+void TMainForm::SetCommandEnabled(TCommand command, bool enabled)
+{
+    const UINT id = command == TCommand::Undo ? UndoAction : command == TCommand::Shuffle ? ShuffleAction : HintAction;
+    EnableMenuItem(MainMenu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    for (HWND bar : {MainToolBar, GameToolBar, HelpToolBar})
+        SendMessageW(bar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+}
+
+void TMainForm::SetStatusText(int panel, const std::string& text)
+{
+    // A leading tab centres the text in its panel.
+    const std::wstring centred = L"\t" + Wide(text);
+    SendMessageW(MainStatusBar, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(centred.c_str()));
+}
+
+bool TMainForm::PumpEvents()
+{
+    return PumpPendingMessages() && !IsQuitting;
+}
+
+void TMainForm::ShowWin(const std::string&, int32_t, const std::string&) {}
