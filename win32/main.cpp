@@ -4,12 +4,12 @@
 
 #include <memory>
 
-#include "win32/Artwork.h"
-#include "win32/ErrorGuard.h"
-#include "win32/MainUnit.h"
-#include "win32/MessageLoop.h"
-#include "win32/SpriteUnit.h"
-#include "win32/SystemDateText.h"
+#include "win32/common/Artwork.h"
+#include "win32/common/ErrorGuard.h"
+#include "win32/window/MainUnit.h"
+#include "win32/window/MessageLoop.h"
+#include "win32/common/SpriteUnit.h"
+#include "win32/common/SystemDateText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {

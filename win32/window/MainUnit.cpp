@@ -1,15 +1,15 @@
-#include "win32/MainUnit.h"
+#include "win32/window/MainUnit.h"
 
 #include <commctrl.h>
 
 #include "storage/RegistryUnit.h"
-#include "win32/Dpi.h"
-#include "win32/ErrorGuard.h"
-#include "win32/GameDialogs.h"
-#include "win32/MessageBox.h"
-#include "win32/MessageLoop.h"
-#include "win32/WideText.h"
-#include "win32/WindowClass.h"
+#include "win32/common/Dpi.h"
+#include "win32/common/ErrorGuard.h"
+#include "win32/common/GameDialogs.h"
+#include "win32/common/MessageBox.h"
+#include "win32/window/MessageLoop.h"
+#include "win32/common/WideText.h"
+#include "win32/common/WindowClass.h"
 
 TMainForm* MainForm = nullptr;
 

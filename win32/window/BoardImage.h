@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/BoardRaster.h"
-#include "win32/Dib.h"
+#include "win32/common/Dib.h"
 
 class TImageForm;
 

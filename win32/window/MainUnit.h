@@ -13,8 +13,8 @@
 #include "model/Game.h"
 #include "model/GameEffects.h"
 #include "model/RandomSource.h"
-#include "win32/BoardView.h"
-#include "win32/Dib.h"
+#include "win32/window/BoardView.h"
+#include "win32/common/Dib.h"
 
 // The nine commands, as menu item and tool button identifiers.
 enum TCommandId : UINT {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "win32/ErrorGuard.h"
+#include "win32/common/ErrorGuard.h"
 
 // A window whose messages go to a C++ object: Owner::HandleMessage(HWND, UINT, WPARAM, LPARAM)
 // answers them, inside the general error handler. The object is passed as the creation parameter.

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "win32/Dib.h"
+#include "win32/common/Dib.h"
 
 // One sprite sheet, drawn at two sizes: scale 1, and scale 2 for 192 DPI and up, where each
 // pixel of the sheet's grid is 2 x 2 pixels.

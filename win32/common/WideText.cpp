@@ -1,4 +1,4 @@
-#include "win32/WideText.h"
+#include "win32/common/WideText.h"
 
 #include <windows.h>
 

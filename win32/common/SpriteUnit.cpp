@@ -1,8 +1,8 @@
-#include "win32/SpriteUnit.h"
+#include "win32/common/SpriteUnit.h"
 
 #include <stdexcept>
 
-#include "win32/Artwork.h"
+#include "win32/common/Artwork.h"
 
 TImageForm* ImageForm = nullptr;
 

@@ -1,8 +1,8 @@
-#include "win32/ErrorGuard.h"
+#include "win32/common/ErrorGuard.h"
 
 #include <windows.h>
 
-#include "win32/MessageBox.h"
+#include "win32/common/MessageBox.h"
 
 void ShowApplicationError(const char* text)
 {

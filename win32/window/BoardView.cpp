@@ -1,10 +1,10 @@
-#include "win32/BoardView.h"
+#include "win32/window/BoardView.h"
 
 #include <windowsx.h>
 
-#include "win32/Dpi.h"
-#include "win32/SpriteUnit.h"
-#include "win32/WindowClass.h"
+#include "win32/common/Dpi.h"
+#include "win32/common/SpriteUnit.h"
+#include "win32/common/WindowClass.h"
 
 namespace {
 

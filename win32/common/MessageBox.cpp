@@ -1,6 +1,6 @@
-#include "win32/MessageBox.h"
+#include "win32/common/MessageBox.h"
 
-#include "win32/WideText.h"
+#include "win32/common/WideText.h"
 
 void ShowMessageBox(HWND owner, TMessageKind kind, const std::wstring& title, const std::string& text)
 {

@@ -1,8 +1,8 @@
-#include "win32/MessageLoop.h"
+#include "win32/window/MessageLoop.h"
 
 #include <windows.h>
 
-#include "win32/GameDialogs.h"
+#include "win32/common/GameDialogs.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <initializer_list>
 
 #include "model/TilePlacement.h"
-#include "win32/Artwork.h"
-#include "win32/Dpi.h"
-#include "win32/MainUnit.h"
-#include "win32/ProgramIcon.h"
+#include "win32/common/Artwork.h"
+#include "win32/common/Dpi.h"
+#include "win32/window/MainUnit.h"
+#include "win32/common/ProgramIcon.h"
 
 namespace {
 

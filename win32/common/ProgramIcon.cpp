@@ -1,4 +1,4 @@
-#include "win32/ProgramIcon.h"
+#include "win32/common/ProgramIcon.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "win32/Dib.h"
+#include "win32/common/Dib.h"
 
 enum class TCommandIcon { NewGame, Hint, Shuffle, Exit, Undo, Options, About, Help, Scores };
 

@@ -1,7 +1,7 @@
-#include "win32/BoardImage.h"
+#include "win32/window/BoardImage.h"
 
 #include "model/TilePlacement.h"
-#include "win32/SpriteUnit.h"
+#include "win32/common/SpriteUnit.h"
 
 TBoardImage::TBoardImage(int scale, const TImageForm& sheets)
     : Sheets(sheets), ScaleFactor(scale), Pixels(BoardWidth * scale, BoardHeight * scale)

@@ -1,8 +1,8 @@
-#include "win32/SystemDateText.h"
+#include "win32/common/SystemDateText.h"
 
 #include <windows.h>
 
-#include "win32/WideText.h"
+#include "win32/common/WideText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "win32/GameDialogs.h"
+#include "win32/common/GameDialogs.h"
 
 #include <algorithm>
 #include <vector>

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "win32/BoardImage.h"
+#include "win32/window/BoardImage.h"
 
 // The board image on screen: a child window that shows the off-screen picture and turns every
 // press of the left, right or middle button into a board press at the point in board pixels.

@@ -1,4 +1,4 @@
-#include "win32/Dib.h"
+#include "win32/common/Dib.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "win32/Artwork.h"
+#include "win32/common/Artwork.h"
 
 #include <objbase.h>
 #include <wincodec.h>
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "win32/WideText.h"
+#include "win32/common/WideText.h"
 
 namespace {
 
