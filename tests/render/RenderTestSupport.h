@@ -26,9 +26,8 @@ QRect CellPixels(int column, int row, const QRect& rect, int scale);
 // The colours present in a device rectangle that differ from expected, or "" when all match.
 std::string Mismatches(const QImage& image, const QRect& pixels, uint32_t expected);
 
-// The picture the board must show at scale, pixel by pixel: the texture repeated from the origin,
-// then each tile's cell where it lies, in the board's drawing order (layer by layer upwards, higher
-// numbers first within a layer). A face style other than 0 and 1 shows no tiles.
+// The picture ExpectedBoardPixels (tests/support/ExpectedBoard.h) states, from the sheets the
+// program holds.
 QImage ExpectedBoard(std::vector<TTileClass> tiles, int faceStyle, int texture, int scale);
 
 // The index of the first pixel whose colour differs from expected, or -1 when none does.

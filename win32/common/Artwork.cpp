@@ -51,6 +51,19 @@ std::wstring ResourceName(const std::string& name)
     return resource;
 }
 
+// A pale grey version, half transparent: the toolbar's own greying does not take alpha into account
+// everywhere.
+void Grey(TDib& picture)
+{
+    uint32_t* pixel = picture.Pixels();
+    for (size_t i = 0, count = static_cast<size_t>(picture.Width() * picture.Height()); i < count; ++i) {
+        const uint32_t p = pixel[i];
+        const uint32_t luminance = ((p >> 16 & 0xff) * 30 + (p >> 8 & 0xff) * 59 + (p & 0xff) * 11) / 100;
+        const uint32_t grey = 128 + luminance / 2;
+        pixel[i] = ((p >> 24) / 2) << 24 | grey << 16 | grey << 8 | grey;
+    }
+}
+
 }  // namespace
 
 HRSRC FindArtwork(const std::string& name)
@@ -119,9 +132,11 @@ std::string CommandIconName(TCommandIcon icon, int side)
     return std::string("Icon") + names[static_cast<int>(icon)] + (side > 16 ? "@2x" : "");
 }
 
-HICON CreateCommandIcon(TCommandIcon icon, int side)
+HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look)
 {
     const std::unique_ptr<TDib> colour = DecodeArtwork(CommandIconName(icon, side), TAlpha::Straight, side, side);
+    if (look == TIconLook::Greyed)
+        Grey(*colour);
     // The alpha channel is the transparency; the mask takes no part but must exist.
     const std::vector<BYTE> clear(static_cast<size_t>((side + 15) / 16 * 2 * side), 0);
     const HBITMAP mask = CreateBitmap(side, side, 1, 1, clear.data());

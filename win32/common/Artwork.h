@@ -27,6 +27,9 @@ HRSRC FindArtwork(const std::string& name);
 // size, scaled to it. Throws when the picture is missing or cannot be decoded.
 std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha = TAlpha::Straight, int width = 0, int height = 0);
 
-// A command's icon at side pixels, from the drawing closest to that size.
+enum class TIconLook { Normal, Greyed };
+
+// A command's icon at side pixels, from the drawing closest to that size; the greyed look marks a
+// command that is not available.
 std::string CommandIconName(TCommandIcon icon, int side);
-HICON CreateCommandIcon(TCommandIcon icon, int side);
+HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look);

@@ -42,8 +42,9 @@ TMainForm::~TMainForm()
 {
     if (IsWindow(Window))
         DestroyWindow(Window);
-    if (ImageList1)
-        ImageList_Destroy(ImageList1);
+    for (HIMAGELIST list : {ImageList1, GreyedImageList})
+        if (list)
+            ImageList_Destroy(list);
     if (StatusFont)
         DeleteObject(StatusFont);
     if (BigIcon)

@@ -48,6 +48,7 @@ public:
 
     HWND Handle() const { return Window; }
     bool Quitting() const { return IsQuitting; }
+    bool ClockIsRunning() const { return ClockRunning; }
 
     TGame GameModel;
     HWND TopCoolBar = nullptr;
@@ -98,6 +99,7 @@ private:
 
     HWND Window = nullptr;
     HIMAGELIST ImageList1 = nullptr;
+    HIMAGELIST GreyedImageList = nullptr;
     std::vector<std::unique_ptr<TDib>> MenuIcons;
     HFONT StatusFont = nullptr;
     HICON BigIcon = nullptr;

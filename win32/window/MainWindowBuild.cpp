@@ -6,6 +6,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <utility>
 
 #include "model/TilePlacement.h"
 #include "win32/common/Artwork.h"
@@ -194,12 +195,17 @@ void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
 void TMainForm::SetCommandIcons(UINT dpi)
 {
     const int side = Scaled(IconSide, dpi);
-    const HIMAGELIST icons = ImageList_Create(side, side, ILC_COLOR32, static_cast<int>(Commands.size()), 0);
+    const auto makeList = [side] {
+        return ImageList_Create(side, side, ILC_COLOR32, static_cast<int>(Commands.size()), 0);
+    };
+    const HIMAGELIST icons = makeList(), greyed = makeList();
     std::vector<std::unique_ptr<TDib>> menuIcons;
     for (const TCommandDef& command : Commands) {
-        const HICON icon = CreateCommandIcon(command.Icon, side);
-        ImageList_AddIcon(icons, icon);
-        DestroyIcon(icon);
+        for (const auto& [list, look] : {std::pair{icons, TIconLook::Normal}, std::pair{greyed, TIconLook::Greyed}}) {
+            const HICON icon = CreateCommandIcon(command.Icon, side, look);
+            ImageList_AddIcon(list, icon);
+            DestroyIcon(icon);
+        }
         // Menus want their pictures premultiplied.
         menuIcons.push_back(DecodeArtwork(CommandIconName(command.Icon, side), TAlpha::Premultiplied, side, side));
         MENUITEMINFOW item{};
@@ -210,11 +216,14 @@ void TMainForm::SetCommandIcons(UINT dpi)
     }
     for (HWND bar : {MainToolBar, GameToolBar, HelpToolBar}) {
         SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(icons));
+        SendMessageW(bar, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(greyed));
         SizeToolBar(bar, dpi);
     }
-    if (ImageList1)
-        ImageList_Destroy(ImageList1);
+    for (HIMAGELIST old : {ImageList1, GreyedImageList})
+        if (old)
+            ImageList_Destroy(old);
     ImageList1 = icons;
+    GreyedImageList = greyed;
     MenuIcons = std::move(menuIcons);
 }
 
