@@ -128,8 +128,7 @@ std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha, int w
 
 std::string CommandIconName(TCommandIcon icon, int side)
 {
-    const char* names[] = {"NewGame", "Hint", "Shuffle", "Exit", "Undo", "Options", "About", "Help", "Scores"};
-    return std::string("Icon") + names[static_cast<int>(icon)] + (side > 16 ? "@2x" : "");
+    return std::string(CommandIconName(icon)) + (side > 16 ? "@2x" : "");
 }
 
 HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look)
@@ -137,16 +136,33 @@ HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look)
     const std::unique_ptr<TDib> colour = DecodeArtwork(CommandIconName(icon, side), TAlpha::Straight, side, side);
     if (look == TIconLook::Greyed)
         Grey(*colour);
+    return CreateAlphaIcon(*colour);
+}
+
+HICON CreateAlphaIcon(TDib& picture)
+{
     // The alpha channel is the transparency; the mask takes no part but must exist.
-    const std::vector<BYTE> clear(static_cast<size_t>((side + 15) / 16 * 2 * side), 0);
-    const HBITMAP mask = CreateBitmap(side, side, 1, 1, clear.data());
+    const std::vector<BYTE> clear(static_cast<size_t>((picture.Width() + 15) / 16 * 2 * picture.Height()), 0);
+    const HBITMAP mask = CreateBitmap(picture.Width(), picture.Height(), 1, 1, clear.data());
     ICONINFO info{};
     info.fIcon = TRUE;
-    info.hbmColor = colour->Unselect();
+    info.hbmColor = picture.Unselect();
     info.hbmMask = mask;
     const HICON result = CreateIconIndirect(&info);
     DeleteObject(mask);
     if (!result)
         throw std::runtime_error("Not enough memory for an icon.");
     return result;
+}
+
+HICON CreateButtonGlyph(TButtonGlyph glyph, int side, TIconLook look)
+{
+    const std::string name = std::string(ButtonGlyphName(glyph)) + (side > 16 ? "@2x" : "");
+    const std::unique_ptr<TDib> sheet = DecodeArtwork(name, TAlpha::Straight, 2 * side, side);
+    TDib half(side, side);
+    const int from = look == TIconLook::Normal ? 0 : side;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            half.Pixels()[y * side + x] = sheet->Pixel(from + x, y);
+    return CreateAlphaIcon(half);
 }

@@ -5,9 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "app/ArtworkNames.h"
 #include "win32/common/Dib.h"
-
-enum class TCommandIcon { NewGame, Hint, Shuffle, Exit, Undo, Options, About, Help, Scores };
 
 // Opens the imaging component for this thread; the artwork can be decoded while it lives.
 class TImagingSession {
@@ -33,3 +32,10 @@ enum class TIconLook { Normal, Greyed };
 // command that is not available.
 std::string CommandIconName(TCommandIcon icon, int side);
 HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look);
+
+// An icon whose transparency is the picture's alpha channel.
+HICON CreateAlphaIcon(TDib& picture);
+
+// A button glyph at side pixels: the sheet holds the normal picture on its left half and the
+// disabled one on its right half.
+HICON CreateButtonGlyph(TButtonGlyph glyph, int side, TIconLook look);

@@ -1,12 +1,16 @@
 #include "win32/common/ProgramIcon.h"
 
-namespace {
-
-HICON LoadProgramIcon(int metric, UINT dpi)
+HICON LoadProgramIcon(int side)
 {
-    const int side = GetSystemMetricsForDpi(metric, dpi);
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(ProgramIconId), IMAGE_ICON, side,
                                          side, LR_DEFAULTCOLOR));
+}
+
+namespace {
+
+HICON LoadIconForMetric(int metric, UINT dpi)
+{
+    return LoadProgramIcon(GetSystemMetricsForDpi(metric, dpi));
 }
 
 void Replace(HICON& held, HICON icon)
@@ -20,7 +24,7 @@ void Replace(HICON& held, HICON icon)
 
 void SetProgramIcon(HWND window, UINT dpi, HICON& bigIcon, HICON& smallIcon)
 {
-    const HICON newBig = LoadProgramIcon(SM_CXICON, dpi), newSmall = LoadProgramIcon(SM_CXSMICON, dpi);
+    const HICON newBig = LoadIconForMetric(SM_CXICON, dpi), newSmall = LoadIconForMetric(SM_CXSMICON, dpi);
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(newBig));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(newSmall));
     Replace(bigIcon, newBig);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/MainFlow.h"
 #include "storage/RegistryUnit.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/ErrorGuard.h"
@@ -10,6 +11,11 @@
 #include "win32/window/MessageLoop.h"
 #include "win32/common/WideText.h"
 #include "win32/common/WindowClass.h"
+#include "win32/dialogs/AboutUnit.h"
+#include "win32/dialogs/HelpUnit.h"
+#include "win32/dialogs/NameUnit.h"
+#include "win32/dialogs/OptionsUnit.h"
+#include "win32/dialogs/ScoresUnit.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -55,24 +61,13 @@ TMainForm::~TMainForm()
 
 void TMainForm::FormCreate()
 {
-    // A damaged or unreadable store must not keep the game from starting: report it, play with the defaults.
-    GameModel.FaceStyle = 1;
-    GameModel.MapNumber = 1;
-    GameModel.BackgroundIndex = 1;
-    GameModel.HintSpeed = 1;
-    try {
-        TRegOptions options;
-        if (!options.InitDefaults()) {
-            GameModel.FaceStyle = options.ReadFace();
-            GameModel.MapNumber = static_cast<uint8_t>(options.ReadMapId() + 1);
-            GameModel.BackgroundIndex = options.ReadBackground();
-            GameModel.HintSpeed = options.ReadHintSpeed();
-        }
-    } catch (const std::exception& error) {
-        ShowApplicationError(error.what());
-    }
-    GameModel.UndoCount = 0;
-    GameModel.CreateTiles();
+    TRegOptions options;
+    CreateGame(GameModel, options, [](const std::exception& error) { ShowApplicationError(error.what()); });
+}
+
+int TMainForm::WMOptionsChanged(int, int lParam, const TSettings& choices)
+{
+    return ApplyOptions(GameModel, lParam, choices);
 }
 
 void TMainForm::Show(int showCommand)
@@ -157,10 +152,25 @@ void TMainForm::ExitActionExecute()
     DestroyWindow(Window);
 }
 
-void TMainForm::PropertiesActionExecute() {}
-void TMainForm::AboutActionExecute() {}
-void TMainForm::HelpActionExecute() {}
-void TMainForm::ScoresActionExecute() {}
+void TMainForm::PropertiesActionExecute()
+{
+    OptionsForm->ShowDialog();
+}
+
+void TMainForm::AboutActionExecute()
+{
+    AboutForm->ShowDialog();
+}
+
+void TMainForm::HelpActionExecute()
+{
+    HelpForm->ShowDialog();
+}
+
+void TMainForm::ScoresActionExecute()
+{
+    ScoresForm->ShowDialog();
+}
 
 void TMainForm::CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top)
 {
@@ -218,4 +228,8 @@ bool TMainForm::PumpEvents()
     return PumpPendingMessages() && !IsQuitting;
 }
 
-void TMainForm::ShowWin(const std::string&, int32_t, const std::string&) {}
+void TMainForm::ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap)
+{
+    NameForm->Won = {scoreTime, scoreHints, scoreMap};
+    NameForm->ShowDialog();
+}

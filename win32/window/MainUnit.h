@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/OptionsFlow.h"
 #include "model/Game.h"
 #include "model/GameEffects.h"
 #include "model/RandomSource.h"
@@ -33,7 +34,7 @@ enum TCommandId : UINT {
 constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 // The main window: owns the game, shows the board, and carries out what the rules ask of a window.
-class TMainForm : public TGameEffects {
+class TMainForm : public TGameEffects, public TOptionsListener {
 public:
     explicit TMainForm(TRandomSource& random);
     ~TMainForm() override;
@@ -45,6 +46,9 @@ public:
     void FormCreate();
     // Shows the window; the first showing deals and paints.
     void Show(int showCommand);
+
+    // The options dialog's notification: the choices take effect.
+    int WMOptionsChanged(int wParam, int lParam, const TSettings& choices) override;
 
     HWND Handle() const { return Window; }
     bool Quitting() const { return IsQuitting; }

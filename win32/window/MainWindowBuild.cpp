@@ -13,6 +13,7 @@
 #include "win32/common/Dpi.h"
 #include "win32/window/MainUnit.h"
 #include "win32/common/ProgramIcon.h"
+#include "win32/common/UiFont.h"
 
 namespace {
 
@@ -238,9 +239,7 @@ void TMainForm::LayOutCoolBar(UINT dpi)
 
 void TMainForm::LayOutStatusBar(UINT dpi)
 {
-    const HFONT font = CreateFontW(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                   DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
+    const HFONT font = CreateUiFont(dpi);
     SendMessageW(MainStatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (StatusFont)
         DeleteObject(StatusFont);
