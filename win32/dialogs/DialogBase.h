@@ -74,6 +74,8 @@ protected:
     virtual LRESULT Notify(const NMHDR&) { return 0; }
     // Pictures that depend on the DPI are made again here.
     virtual void DpiChanged() {}
+    // The font every control uses; it changes with the DPI.
+    HFONT Font() const { return DialogFont; }
 
 private:
     struct TPlaced {

@@ -5,6 +5,7 @@
 #include "app/InfoTexts.h"
 #include "win32/common/Artwork.h"
 #include "win32/common/Dpi.h"
+#include "win32/common/UiFont.h"
 #include "win32/common/WideText.h"
 
 THelpForm* HelpForm = nullptr;
@@ -12,6 +13,9 @@ THelpForm* HelpForm = nullptr;
 namespace {
 
 constexpr int IconSide = 16;
+// In tenths of a point: the dialog's 8 points down to the smallest size still easy to read.
+constexpr int TextSize = 80;
+constexpr int SmallestTextSize = 60;
 
 // The edit box breaks lines at CR LF only.
 std::wstring WithCrLf(const std::string& text)
@@ -25,6 +29,27 @@ std::wstring WithCrLf(const std::string& text)
     return lines;
 }
 
+// True when every line of the text fits the box's width and all of them its height, in the font.
+bool TextFits(HWND box, HFONT font)
+{
+    RECT area;
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const HDC dc = GetDC(box);
+    const HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    bool fits = static_cast<long>(HelpLines.size()) * metrics.tmHeight <= area.bottom - area.top;
+    for (const std::string_view line : HelpLines) {
+        const std::wstring text = Wide(std::string(line));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        fits = fits && extent.cx <= area.right - area.left;
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(box, dc);
+    return fits;
+}
+
 }  // namespace
 
 THelpForm::THelpForm(HWND owner)
@@ -33,6 +58,7 @@ THelpForm::THelpForm(HWND owner)
     CloseBtn = AddGlyphButton("CloseBtn", L"Close", TButtonGlyph::Tick, {536, 472, 75, 25}, IDOK, true);
     HelpGroupBox = AddGroupBox("HelpGroupBox", L"Tesuli Help", {8, 8, 665, 273});
     HelpMemo = AddControl("HelpMemo", WC_EDITW, WithCrLf(HelpText()), ES_MULTILINE | ES_READONLY, {16, 23, 649, 250});
+    FitTextToBox();
     AddBevel("Bevel1", {8, 288, 665, 177});
     MenuListView = AddControl("MenuListView", WC_LISTVIEWW, L"", LVS_LIST | LVS_SINGLESEL | LVS_SHAREIMAGELISTS,
                               {16, 296, 649, 161}, 0, WS_EX_CLIENTEDGE);
@@ -52,6 +78,30 @@ THelpForm::THelpForm(HWND owner)
 THelpForm::~THelpForm()
 {
     ImageList_Destroy(MenuImageList);
+    if (MemoFont)
+        DeleteObject(MemoFont);
+}
+
+// The box has no scroll bar and each line was written to fill its width: where the system's
+// stand-in for the dialog font runs wider than the font the lines were written for, the box takes a
+// smaller size of it. Should even the smallest readable size not fit, a scroll bar keeps the rest
+// reachable.
+void THelpForm::FitTextToBox()
+{
+    const UINT dpi = Dpi();
+    HFONT chosen = nullptr;
+    for (int size = TextSize; size >= SmallestTextSize && !chosen; size -= 5) {
+        const HFONT font = CreateUiFont(dpi, size);
+        if (TextFits(HelpMemo, font))
+            chosen = font;
+        else
+            DeleteObject(font);
+    }
+    SendMessageW(HelpMemo, WM_SETFONT, reinterpret_cast<WPARAM>(chosen ? chosen : Font()), TRUE);
+    ShowScrollBar(HelpMemo, SB_VERT, chosen ? FALSE : TRUE);
+    if (MemoFont)
+        DeleteObject(MemoFont);
+    MemoFont = chosen;
 }
 
 // The pictures of all commands, in the order of their names, so that an icon's index is its command.
@@ -74,6 +124,7 @@ void THelpForm::SetCommandIcons()
 void THelpForm::DpiChanged()
 {
     SetCommandIcons();
+    FitTextToBox();
 }
 
 LRESULT THelpForm::Notify(const NMHDR& header)

@@ -22,8 +22,10 @@ protected:
 
 private:
     void SetCommandIcons();
+    void FitTextToBox();
 
     HIMAGELIST MenuImageList = nullptr;
+    HFONT MemoFont = nullptr;
 };
 
 extern THelpForm* HelpForm;
