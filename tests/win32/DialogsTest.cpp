@@ -271,7 +271,14 @@ TEST_F(DialogsTest, WinAndScores)
         LVCOLUMNW info{};
         info.mask = LVCF_FMT | LVCF_WIDTH;
         ListView_GetColumn(Scores.ScoresListView, column, &info);
-        EXPECT_EQ(info.cx, Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Scores.Dpi())) << column;
+        wchar_t text[64] = L"";
+        ListView_GetItemText(Scores.ScoresListView, 0, column, text, 64);
+        // The column's own width, or more where its text needs it.
+        EXPECT_GE(info.cx, Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Scores.Dpi())) << column;
+        EXPECT_GE(info.cx, ListView_GetStringWidth(Scores.ScoresListView, text)) << column;
+        EXPECT_TRUE(info.cx == Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Scores.Dpi()) ||
+                    info.cx < ListView_GetStringWidth(Scores.ScoresListView, text) + Scaled(20, Scores.Dpi()))
+            << "column " << column << " grew more than its text needs";
         const int expected[] = {LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT};
         EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, expected[static_cast<int>(ScoreColumns[static_cast<size_t>(column)].Alignment)])
             << column;

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -91,10 +92,16 @@ TScoresForm::TScoresForm(HWND owner)
     ExportBitBtn = AddGlyphButton("ExportBitBtn", L"Export", TButtonGlyph::Save, {64, 504, 75, 25}, ExportId);
 }
 
+// The columns' own widths, wider only where a text would otherwise be cut off: the locale's date
+// and time, or a long name.
 void TScoresForm::SetColumnWidths()
 {
-    for (int column = 0; column < ScoreColumnCount; ++column)
-        ListView_SetColumnWidth(ScoresListView, column, Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Dpi()));
+    for (int column = 0; column < ScoreColumnCount; ++column) {
+        ListView_SetColumnWidth(ScoresListView, column, LVSCW_AUTOSIZE);
+        const int needed = ListView_GetColumnWidth(ScoresListView, column);
+        const int designed = Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Dpi());
+        ListView_SetColumnWidth(ScoresListView, column, std::max(needed, designed));
+    }
 }
 
 void TScoresForm::DpiChanged()
@@ -122,6 +129,7 @@ void TScoresForm::FormShow()
                 ListView_SetItem(ScoresListView, &item);
         }
     }
+    SetColumnWidths();
 }
 
 void TScoresForm::AcceptBitBtnClick()
