@@ -6,7 +6,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "GuiFixture.h"
+#include "tests/support/GuiFixture.h"
 #include "qt/dialogs/DialogBase.h"
 #include "qt/common/Application.h"
 #include "qt/window/MainUnit.h"
