@@ -100,10 +100,10 @@ bool TRegOptions::InitDefaults()
         if (store->ValueNames().size() >= 4)
             return false;
     }
-    WriteFace(1);
-    WriteBackground(1);
-    WriteMapId(0);
-    WriteHintSpeed(1);
+    WriteFace(DefaultFace);
+    WriteBackground(DefaultBackground);
+    WriteMapId(DefaultMapId);
+    WriteHintSpeed(DefaultHintSpeed);
     return true;
 }
 

@@ -5,9 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "app/ArtworkNames.h"
 #include "win32/Dib.h"
-
-enum class TCommandIcon { NewGame, Hint, Shuffle, Exit, Undo, Options, About, Help, Scores };
 
 // Opens the imaging component for this thread; the artwork can be decoded while it lives.
 class TImagingSession {
@@ -29,7 +28,7 @@ std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha = TAlp
 
 enum class TIconLook { Normal, Greyed };
 
-// A command's icon at side pixels, from the drawing closest to that size; the greyed look marks a
-// command that is not available.
-std::string CommandIconName(TCommandIcon icon, int side);
+// The drawing of a command's icon closest to side pixels.
+std::string CommandIconFile(TCommandIcon icon, int side);
+// A command's icon at side pixels; the greyed look marks a command that is not available.
 HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look);

@@ -1,4 +1,4 @@
-#include "ui/SystemDateText.h"
+#include "qt/common/SystemDateText.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -61,8 +61,9 @@ protected:
 // The run at 192 DPI says so, lest a DPI setting that did not take hold pass for it.
 TEST_F(MainWindowBoardTest, RunsAtTheDpiAsked)
 {
-    if (const char* asked = std::getenv("TESULI_EXPECT_DPI"))
+    if (const char* asked = std::getenv("TESULI_EXPECT_DPI")) {
         EXPECT_EQ(Dpi, static_cast<UINT>(std::atoi(asked)));
+    }
 }
 
 TEST_F(MainWindowBoardTest, EveryMapDealtShowsItsTilesInPlace)
