@@ -9,6 +9,7 @@
 
 #include "qt/common/SpriteUnit.h"
 #include "tests/support/ExpectedBoard.h"
+#include "tools/artgen/FaceTable.h"
 
 namespace {
 
@@ -32,34 +33,16 @@ private:
 
 const testing::Environment* const SheetsEnvironment = testing::AddGlobalTestEnvironment(new TSheetsEnvironment);
 
-// Faces 0..23, then 24..47, as the artwork's table gives them.
-constexpr const char* Families = "YOGPYOBGYOBGOPBPBGPYGPYO"
-                                 "PGPBBGPYOYOYBGYOBPYOBPPG";
-
 }  // namespace
 
-char FamilyOf(int face) { return Families[face]; }
-
-uint32_t PastelPlate(char family)
+uint32_t PastelPlate(int face)
 {
-    switch (family) {
-    case 'Y': return 0xf5f988;
-    case 'O': return 0xfcb181;
-    case 'G': return 0xacf49f;
-    case 'P': return 0xf9bebd;
-    default: return 0xcdd0fc;
-    }
+    return artwork::FamilyColours[static_cast<size_t>(artwork::Faces.at(static_cast<size_t>(face)).Family)].Plate;
 }
 
-uint32_t BrightCharacter(char family)
+uint32_t BrightCharacter(int face)
 {
-    switch (family) {
-    case 'Y': return 0xffff00;
-    case 'O': return 0xff6600;
-    case 'G': return 0x00ff00;
-    case 'P': return 0xff00ff;
-    default: return 0x00ffff;
-    }
+    return artwork::FamilyColours[static_cast<size_t>(artwork::Faces.at(static_cast<size_t>(face)).Family)].Character;
 }
 
 const QImage& FaceSheet(int style, int scale)

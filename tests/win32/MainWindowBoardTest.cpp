@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "model/TilePlacement.h"
@@ -56,6 +57,14 @@ protected:
         Form.GameModel.DealTiles();
     }
 };
+
+// The run at 192 DPI says so, lest a DPI setting that did not take hold pass for it.
+TEST_F(MainWindowBoardTest, RunsAtTheDpiAsked)
+{
+    if (const char* asked = std::getenv("TESULI_EXPECT_DPI")) {
+        EXPECT_EQ(Dpi, static_cast<UINT>(std::atoi(asked)));
+    }
+}
 
 TEST_F(MainWindowBoardTest, EveryMapDealtShowsItsTilesInPlace)
 {

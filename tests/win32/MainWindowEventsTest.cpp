@@ -70,9 +70,9 @@ TEST_F(MainWindowEventsTest, CommandStatesReachMenuAndToolBar)
 {
     const auto menuEnabled = [&](UINT id) { return !(GetMenuState(Form.MainMenu, id, MF_BYCOMMAND) & MF_GRAYED); };
     const auto buttonEnabled = [&](HWND bar, UINT id) { return SendMessageW(bar, TB_ISBUTTONENABLED, id, 0) != 0; };
-    EXPECT_FALSE(menuEnabled(UndoAction));
-    EXPECT_FALSE(buttonEnabled(Form.GameToolBar, UndoAction));
-    EXPECT_TRUE(menuEnabled(HintAction));
+    EXPECT_FALSE(menuEnabled(MenuIdOf(TCommandId::Undo)));
+    EXPECT_FALSE(buttonEnabled(Form.ToolBars[1], MenuIdOf(TCommandId::Undo)));
+    EXPECT_TRUE(menuEnabled(MenuIdOf(TCommandId::Hint)));
     Form.GameModel.MapNumber = 1;
     Form.GameModel.CreateTiles();
     Form.GameModel.DealTiles();
@@ -80,8 +80,8 @@ TEST_F(MainWindowEventsTest, CommandStatesReachMenuAndToolBar)
     ASSERT_TRUE(Form.GameModel.FindFreePair(first, second));
     Form.GameModel.ClickTile(first);
     Form.GameModel.ClickTile(second);
-    EXPECT_TRUE(menuEnabled(UndoAction));
-    EXPECT_TRUE(buttonEnabled(Form.GameToolBar, UndoAction));
+    EXPECT_TRUE(menuEnabled(MenuIdOf(TCommandId::Undo)));
+    EXPECT_TRUE(buttonEnabled(Form.ToolBars[1], MenuIdOf(TCommandId::Undo)));
 }
 
 }  // namespace

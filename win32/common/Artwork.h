@@ -28,9 +28,9 @@ std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha = TAlp
 
 enum class TIconLook { Normal, Greyed };
 
-// A command's icon at side pixels, from the drawing closest to that size; the greyed look marks a
-// command that is not available.
-std::string CommandIconName(TCommandIcon icon, int side);
+// The drawing of a command's icon closest to side pixels.
+std::string CommandIconFile(TCommandIcon icon, int side);
+// A command's icon at side pixels; the greyed look marks a command that is not available.
 HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look);
 
 // An icon whose transparency is the picture's alpha channel.

@@ -20,10 +20,10 @@ namespace {
 TMainForm* Form = nullptr;
 std::wstring ReadoutPath;
 
-// In the order of the command identifiers.
-constexpr std::array<const char*, 9> CommandNames{"NewGameAction", "HintAction",      "ShuffleAction",
-                                                  "ExitAction",    "UndoAction",      "PropertiesAction",
-                                                  "AboutAction",   "HelpAction",      "ScoresAction"};
+// The commands' action names, in the order of TCommandId.
+constexpr std::array<const char*, CommandCount> CommandNames{
+    "NewGameAction", "HintAction", "ShuffleAction", "ExitAction",  "UndoAction",
+    "PropertiesAction", "AboutAction", "HelpAction", "ScoresAction"};
 constexpr std::array<const char*, 3> MenuNames{"Game", "EditMenu", "HelpMenu"};
 
 void WriteRect(std::ostream& out, const std::string& name, const RECT& screen)
@@ -66,13 +66,14 @@ void WriteTiles(std::ostream& out)
 
 const char* CommandName(UINT id)
 {
-    return id >= NewGameAction && id <= ScoresAction ? CommandNames[id - NewGameAction] : nullptr;
+    const UINT first = MenuIdOf(TCommandId::NewGame);
+    return id >= first && id < first + CommandCount ? CommandNames[id - first] : nullptr;
 }
 
 void WriteToolButtons(std::ostream& out)
 {
-    for (const HWND bar : {Form->MainToolBar, Form->GameToolBar, Form->HelpToolBar}) {
-        for (UINT id = NewGameAction; id <= ScoresAction; ++id) {
+    for (const HWND bar : Form->ToolBars) {
+        for (UINT id = MenuIdOf(TCommandId::NewGame); CommandName(id); ++id) {
             RECT button;
             if (!SendMessageW(bar, TB_GETRECT, id, reinterpret_cast<LPARAM>(&button)))
                 continue;

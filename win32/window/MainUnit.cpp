@@ -65,11 +65,6 @@ void TMainForm::FormCreate()
     CreateGame(GameModel, options, [](const std::exception& error) { ShowApplicationError(error.what()); });
 }
 
-int TMainForm::WMOptionsChanged(int, int lParam, const TSettings& choices)
-{
-    return ApplyOptions(GameModel, lParam, choices);
-}
-
 void TMainForm::Show(int showCommand)
 {
     ShowWindow(Window, showCommand);
@@ -90,11 +85,17 @@ void TMainForm::FormDeactivate()
     StopClock();
 }
 
+int TMainForm::WMOptionsChanged(int, int lParam, const TSettings& choices)
+{
+    return ApplyOptions(GameModel, lParam, choices);
+}
+
 LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-        RunCommand(LOWORD(wParam));
+        if (const UINT id = LOWORD(wParam); id >= MenuIdOf(TCommandId::NewGame) && id < MenuIdOf(TCommandId::NewGame) + CommandCount)
+            RunCommand(static_cast<TCommandId>(id - MenuIdOf(TCommandId::NewGame)));
         return 0;
     case WM_NOTIFY: {
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
@@ -126,19 +127,18 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
-void TMainForm::RunCommand(UINT id)
+void TMainForm::RunCommand(TCommandId command)
 {
-    switch (id) {
-    case NewGameAction: NewGameActionExecute(); break;
-    case HintAction: GameModel.HintActionExecute(); break;
-    case ShuffleAction: GameModel.ShuffleActionExecute(); break;
-    case ExitAction: ExitActionExecute(); break;
-    case UndoAction: GameModel.UndoActionExecute(); break;
-    case PropertiesAction: PropertiesActionExecute(); break;
-    case AboutAction: AboutActionExecute(); break;
-    case HelpAction: HelpActionExecute(); break;
-    case ScoresAction: ScoresActionExecute(); break;
-    default: break;
+    switch (command) {
+    case TCommandId::NewGame: NewGameActionExecute(); break;
+    case TCommandId::Hint: GameModel.HintActionExecute(); break;
+    case TCommandId::Shuffle: GameModel.ShuffleActionExecute(); break;
+    case TCommandId::Exit: ExitActionExecute(); break;
+    case TCommandId::Undo: GameModel.UndoActionExecute(); break;
+    case TCommandId::Options: PropertiesActionExecute(); break;
+    case TCommandId::About: AboutActionExecute(); break;
+    case TCommandId::Help: HelpActionExecute(); break;
+    case TCommandId::Scores: ScoresActionExecute(); break;
     }
 }
 
@@ -210,17 +210,20 @@ void TMainForm::StopClock()
 
 void TMainForm::SetCommandEnabled(TCommand command, bool enabled)
 {
-    const UINT id = command == TCommand::Undo ? UndoAction : command == TCommand::Shuffle ? ShuffleAction : HintAction;
+    const UINT id = MenuIdOf(command == TCommand::Undo      ? TCommandId::Undo
+                             : command == TCommand::Shuffle ? TCommandId::Shuffle
+                                                            : TCommandId::Hint);
     EnableMenuItem(MainMenu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    for (HWND bar : {MainToolBar, GameToolBar, HelpToolBar})
+    for (HWND bar : ToolBars)
         SendMessageW(bar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
 }
 
 void TMainForm::SetStatusText(int panel, const std::string& text)
 {
     // A leading tab centres the text in its panel.
-    const std::wstring centred = L"\t" + Wide(text);
-    SendMessageW(MainStatusBar, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(centred.c_str()));
+    const bool centred = StatusPanelLayouts.at(static_cast<size_t>(panel)).Centred;
+    const std::wstring shown = (centred ? L"\t" : L"") + Wide(text);
+    SendMessageW(MainStatusBar, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(shown.c_str()));
 }
 
 bool TMainForm::PumpEvents()

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MainWindowLayout.h"
 #include "app/OptionsFlow.h"
 #include "model/Game.h"
 #include "model/GameEffects.h"
@@ -17,18 +18,8 @@
 #include "win32/window/BoardView.h"
 #include "win32/common/Dib.h"
 
-// The nine commands, as menu item and tool button identifiers.
-enum TCommandId : UINT {
-    NewGameAction = 100,
-    HintAction,
-    ShuffleAction,
-    ExitAction,
-    UndoAction,
-    PropertiesAction,
-    AboutAction,
-    HelpAction,
-    ScoresAction,
-};
+// A command's identifier as menu item and tool button.
+constexpr UINT MenuIdOf(TCommandId command) { return 100 + static_cast<UINT>(command); }
 
 // Fixed single frame: no resizing, no maximising.
 constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -47,7 +38,8 @@ public:
     // Shows the window; the first showing deals and paints.
     void Show(int showCommand);
 
-    // The options dialog's notification: the choices take effect.
+    // The options dialog's notification: its choices take effect, lParam OptionsNotice::OtherMap
+    // meaning another map. wParam (accepted or cancelled) is not looked at. Answers 1.
     int WMOptionsChanged(int wParam, int lParam, const TSettings& choices) override;
 
     HWND Handle() const { return Window; }
@@ -56,9 +48,7 @@ public:
 
     TGame GameModel;
     HWND TopCoolBar = nullptr;
-    HWND MainToolBar = nullptr;
-    HWND GameToolBar = nullptr;
-    HWND HelpToolBar = nullptr;
+    std::array<HWND, 3> ToolBars{};  // MainToolBar, GameToolBar, HelpToolBar, one to a band
     std::unique_ptr<TBoardView> BackgroundImage;
     HWND MainStatusBar = nullptr;
     HMENU MainMenu = nullptr;
@@ -68,7 +58,7 @@ public:
 private:
     void FormShow();
     void FormDeactivate();
-    void RunCommand(UINT id);
+    void RunCommand(TCommandId command);
 
     void NewGameActionExecute();
     void ExitActionExecute();
@@ -87,7 +77,7 @@ private:
     void SetCommandIcons(UINT dpi);
     void LayOutCoolBar(UINT dpi);
     void LayOutStatusBar(UINT dpi);
-    const wchar_t* Tooltip(UINT id) const;
+    const wchar_t* Tooltip(UINT id);
 
     // What the rules do to the window.
     void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override;
@@ -105,6 +95,7 @@ private:
     HIMAGELIST ImageList1 = nullptr;
     HIMAGELIST GreyedImageList = nullptr;
     std::vector<std::unique_ptr<TDib>> MenuIcons;
+    std::wstring TooltipText;
     HFONT StatusFont = nullptr;
     HICON BigIcon = nullptr;
     HICON SmallIcon = nullptr;
