@@ -5,8 +5,8 @@
 
 #include "model/TilePlacement.h"
 #include "tests/support/ExpectedBoard.h"
-#include "tests/support/SeededRandom.h"
 #include "win32/Dpi.h"
+#include "tests/win32/TestForm.h"
 #include "win32/MainUnit.h"
 #include "win32/SpriteUnit.h"
 
@@ -14,10 +14,8 @@
 // at 96 and once at 192 DPI.
 namespace {
 
-class MainWindowBoardTest : public testing::Test {
+class MainWindowBoardTest : public testing::Test, protected TTestForm {
 protected:
-    TSeededRandom Random{7};
-    TMainForm Form{Random};
     UINT Dpi = GetDpiForWindow(Form.Handle());
     int Scale = ArtworkScale(Dpi);
 
