@@ -26,7 +26,8 @@ protected:
             if (Form.GameModel.Tiles[n].Present)
                 present.push_back(Form.GameModel.Tiles[n]);
         const TDib& textures = ImageForm->BackgroundImage.Image(Scale);
-        const TDib& faces = (Form.GameModel.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage).Image(Scale);
+        const TSpriteSheet& sheet = Form.GameModel.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage;
+        const TDib& faces = sheet.Image(Scale);
         return ExpectedBoardPixels(
             present, Form.GameModel.FaceStyle, Form.GameModel.BackgroundIndex, Scale,
             [&](int x, int y) { return textures.Pixel(x, y); }, [&](int x, int y) { return faces.Pixel(x, y); });
