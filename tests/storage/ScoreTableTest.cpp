@@ -117,12 +117,18 @@ TEST_F(ScoreTable, FieldsAreStoredAsTyped)
         EXPECT_EQ(SplitRecord(records[i]), (Texts{"06.12.2026 14:03:59", names[i], "1:02:03", "-5", "Flat Square"}));
 }
 
-TEST_F(ScoreTable, AFieldQuoteInTheNameBecomesASpace)
+// Field quotes become spaces; separators become the letter a, but in the name, which is kept as typed.
+TEST_F(ScoreTable, NoMarkerEndsAFieldEarly)
 {
-    Options.AddScore("Anna" + Q + "Lena", "0:00:09", 0, "Babel");
+    TLocaleFormats formats = TTestStore::GermanFormats();
+    formats.ShortDate = "d" + S + " MMMM";
+    formats.TwelveHour = true;
+    formats.PmDesignator = "p." + Q + "m.";
+    TRegOptions options(TTestStore::TestStore(), TTestStore::PinnedTime, formats);
+    options.AddScore("Anna" + Q + "Lena" + S, "0:00:09", 0, "Babel");
     std::string record;
-    ASSERT_TRUE(Options.ReadScore(1, record));
-    EXPECT_EQ(SplitRecord(record), (Texts{"06.12.2026 14:03:59", "Anna Lena", "0:00:09", "0", "Babel"}));
+    ASSERT_TRUE(options.ReadScore(1, record));
+    EXPECT_EQ(SplitRecord(record), (Texts{"6a December 02:03:59 p. m.", "Anna Lena" + S, "0:00:09", "0", "Babel"}));
 }
 
 TEST_F(ScoreTable, AWinAtMidnightHasNoTimePart)
