@@ -162,6 +162,20 @@ TEST_F(ScoreTable, StrangeValuesInTheSubkey)
     EXPECT_EQ(record, "");
 }
 
+TEST_F(ScoreTable, ValuesWithoutDataAreEmptyRecords)
+{
+    Fill(1, 1);
+    Place.ArrangeValueWithoutData(ScoresKey, "2", TTestStore::TNoData::Null);
+    Place.ArrangeValueWithoutData(ScoresKey, "3", TTestStore::TNoData::EmptyBinary);
+    Fill(4, 1);
+    const Texts records = ReadTable(Options);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(SplitRecord(records[0]).at(1), "p1");
+    EXPECT_EQ(records[1], "");
+    EXPECT_EQ(records[2], "");
+    EXPECT_EQ(SplitRecord(records[3]).at(1), "p4");
+}
+
 TEST_F(ScoreTable, AnUnopenableStoreReadsAsEmptyAndRefusesTheAppend)
 {
     Place.MakeUnopenable();

@@ -12,6 +12,9 @@
 
 #include <windows.h>
 #else
+#include "storage/SqliteStore.h"
+
+#include <sqlite3.h>
 #include <unistd.h>
 #endif
 
@@ -88,6 +91,35 @@ void TTestStore::MakeUnopenable()
     std::filesystem::remove_all(std::filesystem::path(Place) / "tesuli");
     std::FILE* file = std::fopen((std::filesystem::path(Place) / "tesuli").string().c_str(), "w");
     std::fclose(file);
+#endif
+}
+
+void TTestStore::ArrangeValueWithoutData(const std::string& key, const std::string& name, TNoData kind) const
+{
+#ifdef _WIN32
+    HKEY opened = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, (Place + "\\" + key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                    KEY_ALL_ACCESS, nullptr, &opened, nullptr);
+    RegSetValueExA(opened, name.c_str(), 0, kind == TNoData::Null ? REG_NONE : REG_BINARY, nullptr, 0);
+    RegCloseKey(opened);
+#else
+    // Written as a text first, so that the value has its key and its place in the order.
+    const std::string marker = "arranged " + name;
+    {
+        const auto store = Open();
+        store->OpenKey(key);
+        store->WriteString(name, marker);
+    }
+    sqlite3* db = nullptr;
+    sqlite3_open(UserStoreFile().c_str(), &db);
+    sqlite3_stmt* update = nullptr;
+    sqlite3_prepare_v2(db, kind == TNoData::Null ? "UPDATE vals SET value = NULL WHERE value = ?"
+                                                 : "UPDATE vals SET value = X'' WHERE value = ?",
+                       -1, &update, nullptr);
+    sqlite3_bind_text(update, 1, marker.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_step(update);
+    sqlite3_finalize(update);
+    sqlite3_close(db);
 #endif
 }
 

@@ -20,6 +20,10 @@ public:
     std::unique_ptr<TKeyValueStore> Open() const { return TestStore()(); }
     // From now on the settings key can be neither opened nor created.
     void MakeUnopenable();
+    // A value as another program may leave it, without data: no value at all (NULL in SQLite,
+    // REG_NONE on Windows), or binary data of no bytes.
+    enum class TNoData { Null, EmptyBinary };
+    void ArrangeValueWithoutData(const std::string& key, const std::string& name, TNoData kind) const;
     // A TRegOptions on this store, at 06.12.2026 14:03:59 by default, on a 24-hour dd.MM.yyyy locale.
     TRegOptions Options(TLocalTime now = PinnedTime()) const;
 
