@@ -1,6 +1,6 @@
 // An export line must end in exactly one CR LF and its comma text must read back as the fields.
-#include "dialogs/CommaText.h"
-#include "dialogs/ScoreRecordSplit.h"
+#include "storage/CommaText.h"
+#include "storage/ScoreRecordSplit.h"
 #include "fuzz/FuzzInput.h"
 
 #include <cstdlib>

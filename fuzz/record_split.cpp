@@ -1,6 +1,6 @@
 // Any stored text must split without fault, and every record the game writes must split back into
 // exactly its five fields.
-#include "dialogs/ScoreRecordSplit.h"
+#include "storage/ScoreRecordSplit.h"
 #include "fuzz/FuzzInput.h"
 #include "storage/ScoreRecord.h"
 

@@ -106,10 +106,10 @@ bool TRegOptions::InitDefaults()
         if (store->Busy() || count >= 4)
             return false;
     }
-    WriteFace(1);
-    WriteBackground(1);
-    WriteMapId(0);
-    WriteHintSpeed(1);
+    WriteFace(DefaultFace);
+    WriteBackground(DefaultBackground);
+    WriteMapId(DefaultMapId);
+    WriteHintSpeed(DefaultHintSpeed);
     return true;
 }
 

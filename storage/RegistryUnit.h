@@ -16,6 +16,12 @@ public:
 
 using TClock = std::function<TLocalTime()>;
 
+// What a first run stores.
+inline constexpr uint8_t DefaultFace = 1;
+inline constexpr uint8_t DefaultBackground = 1;
+inline constexpr uint8_t DefaultMapId = 0;
+inline constexpr uint8_t DefaultHintSpeed = 1;
+
 // The four settings and the table of the 31 most recent wins. Nothing is cached: every call opens
 // its own access to the store and releases it before it returns or raises.
 class TRegOptions {

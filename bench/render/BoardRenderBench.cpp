@@ -9,8 +9,8 @@
 #include "model/MapUnit.h"
 #include "model/TilePlacement.h"
 #include "model/TileUnit.h"
-#include "ui/BoardImage.h"
-#include "ui/SpriteUnit.h"
+#include "qt/window/BoardImage.h"
+#include "qt/common/SpriteUnit.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "ui/StartupReport.h"
+#include "qt/testing/StartupReport.h"
 
 int main(int argc, char** argv)
 {

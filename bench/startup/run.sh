@@ -34,7 +34,7 @@ report() {
   echo "$name $(cut -d' ' -f1 <<<"$lines" | median) $(cut -d' ' -f2 <<<"$lines" | median)"
 }
 
-game=$(report tesuli "$build/ui/tesuli")
+game=$(report tesuli "$build/qt/tesuli")
 floor=$(report empty-window "$build/bench/startup/startup_floor")
 printf '%-14s %10s %10s\n' program start-ms rss-MB
 for row in "$game" "$floor"; do

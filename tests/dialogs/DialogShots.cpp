@@ -2,12 +2,12 @@
 // of the real look on an X server:
 //   xvfb-run -a -s '-screen 0 1280x1024x24' tesuli_dialog_shots & sleep 3; import -window root shot.png
 // It keeps the store in a temporary folder and quits after a few seconds.
-#include "dialogs/AboutUnit.h"
-#include "dialogs/HelpUnit.h"
-#include "dialogs/OptionsUnit.h"
-#include "ui/Application.h"
-#include "ui/MainUnit.h"
-#include "ui/StartUp.h"
+#include "qt/dialogs/AboutUnit.h"
+#include "qt/dialogs/HelpUnit.h"
+#include "qt/dialogs/OptionsUnit.h"
+#include "qt/common/Application.h"
+#include "qt/window/MainUnit.h"
+#include "qt/window/StartUp.h"
 
 #include <QTemporaryDir>
 #include <QTimer>

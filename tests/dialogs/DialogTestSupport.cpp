@@ -1,13 +1,9 @@
 #include "DialogTestSupport.h"
 
-#include "dialogs/DialogBase.h"
-#include "dialogs/OptionsPreview.h"
-#include "dialogs/OptionsRadioGroup.h"
+#include "qt/dialogs/DialogBase.h"
+#include "qt/dialogs/OptionsPreview.h"
+#include "qt/dialogs/OptionsRadioGroup.h"
 #include "storage/KeyValueStore.h"
-#include "storage/SqliteStore.h"
-#include "ui/MainUnit.h"
-#include "ui/MessageBox.h"
-#include "ui/StartUp.h"
 
 #include <QTest>
 #include <QApplication>
@@ -22,11 +18,6 @@
 namespace {
 
 const std::string SettingsKey = "Software\\tesuli\\";
-
-std::filesystem::path StoreFolder()
-{
-    return UserStoreFile().parent_path();
-}
 
 std::unique_ptr<TKeyValueStore> OpenSettingsKey()
 {
@@ -77,27 +68,6 @@ void MakeStoreUnusable()
 {
     std::filesystem::remove_all(StoreFolder());
     std::ofstream(StoreFolder()) << "not a folder";
-}
-
-void CreateFormsOnce()
-{
-    if (MainForm)
-        return;
-    CreateForms();
-    MainForm->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
-}
-
-TReportRecorder::TReportRecorder()
-{
-    SetMessageBoxHook([this](TMessageKind kind, const QString& title, const QString& text) {
-        Reports.push_back({kind, title, text});
-    });
-}
-
-TReportRecorder::~TReportRecorder()
-{
-    SetMessageBoxHook({});
 }
 
 // The offscreen platform keeps a hidden window as its focus window and then takes a request to

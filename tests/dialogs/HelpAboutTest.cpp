@@ -1,9 +1,9 @@
 #include "DialogTestSupport.h"
 
-#include "dialogs/AboutUnit.h"
-#include "dialogs/HelpUnit.h"
-#include "ui/Artwork.h"
-#include "ui/MainUnit.h"
+#include "qt/dialogs/AboutUnit.h"
+#include "qt/dialogs/HelpUnit.h"
+#include "qt/common/Artwork.h"
+#include "qt/window/MainUnit.h"
 
 #include <QDesktopServices>
 #include <QImage>
@@ -37,15 +37,7 @@ QImage IconPicture(const QIcon& icon)
     return icon.pixmap(QSize(16, 16), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-class InformationDialogTest : public testing::Test {
-protected:
-    void SetUp() override { CreateFormsOnce(); }
-    void TearDown() override
-    {
-        HelpForm->hide();
-        AboutForm->hide();
-    }
-};
+using InformationDialogTest = TGuiTest;
 
 TEST_F(InformationDialogTest, EscapeAndEnterHideAndTheNextCommandShowsThemWhereTheyWereLeft)
 {
@@ -92,6 +84,7 @@ TEST_F(InformationDialogTest, HelpTextKeepsItsLinesAndTheirTrailingSpaces)
         EXPECT_EQ(lines[line - 1].endsWith(QLatin1Char(' ')), continued);
     }
     EXPECT_EQ(lines[6], QStringLiteral("THE GAME RULES"));
+    EXPECT_TRUE(lines[8].contains(QStringLiteral("a collection of %1 tiles.").arg(TileCount))) << "the game's own count";
     EXPECT_TRUE(HelpForm->HelpMemo->isReadOnly());
     EXPECT_EQ(HelpForm->HelpMemo->focusPolicy(), Qt::NoFocus);
 }
@@ -103,7 +96,7 @@ TEST_F(InformationDialogTest, CommandListPairsEachCaptionWithItsCommandsIcon)
         {QStringLiteral("   View Scores  -  The last 31 completed games are listed by the date"), TCommandIcon::Scores},
         {QStringLiteral("   Hint               -  A suggestion of a move with a ten seconds penalty applied"), TCommandIcon::Hint},
         {QStringLiteral("   Shuffle          -  Rearrange randomly the tiles"), TCommandIcon::Shuffle},
-        {QStringLiteral("   Undo            -   92 levels of undo. Shuffling makes the undo start from 0"), TCommandIcon::Undo},
+        {QStringLiteral("   Undo            -   96 levels of undo. Shuffling makes the undo start from 0"), TCommandIcon::Undo},
         {QStringLiteral("   Options         -  Choose options. Changing the map restarts the game"), TCommandIcon::Options},
         {QStringLiteral("   Help             -  Displays this window"), TCommandIcon::Help},
         {QStringLiteral("   About           -  Displays a short note about the authors of the program"), TCommandIcon::About},

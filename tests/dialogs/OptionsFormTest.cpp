@@ -1,9 +1,9 @@
 #include "DialogTestSupport.h"
 
-#include "dialogs/OptionsPreview.h"
-#include "dialogs/OptionsRadioGroup.h"
-#include "dialogs/OptionsUnit.h"
-#include "ui/SpriteUnit.h"
+#include "qt/dialogs/OptionsPreview.h"
+#include "qt/dialogs/OptionsRadioGroup.h"
+#include "qt/dialogs/OptionsUnit.h"
+#include "qt/common/SpriteUnit.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,14 +59,9 @@ QImage Pixels(const QPixmap& picture)
     return picture.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-class OptionsFormTest : public testing::Test {
+class OptionsFormTest : public TGuiTest {
 protected:
-    void SetUp() override
-    {
-        CreateFormsOnce();
-        SeedSettings({0, 0, 0, 0});
-    }
-    void TearDown() override { OptionsForm->hide(); }
+    void PrepareStore() override { SeedSettings({0, 0, 0, 0}); }
 };
 
 TEST_F(OptionsFormTest, ShowingLoadsTheStoredSettingsIntoFieldsLooksAndGroups)
@@ -74,10 +69,10 @@ TEST_F(OptionsFormTest, ShowingLoadsTheStoredSettingsIntoFieldsLooksAndGroups)
     SeedSettings({1, 4, 5, 2});
     ShowAndActivate(OptionsForm);
     EXPECT_EQ(Shown(), (TShownChoices{1, 4, 5, 2}));
-    EXPECT_EQ(OptionsForm->FaceStyle, 1);
-    EXPECT_EQ(OptionsForm->BackgroundIndex, 4);
-    EXPECT_EQ(OptionsForm->MapId, 5);
-    EXPECT_EQ(OptionsForm->HintSpeed, 2);
+    EXPECT_EQ(OptionsForm->Flow.Choices.FaceStyle, 1);
+    EXPECT_EQ(OptionsForm->Flow.Choices.BackgroundIndex, 4);
+    EXPECT_EQ(OptionsForm->Flow.Choices.MapId, 5);
+    EXPECT_EQ(OptionsForm->Flow.Choices.HintSpeed, 2);
     EXPECT_EQ(OptionsForm->MapRadioGroup->Item(5)->text(), QStringLiteral("Castle"));
 }
 
@@ -100,10 +95,10 @@ TEST_F(OptionsFormTest, CancelStoresNothingAndTheNextShowDisplaysTheStoredValues
     QTest::mouseClick(OptionsForm->CancelBitBtn, Qt::LeftButton);
     EXPECT_FALSE(OptionsForm->isVisible());
     EXPECT_EQ(StoredSettings(), (TStoredSettings{1, 2, 4, 1}));
-    EXPECT_EQ(OptionsForm->FaceStyle, 1) << "the choices go back to those read at show time";
-    EXPECT_EQ(OptionsForm->BackgroundIndex, 2);
-    EXPECT_EQ(OptionsForm->MapId, 4);
-    EXPECT_EQ(OptionsForm->HintSpeed, 1);
+    EXPECT_EQ(OptionsForm->Flow.Choices.FaceStyle, 1) << "the choices go back to those read at show time";
+    EXPECT_EQ(OptionsForm->Flow.Choices.BackgroundIndex, 2);
+    EXPECT_EQ(OptionsForm->Flow.Choices.MapId, 4);
+    EXPECT_EQ(OptionsForm->Flow.Choices.HintSpeed, 1);
     ShowAndActivate(OptionsForm);
     EXPECT_EQ(Shown(), (TShownChoices{1, 2, 4, 1}));
 }
@@ -121,7 +116,7 @@ TEST_F(OptionsFormTest, EnterAcceptsAndEscapeCancels)
     PressKey(OptionsForm, Qt::Key_Escape);
     EXPECT_FALSE(OptionsForm->isVisible());
     EXPECT_EQ(StoredSettings(), (TStoredSettings{1, 1, 1, 1}));
-    EXPECT_EQ(OptionsForm->MapId, 1);
+    EXPECT_EQ(OptionsForm->Flow.Choices.MapId, 1);
 }
 
 TEST_F(OptionsFormTest, ValuesOutsideTheItemsShowNoChoiceAndAreWrittenBackUntouched)
@@ -151,9 +146,9 @@ TEST_F(OptionsFormTest, ShowingTheOpenDialogKeepsTheChoicesInProgress)
     SeedSettings({0, 1, 0, 1});
     ShowAndActivate(OptionsForm);
     EXPECT_EQ(Shown(), (TShownChoices{1, 5, 2, 2}));
-    EXPECT_EQ(OptionsForm->BackgroundIndex, 5);
+    EXPECT_EQ(OptionsForm->Flow.Choices.BackgroundIndex, 5);
     QTest::mouseClick(OptionsForm->CancelBitBtn, Qt::LeftButton);
-    EXPECT_EQ(OptionsForm->BackgroundIndex, 0) << "Cancel returns to the values read when the dialog opened";
+    EXPECT_EQ(OptionsForm->Flow.Choices.BackgroundIndex, 0) << "Cancel returns to the values read when the dialog opened";
 }
 
 TEST_F(OptionsFormTest, OnlyThePicturesTakeClicks)
@@ -163,8 +158,8 @@ TEST_F(OptionsFormTest, OnlyThePicturesTakeClicks)
     QTest::mouseClick(OptionsForm->BgdPanel[4], Qt::LeftButton, {}, QPoint(40, 40));
     QTest::mouseClick(OptionsForm->BgdPanel[5]->Image(), Qt::RightButton);
     EXPECT_EQ(Shown(), (TShownChoices{0, 0, 0, 0}));
-    EXPECT_EQ(OptionsForm->FaceStyle, 0);
-    EXPECT_EQ(OptionsForm->BackgroundIndex, 0);
+    EXPECT_EQ(OptionsForm->Flow.Choices.FaceStyle, 0);
+    EXPECT_EQ(OptionsForm->Flow.Choices.BackgroundIndex, 0);
 }
 
 TEST_F(OptionsFormTest, ChosenPanelIsSunkenInTheHighlightColourTheOthersRaisedInTheDialogColour)
@@ -200,12 +195,11 @@ TEST_F(OptionsFormTest, AFailedWriteIsReportedAndTheDialogStaysOpen)
     ShowAndActivate(OptionsForm);
     Choose(1, 2, 3, 0);
     MakeStoreUnusable();
-    TReportRecorder reports;
     QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
-    ASSERT_EQ(reports.Reports.size(), 1u);
-    EXPECT_EQ(reports.Reports[0].Kind, TMessageKind::Error);
-    EXPECT_EQ(reports.Reports[0].Title, QStringLiteral("Tesuli"));
-    EXPECT_EQ(reports.Reports[0].Text, QStringLiteral("Failed to set data for 'face'"));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Kind, TMessageKind::Error);
+    EXPECT_EQ(Messages[0].Title, QStringLiteral("Tesuli"));
+    EXPECT_EQ(Messages[0].Text, QStringLiteral("Failed to set data for 'face'"));
     EXPECT_TRUE(OptionsForm->isVisible());
     EXPECT_EQ(Shown(), (TShownChoices{1, 2, 3, 0})) << "the choices are still there to try again";
 }
@@ -217,11 +211,10 @@ TEST_F(OptionsFormTest, AFailedReadIsReportedAndTheDialogOpensWithWhatWasRead)
     QTest::mouseClick(OptionsForm->CancelBitBtn, Qt::LeftButton);
     SeedSettings({0, 1, 5, 0});
     StoreSettingAsText("mapId");
-    TReportRecorder reports;
     ShowAndActivate(OptionsForm);
-    ASSERT_EQ(reports.Reports.size(), 1u);
-    EXPECT_EQ(reports.Reports[0].Title, QStringLiteral("Tesuli"));
-    EXPECT_EQ(reports.Reports[0].Text, QStringLiteral("Invalid data type for 'mapId'"));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Title, QStringLiteral("Tesuli"));
+    EXPECT_EQ(Messages[0].Text, QStringLiteral("Invalid data type for 'mapId'"));
     EXPECT_TRUE(OptionsForm->isVisible());
     EXPECT_EQ(Shown(), (TShownChoices{0, 1, 2, 2})) << "face and background were read; the rest kept";
 }

@@ -4,10 +4,10 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "GuiFixture.h"
-#include "dialogs/ScoresUnit.h"
-#include "ui/BoardView.h"
-#include "ui/MainUnit.h"
+#include "tests/support/GuiFixture.h"
+#include "qt/dialogs/ScoresUnit.h"
+#include "qt/window/BoardView.h"
+#include "qt/window/MainUnit.h"
 
 namespace {
 

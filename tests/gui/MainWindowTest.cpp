@@ -6,9 +6,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "GuiFixture.h"
-#include "ui/BoardView.h"
-#include "ui/MainUnit.h"
+#include "tests/support/GuiFixture.h"
+#include "qt/window/BoardView.h"
+#include "qt/window/MainUnit.h"
 
 namespace {
 

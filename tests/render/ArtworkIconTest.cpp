@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "ui/Artwork.h"
+#include "qt/common/Artwork.h"
 
 namespace {
 

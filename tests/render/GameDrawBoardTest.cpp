@@ -4,8 +4,8 @@
 
 #include "RenderTestSupport.h"
 #include "model/Game.h"
-#include "ui/BoardImage.h"
-#include "ui/SpriteUnit.h"
+#include "qt/window/BoardImage.h"
+#include "qt/common/SpriteUnit.h"
 #include "tests/support/BoardImageEffects.h"
 #include "tests/support/SeededRandom.h"
 

@@ -8,7 +8,9 @@
 #include <memory>
 #include <set>
 
-#include "ui/SpriteUnit.h"
+#include "model/TilePlacement.h"
+#include "qt/common/SpriteUnit.h"
+#include "tools/artgen/FaceTable.h"
 
 namespace {
 
@@ -32,34 +34,21 @@ private:
 
 const testing::Environment* const SheetsEnvironment = testing::AddGlobalTestEnvironment(new TSheetsEnvironment);
 
-// Faces 0..23, then 24..47, as the artwork's table gives them.
-constexpr const char* Families = "YOGPYOBGYOBGOPBPBGPYGPYO"
-                                 "PGPBBGPYOYOYBGYOBPYOBPPG";
+// Where a tile's cell lies on the board, stated apart from the program's own placement: the
+// board's margin, the cell's size, and a shift right and up for each layer.
+constexpr int BoardMargin = 20;
+constexpr int LayerShift = 5;
 
 }  // namespace
 
-char FamilyOf(int face) { return Families[face]; }
-
-uint32_t PastelPlate(char family)
+uint32_t PastelPlate(int face)
 {
-    switch (family) {
-    case 'Y': return 0xf5f988;
-    case 'O': return 0xfcb181;
-    case 'G': return 0xacf49f;
-    case 'P': return 0xf9bebd;
-    default: return 0xcdd0fc;
-    }
+    return artwork::FamilyColours[static_cast<size_t>(artwork::Faces.at(static_cast<size_t>(face)).Family)].Plate;
 }
 
-uint32_t BrightCharacter(char family)
+uint32_t BrightCharacter(int face)
 {
-    switch (family) {
-    case 'Y': return 0xffff00;
-    case 'O': return 0xff6600;
-    case 'G': return 0x00ff00;
-    case 'P': return 0xff00ff;
-    default: return 0x00ffff;
-    }
+    return artwork::FamilyColours[static_cast<size_t>(artwork::Faces.at(static_cast<size_t>(face)).Family)].Character;
 }
 
 const QImage& FaceSheet(int style, int scale)
@@ -86,27 +75,33 @@ std::string Mismatches(const QImage& image, const QRect& pixels, uint32_t expect
     return text;
 }
 
+std::vector<TTileClass> InDrawingOrder(std::vector<TTileClass> tiles)
+{
+    std::sort(tiles.begin(), tiles.end(), [](const TTileClass& a, const TTileClass& b) {
+        return a.Layer != b.Layer ? a.Layer < b.Layer : a.Number > b.Number;
+    });
+    return tiles;
+}
+
 QImage ExpectedBoard(std::vector<TTileClass> tiles, int faceStyle, int texture, int scale)
 {
     const int s = scale;
     const QImage& textures = ImageForm->BackgroundImage.Image(s);
-    QImage expected(605 * s, 498 * s, QImage::Format_RGB32);
+    QImage expected(BoardWidth * s, BoardHeight * s, QImage::Format_RGB32);
     for (int y = 0; y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x)
             expected.setPixel(x, y, textures.pixel(texture * 32 * s + x % (32 * s), y % (32 * s)));
     if (faceStyle < 0 || faceStyle > 1)
         return expected;
-    std::sort(tiles.begin(), tiles.end(), [](const TTileClass& a, const TTileClass& b) {
-        return a.Layer != b.Layer ? a.Layer < b.Layer : a.Number > b.Number;
-    });
     const QImage& sheet = FaceSheet(faceStyle, s);
-    for (const TTileClass& tile : tiles) {
-        const int left = ((tile.X / 2) * 40 + tile.Layer * 5 + 20) * s;
-        const int top = ((tile.Y / 2) * 56 - tile.Layer * 5 + 20) * s;
-        const int sourceLeft = (tile.Face % 24) * 40 * s;
-        const int sourceTop = ((tile.Face / 24) * 56 + (tile.Selected || tile.Hinted ? 112 : 0)) * s;
-        for (int y = 0; y < 56 * s; ++y)
-            for (int x = 0; x < 40 * s; ++x)
+    for (const TTileClass& tile : InDrawingOrder(std::move(tiles))) {
+        const int left = ((tile.X / 2) * TileWidth + tile.Layer * LayerShift + BoardMargin) * s;
+        const int top = ((tile.Y / 2) * TileHeight - tile.Layer * LayerShift + BoardMargin) * s;
+        // Rows 0 and 1 of the sheet hold the plain faces 0..23 and 24..47, rows 2 and 3 the lit ones.
+        const int sourceLeft = (tile.Face % 24) * TileWidth * s;
+        const int sourceTop = ((tile.Face / 24) * TileHeight + (tile.Selected || tile.Hinted ? 2 * TileHeight : 0)) * s;
+        for (int y = 0; y < TileHeight * s; ++y)
+            for (int x = 0; x < TileWidth * s; ++x)
                 expected.setPixel(left + x, top + y, sheet.pixel(sourceLeft + x, sourceTop + y));
     }
     return expected;

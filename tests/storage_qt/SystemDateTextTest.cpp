@@ -1,7 +1,7 @@
-#include "ui/SystemDateText.h"
+#include "qt/common/SystemDateText.h"
 
-#include "TestStore.h"
 #include "storage/ScoreRecord.h"
+#include "storage/ScoreRecordSplit.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -56,7 +56,7 @@ TEST(SystemDateText, EveryLocalesRecordSplitsIntoItsFiveFields)
             const QString date = QString::fromStdString(FormatDateText(time, formats));
             const QString shown = QString(date).replace(QChar(0xA0), u' ').replace(QChar(0xAA), u'a');
             cleaned += shown != date;
-            EXPECT_EQ(SplitRecord(ScoreRecord(date.toStdString(), name, "0:12:34", 3, "Flat Square")),
+            EXPECT_EQ(SplitScoreRecord(ScoreRecord(date.toStdString(), name, "0:12:34", 3, "Flat Square")),
                       (std::vector<std::string>{shown.toStdString(), name, "0:12:34", "3", "Flat Square"}))
                 << locale.name().toStdString();
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tests/support/SilentEffects.h"
-#include "ui/BoardImage.h"
+#include "qt/window/BoardImage.h"
 
 // The game's drawing goes into a board image, as in the main window; nothing else is watched.
 class TBoardImageEffects final : public TSilentEffects {

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/Application.h"
-#include "ui/SystemDateText.h"
+#include "qt/common/Application.h"
+#include "qt/common/SystemDateText.h"
 
 int main(int argc, char** argv)
 {

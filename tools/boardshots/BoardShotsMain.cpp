@@ -10,8 +10,8 @@
 
 #include "model/Game.h"
 #include "model/MapUnit.h"
-#include "ui/BoardImage.h"
-#include "ui/SpriteUnit.h"
+#include "qt/window/BoardImage.h"
+#include "qt/common/SpriteUnit.h"
 #include "tests/support/BoardImageEffects.h"
 #include "tests/support/SeededRandom.h"
 

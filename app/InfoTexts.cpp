@@ -1,0 +1,45 @@
+#include "app/InfoTexts.h"
+
+const std::array<std::string_view, 17> HelpLines{
+    "'Tesuli' is a simple game designed to allow for rapid learning of the most basic of Japanese symbol sets.",
+    "",
+    "Hiragana consists of well over forty characters, which correspond to Latin vowels and syllabi. The game is designed to allow for learning ",
+    "of the sounding of the Hiragana symbols. These are indicated to the player and the recognition of the symbols is learned through the ",
+    "method of searching for the similarities of tiles used.",
+    "",
+    "THE GAME RULES",
+    "",
+    "At the beginning of each game a player is presented with a collection of 192 tiles. These are arranged in some complex pattern. The ",
+    "player is requested to identify pairs of identical tiles, which are not blocked from right or left by any other tiles. Then, such free tiles may ",
+    "be clicked with the mouse one after the other and in this way removed from the board. In order for a tile to be available for removal it has ",
+    "to have an unblocked edge (either right or left). Otherwise it may be positioned anywhere on the board.",
+    "",
+    "The objective of the game is to remove all of the tiles in the shortest possible time.",
+    "",
+    "The time taken to successfully complete a game is noted in the 'scores' table so that the player may compare the current result with the ",
+    "one obtained by other players if desired.",
+};
+
+std::string HelpText()
+{
+    std::string text;
+    for (size_t i = 0; i < HelpLines.size(); ++i)
+        text.append(i == 0 ? "" : "\n").append(HelpLines[i]);
+    return text;
+}
+
+const std::array<THelpCommand, 8> HelpCommands{{
+    {"   New Game    -  Start a new game", TCommandIcon::NewGame},
+    {"   View Scores  -  The last 31 completed games are listed by the date", TCommandIcon::Scores},
+    {"   Hint               -  A suggestion of a move with a ten seconds penalty applied", TCommandIcon::Hint},
+    {"   Shuffle          -  Rearrange randomly the tiles", TCommandIcon::Shuffle},
+    {"   Undo            -   96 levels of undo. Shuffling makes the undo start from 0", TCommandIcon::Undo},
+    {"   Options         -  Choose options. Changing the map restarts the game", TCommandIcon::Options},
+    {"   Help             -  Displays this window", TCommandIcon::Help},
+    {"   About           -  Displays a short note about the authors of the program", TCommandIcon::About},
+}};
+
+std::string AboutTexts::Availability()
+{
+    return "Availability: " + std::string(AuthorUrl);
+}

@@ -1,0 +1,44 @@
+#include "app/MainFlow.h"
+
+#include "app/OptionsFlow.h"
+
+void PutInForce(TGame& game, const TSettings& settings)
+{
+    game.FaceStyle = settings.FaceStyle;
+    game.BackgroundIndex = settings.BackgroundIndex;
+    game.MapNumber = MapNumberOf(settings.MapId);
+    game.HintSpeed = settings.HintSpeed;
+}
+
+void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report)
+{
+    TSettings settings;
+    try {
+        if (!options.InitDefaults()) {
+            settings.FaceStyle = options.ReadFace();
+            settings.MapId = options.ReadMapId();
+            settings.BackgroundIndex = options.ReadBackground();
+            settings.HintSpeed = options.ReadHintSpeed();
+        }
+    } catch (const std::exception& error) {
+        settings = TSettings{};
+        report(error);
+    }
+    PutInForce(game, settings);
+    game.UndoCount = 0;
+    game.CreateTiles();
+}
+
+int ApplyOptions(TGame& game, int lParam, const TSettings& choices)
+{
+    game.FaceStyle = choices.FaceStyle;
+    game.BackgroundIndex = choices.BackgroundIndex;
+    game.HintSpeed = choices.HintSpeed;
+    if (lParam == OptionsNotice::OtherMap) {
+        game.MapNumber = MapNumberOf(choices.MapId);
+        game.StartNewGame();
+    }
+    game.DrawBackground();
+    game.DrawBoard();
+    return 1;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+
+#include "app/Settings.h"
+#include "model/Game.h"
+
+using TErrorReport = std::function<void(const std::exception& error)>;
+
+// Creating the main window: the settings in force from the store (the defaults are stored first
+// when they are missing), no undo, the tiles on their map. A store that cannot be read is
+// reported and must not keep the game from starting: it goes on with the defaults.
+void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report);
+
+// Puts settings in force in the game, the map among them.
+void PutInForce(TGame& game, const TSettings& settings);
+
+// The main window's answer to the options dialog's notification: face, background and hint length
+// take effect; another map starts a new game on it; the board is drawn again. Answers 1.
+int ApplyOptions(TGame& game, int lParam, const TSettings& choices);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/Settings.h"
+
+// What the main window is told: wParam says accepted or cancelled, lParam whether the map changed.
+namespace OptionsNotice {
+constexpr int Accepted = 1;
+constexpr int Cancelled = 2;
+constexpr int CancelledChange = 2;
+constexpr int SameMap = 3;
+constexpr int OtherMap = 4;
+}  // namespace OptionsNotice
+
+// The receiver of the options notification, connected where the forms are created. The call is
+// synchronous and carries the dialog's choices.
+class TOptionsListener {
+public:
+    virtual ~TOptionsListener() = default;
+    virtual int WMOptionsChanged(int wParam, int lParam, const TSettings& choices) = 0;
+};
+
+// The options dialog without its widgets: the choices it shows, what Cancel returns to, and what
+// Accept stores and tells.
+class TOptionsFlow {
+public:
+    TSettings Choices;
+    TOptionsListener* Listener = nullptr;
+
+    // Reads the stored settings into the choices. A failing read raises, and what could be read is
+    // still shown and is what Cancel returns to.
+    void FormShow(TRegOptions& options);
+    // Stores the choices, then tells the listener. A write the store refuses raises and so ends the
+    // Accept: the listener is not told and the dialog stays open.
+    void Accept(TRegOptions& options);
+    // The choices go back to those read on showing, and the listener is told.
+    void Cancel();
+
+private:
+    TSettings Saved;
+
+    void Notify(int wParam, int lParam);
+};

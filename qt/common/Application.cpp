@@ -1,0 +1,28 @@
+#include "qt/common/Application.h"
+
+#include <QFont>
+
+#include "qt/common/Artwork.h"
+#include "qt/common/MessageBox.h"
+
+TTesuliApplication::TTesuliApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Tesuli"));
+    // Lets Wayland desktops match the window to its menu entry.
+    setDesktopFileName(QStringLiteral("org.tesuli.Tesuli"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setWindowIcon(ProgramIcon());
+}
+
+bool TTesuliApplication::notify(QObject* receiver, QEvent* event)
+{
+    bool handled = false;
+    RunGuarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+void ShowApplicationError(const std::exception& error)
+{
+    ShowMessageBox(QApplication::activeWindow(), TMessageKind::Error, QStringLiteral("Tesuli"), QString::fromUtf8(error.what()));
+}

@@ -1,0 +1,43 @@
+#include "qt/common/MessageBox.h"
+
+#include <QMessageBox>
+
+namespace {
+
+TMessageBoxHook& Hook()
+{
+    static TMessageBoxHook hook;
+    return hook;
+}
+
+}  // namespace
+
+void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, const QString& text)
+{
+    if (Hook()) {
+        Hook()(kind, title, text);
+        return;
+    }
+    const QMessageBox::Icon icon = kind == TMessageKind::Error ? QMessageBox::Critical : QMessageBox::Information;
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    // A file name or an error text may look like markup; it is shown as it is, line breaks kept.
+    box.setTextFormat(Qt::PlainText);
+    // The dialogs stay on top; a modal box behind one of them would leave the game looking frozen.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+void ShowInformation(QWidget* parent, const QString& text)
+{
+    ShowMessageBox(parent, TMessageKind::Information, QStringLiteral("Information"), text);
+}
+
+void ShowError(QWidget* parent, const QString& text)
+{
+    ShowMessageBox(parent, TMessageKind::Error, QStringLiteral("Error"), text);
+}
+
+void SetMessageBoxHook(TMessageBoxHook hook)
+{
+    Hook() = std::move(hook);
+}

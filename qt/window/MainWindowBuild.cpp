@@ -1,0 +1,184 @@
+// The main window's controls: commands, menu, cool bar with its three tool bars, status bar.
+#include <QAction>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+#include "app/MainWindowLayout.h"
+#include "model/TilePlacement.h"
+#include "qt/common/Application.h"
+#include "qt/common/Artwork.h"
+#include "qt/window/BoardView.h"
+#include "qt/window/MainUnit.h"
+
+namespace {
+
+constexpr int ClientHeight = CoolBarHeight + BoardHeight + StatusBarHeight;  // 546
+constexpr QSize ButtonSize(ToolButtonWidth, ToolButtonHeight);
+constexpr QSize SpacerSize(ToolGapWidth, ToolButtonHeight);
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QAction* MakeAction(QObject* owner, TCommandId command)
+{
+    const TCommandLook& look = LookOf(command);
+    auto* action = new QAction(CommandIcon(look.Icon), Text(look.Caption), owner);
+    action->setToolTip(Text(look.Hint));
+    return action;
+}
+
+// A band of the cool bar: a raised strip with a grip at its left, holding a flat tool bar whose
+// buttons stand apart by empty gaps.
+QWidget* MakeBand(QWidget* coolBar, QToolBar*& bar, const TBandLayout& layout, const std::vector<QAction*>& buttons)
+{
+    const int bandWidth = layout.Width;
+    const QSize barSize(layout.BarWidth, layout.BarHeight);
+    auto* band = new QFrame(coolBar);
+    band->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    band->setFixedSize(bandWidth, CoolBarHeight);
+    auto* grip = new QFrame(band);
+    grip->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    grip->setGeometry(4, 3, 3, CoolBarHeight - 6);
+    bar = new QToolBar(band);
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(ToolIconSide, ToolIconSide));
+    bar->setStyleSheet(QStringLiteral("QToolBar { border: none; padding: 0px; spacing: 0px; }"));
+    bar->setGeometry(bandWidth - barSize.width() - 2, (CoolBarHeight - barSize.height()) / 2, barSize.width(),
+                     barSize.height());
+    for (QAction* action : buttons) {
+        if (action != buttons.front()) {
+            auto* gap = new QWidget(bar);
+            gap->setFixedSize(SpacerSize);
+            bar->addWidget(gap);
+        }
+        bar->addAction(action);
+        bar->widgetForAction(action)->setFixedSize(ButtonSize);
+    }
+    return band;
+}
+
+}  // namespace
+
+QAction*& TMainForm::Action(TCommandId command)
+{
+    switch (command) {
+    case TCommandId::NewGame: return NewGameAction;
+    case TCommandId::Hint: return HintAction;
+    case TCommandId::Shuffle: return ShuffleAction;
+    case TCommandId::Exit: return ExitAction;
+    case TCommandId::Undo: return UndoAction;
+    case TCommandId::Options: return PropertiesAction;
+    case TCommandId::About: return AboutAction;
+    case TCommandId::Help: return HelpAction;
+    case TCommandId::Scores: return ScoresAction;
+    }
+    throw std::logic_error("no such command");
+}
+
+void TMainForm::CreateActions()
+{
+    for (int command = 0; command < CommandCount; ++command)
+        Action(static_cast<TCommandId>(command)) = MakeAction(this, static_cast<TCommandId>(command));
+    UndoAction->setEnabled(false);
+
+    const auto bind = [this](QAction* action, std::function<void()> handler) {
+        connect(action, &QAction::triggered, this, [handler = std::move(handler)] { RunGuarded(handler); });
+    };
+    bind(NewGameAction, [this] { NewGameActionExecute(); });
+    bind(HintAction, [this] { GameModel.HintActionExecute(); });
+    bind(ShuffleAction, [this] { GameModel.ShuffleActionExecute(); });
+    bind(ExitAction, [this] { ExitActionExecute(); });
+    bind(UndoAction, [this] { GameModel.UndoActionExecute(); });
+    bind(PropertiesAction, [this] { PropertiesActionExecute(); });
+    bind(AboutAction, [this] { AboutActionExecute(); });
+    bind(HelpAction, [this] { HelpActionExecute(); });
+    bind(ScoresAction, [this] { ScoresActionExecute(); });
+}
+
+void TMainForm::CreateMainMenu()
+{
+    QMenu** menus[] = {&Game, &EditMenu, &HelpMenu};
+    for (size_t m = 0; m < Menus.size(); ++m) {
+        QMenu* menu = *menus[m] = menuBar()->addMenu(Text(Menus[m].Caption));
+        for (const TMenuItem& item : Menus[m].Items) {
+            if (item.SeparatorBefore)
+                menu->addSeparator();
+            menu->addAction(Action(item.Command));
+        }
+    }
+}
+
+void TMainForm::CreateCoolBar(QWidget* client)
+{
+    TopCoolBar = new QWidget(client);
+    TopCoolBar->setFixedSize(BoardWidth, CoolBarHeight);
+    auto* bands = new QHBoxLayout(TopCoolBar);
+    bands->setContentsMargins(0, 0, 0, 0);
+    bands->setSpacing(0);
+    QToolBar** bars[] = {&MainToolBar, &GameToolBar, &HelpToolBar};
+    for (size_t b = 0; b < Bands.size(); ++b) {
+        std::vector<QAction*> buttons;
+        for (const TCommandId command : Bands[b].Buttons)
+            buttons.push_back(Action(command));
+        bands->addWidget(MakeBand(TopCoolBar, *bars[b], Bands[b], buttons));
+    }
+    bands->addStretch();
+}
+
+void TMainForm::CreateStatusBar(QWidget* client)
+{
+    // A plain strip rather than the toolkit's status bar, whose own margins would squeeze the panels.
+    MainStatusBar = new QWidget(client);
+    MainStatusBar->setFixedSize(BoardWidth, StatusBarHeight);
+    auto* row = new QHBoxLayout(MainStatusBar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    for (size_t i = 0; i < StatusPanels.size(); ++i) {
+        QLabel* panel = StatusPanels[i] = new QLabel(MainStatusBar);
+        panel->setFixedWidth(StatusPanelLayouts[i].Width);
+        panel->setAlignment((StatusPanelLayouts[i].Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        row->addWidget(panel);
+    }
+    row->addStretch();
+}
+
+void TMainForm::CreateClientArea()
+{
+    auto* client = new QWidget(this);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    CreateCoolBar(client);
+    BackgroundImage = new TBoardView(client, [this](int32_t px, int32_t py) {
+        RunGuarded([&] { GameModel.BackgroundImageMouseDown(px, py); });
+    });
+    CreateStatusBar(client);
+    column->addWidget(TopCoolBar);
+    column->addWidget(BackgroundImage);
+    column->addWidget(MainStatusBar);
+    setCentralWidget(client);
+}
+
+void TMainForm::PlaceWindow()
+{
+    // The menu bar lies outside the client area.
+    setFixedSize(BoardWidth, menuBar()->sizeHint().height() + ClientHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+}
