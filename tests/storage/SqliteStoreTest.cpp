@@ -3,7 +3,7 @@
 #include "ChildProcess.h"
 #include "TestStore.h"
 
-#include "storage/ScoreRecord.h"
+#include "storage/ScoreRecordSplit.h"
 #include "storage/SqliteStore.h"
 
 #include <gtest/gtest.h>
@@ -147,7 +147,7 @@ TEST_F(SqliteStore, TheDefaultObjectUsesTheUserStoreAndTheInstalledFormats)
     options.AddScore("Anna", "0:12:34", 3, "Babel");
     std::string record;
     ASSERT_TRUE(Place.Options().ReadScore(1, record));
-    EXPECT_EQ(SplitRecord(record).at(0).substr(0, 9), "installed");
+    EXPECT_EQ(SplitScoreRecord(record).at(0).substr(0, 9), "installed");
 }
 
 TEST_F(SqliteStore, ADamagedFileIsLeftAlone)

@@ -1,11 +1,8 @@
 #include "TestStore.h"
 
-#include "storage/ScoreRecord.h"
-
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <string_view>
 
 #ifdef _WIN32
 #include "storage/WindowsRegistryStore.h"
@@ -142,52 +139,6 @@ TLocaleFormats TTestStore::GermanFormats()
     formats.HourLeadingZero = true;
     formats.TwelveHour = false;
     return formats;
-}
-
-std::vector<std::string> SplitRecord(const std::string& record)
-{
-    const std::string_view text = record;
-    const auto blank = [&](std::size_t i) {
-        return i < text.size() && static_cast<unsigned char>(text[i]) >= 1 && static_cast<unsigned char>(text[i]) <= 32;
-    };
-    const auto at = [&](std::size_t i, std::string_view marker) { return text.substr(i, marker.size()) == marker; };
-    const std::string_view quote = ScoreFieldQuote;
-    const std::string_view separator = ScoreFieldSeparator;
-
-    std::vector<std::string> pieces;
-    std::size_t i = 0;
-    while (blank(i))
-        ++i;
-    while (i < text.size()) {
-        std::string piece;
-        if (at(i, quote)) {
-            for (i += quote.size(); i < text.size();) {
-                if (!at(i, quote)) {
-                    piece += text[i++];
-                } else if (at(i + quote.size(), quote)) {
-                    piece += quote;
-                    i += 2 * quote.size();
-                } else {
-                    i += quote.size();
-                    break;
-                }
-            }
-        } else {
-            while (i < text.size() && !at(i, separator) && static_cast<unsigned char>(text[i]) > 32)
-                piece += text[i++];
-        }
-        pieces.push_back(piece);
-        while (blank(i))
-            ++i;
-        if (at(i, separator)) {
-            i += separator.size();
-            if (i == text.size())
-                pieces.emplace_back();
-            while (blank(i))
-                ++i;
-        }
-    }
-    return pieces;
 }
 
 std::vector<std::string> ReadTable(TRegOptions& options)

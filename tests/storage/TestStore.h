@@ -48,8 +48,5 @@ template <typename Call> std::string ErrorOf(Call call)
     return "";
 }
 
-// What the scores dialog gets out of a record: split at the field separator, fields in field quotes.
-std::vector<std::string> SplitRecord(const std::string& record);
-
 // Every record of the table, oldest first, read the way the scores dialog reads them.
 std::vector<std::string> ReadTable(TRegOptions& options);
