@@ -93,29 +93,23 @@ void TTestStore::MakeUnopenable()
 
 void TTestStore::ArrangeValueWithoutData(const std::string& key, const std::string& name, TNoData kind) const
 {
+    {
+        // The value gets its key and its place in the order.
+        const auto store = Open();
+        store->OpenKey(key);
+        store->WriteString(name, "");
+    }
 #ifdef _WIN32
     HKEY opened = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, (Place + "\\" + key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                    KEY_ALL_ACCESS, nullptr, &opened, nullptr);
+    RegOpenKeyExA(HKEY_CURRENT_USER, (Place + "\\" + key).c_str(), 0, KEY_SET_VALUE, &opened);
     RegSetValueExA(opened, name.c_str(), 0, kind == TNoData::Null ? REG_NONE : REG_BINARY, nullptr, 0);
     RegCloseKey(opened);
 #else
-    // Written as a text first, so that the value has its key and its place in the order.
-    const std::string marker = "arranged " + name;
-    {
-        const auto store = Open();
-        store->OpenKey(key);
-        store->WriteString(name, marker);
-    }
+    const std::string sql = std::string("UPDATE vals SET value = ") + (kind == TNoData::Null ? "NULL" : "X''") +
+                            " WHERE name = '" + name + "'";
     sqlite3* db = nullptr;
     sqlite3_open(UserStoreFile().c_str(), &db);
-    sqlite3_stmt* update = nullptr;
-    sqlite3_prepare_v2(db, kind == TNoData::Null ? "UPDATE vals SET value = NULL WHERE value = ?"
-                                                 : "UPDATE vals SET value = X'' WHERE value = ?",
-                       -1, &update, nullptr);
-    sqlite3_bind_text(update, 1, marker.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_step(update);
-    sqlite3_finalize(update);
+    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
     sqlite3_close(db);
 #endif
 }
