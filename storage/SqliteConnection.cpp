@@ -14,7 +14,7 @@
 
 namespace {
 
-// More than the accesses the game has open at once; the rest are closed.
+// Idle connections kept: more than the game ever has open at once. Older ones are closed.
 constexpr std::size_t PoolSize = 4;
 
 std::optional<TFileIdentity> IdentityOf(const std::filesystem::path& file)
@@ -26,7 +26,7 @@ std::optional<TFileIdentity> IdentityOf(const std::filesystem::path& file)
 }
 
 // A damaged file is left alone rather than written into: a write into its healthy pages could
-// make the damage worse.
+// make the damage worse. It is checked when a connection opens it, so once while it stays open.
 bool PassesCheck(sqlite3* db)
 {
     TStatement check(db, "PRAGMA quick_check");
