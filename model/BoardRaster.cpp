@@ -1,6 +1,6 @@
 #include "model/BoardRaster.h"
 
-#include "model/TilePlacement.h"
+#include "model/TilePlacement.h"  // the tile size
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr int TextureCount = 6;
 void TBoardRaster::DrawBackground(uint8_t index)
 {
     const int texture = index < TextureCount ? index : 0;
-    const int columns = BoardWidth / TextureSide + 1, rows = BoardHeight / TextureSide + 1;
+    const int columns = Width / TextureSide + 1, rows = Height / TextureSide + 1;
     for (int column = 0; column < columns; ++column)
         for (int row = 0; row < rows; ++row)
             CopyRect(TSheet::BackgroundImage, texture * TextureSide, 0, TextureSide, TextureSide, column * TextureSide,

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr DWORD UpdateTimeoutMs = 5000;
-
 std::wstring Wide(const std::string& text)
 {
     if (text.empty())
@@ -161,6 +159,11 @@ TValueRead TWindowsRegistryStore::ReadString(const std::string& name, std::strin
     const TQueried queried = Query(Current, Wide(name));
     if (queried.Status != ERROR_SUCCESS)
         return TValueRead::Missing;
+    // A value without data reads as the empty text, whatever its type.
+    if (queried.Data.empty()) {
+        value.clear();
+        return TValueRead::Ok;
+    }
     if (queried.Type != REG_SZ && queried.Type != REG_EXPAND_SZ)
         return TValueRead::WrongType;
     std::wstring text(queried.Data.size() / sizeof(wchar_t), L'\0');
@@ -214,8 +217,9 @@ bool TWindowsRegistryStore::BeginUpdate()
     if (!UpdateMutex)
         return false;
     // An abandoned mutex is ours: its last owner ended without releasing it.
-    const DWORD waited = WaitForSingleObject(UpdateMutex, UpdateTimeoutMs);
+    const DWORD waited = WaitForSingleObject(UpdateMutex, StoreLockWaitMs);
     Updating = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    GaveUpWaiting = GaveUpWaiting || waited == WAIT_TIMEOUT;
     return Updating;
 }
 

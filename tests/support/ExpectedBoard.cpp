@@ -41,7 +41,8 @@ TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, int faceStyle, in
         const int top = ((tile.Y / 2) * TileHeight - tile.Layer * LayerShift + BoardMargin) * s;
         // Rows 0 and 1 of the sheet hold the plain faces 0..23 and 24..47, rows 2 and 3 the lit ones.
         const int sourceLeft = (tile.Face % 24) * TileWidth * s;
-        const int sourceTop = ((tile.Face / 24) * TileHeight + (tile.Selected || tile.Hinted ? 2 * TileHeight : 0)) * s;
+        const int litRows = tile.Selected || tile.Hinted ? 2 * TileHeight : 0;
+        const int sourceTop = ((tile.Face / 24) * TileHeight + litRows) * s;
         for (int y = 0; y < TileHeight * s; ++y)
             for (int x = 0; x < TileWidth * s; ++x)
                 set(left + x, top + y, faces(sourceLeft + x, sourceTop + y));

@@ -6,7 +6,7 @@
 
 #include "app/InfoTexts.h"
 #include "app/ScoresList.h"
-#include "tests/support/SeededRandom.h"
+#include "tests/win32/TestForm.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/WideText.h"
 #include "win32/dialogs/AboutUnit.h"
@@ -18,19 +18,6 @@
 #include "win32/window/MessageLoop.h"
 
 namespace {
-
-void DropQuit()
-{
-    MSG message;
-    while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-}
-
-// The main window's end posts a quit; it must not end the message loops of the next test.
-struct TQuitDrain {
-    TQuitDrain() { DropQuit(); }
-    ~TQuitDrain() { DropQuit(); }
-};
 
 // The five dialogs over a main window, on a store emptied for each test.
 class DialogsTest : public testing::Test {
@@ -70,9 +57,8 @@ protected:
         PumpPendingMessages();
     }
 
-    TQuitDrain Drain;  // first, so that it is released last
-    TSeededRandom Random{3};
-    TMainForm Form{Random};
+    TTestForm Main;
+    TMainForm& Form = Main.Form;
     TAboutForm About{Form.Handle()};
     THelpForm Help{Form.Handle()};
     TOptionsForm Options{Form.Handle()};

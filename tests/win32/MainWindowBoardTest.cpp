@@ -5,8 +5,8 @@
 
 #include "model/TilePlacement.h"
 #include "tests/support/ExpectedBoard.h"
-#include "tests/support/SeededRandom.h"
 #include "win32/common/Dpi.h"
+#include "tests/win32/TestForm.h"
 #include "win32/window/MainUnit.h"
 #include "win32/common/SpriteUnit.h"
 
@@ -14,10 +14,8 @@
 // at 96 and once at 192 DPI.
 namespace {
 
-class MainWindowBoardTest : public testing::Test {
+class MainWindowBoardTest : public testing::Test, protected TTestForm {
 protected:
-    TSeededRandom Random{7};
-    TMainForm Form{Random};
     UINT Dpi = GetDpiForWindow(Form.Handle());
     int Scale = ArtworkScale(Dpi);
 
@@ -28,7 +26,8 @@ protected:
             if (Form.GameModel.Tiles[n].Present)
                 present.push_back(Form.GameModel.Tiles[n]);
         const TDib& textures = ImageForm->BackgroundImage.Image(Scale);
-        const TDib& faces = (Form.GameModel.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage).Image(Scale);
+        const TSpriteSheet& sheet = Form.GameModel.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage;
+        const TDib& faces = sheet.Image(Scale);
         return ExpectedBoardPixels(
             present, Form.GameModel.FaceStyle, Form.GameModel.BackgroundIndex, Scale,
             [&](int x, int y) { return textures.Pixel(x, y); }, [&](int x, int y) { return faces.Pixel(x, y); });

@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/SeededRandom.h"
 #include "win32/common/GameDialogs.h"
+#include "tests/win32/TestForm.h"
 #include "win32/window/MainUnit.h"
 #include "win32/window/MessageLoop.h"
 
 namespace {
 
-class MainWindowEventsTest : public testing::Test {
-protected:
-    TSeededRandom Random{7};
-    TMainForm Form{Random};
-};
+class MainWindowEventsTest : public testing::Test, protected TTestForm {};
 
 // A quit seen by the pump ends a hint and is left for the main loop, which must end too.
 TEST_F(MainWindowEventsTest, PumpHandsOnTheQuit)

@@ -96,7 +96,8 @@ std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha, int w
                            reinterpret_cast<void**>(&factory)), name);
     TComPtr<IWICStream> stream;
     Check(factory->CreateStream(&stream), name);
-    Check(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)), SizeofResource(module, found)), name);
+    BYTE* bytes = static_cast<BYTE*>(const_cast<void*>(data));  // WIC only reads it
+    Check(stream->InitializeFromMemory(bytes, SizeofResource(module, found)), name);
     TComPtr<IWICBitmapDecoder> decoder;
     Check(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder), name);
     TComPtr<IWICBitmapFrameDecode> frame;
@@ -117,12 +118,16 @@ std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha, int w
     }
     TComPtr<IWICFormatConverter> converter;
     Check(factory->CreateFormatConverter(&converter), name);
-    const WICPixelFormatGUID& format = alpha == TAlpha::Premultiplied ? GUID_WICPixelFormat32bppPBGRA : GUID_WICPixelFormat32bppBGRA;
-    Check(converter->Initialize(source, format, WICBitmapDitherTypeNone, nullptr, 0, WICBitmapPaletteTypeCustom), name);
+    const WICPixelFormatGUID& format =
+        alpha == TAlpha::Premultiplied ? GUID_WICPixelFormat32bppPBGRA : GUID_WICPixelFormat32bppBGRA;
+    Check(converter->Initialize(source, format, WICBitmapDitherTypeNone, nullptr, 0, WICBitmapPaletteTypeCustom),
+          name);
 
     auto dib = std::make_unique<TDib>(width, height);
     const UINT stride = static_cast<UINT>(width) * 4;
-    Check(converter->CopyPixels(nullptr, stride, stride * static_cast<UINT>(height), reinterpret_cast<BYTE*>(dib->Pixels())), name);
+    Check(converter->CopyPixels(nullptr, stride, stride * static_cast<UINT>(height),
+                                reinterpret_cast<BYTE*>(dib->Pixels())),
+          name);
     return dib;
 }
 

@@ -24,7 +24,8 @@ HRSRC FindArtwork(const std::string& name);
 
 // A built-in PNG (its file name without ".png", e.g. "FaceImage@2x") decoded into a DIB; with a
 // size, scaled to it. Throws when the picture is missing or cannot be decoded.
-std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha = TAlpha::Straight, int width = 0, int height = 0);
+std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha = TAlpha::Straight, int width = 0,
+                                    int height = 0);
 
 enum class TIconLook { Normal, Greyed };
 

@@ -16,10 +16,9 @@ public:
     int Width() const { return PixelWidth; }
     int Height() const { return PixelHeight; }
     HDC Dc() const { return MemoryDc; }
-    HBITMAP Bitmap() const { return Section; }
     uint32_t* Pixels() { return Bits; }
     const uint32_t* Pixels() const { return Bits; }
-    uint32_t Pixel(int x, int y) const { return Bits[static_cast<size_t>(y) * static_cast<size_t>(PixelWidth) + static_cast<size_t>(x)]; }
+    uint32_t Pixel(int x, int y) const { return Bits[static_cast<size_t>(y * PixelWidth + x)]; }
 
     // Takes the bitmap out of the device context, so that it can be handed to an icon or a menu;
     // the DIB keeps owning it.

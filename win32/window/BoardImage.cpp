@@ -4,7 +4,10 @@
 #include "win32/common/SpriteUnit.h"
 
 TBoardImage::TBoardImage(int scale, const TImageForm& sheets)
-    : Sheets(sheets), ScaleFactor(scale), Pixels(BoardWidth * scale, BoardHeight * scale)
+    : TBoardRaster(BoardWidth, BoardHeight)
+    , Sheets(sheets)
+    , ScaleFactor(scale)
+    , Pixels(BoardWidth * scale, BoardHeight * scale)
 {
 }
 

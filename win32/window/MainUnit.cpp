@@ -94,8 +94,9 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
 {
     switch (message) {
     case WM_COMMAND:
-        if (const UINT id = LOWORD(wParam); id >= MenuIdOf(TCommandId::NewGame) && id < MenuIdOf(TCommandId::NewGame) + CommandCount)
-            RunCommand(static_cast<TCommandId>(id - MenuIdOf(TCommandId::NewGame)));
+        // Identifiers below the first command wrap around and are left alone too.
+        if (const UINT id = LOWORD(wParam) - MenuIdOf(TCommandId::NewGame); id < static_cast<UINT>(CommandCount))
+            RunCommand(static_cast<TCommandId>(id));
         return 0;
     case WM_NOTIFY: {
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);

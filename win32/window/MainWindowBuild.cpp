@@ -97,7 +97,8 @@ void TMainForm::CreateMainMenu()
             if (item.SeparatorBefore)
                 AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             const UINT greyed = item.Command == TCommandId::Undo ? MF_GRAYED : 0;
-            AppendMenuW(menu, MF_STRING | greyed, MenuIdOf(item.Command), Wide(std::string(LookOf(item.Command).Caption)).c_str());
+            const std::wstring caption = Wide(std::string(LookOf(item.Command).Caption));
+            AppendMenuW(menu, MF_STRING | greyed, MenuIdOf(item.Command), caption.c_str());
         }
         AppendMenuW(MainMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), Wide(std::string(layout.Caption)).c_str());
     }
