@@ -25,6 +25,21 @@ std::wstring Text(std::string_view text)
     return Wide(std::string(text));
 }
 
+// A tooltip over a label; the label must let the mouse through to it.
+void AddTooltip(HWND dialog, HWND label, const std::wstring& text)
+{
+    const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                     dialog, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(label, GWL_STYLE, GetWindowLongPtrW(label, GWL_STYLE) | SS_NOTIFY);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = dialog;
+    tool.uId = reinterpret_cast<UINT_PTR>(label);
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 }  // namespace
 
 TAboutForm::TAboutForm(HWND owner)
@@ -34,6 +49,7 @@ TAboutForm::TAboutForm(HWND owner)
     ProgramImage = AddProgramIcon("ProgramImage", {Group.x + 16, Group.y + 24});
     AboutLabel = AddLabel("AboutLabel", Text(AboutTexts::Code), InGroup(64, 24));
     GraphicsLabel = AddLabel("GraphicsLabel", Text(AboutTexts::Graphics), InGroup(64, 40));
+    AddTooltip(Handle(), GraphicsLabel, Text(AboutTexts::GraphicsInFull));
     VersionLabel = AddLabel("VersionLabel", Text(AboutTexts::Version), InGroup(16, 64));
     StatementLabel = AddLabel("StatementLabel", Text(AboutTexts::Statement), InGroup(16, 80));
     UrlLabel = AddLabel("UrlLabel", Wide(AboutTexts::Availability()), InGroup(16, 96));

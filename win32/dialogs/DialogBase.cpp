@@ -259,8 +259,7 @@ void TTesuliDialog::Activated(bool active)
             LastFocus = focus;
         return;
     }
-    if (LastFocus && IsWindowVisible(LastFocus))
-        SetFocus(LastFocus);
+    SetFocus(LastFocus && IsWindowVisible(LastFocus) ? LastFocus : Window);
 }
 
 LRESULT TTesuliDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
