@@ -4,12 +4,12 @@
 
 #include "app/MainFlow.h"
 #include "storage/RegistryUnit.h"
+#include "storage/WindowsText.h"
 #include "win32/Dpi.h"
 #include "win32/ErrorGuard.h"
 #include "win32/GameDialogs.h"
 #include "win32/MessageBox.h"
 #include "win32/MessageLoop.h"
-#include "win32/WideText.h"
 #include "win32/WindowClass.h"
 
 TMainForm* MainForm = nullptr;

@@ -10,11 +10,11 @@
 #include <utility>
 
 #include "model/TilePlacement.h"
+#include "storage/WindowsText.h"
 #include "win32/Artwork.h"
 #include "win32/Dpi.h"
 #include "win32/MainUnit.h"
 #include "win32/ProgramIcon.h"
-#include "win32/WideText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "win32/MessageBox.h"
 
-#include "win32/WideText.h"
+#include "storage/WindowsText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "win32/WideText.h"
+#include "storage/WindowsText.h"
 
 namespace {
 

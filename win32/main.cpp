@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <memory>
-
 #include "win32/Artwork.h"
 #include "win32/ErrorGuard.h"
 #include "win32/MainUnit.h"
@@ -23,6 +21,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
         TMainForm mainForm(random);
         MainForm = &mainForm;
         mainForm.FormCreate();
+        // The forms follow in their order: about, help, the sheets, options, win, scores; the
+        // options dialog copies its previews from the sheets.
         TImageForm sheets;
         ImageForm = &sheets;
         mainForm.Show(showCommand);
