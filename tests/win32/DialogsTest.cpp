@@ -8,7 +8,7 @@
 #include "app/ScoresList.h"
 #include "tests/win32/TestForm.h"
 #include "win32/common/Dpi.h"
-#include "win32/common/WideText.h"
+#include "storage/WindowsText.h"
 #include "win32/dialogs/AboutUnit.h"
 #include "win32/dialogs/HelpUnit.h"
 #include "win32/dialogs/NameUnit.h"

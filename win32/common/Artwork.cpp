@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "win32/common/WideText.h"
+#include "storage/WindowsText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "win32/common/MessageBox.h"
 
-#include "win32/common/WideText.h"
+#include "storage/WindowsText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "win32/common/WideText.h"
+#include "storage/WindowsText.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/InfoTexts.h"
-#include "win32/common/WideText.h"
+#include "storage/WindowsText.h"
 
 TAboutForm* AboutForm = nullptr;
 

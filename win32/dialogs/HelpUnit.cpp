@@ -6,7 +6,7 @@
 #include "win32/common/Artwork.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/UiFont.h"
-#include "win32/common/WideText.h"
+#include "storage/WindowsText.h"
 
 THelpForm* HelpForm = nullptr;
 

@@ -1,7 +1,7 @@
 #include "win32/dialogs/NameUnit.h"
 
 #include "win32/common/MessageBox.h"
-#include "win32/common/WideText.h"
+#include "storage/WindowsText.h"
 
 TNameForm* NameForm = nullptr;
 

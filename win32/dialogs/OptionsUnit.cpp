@@ -6,7 +6,7 @@
 #include "model/MapUnit.h"
 #include "win32/common/ErrorGuard.h"
 #include "win32/common/SpriteUnit.h"
-#include "win32/common/WideText.h"
+#include "storage/WindowsText.h"
 
 TOptionsForm* OptionsForm = nullptr;
 

@@ -10,7 +10,7 @@
 #include "app/ScoresExport.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/MessageBox.h"
-#include "win32/common/WideText.h"
+#include "storage/WindowsText.h"
 
 TScoresForm* ScoresForm = nullptr;
 

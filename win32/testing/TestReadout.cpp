@@ -11,7 +11,7 @@
 
 #include "model/TilePlacement.h"
 #include "win32/common/Dpi.h"
-#include "win32/common/WideText.h"
+#include "storage/WindowsText.h"
 #include "win32/dialogs/DialogBase.h"
 #include "win32/window/MainUnit.h"
 

@@ -4,18 +4,18 @@
 
 #include "app/MainFlow.h"
 #include "storage/RegistryUnit.h"
+#include "storage/WindowsText.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/ErrorGuard.h"
 #include "win32/common/GameDialogs.h"
 #include "win32/common/MessageBox.h"
-#include "win32/window/MessageLoop.h"
-#include "win32/common/WideText.h"
 #include "win32/common/WindowClass.h"
 #include "win32/dialogs/AboutUnit.h"
 #include "win32/dialogs/HelpUnit.h"
 #include "win32/dialogs/NameUnit.h"
 #include "win32/dialogs/OptionsUnit.h"
 #include "win32/dialogs/ScoresUnit.h"
+#include "win32/window/MessageLoop.h"
 
 TMainForm* MainForm = nullptr;
 

@@ -4,17 +4,18 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string>
 #include <utility>
 
 #include "model/TilePlacement.h"
+#include "storage/WindowsText.h"
 #include "win32/common/Artwork.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/ProgramIcon.h"
 #include "win32/common/UiFont.h"
-#include "win32/common/WideText.h"
 #include "win32/window/MainUnit.h"
 
 namespace {
@@ -199,6 +200,14 @@ void TMainForm::LayOutCoolBar(UINT dpi)
         SetBand(TopCoolBar, index, ToolBars[index], Bands[index], dpi, false);
     SetWindowPos(TopCoolBar, nullptr, 0, 0, Scaled(BoardWidth, dpi), Scaled(CoolBarHeight, dpi),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    // The cool bar gives each tool bar the whole of its band: an indent puts the buttons at the
+    // band's right end.
+    for (UINT index = 0; index < Bands.size(); ++index) {
+        RECT bar{};
+        GetClientRect(ToolBars[index], &bar);
+        const int indent = std::max(0, static_cast<int>(bar.right) - Scaled(Bands[index].BarWidth, dpi));
+        SendMessageW(ToolBars[index], TB_SETINDENT, static_cast<WPARAM>(indent), 0);
+    }
 }
 
 void TMainForm::LayOutStatusBar(UINT dpi)

@@ -2,6 +2,6 @@
 
 #include <string>
 
-// The core speaks UTF-8, Windows UTF-16.
+// The core speaks UTF-8, Windows UTF-16. Windows builds only.
 std::wstring Wide(const std::string& utf8);
 std::string Utf8(const std::wstring& wide);
