@@ -70,8 +70,11 @@ TTesuliDialog::TTesuliDialog(HWND owner, std::string name, const wchar_t* captio
 TTesuliDialog::~TTesuliDialog()
 {
     std::erase(Forms(), this);
-    if (IsWindow(Window))
+    if (IsWindow(Window)) {
+        // The messages of its end go past the object, which is no longer whole.
+        SetWindowLongPtrW(Window, GWLP_USERDATA, 0);
         DestroyWindow(Window);
+    }
     for (const TGlyphButton& button : GlyphButtons)
         ImageList_Destroy(button.Images);
     for (const auto& [picture, icon] : ProgramIcons)

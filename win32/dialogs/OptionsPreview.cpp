@@ -23,6 +23,13 @@ TPreviewPanel::TPreviewPanel(TTesuliDialog& dialog, const std::string& role, int
     dialog.AddName(role + "Image" + std::to_string(number), Picture);
 }
 
+TPreviewPanel::~TPreviewPanel()
+{
+    // The panel's window goes with its dialog, after this object.
+    if (IsWindow(Panel))
+        SetWindowLongPtrW(Panel, GWLP_USERDATA, 0);
+}
+
 void TPreviewPanel::SetChosen(bool chosen)
 {
     Chosen = chosen;

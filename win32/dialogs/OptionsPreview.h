@@ -17,6 +17,9 @@ public:
     // its picture's role + "Image" + number (TileFacePanel1, TileFaceImage1 ...).
     TPreviewPanel(TTesuliDialog& dialog, const std::string& role, int number, TPlace place, int id,
                   const TSpriteSheet& sheet, RECT cell);
+    ~TPreviewPanel();
+    TPreviewPanel(const TPreviewPanel&) = delete;
+    TPreviewPanel& operator=(const TPreviewPanel&) = delete;
 
     void SetChosen(bool chosen);
 
