@@ -8,6 +8,11 @@
 
 enum class TValueRead { Ok, Missing, WrongType };
 
+// The most one access waits, in all, for another copy of the game or another program to be done
+// with the store: far longer than any append takes, and short enough that the window, which
+// waits with it, never looks hung.
+inline constexpr int StoreLockWaitMs = 1500;
+
 // The per-user hierarchical key/value store, with the registry's operations. One object is one
 // access: it is opened when created and closed when destroyed. Key paths are relative to the
 // user's root and use the backslash as separator; every other character belongs to a key name.
@@ -33,6 +38,10 @@ public:
     virtual bool CommitUpdate() = 0;
     // Undoes an update that was not committed; destroying the access does the same.
     virtual void CancelUpdate() = 0;
+
+    // True once this access has given up waiting for another to release the store: what it could
+    // not read then is unknown, not missing.
+    virtual bool Busy() const = 0;
 };
 
 using TStoreFactory = std::function<std::unique_ptr<TKeyValueStore>()>;

@@ -59,8 +59,12 @@ uint8_t TRegOptions::ReadSetting(const std::string& name, uint8_t fallback)
     TValueRead outcome = TValueRead::Ok;
     {
         const auto store = Store();
+        // A store held by another past the wait has settings of its own, unknown here: they are
+        // not the fallbacks of a store without the key.
         if (store->OpenKey(KeyPath))
             outcome = store->ReadInteger(name, value);
+        else if (store->Busy())
+            outcome = TValueRead::Missing;
     }
     if (outcome == TValueRead::Missing)
         throw ERegistryError(FailedToGet(name));
@@ -93,11 +97,13 @@ void TRegOptions::WriteHintSpeed(uint8_t hintSpeed) { WriteSetting("hintSpeed", 
 bool TRegOptions::InitDefaults()
 {
     // A missing key (created empty here) and a key with one to three values, taken as half
-    // written, get all four defaults alike.
+    // written, get all four defaults alike. A store that could not be read is no empty one: its
+    // settings stay for the next run, and the reads that follow report it.
     {
         const auto store = Store();
         store->OpenKey(KeyPath);
-        if (store->ValueNames().size() >= 4)
+        const std::size_t count = store->ValueNames().size();
+        if (store->Busy() || count >= 4)
             return false;
     }
     WriteFace(DefaultFace);
@@ -116,15 +122,19 @@ void TRegOptions::AddScore(const std::string& player, const std::string& score, 
         const auto store = Store();
         // The count is taken inside the update, so that an append running at the same time in
         // another copy of the game is neither overwritten nor lost.
-        const bool updating = store->BeginUpdate();
-        store->OpenKey(ScoresPath());
-        const uint8_t count = ValueCount(*store);
-        if (!updating)
-            failure = FailedToSet(ValueName(count < TableSize ? count + 1u : 1u));
-        else
+        if (store->BeginUpdate()) {
+            store->OpenKey(ScoresPath());
+            const uint8_t count = ValueCount(*store);
             failure = Append(*store, count, record);
-        if (!failure && !store->CommitUpdate())
-            failure = FailedToSet(ValueName(count < TableSize ? count + 1u : TableSize));
+            if (!failure && !store->CommitUpdate())
+                failure = FailedToSet(ValueName(count < TableSize ? count + 1u : TableSize));
+        } else {
+            // Nothing is written without the update, not even the subkey: the count only names
+            // the value that could not be written.
+            const bool listed = store->KeyExists(ScoresPath()) && store->OpenKey(ScoresPath());
+            const uint8_t count = listed ? ValueCount(*store) : 0;
+            failure = FailedToSet(ValueName(count < TableSize ? count + 1u : 1u));
+        }
     }
     if (failure)
         throw ERegistryError(*failure);
@@ -134,6 +144,7 @@ bool TRegOptions::ReadScore(uint8_t k, std::string& record)
 {
     record.clear();
     bool found = false;
+    bool busy = false;
     TValueRead outcome = TValueRead::Ok;
     {
         const auto store = Store();
@@ -142,10 +153,14 @@ bool TRegOptions::ReadScore(uint8_t k, std::string& record)
             found = true;
             outcome = store->ReadString(ValueName(k), record);
         }
+        busy = store->Busy();
     }
     // A missing value reads as the empty text and still counts as a record.
     if (outcome != TValueRead::Ok)
         record.clear();
+    // A table that could not be read is not an empty one.
+    if (busy)
+        throw ERegistryError(FailedToGet(ValueName(k)));
     if (outcome == TValueRead::WrongType)
         throw ERegistryError(InvalidType(ValueName(k)));
     return found;

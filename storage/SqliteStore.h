@@ -2,32 +2,24 @@
 #ifndef _WIN32
 
 #include "storage/KeyValueStore.h"
+#include "storage/SqliteConnection.h"
+#include "storage/SqliteLockWait.h"
 
 #include <filesystem>
 #include <optional>
-
-struct sqlite3;
-
-struct TSqliteStoreOptions {
-    std::filesystem::path File;
-    int BusyTimeoutMs = 5000;
-    bool ReadOnly = false;
-};
 
 // $XDG_CONFIG_HOME/tesuli/registry.sqlite3 (~/.config when unset); empty when there is no home.
 std::filesystem::path UserStoreFile();
 
 // The store as one SQLite file: keys by path, values typed as integer or text, in creation order.
-// A file that cannot be opened, is not a database or fails its check leaves the access unusable:
-// every open fails and every write is refused. Such a file is never changed.
+// A file that cannot be opened, is not a database, fails its check or is not the game's leaves
+// the access unusable: every open fails and every write is refused. Such a file is never changed.
 class TSqliteStore : public TKeyValueStore {
 public:
     explicit TSqliteStore(const TSqliteStoreOptions& options);
     ~TSqliteStore() override;
     TSqliteStore(const TSqliteStore&) = delete;
     TSqliteStore& operator=(const TSqliteStore&) = delete;
-
-    bool Usable() const { return Db != nullptr; }
 
     bool OpenKey(const std::string& path) override;
     bool KeyExists(const std::string& path) override;
@@ -40,20 +32,23 @@ public:
     bool BeginUpdate() override;
     bool CommitUpdate() override;
     void CancelUpdate() override;
+    bool Busy() const override { return Wait.GaveUp(); }
 
 private:
-    bool Execute(const char* sql);
-    bool PassesCheck();
-    bool EnsureSchema();
+    sqlite3* Db() const { return Connection ? Connection->Db : nullptr; }
     std::optional<int64_t> FindKey(const std::string& path);
     std::optional<int64_t> CreateKey(const std::string& path);
-    template <typename Take> TValueRead ReadValue(const std::string& name, int type, Take take);
+    template <typename Take> TValueRead ReadValue(const std::string& name, Take take);
     template <typename Bind> bool WriteValue(const std::string& name, Bind bind);
-    void Disconnect();
+    template <typename Change> bool Changing(Change change);
+    sqlite3* Reading();
+    void EndReading();
 
-    sqlite3* Db = nullptr;
+    TLockWait Wait;
+    std::unique_ptr<TSqliteConnection> Connection;
     std::optional<int64_t> CurrentKey;
     bool Updating = false;
+    bool InReadTransaction = false;
 };
 
 #endif

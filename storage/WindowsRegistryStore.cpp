@@ -4,31 +4,9 @@
 
 #include <algorithm>
 
+#include "storage/WindowsText.h"
+
 namespace {
-
-constexpr DWORD UpdateTimeoutMs = 5000;
-
-std::wstring Wide(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
-std::string Utf8(const std::wstring& text)
-{
-    if (text.empty())
-        return {};
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), length, nullptr,
-                        nullptr);
-    return utf8;
-}
 
 // The registry refuses empty key names: "Software\\tesuli\\" is the key "Software\\tesuli".
 std::string JoinedKeyPath(const std::string& first, const std::string& second)
@@ -161,6 +139,11 @@ TValueRead TWindowsRegistryStore::ReadString(const std::string& name, std::strin
     const TQueried queried = Query(Current, Wide(name));
     if (queried.Status != ERROR_SUCCESS)
         return TValueRead::Missing;
+    // A value without data reads as the empty text, whatever its type.
+    if (queried.Data.empty()) {
+        value.clear();
+        return TValueRead::Ok;
+    }
     if (queried.Type != REG_SZ && queried.Type != REG_EXPAND_SZ)
         return TValueRead::WrongType;
     std::wstring text(queried.Data.size() / sizeof(wchar_t), L'\0');
@@ -214,8 +197,9 @@ bool TWindowsRegistryStore::BeginUpdate()
     if (!UpdateMutex)
         return false;
     // An abandoned mutex is ours: its last owner ended without releasing it.
-    const DWORD waited = WaitForSingleObject(UpdateMutex, UpdateTimeoutMs);
+    const DWORD waited = WaitForSingleObject(UpdateMutex, StoreLockWaitMs);
     Updating = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    GaveUpWaiting = GaveUpWaiting || waited == WAIT_TIMEOUT;
     return Updating;
 }
 

@@ -30,6 +30,7 @@ public:
     bool BeginUpdate() override;
     bool CommitUpdate() override;
     void CancelUpdate() override;
+    bool Busy() const override { return GaveUpWaiting; }
 
 private:
     // A value as it was before the update first wrote it.
@@ -50,6 +51,7 @@ private:
     std::wstring CurrentPath;
     HANDLE UpdateMutex = nullptr;
     bool Updating = false;
+    bool GaveUpWaiting = false;
     std::vector<TSavedValue> Saved;
 };
 

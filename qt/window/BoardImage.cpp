@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr int TextureSide = 32;
-constexpr int TextureCount = 6;
-
 int ScaleFor(qreal devicePixelRatio) { return devicePixelRatio >= 2 ? 2 : 1; }
 
 }  // namespace
@@ -19,31 +16,13 @@ TBoardImage::TBoardImage(qreal devicePixelRatio, QSize logicalSize)
 }
 
 TBoardImage::TBoardImage(qreal devicePixelRatio, QSize logicalSize, const TImageForm& sheets)
-    : Sheets(sheets)
+    : TBoardRaster(logicalSize.width(), logicalSize.height())
+    , Sheets(sheets)
     , ScaleFactor(ScaleFor(devicePixelRatio))
     , Picture(logicalSize * ScaleFactor, QImage::Format_RGB32)
 {
     Picture.setDevicePixelRatio(ScaleFactor);
     Picture.fill(Qt::black);
-}
-
-void TBoardImage::DrawBackground(uint8_t index)
-{
-    const int texture = index < TextureCount ? index : 0;
-    const QSize size = Picture.deviceIndependentSize().toSize();
-    const int columns = size.width() / TextureSide + 1, rows = size.height() / TextureSide + 1;
-    const QImage& sheet = Sheets.BackgroundImage.Image(ScaleFactor);
-    for (int column = 0; column < columns; ++column)
-        for (int row = 0; row < rows; ++row)
-            Copy(sheet, texture * TextureSide, 0, TextureSide, TextureSide, column * TextureSide, row * TextureSide);
-}
-
-void TBoardImage::CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top)
-{
-    if (faceStyle > 1)
-        return;
-    const TSpriteSheet& sheet = faceStyle == 0 ? Sheets.FaceImage : Sheets.FaceImage_2;
-    Copy(sheet.Rows(ScaleFactor, sourceTop + TileHeight), sourceLeft, sourceTop, TileWidth, TileHeight, left, top);
 }
 
 const QImage& TBoardImage::Image() const
@@ -69,10 +48,13 @@ QPainter& TBoardImage::Painter()
     return *OpenPainter;
 }
 
-void TBoardImage::Copy(const QImage& sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
-                       int32_t left, int32_t top)
+void TBoardImage::CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
+                           int32_t left, int32_t top)
 {
+    const TSpriteSheet& source = sheet == TSheet::FaceImage     ? Sheets.FaceImage
+                                 : sheet == TSheet::FaceImage_2 ? Sheets.FaceImage_2
+                                                                : Sheets.BackgroundImage;
     const int s = ScaleFactor;
-    Painter().drawImage(QRect(left * s, top * s, width * s, height * s), sheet,
+    Painter().drawImage(QRect(left * s, top * s, width * s, height * s), source.Rows(s, sourceTop + height),
                         QRect(sourceLeft * s, sourceTop * s, width * s, height * s));
 }

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/BoardRaster.h"
 #include "model/TilePlacement.h"
-#include "model/TileUnit.h"
 
 class TImageForm;
 
@@ -16,27 +16,21 @@ class TImageForm;
 // double-size sheets on screens with a device pixel ratio of 2 or more, so that it stays sharp
 // there; every coordinate given to it is in logical pixels all the same. Tiles draw themselves
 // into it (TTileClass::Draw).
-class TBoardImage : public TTileTarget {
+class TBoardImage : public TBoardRaster {
 public:
     explicit TBoardImage(qreal devicePixelRatio, QSize logicalSize = QSize(BoardWidth, BoardHeight));
     TBoardImage(qreal devicePixelRatio, QSize logicalSize, const TImageForm& sheets);
-
-    // Covers the picture with 32 x 32 cells of texture index from the origin; the last column
-    // and row are cut at the edges. An index outside 0..5 draws texture 0.
-    void DrawBackground(uint8_t index);
-    // Copies the 40 x 56 face cell at (sourceLeft, sourceTop) of the sheet of faceStyle (0 or 1;
-    // others copy nothing) to (left, top).
-    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override;
 
     // Opaque RGB32; its devicePixelRatio (1 or 2) makes it show at the logical size. Taking it
     // finishes the drawing done so far.
     const QImage& Image() const;
     int Scale() const;
 
-private:
-    void Copy(const QImage& sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
-              int32_t left, int32_t top);
+protected:
+    void CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height, int32_t left,
+                  int32_t top) override;
 
+private:
     QPainter& Painter();
 
     const TImageForm& Sheets;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/MainWindowLayout.h"
 #include "app/OptionsFlow.h"
 #include "model/Game.h"
 #include "model/GameEffects.h"
@@ -78,6 +79,7 @@ private:
     void ScoresActionExecute();
 
     // Building the window, in MainWindowBuild.cpp.
+    QAction*& Action(TCommandId command);
     void CreateActions();
     void CreateMainMenu();
     void CreateClientArea();

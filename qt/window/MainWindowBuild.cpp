@@ -12,8 +12,10 @@
 #include <QVBoxLayout>
 
 #include <functional>
-#include <initializer_list>
+#include <stdexcept>
+#include <vector>
 
+#include "app/MainWindowLayout.h"
 #include "model/TilePlacement.h"
 #include "qt/common/Application.h"
 #include "qt/common/Artwork.h"
@@ -23,24 +25,30 @@
 
 namespace {
 
-constexpr int CoolBarHeight = 29;
-constexpr int StatusBarHeight = 19;
 constexpr int ClientHeight = CoolBarHeight + BoardHeight + StatusBarHeight;  // 546
-constexpr QSize ButtonSize(23, 22);
-constexpr QSize SpacerSize(20, 22);
+constexpr QSize ButtonSize(ToolButtonWidth, ToolButtonHeight);
+constexpr QSize SpacerSize(ToolGapWidth, ToolButtonHeight);
 
-QAction* MakeAction(QObject* owner, const char* caption, const char* hint, TCommandIcon icon)
+QString Text(std::string_view text)
 {
-    auto* action = new QAction(CommandIcon(icon), QString::fromLatin1(caption), owner);
-    action->setToolTip(QString::fromLatin1(hint));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QAction* MakeAction(QObject* owner, TCommandId command)
+{
+    const TCommandLook& look = LookOf(command);
+    auto* action = new QAction(CommandIcon(look.Icon), Text(look.Caption), owner);
+    action->setToolTip(Text(look.Hint));
     return action;
 }
 
 // A band of the cool bar: a raised strip with a grip at its left, holding a flat tool bar whose
 // buttons stand apart by empty gaps.
-QWidget* MakeBand(QWidget* coolBar, QStyle* flat, QToolBar*& bar, int bandWidth, QSize barSize,
-                  std::initializer_list<QAction*> buttons)
+QWidget* MakeBand(QWidget* coolBar, QStyle* flat, QToolBar*& bar, const TBandLayout& layout,
+                  const std::vector<QAction*>& buttons)
 {
+    const int bandWidth = layout.Width;
+    const QSize barSize(layout.BarWidth, layout.BarHeight);
     auto* band = new QFrame(coolBar);
     band->setFrameStyle(QFrame::Panel | QFrame::Raised);
     band->setFixedSize(bandWidth, CoolBarHeight);
@@ -50,12 +58,12 @@ QWidget* MakeBand(QWidget* coolBar, QStyle* flat, QToolBar*& bar, int bandWidth,
     bar = new QToolBar(band);
     bar->setMovable(false);
     bar->setFloatable(false);
-    bar->setIconSize(QSize(16, 16));
+    bar->setIconSize(QSize(ToolIconSide, ToolIconSide));
     bar->setStyle(flat);
     bar->setGeometry(bandWidth - barSize.width() - 2, (CoolBarHeight - barSize.height()) / 2, barSize.width(),
                      barSize.height());
     for (QAction* action : buttons) {
-        if (action != *buttons.begin()) {
+        if (action != buttons.front()) {
             auto* gap = new QWidget(bar);
             gap->setFixedSize(SpacerSize);
             bar->addWidget(gap);
@@ -68,17 +76,26 @@ QWidget* MakeBand(QWidget* coolBar, QStyle* flat, QToolBar*& bar, int bandWidth,
 
 }  // namespace
 
+QAction*& TMainForm::Action(TCommandId command)
+{
+    switch (command) {
+    case TCommandId::NewGame: return NewGameAction;
+    case TCommandId::Hint: return HintAction;
+    case TCommandId::Shuffle: return ShuffleAction;
+    case TCommandId::Exit: return ExitAction;
+    case TCommandId::Undo: return UndoAction;
+    case TCommandId::Options: return PropertiesAction;
+    case TCommandId::About: return AboutAction;
+    case TCommandId::Help: return HelpAction;
+    case TCommandId::Scores: return ScoresAction;
+    }
+    throw std::logic_error("no such command");
+}
+
 void TMainForm::CreateActions()
 {
-    NewGameAction = MakeAction(this, "New Game", "New Game", TCommandIcon::NewGame);
-    HintAction = MakeAction(this, "Hint", "Hint", TCommandIcon::Hint);
-    ShuffleAction = MakeAction(this, "Shuffle", "Shuffle", TCommandIcon::Shuffle);
-    ExitAction = MakeAction(this, "Exit", "Exit", TCommandIcon::Exit);
-    UndoAction = MakeAction(this, "Undo", "Undo", TCommandIcon::Undo);
-    PropertiesAction = MakeAction(this, "Options", "Options", TCommandIcon::Options);
-    AboutAction = MakeAction(this, "About", "About Tesuli", TCommandIcon::About);
-    HelpAction = MakeAction(this, "Help", "Help", TCommandIcon::Help);
-    ScoresAction = MakeAction(this, "View Scores", "Scores", TCommandIcon::Scores);
+    for (int command = 0; command < CommandCount; ++command)
+        Action(static_cast<TCommandId>(command)) = MakeAction(this, static_cast<TCommandId>(command));
     UndoAction->setEnabled(false);
 
     const auto bind = [this](QAction* action, std::function<void()> handler) {
@@ -97,24 +114,15 @@ void TMainForm::CreateActions()
 
 void TMainForm::CreateMainMenu()
 {
-    Game = menuBar()->addMenu(QStringLiteral("Game"));
-    Game->addAction(NewGameAction);
-    Game->addAction(ScoresAction);
-    Game->addSeparator();
-    Game->addAction(HintAction);
-    Game->addAction(ShuffleAction);
-    Game->addSeparator();
-    Game->addAction(ExitAction);
-
-    EditMenu = menuBar()->addMenu(QStringLiteral("Edit"));
-    EditMenu->addAction(UndoAction);
-    EditMenu->addSeparator();
-    EditMenu->addAction(PropertiesAction);
-
-    HelpMenu = menuBar()->addMenu(QStringLiteral("Help"));
-    HelpMenu->addAction(HelpAction);
-    HelpMenu->addSeparator();
-    HelpMenu->addAction(AboutAction);
+    QMenu** menus[] = {&Game, &EditMenu, &HelpMenu};
+    for (size_t m = 0; m < Menus.size(); ++m) {
+        QMenu* menu = *menus[m] = menuBar()->addMenu(Text(Menus[m].Caption));
+        for (const TMenuItem& item : Menus[m].Items) {
+            if (item.SeparatorBefore)
+                menu->addSeparator();
+            menu->addAction(Action(item.Command));
+        }
+    }
 }
 
 void TMainForm::CreateCoolBar(QWidget* client)
@@ -124,22 +132,20 @@ void TMainForm::CreateCoolBar(QWidget* client)
     auto* bands = new QHBoxLayout(TopCoolBar);
     bands->setContentsMargins(0, 0, 0, 0);
     bands->setSpacing(0);
+    QToolBar** bars[] = {&MainToolBar, &GameToolBar, &HelpToolBar};
     // Owned by the window, so that it outlives the bars.
     auto* flat = new TFlatToolBarStyle(this);
-    bands->addWidget(MakeBand(TopCoolBar, flat, MainToolBar, 165, QSize(152, 25), {NewGameAction, ScoresAction, PropertiesAction}));
-    bands->addWidget(MakeBand(TopCoolBar, flat, GameToolBar, 349, QSize(336, 25), {HintAction, ShuffleAction, UndoAction}));
-    bands->addWidget(MakeBand(TopCoolBar, flat, HelpToolBar, 83, QSize(70, 24), {HelpAction, AboutAction}));
+    for (size_t b = 0; b < Bands.size(); ++b) {
+        std::vector<QAction*> buttons;
+        for (const TCommandId command : Bands[b].Buttons)
+            buttons.push_back(Action(command));
+        bands->addWidget(MakeBand(TopCoolBar, flat, *bars[b], Bands[b], buttons));
+    }
     bands->addStretch();
 }
 
 void TMainForm::CreateStatusBar(QWidget* client)
 {
-    struct TPanel {
-        int Width;
-        Qt::Alignment Alignment;
-    };
-    constexpr TPanel panels[] = {{150, Qt::AlignHCenter}, {150, Qt::AlignHCenter}, {150, Qt::AlignHCenter}, {50, Qt::AlignLeft}};
-
     // A plain strip rather than the toolkit's status bar, whose own margins would squeeze the panels.
     MainStatusBar = new QWidget(client);
     MainStatusBar->setFixedSize(BoardWidth, StatusBarHeight);
@@ -148,8 +154,8 @@ void TMainForm::CreateStatusBar(QWidget* client)
     row->setSpacing(0);
     for (size_t i = 0; i < StatusPanels.size(); ++i) {
         QLabel* panel = StatusPanels[i] = new QLabel(MainStatusBar);
-        panel->setFixedWidth(panels[i].Width);
-        panel->setAlignment(panels[i].Alignment | Qt::AlignVCenter);
+        panel->setFixedWidth(StatusPanelLayouts[i].Width);
+        panel->setAlignment((StatusPanelLayouts[i].Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         row->addWidget(panel);
     }

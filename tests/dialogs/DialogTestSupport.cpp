@@ -4,11 +4,6 @@
 #include "qt/dialogs/OptionsPreview.h"
 #include "qt/dialogs/OptionsRadioGroup.h"
 #include "storage/KeyValueStore.h"
-#include "storage/SqliteStore.h"
-#include "qt/window/MainUnit.h"
-#include "qt/common/MessageBox.h"
-#include "qt/window/StartUp.h"
-#include "qt/dialogs/ScoresUnit.h"
 
 #include <QTest>
 #include <QApplication>
@@ -23,11 +18,6 @@
 namespace {
 
 const std::string SettingsKey = "Software\\tesuli\\";
-
-std::filesystem::path StoreFolder()
-{
-    return UserStoreFile().parent_path();
-}
 
 std::unique_ptr<TKeyValueStore> OpenSettingsKey()
 {
@@ -78,29 +68,6 @@ void MakeStoreUnusable()
 {
     std::filesystem::remove_all(StoreFolder());
     std::ofstream(StoreFolder()) << "not a folder";
-}
-
-void CreateFormsOnce()
-{
-    if (MainForm)
-        return;
-    CreateForms();
-    MainForm->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
-    // The dialogs come just after the main window's first frame.
-    ASSERT_TRUE(QTest::qWaitFor([] { return ScoresForm != nullptr; }));
-}
-
-TReportRecorder::TReportRecorder()
-{
-    SetMessageBoxHook([this](TMessageKind kind, const QString& title, const QString& text) {
-        Reports.push_back({kind, title, text});
-    });
-}
-
-TReportRecorder::~TReportRecorder()
-{
-    SetMessageBoxHook({});
 }
 
 // The offscreen platform keeps a hidden window as its focus window and then takes a request to

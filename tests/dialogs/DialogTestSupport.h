@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GameEffects.h"
+#include "tests/support/GuiFixture.h"
 
 #include <QString>
 #include <Qt>
@@ -30,27 +30,6 @@ TStoredSettings StoredSettings();
 void StoreSettingAsText(const char* name);
 // From now on the store can be neither opened nor created; SeedSettings makes it usable again.
 void MakeStoreUnusable();
-
-// The forms as the program creates them at start-up, created once for the whole test run, and the
-// main window shown.
-void CreateFormsOnce();
-
-struct TReport {
-    TMessageKind Kind;
-    QString Title;
-    QString Text;
-};
-
-// Records every message box instead of showing it, for the life of the object.
-class TReportRecorder {
-public:
-    TReportRecorder();
-    ~TReportRecorder();
-    TReportRecorder(const TReportRecorder&) = delete;
-    TReportRecorder& operator=(const TReportRecorder&) = delete;
-
-    std::vector<TReport> Reports;
-};
 
 // Shows a dialog the way the main window's commands do and waits until it is active.
 void ShowAndActivate(TTesuliDialog* dialog);

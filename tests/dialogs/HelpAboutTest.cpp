@@ -37,15 +37,7 @@ QImage IconPicture(const QIcon& icon)
     return icon.pixmap(QSize(16, 16), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-class InformationDialogTest : public testing::Test {
-protected:
-    void SetUp() override { CreateFormsOnce(); }
-    void TearDown() override
-    {
-        HelpForm->hide();
-        AboutForm->hide();
-    }
-};
+using InformationDialogTest = TGuiTest;
 
 TEST_F(InformationDialogTest, EscapeAndEnterHideAndTheNextCommandShowsThemWhereTheyWereLeft)
 {

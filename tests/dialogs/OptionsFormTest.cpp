@@ -59,14 +59,9 @@ QImage Pixels(const QPixmap& picture)
     return picture.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-class OptionsFormTest : public testing::Test {
+class OptionsFormTest : public TGuiTest {
 protected:
-    void SetUp() override
-    {
-        CreateFormsOnce();
-        SeedSettings({0, 0, 0, 0});
-    }
-    void TearDown() override { OptionsForm->hide(); }
+    void PrepareStore() override { SeedSettings({0, 0, 0, 0}); }
 };
 
 TEST_F(OptionsFormTest, ShowingLoadsTheStoredSettingsIntoFieldsLooksAndGroups)
@@ -200,12 +195,11 @@ TEST_F(OptionsFormTest, AFailedWriteIsReportedAndTheDialogStaysOpen)
     ShowAndActivate(OptionsForm);
     Choose(1, 2, 3, 0);
     MakeStoreUnusable();
-    TReportRecorder reports;
     QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
-    ASSERT_EQ(reports.Reports.size(), 1u);
-    EXPECT_EQ(reports.Reports[0].Kind, TMessageKind::Error);
-    EXPECT_EQ(reports.Reports[0].Title, QStringLiteral("Tesuli"));
-    EXPECT_EQ(reports.Reports[0].Text, QStringLiteral("Failed to set data for 'face'"));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Kind, TMessageKind::Error);
+    EXPECT_EQ(Messages[0].Title, QStringLiteral("Tesuli"));
+    EXPECT_EQ(Messages[0].Text, QStringLiteral("Failed to set data for 'face'"));
     EXPECT_TRUE(OptionsForm->isVisible());
     EXPECT_EQ(Shown(), (TShownChoices{1, 2, 3, 0})) << "the choices are still there to try again";
 }
@@ -217,11 +211,10 @@ TEST_F(OptionsFormTest, AFailedReadIsReportedAndTheDialogOpensWithWhatWasRead)
     QTest::mouseClick(OptionsForm->CancelBitBtn, Qt::LeftButton);
     SeedSettings({0, 1, 5, 0});
     StoreSettingAsText("mapId");
-    TReportRecorder reports;
     ShowAndActivate(OptionsForm);
-    ASSERT_EQ(reports.Reports.size(), 1u);
-    EXPECT_EQ(reports.Reports[0].Title, QStringLiteral("Tesuli"));
-    EXPECT_EQ(reports.Reports[0].Text, QStringLiteral("Invalid data type for 'mapId'"));
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Title, QStringLiteral("Tesuli"));
+    EXPECT_EQ(Messages[0].Text, QStringLiteral("Invalid data type for 'mapId'"));
     EXPECT_TRUE(OptionsForm->isVisible());
     EXPECT_EQ(Shown(), (TShownChoices{0, 1, 2, 2})) << "face and background were read; the rest kept";
 }

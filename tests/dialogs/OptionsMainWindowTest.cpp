@@ -85,18 +85,13 @@ QRgb TextureCorner(int index)
     return textures.pixel(32 * index + (BoardWidth - 1) % 32, (BoardHeight - 1) % 32);
 }
 
-class OptionsMainWindowTest : public testing::Test {
+class OptionsMainWindowTest : public TGuiTest {
 protected:
+    void PrepareStore() override { SeedSettings({0, 0, 1, 0}); }
     void SetUp() override
     {
-        CreateFormsOnce();
-        SeedSettings({0, 0, 1, 0});
-        // The settings in force, as if the program had started on this store.
-        Game().FaceStyle = 0;
-        Game().BackgroundIndex = 0;
-        Game().MapNumber = 2;
-        Game().HintSpeed = 0;
-        TReportRecorder reports;  // a dead end after the pair would ask with a message box
+        TGuiTest::SetUp();
+        ASSERT_EQ(Game().MapNumber, 2);
         Game().StartNewGame();
         uint8_t first = 0;
         uint8_t second = 0;
@@ -106,13 +101,9 @@ protected:
         Game().ElapsedSeconds = 500;
         Game().HintCount = 3;
         MainForm->GameTimer.stop();
+        Messages.clear();  // a dead end after the pair asks with a message box
         Before = GameInProgress();
         ASSERT_EQ(Before, (TGameInProgress{190, 1, 500, 3}));
-    }
-    void TearDown() override
-    {
-        OptionsForm->hide();
-        MainForm->GameTimer.stop();
     }
 
     static void OpenOptions()
@@ -200,10 +191,9 @@ TEST_F(OptionsMainWindowTest, AFailedWriteLeavesTheMainWindowUntold)
     ClickPreview(OptionsForm->BgdPanel[5]);
     ClickItem(OptionsForm->MapRadioGroup, 4);
     MakeStoreUnusable();
-    TReportRecorder reports;
     QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
 
-    ASSERT_EQ(reports.Reports.size(), 1u);
+    ASSERT_EQ(Messages.size(), 1u);
     EXPECT_EQ(Game().BackgroundIndex, 0);
     EXPECT_EQ(Game().MapNumber, 2);
     EXPECT_EQ(GameInProgress(), Before);

@@ -3,11 +3,15 @@
 
 The program writes what it shows to the file named by TESULI_TEST_READOUT (the free tiles and the
 visible widgets, in screen coordinates); nothing of that kind is active in normal use. Afterwards the
-store is checked with the sqlite3 tool and the exported file with plain text tools.
+store is checked with the store's own tool and the exported file with plain text tools.
+
+One scenario for both front ends: --launcher native (the default) plays the Linux program named by
+TESULI_BINARY, whose store is an SQLite file; --launcher wine plays the Windows program tesuli.exe
+named by TESULI_BINARY under Wine, whose store is the registry of a prefix made for each test.
 """
 import os
+import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -15,15 +19,130 @@ import time
 import unittest
 
 BINARY = os.environ.get("TESULI_BINARY", "")
+SETTINGS = ("face", "bgd", "mapId", "hintSpeed")
+
+
+class NativeLauncher:
+    """The Linux program; its store is an SQLite file under XDG_CONFIG_HOME."""
+
+    @staticmethod
+    def missing_tool():
+        return None if shutil.which("sqlite3") else "sqlite3"
+
+    def __init__(self, home):
+        self.home = home
+
+    def path(self, host_path):
+        return host_path
+
+    def command(self):
+        return [BINARY]
+
+    def environment(self):
+        env = {**os.environ, "XDG_CONFIG_HOME": self.home}
+        env.pop("QT_QPA_PLATFORM", None)
+        return env
+
+    def sql(self, query):
+        store = os.path.join(self.home, "tesuli", "registry.sqlite3")
+        return subprocess.run(["sqlite3", store, query], check=True, capture_output=True, text=True).stdout
+
+    def settings(self):
+        return [self.sql("select v.value from vals v join keys k on k.id = v.key "
+                         f"where k.path = 'Software\\tesuli' and v.name = '{name}'").strip() for name in SETTINGS]
+
+    def scores(self):
+        rows = self.sql("select v.value from vals v join keys k on k.id = v.key "
+                        "where k.path = 'Software\\tesuli\\/scores/' order by cast(v.name as integer)")
+        return [row for row in rows.splitlines() if row]
+
+    def store_exists(self):
+        return os.path.isdir(os.path.join(self.home, "tesuli"))
+
+    def close(self):
+        pass
+
+
+class WineLauncher:
+    """The Windows program under Wine, in a prefix of its own; its store is that prefix's registry."""
+
+    wine = shutil.which("wine64") or shutil.which("wine") or "/usr/lib/wine/wine64"
+    wineserver = shutil.which("wineserver") or "/usr/lib/wine/wineserver"
+
+    @classmethod
+    def missing_tool(cls):
+        return None if os.access(cls.wine, os.X_OK) and os.access(cls.wineserver, os.X_OK) else "wine64"
+
+    def __init__(self, home):
+        self.env = {**os.environ, "WINEPREFIX": os.path.join(home, "prefix"), "WINEARCH": "win64",
+                    "WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d"}
+        self.env.pop("DISPLAY", None)
+        self.run("wineboot", "--init")
+        # Wine has no "MS Sans Serif" of its own: a font with kana stands in, so that names show.
+        self.run("reg", "add", "HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes",
+                 "/v", "MS Sans Serif", "/d", "IPAPGothic", "/f")
+        # Wine draws the window frames itself: there is no window manager on the test display.
+        self.run("reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N", "/f")
+
+    def run(self, *args, check=True):
+        return subprocess.run([self.wine, *args], env=self.env, check=check, capture_output=True)
+
+    def path(self, host_path):
+        return "Z:" + host_path.replace("/", "\\")
+
+    def command(self):
+        return [self.wine, BINARY]
+
+    def environment(self):
+        return dict(self.env)
+
+    def settings(self):
+        lines = self.run("reg", "query", "HKCU\\Software\\tesuli").stdout.decode(errors="replace").splitlines()
+        values = dict(re.findall(r"^\s+(\S+)\s+REG_DWORD\s+0x([0-9a-fA-F]+)", "\n".join(lines), re.M))
+        return [str(int(values[name], 16)) if name in values else "" for name in SETTINGS]
+
+    def scores(self):
+        # An export keeps the text whole; a query would squeeze it through the console's code page.
+        exported = os.path.join(self.env["WINEPREFIX"], "scores.reg")
+        self.run("reg", "export", "HKCU\\Software\\tesuli\\/scores/", self.path(exported), "/y")
+        with open(exported, encoding="utf-16") as f:
+            text = f.read()
+        records = {int(name): re.sub(r"\\(.)", r"\1", value)
+                   for name, value in re.findall(r'^"(\d+)"="((?:[^"\\]|\\.)*)"$', text, re.M)}
+        return [records[number] for number in sorted(records)]
+
+    def store_exists(self):
+        return self.run("reg", "query", "HKCU\\Software\\tesuli", check=False).returncode == 0
+
+    def close(self):
+        # Only the Wine server of this test's prefix.
+        subprocess.run([self.wineserver, "-k"], env=self.env, capture_output=True)
+
+
+LAUNCHERS = {"native": NativeLauncher, "wine": WineLauncher}
+
+
+def chosen_launcher():
+    """--launcher NAME, taken out of the arguments before unittest reads them."""
+    if "--launcher" not in sys.argv:
+        return NativeLauncher
+    at = sys.argv.index("--launcher")
+    name = sys.argv[at + 1]
+    del sys.argv[at:at + 2]
+    return LAUNCHERS[name]
+
+
+LAUNCHER = chosen_launcher()
 
 
 def skip_reason():
-    if not BINARY or not os.access(BINARY, os.X_OK):
-        return "no installed tesuli binary (TESULI_BINARY)"
-    for tool in ("Xvfb", "xdotool", "sqlite3"):
+    if not BINARY or not os.path.isfile(BINARY):
+        return "no installed tesuli program (TESULI_BINARY)"
+    for tool in ("Xvfb", "xdotool"):
         if shutil.which(tool) is None:
             return f"{tool} is not installed"
-    return None
+    missing = LAUNCHER.missing_tool()
+    return f"{missing} is not installed" if missing else None
 
 
 class Screen:
@@ -52,6 +171,10 @@ class Screen:
     def click(self, x, y, button=1):
         self.xdotool("mousemove", "--sync", x, y, "click", button)
 
+    def click_each(self, points):
+        """Presses at each point in turn, in one run of xdotool."""
+        self.xdotool(*[arg for x, y in points for arg in ("mousemove", "--sync", x, y, "click", 1)])
+
     def key(self, *keys):
         self.xdotool("key", "--delay", "30", *keys)
 
@@ -60,21 +183,16 @@ class Screen:
 
 
 class Game:
-    """One run of the program with a fresh per-user folder."""
+    """One run of the program with a fresh per-user store."""
 
-    def __init__(self, screen, config_home, extra_env=None):
+    def __init__(self, screen, launcher, home):
         self.screen = screen
-        self.config_home = config_home
-        self.readout = os.path.join(config_home, "readout.txt")
-        env = {**os.environ, "DISPLAY": screen.display, "XDG_CONFIG_HOME": config_home,
-               "TESULI_TEST_READOUT": self.readout, **(extra_env or {})}
-        env.pop("QT_QPA_PLATFORM", None)
-        self.log = open(os.path.join(config_home, "stderr.txt"), "wb")
-        self.process = subprocess.Popen([BINARY], env=env, stdout=subprocess.DEVNULL, stderr=self.log)
-
-    @property
-    def store(self):
-        return os.path.join(self.config_home, "tesuli", "registry.sqlite3")
+        self.launcher = launcher
+        self.readout = os.path.join(home, "readout.txt")
+        env = {**launcher.environment(), "DISPLAY": screen.display,
+               "TESULI_TEST_READOUT": launcher.path(self.readout)}
+        self.log = open(os.path.join(home, "stderr.txt"), "wb")
+        self.process = subprocess.Popen(launcher.command(), env=env, stdout=subprocess.DEVNULL, stderr=self.log)
 
     def state(self, timeout=10):
         """The program's last read-out: free tiles and visible widgets by name."""
@@ -130,38 +248,25 @@ class Game:
         self.process.wait(5)
         self.log.close()
 
-    def sql(self, query):
-        return subprocess.run(["sqlite3", self.store, query], check=True, capture_output=True,
-                              text=True).stdout
-
-
-def setting(game, name):
-    return game.sql("select v.value from vals v join keys k on k.id = v.key "
-                    f"where k.path = 'Software\\tesuli' and v.name = '{name}'").strip()
-
-
-def scores(game):
-    rows = game.sql("select v.value from vals v join keys k on k.id = v.key "
-                    "where k.path = 'Software\\tesuli\\/scores/' order by cast(v.name as integer)")
-    return [row for row in rows.splitlines() if row]
-
 
 @unittest.skipIf(skip_reason(), skip_reason() or "")
 class PlayAsAPlayer(unittest.TestCase):
     def setUp(self):
         self.screen = Screen()
         self.home = tempfile.mkdtemp(prefix="tesuli-e2e-")
+        self.launcher = LAUNCHER(self.home)
 
     def tearDown(self):
+        self.launcher.close()
         self.screen.close()
         shutil.rmtree(self.home, ignore_errors=True)
 
     def test_first_run_options_dialogs_and_a_won_game(self):
-        game = Game(self.screen, self.home)
+        game = Game(self.screen, self.launcher, self.home)
         try:
             tiles, _, status = game.state()
             self.assertEqual(status.get(0), "Tiles left:  192/192")
-            self.assertEqual([setting(game, n) for n in ("face", "bgd", "mapId", "hintSpeed")], ["1", "1", "0", "1"])
+            self.assertEqual(self.launcher.settings(), ["1", "1", "0", "1"])
 
             # Options through the menu: artwork 0, background 4, short hints, same map.
             game.press("MainForm.EditMenu")
@@ -171,7 +276,7 @@ class PlayAsAPlayer(unittest.TestCase):
             game.press("OptionsForm.HintShort", left=8)
             game.press("OptionsForm.AcceptBitBtn")
             game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
-            self.assertEqual([setting(game, n) for n in ("face", "bgd", "mapId", "hintSpeed")], ["0", "4", "0", "0"])
+            self.assertEqual(self.launcher.settings(), ["0", "4", "0", "0"])
 
             # Help from the tool bar, About from the menu; each closes with its own keys.
             game.press("MainForm.Tool.HelpAction")
@@ -191,7 +296,7 @@ class PlayAsAPlayer(unittest.TestCase):
             game.screen.type("Anna さくら")
             game.press("NameForm.AcceptBitBtn")
             game.wait_for(lambda t, w, s: "NameForm.NameEdit" not in w, "the win dialog to close")
-            records = scores(game)
+            records = self.launcher.scores()
             self.assertEqual(len(records), 1)
             fields = records[0].split("\u00aa")
             self.assertEqual(len(fields), 5)
@@ -205,7 +310,7 @@ class PlayAsAPlayer(unittest.TestCase):
             game.press("ScoresForm.ExportBitBtn")
             time.sleep(1.0)  # the save dialog takes the keyboard
             game.screen.key("ctrl+a")
-            game.screen.type(export)
+            game.screen.type(self.launcher.path(export))
             game.screen.key("Return")
             deadline = time.time() + 10
             while not os.path.exists(export) and time.time() < deadline:
@@ -247,15 +352,13 @@ class PlayAsAPlayer(unittest.TestCase):
                 continue
             stuck = 0
             taken = {number for number, _, _ in pair}
-            for _, x, y in pair:
-                game.screen.click(x, y)
+            game.screen.click_each([(x, y) for _, x, y in pair])
             game.wait_for(lambda t, w, s: not taken & {n for n, *_ in t} or "NameForm.NameEdit" in w,
                           "the pair to go", timeout=5)
         self.fail("the game did not end")
 
     def test_exit_during_a_long_hint_ends_at_once(self):
-        config = os.path.join(self.home, "tesuli")
-        game = Game(self.screen, self.home)
+        game = Game(self.screen, self.launcher, self.home)
         try:
             game.state()
             game.press("MainForm.EditMenu")
@@ -263,7 +366,7 @@ class PlayAsAPlayer(unittest.TestCase):
             game.press("OptionsForm.HintLong", left=8)
             game.press("OptionsForm.AcceptBitBtn")
             game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
-            self.assertEqual(setting(game, "hintSpeed"), "2")
+            self.assertEqual(self.launcher.settings()[3], "2")
             game.press("MainForm.Tool.HintAction")
             time.sleep(1.0)
             self.assertIsNone(game.process.poll(), "the hint blink should still be running")
@@ -275,7 +378,7 @@ class PlayAsAPlayer(unittest.TestCase):
             self.assertEqual(game.process.returncode, 0)
         finally:
             game.close()
-        self.assertTrue(os.path.isdir(config))
+        self.assertTrue(self.launcher.store_exists())
 
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "GuiFixture.h"
+#include "tests/support/GuiFixture.h"
 #include "qt/dialogs/ScoresUnit.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"

@@ -6,7 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "GuiFixture.h"
+#include "tests/support/GuiFixture.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
 

@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "GuiFixture.h"
+#include "tests/support/GuiFixture.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
 #include "qt/common/MessageBox.h"

@@ -8,7 +8,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "GuiFixture.h"
+#include "tests/support/GuiFixture.h"
 #include "model/TilePlacement.h"
 #include "qt/dialogs/NameUnit.h"
 #include "qt/dialogs/ScoresUnit.h"

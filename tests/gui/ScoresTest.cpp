@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "GuiFixture.h"
+#include "tests/support/GuiFixture.h"
 #include "qt/dialogs/NameUnit.h"
 #include "qt/dialogs/ScoresUnit.h"
 #include "storage/RegistryUnit.h"

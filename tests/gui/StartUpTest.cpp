@@ -1,22 +1,19 @@
-// Start-up with whatever the store holds, the options notification, the general error handler, Exit.
+// Start-up with whatever the store holds, the general error handler, Exit.
 #include <QAction>
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
 #include <fstream>
-#include <tuple>
 #include <vector>
 #include <stdexcept>
 
-#include "GuiFixture.h"
+#include "tests/support/GuiFixture.h"
 #include "qt/dialogs/DialogBase.h"
-#include "qt/dialogs/OptionsUnit.h"
-#include "storage/RegistryUnit.h"
 #include "qt/common/Application.h"
 #include "qt/dialogs/AboutUnit.h"
 #include "qt/dialogs/HelpUnit.h"
 #include "qt/dialogs/NameUnit.h"
+#include "qt/dialogs/OptionsUnit.h"
 #include "qt/dialogs/ScoresUnit.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
@@ -25,20 +22,12 @@ namespace {
 
 using TFirstRun = TGuiTest;
 
-TEST_F(TFirstRun, StartsWithTheDefaultsAndStoresThem)
+// What the settings are is the start-up flow's business; the window waits for the first press.
+TEST_F(TFirstRun, ShowsAFullBoardQuietlyWithTheClockStopped)
 {
-    EXPECT_EQ(Game().FaceStyle, 1);
-    EXPECT_EQ(Game().MapNumber, 1);
-    EXPECT_EQ(Game().BackgroundIndex, 1);
-    EXPECT_EQ(Game().HintSpeed, 1);
-    TRegOptions options;
-    EXPECT_FALSE(options.InitDefaults());
-    EXPECT_EQ(options.ReadFace(), 1);
-    EXPECT_EQ(options.ReadBackground(), 1);
-    EXPECT_EQ(options.ReadMapId(), 0);
-    EXPECT_EQ(options.ReadHintSpeed(), 1);
     EXPECT_TRUE(Messages.empty());
     EXPECT_EQ(Game().PresentCount(), 192);
+    EXPECT_EQ(PanelText(0), "Tiles left:  192/192");
     EXPECT_FALSE(MainForm->GameTimer.isActive());
 }
 
@@ -50,26 +39,6 @@ TEST_F(TFirstRun, MakesEachDialogOnce)
     QCoreApplication::processEvents();
     EXPECT_EQ(MainForm->findChildren<TTesuliDialog*>().size(), dialogs.size());
     EXPECT_EQ(dialogs, (std::vector<QObject*>{AboutForm, HelpForm, OptionsForm, NameForm, ScoresForm}));
-}
-
-class TStoredSettings : public TGuiTest {
-    void PrepareStore() override
-    {
-        TRegOptions options;
-        options.InitDefaults();
-        options.WriteFace(0);
-        options.WriteMapId(6);
-        options.WriteBackground(5);
-        options.WriteHintSpeed(2);
-    }
-};
-
-TEST_F(TStoredSettings, AreTakenAtStart)
-{
-    EXPECT_EQ(Game().FaceStyle, 0);
-    EXPECT_EQ(Game().MapNumber, 7);
-    EXPECT_EQ(Game().BackgroundIndex, 5);
-    EXPECT_EQ(Game().HintSpeed, 2);
 }
 
 class TDamagedStore : public TGuiTest {
@@ -91,47 +60,6 @@ TEST_F(TDamagedStore, IsReportedAndTheGameStartsWithTheDefaults)
     EXPECT_EQ(Game().HintSpeed, 1);
     EXPECT_EQ(Game().PresentCount(), 192);
     EXPECT_EQ(PanelText(0), "Tiles left:  192/192");
-}
-
-using TOptionsChanged = TGuiTest;
-
-TEST_F(TOptionsChanged, SameMapKeepsTheGameGoing)
-{
-    KeepOnly({{1, {0, 0, 0}}, {2, {8, 0, 0}}, {5, {16, 0, 0}}, {6, {24, 0, 0}}});
-    Game().ClickTile(1);
-    Game().ClickTile(2);
-    Game().ElapsedSeconds = 77;
-    EXPECT_EQ(MainForm->WMOptionsChanged(1, 3, {.FaceStyle = 0, .BackgroundIndex = 4, .MapId = 3, .HintSpeed = 2}), 1);
-    EXPECT_EQ(Game().FaceStyle, 0);
-    EXPECT_EQ(Game().BackgroundIndex, 4);
-    EXPECT_EQ(Game().HintSpeed, 2);
-    EXPECT_EQ(Game().MapNumber, 1);
-    EXPECT_EQ(Game().UndoCount, 1);
-    EXPECT_EQ(Game().ElapsedSeconds, 77);
-    EXPECT_EQ(Game().PresentCount(), 2);
-}
-
-TEST_F(TOptionsChanged, AnotherMapStartsANewGame)
-{
-    Game().ElapsedSeconds = 77;
-    const TSettings choices{.FaceStyle = Game().FaceStyle, .BackgroundIndex = Game().BackgroundIndex, .MapId = 3,
-                            .HintSpeed = Game().HintSpeed};
-    EXPECT_EQ(MainForm->WMOptionsChanged(1, 4, choices), 1);
-    EXPECT_EQ(Game().MapNumber, 4);
-    EXPECT_EQ(Game().ElapsedSeconds, 0);
-    EXPECT_EQ(Game().PresentCount(), 192);
-    EXPECT_TRUE(MainForm->GameTimer.isActive());
-    std::vector<std::tuple<int, int, int>> onBoard;
-    std::vector<std::tuple<int, int, int>> onMap;
-    for (int n = 1; n <= TileCount; ++n) {
-        const TTileClass& tile = Game().Tiles[n];
-        onBoard.emplace_back(tile.X, tile.Y, tile.Layer);
-        const TBoardPosition position = MapPositions(4, n);
-        onMap.emplace_back(position.X, position.Y, position.Layer);
-    }
-    std::sort(onBoard.begin(), onBoard.end());
-    std::sort(onMap.begin(), onMap.end());
-    EXPECT_EQ(onBoard, onMap);
 }
 
 class TThrowingObject : public QObject {

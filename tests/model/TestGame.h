@@ -11,6 +11,7 @@
 #include "model/TilePlacement.h"
 #include "tests/model/FakeEffects.h"
 #include "tests/model/TestRandom.h"
+#include "tests/support/KeepOnly.h"
 
 // A game with its fakes, tiles created on the map and not dealt: tile n stands on entry n.
 struct TTestGame {
@@ -29,32 +30,11 @@ struct TTestGame {
     TTileClass& Tile(int n) { return Game.Tiles[n]; }
 };
 
-struct TPlacedTile {
-    int Number;
-    uint8_t X;
-    uint8_t Y;
-    uint8_t Layer;
-};
-
 inline void Place(TTileClass& tile, uint8_t x, uint8_t y, uint8_t layer)
 {
     tile.X = x;
     tile.Y = y;
     tile.Layer = layer;
-}
-
-// Leaves only the listed tiles on the board, at the given places, with coverage and links to match.
-inline void KeepOnly(TGame& game, std::initializer_list<TPlacedTile> tiles)
-{
-    for (int n = 1; n <= TileCount; ++n)
-        game.Tiles[n].Present = false;
-    for (const TPlacedTile& placed : tiles) {
-        TTileClass& tile = game.Tiles[placed.Number];
-        tile.Present = true;
-        Place(tile, placed.X, placed.Y, placed.Layer);
-    }
-    game.UpdateCoverage();
-    game.UpdateLinks();
 }
 
 // A press in the middle of where the tile is drawn.

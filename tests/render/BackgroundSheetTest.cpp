@@ -5,11 +5,11 @@
 #include <cstdlib>
 
 #include "RenderTestSupport.h"
+#include "tools/artgen/FaceTable.h"
 #include "qt/common/SpriteUnit.h"
 
 namespace {
 
-constexpr uint32_t MeanColours[6] = {0x0b6455, 0x713d28, 0x758ec0, 0xfbb64f, 0xbda582, 0x4d4d4d};
 
 class BackgroundSheetTest : public ::testing::TestWithParam<int> {
 protected:
@@ -51,7 +51,7 @@ TEST_P(BackgroundSheetTest, TexturesHaveTheirMeanColours)
                 r += qRed(p), g += qGreen(p), b += qBlue(p);
             }
         const double n = Side() * Side();
-        const uint32_t want = MeanColours[texture];
+        const uint32_t want = artwork::TextureMeans[static_cast<size_t>(texture)];
         EXPECT_NEAR(r / n, double(want >> 16), 8) << "texture " << texture;
         EXPECT_NEAR(g / n, double((want >> 8) & 0xff), 8) << "texture " << texture;
         EXPECT_NEAR(b / n, double(want & 0xff), 8) << "texture " << texture;

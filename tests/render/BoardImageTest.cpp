@@ -37,11 +37,7 @@ std::vector<TTileClass> Tiles(const std::vector<TPlacedTile>& placed)
         tile.Selected = p.Selected, tile.Hinted = p.Hinted;
         tiles.push_back(tile);
     }
-    // The board's drawing order: layer by layer upwards, higher numbers first within a layer.
-    std::sort(tiles.begin(), tiles.end(), [](const TTileClass& a, const TTileClass& b) {
-        return a.Layer != b.Layer ? a.Layer < b.Layer : a.Number > b.Number;
-    });
-    return tiles;
+    return InDrawingOrder(tiles);
 }
 
 class BoardImageTest : public ::testing::TestWithParam<int> {

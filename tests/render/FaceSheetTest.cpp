@@ -10,11 +10,14 @@
 
 #include "RenderTestSupport.h"
 #include "qt/common/SpriteUnit.h"
+#include "tools/artgen/FaceTable.h"
 
 namespace {
 
-constexpr uint32_t Black = 0x000000, White = 0xffffff, Lilac = 0xcc99cc, Olive = 0x999966, DarkOlive = 0x666633;
-constexpr uint32_t Violet = 0x9966cc, Maroon = 0x660033, MidGrey = 0x999999;
+// The artwork's own colours, under the names they have on the cell.
+constexpr uint32_t Black = artwork::Black, White = artwork::White, Lilac = artwork::Shade, Olive = artwork::Band,
+                   DarkOlive = artwork::Outline;
+constexpr uint32_t Violet = artwork::Highlight0, Maroon = artwork::Plate1, MidGrey = artwork::Highlight1;
 constexpr int Columns = 24, Faces = 48;
 // Areas of a cell in logical pixels.
 const QRect InnerPlate(6, 3, 31, 47);
@@ -27,7 +30,7 @@ protected:
     int Scale() const { return std::get<1>(GetParam()); }
     const QImage& Sheet() const { return FaceSheet(Style(), Scale()); }
 
-    uint32_t PlainPlate(int face) const { return Style() == 0 ? PastelPlate(FamilyOf(face)) : Maroon; }
+    uint32_t PlainPlate(int face) const { return Style() == 0 ? PastelPlate(face) : Maroon; }
     uint32_t HighlightPlate() const { return Style() == 0 ? Violet : MidGrey; }
 
     // Checks a logical rectangle of the cell of face in its plain (row 0-1) or highlighted
@@ -253,13 +256,13 @@ TEST_P(FaceSheetTest, CharactersAndReadingsHaveTheirArtworksColours)
     const int s2 = Scale() * Scale();
     for (int face = 0; face < Faces; ++face) {
         if (Style() == 0) {
-            EXPECT_GE(CountColour(face, CharacterBox, 0x000099, 0x10), 15 * s2) << "dark blue character, face " << face;
+            EXPECT_GE(CountColour(face, CharacterBox, artwork::Ink0, 0x10), 15 * s2) << "dark blue character, face " << face;
             EXPECT_GE(CountColour(face, ReadingBox, Black, 0x20), 2 * s2) << "black reading, face " << face;
         } else {
-            EXPECT_GE(CountColour(face, CharacterBox, BrightCharacter(FamilyOf(face)), 0x10), 15 * s2)
+            EXPECT_GE(CountColour(face, CharacterBox, BrightCharacter(face), 0x10), 15 * s2)
                 << "bright character, face " << face;
             EXPECT_GE(CountColour(face, CharacterBox, White, 0x20), 5 * s2) << "white edge, face " << face;
-            EXPECT_GE(CountColour(face, CharacterBox, 0x666666, 0x10), 3 * s2) << "grey shadow, face " << face;
+            EXPECT_GE(CountColour(face, CharacterBox, artwork::Shadow1, 0x10), 3 * s2) << "grey shadow, face " << face;
             EXPECT_GE(CountColour(face, ReadingBox, White, 0x20), 2 * s2) << "white reading, face " << face;
         }
     }

@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <set>
 
 #include "qt/common/SpriteUnit.h"
+#include "tests/support/ExpectedBoard.h"
+#include "tools/artgen/FaceTable.h"
 
 namespace {
 
@@ -32,34 +33,16 @@ private:
 
 const testing::Environment* const SheetsEnvironment = testing::AddGlobalTestEnvironment(new TSheetsEnvironment);
 
-// Faces 0..23, then 24..47, as the artwork's table gives them.
-constexpr const char* Families = "YOGPYOBGYOBGOPBPBGPYGPYO"
-                                 "PGPBBGPYOYOYBGYOBPYOBPPG";
-
 }  // namespace
 
-char FamilyOf(int face) { return Families[face]; }
-
-uint32_t PastelPlate(char family)
+uint32_t PastelPlate(int face)
 {
-    switch (family) {
-    case 'Y': return 0xf5f988;
-    case 'O': return 0xfcb181;
-    case 'G': return 0xacf49f;
-    case 'P': return 0xf9bebd;
-    default: return 0xcdd0fc;
-    }
+    return artwork::FamilyColours[static_cast<size_t>(artwork::Faces.at(static_cast<size_t>(face)).Family)].Plate;
 }
 
-uint32_t BrightCharacter(char family)
+uint32_t BrightCharacter(int face)
 {
-    switch (family) {
-    case 'Y': return 0xffff00;
-    case 'O': return 0xff6600;
-    case 'G': return 0x00ff00;
-    case 'P': return 0xff00ff;
-    default: return 0x00ffff;
-    }
+    return artwork::FamilyColours[static_cast<size_t>(artwork::Faces.at(static_cast<size_t>(face)).Family)].Character;
 }
 
 const QImage& FaceSheet(int style, int scale)
@@ -88,27 +71,15 @@ std::string Mismatches(const QImage& image, const QRect& pixels, uint32_t expect
 
 QImage ExpectedBoard(std::vector<TTileClass> tiles, int faceStyle, int texture, int scale)
 {
-    const int s = scale;
-    const QImage& textures = ImageForm->BackgroundImage.Image(s);
-    QImage expected(605 * s, 498 * s, QImage::Format_RGB32);
-    for (int y = 0; y < expected.height(); ++y)
-        for (int x = 0; x < expected.width(); ++x)
-            expected.setPixel(x, y, textures.pixel(texture * 32 * s + x % (32 * s), y % (32 * s)));
-    if (faceStyle < 0 || faceStyle > 1)
-        return expected;
-    std::sort(tiles.begin(), tiles.end(), [](const TTileClass& a, const TTileClass& b) {
-        return a.Layer != b.Layer ? a.Layer < b.Layer : a.Number > b.Number;
-    });
-    const QImage& sheet = FaceSheet(faceStyle, s);
-    for (const TTileClass& tile : tiles) {
-        const int left = ((tile.X / 2) * 40 + tile.Layer * 5 + 20) * s;
-        const int top = ((tile.Y / 2) * 56 - tile.Layer * 5 + 20) * s;
-        const int sourceLeft = (tile.Face % 24) * 40 * s;
-        const int sourceTop = ((tile.Face / 24) * 56 + (tile.Selected || tile.Hinted ? 112 : 0)) * s;
-        for (int y = 0; y < 56 * s; ++y)
-            for (int x = 0; x < 40 * s; ++x)
-                expected.setPixel(left + x, top + y, sheet.pixel(sourceLeft + x, sourceTop + y));
-    }
+    const QImage& textures = ImageForm->BackgroundImage.Image(scale);
+    const QImage& faces = FaceSheet(faceStyle == 1 ? 1 : 0, scale);
+    const TRgbPicture pixels = ExpectedBoardPixels(
+        std::move(tiles), faceStyle, texture, scale, [&](int x, int y) { return Rgb(textures.pixel(x, y)); },
+        [&](int x, int y) { return Rgb(faces.pixel(x, y)); });
+    QImage expected(pixels.Width, pixels.Height, QImage::Format_RGB32);
+    for (int y = 0; y < pixels.Height; ++y)
+        for (int x = 0; x < pixels.Width; ++x)
+            expected.setPixel(x, y, pixels.At(x, y));
     return expected;
 }
 

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "model/TileUnit.h"
+#include "tests/support/ExpectedBoard.h"
 
 // Colours as 0xRRGGBB, compared without the alpha byte.
 inline uint32_t Rgb(QRgb pixel) { return pixel & 0xffffffu; }
 
-// The colour family letters of faces 0..47 (Y, O, G, P, B).
-char FamilyOf(int face);
-uint32_t PastelPlate(char family);
-uint32_t BrightCharacter(char family);
+// The colours each face is drawn in come from the artwork's own table, the one the sheets were drawn from.
+uint32_t PastelPlate(int face);
+uint32_t BrightCharacter(int face);
 
 // A face sheet (style 0 or 1) at a scale, as the program holds it.
 const QImage& FaceSheet(int style, int scale);
@@ -26,9 +26,8 @@ QRect CellPixels(int column, int row, const QRect& rect, int scale);
 // The colours present in a device rectangle that differ from expected, or "" when all match.
 std::string Mismatches(const QImage& image, const QRect& pixels, uint32_t expected);
 
-// The picture the board must show at scale, pixel by pixel: the texture repeated from the origin,
-// then each tile's cell where it lies, in the board's drawing order (layer by layer upwards, higher
-// numbers first within a layer). A face style other than 0 and 1 shows no tiles.
+// The picture ExpectedBoardPixels states (tests/support/ExpectedBoard.h, where InDrawingOrder also
+// is), from the sheets the program holds.
 QImage ExpectedBoard(std::vector<TTileClass> tiles, int faceStyle, int texture, int scale);
 
 // The index of the first pixel whose colour differs from expected, or -1 when none does.

@@ -1,6 +1,8 @@
 #include "ChildProcess.h"
 #include "TestStore.h"
 
+#include "storage/ScoreRecordSplit.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -12,7 +14,7 @@ std::map<std::string, std::vector<int>> AppendsByPrefix(const std::vector<std::s
 {
     std::map<std::string, std::vector<int>> appends;
     for (const std::string& record : records) {
-        const std::vector<std::string> fields = SplitRecord(record);
+        const std::vector<std::string> fields = SplitScoreRecord(record);
         EXPECT_EQ(fields.size(), 5u) << record;
         const std::string& player = fields.at(1);
         const std::size_t dash = player.rfind('-');

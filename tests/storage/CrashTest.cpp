@@ -3,6 +3,8 @@
 #include "ChildProcess.h"
 #include "TestStore.h"
 
+#include "storage/ScoreRecordSplit.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -23,7 +25,7 @@ std::vector<TAppend> ReadAppends(TRegOptions& options)
 {
     std::vector<TAppend> appends;
     for (const std::string& record : ReadTable(options)) {
-        const std::vector<std::string> fields = SplitRecord(record);
+        const std::vector<std::string> fields = SplitScoreRecord(record);
         EXPECT_EQ(fields.size(), 5u) << record;
         if (fields.size() != 5)
             continue;

@@ -40,6 +40,7 @@ public:
     bool BeginUpdate() override { return Inner->BeginUpdate(); }
     bool CommitUpdate() override { return Inner->CommitUpdate(); }
     void CancelUpdate() override { Inner->CancelUpdate(); }
+    bool Busy() const override { return Inner->Busy(); }
 
 private:
     bool Allowed(const std::string& name)

@@ -2,6 +2,7 @@
 #include "TestStore.h"
 
 #include "storage/ScoreRecord.h"
+#include "storage/ScoreRecordSplit.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ protected:
     {
         Texts players;
         for (const std::string& record : ReadTable(Options))
-            players.push_back(SplitRecord(record).at(1));
+            players.push_back(SplitScoreRecord(record).at(1));
         return players;
     }
     static Texts Range(int first, int last)
@@ -73,7 +74,7 @@ TEST_F(ScoreTable, ReadingStopsAfterTheLastRecord)
     EXPECT_FALSE(Options.ReadScore(0, record));
     EXPECT_EQ(record, "");
     EXPECT_TRUE(Options.ReadScore(3, record));
-    EXPECT_EQ(SplitRecord(record).at(1), "p3");
+    EXPECT_EQ(SplitScoreRecord(record).at(1), "p3");
     EXPECT_FALSE(Options.ReadScore(4, record));
     EXPECT_EQ(record, "");
     EXPECT_EQ(Players(), Range(1, 3));
@@ -114,15 +115,21 @@ TEST_F(ScoreTable, FieldsAreStoredAsTyped)
     const Texts records = ReadTable(Options);
     ASSERT_EQ(records.size(), names.size());
     for (std::size_t i = 0; i < names.size(); ++i)
-        EXPECT_EQ(SplitRecord(records[i]), (Texts{"06.12.2026 14:03:59", names[i], "1:02:03", "-5", "Flat Square"}));
+        EXPECT_EQ(SplitScoreRecord(records[i]), (Texts{"06.12.2026 14:03:59", names[i], "1:02:03", "-5", "Flat Square"}));
 }
 
-TEST_F(ScoreTable, AFieldQuoteInTheNameBecomesASpace)
+// Field quotes become spaces; separators become the letter a, but in the name, which is kept as typed.
+TEST_F(ScoreTable, NoMarkerEndsAFieldEarly)
 {
-    Options.AddScore("Anna" + Q + "Lena", "0:00:09", 0, "Babel");
+    TLocaleFormats formats = TTestStore::GermanFormats();
+    formats.ShortDate = "d" + S + " MMMM";
+    formats.TwelveHour = true;
+    formats.PmDesignator = "p." + Q + "m.";
+    TRegOptions options(TTestStore::TestStore(), TTestStore::PinnedTime, formats);
+    options.AddScore("Anna" + Q + "Lena" + S, "0:00:09", 0, "Babel");
     std::string record;
-    ASSERT_TRUE(Options.ReadScore(1, record));
-    EXPECT_EQ(SplitRecord(record), (Texts{"06.12.2026 14:03:59", "Anna Lena", "0:00:09", "0", "Babel"}));
+    ASSERT_TRUE(options.ReadScore(1, record));
+    EXPECT_EQ(SplitScoreRecord(record), (Texts{"6a December 02:03:59 p. m.", "Anna Lena" + S, "0:00:09", "0", "Babel"}));
 }
 
 TEST_F(ScoreTable, AWinAtMidnightHasNoTimePart)
@@ -154,6 +161,20 @@ TEST_F(ScoreTable, StrangeValuesInTheSubkey)
     }
     EXPECT_EQ(ErrorOf([&] { Options.ReadScore(2, record); }), "Invalid data type for '2'");
     EXPECT_EQ(record, "");
+}
+
+TEST_F(ScoreTable, ValuesWithoutDataAreEmptyRecords)
+{
+    Fill(1, 1);
+    Place.ArrangeValueWithoutData(ScoresKey, "2", TTestStore::TNoData::Null);
+    Place.ArrangeValueWithoutData(ScoresKey, "3", TTestStore::TNoData::EmptyBinary);
+    Fill(4, 1);
+    const Texts records = ReadTable(Options);
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(SplitScoreRecord(records[0]).at(1), "p1");
+    EXPECT_EQ(records[1], "");
+    EXPECT_EQ(records[2], "");
+    EXPECT_EQ(SplitScoreRecord(records[3]).at(1), "p4");
 }
 
 TEST_F(ScoreTable, AnUnopenableStoreReadsAsEmptyAndRefusesTheAppend)

@@ -1,8 +1,9 @@
 #ifndef _WIN32
 
+#include "ChildProcess.h"
 #include "TestStore.h"
 
-#include "storage/ScoreRecord.h"
+#include "storage/ScoreRecordSplit.h"
 #include "storage/SqliteStore.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,20 @@ protected:
         options.AddScore("Ben", "0:20:00", 0, "Babel");
     }
 
+    // Runs the statements on a new file at the store's place, as another program would.
+    void MakeFile(const char* sql)
+    {
+        fs::remove(File());
+        fs::create_directories(File().parent_path());
+        sqlite3* db = nullptr;
+        sqlite3_open(File().c_str(), &db);
+        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+        sqlite3_close(db);
+    }
+
+    // The application id, bytes 68 to 71 of the file's header.
+    std::string Mark() const { return Contents(File()).substr(68, 4); }
+
     // Every read falls back or reads nothing, every write is refused, and the file stays as it was.
     void ExpectRefusedAndUnchanged(int busyTimeoutMs = 100)
     {
@@ -58,7 +73,7 @@ protected:
         EXPECT_EQ(ErrorOf([&] { options.WriteFace(0); }), "Failed to set data for 'face'");
         EXPECT_EQ(ErrorOf([&] { options.InitDefaults(); }), "Failed to set data for 'face'");
         EXPECT_EQ(ErrorOf([&] { options.AddScore("Cleo", "0:01:00", 0, "Babel"); }), "Failed to set data for '1'");
-        EXPECT_EQ(Contents(File()), before);
+        EXPECT_TRUE(Contents(File()) == before) << "the file was changed";
     }
 
     TTestStore Place;
@@ -122,7 +137,7 @@ TEST_F(SqliteStore, TheDefaultObjectUsesTheUserStoreAndTheInstalledFormats)
     options.AddScore("Anna", "0:12:34", 3, "Babel");
     std::string record;
     ASSERT_TRUE(Place.Options().ReadScore(1, record));
-    EXPECT_EQ(SplitRecord(record).at(0).substr(0, 9), "installed");
+    EXPECT_EQ(SplitScoreRecord(record).at(0).substr(0, 9), "installed");
 }
 
 TEST_F(SqliteStore, ADamagedFileIsLeftAlone)
@@ -132,8 +147,50 @@ TEST_F(SqliteStore, ADamagedFileIsLeftAlone)
     ASSERT_GT(bytes.size(), 3 * 4096u);
     for (std::size_t i = 4096; i < bytes.size(); i += 7)
         bytes[i] = static_cast<char>(0x5A);
-    std::ofstream(File(), std::ios::binary | std::ios::trunc) << bytes;
+    // Put in place of the store, as a copy from a backup would be: the file the game has open was
+    // checked when it was opened, and is not checked again.
+    fs::remove(File());
+    std::ofstream(File(), std::ios::binary) << bytes;
     ExpectRefusedAndUnchanged();
+}
+
+TEST_F(SqliteStore, AnotherProgramsDatabaseIsLeftAlone)
+{
+    const char* const foreign[] = {
+        "CREATE TABLE notes(text); INSERT INTO notes VALUES('mine');",
+        "PRAGMA application_id = 1234;",
+        // the game's tables, but not as the game makes them
+        "CREATE TABLE keys(id INTEGER PRIMARY KEY, path TEXT); CREATE TABLE vals(key, name, value);"
+        " PRAGMA user_version = 1;",
+    };
+    for (const char* sql : foreign) {
+        SCOPED_TRACE(sql);
+        MakeFile(sql);
+        ExpectRefusedAndUnchanged();
+    }
+}
+
+// The store as the game wrote it before it marked its files.
+TEST_F(SqliteStore, AnUnmarkedStoreOfTheGameIsTakenAndMarkedByItsNextChange)
+{
+    MakeFile("CREATE TABLE IF NOT EXISTS keys(id INTEGER PRIMARY KEY, path TEXT NOT NULL UNIQUE COLLATE NOCASE);"
+             "CREATE TABLE IF NOT EXISTS vals(key INTEGER NOT NULL, name TEXT NOT NULL COLLATE NOCASE,"
+             " value, UNIQUE(key, name));"
+             "PRAGMA user_version = 1;"
+             "INSERT INTO keys(path) VALUES('Software'), ('Software\\tesuli');"
+             "INSERT INTO vals SELECT id, 'mapId', 4 FROM keys WHERE path = 'Software\\tesuli';");
+    TRegOptions options = Place.Options();
+    EXPECT_EQ(options.ReadMapId(), 4);
+    EXPECT_EQ(Mark(), std::string(4, '\0'));
+    options.WriteHintSpeed(2);
+    EXPECT_EQ(options.ReadHintSpeed(), 2);
+    const std::string marked = Mark();
+    EXPECT_NE(marked, std::string(4, '\0'));
+
+    // A new store carries the same mark from the start.
+    fs::remove(File());
+    EXPECT_TRUE(options.InitDefaults());
+    EXPECT_EQ(Mark(), marked);
 }
 
 TEST_F(SqliteStore, AFileThatIsNoDatabaseIsLeftAlone)
@@ -167,12 +224,13 @@ TEST_F(SqliteStore, AFolderThatCannotBeMadeIsNoStore)
     EXPECT_EQ(fs::file_size(blocker), 0u);
 }
 
+// Another connection's lock: EXCLUSIVE keeps every other access out, IMMEDIATE only the writers.
 class HeldLock {
 public:
-    explicit HeldLock(const fs::path& file)
+    explicit HeldLock(const fs::path& file, const char* begin = "BEGIN EXCLUSIVE")
     {
         sqlite3_open(file.c_str(), &Db);
-        Locked = sqlite3_exec(Db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+        Locked = sqlite3_exec(Db, begin, nullptr, nullptr, nullptr) == SQLITE_OK;
     }
     ~HeldLock() { Release(); }
     void Release()
@@ -189,18 +247,79 @@ private:
     sqlite3* Db = nullptr;
 };
 
-TEST_F(SqliteStore, AStoreLockedPastTheTimeoutRefusesAndKeepsItsData)
+// True once another process holds the file locked against readers.
+bool LockedByAnother(const fs::path& file)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const int read = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return read == SQLITE_BUSY;
+}
+
+// The stored settings came back as the defaults when the lock cleared before the first write.
+TEST_F(SqliteStore, AStoreLockedAtStartUpKeepsItsSettings)
 {
     MakeUsedStore();
-    {
-        HeldLock lock(File());
-        ASSERT_TRUE(lock.Locked);
-        ExpectRefusedAndUnchanged(50);
-    }
+    TChildProcess holder({"lock"});
+    ASSERT_TRUE(holder.Started());
+    for (int wait = 0; wait < 1000 && !LockedByAnother(File()); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(LockedByAnother(File()));
+
+    TRegOptions locked(Factory(100), LocalTimeNow, {});
+    EXPECT_EQ(ErrorOf([&] { locked.ReadFace(); }), "Failed to get data for 'face'");
+    std::string record;
+    EXPECT_EQ(ErrorOf([&] { locked.ReadScore(1, record); }), "Failed to get data for '1'");
+    // The lock clears as soon as a second access begins.
+    int accesses = 0;
+    TRegOptions clearing(
+        [&] {
+            if (++accesses == 2) {
+                holder.Kill();
+                holder.Wait();
+            }
+            return Factory(100)();
+        },
+        LocalTimeNow, {});
+    EXPECT_FALSE(clearing.InitDefaults());
+
+    holder.Kill();
+    holder.Wait();
     TRegOptions options = Place.Options();
-    options.AddScore("Cleo", "0:01:00", 0, "Babel");
-    EXPECT_EQ(ReadTable(options).size(), 3u);
     EXPECT_EQ(options.ReadMapId(), 4);
+    EXPECT_EQ(ReadTable(options).size(), 2u);
+}
+
+// Another copy of the game in the middle of an append, which it ends just after ours gave up.
+class TEndingLockStore : public TSqliteStore {
+public:
+    TEndingLockStore(const TSqliteStoreOptions& options, HeldLock& lock)
+        : TSqliteStore(options), Lock(lock)
+    {
+    }
+    bool BeginUpdate() override
+    {
+        const bool updating = TSqliteStore::BeginUpdate();
+        Lock.Release();
+        return updating;
+    }
+
+private:
+    HeldLock& Lock;
+};
+
+TEST_F(SqliteStore, AnAppendWithoutTheLockWritesNothing)
+{
+    Place.Options().InitDefaults();
+    const std::string before = Contents(File());
+    HeldLock lock(File(), "BEGIN IMMEDIATE");
+    ASSERT_TRUE(lock.Locked);
+    const TSqliteStoreOptions options{File(), 100};
+    TRegOptions appending([&] { return std::make_unique<TEndingLockStore>(options, lock); }, LocalTimeNow, {});
+    EXPECT_EQ(ErrorOf([&] { appending.AddScore("Cleo", "0:01:00", 0, "Babel"); }), "Failed to set data for '1'");
+    EXPECT_FALSE(Place.Open()->KeyExists(ScoresKey));
+    EXPECT_TRUE(Contents(File()) == before) << "the file was changed";
 }
 
 TEST_F(SqliteStore, AShortLockIsWaitedFor)

@@ -1,17 +1,17 @@
 #include "TestStore.h"
 
-#include "storage/ScoreRecord.h"
-
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
-#include <string_view>
 
 #ifdef _WIN32
 #include "storage/WindowsRegistryStore.h"
 
 #include <windows.h>
 #else
+#include "storage/SqliteStore.h"
+
+#include <sqlite3.h>
 #include <unistd.h>
 #endif
 
@@ -91,6 +91,29 @@ void TTestStore::MakeUnopenable()
 #endif
 }
 
+void TTestStore::ArrangeValueWithoutData(const std::string& key, const std::string& name, TNoData kind) const
+{
+    {
+        // The value gets its key and its place in the order.
+        const auto store = Open();
+        store->OpenKey(key);
+        store->WriteString(name, "");
+    }
+#ifdef _WIN32
+    HKEY opened = nullptr;
+    RegOpenKeyExA(HKEY_CURRENT_USER, (Place + "\\" + key).c_str(), 0, KEY_SET_VALUE, &opened);
+    RegSetValueExA(opened, name.c_str(), 0, kind == TNoData::Null ? REG_NONE : REG_BINARY, nullptr, 0);
+    RegCloseKey(opened);
+#else
+    const std::string sql = std::string("UPDATE vals SET value = ") + (kind == TNoData::Null ? "NULL" : "X''") +
+                            " WHERE name = '" + name + "'";
+    sqlite3* db = nullptr;
+    sqlite3_open(UserStoreFile().c_str(), &db);
+    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+#endif
+}
+
 TRegOptions TTestStore::Options(TLocalTime now) const
 {
     return TRegOptions(TestStore(), [now] { return now; }, GermanFormats());
@@ -110,52 +133,6 @@ TLocaleFormats TTestStore::GermanFormats()
     formats.HourLeadingZero = true;
     formats.TwelveHour = false;
     return formats;
-}
-
-std::vector<std::string> SplitRecord(const std::string& record)
-{
-    const std::string_view text = record;
-    const auto blank = [&](std::size_t i) {
-        return i < text.size() && static_cast<unsigned char>(text[i]) >= 1 && static_cast<unsigned char>(text[i]) <= 32;
-    };
-    const auto at = [&](std::size_t i, std::string_view marker) { return text.substr(i, marker.size()) == marker; };
-    const std::string_view quote = ScoreFieldQuote;
-    const std::string_view separator = ScoreFieldSeparator;
-
-    std::vector<std::string> pieces;
-    std::size_t i = 0;
-    while (blank(i))
-        ++i;
-    while (i < text.size()) {
-        std::string piece;
-        if (at(i, quote)) {
-            for (i += quote.size(); i < text.size();) {
-                if (!at(i, quote)) {
-                    piece += text[i++];
-                } else if (at(i + quote.size(), quote)) {
-                    piece += quote;
-                    i += 2 * quote.size();
-                } else {
-                    i += quote.size();
-                    break;
-                }
-            }
-        } else {
-            while (i < text.size() && !at(i, separator) && static_cast<unsigned char>(text[i]) > 32)
-                piece += text[i++];
-        }
-        pieces.push_back(piece);
-        while (blank(i))
-            ++i;
-        if (at(i, separator)) {
-            i += separator.size();
-            if (i == text.size())
-                pieces.emplace_back();
-            while (blank(i))
-                ++i;
-        }
-    }
-    return pieces;
 }
 
 std::vector<std::string> ReadTable(TRegOptions& options)

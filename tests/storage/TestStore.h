@@ -20,6 +20,10 @@ public:
     std::unique_ptr<TKeyValueStore> Open() const { return TestStore()(); }
     // From now on the settings key can be neither opened nor created.
     void MakeUnopenable();
+    // A value as another program may leave it, without data: no value at all (NULL in SQLite,
+    // REG_NONE on Windows), or binary data of no bytes.
+    enum class TNoData { Null, EmptyBinary };
+    void ArrangeValueWithoutData(const std::string& key, const std::string& name, TNoData kind) const;
     // A TRegOptions on this store, at 06.12.2026 14:03:59 by default, on a 24-hour dd.MM.yyyy locale.
     TRegOptions Options(TLocalTime now = PinnedTime()) const;
 
@@ -43,9 +47,6 @@ template <typename Call> std::string ErrorOf(Call call)
     }
     return "";
 }
-
-// What the scores dialog gets out of a record: split at the field separator, fields in field quotes.
-std::vector<std::string> SplitRecord(const std::string& record);
 
 // Every record of the table, oldest first, read the way the scores dialog reads them.
 std::vector<std::string> ReadTable(TRegOptions& options);

@@ -1,5 +1,8 @@
 #include "qt/common/SystemDateText.h"
 
+#include "storage/ScoreRecord.h"
+#include "storage/ScoreRecordSplit.h"
+
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -39,6 +42,26 @@ TEST(SystemDateText, NamesComeFromTheLocale)
     const TLocaleFormats german = LocaleFormatsOf(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(german.LongMonthNames[2], "März");
     EXPECT_EQ(german.LongDayNames[0], "Sonntag");
+}
+
+// Some locales write "a. m." with a no-break space, the record's field quote, inside.
+TEST(SystemDateText, EveryLocalesRecordSplitsIntoItsFiveFields)
+{
+    const std::string name = "  さくら, Anna  ";
+    int cleaned = 0;
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const TLocaleFormats formats = LocaleFormatsOf(locale);
+        for (const TLocalTime& time : {TLocalTime{2026, 12, 6, 0, 0, 0, 0}, Morning, Afternoon}) {
+            const QString date = QString::fromStdString(FormatDateText(time, formats));
+            const QString shown = QString(date).replace(QChar(0xA0), u' ').replace(QChar(0xAA), u'a');
+            cleaned += shown != date;
+            EXPECT_EQ(SplitScoreRecord(ScoreRecord(date.toStdString(), name, "0:12:34", 3, "Flat Square")),
+                      (std::vector<std::string>{shown.toStdString(), name, "0:12:34", "3", "Flat Square"}))
+                << locale.name().toStdString();
+        }
+    }
+    EXPECT_GT(cleaned, 0) << "no locale put a marker into its date text: the loop tested nothing to clean";
 }
 
 TEST(SystemDateText, InstallTakesTheSystemLocale)

@@ -13,24 +13,22 @@
 #include "model/Game.h"
 #include "model/GameEffects.h"
 #include "model/MapUnit.h"
+#include "tests/support/KeepOnly.h"
+#include "tests/support/ReportRecorder.h"
+
+// The folder of the user's store, private to the test run.
+std::filesystem::path StoreFolder();
 
 // A fresh run of the program for each test: an empty store, the seven forms, the main window shown.
 // Message boxes are recorded and dismissed at once instead of waiting for a click.
 class TGuiTest : public testing::Test {
 protected:
-    struct TShownMessage {
-        TMessageKind Kind;
-        QString Title;
-        QString Text;
-    };
-
     void SetUp() override;
     void TearDown() override;
 
     // Runs before the forms are created, with the store already emptied.
     virtual void PrepareStore() {}
 
-    static std::filesystem::path StoreFolder();
     TGame& Game();
     // A point of tile n's face plate as drawn on the board; one the hit test gives to tile n when
     // the tile is free.
@@ -39,10 +37,6 @@ protected:
     // A press on the board's corner, where no tile lies.
     void PressEmptyBoard();
     // Leaves only these tiles on the board, at these positions, and repaints.
-    struct TPlacedTile {
-        uint8_t Number;
-        TBoardPosition Position;
-    };
     void KeepOnly(std::initializer_list<TPlacedTile> tiles);
     // Two stacks whose tops show different faces: no pair is free.
     void KeepTwoUnmatchedStacks();
@@ -52,5 +46,6 @@ protected:
     std::vector<QString> TakeMessages();
     QString PanelText(int panel);
 
-    std::vector<TShownMessage> Messages;
+    TReportRecorder Recorder;
+    std::vector<TReport>& Messages = Recorder.Reports;
 };

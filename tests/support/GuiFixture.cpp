@@ -1,25 +1,20 @@
-#include "GuiFixture.h"
+#include "tests/support/GuiFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include <cstdlib>
-
 #include "qt/dialogs/ScoresUnit.h"
 #include "model/TilePlacement.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
-#include "qt/common/MessageBox.h"
+#include "storage/SqliteStore.h"
 #include "qt/window/StartUp.h"
 
 void TGuiTest::SetUp()
 {
     std::filesystem::remove_all(StoreFolder());
     PrepareStore();
-    SetMessageBoxHook([this](TMessageKind kind, const QString& title, const QString& text) {
-        Messages.push_back({kind, title, text});
-    });
     CreateForms();
     MainForm->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
@@ -30,12 +25,11 @@ void TGuiTest::SetUp()
 void TGuiTest::TearDown()
 {
     DestroyForms();
-    SetMessageBoxHook({});
 }
 
-std::filesystem::path TGuiTest::StoreFolder()
+std::filesystem::path StoreFolder()
 {
-    return std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "tesuli";
+    return UserStoreFile().parent_path();
 }
 
 TGame& TGuiTest::Game()
@@ -67,15 +61,7 @@ void TGuiTest::PressEmptyBoard()
 
 void TGuiTest::KeepOnly(std::initializer_list<TPlacedTile> tiles)
 {
-    for (int n = 1; n <= TileCount; ++n)
-        Game().Tiles[n].Present = false;
-    for (const TPlacedTile& placed : tiles) {
-        TTileClass& tile = Game().Tiles[placed.Number];
-        tile.Present = true;
-        tile.X = placed.Position.X;
-        tile.Y = placed.Position.Y;
-        tile.Layer = placed.Position.Layer;
-    }
+    ::KeepOnly(Game(), tiles);
     Game().DrawBoard();
     Game().UpdateStatus();
 }
@@ -96,7 +82,7 @@ void TGuiTest::Export(const std::filesystem::path& file)
 std::vector<QString> TGuiTest::TakeMessages()
 {
     std::vector<QString> texts;
-    for (const TShownMessage& message : Messages)
+    for (const TReport& message : Messages)
         texts.push_back(message.Text);
     Messages.clear();
     return texts;

@@ -1,0 +1,28 @@
+#include "model/BoardRaster.h"
+
+#include "model/TilePlacement.h"  // the tile size
+
+namespace {
+
+constexpr int TextureSide = 32;
+constexpr int TextureCount = 6;
+
+}  // namespace
+
+void TBoardRaster::DrawBackground(uint8_t index)
+{
+    const int texture = index < TextureCount ? index : 0;
+    const int columns = Width / TextureSide + 1, rows = Height / TextureSide + 1;
+    for (int column = 0; column < columns; ++column)
+        for (int row = 0; row < rows; ++row)
+            CopyRect(TSheet::BackgroundImage, texture * TextureSide, 0, TextureSide, TextureSide, column * TextureSide,
+                     row * TextureSide);
+}
+
+void TBoardRaster::CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top)
+{
+    if (faceStyle > 1)
+        return;
+    CopyRect(faceStyle == 0 ? TSheet::FaceImage : TSheet::FaceImage_2, sourceLeft, sourceTop, TileWidth, TileHeight,
+             left, top);
+}

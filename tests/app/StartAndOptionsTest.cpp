@@ -1,0 +1,245 @@
+// The main window's creation, the options dialog's Accept and Cancel, and the main window's answer.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/MainFlow.h"
+#include "app/OptionsFlow.h"
+#include "model/MapUnit.h"
+#include "tests/model/FakeEffects.h"
+#include "tests/storage/TestStore.h"
+#include "tests/support/SeededRandom.h"
+
+// Found by GoogleTest beside TSettings, for readable failures.
+void PrintTo(const TSettings& s, std::ostream* out)
+{
+    *out << "{face " << +s.FaceStyle << ", bgd " << +s.BackgroundIndex << ", mapId " << +s.MapId << ", hint "
+         << +s.HintSpeed << "}";
+}
+
+namespace {
+
+class TFlowTest : public testing::Test {
+protected:
+    TTestStore Store;
+    TRegOptions Options = Store.Options();
+
+    void Seed(const TSettings& settings)
+    {
+        Options.WriteFace(settings.FaceStyle);
+        Options.WriteBackground(settings.BackgroundIndex);
+        Options.WriteMapId(settings.MapId);
+        Options.WriteHintSpeed(settings.HintSpeed);
+    }
+    TSettings Stored()
+    {
+        return {Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed()};
+    }
+    void StoreAsText(const std::string& name)
+    {
+        const auto store = Store.Open();
+        store->OpenKey(SettingsKey);
+        store->WriteString(name, "7");
+    }
+};
+
+class TMainFlow : public TFlowTest {
+protected:
+    TRecordingEffects Effects;
+    TSeededRandom Random;
+    TGame Game{Effects, Random};
+    std::vector<std::string> Reports;
+
+    void Create()
+    {
+        CreateGame(Game, Options, [this](const std::exception& error) { Reports.push_back(error.what()); });
+    }
+    TSettings InForce() const
+    {
+        return {Game.FaceStyle, Game.BackgroundIndex, static_cast<uint8_t>(Game.MapNumber - 1), Game.HintSpeed};
+    }
+    bool TilesStandOnMap(uint8_t map) const
+    {
+        for (int n = 1; n <= TileCount; ++n) {
+            const TBoardPosition on = MapPositions(map, n);
+            const TTileClass& tile = Game.Tiles[n];
+            if (tile.X != on.X || tile.Y != on.Y || tile.Layer != on.Layer)
+                return false;
+        }
+        return true;
+    }
+};
+
+TEST_F(TMainFlow, FirstRunStoresTheDefaultsAndTakesThem)
+{
+    Create();
+    EXPECT_TRUE(Reports.empty());
+    const TSettings defaults{1, 1, 0, 1};
+    EXPECT_EQ(InForce(), defaults);
+    EXPECT_EQ(Game.MapNumber, 1);
+    EXPECT_EQ(Stored(), defaults);
+    EXPECT_TRUE(TilesStandOnMap(1));
+}
+
+TEST_F(TMainFlow, StoredSettingsAreTakenWithTheMapCountedFromOne)
+{
+    Seed({0, 5, 6, 2});
+    Create();
+    EXPECT_TRUE(Reports.empty());
+    EXPECT_EQ(InForce(), (TSettings{0, 5, 6, 2}));
+    EXPECT_EQ(Game.MapNumber, 7);
+    EXPECT_TRUE(TilesStandOnMap(7));
+}
+
+// Half-read settings would mix the player's choices with the defaults.
+TEST_F(TMainFlow, AnUnreadableValueIsReportedOnceAndEverySettingIsTheDefault)
+{
+    Seed({0, 5, 6, 2});
+    StoreAsText("bgd");
+    Create();
+    EXPECT_EQ(Reports, std::vector<std::string>{"Invalid data type for 'bgd'"});
+    EXPECT_EQ(InForce(), (TSettings{1, 1, 0, 1}));
+    EXPECT_TRUE(TilesStandOnMap(1));
+}
+
+TEST_F(TMainFlow, AStoreThatCannotBeOpenedIsReportedOnceAndTheGameStarts)
+{
+    Store.MakeUnopenable();
+    Create();
+    EXPECT_EQ(Reports.size(), 1u);
+    EXPECT_EQ(InForce(), (TSettings{1, 1, 0, 1}));
+    EXPECT_TRUE(TilesStandOnMap(1));
+}
+
+TEST_F(TMainFlow, SameMapChoicesTakeEffectAndTheGameGoesOn)
+{
+    Create();
+    Game.FormShow();
+    uint8_t first = 0;
+    uint8_t second = 0;
+    ASSERT_TRUE(Game.FindFreePair(first, second));
+    Game.ClickTile(first);
+    Game.ClickTile(second);
+    Game.ElapsedSeconds = 77;
+    Effects.Take();
+
+    EXPECT_EQ(ApplyOptions(Game, OptionsNotice::SameMap, {0, 4, 3, 2}), 1);
+    EXPECT_EQ(InForce(), (TSettings{0, 4, 0, 2})) << "the map stays until another map is announced";
+    EXPECT_EQ(Game.UndoCount, 1);
+    EXPECT_EQ(Game.ElapsedSeconds, 77);
+    EXPECT_EQ(Game.PresentCount(), TileCount - 2);
+    const std::vector<std::string> drawn = Effects.Take();
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn.front(), "Background");
+    EXPECT_EQ(drawn.back(), "Changed");
+}
+
+TEST_F(TMainFlow, AnotherMapStartsANewGameThereWithTheClockRunning)
+{
+    Create();
+    Game.FormShow();
+    Game.ElapsedSeconds = 77;
+    EXPECT_EQ(ApplyOptions(Game, OptionsNotice::OtherMap, {1, 1, 3, 1}), 1);
+    EXPECT_EQ(Game.MapNumber, 4);
+    EXPECT_EQ(Game.ElapsedSeconds, 0);
+    EXPECT_EQ(Game.PresentCount(), TileCount);
+    EXPECT_TRUE(Effects.ClockRunning);
+    std::vector<std::tuple<int, int, int>> onBoard;
+    std::vector<std::tuple<int, int, int>> onMap;
+    for (int n = 1; n <= TileCount; ++n) {
+        onBoard.emplace_back(Game.Tiles[n].X, Game.Tiles[n].Y, Game.Tiles[n].Layer);
+        const TBoardPosition position = MapPositions(4, n);
+        onMap.emplace_back(position.X, position.Y, position.Layer);
+    }
+    std::sort(onBoard.begin(), onBoard.end());
+    std::sort(onMap.begin(), onMap.end());
+    EXPECT_EQ(onBoard, onMap) << "the deal fills the new map's places";
+}
+
+class TRecordingListener : public TOptionsListener {
+public:
+    std::vector<std::tuple<int, int, TSettings>> Calls;
+    int WMOptionsChanged(int wParam, int lParam, const TSettings& choices) override
+    {
+        Calls.emplace_back(wParam, lParam, choices);
+        return 1;
+    }
+};
+
+class TOptionsDialogFlow : public TFlowTest {
+protected:
+    TRecordingListener Listener;
+    TOptionsFlow Flow;
+    void SetUp() override { Flow.Listener = &Listener; }
+};
+
+TEST_F(TOptionsDialogFlow, AcceptStoresEveryChoiceThenTellsOfTheNewMap)
+{
+    Seed({0, 2, 4, 1});
+    Flow.FormShow(Options);
+    EXPECT_EQ(Flow.Choices, (TSettings{0, 2, 4, 1}));
+    Flow.Choices = {1, 5, 6, 0};
+    Flow.Accept(Options);
+    EXPECT_EQ(Stored(), (TSettings{1, 5, 6, 0}));
+    ASSERT_EQ(Listener.Calls.size(), 1u);
+    EXPECT_EQ(Listener.Calls[0], std::make_tuple(1, 4, TSettings{1, 5, 6, 0}));
+}
+
+TEST_F(TOptionsDialogFlow, AMapChosenAndThenChosenBackIsTheSameMap)
+{
+    Seed({0, 2, 4, 1});
+    Flow.FormShow(Options);
+    Flow.Choices.MapId = 6;
+    Flow.Choices.MapId = 4;
+    Flow.Choices.BackgroundIndex = 3;
+    Flow.Accept(Options);
+    ASSERT_EQ(Listener.Calls.size(), 1u);
+    EXPECT_EQ(Listener.Calls[0], std::make_tuple(1, 3, TSettings{0, 3, 4, 1}));
+}
+
+TEST_F(TOptionsDialogFlow, CancelStoresNothingAndTellsWhatWasReadOnShowing)
+{
+    Seed({0, 2, 4, 1});
+    Flow.FormShow(Options);
+    Flow.Choices = {1, 5, 6, 0};
+    Flow.Cancel();
+    EXPECT_EQ(Flow.Choices, (TSettings{0, 2, 4, 1}));
+    EXPECT_EQ(Stored(), (TSettings{0, 2, 4, 1}));
+    ASSERT_EQ(Listener.Calls.size(), 1u);
+    EXPECT_EQ(Listener.Calls[0], std::make_tuple(2, 2, TSettings{0, 2, 4, 1}));
+}
+
+TEST_F(TOptionsDialogFlow, ValuesOutsideTheChoicesAreWrittenBackUntouched)
+{
+    Seed({7, 9, 12, 5});
+    Flow.FormShow(Options);
+    Flow.Accept(Options);
+    EXPECT_EQ(Stored(), (TSettings{7, 9, 12, 5}));
+    EXPECT_EQ(std::get<1>(Listener.Calls.at(0)), OptionsNotice::SameMap);
+}
+
+TEST_F(TOptionsDialogFlow, AFailedWriteRaisesAndTellsNobody)
+{
+    Seed({0, 2, 4, 1});
+    Flow.FormShow(Options);
+    Store.MakeUnopenable();
+    EXPECT_THROW(Flow.Accept(Options), ERegistryError);
+    EXPECT_TRUE(Listener.Calls.empty());
+}
+
+TEST_F(TOptionsDialogFlow, AFailedReadKeepsWhatWasReadAndCancelReturnsToIt)
+{
+    Seed({0, 2, 4, 1});
+    StoreAsText("mapId");
+    Flow.Choices = {1, 1, 0, 1};
+    EXPECT_THROW(Flow.FormShow(Options), ERegistryError);
+    const TSettings partly{0, 2, 0, 1};
+    EXPECT_EQ(Flow.Choices, partly) << "face and background were read before the map failed";
+    Flow.Choices.FaceStyle = 1;
+    Flow.Cancel();
+    EXPECT_EQ(Flow.Choices, partly);
+}
+
+}  // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+#include "model/GameEffects.h"
+
+struct TReport {
+    TMessageKind Kind;
+    QString Title;
+    QString Text;
+};
+
+// Records every message box instead of showing it, for the life of the object.
+class TReportRecorder {
+public:
+    TReportRecorder();
+    ~TReportRecorder();
+    TReportRecorder(const TReportRecorder&) = delete;
+    TReportRecorder& operator=(const TReportRecorder&) = delete;
+
+    std::vector<TReport> Reports;
+};

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "model/TilePlacement.h"
+#include "tests/support/ExpectedBoard.h"
+#include "win32/common/Dpi.h"
+#include "tests/win32/TestForm.h"
+#include "win32/window/MainUnit.h"
+#include "win32/common/SpriteUnit.h"
+
+// The board as the real main window draws it, at the scale its DPI asks for: the suite runs once
+// at 96 and once at 192 DPI.
+namespace {
+
+class MainWindowBoardTest : public testing::Test, protected TTestForm {
+protected:
+    UINT Dpi = GetDpiForWindow(Form.Handle());
+    int Scale = ArtworkScale(Dpi);
+
+    TRgbPicture Expected() const
+    {
+        std::vector<TTileClass> present;
+        for (int n = 1; n <= TileCount; ++n)
+            if (Form.GameModel.Tiles[n].Present)
+                present.push_back(Form.GameModel.Tiles[n]);
+        const TDib& textures = ImageForm->BackgroundImage.Image(Scale);
+        const TSpriteSheet& sheet = Form.GameModel.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage;
+        const TDib& faces = sheet.Image(Scale);
+        return ExpectedBoardPixels(
+            present, Form.GameModel.FaceStyle, Form.GameModel.BackgroundIndex, Scale,
+            [&](int x, int y) { return textures.Pixel(x, y); }, [&](int x, int y) { return faces.Pixel(x, y); });
+    }
+
+    // The index of the first pixel of the window's picture that differs from the expected board.
+    int FirstDifference() const
+    {
+        const TDib& actual = Form.BackgroundImage->Picture().Picture();
+        const TRgbPicture expected = Expected();
+        if (actual.Width() != expected.Width || actual.Height() != expected.Height)
+            return 0;
+        for (int y = 0; y < expected.Height; ++y)
+            for (int x = 0; x < expected.Width; ++x)
+                if ((actual.Pixel(x, y) & 0xffffffu) != expected.At(x, y))
+                    return y * expected.Width + x;
+        return -1;
+    }
+
+    void Deal(uint8_t map)
+    {
+        Form.GameModel.MapNumber = map;
+        Form.GameModel.FaceStyle = map % 2;
+        Form.GameModel.BackgroundIndex = uint8_t(map % 6);
+        Form.GameModel.CreateTiles();
+        Form.GameModel.DealTiles();
+    }
+};
+
+// The run at 192 DPI says so, lest a DPI setting that did not take hold pass for it.
+TEST_F(MainWindowBoardTest, RunsAtTheDpiAsked)
+{
+    if (const char* asked = std::getenv("TESULI_EXPECT_DPI")) {
+        EXPECT_EQ(Dpi, static_cast<UINT>(std::atoi(asked)));
+    }
+}
+
+TEST_F(MainWindowBoardTest, EveryMapDealtShowsItsTilesInPlace)
+{
+    for (uint8_t map = 1; map <= 7; ++map) {
+        Deal(map);
+        uint8_t first = 0, second = 0;
+        ASSERT_TRUE(Form.GameModel.FindFreePair(first, second));
+        Form.GameModel.Tiles[first].Selected = true;
+        Form.GameModel.Tiles[second].Hinted = true;
+        Form.GameModel.DrawBoard();
+        EXPECT_EQ(Form.BackgroundImage->Picture().Scale(), Scale);
+        EXPECT_EQ(FirstDifference(), -1) << "map " << int(map) << " at " << Dpi << " DPI";
+    }
+}
+
+// The client area keeps the board's size in the window's pixels, below the cool bar.
+TEST_F(MainWindowBoardTest, WindowAndBoardHaveTheirSizeAtTheDpi)
+{
+    RECT client{}, board{};
+    GetClientRect(Form.Handle(), &client);
+    GetWindowRect(Form.BackgroundImage->Handle(), &board);
+    MapWindowPoints(nullptr, Form.Handle(), reinterpret_cast<POINT*>(&board), 2);
+    EXPECT_EQ(client.right, Scaled(605, Dpi));
+    EXPECT_EQ(client.bottom, Scaled(546, Dpi));
+    EXPECT_EQ(board.left, 0);
+    EXPECT_EQ(board.top, Scaled(29, Dpi));
+    EXPECT_EQ(board.right - board.left, Scaled(BoardWidth, Dpi));
+    EXPECT_EQ(board.bottom - board.top, Scaled(BoardHeight, Dpi));
+}
+
+// A press in the window's pixels lands on the tile drawn there, with any of the three buttons.
+TEST_F(MainWindowBoardTest, PressesFindTheTileUnderThePointer)
+{
+    Deal(1);
+    Form.GameModel.DrawBoard();
+    uint8_t first = 0, second = 0;
+    ASSERT_TRUE(Form.GameModel.FindFreePair(first, second));
+    const auto press = [&](UINT message, uint8_t tile, int dx) {
+        const TTileOrigin origin = TileOrigin(Form.GameModel.Tiles[tile]);
+        // The hit zone's far right column, where a wrong rounding of the DPI would fall outside.
+        const int x = Scaled(origin.Left + 37, Dpi) + dx, y = Scaled(origin.Top + 25, Dpi);
+        SendMessageW(Form.BackgroundImage->Handle(), message, 0, MAKELPARAM(x, y));
+    };
+    press(WM_RBUTTONDOWN, first, Dpi / 96 - 1);
+    EXPECT_EQ(Form.GameModel.SelectedTile, first);
+    press(WM_MBUTTONDOWN, first, 0);
+    EXPECT_EQ(Form.GameModel.SelectedTile, 0);
+    press(WM_LBUTTONDOWN, first, 0);
+    press(WM_LBUTTONDOWN, second, 0);
+    EXPECT_FALSE(Form.GameModel.Tiles[first].Present);
+    EXPECT_FALSE(Form.GameModel.Tiles[second].Present);
+    EXPECT_EQ(FirstDifference(), -1);
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/ArtworkNames.h"
+#include "win32/common/Dib.h"
+
+// Opens the imaging component for this thread; the artwork can be decoded while it lives.
+class TImagingSession {
+public:
+    TImagingSession();
+    ~TImagingSession();
+    TImagingSession(const TImagingSession&) = delete;
+    TImagingSession& operator=(const TImagingSession&) = delete;
+};
+
+enum class TAlpha { Straight, Premultiplied };
+
+// The resource of a built-in PNG, or null when it is missing.
+HRSRC FindArtwork(const std::string& name);
+
+// A built-in PNG (its file name without ".png", e.g. "FaceImage@2x") decoded into a DIB; with a
+// size, scaled to it. Throws when the picture is missing or cannot be decoded.
+std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha = TAlpha::Straight, int width = 0,
+                                    int height = 0);
+
+enum class TIconLook { Normal, Greyed };
+
+// The drawing of a command's icon closest to side pixels.
+std::string CommandIconFile(TCommandIcon icon, int side);
+// A command's icon at side pixels; the greyed look marks a command that is not available.
+HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look);
+
+// An icon whose transparency is the picture's alpha channel.
+HICON CreateAlphaIcon(TDib& picture);
+
+// A button glyph at side pixels: the sheet holds the normal picture on its left half and the
+// disabled one on its right half.
+HICON CreateButtonGlyph(TButtonGlyph glyph, int side, TIconLook look);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <windows.h>
+
+// The game's own modeless dialogs. Each registers its window once it exists, so that the message
+// loop gives it keyboard navigation and the main window knows when one of them takes the focus.
+void RegisterGameDialog(HWND dialog);
+bool IsGameDialog(HWND window);
+// True when the message was meant for one of the dialogs and has been handled.
+bool RouteToGameDialog(MSG& message);

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/ArtworkNames.h"
+
+// A control's place within its dialog, in pixels at 96 DPI.
+struct TPlace {
+    int Left;
+    int Top;
+    int Width;
+    int Height;
+};
+
+// What every dialog of the game shares: modeless, on top, a title bar without close or system
+// buttons, a fixed client size, centred on the screen the first time and where it was left later.
+// Controls stand at fixed places given in pixels at 96 DPI and follow the window's DPI. Enter
+// arrives as IDOK (or the default button's click), Escape as IDCANCEL, through the message loop's
+// dialog routing.
+class TTesuliDialog {
+public:
+    // Keeps the owner's DPI for the first layout; name is how the dialog is found from outside,
+    // e.g. by an automated player ("OptionsForm").
+    TTesuliDialog(HWND owner, std::string name, const wchar_t* caption, SIZE clientSize);
+    virtual ~TTesuliDialog();
+    TTesuliDialog(const TTesuliDialog&) = delete;
+    TTesuliDialog& operator=(const TTesuliDialog&) = delete;
+
+    // Shows the dialog, running its show handler; an open dialog is only brought to the front. An
+    // error of the show handler is raised after the dialog has been shown.
+    void ShowDialog();
+    void Hide();
+    bool Visible() const;
+
+    HWND Handle() const { return Window; }
+    const std::string& Name() const { return FormName; }
+    // The controls by their names (AcceptBitBtn ...).
+    const std::vector<std::pair<std::string, HWND>>& NamedControls() const { return Named; }
+    UINT Dpi() const;
+
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Adds a control at its place in design pixels; the name, where given, makes it findable.
+    HWND AddControl(const char* name, const wchar_t* className, const std::wstring& text, DWORD style, TPlace place,
+                    int id = 0, DWORD extendedStyle = 0, void* creationData = nullptr);
+    // Makes a control that the dialog did not place itself findable.
+    void AddName(std::string name, HWND control);
+    // A sunken frame drawn behind a group of controls.
+    HWND AddBevel(const char* name, TPlace place);
+    HWND AddGroupBox(const char* name, const wchar_t* caption, TPlace place);
+    // A one-line label; it grows to the right where the font is wider than the place given, so that
+    // no text is cut off.
+    HWND AddLabel(const char* name, const std::wstring& text, TPlace place);
+    // A push button with its glyph beside the caption. Only one button of a dialog is the default.
+    HWND AddGlyphButton(const char* name, const wchar_t* caption, TButtonGlyph glyph, TPlace place, int id,
+                        bool isDefault = false);
+    // The program icon as a picture of 32 x 32 design pixels.
+    HWND AddProgramIcon(const char* name, POINT at);
+    // The control that has the focus when the dialog opens.
+    void SetFirstFocus(HWND control) { FirstFocus = control; }
+    void SetLabelText(HWND label, const std::wstring& text);
+
+protected:
+    // Runs each time the hidden dialog is shown, before it becomes visible.
+    virtual void FormShow() {}
+    // A click of a button (its identifier), or IDOK for Enter and IDCANCEL for Escape.
+    virtual void Command(int id, int code) = 0;
+    virtual LRESULT Notify(const NMHDR&) { return 0; }
+    // Pictures that depend on the DPI are made again here.
+    virtual void DpiChanged() {}
+    // The font every control uses; it changes with the DPI.
+    HFONT Font() const { return DialogFont; }
+
+private:
+    struct TPlaced {
+        HWND Control;
+        TPlace Place;
+        bool FitsText;
+    };
+    struct TGlyphButton {
+        HWND Button;
+        TButtonGlyph Glyph;
+        HIMAGELIST Images;
+    };
+
+    void LayOut(UINT dpi);
+    void SetPictures(UINT dpi);
+    void Centre();
+    void Activated(bool active);
+    int TextWidth(HWND control, UINT dpi) const;
+
+    HWND Window = nullptr;
+    HWND Owner;
+    std::string FormName;
+    SIZE ClientSize;
+    HFONT DialogFont = nullptr;
+    HWND FirstFocus = nullptr;
+    HWND LastFocus = nullptr;
+    int DefaultId = IDOK;
+    bool ShownBefore = false;
+    std::vector<TPlaced> Placed;
+    std::vector<TGlyphButton> GlyphButtons;
+    std::vector<std::pair<HWND, HICON>> ProgramIcons;
+    std::vector<std::pair<std::string, HWND>> Named;
+};
+
+// The text a control shows.
+std::wstring ControlText(HWND control);
+
+// Every dialog of the run, in the order they were created.
+const std::vector<TTesuliDialog*>& GameDialogForms();

@@ -1,0 +1,96 @@
+#include "win32/dialogs/OptionsPreview.h"
+
+#include "win32/common/Dpi.h"
+#include "win32/common/SpriteUnit.h"
+#include "win32/common/WindowClass.h"
+
+namespace {
+
+constexpr const wchar_t* PanelClass = L"TesuliPreviewPanel";
+// Outer bevel, border and inner bevel around the picture.
+constexpr int PictureInset = 5;
+constexpr int InnerBevelInset = 4;
+
+}  // namespace
+
+TPreviewPanel::TPreviewPanel(TTesuliDialog& dialog, const std::string& role, int number, TPlace place, int id,
+                             const TSpriteSheet& sheet, RECT cell)
+    : Sheet(sheet), Cell(cell), Id(id)
+{
+    RegisterOwnedClass<TPreviewPanel>(PanelClass, 0, nullptr, nullptr);
+    dialog.AddControl((role + "Panel" + std::to_string(number)).c_str(), PanelClass, L"", WS_CLIPCHILDREN, place, id,
+                      0, this);
+    dialog.AddName(role + "Image" + std::to_string(number), Picture);
+}
+
+TPreviewPanel::~TPreviewPanel()
+{
+    // The panel's window goes with its dialog, after this object.
+    if (IsWindow(Panel))
+        SetWindowLongPtrW(Panel, GWLP_USERDATA, 0);
+}
+
+void TPreviewPanel::SetChosen(bool chosen)
+{
+    Chosen = chosen;
+    InvalidateRect(Panel, nullptr, TRUE);
+}
+
+void TPreviewPanel::PlacePicture()
+{
+    const UINT dpi = GetDpiForWindow(Panel);
+    SetWindowPos(Picture, nullptr, Scaled(PictureInset, dpi), Scaled(PictureInset, dpi),
+                 Scaled(Cell.right - Cell.left, dpi), Scaled(Cell.bottom - Cell.top, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TPreviewPanel::Paint()
+{
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(Panel, &paint);
+    RECT area;
+    GetClientRect(Panel, &area);
+    FillRect(dc, &area, GetSysColorBrush(Chosen ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE));
+    DrawEdge(dc, &area, Chosen ? BDR_SUNKENOUTER : BDR_RAISEDOUTER, BF_RECT);
+    const int inset = Scaled(InnerBevelInset, GetDpiForWindow(Panel));
+    InflateRect(&area, -inset, -inset);
+    DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
+    EndPaint(Panel, &paint);
+}
+
+void TPreviewPanel::DrawPicture(const DRAWITEMSTRUCT& item) const
+{
+    // The sheet drawn for the DPI; stretched only between the two sizes the artwork comes in.
+    const int scale = ArtworkScale(GetDpiForWindow(Panel));
+    const TDib& sheet = Sheet.Image(scale);
+    const RECT& to = item.rcItem;
+    SetStretchBltMode(item.hDC, COLORONCOLOR);
+    StretchBlt(item.hDC, to.left, to.top, to.right - to.left, to.bottom - to.top, sheet.Dc(), Cell.left * scale,
+               Cell.top * scale, (Cell.right - Cell.left) * scale, (Cell.bottom - Cell.top) * scale, SRCCOPY);
+}
+
+LRESULT TPreviewPanel::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        Panel = window;
+        Picture = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | SS_NOTIFY, 0, 0, 0, 0,
+                                  window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id)), GetModuleHandleW(nullptr),
+                                  nullptr);
+        return Picture ? 0 : -1;
+    case WM_SIZE:
+        PlacePicture();
+        return 0;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_DRAWITEM:
+        DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == STN_CLICKED)
+            SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(Id, BN_CLICKED), reinterpret_cast<LPARAM>(Panel));
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,24 @@
+#include "win32/window/BoardImage.h"
+
+#include "model/TilePlacement.h"
+#include "win32/common/SpriteUnit.h"
+
+TBoardImage::TBoardImage(int scale, const TImageForm& sheets)
+    : TBoardRaster(BoardWidth, BoardHeight)
+    , Sheets(sheets)
+    , ScaleFactor(scale)
+    , Pixels(BoardWidth * scale, BoardHeight * scale)
+{
+}
+
+// Copies are made in device pixels, so that at either scale each is an unscaled opaque blit.
+void TBoardImage::CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
+                           int32_t left, int32_t top)
+{
+    const TSpriteSheet& source = sheet == TSheet::FaceImage     ? Sheets.FaceImage
+                                 : sheet == TSheet::FaceImage_2 ? Sheets.FaceImage_2
+                                                                : Sheets.BackgroundImage;
+    const int s = ScaleFactor;
+    BitBlt(Pixels.Dc(), left * s, top * s, width * s, height * s, source.Image(s).Dc(), sourceLeft * s, sourceTop * s,
+           SRCCOPY);
+}

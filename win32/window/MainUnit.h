@@ -1,0 +1,107 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainWindowLayout.h"
+#include "app/OptionsFlow.h"
+#include "model/Game.h"
+#include "model/GameEffects.h"
+#include "model/RandomSource.h"
+#include "win32/window/BoardView.h"
+#include "win32/common/Dib.h"
+
+// A command's identifier as menu item and tool button.
+constexpr UINT MenuIdOf(TCommandId command) { return 100 + static_cast<UINT>(command); }
+
+// Fixed single frame: no resizing, no maximising.
+constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+// The main window: owns the game, shows the board, and carries out what the rules ask of a window.
+class TMainForm : public TGameEffects, public TOptionsListener {
+public:
+    explicit TMainForm(TRandomSource& random);
+    ~TMainForm() override;
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    // Reads the settings and places the tiles; a store that cannot be read is reported and the
+    // game goes on with the defaults.
+    void FormCreate();
+    // Shows the window; the first showing deals and paints.
+    void Show(int showCommand);
+
+    // The options dialog's notification: its choices take effect, lParam OptionsNotice::OtherMap
+    // meaning another map. wParam (accepted or cancelled) is not looked at. Answers 1.
+    int WMOptionsChanged(int wParam, int lParam, const TSettings& choices) override;
+
+    HWND Handle() const { return Window; }
+    bool Quitting() const { return IsQuitting; }
+    bool ClockIsRunning() const { return ClockRunning; }
+
+    TGame GameModel;
+    HWND TopCoolBar = nullptr;
+    std::array<HWND, 3> ToolBars{};  // MainToolBar, GameToolBar, HelpToolBar, one to a band
+    std::unique_ptr<TBoardView> BackgroundImage;
+    HWND MainStatusBar = nullptr;
+    HMENU MainMenu = nullptr;
+
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void FormShow();
+    void FormDeactivate();
+    void RunCommand(TCommandId command);
+
+    void NewGameActionExecute();
+    void ExitActionExecute();
+    // The dialogs' commands; each shows its dialog once that dialog exists.
+    void PropertiesActionExecute();
+    void AboutActionExecute();
+    void HelpActionExecute();
+    void ScoresActionExecute();
+
+    // Building the window, in MainWindowBuild.cpp.
+    void CreateMainMenu();
+    void CreateCoolBar();
+    void CreateStatusBar();
+    // Everything that depends on the DPI: sizes, icons, font, place.
+    void ApplyDpi(UINT dpi, const RECT* suggested);
+    void SetCommandIcons(UINT dpi);
+    void LayOutCoolBar(UINT dpi);
+    void LayOutStatusBar(UINT dpi);
+    const wchar_t* Tooltip(UINT id);
+
+    // What the rules do to the window.
+    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override;
+    void DrawBackground() override;
+    void BoardChanged() override;
+    void ShowMessage(TMessageKind kind, const std::string& text) override;
+    void StartClock() override;
+    void StopClock() override;
+    void SetCommandEnabled(TCommand command, bool enabled) override;
+    void SetStatusText(int panel, const std::string& text) override;
+    bool PumpEvents() override;
+    void ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap) override;
+
+    HWND Window = nullptr;
+    HIMAGELIST ImageList1 = nullptr;
+    HIMAGELIST GreyedImageList = nullptr;
+    std::vector<std::unique_ptr<TDib>> MenuIcons;
+    std::wstring TooltipText;
+    HFONT StatusFont = nullptr;
+    HICON BigIcon = nullptr;
+    HICON SmallIcon = nullptr;
+    bool ClockRunning = false;
+    bool Shown = false;
+    bool IsQuitting = false;
+};
+
+extern TMainForm* MainForm;

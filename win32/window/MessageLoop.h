@@ -1,0 +1,8 @@
+#pragma once
+
+// Handles every pending message and returns at once, never waiting. False once the program is
+// ending: the quit message stays queued so that the main loop sees it too.
+bool PumpPendingMessages();
+
+// The program's event loop, until the quit message; returns its exit code.
+int RunMessageLoop();
