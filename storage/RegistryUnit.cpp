@@ -3,6 +3,7 @@
 #include "storage/ScoreRecord.h"
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -34,6 +35,25 @@ std::optional<std::string> Append(TKeyValueStore& store, uint8_t count, const st
     }
     const std::string last = ValueName(TableSize);
     return store.WriteString(last, record) ? std::nullopt : std::optional(FailedToSet(last));
+}
+
+// Writes the four defaults in one update, unless the key, looked at again under the write lock,
+// holds four values by now; answers whether it wrote them. A failed update writes nothing.
+bool WriteDefaults(TKeyValueStore& store, const std::string& keyPath)
+{
+    const std::pair<const char*, uint8_t> defaults[] = {
+        {"face", DefaultFace}, {"bgd", DefaultBackground}, {"mapId", DefaultMapId}, {"hintSpeed", DefaultHintSpeed}};
+    const std::string first = defaults[0].first;
+    if (!store.BeginUpdate() || !store.OpenKey(keyPath))
+        throw ERegistryError(FailedToSet(first));
+    if (store.ValueNames().size() >= 4)
+        return false;
+    for (const auto& [name, value] : defaults)
+        if (!store.WriteInteger(name, value))
+            throw ERegistryError(FailedToSet(name));
+    if (!store.CommitUpdate())
+        throw ERegistryError(FailedToSet(first));
+    return true;
 }
 
 } // namespace
@@ -98,19 +118,14 @@ bool TRegOptions::InitDefaults()
 {
     // A missing key (created empty here) and a key with one to three values, taken as half
     // written, get all four defaults alike. A store that could not be read is no empty one: its
-    // settings stay for the next run, and the reads that follow report it.
-    {
-        const auto store = Store();
-        store->OpenKey(KeyPath);
-        const std::size_t count = store->ValueNames().size();
-        if (store->Busy() || count >= 4)
-            return false;
-    }
-    WriteFace(DefaultFace);
-    WriteBackground(DefaultBackground);
-    WriteMapId(DefaultMapId);
-    WriteHintSpeed(DefaultHintSpeed);
-    return true;
+    // settings stay for the next run, and the reads that follow report it. The check only reads,
+    // so that a start with a complete key never takes the write lock; the writes are one update,
+    // so that a first start commits to disk once rather than once a value.
+    const auto store = Store();
+    const bool complete = store->KeyExists(KeyPath) && store->OpenKey(KeyPath) && store->ValueNames().size() >= 4;
+    if (store->Busy() || complete)
+        return false;
+    return WriteDefaults(*store, KeyPath);
 }
 
 void TRegOptions::AddScore(const std::string& player, const std::string& score, int32_t hints,
