@@ -34,8 +34,9 @@ QIcon CommandIcon(TCommandIcon icon)
 {
     const QString name = QString::fromLatin1(CommandIconName(icon));
     QIcon result;
-    for (const int scale : {1, 2})
-        result.addPixmap(LoadPixmap(name, scale));
+    result.addPixmap(LoadPixmap(name, 1));
+    // Decoded only when a screen of twice the density first shows it.
+    result.addFile(QStringLiteral(":/%1@2x.png").arg(name), QSize(32, 32));
     return result;
 }
 
