@@ -136,6 +136,12 @@ void PrintComparison(const char* store, const std::vector<TStart>& game, const s
     std::printf("%-6s game/empty    %.2fx (target %.1fx: %s)   %+.1f MB (target %.0f MB: %s)\n", store, ratio,
                 TargetRatio, ratio <= TargetRatio ? "met" : "not met", extra, TargetExtraMegabytes,
                 extra <= TargetExtraMegabytes ? "met" : "not met");
+    // Each game run beside the empty window's run that follows it: a load that comes and goes on
+    // the machine weighs on both alike.
+    std::vector<double> paired;
+    for (size_t run = 0; run < game.size(); ++run)
+        paired.push_back(game[run].Milliseconds / floor[run].Milliseconds);
+    std::printf("%-6s run by run    %s\n", store, Describe(Summarise(paired), 2).c_str());
     std::fflush(stdout);
 }
 

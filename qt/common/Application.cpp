@@ -12,7 +12,7 @@ TTesuliApplication::TTesuliApplication(int& argc, char** argv)
     // Lets Wayland desktops match the window to its menu entry.
     setDesktopFileName(QStringLiteral("org.tesuli.Tesuli"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(SmallProgramIcon());
 }
 
 bool TTesuliApplication::notify(QObject* receiver, QEvent* event)

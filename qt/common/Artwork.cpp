@@ -40,13 +40,21 @@ QIcon CommandIcon(TCommandIcon icon)
     return result;
 }
 
-QIcon ProgramIcon()
+QIcon SmallProgramIcon()
 {
     QIcon result;
-    for (const int size : {16, 32, 48, 128, 256})
+    for (const int size : {16, 32, 48})
         result.addPixmap(LoadPixmap(QStringLiteral("icons/tesuli-%1").arg(size), 1));
     // The 64-pixel drawing is also the 32-pixel icon at a pixel ratio of 2.
     result.addPixmap(BuiltInPixmap(QStringLiteral(":/icons/tesuli-64.png"), 2));
+    return result;
+}
+
+QIcon ProgramIcon()
+{
+    QIcon result = SmallProgramIcon();
+    for (const int size : {128, 256})
+        result.addPixmap(LoadPixmap(QStringLiteral("icons/tesuli-%1").arg(size), 1));
     return result;
 }
 

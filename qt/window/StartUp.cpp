@@ -1,5 +1,6 @@
 #include "qt/window/StartUp.h"
 
+#include <QApplication>
 #include <QEvent>
 
 #include "qt/dialogs/AboutUnit.h"
@@ -9,12 +10,15 @@
 #include "qt/dialogs/ScoresUnit.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
+#include "qt/common/Artwork.h"
 #include "qt/common/SpriteUnit.h"
 
 namespace {
 
-void CreateDialogs()
+// What the first frame could do without: the dialogs, and the program icon's large sizes.
+void CompleteStart()
 {
+    QApplication::setWindowIcon(ProgramIcon());
     AboutForm = new TAboutForm(MainForm);
     HelpForm = new THelpForm(MainForm);
     OptionsForm = new TOptionsForm(MainForm);
@@ -23,7 +27,7 @@ void CreateDialogs()
     ScoresForm = new TScoresForm(MainForm);
 }
 
-// Posts the dialogs' creation from the board's first paint: it runs once that frame has gone out.
+// Posts the rest of the start from the board's first paint: it runs once that frame has gone out.
 class TFirstPaintWatch : public QObject {
 public:
     using QObject::QObject;
@@ -33,7 +37,7 @@ public:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             deleteLater();
-            QMetaObject::invokeMethod(MainForm, CreateDialogs, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(MainForm, CompleteStart, Qt::QueuedConnection);
         }
         return false;
     }

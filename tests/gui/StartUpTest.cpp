@@ -41,6 +41,14 @@ TEST_F(TFirstRun, MakesEachDialogOnce)
     EXPECT_EQ(dialogs, (std::vector<QObject*>{AboutForm, HelpForm, OptionsForm, NameForm, ScoresForm}));
 }
 
+// Task switchers and launchers may ask the window for the large sizes; they come with the dialogs.
+TEST_F(TFirstRun, GivesTheWindowTheLargeIconSizesAfterTheFirstFrame)
+{
+    const QList<QSize> sizes = MainForm->windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(128, 128)));
+    EXPECT_TRUE(sizes.contains(QSize(256, 256)));
+}
+
 class TDamagedStore : public TGuiTest {
     void PrepareStore() override
     {
