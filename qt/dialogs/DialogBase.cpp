@@ -8,7 +8,6 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <exception>
 
 TTesuliDialog::TTesuliDialog(QWidget* parent, const QString& caption, QSize clientSize)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
@@ -18,28 +17,26 @@ TTesuliDialog::TTesuliDialog(QWidget* parent, const QString& caption, QSize clie
     setFixedSize(clientSize);
 }
 
-void TTesuliDialog::ShowDialog()
+bool TTesuliDialog::IsOpen() const
 {
-    // A show handler that fails part way still opens the dialog with what it loaded; the error is
-    // reported once the dialog is up.
-    std::exception_ptr failure;
-    if (!isVisible()) {
-        try {
-            FormShow();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        if (!ShownBefore) {
-            ShownBefore = true;
-            if (const QScreen* screen = QGuiApplication::primaryScreen())
-                setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
-        }
-        show();
-    }
+    return isVisible();
+}
+
+void TTesuliDialog::CentreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void TTesuliDialog::Appear()
+{
+    show();
+}
+
+void TTesuliDialog::BringToFront()
+{
     raise();
     activateWindow();
-    if (failure)
-        std::rethrow_exception(failure);
 }
 
 QFrame* MakeBevel(QWidget* parent, const QRect& place)

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+#include "app/DialogShowing.h"
 #include "qt/common/Artwork.h"
 
 class QFrame;
@@ -13,22 +14,17 @@ class QPushButton;
 
 // What every dialog of the game shares: modeless, on top, a title bar without close or system
 // buttons, a fixed client size, centred on the screen the first time and where it was left later.
-class TTesuliDialog : public QDialog {
+class TTesuliDialog : public QDialog, public TDialogShowing {
     Q_OBJECT
 
 public:
     TTesuliDialog(QWidget* parent, const QString& caption, QSize clientSize);
 
-    // Shows the dialog, running its show handler; an open dialog is only brought to the front.
-    // An error of the show handler is raised after the dialog has been shown.
-    void ShowDialog();
-
 protected:
-    // Runs each time the hidden dialog is shown, before it becomes visible.
-    virtual void FormShow() {}
-
-private:
-    bool ShownBefore = false;
+    bool IsOpen() const override;
+    void CentreOnScreen() override;
+    void Appear() override;
+    void BringToFront() override;
 };
 
 // Controls placed at fixed spots of a dialog, as the game's dialogs are laid out.

@@ -1,7 +1,6 @@
 #include "win32/dialogs/DialogBase.h"
 
 #include <algorithm>
-#include <exception>
 #include <stdexcept>
 
 #include "win32/common/Artwork.h"
@@ -92,29 +91,17 @@ bool TTesuliDialog::Visible() const
     return IsWindowVisible(Window) != FALSE;
 }
 
-void TTesuliDialog::ShowDialog()
+void TTesuliDialog::Appear()
 {
-    // A show handler that fails part way still opens the dialog with what it loaded; the error is
-    // reported once the dialog is up.
-    std::exception_ptr failure;
-    if (!Visible()) {
-        try {
-            FormShow();
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        if (!ShownBefore) {
-            ShownBefore = true;
-            Centre();
-        }
-        LastFocus = FirstFocus;
-        ShowWindow(Window, SW_SHOW);
-    }
+    LastFocus = FirstFocus;
+    ShowWindow(Window, SW_SHOW);
+}
+
+void TTesuliDialog::BringToFront()
+{
     SetWindowPos(Window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(Window);
     SetActiveWindow(Window);
-    if (failure)
-        std::rethrow_exception(failure);
 }
 
 void TTesuliDialog::Hide()
@@ -122,7 +109,7 @@ void TTesuliDialog::Hide()
     ShowWindow(Window, SW_HIDE);
 }
 
-void TTesuliDialog::Centre()
+void TTesuliDialog::CentreOnScreen()
 {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/ArtworkNames.h"
+#include "app/DialogShowing.h"
 
 // A control's place within its dialog, in pixels at 96 DPI.
 struct TPlace {
@@ -23,7 +24,7 @@ struct TPlace {
 // Controls stand at fixed places given in pixels at 96 DPI and follow the window's DPI. Enter
 // arrives as IDOK (or the default button's click), Escape as IDCANCEL, through the message loop's
 // dialog routing.
-class TTesuliDialog {
+class TTesuliDialog : public TDialogShowing {
 public:
     // Keeps the owner's DPI for the first layout; name is how the dialog is found from outside,
     // e.g. by an automated player ("OptionsForm").
@@ -32,9 +33,6 @@ public:
     TTesuliDialog(const TTesuliDialog&) = delete;
     TTesuliDialog& operator=(const TTesuliDialog&) = delete;
 
-    // Shows the dialog, running its show handler; an open dialog is only brought to the front. An
-    // error of the show handler is raised after the dialog has been shown.
-    void ShowDialog();
     void Hide();
     bool Visible() const;
 
@@ -67,8 +65,10 @@ public:
     void SetLabelText(HWND label, const std::wstring& text);
 
 protected:
-    // Runs each time the hidden dialog is shown, before it becomes visible.
-    virtual void FormShow() {}
+    bool IsOpen() const override { return Visible(); }
+    void CentreOnScreen() override;
+    void Appear() override;
+    void BringToFront() override;
     // A click of a button (its identifier), or IDOK for Enter and IDCANCEL for Escape.
     virtual void Command(int id, int code) = 0;
     virtual LRESULT Notify(const NMHDR&) { return 0; }
@@ -91,7 +91,6 @@ private:
 
     void LayOut(UINT dpi);
     void SetPictures(UINT dpi);
-    void Centre();
     void Activated(bool active);
     int TextWidth(HWND control, UINT dpi) const;
 
@@ -103,7 +102,6 @@ private:
     HWND FirstFocus = nullptr;
     HWND LastFocus = nullptr;
     int DefaultId = IDOK;
-    bool ShownBefore = false;
     std::vector<TPlaced> Placed;
     std::vector<TGlyphButton> GlyphButtons;
     std::vector<std::pair<HWND, HICON>> ProgramIcons;
