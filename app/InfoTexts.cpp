@@ -29,14 +29,14 @@ std::string HelpText()
 }
 
 const std::array<THelpCommand, 8> HelpCommands{{
-    {"   New Game    -  Start a new game", TCommandIcon::NewGame},
-    {"   View Scores  -  The last 31 completed games are listed by the date", TCommandIcon::Scores},
-    {"   Hint               -  A suggestion of a move with a ten seconds penalty applied", TCommandIcon::Hint},
-    {"   Shuffle          -  Rearrange randomly the tiles", TCommandIcon::Shuffle},
-    {"   Undo            -   96 levels of undo. Shuffling makes the undo start from 0", TCommandIcon::Undo},
-    {"   Options         -  Choose options. Changing the map restarts the game", TCommandIcon::Options},
-    {"   Help             -  Displays this window", TCommandIcon::Help},
-    {"   About           -  Displays a short note about the authors of the program", TCommandIcon::About},
+    {"   New Game    -  Start a new game", TCommandId::NewGame},
+    {"   View Scores  -  The last 31 completed games are listed by the date", TCommandId::Scores},
+    {"   Hint               -  A suggestion of a move with a ten seconds penalty applied", TCommandId::Hint},
+    {"   Shuffle          -  Rearrange randomly the tiles", TCommandId::Shuffle},
+    {"   Undo            -   96 levels of undo. Shuffling makes the undo start from 0", TCommandId::Undo},
+    {"   Options         -  Choose options. Changing the map restarts the game", TCommandId::Options},
+    {"   Help             -  Displays this window", TCommandId::Help},
+    {"   About           -  Displays a short note about the authors of the program", TCommandId::About},
 }};
 
 std::string AboutTexts::Availability()

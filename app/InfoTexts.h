@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ArtworkNames.h"
+#include "app/Commands.h"
 
 // The help dialog's text, line by line. A line that ends in a space continues in the next one; the
 // box wraps them together.
@@ -14,7 +14,7 @@ std::string HelpText();
 
 struct THelpCommand {
     std::string_view Caption;
-    TCommandIcon Icon;
+    TCommandId Command;  // whose picture it shows
 };
 
 // The help dialog's picture list of the commands. The spaces line the hyphens up in the dialog's

@@ -29,16 +29,15 @@ void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report)
     game.CreateTiles();
 }
 
-int ApplyOptions(TGame& game, int lParam, const TSettings& choices)
+void ApplyOptions(TGame& game, TOptionsNotice notice, const TSettings& choices)
 {
     game.FaceStyle = choices.FaceStyle;
     game.BackgroundIndex = choices.BackgroundIndex;
     game.HintSpeed = choices.HintSpeed;
-    if (lParam == OptionsNotice::OtherMap) {
+    if (notice == TOptionsNotice::AcceptedOtherMap) {
         game.MapNumber = MapNumberOf(choices.MapId);
         game.StartNewGame();
     }
     game.DrawBackground();
     game.DrawBoard();
-    return 1;
 }

@@ -3,7 +3,7 @@
 #include <exception>
 #include <functional>
 
-#include "app/Settings.h"
+#include "app/OptionsFlow.h"
 #include "model/Game.h"
 
 using TErrorReport = std::function<void(const std::exception& error)>;
@@ -17,5 +17,5 @@ void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report);
 void PutInForce(TGame& game, const TSettings& settings);
 
 // The main window's answer to the options dialog's notification: face, background and hint length
-// take effect; another map starts a new game on it; the board is drawn again. Answers 1.
-int ApplyOptions(TGame& game, int lParam, const TSettings& choices);
+// take effect; another map starts a new game on it; the board is drawn again.
+void ApplyOptions(TGame& game, TOptionsNotice notice, const TSettings& choices);

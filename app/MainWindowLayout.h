@@ -4,34 +4,13 @@
 #include <span>
 #include <string_view>
 
-#include "app/ArtworkNames.h"
+#include "app/Commands.h"
+#include "model/TilePlacement.h"
 
-// The main window's commands, menus, tool bars and status panels as both front ends lay them out,
-// in design pixels.
+// The main window's menus, tool bars and status panels as both front ends lay them out, in design
+// pixels.
 
-// The nine commands; both front ends number them in this order.
-enum class TCommandId { NewGame, Hint, Shuffle, Exit, Undo, Options, About, Help, Scores };
-inline constexpr int CommandCount = 9;
-
-struct TCommandLook {
-    std::string_view Caption;  // in the menu
-    std::string_view Hint;     // the tool button's tooltip
-    TCommandIcon Icon;
-};
-
-inline constexpr std::array<TCommandLook, CommandCount> CommandLooks{{
-    {"New Game", "New Game", TCommandIcon::NewGame},
-    {"Hint", "Hint", TCommandIcon::Hint},
-    {"Shuffle", "Shuffle", TCommandIcon::Shuffle},
-    {"Exit", "Exit", TCommandIcon::Exit},
-    {"Undo", "Undo", TCommandIcon::Undo},
-    {"Options", "Options", TCommandIcon::Options},
-    {"About", "About Tesuli", TCommandIcon::About},
-    {"Help", "Help", TCommandIcon::Help},
-    {"View Scores", "Scores", TCommandIcon::Scores},
-}};
-
-constexpr const TCommandLook& LookOf(TCommandId command) { return CommandLooks[static_cast<size_t>(command)]; }
+inline constexpr std::string_view MainFormCaption = "Tesuli";
 
 struct TMenuItem {
     TCommandId Command;
@@ -40,6 +19,7 @@ struct TMenuItem {
 
 struct TMenuLayout {
     std::string_view Caption;
+    std::string_view Name;  // how an automated player finds it
     std::span<const TMenuItem> Items;
 };
 
@@ -51,9 +31,9 @@ inline constexpr TMenuItem HelpMenu[] = {{Help}, {About, true}};
 }  // namespace MenuItems
 
 inline constexpr std::array<TMenuLayout, 3> Menus{{
-    {"Game", MenuItems::GameMenu},
-    {"Edit", MenuItems::EditMenu},
-    {"Help", MenuItems::HelpMenu},
+    {"Game", "Game", MenuItems::GameMenu},
+    {"Edit", "EditMenu", MenuItems::EditMenu},
+    {"Help", "HelpMenu", MenuItems::HelpMenu},
 }};
 
 // The cool bar: one row of three bands, each holding a flat tool bar at its right end whose
@@ -93,3 +73,6 @@ struct TPanelLayout {
 };
 
 inline constexpr std::array<TPanelLayout, 4> StatusPanelLayouts{{{150, true}, {150, true}, {150, true}, {50, false}}};
+
+// The client area: cool bar, board, status bar, one above the other.
+inline constexpr int MainClientHeight = CoolBarHeight + BoardHeight + StatusBarHeight;  // 546

@@ -21,17 +21,17 @@ void TOptionsFlow::Accept(TRegOptions& options)
     options.WriteBackground(Choices.BackgroundIndex);
     options.WriteMapId(Choices.MapId);
     options.WriteHintSpeed(Choices.HintSpeed);
-    Notify(OptionsNotice::Accepted, Choices.MapId == Saved.MapId ? OptionsNotice::SameMap : OptionsNotice::OtherMap);
+    Notify(Choices.MapId == Saved.MapId ? TOptionsNotice::AcceptedSameMap : TOptionsNotice::AcceptedOtherMap);
 }
 
 void TOptionsFlow::Cancel()
 {
     Choices = Saved;
-    Notify(OptionsNotice::Cancelled, OptionsNotice::CancelledChange);
+    Notify(TOptionsNotice::Cancelled);
 }
 
-void TOptionsFlow::Notify(int wParam, int lParam)
+void TOptionsFlow::Notify(TOptionsNotice notice)
 {
     if (Listener)
-        Listener->WMOptionsChanged(wParam, lParam, Choices);
+        Listener->OptionsChanged(notice, Choices);
 }

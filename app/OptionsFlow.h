@@ -2,21 +2,15 @@
 
 #include "app/Settings.h"
 
-// What the main window is told: wParam says accepted or cancelled, lParam whether the map changed.
-namespace OptionsNotice {
-constexpr int Accepted = 1;
-constexpr int Cancelled = 2;
-constexpr int CancelledChange = 2;
-constexpr int SameMap = 3;
-constexpr int OtherMap = 4;
-}  // namespace OptionsNotice
+// What the main window is told when the options dialog closes.
+enum class TOptionsNotice { AcceptedSameMap, AcceptedOtherMap, Cancelled };
 
 // The receiver of the options notification, connected where the forms are created. The call is
 // synchronous and carries the dialog's choices.
 class TOptionsListener {
 public:
     virtual ~TOptionsListener() = default;
-    virtual int WMOptionsChanged(int wParam, int lParam, const TSettings& choices) = 0;
+    virtual void OptionsChanged(TOptionsNotice notice, const TSettings& choices) = 0;
 };
 
 // The options dialog without its widgets: the choices it shows, what Cancel returns to, and what
@@ -38,5 +32,5 @@ public:
 private:
     TSettings Saved;
 
-    void Notify(int wParam, int lParam);
+    void Notify(TOptionsNotice notice);
 };

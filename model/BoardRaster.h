@@ -15,7 +15,7 @@ public:
 
     // Covers the board with 32 x 32 cells of texture index from the origin; the last
     // column and row are cut at the edges. An index outside 0..5 draws texture 0.
-    void DrawBackground(uint8_t index);
+    virtual void DrawBackground(uint8_t index);
     // Copies the 40 x 56 face cell at (sourceLeft, sourceTop) of the sheet of faceStyle (0 or 1;
     // others copy nothing) to (left, top).
     void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override;

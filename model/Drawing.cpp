@@ -17,7 +17,7 @@ bool InHitZone(const TTileOrigin& origin, int32_t px, int32_t py)
 
 void TGame::DrawBackground()
 {
-    Effects.DrawBackground();
+    Effects.BoardPicture().DrawBackground(BackgroundIndex);
 }
 
 void TGame::DrawBoard()
@@ -33,11 +33,12 @@ void TGame::DrawBoard()
         if (tile.Present && tile.Layer <= TopLayer)
             layers[tile.Layer][counts[tile.Layer]++] = static_cast<uint8_t>(n);
     }
+    TBoardRaster& picture = Effects.BoardPicture();
     for (int layer = 0; layer <= TopLayer; ++layer)
         for (int i = 0; i < counts[layer]; ++i) {
             const TTileClass& tile = Tiles[layers[layer][i]];
             const TTileOrigin origin = TileOrigin(tile);
-            tile.Draw(FaceStyle, origin.Left, origin.Top, Effects);
+            tile.Draw(FaceStyle, origin.Left, origin.Top, picture);
         }
     Effects.BoardChanged();
 }

@@ -3,19 +3,19 @@
 #include <cstdint>
 #include <string>
 
-#include "model/TileUnit.h"
+#include "model/BoardRaster.h"
 
 enum class TMessageKind { Information, Error };
 enum class TCommand { Undo, Shuffle, Hint };
 
 // Everything the rules do to the window goes through here, in the order the rules give.
-class TGameEffects : public TTileTarget {
+class TGameEffects {
 public:
     virtual ~TGameEffects() = default;
 
-    // Board image: the background texture over all of it, then tile cells (CopyFaceCell), then
-    // BoardChanged so that the window shows the new content at its next repaint.
-    virtual void DrawBackground() = 0;
+    // The board image the rules draw into: the background texture over all of it, then tile cells,
+    // then BoardChanged so that the window shows the new content at its next repaint.
+    virtual TBoardRaster& BoardPicture() = 0;
     virtual void BoardChanged() = 0;
     virtual void ShowMessage(TMessageKind kind, const std::string& text) = 0;  // modal, returns when closed
     virtual void StartClock() = 0;  // a running clock keeps its phase

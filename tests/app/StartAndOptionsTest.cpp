@@ -125,7 +125,7 @@ TEST_F(TMainFlow, SameMapChoicesTakeEffectAndTheGameGoesOn)
     Game.ElapsedSeconds = 77;
     Effects.Take();
 
-    EXPECT_EQ(ApplyOptions(Game, OptionsNotice::SameMap, {0, 4, 3, 2}), 1);
+    ApplyOptions(Game, TOptionsNotice::AcceptedSameMap, {0, 4, 3, 2});
     EXPECT_EQ(InForce(), (TSettings{0, 4, 0, 2})) << "the map stays until another map is announced";
     EXPECT_EQ(Game.UndoCount, 1);
     EXPECT_EQ(Game.ElapsedSeconds, 77);
@@ -141,7 +141,7 @@ TEST_F(TMainFlow, AnotherMapStartsANewGameThereWithTheClockRunning)
     Create();
     Game.FormShow();
     Game.ElapsedSeconds = 77;
-    EXPECT_EQ(ApplyOptions(Game, OptionsNotice::OtherMap, {1, 1, 3, 1}), 1);
+    ApplyOptions(Game, TOptionsNotice::AcceptedOtherMap, {1, 1, 3, 1});
     EXPECT_EQ(Game.MapNumber, 4);
     EXPECT_EQ(Game.ElapsedSeconds, 0);
     EXPECT_EQ(Game.PresentCount(), TileCount);
@@ -160,11 +160,10 @@ TEST_F(TMainFlow, AnotherMapStartsANewGameThereWithTheClockRunning)
 
 class TRecordingListener : public TOptionsListener {
 public:
-    std::vector<std::tuple<int, int, TSettings>> Calls;
-    int WMOptionsChanged(int wParam, int lParam, const TSettings& choices) override
+    std::vector<std::tuple<TOptionsNotice, TSettings>> Calls;
+    void OptionsChanged(TOptionsNotice notice, const TSettings& choices) override
     {
-        Calls.emplace_back(wParam, lParam, choices);
-        return 1;
+        Calls.emplace_back(notice, choices);
     }
 };
 
@@ -184,7 +183,7 @@ TEST_F(TOptionsDialogFlow, AcceptStoresEveryChoiceThenTellsOfTheNewMap)
     Flow.Accept(Options);
     EXPECT_EQ(Stored(), (TSettings{1, 5, 6, 0}));
     ASSERT_EQ(Listener.Calls.size(), 1u);
-    EXPECT_EQ(Listener.Calls[0], std::make_tuple(1, 4, TSettings{1, 5, 6, 0}));
+    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::AcceptedOtherMap, TSettings{1, 5, 6, 0}));
 }
 
 TEST_F(TOptionsDialogFlow, AMapChosenAndThenChosenBackIsTheSameMap)
@@ -196,7 +195,7 @@ TEST_F(TOptionsDialogFlow, AMapChosenAndThenChosenBackIsTheSameMap)
     Flow.Choices.BackgroundIndex = 3;
     Flow.Accept(Options);
     ASSERT_EQ(Listener.Calls.size(), 1u);
-    EXPECT_EQ(Listener.Calls[0], std::make_tuple(1, 3, TSettings{0, 3, 4, 1}));
+    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::AcceptedSameMap, TSettings{0, 3, 4, 1}));
 }
 
 TEST_F(TOptionsDialogFlow, CancelStoresNothingAndTellsWhatWasReadOnShowing)
@@ -208,7 +207,7 @@ TEST_F(TOptionsDialogFlow, CancelStoresNothingAndTellsWhatWasReadOnShowing)
     EXPECT_EQ(Flow.Choices, (TSettings{0, 2, 4, 1}));
     EXPECT_EQ(Stored(), (TSettings{0, 2, 4, 1}));
     ASSERT_EQ(Listener.Calls.size(), 1u);
-    EXPECT_EQ(Listener.Calls[0], std::make_tuple(2, 2, TSettings{0, 2, 4, 1}));
+    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::Cancelled, TSettings{0, 2, 4, 1}));
 }
 
 TEST_F(TOptionsDialogFlow, ValuesOutsideTheChoicesAreWrittenBackUntouched)
@@ -217,7 +216,7 @@ TEST_F(TOptionsDialogFlow, ValuesOutsideTheChoicesAreWrittenBackUntouched)
     Flow.FormShow(Options);
     Flow.Accept(Options);
     EXPECT_EQ(Stored(), (TSettings{7, 9, 12, 5}));
-    EXPECT_EQ(std::get<1>(Listener.Calls.at(0)), OptionsNotice::SameMap);
+    EXPECT_EQ(std::get<0>(Listener.Calls.at(0)), TOptionsNotice::AcceptedSameMap);
 }
 
 TEST_F(TOptionsDialogFlow, AFailedWriteRaisesAndTellsNobody)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/GameEffects.h"
+#include "model/TilePlacement.h"
 
 struct TCellCopy {
     uint8_t FaceStyle;
@@ -14,6 +15,23 @@ struct TCellCopy {
     int32_t SourceTop;
     int32_t Left;
     int32_t Top;
+};
+
+class TRecordingEffects;
+
+// The board image as the rules draw into it: the background starts a paint, tile copies are kept.
+class TRecordingRaster final : public TBoardRaster {
+public:
+    explicit TRecordingRaster(TRecordingEffects& effects) : TBoardRaster(BoardWidth, BoardHeight), Effects(effects) {}
+
+    void DrawBackground(uint8_t index) override;
+    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override;
+
+protected:
+    void CopyRect(TSheet, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
+
+private:
+    TRecordingEffects& Effects;
 };
 
 // Records what the rules do to the window, in order. Runs of event-pump passes are merged into one
@@ -42,12 +60,13 @@ public:
         return taken;
     }
 
-    void DrawBackground() override
+    TBoardRaster& BoardPicture() override { return Raster; }
+    void DrawBackground()
     {
         Cells.clear();
         Add("Background");
     }
-    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override
+    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top)
     {
         if (Recording)
             Cells.push_back({faceStyle, sourceLeft, sourceTop, left, top});
@@ -99,6 +118,7 @@ public:
     }
 
 private:
+    TRecordingRaster Raster{*this};
     std::vector<std::string> Log;
     long PendingPumps = 0;
 
@@ -116,3 +136,14 @@ private:
         Log.push_back(entry);
     }
 };
+
+inline void TRecordingRaster::DrawBackground(uint8_t)
+{
+    Effects.DrawBackground();
+}
+
+inline void TRecordingRaster::CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left,
+                                           int32_t top)
+{
+    Effects.CopyFaceCell(faceStyle, sourceLeft, sourceTop, left, top);
+}

@@ -30,7 +30,6 @@ TEST_P(GameDrawBoardTest, EveryMapDealtShowsItsTilesInPlace)
     for (uint8_t map = 1; map <= 7; ++map) {
         const uint8_t background = uint8_t(map % 6);
         TBoardImageEffects effects(Scale());
-        effects.BackgroundIndex = background;
         TSeededRandom random(7);
         TGame game(effects, random);
         game.MapNumber = map;

@@ -9,11 +9,6 @@ public:
     explicit TBoardImageEffects(int scale) : Board(scale) {}
 
     TBoardImage Board;
-    uint8_t BackgroundIndex = 0;  // the texture DrawBackground lays
 
-    void DrawBackground() override { Board.DrawBackground(BackgroundIndex); }
-    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override
-    {
-        Board.CopyFaceCell(faceStyle, sourceLeft, sourceTop, left, top);
-    }
+    TBoardRaster& BoardPicture() override { return Board; }
 };

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "model/GameEffects.h"
+#include "model/TilePlacement.h"
 
 // A window that shows nothing and answers every request at once; override what is to be watched.
 class TSilentEffects : public TGameEffects {
 public:
-    void CopyFaceCell(uint8_t, int32_t, int32_t, int32_t, int32_t) override {}
-    void DrawBackground() override {}
+    TBoardRaster& BoardPicture() override { return Nowhere; }
     void BoardChanged() override {}
     void ShowMessage(TMessageKind, const std::string&) override {}
     void StartClock() override {}
@@ -15,4 +15,13 @@ public:
     void SetStatusText(int, const std::string&) override {}
     bool PumpEvents() override { return true; }
     void ShowWin(const std::string&, int32_t, const std::string&) override {}
+
+private:
+    class TNoRaster final : public TBoardRaster {
+    public:
+        TNoRaster() : TBoardRaster(BoardWidth, BoardHeight) {}
+
+    protected:
+        void CopyRect(TSheet, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
+    } Nowhere;
 };

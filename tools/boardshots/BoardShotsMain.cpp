@@ -25,7 +25,7 @@ QImage Shot(uint8_t map, uint8_t faceStyle, int scale)
     TGame game(shot, random);
     game.MapNumber = map;
     game.FaceStyle = faceStyle;
-    game.BackgroundIndex = shot.BackgroundIndex = uint8_t((map - 1) % 6);
+    game.BackgroundIndex = uint8_t((map - 1) % 6);
     game.CreateTiles();
     game.DealTiles();
     // One free pair in the highlighted look, as a hint shows it.

@@ -1,0 +1,109 @@
+#include "app/MidEnd.h"
+
+#include <stdexcept>
+
+namespace {
+
+constexpr TCommandId CommandOf(TCommand command)
+{
+    switch (command) {
+    case TCommand::Undo: return TCommandId::Undo;
+    case TCommand::Shuffle: return TCommandId::Shuffle;
+    case TCommand::Hint: return TCommandId::Hint;
+    }
+    return TCommandId::Undo;
+}
+
+std::array<bool, CommandCount> InitialStates()
+{
+    std::array<bool, CommandCount> states{};
+    for (size_t command = 0; command < states.size(); ++command)
+        states[command] = CommandLooks[command].InitiallyEnabled;
+    return states;
+}
+
+}  // namespace
+
+TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options)
+    : Front(frontEnd)
+    , Store(std::move(options))
+    , GameModel(*this, random)
+    , Enabled(InitialStates())
+    , OptionsDialog(Store, *this)
+    , NameDialog(Store)
+    , ScoresDialog(Store)
+{
+}
+
+void TMidEnd::FormCreate(const TErrorReport& report)
+{
+    CreateGame(GameModel, Store, report);
+}
+
+void TMidEnd::FormShow()
+{
+    GameModel.FormShow();
+}
+
+void TMidEnd::RunCommand(TCommandId command)
+{
+    // A command greyed out may still arrive, e.g. from a key press queued before it was greyed.
+    if (!IsEnabled(command))
+        return;
+    switch (command) {
+    case TCommandId::NewGame: GameModel.StartNewGame(); break;
+    case TCommandId::Hint: GameModel.HintActionExecute(); break;
+    case TCommandId::Shuffle: GameModel.ShuffleActionExecute(); break;
+    case TCommandId::Undo: GameModel.UndoActionExecute(); break;
+    case TCommandId::Exit: Front.CloseMainWindow(); break;
+    case TCommandId::Options: Front.ShowDialog(TDialogId::Options); break;
+    case TCommandId::About: Front.ShowDialog(TDialogId::About); break;
+    case TCommandId::Help: Front.ShowDialog(TDialogId::Help); break;
+    case TCommandId::Scores: Front.ShowDialog(TDialogId::Scores); break;
+    }
+}
+
+void TMidEnd::BoardPress(int32_t px, int32_t py)
+{
+    GameModel.BackgroundImageMouseDown(px, py);
+}
+
+void TMidEnd::Tick()
+{
+    GameModel.GameTimerTimer();
+}
+
+void TMidEnd::DialogActivated()
+{
+    Front.StopClock();
+}
+
+TDialogLogic& TMidEnd::Dialog(TDialogId dialog)
+{
+    switch (dialog) {
+    case TDialogId::Options: return OptionsDialog;
+    case TDialogId::Name: return NameDialog;
+    case TDialogId::Scores: return ScoresDialog;
+    case TDialogId::Help: return HelpDialog;
+    case TDialogId::About: return AboutDialog;
+    }
+    throw std::logic_error("no such dialog");
+}
+
+void TMidEnd::SetCommandEnabled(TCommand command, bool enabled)
+{
+    const TCommandId id = CommandOf(command);
+    Enabled[static_cast<size_t>(id)] = enabled;
+    Front.SetCommandEnabled(id, enabled);
+}
+
+void TMidEnd::ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap)
+{
+    NameDialog.Won = {scoreTime, scoreHints, scoreMap};
+    Front.ShowDialog(TDialogId::Name);
+}
+
+void TMidEnd::OptionsChanged(TOptionsNotice notice, const TSettings& choices)
+{
+    ApplyOptions(GameModel, notice, choices);
+}

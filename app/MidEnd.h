@@ -1,0 +1,85 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/Commands.h"
+#include "app/InfoDialogs.h"
+#include "app/MainFlow.h"
+#include "app/NameDialog.h"
+#include "app/OptionsDialog.h"
+#include "app/ScoresDialog.h"
+#include "model/Game.h"
+
+enum class TDialogId { Options, Name, Scores, Help, About };
+inline constexpr int DialogCount = 5;
+
+// What the session asks of a front end's main window.
+class TFrontEnd {
+public:
+    virtual ~TFrontEnd() = default;
+
+    // The board image the game draws into; BoardChanged asks for it to be shown.
+    virtual TBoardRaster& BoardPicture() = 0;
+    virtual void BoardChanged() = 0;
+    virtual void ShowMessage(TMessageKind kind, const std::string& text) = 0;  // modal
+    virtual void StartClock() = 0;  // a running clock keeps its phase
+    virtual void StopClock() = 0;
+    virtual void SetCommandEnabled(TCommandId command, bool enabled) = 0;
+    virtual void SetStatusText(int panel, const std::string& text) = 0;
+    // Handles every pending event and returns at once; false when the program is quitting.
+    virtual bool PumpEvents() = 0;
+    // Shows the dialog made from that logic (TMidEnd::Dialog), or brings it to the front.
+    virtual void ShowDialog(TDialogId dialog) = 0;
+    virtual void CloseMainWindow() = 0;
+};
+
+// The session: owns the game, the one handle on the settings and scores, and every dialog's logic.
+// A front end drives it with commands and board events and shows what it is told.
+class TMidEnd final : private TGameEffects, private TOptionsListener {
+public:
+    TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options = TRegOptions());
+
+    // Creating the main window: the settings in force, the tiles on their map. A store that cannot
+    // be read is reported through report, and the game starts with the defaults.
+    void FormCreate(const TErrorReport& report);
+    // The first showing of the main window: the first deal and paint.
+    void FormShow();
+
+    void RunCommand(TCommandId command);
+    bool IsEnabled(TCommandId command) const { return Enabled[static_cast<size_t>(command)]; }
+    // A press on the board at this point of the board image.
+    void BoardPress(int32_t px, int32_t py);
+    // One second of the game clock.
+    void Tick();
+    // One of the game's own dialogs took the focus: the clock stops until the next press.
+    void DialogActivated();
+
+    TDialogLogic& Dialog(TDialogId dialog);
+    const TGame& Game() const { return GameModel; }
+    TGame& Game() { return GameModel; }
+    TRegOptions& Options() { return Store; }
+
+private:
+    TFrontEnd& Front;
+    TRegOptions Store;
+    TGame GameModel;
+    std::array<bool, CommandCount> Enabled;
+    TOptionsDialog OptionsDialog;
+    TNameDialog NameDialog;
+    TScoresDialog ScoresDialog;
+    THelpDialog HelpDialog;
+    TAboutDialog AboutDialog;
+
+    TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }
+    void BoardChanged() override { Front.BoardChanged(); }
+    void ShowMessage(TMessageKind kind, const std::string& text) override { Front.ShowMessage(kind, text); }
+    void StartClock() override { Front.StartClock(); }
+    void StopClock() override { Front.StopClock(); }
+    void SetCommandEnabled(TCommand command, bool enabled) override;
+    void SetStatusText(int panel, const std::string& text) override { Front.SetStatusText(panel, text); }
+    bool PumpEvents() override { return Front.PumpEvents(); }
+    void ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap) override;
+
+    void OptionsChanged(TOptionsNotice notice, const TSettings& choices) override;
+};

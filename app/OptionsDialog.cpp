@@ -1,0 +1,60 @@
+#include "app/OptionsDialog.h"
+
+#include "app/DialogScreens.h"
+
+TOptionsDialog::TOptionsDialog(TRegOptions& options, TOptionsListener& listener) : Options(options)
+{
+    Flow.Listener = &listener;
+}
+
+const TScreen& TOptionsDialog::Screen() const
+{
+    return OptionsScreen();
+}
+
+// A failing read still shows what could be read; its error follows once the dialog is up.
+void TOptionsDialog::FormShow(TDialogView& view)
+{
+    try {
+        Flow.FormShow(Options);
+    } catch (...) {
+        ShowChoices(view);
+        throw;
+    }
+    ShowChoices(view);
+}
+
+void TOptionsDialog::ShowChoices(TDialogView& view) const
+{
+    for (uint8_t style = 0; style < FacePreviewCount; ++style)
+        view.SetChosen(FacePreviewName(style), Flow.Choices.FaceStyle == style);
+    for (uint8_t index = 0; index < BackgroundPreviewCount; ++index)
+        view.SetChosen(BackgroundPreviewName(index), Flow.Choices.BackgroundIndex == index);
+    view.SetItemIndex("MapRadioGroup", Flow.Choices.MapId);
+    view.SetItemIndex("HintRadioGroup", Flow.Choices.HintSpeed);
+}
+
+void TOptionsDialog::Click(TDialogView& view, std::string_view control, int item)
+{
+    if (control == "AcceptBitBtn") {
+        Flow.Accept(Options);
+        view.Hide();
+        return;
+    }
+    if (control == "CancelBitBtn") {
+        Flow.Cancel();
+        view.Hide();
+        return;
+    }
+    if (control == "MapRadioGroup")
+        Flow.Choices.MapId = static_cast<uint8_t>(item);
+    else if (control == "HintRadioGroup")
+        Flow.Choices.HintSpeed = static_cast<uint8_t>(item);
+    for (uint8_t style = 0; style < FacePreviewCount; ++style)
+        if (control == FacePreviewName(style))
+            Flow.Choices.FaceStyle = style;
+    for (uint8_t index = 0; index < BackgroundPreviewCount; ++index)
+        if (control == BackgroundPreviewName(index))
+            Flow.Choices.BackgroundIndex = index;
+    ShowChoices(view);
+}

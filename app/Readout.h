@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "app/Commands.h"
+#include "model/Game.h"
+
+// The test read-out's text, the same on every platform: where the free tiles, the status texts,
+// the commands and the open windows' controls are on the screen. A front end only measures.
+class TReadoutText {
+public:
+    struct TScreenPoint {
+        int X;
+        int Y;
+    };
+    using TBoardToScreen = std::function<TScreenPoint(int32_t boardX, int32_t boardY)>;
+
+    void Status(int panel, std::string_view text);
+    // Each free tile at the centre of its hit zone, where a player would press it.
+    void FreeTiles(const TGame& game, const TBoardToScreen& toScreen);
+    // A control of a window, named "<window>.<control>".
+    void Widget(std::string_view window, std::string_view control, int left, int top, int width, int height);
+    void ToolButton(TCommandId command, int left, int top, int width, int height);
+    void MenuItem(TCommandId command, int left, int top, int width, int height);
+    // Menu menu of the menu bar (its index in Menus).
+    void MenuTitle(size_t menu, int left, int top, int width, int height);
+
+    // The whole read-out, closed by its end line.
+    std::string Finish();
+
+private:
+    std::string Text;
+};
+
+inline constexpr std::string_view MainFormName = "MainForm";

@@ -1,0 +1,40 @@
+#include "app/ScoresDialog.h"
+
+#include "app/DialogScreens.h"
+
+const TScreen& TScoresDialog::Screen() const
+{
+    return ScoresScreen();
+}
+
+void TScoresDialog::FormShow(TDialogView& view)
+{
+    Rows.clear();
+    view.SetRows("ScoresListView", Rows);
+    Rows = ReadScoreRows(Options);
+    view.SetRows("ScoresListView", Rows);
+    view.SetFocus("AcceptBitBtn");
+}
+
+void TScoresDialog::Click(TDialogView& view, std::string_view control, int)
+{
+    if (control == "AcceptBitBtn")
+        view.Hide();
+    else if (control == "ExportBitBtn")
+        Export(view);
+}
+
+void TScoresDialog::Export(TDialogView& view) const
+{
+    const std::optional<TDialogView::TSaveChoice> chosen = view.AskSaveFileName(ExportFilters);
+    if (!chosen)
+        return;
+    if (chosen->FileName.empty()) {
+        view.ShowMessage(TMessageKind::Error, EmptyFileNameText);
+        return;
+    }
+    const size_t filter = chosen->Filter < ExportFilters.size() ? chosen->Filter : 0;
+    const std::string fileName = WithDefaultExtension(chosen->FileName, ExportFilters[filter]);
+    SaveExportFile(fileName, ExportText(Rows));
+    view.ShowMessage(TMessageKind::Information, ExportSavedText(fileName));
+}

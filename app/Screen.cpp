@@ -1,0 +1,46 @@
+#include "app/Screen.h"
+
+#include <cctype>
+#include <stdexcept>
+
+const TControl& TScreen::Control(std::string_view name) const
+{
+    for (const TControl& control : Controls)
+        if (control.Name == name)
+            return control;
+    throw std::logic_error(Name + " has no control " + std::string(name));
+}
+
+TDesignRect TScreen::PlaceInDialog(const TControl& control) const
+{
+    TDesignRect place = control.Rect;
+    for (const TControl* parent = &control; !parent->Parent.empty();) {
+        parent = &Control(parent->Parent);
+        place.Left += parent->Rect.Left;
+        place.Top += parent->Rect.Top;
+    }
+    return place;
+}
+
+std::string RadioItemName(std::string_view prefix, std::string_view caption)
+{
+    std::string name(prefix);
+    bool wordStart = true;
+    for (const char c : caption) {
+        if (c == ' ') {
+            wordStart = true;
+            continue;
+        }
+        name += wordStart ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+        wordStart = false;
+    }
+    return name;
+}
+
+std::string PreviewImageName(std::string_view panelName)
+{
+    std::string name(panelName);
+    if (const size_t at = name.rfind("Panel"); at != std::string::npos)
+        name.replace(at, 5, "Image");
+    return name;
+}

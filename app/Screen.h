@@ -1,0 +1,78 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/ArtworkNames.h"
+#include "model/BoardRaster.h"
+
+// A dialog stated as data: each front end has one builder per kind of control and makes its
+// toolkit's widgets from these rows; nothing of a dialog's look is written in a front end.
+
+enum class TControlKind {
+    Bevel,        // a sunken frame behind a group of controls
+    GroupBox,     // a captioned frame; the controls naming it as parent stand inside it
+    Label,        // one line of text; grows to the right where the font runs wider, never cut off
+    Button,       // a push button with its glyph beside the caption
+    Edit,         // a one-line text box
+    RadioGroup,   // a captioned frame of radio items (Items), filling Columns top to bottom
+    Preview,      // a framed picture of a sprite sheet's cell that can be chosen by a click
+    ProgramIcon,  // the program icon, 32 x 32
+    ScoreList,    // the scores table, with the columns of app/ScoresList.h
+    Memo,         // read-only text that wraps and scrolls
+    CommandList,  // the commands' pictures with their captions (app/InfoTexts.h)
+};
+
+struct TDesignRect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+
+    bool operator==(const TDesignRect&) const = default;
+};
+
+// A picture of one cell of a built-in sprite sheet, in the sheet's pixels at scale 1.
+struct TSheetCell {
+    TSheet Sheet = TSheet::FaceImage;
+    TDesignRect Cell;
+};
+
+struct TControl {
+    TControlKind Kind;
+    std::string Name;    // how code and an automated player find the control
+    std::string Parent;  // a group box's name, or empty for the dialog itself
+    TDesignRect Rect;    // in the parent, in design pixels (96 per inch)
+    std::string Caption;
+    std::vector<std::string> Items;  // a radio group's items
+    std::string ItemPrefix;          // their names start so: see RadioItemName
+    int Columns = 1;
+    bool IsDefault = false;  // Enter clicks it
+    bool IsCancel = false;   // Escape clicks it
+    bool TabStop = false;    // the tab order is the order of the rows
+    bool FirstFocus = false;
+    TButtonGlyph Glyph = TButtonGlyph::None;
+    TSheetCell Picture;   // a preview's picture
+    std::string Tooltip;  // shown on hovering, where the caption is short of the whole text
+};
+
+struct TScreen {
+    std::string Name;     // "OptionsForm" ...
+    std::string Caption;  // the title bar
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    bool ProgramIconInTitle = false;
+    std::vector<TControl> Controls;
+
+    // The row of that name; raises for a name the screen does not have.
+    const TControl& Control(std::string_view name) const;
+    // Where a control stands in the dialog's client area, its parents' places added.
+    TDesignRect PlaceInDialog(const TControl& control) const;
+};
+
+// The names a radio group's items are found by: the prefix and the caption's words run together,
+// each starting upper case ("Map" and "flat square" give MapFlatSquare).
+std::string RadioItemName(std::string_view prefix, std::string_view caption);
+// A preview's picture is found as the panel's name with "Panel" read "Image".
+std::string PreviewImageName(std::string_view panelName);
