@@ -129,8 +129,9 @@ TEST(Recognition, ANewGameStartsEveryClockAndForgetsTheHints)
     uint8_t first = 0;
     uint8_t second = 0;
     ASSERT_TRUE(test.Game.FindFreePair(first, second));
+    ASSERT_EQ(test.Game.Tiles[first].Face, 0);  // the face hinted before
     test.Take(first, second);
-    EXPECT_EQ(test.Recognition.Samples(), TSamples{Time(test.Game.Tiles[first].Face, H, 2)});
+    EXPECT_EQ(test.Recognition.Samples(), TSamples{Time(0, H, 2)});
 }
 
 std::string Utf8(char16_t c)
