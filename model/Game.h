@@ -79,5 +79,13 @@ private:
     bool PumpPasses(uint32_t passes);  // false as soon as the program is quitting
 };
 
+inline bool TGame::IsFree(uint8_t n) const
+{
+    if (n < 1 || n > TileCount)
+        return false;
+    const TTileClass& tile = Tiles[n];
+    return tile.Present && tile.Uncovered && (tile.LeftLink == 0 || tile.RightLink == 0);
+}
+
 // Hours without leading zeros, then two-digit minutes and seconds: 1:02:05.
 std::string TimeString(int32_t seconds);
