@@ -17,6 +17,19 @@ TKanaProgress StoredProgress(TKeyValueStore& store, const std::string& name)
     return ParseProgressText(text).value_or(TKanaProgress{});
 }
 
+// Every kana's value that holds a text the game did not write is written afresh, with no data.
+void ReplaceDamaged(TKeyValueStore& store, std::map<std::string, TKanaProgress>& changed)
+{
+    for (const TScript script : {TScript::Hiragana, TScript::Katakana})
+        for (uint8_t face = 0; face < FaceCount; ++face) {
+            const std::string name = ProgressValueName(script, face);
+            std::string text;
+            const TValueRead read = store.ReadString(name, text);
+            if (read == TValueRead::WrongType || (read == TValueRead::Ok && !ParseProgressText(text)))
+                changed.try_emplace(name);
+        }
+}
+
 // Writes the values in one update; answers the error text of the first step that fails.
 std::optional<std::string> WriteAll(TKeyValueStore& store, const std::map<std::string, TKanaProgress>& values)
 {
@@ -69,6 +82,7 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
                     entry->second = StoredProgress(*store, name);
                 AddSample(entry->second, sample);
             }
+            ReplaceDamaged(*store, changed);
             failure = WriteAll(*store, changed);
         } else {
             failure = FailedToSet(ProgressValueName(samples.front().Script, samples.front().Face));

@@ -52,7 +52,8 @@ public:
     // Recognition times under the progress subkey, one value per script and face. A value the game
     // did not write reads as no data for its kana; a store that cannot be read raises.
     TScriptProgress ReadProgress(TScript script);
-    // Adds a game's samples to what is kept, in one update; a refused write raises and changes nothing.
+    // Adds a game's samples to what is kept, in one update that also replaces every value the game
+    // did not write; a refused write raises and changes nothing.
     void AddProgress(std::span<const TRecognitionSample> samples);
     // Clears every kana of the script, in one update.
     void ResetProgress(TScript script);
