@@ -102,8 +102,9 @@ TEST_F(ProgressStore, AValueTheGameDidNotWriteReadsAsNoDataAndIsReplacedByTheNex
     EXPECT_EQ(Stored("hiragana_a"), "0;7");
     EXPECT_EQ(Stored("hiragana_ko"), "0;8");
     for (const auto& [name, text] : damaged) {
-        if (name != std::string("hiragana_a"))
+        if (name != std::string("hiragana_a")) {
             EXPECT_EQ(Stored(name), "0;") << name;
+        }
     }
     EXPECT_EQ(Stored("hiragana_ka"), "3;4,5");
 }
