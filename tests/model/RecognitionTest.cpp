@@ -48,24 +48,16 @@ TEST(Recognition, ThePairCountsFromTheMomentTwoOfItsTilesAreFreeUntilItIsTaken)
 {
     TMeasuredGame test;
     // Tile 6 (face 1) lies under tile 9 (face 2) until 9 and 10 are taken.
-    test.Arrange({{1, {0, 0, 0}}, {2, {4, 0, 0}}, {5, {8, 0, 0}}, {6, {12, 0, 0}}, {9, {12, 0, 1}}, {10, {20, 0, 0}}});
+    test.Arrange({{1, {0, 0, 0}}, {2, {4, 0, 0}}, {3, {24, 0, 0}}, {4, {28, 0, 0}}, {5, {8, 0, 0}}, {6, {12, 0, 0}},
+                  {9, {12, 0, 1}}, {10, {20, 0, 0}}});
     test.Ticks(4);
     test.Take(9, 10);
     test.Ticks(12);
     test.Take(5, 6);
     test.Take(1, 2);
-    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(2, H, 4), Time(1, H, 12), Time(0, H, 16)}));
-}
-
-TEST(Recognition, AnotherFreePairOfTheSameFaceStartsAfreshWhenOneIsTaken)
-{
-    TMeasuredGame test;
-    test.Arrange(SpreadOut);
-    test.Ticks(5);
-    test.Take(1, 2);
     test.Ticks(3);
-    test.Take(3, 4);
-    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(0, H, 5), Time(0, H, 3)}));
+    test.Take(3, 4);  // free all along, but found anew after the pair of its face was taken
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(2, H, 4), Time(1, H, 12), Time(0, H, 16), Time(0, H, 3)}));
 }
 
 TEST(Recognition, AHintedFaceGivesAHintAndNoTimeAndTheHintsPenaltyIsNoTime)
