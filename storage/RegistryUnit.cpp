@@ -1,5 +1,6 @@
 #include "storage/RegistryUnit.h"
 
+#include "storage/RegistryErrors.h"
 #include "storage/ScoreRecord.h"
 
 #include <optional>
@@ -8,10 +9,6 @@
 namespace {
 
 constexpr uint8_t TableSize = 31;
-
-std::string FailedToGet(const std::string& name) { return "Failed to get data for '" + name + "'"; }
-std::string InvalidType(const std::string& name) { return "Invalid data type for '" + name + "'"; }
-std::string FailedToSet(const std::string& name) { return "Failed to set data for '" + name + "'"; }
 
 std::string ValueName(unsigned number) { return std::to_string(number); }
 

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "storage/DateText.h"
+#include "storage/KanaProgress.h"
 #include "storage/KeyValueStore.h"
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -47,10 +49,20 @@ public:
     // Record k (1 = oldest); false and the empty text past the end of the table and for k = 0.
     bool ReadScore(uint8_t k, std::string& record);
 
+    // Recognition times under the progress subkey, one value per script and face. A value the game
+    // did not write reads as no data for its kana; a store that cannot be read raises.
+    TScriptProgress ReadProgress(TScript script);
+    // Adds a game's samples to what is kept, in one update that also replaces every value the game
+    // did not write; a refused write raises and changes nothing.
+    void AddProgress(std::span<const TRecognitionSample> samples);
+    // Clears every kana of the script, in one update.
+    void ResetProgress(TScript script);
+
 private:
     uint8_t ReadSetting(const std::string& name, uint8_t fallback);
     void WriteSetting(const std::string& name, uint8_t value);
     std::string ScoresPath() const;
+    std::string ProgressPath() const;
 
     TStoreFactory Store;
     TClock Clock;
