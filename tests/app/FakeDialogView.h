@@ -20,6 +20,9 @@ public:
     std::vector<std::string> Messages;  // "Error: ..." / "Information: ..."
     std::optional<TSaveChoice> SaveAnswer;
     std::vector<std::string> OpenedUrls;
+    std::vector<TChartCellLook> Chart;
+    bool ConfirmAnswer = false;
+    std::vector<std::string> Questions;
 
     int ItemIndex(std::string_view group) const override
     {
@@ -36,11 +39,17 @@ public:
     }
     void SetText(std::string_view control, const std::string& text) override { Texts[std::string(control)] = text; }
     void SetRows(std::string_view, const std::vector<TScoreRow>& rows) override { Rows = rows; }
+    void SetChart(std::string_view, const std::vector<TChartCellLook>& cells) override { Chart = cells; }
     void SetFocus(std::string_view control) override { Focus = control; }
     void Hide() override { Hidden = true; }
     void ShowMessage(TMessageKind kind, const std::string& text) override
     {
         Messages.push_back(std::string(kind == TMessageKind::Error ? "Error: " : "Information: ") + text);
+    }
+    bool Confirm(const std::string& question) override
+    {
+        Questions.push_back(question);
+        return ConfirmAnswer;
     }
     std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter>) override { return SaveAnswer; }
     void OpenUrl(std::string_view url) override { OpenedUrls.emplace_back(url); }
