@@ -3,9 +3,11 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <exception>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "app/ScoresExport.h"
 #include "win32/common/Dpi.h"
@@ -112,9 +114,9 @@ void TScoresForm::DpiChanged()
 void TScoresForm::FormShow()
 {
     ListView_DeleteAllItems(ScoresListView);
-    Rows.clear();
     TRegOptions options;
-    Rows = ReadScoreRows(options);
+    TScoreList list = ReadScoreRows(options);
+    Rows = std::move(list.Rows);
     for (int row = 0; row < static_cast<int>(Rows.size()); ++row) {
         for (int column = 0; column < ScoreColumnCount; ++column) {
             std::wstring text = Wide(Rows[static_cast<size_t>(row)][static_cast<size_t>(column)]);
@@ -130,6 +132,8 @@ void TScoresForm::FormShow()
         }
     }
     SetColumnWidths();
+    if (list.Failure)
+        std::rethrow_exception(list.Failure);
 }
 
 void TScoresForm::AcceptBitBtnClick()
