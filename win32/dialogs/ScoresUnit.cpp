@@ -151,7 +151,7 @@ void TScoresForm::ExportBitBtnClick()
         return;
     }
     const std::string fileName = WithDefaultExtension(chosen->Name, *chosen->Filter);
-    SaveExportFile(fileName, ExportText(Rows));
+    SaveExportFile(fileName, std::string(Utf8ByteOrderMark) + ExportText(Rows));
     ShowInformation(Handle(), ExportSavedText(fileName));
 }
 
