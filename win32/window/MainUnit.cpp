@@ -102,7 +102,10 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
         if (info->hdr.code == TTN_GETDISPINFOW)
             info->lpszText = const_cast<wchar_t*>(Tooltip(static_cast<UINT>(info->hdr.idFrom)));
-        return 0;
+        else if (info->hdr.code == RBN_HEIGHTCHANGE)
+            CoolBarHeightChanged();
+        // The bands keep their one row: no drag may move them.
+        return info->hdr.code == RBN_BEGINDRAG ? 1 : 0;
     }
     case WM_TIMER:
         if (wParam == GameTimer)

@@ -77,6 +77,11 @@ private:
     void SetCommandIcons(UINT dpi);
     void LayOutCoolBar(UINT dpi);
     void LayOutStatusBar(UINT dpi);
+    // The board and the status bar stand below the cool bar, as high as its bands make it;
+    // answers the client height the three need.
+    int LayOutBelowCoolBar(UINT dpi);
+    void CoolBarHeightChanged();
+    SIZE FrameSize(int clientHeight, UINT dpi) const;
     const wchar_t* Tooltip(UINT id);
 
     // What the rules do to the window.
