@@ -100,6 +100,11 @@ void TMainForm::CreateMainMenu()
             const UINT greyed = item.Command == TCommandId::Undo ? MF_GRAYED : 0;
             const std::wstring caption = Wide(std::string(LookOf(item.Command).Caption));
             AppendMenuW(menu, MF_STRING | greyed, MenuIdOf(item.Command), caption.c_str());
+            MENUITEMINFOW picture{};
+            picture.cbSize = sizeof picture;
+            picture.fMask = MIIM_BITMAP;
+            picture.hbmpItem = HBMMENU_CALLBACK;
+            SetMenuItemInfoW(menu, MenuIdOf(item.Command), FALSE, &picture);
         }
         AppendMenuW(MainMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), Wide(std::string(layout.Caption)).c_str());
     }
@@ -189,7 +194,7 @@ void TMainForm::SetCommandIcons(UINT dpi)
     const int side = Scaled(ToolIconSide, dpi);
     const auto makeList = [side] { return ImageList_Create(side, side, ILC_COLOR32, CommandCount, 0); };
     const HIMAGELIST icons = makeList(), greyed = makeList();
-    std::vector<std::unique_ptr<TDib>> menuIcons;
+    std::vector<std::array<std::unique_ptr<TDib>, 2>> menuIcons;
     for (int index = 0; index < CommandCount; ++index) {
         const TCommandId command = static_cast<TCommandId>(index);
         const TCommandIcon picture = LookOf(command).Icon;
@@ -198,13 +203,7 @@ void TMainForm::SetCommandIcons(UINT dpi)
             ImageList_AddIcon(list, icon);
             DestroyIcon(icon);
         }
-        // Menus want their pictures premultiplied.
-        menuIcons.push_back(DecodeArtwork(CommandIconFile(picture, side), TAlpha::Premultiplied, side, side));
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_BITMAP;
-        item.hbmpItem = menuIcons.back()->Unselect();
-        SetMenuItemInfoW(MainMenu, MenuIdOf(command), FALSE, &item);
+        menuIcons.push_back({CreateMenuIcon(picture, side, TIconLook::Normal), CreateMenuIcon(picture, side, TIconLook::Greyed)});
     }
     for (HWND bar : ToolBars) {
         SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(icons));
@@ -217,6 +216,20 @@ void TMainForm::SetCommandIcons(UINT dpi)
     ImageList1 = icons;
     GreyedImageList = greyed;
     MenuIcons = std::move(menuIcons);
+}
+
+bool TMainForm::DrawMenuIcon(const DRAWITEMSTRUCT& item)
+{
+    const UINT command = item.itemID - MenuIdOf(TCommandId::NewGame);
+    if (item.CtlType != ODT_MENU || command >= MenuIcons.size())
+        return false;
+    const TDib& picture = *MenuIcons[command][item.itemState & (ODS_GRAYED | ODS_DISABLED) ? 1 : 0];
+    const int side = picture.Width();
+    const int left = (item.rcItem.left + item.rcItem.right - side) / 2;
+    const int top = (item.rcItem.top + item.rcItem.bottom - side) / 2;
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(item.hDC, left, top, side, side, picture.Dc(), 0, 0, side, side, blend);
+    return true;
 }
 
 void TMainForm::LayOutCoolBar(UINT dpi)
