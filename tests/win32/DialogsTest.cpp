@@ -149,12 +149,40 @@ TEST_F(DialogsTest, NothingIsCutOff)
     }
 }
 
-// Each line of the help text keeps to one line of the box, and the command list shows every command
-// with its picture.
+// The help text stays in the dialog's font on a white box, wrapped at its width, with a scroll bar
+// where it runs past its height; the command list shows every command with its picture, a white
+// margin of 5 between the items and its sunken edge.
 TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
 {
     Help.ShowDialog();
-    EXPECT_EQ(SendMessageW(Help.HelpMemo, EM_GETLINECOUNT, 0, 0), static_cast<LRESULT>(HelpLines.size()));
+    const auto fontOf = [](HWND control) { return SendMessageW(control, WM_GETFONT, 0, 0); };
+    EXPECT_EQ(fontOf(Help.HelpMemo), fontOf(Help.CloseBtn));
+    const LONG style = GetWindowLongW(Help.HelpMemo, GWL_STYLE);
+    EXPECT_FALSE(style & (ES_AUTOHSCROLL | WS_HSCROLL)) << "lines wrap at the box's width";
+    const LRESULT lines = SendMessageW(Help.HelpMemo, EM_GETLINECOUNT, 0, 0);
+    EXPECT_GE(lines, static_cast<LRESULT>(HelpLines.size()));
+    RECT area{};
+    SendMessageW(Help.HelpMemo, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const HDC memoDc = GetDC(Help.HelpMemo);
+    const HGDIOBJ previous = SelectObject(memoDc, reinterpret_cast<HFONT>(fontOf(Help.HelpMemo)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(memoDc, &metrics);
+    SelectObject(memoDc, previous);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(Help.Handle(), WM_CTLCOLORSTATIC,
+                                                             reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(Help.HelpMemo)));
+    ReleaseDC(Help.HelpMemo, memoDc);
+    EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
+    LOGBRUSH colour{};
+    ASSERT_TRUE(GetObjectW(brush, sizeof colour, &colour));
+    EXPECT_EQ(colour.lbColor, GetSysColor(COLOR_WINDOW));
+
+    RECT frame{}, list{};
+    GetWindowRect(Help.MenuListFrame, &frame);
+    GetWindowRect(Help.MenuListView, &list);
+    const int edge = GetSystemMetricsForDpi(SM_CXEDGE, Help.Dpi());
+    EXPECT_EQ(list.left - frame.left, edge + Scaled(5, Help.Dpi()));
+    EXPECT_EQ(frame.bottom - list.bottom, edge + Scaled(5, Help.Dpi()));
+    EXPECT_EQ(GetWindowLongW(Help.MenuListFrame, GWL_STYLE) & SS_TYPEMASK, SS_WHITERECT);
     ASSERT_EQ(ListView_GetItemCount(Help.MenuListView), static_cast<int>(HelpCommands.size()));
     for (int index = 0; index < static_cast<int>(HelpCommands.size()); ++index) {
         wchar_t caption[128] = L"";
@@ -166,6 +194,11 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
         ASSERT_TRUE(ListView_GetItem(Help.MenuListView, &item));
         EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Caption);
         EXPECT_EQ(item.iImage, static_cast<int>(HelpCommands[static_cast<size_t>(index)].Icon));
+        RECT shown{}, inside{};
+        ListView_GetItemRect(Help.MenuListView, index, &shown, LVIR_BOUNDS);
+        GetClientRect(Help.MenuListView, &inside);
+        EXPECT_TRUE(shown.left >= 0 && shown.top >= 0 && shown.right <= inside.right && shown.bottom <= inside.bottom)
+            << "command " << index << " is out of view";
     }
     EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(Help.MenuListView, LVSIL_SMALL)), 9);
     PressKey(Help, VK_ESCAPE);
