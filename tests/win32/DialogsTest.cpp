@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -261,7 +262,9 @@ TEST_F(DialogsTest, OptionsCancelAndAccept)
 }
 
 // An empty name is refused with the error and the dialog stays; a name in kana is stored as typed,
-// and the scores list shows the store as it was when the list was last opened.
+// and the scores list shows the store as it was when the list was last opened. The columns keep
+// their widths: a long name is cut only where the list shows it. A record that cannot be read is
+// reported once the list is up with the records before it.
 TEST_F(DialogsTest, WinAndScores)
 {
     const TMessageBoxAnswers answers;
@@ -286,22 +289,53 @@ TEST_F(DialogsTest, WinAndScores)
     wchar_t player[64] = L"";
     ListView_GetItemText(Scores.ScoresListView, 0, 1, player, 64);
     EXPECT_EQ(std::wstring(player), L"Anna \u3055\u304f\u3089");
+    const std::wstring longName(60, L'\u3042');
+    {
+        TRegOptions stored;
+        stored.AddScore(Utf8(longName), "10:12:34", 123, "Flat Square");
+    }
+    PressKey(Scores, VK_RETURN);
+    Scores.ShowDialog();
+    ASSERT_EQ(ListView_GetItemCount(Scores.ScoresListView), 2);
+    wchar_t kept[128] = L"";
+    ListView_GetItemText(Scores.ScoresListView, 1, 1, kept, 128);
+    EXPECT_EQ(std::wstring(kept), longName) << "the list cuts the name only where it shows it";
     for (int column = 0; column < ScoreColumnCount; ++column) {
         LVCOLUMNW info{};
         info.mask = LVCF_FMT | LVCF_WIDTH;
         ListView_GetColumn(Scores.ScoresListView, column, &info);
         wchar_t text[64] = L"";
         ListView_GetItemText(Scores.ScoresListView, 0, column, text, 64);
-        // The column's own width, or more where its text needs it.
-        EXPECT_GE(info.cx, Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Scores.Dpi())) << column;
-        EXPECT_GE(info.cx, ListView_GetStringWidth(Scores.ScoresListView, text)) << column;
-        EXPECT_TRUE(info.cx == Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Scores.Dpi()) ||
-                    info.cx < ListView_GetStringWidth(Scores.ScoresListView, text) + Scaled(20, Scores.Dpi()))
-            << "column " << column << " grew more than its text needs";
+        // The column's own width; the date's widens just as far as the date needs.
+        const int designed = Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Scores.Dpi());
+        if (column == 0) {
+            EXPECT_GE(info.cx, ListView_GetStringWidth(Scores.ScoresListView, text));
+            EXPECT_TRUE(info.cx == designed ||
+                        info.cx < ListView_GetStringWidth(Scores.ScoresListView, text) + Scaled(20, Scores.Dpi()))
+                << "the date column grew more than its text needs";
+        } else {
+            EXPECT_EQ(info.cx, designed) << column;
+        }
         const int expected[] = {LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT};
         EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, expected[static_cast<int>(ScoreColumns[static_cast<size_t>(column)].Alignment)])
             << column;
     }
+
+    PressKey(Scores, VK_RETURN);
+    HKEY scores = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\tesuli\\/scores/", 0, KEY_SET_VALUE, &scores), ERROR_SUCCESS);
+    const DWORD number = 7;
+    RegSetValueExW(scores, L"2", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+    RegCloseKey(scores);
+    std::string failure;
+    try {
+        Scores.ShowDialog();
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
+    EXPECT_EQ(failure, "Invalid data type for '2'");
+    EXPECT_TRUE(Scores.Visible());
+    EXPECT_EQ(ListView_GetItemCount(Scores.ScoresListView), 1);
 }
 
 }  // namespace

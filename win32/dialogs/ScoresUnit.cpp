@@ -94,15 +94,18 @@ TScoresForm::TScoresForm(HWND owner)
     ExportBitBtn = AddGlyphButton("ExportBitBtn", L"Export", TButtonGlyph::Save, {64, 504, 75, 25}, ExportId);
 }
 
-// The columns' own widths, wider only where a text would otherwise be cut off: the locale's date
-// and time, or a long name.
+// The columns' own widths; the date column alone widens where the locale's date and time need it.
+// A longer text, such as a long name, ends in an ellipsis in its column.
 void TScoresForm::SetColumnWidths()
 {
     for (int column = 0; column < ScoreColumnCount; ++column) {
-        ListView_SetColumnWidth(ScoresListView, column, LVSCW_AUTOSIZE);
-        const int needed = ListView_GetColumnWidth(ScoresListView, column);
         const int designed = Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Dpi());
-        ListView_SetColumnWidth(ScoresListView, column, std::max(needed, designed));
+        int width = designed;
+        if (column == 0) {
+            ListView_SetColumnWidth(ScoresListView, column, LVSCW_AUTOSIZE);
+            width = std::max(designed, ListView_GetColumnWidth(ScoresListView, column));
+        }
+        ListView_SetColumnWidth(ScoresListView, column, width);
     }
 }
 
