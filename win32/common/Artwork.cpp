@@ -146,9 +146,10 @@ HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look)
 
 std::unique_ptr<TDib> CreateMenuIcon(TCommandIcon icon, int side, TIconLook look)
 {
+    if (look == TIconLook::Normal)
+        return DecodeArtwork(CommandIconFile(icon, side), TAlpha::Premultiplied, side, side);
     std::unique_ptr<TDib> picture = DecodeArtwork(CommandIconFile(icon, side), TAlpha::Straight, side, side);
-    if (look == TIconLook::Greyed)
-        Grey(*picture);
+    Grey(*picture);
     uint32_t* pixel = picture->Pixels();
     for (size_t i = 0, count = static_cast<size_t>(side * side); i < count; ++i) {
         const uint32_t p = pixel[i], alpha = p >> 24;
