@@ -169,8 +169,8 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
     TEXTMETRICW metrics{};
     GetTextMetricsW(memoDc, &metrics);
     SelectObject(memoDc, previous);
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(Help.Handle(), WM_CTLCOLORSTATIC,
-                                                             reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(Help.HelpMemo)));
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        Help.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(Help.HelpMemo)));
     ReleaseDC(Help.HelpMemo, memoDc);
     EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
     LOGBRUSH colour{};
@@ -323,7 +323,8 @@ TEST_F(DialogsTest, WinAndScores)
 
     PressKey(Scores, VK_RETURN);
     HKEY scores = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\tesuli\\/scores/", 0, KEY_SET_VALUE, &scores), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\tesuli\\/scores/", 0, KEY_SET_VALUE, &scores),
+              ERROR_SUCCESS);
     const DWORD number = 7;
     RegSetValueExW(scores, L"2", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
     RegCloseKey(scores);

@@ -57,7 +57,8 @@ THelpForm::THelpForm(HWND owner)
     // column without a header shows the items as a list does, but without the room a list keeps
     // free for a scroll bar, which would push the last command out of view.
     MenuListFrame = AddControl("MenuListFrame", WC_STATICW, L"", SS_WHITERECT, MenuListPlace, 0, WS_EX_CLIENTEDGE);
-    MenuListView = AddControl("MenuListView", WC_LISTVIEWW, L"", LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, MenuListPlace);
+    MenuListView = AddControl("MenuListView", WC_LISTVIEWW, L"",
+                              LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, MenuListPlace);
     LVCOLUMNW column{};
     ListView_InsertColumn(MenuListView, 0, &column);
     PlaceMenuList();

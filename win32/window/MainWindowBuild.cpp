@@ -175,7 +175,8 @@ int TMainForm::LayOutBelowCoolBar(UINT dpi)
     const int statusHeight = Scaled(StatusBarHeight, dpi);
     SetWindowPos(TopCoolBar, nullptr, 0, 0, width, barHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(BackgroundImage->Handle(), nullptr, 0, barHeight, width, boardHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(MainStatusBar, nullptr, 0, barHeight + boardHeight, width, statusHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(MainStatusBar, nullptr, 0, barHeight + boardHeight, width, statusHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     return barHeight + boardHeight + statusHeight;
 }
 
@@ -203,7 +204,8 @@ void TMainForm::SetCommandIcons(UINT dpi)
             ImageList_AddIcon(list, icon);
             DestroyIcon(icon);
         }
-        menuIcons.push_back({CreateMenuIcon(picture, side, TIconLook::Normal), CreateMenuIcon(picture, side, TIconLook::Greyed)});
+        menuIcons.push_back(
+            {CreateMenuIcon(picture, side, TIconLook::Normal), CreateMenuIcon(picture, side, TIconLook::Greyed)});
     }
     for (HWND bar : ToolBars) {
         SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(icons));
