@@ -9,11 +9,13 @@ const TScreen& TScoresDialog::Screen() const
 
 void TScoresDialog::FormShow(TDialogView& view)
 {
-    Rows.clear();
-    view.SetRows("ScoresListView", Rows);
-    Rows = ReadScoreRows(Options);
+    TScoreList list = ReadScoreRows(Options);
+    Rows = std::move(list.Rows);
     view.SetRows("ScoresListView", Rows);
     view.SetFocus("AcceptBitBtn");
+    // The rows read before a bad record stay listed and are what an export writes.
+    if (list.Failure)
+        std::rethrow_exception(list.Failure);
 }
 
 void TScoresDialog::Click(TDialogView& view, std::string_view control, int)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -149,12 +150,40 @@ TEST_F(DialogsTest, NothingIsCutOff)
     }
 }
 
-// Each line of the help text keeps to one line of the box, and the command list shows every command
-// with its picture.
+// The help text stays in the dialog's font on a white box, wrapped at its width, with a scroll bar
+// where it runs past its height; the command list shows every command with its picture, a white
+// margin of 5 between the items and its sunken edge.
 TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
 {
     Help.ShowDialog();
-    EXPECT_EQ(SendMessageW(Help.HelpMemo, EM_GETLINECOUNT, 0, 0), static_cast<LRESULT>(HelpLines.size()));
+    const auto fontOf = [](HWND control) { return SendMessageW(control, WM_GETFONT, 0, 0); };
+    EXPECT_EQ(fontOf(Help.HelpMemo), fontOf(Help.CloseBtn));
+    const LONG style = GetWindowLongW(Help.HelpMemo, GWL_STYLE);
+    EXPECT_FALSE(style & (ES_AUTOHSCROLL | WS_HSCROLL)) << "lines wrap at the box's width";
+    const LRESULT lines = SendMessageW(Help.HelpMemo, EM_GETLINECOUNT, 0, 0);
+    EXPECT_GE(lines, static_cast<LRESULT>(HelpLines.size()));
+    RECT area{};
+    SendMessageW(Help.HelpMemo, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const HDC memoDc = GetDC(Help.HelpMemo);
+    const HGDIOBJ previous = SelectObject(memoDc, reinterpret_cast<HFONT>(fontOf(Help.HelpMemo)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(memoDc, &metrics);
+    SelectObject(memoDc, previous);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        Help.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(Help.HelpMemo)));
+    ReleaseDC(Help.HelpMemo, memoDc);
+    EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
+    LOGBRUSH colour{};
+    ASSERT_TRUE(GetObjectW(brush, sizeof colour, &colour));
+    EXPECT_EQ(colour.lbColor, GetSysColor(COLOR_WINDOW));
+
+    RECT frame{}, list{};
+    GetWindowRect(Help.MenuListFrame, &frame);
+    GetWindowRect(Help.MenuListView, &list);
+    const int edge = GetSystemMetricsForDpi(SM_CXEDGE, Help.Dpi());
+    EXPECT_EQ(list.left - frame.left, edge + Scaled(5, Help.Dpi()));
+    EXPECT_EQ(frame.bottom - list.bottom, edge + Scaled(5, Help.Dpi()));
+    EXPECT_EQ(GetWindowLongW(Help.MenuListFrame, GWL_STYLE) & SS_TYPEMASK, SS_WHITERECT);
     ASSERT_EQ(ListView_GetItemCount(Help.MenuListView), static_cast<int>(HelpCommands.size()));
     for (int index = 0; index < static_cast<int>(HelpCommands.size()); ++index) {
         wchar_t caption[128] = L"";
@@ -166,6 +195,11 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
         ASSERT_TRUE(ListView_GetItem(Help.MenuListView, &item));
         EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Caption);
         EXPECT_EQ(item.iImage, static_cast<int>(HelpCommands[static_cast<size_t>(index)].Icon));
+        RECT shown{}, inside{};
+        ListView_GetItemRect(Help.MenuListView, index, &shown, LVIR_BOUNDS);
+        GetClientRect(Help.MenuListView, &inside);
+        EXPECT_TRUE(shown.left >= 0 && shown.top >= 0 && shown.right <= inside.right && shown.bottom <= inside.bottom)
+            << "command " << index << " is out of view";
     }
     EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(Help.MenuListView, LVSIL_SMALL)), 9);
     PressKey(Help, VK_ESCAPE);
@@ -228,7 +262,9 @@ TEST_F(DialogsTest, OptionsCancelAndAccept)
 }
 
 // An empty name is refused with the error and the dialog stays; a name in kana is stored as typed,
-// and the scores list shows the store as it was when the list was last opened.
+// and the scores list shows the store as it was when the list was last opened. The columns keep
+// their widths: a long name is cut only where the list shows it. A record that cannot be read is
+// reported once the list is up with the records before it.
 TEST_F(DialogsTest, WinAndScores)
 {
     const TMessageBoxAnswers answers;
@@ -253,22 +289,54 @@ TEST_F(DialogsTest, WinAndScores)
     wchar_t player[64] = L"";
     ListView_GetItemText(Scores.ScoresListView, 0, 1, player, 64);
     EXPECT_EQ(std::wstring(player), L"Anna \u3055\u304f\u3089");
+    const std::wstring longName(60, L'\u3042');
+    {
+        TRegOptions stored;
+        stored.AddScore(Utf8(longName), "10:12:34", 123, "Flat Square");
+    }
+    PressKey(Scores, VK_RETURN);
+    Scores.ShowDialog();
+    ASSERT_EQ(ListView_GetItemCount(Scores.ScoresListView), 2);
+    wchar_t kept[128] = L"";
+    ListView_GetItemText(Scores.ScoresListView, 1, 1, kept, 128);
+    EXPECT_EQ(std::wstring(kept), longName) << "the list cuts the name only where it shows it";
     for (int column = 0; column < ScoreColumnCount; ++column) {
         LVCOLUMNW info{};
         info.mask = LVCF_FMT | LVCF_WIDTH;
         ListView_GetColumn(Scores.ScoresListView, column, &info);
         wchar_t text[64] = L"";
         ListView_GetItemText(Scores.ScoresListView, 0, column, text, 64);
-        // The column's own width, or more where its text needs it.
-        EXPECT_GE(info.cx, Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Scores.Dpi())) << column;
-        EXPECT_GE(info.cx, ListView_GetStringWidth(Scores.ScoresListView, text)) << column;
-        EXPECT_TRUE(info.cx == Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Scores.Dpi()) ||
-                    info.cx < ListView_GetStringWidth(Scores.ScoresListView, text) + Scaled(20, Scores.Dpi()))
-            << "column " << column << " grew more than its text needs";
+        // The column's own width; the date's widens just as far as the date needs.
+        const int designed = Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Scores.Dpi());
+        if (column == 0) {
+            EXPECT_GE(info.cx, ListView_GetStringWidth(Scores.ScoresListView, text));
+            EXPECT_TRUE(info.cx == designed ||
+                        info.cx < ListView_GetStringWidth(Scores.ScoresListView, text) + Scaled(20, Scores.Dpi()))
+                << "the date column grew more than its text needs";
+        } else {
+            EXPECT_EQ(info.cx, designed) << column;
+        }
         const int expected[] = {LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT};
         EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, expected[static_cast<int>(ScoreColumns[static_cast<size_t>(column)].Alignment)])
             << column;
     }
+
+    PressKey(Scores, VK_RETURN);
+    HKEY scores = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\tesuli\\/scores/", 0, KEY_SET_VALUE, &scores),
+              ERROR_SUCCESS);
+    const DWORD number = 7;
+    RegSetValueExW(scores, L"2", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+    RegCloseKey(scores);
+    std::string failure;
+    try {
+        Scores.ShowDialog();
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
+    EXPECT_EQ(failure, "Invalid data type for '2'");
+    EXPECT_TRUE(Scores.Visible());
+    EXPECT_EQ(ListView_GetItemCount(Scores.ScoresListView), 1);
 }
 
 }  // namespace

@@ -34,6 +34,10 @@ std::string CommandIconFile(TCommandIcon icon, int side);
 // A command's icon at side pixels; the greyed look marks a command that is not available.
 HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look);
 
+// A command's icon at side pixels with its colours premultiplied by their alpha, as a menu item's
+// picture wants them.
+std::unique_ptr<TDib> CreateMenuIcon(TCommandIcon icon, int side, TIconLook look);
+
 // An icon whose transparency is the picture's alpha channel.
 HICON CreateAlphaIcon(TDib& picture);
 

@@ -5,7 +5,6 @@
 #include "app/InfoTexts.h"
 #include "win32/common/Artwork.h"
 #include "win32/common/Dpi.h"
-#include "win32/common/UiFont.h"
 #include "storage/WindowsText.h"
 
 THelpForm* HelpForm = nullptr;
@@ -13,9 +12,9 @@ THelpForm* HelpForm = nullptr;
 namespace {
 
 constexpr int IconSide = 16;
-// In tenths of a point: the dialog's 8 points down to the smallest size still easy to read.
-constexpr int TextSize = 80;
-constexpr int SmallestTextSize = 60;
+// The list's place; inside its sunken edge, a white margin of 5 surrounds the items.
+constexpr TPlace MenuListPlace{16, 296, 649, 161};
+constexpr int MenuListMargin = 5;
 
 // The edit box breaks lines at CR LF only.
 std::wstring WithCrLf(const std::string& text)
@@ -29,25 +28,19 @@ std::wstring WithCrLf(const std::string& text)
     return lines;
 }
 
-// True when every line of the text fits the box's width and all of them its height, in the font.
-bool TextFits(HWND box, HFONT font)
+// True when the box's lines, wrapped at its width, run past its height.
+bool TextOverflows(HWND box)
 {
     RECT area;
     SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
     const HDC dc = GetDC(box);
-    const HGDIOBJ previous = SelectObject(dc, font);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    bool fits = static_cast<long>(HelpLines.size()) * metrics.tmHeight <= area.bottom - area.top;
-    for (const std::string_view line : HelpLines) {
-        const std::wstring text = Wide(std::string(line));
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        fits = fits && extent.cx <= area.right - area.left;
-    }
     SelectObject(dc, previous);
     ReleaseDC(box, dc);
-    return fits;
+    const LRESULT lines = SendMessageW(box, EM_GETLINECOUNT, 0, 0);
+    return lines * metrics.tmHeight > area.bottom - area.top;
 }
 
 }  // namespace
@@ -58,10 +51,17 @@ THelpForm::THelpForm(HWND owner)
     CloseBtn = AddGlyphButton("CloseBtn", L"Close", TButtonGlyph::Tick, {536, 472, 75, 25}, IDOK, true);
     HelpGroupBox = AddGroupBox("HelpGroupBox", L"Tesuli Help", {8, 8, 665, 273});
     HelpMemo = AddControl("HelpMemo", WC_EDITW, WithCrLf(HelpText()), ES_MULTILINE | ES_READONLY, {16, 23, 649, 250});
-    FitTextToBox();
+    ShowScrollBarWhereNeeded();
     AddBevel("Bevel1", {8, 288, 665, 177});
-    MenuListView = AddControl("MenuListView", WC_LISTVIEWW, L"", LVS_LIST | LVS_SINGLESEL | LVS_SHAREIMAGELISTS,
-                              {16, 296, 649, 161}, 0, WS_EX_CLIENTEDGE);
+    // A list view has no margin of its own: it stands borderless inside a white sunken frame. One
+    // column without a header shows the items as a list does, but without the room a list keeps
+    // free for a scroll bar, which would push the last command out of view.
+    MenuListFrame = AddControl("MenuListFrame", WC_STATICW, L"", SS_WHITERECT, MenuListPlace, 0, WS_EX_CLIENTEDGE);
+    MenuListView = AddControl("MenuListView", WC_LISTVIEWW, L"",
+                              LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, MenuListPlace);
+    LVCOLUMNW column{};
+    ListView_InsertColumn(MenuListView, 0, &column);
+    PlaceMenuList();
     SetCommandIcons();
     for (int index = 0; index < static_cast<int>(HelpCommands.size()); ++index) {
         const THelpCommand& command = HelpCommands[static_cast<size_t>(index)];
@@ -78,30 +78,28 @@ THelpForm::THelpForm(HWND owner)
 THelpForm::~THelpForm()
 {
     ImageList_Destroy(MenuImageList);
-    if (MemoFont)
-        DeleteObject(MemoFont);
 }
 
-// The box has no scroll bar and each line was written to fill its width: where the system's
-// stand-in for the dialog font runs wider than the font the lines were written for, the box takes a
-// smaller size of it. Should even the smallest readable size not fit, a scroll bar keeps the rest
-// reachable.
-void THelpForm::FitTextToBox()
+// The box keeps the dialog's font and wraps its lines as a memo does; where they run past its
+// height, a scroll bar keeps the rest in reach.
+void THelpForm::ShowScrollBarWhereNeeded()
 {
-    const UINT dpi = Dpi();
-    HFONT chosen = nullptr;
-    for (int size = TextSize; size >= SmallestTextSize && !chosen; size -= 5) {
-        const HFONT font = CreateUiFont(dpi, size);
-        if (TextFits(HelpMemo, font))
-            chosen = font;
-        else
-            DeleteObject(font);
-    }
-    SendMessageW(HelpMemo, WM_SETFONT, reinterpret_cast<WPARAM>(chosen ? chosen : Font()), TRUE);
-    ShowScrollBar(HelpMemo, SB_VERT, chosen ? FALSE : TRUE);
-    if (MemoFont)
-        DeleteObject(MemoFont);
-    MemoFont = chosen;
+    ShowScrollBar(HelpMemo, SB_VERT, FALSE);
+    if (TextOverflows(HelpMemo))
+        ShowScrollBar(HelpMemo, SB_VERT, TRUE);
+}
+
+// Inside the frame's sunken edge, as wide as the system draws it at this DPI, and the margin.
+void THelpForm::PlaceMenuList()
+{
+    RECT area;
+    GetWindowRect(MenuListFrame, &area);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
+    const int inset = GetSystemMetricsForDpi(SM_CXEDGE, Dpi()) + Scaled(MenuListMargin, Dpi());
+    InflateRect(&area, -inset, -inset);
+    SetWindowPos(MenuListView, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ListView_SetColumnWidth(MenuListView, 0, LVSCW_AUTOSIZE_USEHEADER);
 }
 
 // The pictures of all commands, in the order of their names, so that an icon's index is its command.
@@ -115,7 +113,6 @@ void THelpForm::SetCommandIcons()
         DestroyIcon(drawn);
     }
     ListView_SetImageList(MenuListView, icons, LVSIL_SMALL);
-    ListView_SetColumnWidth(MenuListView, 0, Scaled(649 - 8, Dpi()));
     if (MenuImageList)
         ImageList_Destroy(MenuImageList);
     MenuImageList = icons;
@@ -123,8 +120,9 @@ void THelpForm::SetCommandIcons()
 
 void THelpForm::DpiChanged()
 {
+    PlaceMenuList();
     SetCommandIcons();
-    FitTextToBox();
+    ShowScrollBarWhereNeeded();
 }
 
 LRESULT THelpForm::Notify(const NMHDR& header)

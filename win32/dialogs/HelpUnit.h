@@ -10,6 +10,7 @@ public:
 
     HWND HelpGroupBox;
     HWND HelpMemo;
+    HWND MenuListFrame;
     HWND MenuListView;
     HWND CloseBtn;
 
@@ -22,10 +23,10 @@ protected:
 
 private:
     void SetCommandIcons();
-    void FitTextToBox();
+    void ShowScrollBarWhereNeeded();
+    void PlaceMenuList();
 
     HIMAGELIST MenuImageList = nullptr;
-    HFONT MemoFont = nullptr;
 };
 
 extern THelpForm* HelpForm;

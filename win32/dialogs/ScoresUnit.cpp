@@ -3,9 +3,11 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <exception>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "app/ScoresExport.h"
 #include "win32/common/Dpi.h"
@@ -92,15 +94,18 @@ TScoresForm::TScoresForm(HWND owner)
     ExportBitBtn = AddGlyphButton("ExportBitBtn", L"Export", TButtonGlyph::Save, {64, 504, 75, 25}, ExportId);
 }
 
-// The columns' own widths, wider only where a text would otherwise be cut off: the locale's date
-// and time, or a long name.
+// The columns' own widths; the date column alone widens where the locale's date and time need it.
+// A longer text, such as a long name, ends in an ellipsis in its column.
 void TScoresForm::SetColumnWidths()
 {
     for (int column = 0; column < ScoreColumnCount; ++column) {
-        ListView_SetColumnWidth(ScoresListView, column, LVSCW_AUTOSIZE);
-        const int needed = ListView_GetColumnWidth(ScoresListView, column);
         const int designed = Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Dpi());
-        ListView_SetColumnWidth(ScoresListView, column, std::max(needed, designed));
+        int width = designed;
+        if (column == 0) {
+            ListView_SetColumnWidth(ScoresListView, column, LVSCW_AUTOSIZE);
+            width = std::max(designed, ListView_GetColumnWidth(ScoresListView, column));
+        }
+        ListView_SetColumnWidth(ScoresListView, column, width);
     }
 }
 
@@ -112,9 +117,9 @@ void TScoresForm::DpiChanged()
 void TScoresForm::FormShow()
 {
     ListView_DeleteAllItems(ScoresListView);
-    Rows.clear();
     TRegOptions options;
-    Rows = ReadScoreRows(options);
+    TScoreList list = ReadScoreRows(options);
+    Rows = std::move(list.Rows);
     for (int row = 0; row < static_cast<int>(Rows.size()); ++row) {
         for (int column = 0; column < ScoreColumnCount; ++column) {
             std::wstring text = Wide(Rows[static_cast<size_t>(row)][static_cast<size_t>(column)]);
@@ -130,6 +135,8 @@ void TScoresForm::FormShow()
         }
     }
     SetColumnWidths();
+    if (list.Failure)
+        std::rethrow_exception(list.Failure);
 }
 
 void TScoresForm::AcceptBitBtnClick()
@@ -147,7 +154,7 @@ void TScoresForm::ExportBitBtnClick()
         return;
     }
     const std::string fileName = WithDefaultExtension(chosen->Name, *chosen->Filter);
-    SaveExportFile(fileName, ExportText(Rows));
+    SaveExportFile(fileName, std::string(Utf8ByteOrderMark) + ExportText(Rows));
     ShowInformation(Handle(), ExportSavedText(fileName));
 }
 
