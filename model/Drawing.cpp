@@ -33,11 +33,12 @@ void TGame::DrawBoard()
         if (tile.Present && tile.Layer <= TopLayer)
             layers[tile.Layer][counts[tile.Layer]++] = static_cast<uint8_t>(n);
     }
+    const TTileLook look{FaceStyle, Kana, Readings};
     for (int layer = 0; layer <= TopLayer; ++layer)
         for (int i = 0; i < counts[layer]; ++i) {
             const TTileClass& tile = Tiles[layers[layer][i]];
             const TTileOrigin origin = TileOrigin(tile);
-            tile.Draw(FaceStyle, origin.Left, origin.Top, Effects);
+            tile.Draw(look, origin.Left, origin.Top, Effects);
         }
     Effects.BoardChanged();
 }
