@@ -13,7 +13,7 @@ struct TSettings {
     uint8_t BackgroundIndex = DefaultBackground;
     uint8_t MapId = DefaultMapId;
     uint8_t HintSpeed = DefaultHintSpeed;
-    uint8_t Kana = DefaultKana;          // learning modes: see model/FaceCell.h
+    uint8_t Kana = DefaultKana;          // learning modes: see model/LearningModes.h
     uint8_t Readings = DefaultReadings;
 
     bool operator==(const TSettings&) const = default;

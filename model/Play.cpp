@@ -1,5 +1,5 @@
 #include "model/Game.h"
-#include "model/FaceCell.h"
+#include "model/LearningModes.h"
 #include "model/Messages.h"
 
 namespace {

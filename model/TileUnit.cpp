@@ -1,6 +1,6 @@
 #include "model/TileUnit.h"
 
-#include "model/FaceCell.h"
+#include "model/LearningModes.h"
 #include "model/TilePlacement.h"
 
 TTileClass::TTileClass(uint8_t number) : Number(number), Face(static_cast<uint8_t>((number - 1) / 4)) {}

@@ -25,16 +25,10 @@ struct TFaceCell {
     bool operator==(const TFaceCell&) const = default;
 };
 
-// Rows per picture block of a face sheet: faces 0-23 and 24-47 plain, then the same highlighted.
-constexpr int32_t FaceBlockRows = 4;
-
-// The blocks of a face sheet, from the top; each is laid out as the first.
-enum class TFaceBlock : int32_t { HiraganaWithReading, KatakanaWithReading, Hiragana, Katakana, Reading };
-constexpr int32_t FaceBlockCount = 5;
-
-// The picture a tile shows: copy is the tile's place (0..3) in its face's block of four tiles.
-TFaceBlock FaceBlock(uint8_t copy, uint8_t kana, uint8_t readings);
-// The cell of that picture for a face, plain or highlighted.
+// The cell of a face sheet a tile shows, plain or highlighted: copy is the tile's place (0..3) in
+// its face's four tiles (tile n is copy (n - 1) mod 4 of face (n - 1) div 4). A face sheet holds
+// five blocks of four rows, each laid out as the first: hiragana with reading, katakana with
+// reading, hiragana alone, katakana alone, reading alone.
 TFaceCell FaceCell(uint8_t face, uint8_t copy, uint8_t kana, uint8_t readings, bool highlighted);
 
 // The map as a won game records it: the map's name, followed by the learning modes that differ

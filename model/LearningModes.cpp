@@ -1,4 +1,4 @@
-#include "model/FaceCell.h"
+#include "model/LearningModes.h"
 
 #include "model/MapUnit.h"
 
@@ -6,6 +6,10 @@ namespace {
 
 constexpr int32_t FacesPerSheetRow = 24;
 constexpr int32_t HighlightRowOffset = 2;
+constexpr int32_t BlockRows = 4;
+
+// The face sheets' blocks, from the top.
+enum class TFaceBlock : int32_t { HiraganaWithReading, KatakanaWithReading, Hiragana, Katakana, Reading };
 
 bool ShowsKatakana(uint8_t copy, uint8_t kana)
 {
@@ -30,8 +34,6 @@ const char* ReadingsName(uint8_t readings)
     }
 }
 
-}  // namespace
-
 TFaceBlock FaceBlock(uint8_t copy, uint8_t kana, uint8_t readings)
 {
     const bool katakana = ShowsKatakana(copy, kana);
@@ -45,10 +47,12 @@ TFaceBlock FaceBlock(uint8_t copy, uint8_t kana, uint8_t readings)
     }
 }
 
+}  // namespace
+
 TFaceCell FaceCell(uint8_t face, uint8_t copy, uint8_t kana, uint8_t readings, bool highlighted)
 {
     const int32_t block = static_cast<int32_t>(FaceBlock(copy, kana, readings));
-    const int32_t row = block * FaceBlockRows + face / FacesPerSheetRow + (highlighted ? HighlightRowOffset : 0);
+    const int32_t row = block * BlockRows + face / FacesPerSheetRow + (highlighted ? HighlightRowOffset : 0);
     return {face % FacesPerSheetRow, row};
 }
 

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "model/FaceCell.h"
+#include "model/LearningModes.h"
 #include "model/MapUnit.h"
 
 namespace {
