@@ -48,7 +48,7 @@ constexpr TDefault FirstRunDefaults[] = {{"face", DefaultFace},
                                          {"hintSpeed", DefaultHintSpeed},
                                          {"kana", DefaultKana},
                                          {"readings", DefaultReadings}};
-// The values an earlier release did not write; a key without them gains them alone.
+// An earlier release wrote the first four; a key with at least as many values gains only the rest.
 constexpr size_t EarlierReleaseValues = 4;
 
 bool Holds(const std::vector<std::string>& names, const char* name)
