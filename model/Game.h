@@ -23,6 +23,8 @@ public:
     uint8_t MapNumber = 0;
     uint8_t BackgroundIndex = 0;
     uint8_t HintSpeed = 0;
+    uint8_t Kana = 0;      // learning modes (model/LearningModes.h): they change the pictures only
+    uint8_t Readings = 0;
 
     TTileArray Tiles;
     uint8_t SelectedTile = 0;

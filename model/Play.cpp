@@ -1,5 +1,5 @@
 #include "model/Game.h"
-#include "model/MapUnit.h"
+#include "model/LearningModes.h"
 #include "model/Messages.h"
 #include "model/Recognition.h"
 
@@ -71,7 +71,7 @@ void TGame::WinGame()
     Effects.SetCommandEnabled(TCommand::Shuffle, false);
     Effects.SetCommandEnabled(TCommand::Hint, false);
     Effects.StopClock();
-    Effects.ShowWin(scoreTime, HintCount, MapName(MapNumber));
+    Effects.ShowWin(scoreTime, HintCount, ScoreMapText(MapNumber, Kana, Readings));
 }
 
 void TGame::UndoActionExecute()

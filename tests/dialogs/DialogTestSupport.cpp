@@ -43,19 +43,21 @@ void SeedSettings(const TStoredSettings& settings)
     store->WriteInteger("bgd", settings.Background);
     store->WriteInteger("mapId", settings.MapId);
     store->WriteInteger("hintSpeed", settings.HintSpeed);
+    store->WriteInteger("kana", settings.Kana);
+    store->WriteInteger("readings", settings.Readings);
 }
 
 std::ostream& operator<<(std::ostream& out, const TStoredSettings& stored)
 {
     return out << "face " << stored.Face << ", bgd " << stored.Background << ", map " << stored.MapId << ", hint "
-               << stored.HintSpeed;
+               << stored.HintSpeed << ", kana " << stored.Kana << ", readings " << stored.Readings;
 }
 
 TStoredSettings StoredSettings()
 {
     const auto store = OpenSettingsKey();
     return {ReadStored(*store, "face"), ReadStored(*store, "bgd"), ReadStored(*store, "mapId"),
-            ReadStored(*store, "hintSpeed")};
+            ReadStored(*store, "hintSpeed"), ReadStored(*store, "kana"), ReadStored(*store, "readings")};
 }
 
 void StoreSettingAsText(const char* name)

@@ -19,7 +19,7 @@ import time
 import unittest
 
 BINARY = os.environ.get("TESULI_BINARY", "")
-SETTINGS = ("face", "bgd", "mapId", "hintSpeed")
+SETTINGS = ("face", "bgd", "mapId", "hintSpeed", "kana", "readings")
 
 
 class NativeLauncher:
@@ -271,7 +271,7 @@ class PlayAsAPlayer(unittest.TestCase):
         try:
             tiles, _, status = game.state()
             self.assertEqual(status.get(0), "Tiles left:  192/192")
-            self.assertEqual(self.launcher.settings(), ["1", "1", "0", "1"])
+            self.assertEqual(self.launcher.settings(), ["1", "1", "0", "1", "0", "0"])
 
             # Options through the menu: artwork 0, background 4, short hints, same map.
             game.press("MainForm.EditMenu")
@@ -281,7 +281,7 @@ class PlayAsAPlayer(unittest.TestCase):
             game.press("OptionsForm.HintShort", left=8)
             game.press("OptionsForm.AcceptBitBtn")
             game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
-            self.assertEqual(self.launcher.settings(), ["0", "4", "0", "0"])
+            self.assertEqual(self.launcher.settings(), ["0", "4", "0", "0", "0", "0"])
 
             # Help from the tool bar, About from the menu; each closes with its own keys.
             game.press("MainForm.Tool.HelpAction")

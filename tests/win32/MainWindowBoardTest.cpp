@@ -30,7 +30,8 @@ protected:
         const TSpriteSheet& sheet = Form.GameModel.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage;
         const TDib& faces = sheet.Image(Scale);
         return ExpectedBoardPixels(
-            present, Form.GameModel.FaceStyle, Form.GameModel.BackgroundIndex, Scale,
+            present, {Form.GameModel.FaceStyle, Form.GameModel.Kana, Form.GameModel.Readings},
+            Form.GameModel.BackgroundIndex, Scale,
             [&](int x, int y) { return textures.Pixel(x, y); }, [&](int x, int y) { return faces.Pixel(x, y); });
     }
 
@@ -52,6 +53,9 @@ protected:
     {
         Form.GameModel.MapNumber = map;
         Form.GameModel.FaceStyle = map % 2;
+        // Every map in other learning modes, mixed boards among them.
+        Form.GameModel.Kana = map % 3;
+        Form.GameModel.Readings = uint8_t((map + map / 3) % 3);
         Form.GameModel.BackgroundIndex = uint8_t(map % 6);
         Form.GameModel.CreateTiles();
         Form.GameModel.DealTiles();

@@ -61,7 +61,7 @@ void TPreviewPanel::DrawPicture(const DRAWITEMSTRUCT& item) const
 {
     // The sheet drawn for the DPI; stretched only between the two sizes the artwork comes in.
     const int scale = ArtworkScale(GetDpiForWindow(Panel));
-    const TDib& sheet = Sheet.Image(scale);
+    const TDib& sheet = Sheet.Rows(scale, Cell.bottom);
     const RECT& to = item.rcItem;
     SetStretchBltMode(item.hDC, COLORONCOLOR);
     StretchBlt(item.hDC, to.left, to.top, to.right - to.left, to.bottom - to.top, sheet.Dc(), Cell.left * scale,

@@ -19,6 +19,6 @@ void TBoardImage::CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, 
                                  : sheet == TSheet::FaceImage_2 ? Sheets.FaceImage_2
                                                                 : Sheets.BackgroundImage;
     const int s = ScaleFactor;
-    BitBlt(Pixels.Dc(), left * s, top * s, width * s, height * s, source.Image(s).Dc(), sourceLeft * s, sourceTop * s,
-           SRCCOPY);
+    const TDib& rows = source.Rows(s, sourceTop + height);
+    BitBlt(Pixels.Dc(), left * s, top * s, width * s, height * s, rows.Dc(), sourceLeft * s, sourceTop * s, SRCCOPY);
 }
