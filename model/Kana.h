@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/LearningModes.h"
 #include "model/TileUnit.h"
 
 // The two scripts a tile can show.
@@ -46,13 +47,17 @@ constexpr uint8_t FaceOfReading(std::string_view reading)
     return face;
 }
 
-// The script tile number shows under the kana setting: 0 hiragana, 1 katakana, 2 hiragana on copies
-// 0 and 1 of each face and katakana on copies 2 and 3. Another setting reads like 0.
-constexpr TScript ScriptOfTile(uint8_t number, uint8_t kana)
+// The script copy (0..3) of a face shows under the kana setting: 0 hiragana, 1 katakana, 2 hiragana
+// on copies 0 and 1 and katakana on copies 2 and 3. Another setting reads like 0.
+constexpr TScript ScriptOfCopy(uint8_t copy, uint8_t kana)
 {
-    if (kana == 1)
-        return TScript::Katakana;
-    if (kana == 2 && (number - 1) % 4 >= 2)
+    if (kana == KanaSetting::Katakana || (kana == KanaSetting::Both && copy >= 2))
         return TScript::Katakana;
     return TScript::Hiragana;
+}
+
+// Tile n is copy (n - 1) mod 4 of its face.
+constexpr TScript ScriptOfTile(uint8_t number, uint8_t kana)
+{
+    return ScriptOfCopy(static_cast<uint8_t>((number - 1) % 4), kana);
 }

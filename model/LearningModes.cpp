@@ -1,5 +1,6 @@
 #include "model/LearningModes.h"
 
+#include "model/Kana.h"
 #include "model/MapUnit.h"
 
 namespace {
@@ -13,7 +14,7 @@ enum class TFaceBlock : int32_t { HiraganaWithReading, KatakanaWithReading, Hira
 
 bool ShowsKatakana(uint8_t copy, uint8_t kana)
 {
-    return kana == KanaSetting::Katakana || (kana == KanaSetting::Both && copy >= 2);
+    return ScriptOfCopy(copy, kana) == TScript::Katakana;
 }
 
 const char* KanaName(uint8_t kana)

@@ -9,6 +9,7 @@
 #include "app/NameDialog.h"
 #include "app/OptionsDialog.h"
 #include "app/ScoresDialog.h"
+#include "model/LearningModes.h"
 #include "tests/app/FakeDialogView.h"
 #include "tests/storage/TestStore.h"
 
@@ -72,6 +73,26 @@ TEST_F(TDialogLogicTest, OptionsPreviewsAndGroupsChooseAndOnlyTheChosenPreviewsS
     EXPECT_EQ((TSettings{Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed()}),
               (TSettings{0, 5, 4, 2}));
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedOtherMap});
+}
+
+TEST_F(TDialogLogicTest, OptionsLearningModesAreStoredAndTheFacePreviewsShowThemAtOnce)
+{
+    TListener listener;
+    TOptionsDialog dialog(Options, listener);
+    dialog.FormShow(View);
+    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Cell, (TDesignRect{0, 0, 40, 56})) << "today's first tile";
+    dialog.Click(View, "KanaRadioGroup", 1);
+    dialog.Click(View, "ReadingsRadioGroup", 1);
+    const TFaceCell katakanaAlone = FaceCell(0, 0, 1, 1, false);
+    for (const char* preview : {"TileFacePanel1", "TileFacePanel2"})
+        EXPECT_EQ(View.Pictures.at(preview).Cell,
+                  (TDesignRect{katakanaAlone.Column * 40, katakanaAlone.Row * 56, 40, 56})) << preview;
+    EXPECT_EQ(View.Pictures.at("TileFacePanel1").Sheet, TSheet::FaceImage);
+    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Sheet, TSheet::FaceImage_2);
+    dialog.Click(View, "AcceptBitBtn", -1);
+    EXPECT_EQ(Options.ReadKana(), 1);
+    EXPECT_EQ(Options.ReadReadings(), 1);
+    EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedSameMap});
 }
 
 TEST_F(TDialogLogicTest, OptionsCancelShowsTheStoredChoicesAgainAtTheNextShowing)

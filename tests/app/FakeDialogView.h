@@ -13,6 +13,7 @@ class TFakeDialogView final : public TDialogView {
 public:
     std::map<std::string, int, std::less<>> ItemIndexes;
     std::map<std::string, bool, std::less<>> Chosen;
+    std::map<std::string, TSheetCell, std::less<>> Pictures;
     std::map<std::string, std::string, std::less<>> Texts;
     std::vector<TScoreRow> Rows;
     std::string Focus;
@@ -31,7 +32,10 @@ public:
     }
     void SetItemIndex(std::string_view group, int index) override { ItemIndexes[std::string(group)] = index; }
     void SetChosen(std::string_view preview, bool chosen) override { Chosen[std::string(preview)] = chosen; }
-    void SetPicture(std::string_view, const TSheetCell&) override {}
+    void SetPicture(std::string_view preview, const TSheetCell& picture) override
+    {
+        Pictures[std::string(preview)] = picture;
+    }
     std::string Text(std::string_view control) const override
     {
         const auto found = Texts.find(control);

@@ -106,4 +106,36 @@ TEST_F(TMidEndTest, TheLastPairOpensTheWinDialogWithTheGameAndGreysThePlay)
     EXPECT_EQ(Front.Log.size(), 1u) << "a greyed hint does nothing";
 }
 
+// What the e2e game sees at length, here with the clock in the test's hand.
+TEST_F(TMidEndTest, APairsTimeIsStoredWhenANewGameEndsThisOneAndTheProgressWindowShowsIt)
+{
+    uint8_t first = 0, second = 0;
+    ASSERT_TRUE(MidEnd.Game().FindFreePair(first, second));
+    Press(first);
+    for (int tick = 0; tick < 12; ++tick)
+        MidEnd.Tick();
+    Press(second);
+    const uint8_t face = MidEnd.Game().Tiles[first].Face;
+    EXPECT_TRUE(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples.empty()) << "not once per move";
+
+    MidEnd.RunCommand(TCommandId::NewGame);
+    const TKanaProgress stored = MidEnd.Options().ReadProgress(TScript::Hiragana)[face];
+    ASSERT_EQ(stored.Samples.size(), 1u);
+    EXPECT_GE(stored.Samples[0], 12);
+
+    TFakeDialogView view;
+    TDialogLogic& progress = MidEnd.Dialog(TDialogId::Progress);
+    progress.FormShow(view);
+    ASSERT_EQ(view.Chart.size(), static_cast<size_t>(FaceCount));
+    EXPECT_EQ(view.ItemIndexes.at("ScriptRadioGroup"), 0);
+    EXPECT_NE(view.Texts.at("SlowestLabel").find(FaceKana[face].Hiragana), std::string::npos);
+
+    progress.Click(view, "ResetBitBtn", -1);
+    EXPECT_EQ(view.Questions.size(), 1u);
+    EXPECT_EQ(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples.size(), 1u) << "No keeps the data";
+    view.ConfirmAnswer = true;
+    progress.Click(view, "ResetBitBtn", -1);
+    EXPECT_TRUE(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples.empty());
+}
+
 }  // namespace
