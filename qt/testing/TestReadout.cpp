@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -54,7 +55,10 @@ void ReadControls(TReadoutText& out)
             if (!child->isVisible() || child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
                 continue;
             const QRect r = OnScreen(child, child->rect());
-            out.Widget(windowName, child->objectName().toStdString(), r.x(), r.y(), r.width(), r.height());
+            const std::string name = child->objectName().toStdString();
+            out.Widget(windowName, name, r.x(), r.y(), r.width(), r.height());
+            if (const auto* edit = qobject_cast<QLineEdit*>(child))
+                out.EditText(windowName, name, edit->text().toStdString());
         }
     }
 }
