@@ -39,11 +39,8 @@ public:
     std::array<QMenu*, Menus.size()> MenuTitles{};
     std::array<QAction*, CommandCount> Actions{};
     QTimer GameTimer;
-
-private:
+    // The deal's draws, for the session, which owns the game and the store's handle.
     TClockRandom Random;
-
-public:
     TMidEnd MidEnd{*this, Random};
 
 protected:
