@@ -110,6 +110,10 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             EXPECT_EQ(label->toolTip(), Text(row.Tooltip));
             EXPECT_LE(font.horizontalAdvance(label->text()), label->width());
             EXPECT_LE(font.height(), label->height());
+            // A frame behind a label widens with it, the dialog too.
+            for (const TControl& frame : screen.Controls)
+                if (frame.Kind == TControlKind::Bevel && Rect(screen.PlaceInDialog(frame)).contains(designed.topLeft()))
+                    EXPECT_TRUE(InDialog(dialog->Control(frame.Name), dialog).contains(place)) << frame.Name;
             break;
         }
         case TControlKind::Button: {
