@@ -23,6 +23,8 @@
 
 namespace {
 
+constexpr int LabelMarginInFrame = 8;  // between a label's end and the frame's right edge
+
 QString Name(std::string_view name)
 {
     return QString::fromUtf8(name);
@@ -80,7 +82,7 @@ void TGameDialog::FitToLabels()
         int extra = 0;
         for (QWidget* label : kindOf(TControlKind::Label))
             if (const QRect text = InWindow(label, this); frame.contains(text.topLeft()))
-                extra = std::max(extra, text.right() + 8 - frame.right());
+                extra = std::max(extra, text.right() + LabelMarginInFrame - frame.right());
         if (extra == 0)
             continue;
         setFixedSize(width() + extra, height());
