@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "app/MessageTexts.h"
+
 namespace {
 
 TMessageBoxHook& Hook()
@@ -27,14 +29,9 @@ void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, co
     box.exec();
 }
 
-void ShowInformation(QWidget* parent, const QString& text)
+void ShowMessage(QWidget* parent, TMessageKind kind, const std::string& text)
 {
-    ShowMessageBox(parent, TMessageKind::Information, QStringLiteral("Information"), text);
-}
-
-void ShowError(QWidget* parent, const QString& text)
-{
-    ShowMessageBox(parent, TMessageKind::Error, QStringLiteral("Error"), text);
+    ShowMessageBox(parent, kind, QString::fromUtf8(MessageTitle(kind)), QString::fromStdString(text));
 }
 
 void SetMessageBoxHook(TMessageBoxHook hook)

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <memory>
 
+#include "model/BoardRaster.h"
+
 class TPngRowReader;
 
 // One sprite sheet, drawn at two sizes: scale 1 for ordinary screens, scale 2 for screens with
@@ -47,6 +49,8 @@ public:
     TSpriteSheet FaceImage;        // face style 0: 960 x 1120, five blocks of 24 x 4 cells of 40 x 56
     TSpriteSheet BackgroundImage;  // the six 32 x 32 background textures side by side
     TSpriteSheet FaceImage_2;      // face style 1, laid out as FaceImage
+
+    const TSpriteSheet& Sheet(TSheet sheet) const;
 };
 
 extern TImageForm* ImageForm;

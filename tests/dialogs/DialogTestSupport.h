@@ -2,17 +2,9 @@
 
 #include "tests/support/GuiFixture.h"
 
-#include <QString>
-#include <Qt>
-
 #include <cstdint>
 #include <ostream>
 #include <vector>
-
-class QWidget;
-class TPreviewPanel;
-class TRadioGroup;
-class TTesuliDialog;
 
 struct TStoredSettings {
     uint32_t Face;
@@ -32,11 +24,3 @@ TStoredSettings StoredSettings();
 void StoreSettingAsText(const char* name);
 // From now on the store can be neither opened nor created; SeedSettings makes it usable again.
 void MakeStoreUnusable();
-
-// Shows a dialog the way the main window's commands do and waits until it is active.
-void ShowAndActivate(TTesuliDialog* dialog);
-// A key press where the player's keyboard sends it: to the dialog's focused control.
-void PressKey(QWidget* dialog, Qt::Key key);
-// Left clicks on the options dialog's choices, where the player makes them.
-void ClickPreview(TPreviewPanel* panel);
-void ClickItem(TRadioGroup* group, int item);

@@ -54,7 +54,6 @@ TEST_P(GameDrawBoardTest, RemovedTilesDisappearAndReturn)
 {
     const uint8_t background = 3;
     TBoardImageEffects effects(Scale());
-    effects.BackgroundIndex = background;
     TSeededRandom random(7);
     TGame game(effects, random);
     game.MapNumber = 7;
