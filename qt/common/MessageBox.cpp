@@ -12,6 +12,12 @@ TMessageBoxHook& Hook()
     return hook;
 }
 
+TQuestionHook& QuestionHook()
+{
+    static TQuestionHook hook;
+    return hook;
+}
+
 }  // namespace
 
 void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, const QString& text)
@@ -37,4 +43,21 @@ void ShowMessage(QWidget* parent, TMessageKind kind, const std::string& text)
 void SetMessageBoxHook(TMessageBoxHook hook)
 {
     Hook() = std::move(hook);
+}
+
+bool AskQuestion(QWidget* parent, const std::string& question)
+{
+    const QString title = QString::fromUtf8(ConfirmTitle), text = QString::fromStdString(question);
+    if (QuestionHook())
+        return QuestionHook()(title, text);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void SetQuestionHook(TQuestionHook hook)
+{
+    QuestionHook() = std::move(hook);
 }

@@ -15,6 +15,13 @@ void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, co
 // A report the game makes, titled after its kind (app/MessageTexts.h).
 void ShowMessage(QWidget* parent, TMessageKind kind, const std::string& text);
 
+// A modal question titled ConfirmTitle with Yes and No (the default); true for Yes.
+bool AskQuestion(QWidget* parent, const std::string& question);
+
+// Stands in for the question box in tests; an empty hook restores it.
+using TQuestionHook = std::function<bool(const QString& title, const QString& text)>;
+void SetQuestionHook(TQuestionHook hook);
+
 // Stands in for the modal box (tests record and dismiss reports this way); an empty hook restores it.
 using TMessageBoxHook = std::function<void(TMessageKind kind, const QString& title, const QString& text)>;
 void SetMessageBoxHook(TMessageBoxHook hook);

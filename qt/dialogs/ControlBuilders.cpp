@@ -21,6 +21,7 @@
 #include "qt/common/Artwork.h"
 #include "qt/common/SpriteUnit.h"
 #include "qt/dialogs/GameDialog.h"
+#include "qt/dialogs/KanaChartView.h"
 #include "qt/dialogs/PreviewPanel.h"
 
 namespace {
@@ -220,6 +221,11 @@ QWidget* MakeCommandList(TGameDialog&, QWidget* parent, const TControl& row)
     return list;
 }
 
+QWidget* MakeKanaChart(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    return Placed(new TKanaChartView(parent), row);
+}
+
 }  // namespace
 
 QWidget* BuildControl(TGameDialog& dialog, QWidget* parent, const TControl& row)
@@ -239,6 +245,7 @@ QWidget* BuildControl(TGameDialog& dialog, QWidget* parent, const TControl& row)
     case ScoreList: build = MakeScoreList; break;
     case Memo: build = MakeMemo; break;
     case CommandList: build = MakeCommandList; break;
+    case KanaChart: build = MakeKanaChart; break;
     }
     if (!build)
         throw std::logic_error("no builder for " + row.Name);

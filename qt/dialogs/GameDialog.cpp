@@ -18,6 +18,7 @@
 #include "qt/common/Artwork.h"
 #include "qt/common/MessageBox.h"
 #include "qt/dialogs/ControlBuilders.h"
+#include "qt/dialogs/KanaChartView.h"
 #include "qt/dialogs/PreviewPanel.h"
 #include "qt/dialogs/SaveFileDialog.h"
 
@@ -159,6 +160,11 @@ void TGameDialog::SetRows(std::string_view scoreList, const std::vector<TScoreRo
     ShowScoreRows(As<QTreeWidget>(Control(scoreList)), rows);
 }
 
+void TGameDialog::SetChart(std::string_view kanaChart, const std::vector<TChartCellLook>& cells)
+{
+    As<TKanaChartView>(Control(kanaChart))->SetCells(cells);
+}
+
 void TGameDialog::SetFocus(std::string_view control)
 {
     Control(control)->setFocus();
@@ -172,6 +178,11 @@ void TGameDialog::Hide()
 void TGameDialog::ShowMessage(TMessageKind kind, const std::string& text)
 {
     ::ShowMessage(this, kind, text);
+}
+
+bool TGameDialog::Confirm(const std::string& question)
+{
+    return AskQuestion(this, question);
 }
 
 std::optional<TDialogView::TSaveChoice> TGameDialog::AskSaveFileName(std::span<const TExportFilter> filters)

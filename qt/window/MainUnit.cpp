@@ -63,6 +63,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
     // A hint blink in progress sees this at its next pass and stops, so the program ends at once.
     IsQuitting = true;
     GameTimer.stop();
+    RunGuarded([this] { MidEnd.FormClose(); });
     QMainWindow::closeEvent(event);
 }
 
