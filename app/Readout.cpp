@@ -34,7 +34,7 @@ void TReadoutText::Widget(std::string_view window, std::string_view control, int
             std::to_string(height) + '\n';
 }
 
-void TReadoutText::EditText(std::string_view window, std::string_view control, std::string_view text)
+void TReadoutText::ControlText(std::string_view window, std::string_view control, std::string_view text)
 {
     Text.append("text ").append(window).append(".").append(control).append(" ").append(text).append("\n");
 }

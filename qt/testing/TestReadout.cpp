@@ -58,7 +58,9 @@ void ReadControls(TReadoutText& out)
             const std::string name = child->objectName().toStdString();
             out.Widget(windowName, name, r.x(), r.y(), r.width(), r.height());
             if (const auto* edit = qobject_cast<QLineEdit*>(child))
-                out.EditText(windowName, name, edit->text().toStdString());
+                out.ControlText(windowName, name, edit->text().toStdString());
+            else if (const auto* label = qobject_cast<QLabel*>(child); label && !label->text().isEmpty())
+                out.ControlText(windowName, name, label->text().toStdString());
         }
     }
 }

@@ -1,8 +1,8 @@
 // Opens one of the game's dialogs over the main window, for a screenshot of the real look on an X
 // server:
 //   xvfb-run -a -s '-screen 0 1280x1024x24' tesuli_dialog_shots scores & sleep 3; import -window root shot.png
-// The dialog is one of options, name, scores, help, about; none shows the main window alone. The
-// store lives in a temporary folder with two wins in it; the program quits after half a minute.
+// The dialog is one of options, name, scores, help, about, progress; none shows the main window alone. The
+// store lives in a temporary folder with two wins and some recognition times in it; the program quits after half a minute.
 #include "app/NameDialog.h"
 #include "app/WinFlow.h"
 #include "qt/common/Application.h"
@@ -20,7 +20,7 @@ namespace {
 
 std::optional<TDialogId> DialogNamed(std::string_view name)
 {
-    constexpr std::string_view names[DialogCount] = {"options", "name", "scores", "help", "about"};
+    constexpr std::string_view names[DialogCount] = {"options", "name", "scores", "help", "about", "progress"};
     for (int dialog = 0; dialog < DialogCount; ++dialog)
         if (names[dialog] == name)
             return static_cast<TDialogId>(dialog);
@@ -38,6 +38,12 @@ int main(int argc, char** argv)
         TRegOptions options;
         AcceptWin(options, "Hanako", won);
         AcceptWin(options, "A very long player name that runs on and on", {"01:14:13", 0, "Babel"});
+        // Times for a third of the kana, a few hinted, in both scripts.
+        std::vector<TRecognitionSample> samples;
+        for (uint8_t face = 0; face < FaceCount; face += 3)
+            for (const TScript script : {TScript::Hiragana, TScript::Katakana})
+                samples.push_back({face, script, face % 9 == 0, 2 + (face * 7) % 41});
+        options.AddProgress(samples);
     }
     TTesuliApplication application(argc, argv);
     CreateForms();

@@ -20,6 +20,11 @@ import unittest
 
 BINARY = os.environ.get("TESULI_BINARY", "")
 SETTINGS = ("face", "bgd", "mapId", "hintSpeed", "kana", "readings")
+# The map of a game won in both scripts, a kana or its reading on each tile, as the record keeps it.
+MIXED_MAP = "Babel / hiragana and katakana / kana or reading"
+# The reading of each face, in face order, as the store names a kana's recognition times.
+READINGS = ("a i e o ka ki su ke sa shi tsu te ni to fu ho mu me mo ya re wo wa wi "
+            "ko ne no u ku se so ta chi ha hi na nu he ma mi yu yo ra ri ru ro n we").split()
 
 
 class NativeLauncher:
@@ -58,6 +63,11 @@ class NativeLauncher:
         rows = self.sql("select v.value from vals v join keys k on k.id = v.key "
                         "where k.path = 'Software\\tesuli\\/scores/' order by cast(v.name as integer)")
         return [row for row in rows.splitlines() if row]
+
+    def progress(self):
+        rows = self.sql("select v.name, v.value from vals v join keys k on k.id = v.key "
+                        "where k.path = 'Software\\tesuli\\progress' and v.name like 'hiragana_%'")
+        return parse_progress(dict(row.split("|", 1) for row in rows.splitlines() if row))
 
     def store_exists(self):
         return os.path.isdir(os.path.join(self.home, "tesuli"))
@@ -116,12 +126,25 @@ class WineLauncher:
                    for name, value in re.findall(r'^"(\d+)"="((?:[^"\\]|\\.)*)"$', text, re.M)}
         return [records[number] for number in sorted(records)]
 
+    def progress(self):
+        lines = self.run("reg", "query", "HKCU\\Software\\tesuli\\progress").stdout.decode(errors="replace")
+        return parse_progress(dict(re.findall(r"^\s+(hiragana_\S+)\s+REG_SZ\s*(\S*)", lines, re.M)))
+
     def store_exists(self):
         return self.run("reg", "query", "HKCU\\Software\\tesuli", check=False).returncode == 0
 
     def close(self):
         # Only the Wine server of this test's prefix.
         subprocess.run([self.wineserver, "-k"], env=self.env, capture_output=True)
+
+
+def parse_progress(values):
+    """The hiragana times by reading: "<hints>;<seconds>,<seconds>..." read as (hints, [seconds])."""
+    parsed = {}
+    for name, text in values.items():
+        hints, _, samples = text.partition(";")
+        parsed[name[len("hiragana_"):]] = (int(hints), [int(s) for s in samples.split(",") if s])
+    return parsed
 
 
 LAUNCHERS = {"native": NativeLauncher, "wine": WineLauncher}
@@ -293,15 +316,18 @@ class PlayAsAPlayer(unittest.TestCase):
             self.assertEqual(status.get(0), "Tiles left:  192/192")
             self.assertEqual(self.launcher.settings(), ["1", "1", "0", "1", "0", "0"])
 
-            # Options through the menu: artwork 0, background 4, short hints, same map.
+            # Options through the menu: artwork 0, background 4, short hints, same map, and the game
+            # played in both scripts with a kana or its reading on each tile.
             game.press("MainForm.EditMenu")
             game.press("MainForm.Menu.PropertiesAction")
             game.press("OptionsForm.TileFaceImage1")
             game.press("OptionsForm.BgdImage5")
             game.press("OptionsForm.HintShort", left=8)
+            game.press("OptionsForm.KanaBoth", left=8)
+            game.press("OptionsForm.TilesKanaOrReading", left=8)
             game.press("OptionsForm.AcceptBitBtn")
             game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
-            self.assertEqual(self.launcher.settings(), ["0", "4", "0", "0", "0", "0"])
+            self.assertEqual(self.launcher.settings(), ["0", "4", "0", "0", "2", "2"])
 
             # Help from the tool bar, About from the menu; each closes with its own keys.
             game.press("MainForm.Tool.HelpAction")
@@ -325,7 +351,7 @@ class PlayAsAPlayer(unittest.TestCase):
             fields = records[0].split("\u00aa")
             self.assertEqual(len(fields), 5)
             self.assertEqual(fields[1], "\u00a0Anna さくら\u00a0")
-            self.assertEqual(fields[4], "\u00a0Babel\u00a0")
+            self.assertEqual(fields[4], "\u00a0" + MIXED_MAP + "\u00a0")
 
             # View Scores from the tool bar and export.
             export = os.path.join(self.home, "scores.csv")
@@ -348,7 +374,7 @@ class PlayAsAPlayer(unittest.TestCase):
             self.assertEqual(content.count(b"\r\n"), 1)
             line = content.decode("utf-8").rstrip("\r\n")
             self.assertIn(',"Anna さくら",', line)
-            self.assertTrue(line.endswith(",Babel"), line)
+            self.assertTrue(line.endswith(f',"{MIXED_MAP}"'), line)  # quoted for its spaces
         finally:
             game.close()
 
@@ -382,6 +408,42 @@ class PlayAsAPlayer(unittest.TestCase):
             game.wait_for(lambda t, w, s: not taken & {n for n, *_ in t} or "NameForm.NameEdit" in w,
                           "the pair to go", timeout=5)
         self.fail("the game did not end")
+
+    def test_times_of_the_pairs_taken_are_kept_and_charted(self):
+        game = Game(self.screen, self.launcher, self.home)
+        try:
+            tiles, _, _ = game.state()
+            taken = []
+            for _ in range(3):
+                by_face = {}
+                for number, face, x, y in tiles:
+                    if face in by_face:
+                        game.screen.click(*by_face[face])
+                        time.sleep(2.2)  # the pair lies free on a running clock
+                        game.screen.click(x, y)
+                        taken.append(face)
+                        break
+                    by_face[face] = (x, y)
+                tiles, _, _ = game.wait_for(lambda t, w, s: s.get(0) == f"Tiles left:  {192 - 2 * len(taken)}/192",
+                                            "the pair to go")
+            game.press("MainForm.Tool.NewGameAction")
+            game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  192/192", "a new game")
+
+            stored = self.launcher.progress()
+            for face in taken:
+                hints, samples = stored[READINGS[face]]
+                self.assertTrue(samples, f"a time for {READINGS[face]}")
+
+            game.press("MainForm.Game")
+            game.press("MainForm.Menu.ProgressAction")
+            game.widget("ProgressForm.KanaChart")
+            slowest = game.texts.get("ProgressForm.SlowestLabel", "")
+            for face in taken:
+                self.assertRegex(slowest, rf" {READINGS[face]} \d+(\.\d)? s", slowest)
+            game.screen.key("Escape")
+            game.wait_for(lambda t, w, s: "ProgressForm.KanaChart" not in w, "progress to close")
+        finally:
+            game.close()
 
     def test_exit_during_a_long_hint_ends_at_once(self):
         game = Game(self.screen, self.launcher, self.home)
