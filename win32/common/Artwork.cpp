@@ -131,14 +131,14 @@ std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha, int w
     return dib;
 }
 
-std::string CommandIconFile(TCommandIcon icon, int side)
+std::string CommandIconFile(TCommandId command, int side)
 {
-    return std::string(CommandIconName(icon)) + (side > 16 ? "@2x" : "");
+    return std::string(LookOf(command).IconName) + (side > 16 ? "@2x" : "");
 }
 
-HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look)
+HICON CreateCommandIcon(TCommandId command, int side, TIconLook look)
 {
-    const std::unique_ptr<TDib> colour = DecodeArtwork(CommandIconFile(icon, side), TAlpha::Straight, side, side);
+    const std::unique_ptr<TDib> colour = DecodeArtwork(CommandIconFile(command, side), TAlpha::Straight, side, side);
     if (look == TIconLook::Greyed)
         Grey(*colour);
     return CreateAlphaIcon(*colour);

@@ -26,3 +26,13 @@ TImageForm::TImageForm()
     : FaceImage("FaceImage"), BackgroundImage("BackgroundImage"), FaceImage_2("FaceImage_2")
 {
 }
+
+const TSpriteSheet& TImageForm::Sheet(TSheet sheet) const
+{
+    switch (sheet) {
+    case TSheet::FaceImage: return FaceImage;
+    case TSheet::FaceImage_2: return FaceImage_2;
+    case TSheet::BackgroundImage: return BackgroundImage;
+    }
+    return FaceImage;
+}

@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int ClientHeight = CoolBarHeight + BoardHeight + StatusBarHeight;  // 546
-
 const TCommandLook& LookOfId(UINT id)
 {
     return LookOf(static_cast<TCommandId>(id - MenuIdOf(TCommandId::NewGame)));
@@ -29,7 +27,7 @@ const TCommandLook& LookOfId(UINT id)
 
 // A flat tool bar of icon buttons with tooltips, the buttons standing apart by empty gaps. A gap
 // is a disabled button without a picture: a separator would draw a line in a flat bar.
-HWND MakeToolBar(HWND owner, std::span<const TCommandId> buttons)
+HWND MakeToolBar(HWND owner, std::span<const TCommandId> buttons, const TMidEnd& session)
 {
     const HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                                      WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE |
@@ -46,7 +44,7 @@ HWND MakeToolBar(HWND owner, std::span<const TCommandId> buttons)
         TBBUTTON button{};
         button.iBitmap = static_cast<int>(command);
         button.idCommand = static_cast<int>(MenuIdOf(command));
-        button.fsState = command == TCommandId::Undo ? 0 : TBSTATE_ENABLED;
+        button.fsState = session.IsEnabled(command) ? TBSTATE_ENABLED : 0;
         button.fsStyle = BTNS_BUTTON;
         SendMessageW(bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
     }
@@ -97,7 +95,7 @@ void TMainForm::CreateMainMenu()
         for (const TMenuItem& item : layout.Items) {
             if (item.SeparatorBefore)
                 AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-            const UINT greyed = item.Command == TCommandId::Undo ? MF_GRAYED : 0;
+            const UINT greyed = Session.IsEnabled(item.Command) ? 0 : MF_GRAYED;
             const std::wstring caption = Wide(std::string(LookOf(item.Command).Caption));
             AppendMenuW(menu, MF_STRING | greyed, MenuIdOf(item.Command), caption.c_str());
         }
@@ -114,7 +112,7 @@ void TMainForm::CreateCoolBar()
                                  0, 0, 0, 0, Window, nullptr, GetModuleHandleW(nullptr), nullptr);
     const UINT dpi = GetDpiForWindow(Window);
     for (UINT index = 0; index < Bands.size(); ++index) {
-        ToolBars[index] = MakeToolBar(Window, Bands[index].Buttons);
+        ToolBars[index] = MakeToolBar(Window, Bands[index].Buttons, Session);
         SetBand(TopCoolBar, index, ToolBars[index], Bands[index], dpi, true);
     }
     // The cool bar becomes the tool bars' parent; their clicks and tooltips still come here.
@@ -138,7 +136,7 @@ void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
                  Scaled(BoardHeight, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutStatusBar(dpi);
 
-    RECT frame{0, 0, Scaled(BoardWidth, dpi), Scaled(ClientHeight, dpi)};
+    RECT frame{0, 0, Scaled(BoardWidth, dpi), Scaled(MainClientHeight, dpi)};
     AdjustWindowRectExForDpi(&frame, MainStyle, TRUE, 0, dpi);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     POINT at{};
@@ -155,7 +153,7 @@ void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
 
     if (BackgroundImage->HasPicture() && BackgroundImage->Picture().Scale() != ArtworkScale(dpi)) {
         BackgroundImage->DropPicture();
-        GameModel.DrawBoard();
+        Session.Game().DrawBoard();
     }
 }
 
@@ -167,14 +165,13 @@ void TMainForm::SetCommandIcons(UINT dpi)
     std::vector<std::unique_ptr<TDib>> menuIcons;
     for (int index = 0; index < CommandCount; ++index) {
         const TCommandId command = static_cast<TCommandId>(index);
-        const TCommandIcon picture = LookOf(command).Icon;
         for (const auto& [list, look] : {std::pair{icons, TIconLook::Normal}, std::pair{greyed, TIconLook::Greyed}}) {
-            const HICON icon = CreateCommandIcon(picture, side, look);
+            const HICON icon = CreateCommandIcon(command, side, look);
             ImageList_AddIcon(list, icon);
             DestroyIcon(icon);
         }
         // Menus want their pictures premultiplied.
-        menuIcons.push_back(DecodeArtwork(CommandIconFile(picture, side), TAlpha::Premultiplied, side, side));
+        menuIcons.push_back(DecodeArtwork(CommandIconFile(command, side), TAlpha::Premultiplied, side, side));
         MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_BITMAP;
