@@ -120,12 +120,14 @@ void TScreenDialog::Command(int id, int code)
         return;
     for (const TBuilt& control : Controls) {
         const TControl& row = *control.Row;
-        if ((id == IDOK && row.IsDefault) || (id == IDCANCEL && row.IsCancel) || id == control.Id) {
+        // A radio group's frame has no identifier of its own: its items share its first.
+        if (const auto* group = dynamic_cast<const TRadioGroup*>(control.Part.get())) {
+            if (const int item = group->ItemOf(id); item >= 0) {
+                ClickOn(control, item);
+                return;
+            }
+        } else if ((id == IDOK && row.IsDefault) || (id == IDCANCEL && row.IsCancel) || id == control.Id) {
             ClickOn(control, -1);
-            return;
-        }
-        if (const auto* group = dynamic_cast<const TRadioGroup*>(control.Part.get()); group && group->ItemOf(id) >= 0) {
-            ClickOn(control, group->ItemOf(id));
             return;
         }
     }
