@@ -9,11 +9,13 @@ const TScreen& TScoresDialog::Screen() const
 
 void TScoresDialog::FormShow(TDialogView& view)
 {
-    Rows.clear();
-    view.SetRows("ScoresListView", Rows);
-    Rows = ReadScoreRows(Options);
+    TScoreList list = ReadScoreRows(Options);
+    Rows = std::move(list.Rows);
     view.SetRows("ScoresListView", Rows);
     view.SetFocus("AcceptBitBtn");
+    // The rows read before a bad record stay listed and are what an export writes.
+    if (list.Failure)
+        std::rethrow_exception(list.Failure);
 }
 
 void TScoresDialog::Click(TDialogView& view, std::string_view control, int)
@@ -35,6 +37,6 @@ void TScoresDialog::Export(TDialogView& view) const
     }
     const size_t filter = chosen->Filter < ExportFilters.size() ? chosen->Filter : 0;
     const std::string fileName = WithDefaultExtension(chosen->FileName, ExportFilters[filter]);
-    SaveExportFile(fileName, ExportText(Rows));
+    SaveExportFile(fileName, ExportFileText(Rows));
     view.ShowMessage(TMessageKind::Information, ExportSavedText(fileName));
 }

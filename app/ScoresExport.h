@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/ScoresList.h"
@@ -26,8 +27,15 @@ inline constexpr const char* EmptyFileNameText = "Please specify the file name."
 // or ".csv" when the filter names none.
 std::string WithDefaultExtension(const std::string& fileName, const TExportFilter& chosen);
 
-// The listed rows as the export file holds them, one line each.
+// The listed rows as the export file holds them, one line each, in UTF-8.
 std::string ExportText(const std::vector<TScoreRow>& rows);
+
+// Where the usual spreadsheet reads a file without it in the ANSI code page (Windows), the export
+// starts with this mark, so that names in kana come out whole.
+inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// What the export file holds on this platform: the text, after the mark where it needs one.
+std::string ExportFileText(const std::vector<TScoreRow>& rows);
 
 // Creates or replaces the file (name in UTF-8) with the text. A file that cannot be created or
 // written raises an error naming it and the reason: a failure is never reported as saved.

@@ -2,15 +2,19 @@
 
 #include "storage/ScoreRecordSplit.h"
 
-std::vector<TScoreRow> ReadScoreRows(TRegOptions& options)
+TScoreList ReadScoreRows(TRegOptions& options)
 {
-    std::vector<TScoreRow> rows;
+    TScoreList list;
     std::string record;
-    for (uint8_t k = 1; options.ReadScore(k, record); ++k) {
-        const std::vector<std::string> fields = SplitScoreRecord(record);
-        TScoreRow& row = rows.emplace_back();
-        for (size_t column = 0; column < row.size() && column < fields.size(); ++column)
-            row[column] = fields[column];
+    try {
+        for (uint8_t k = 1; options.ReadScore(k, record); ++k) {
+            const std::vector<std::string> fields = SplitScoreRecord(record);
+            TScoreRow& row = list.Rows.emplace_back();
+            for (size_t column = 0; column < row.size() && column < fields.size(); ++column)
+                row[column] = fields[column];
+        }
+    } catch (const std::exception&) {
+        list.Failure = std::current_exception();
     }
-    return rows;
+    return list;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,12 @@ inline constexpr std::array<TScoreColumn, ScoreColumnCount> ScoreColumns{{
 
 using TScoreRow = std::array<std::string, ScoreColumnCount>;
 
-// Every stored record, oldest first, split into its columns. A record changed outside the game may
-// hold fewer fields: their columns stay empty.
-std::vector<TScoreRow> ReadScoreRows(TRegOptions& options);
+// The stored records, oldest first, split into their columns. A record changed outside the game may
+// hold fewer fields: their columns stay empty. A record that cannot be read ends the reading: the
+// rows before it are still listed, and Failure holds its error, for the player to be shown.
+struct TScoreList {
+    std::vector<TScoreRow> Rows;
+    std::exception_ptr Failure;
+};
+
+TScoreList ReadScoreRows(TRegOptions& options);

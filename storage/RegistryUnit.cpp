@@ -7,26 +7,27 @@
 
 namespace {
 
-constexpr uint8_t TableSize = 31;
+constexpr size_t TableSize = 31;
 
 std::string FailedToGet(const std::string& name) { return "Failed to get data for '" + name + "'"; }
 std::string InvalidType(const std::string& name) { return "Invalid data type for '" + name + "'"; }
 std::string FailedToSet(const std::string& name) { return "Failed to set data for '" + name + "'"; }
 
-std::string ValueName(unsigned number) { return std::to_string(number); }
+std::string ValueName(size_t number) { return std::to_string(number); }
 
-// Counts of values are 8-bit numbers.
-uint8_t ValueCount(TKeyValueStore& store) { return static_cast<uint8_t>(store.ValueNames().size()); }
+// Counted in full: 256 values taken modulo 256 would read as an empty table, and the next win
+// would overwrite record 1.
+size_t ValueCount(TKeyValueStore& store) { return store.ValueNames().size(); }
 
 // Writes the record after the last one, or drops the oldest of a full table and moves the others
 // down one place; answers the error text of the first step that fails.
-std::optional<std::string> Append(TKeyValueStore& store, uint8_t count, const std::string& record)
+std::optional<std::string> Append(TKeyValueStore& store, size_t count, const std::string& record)
 {
     if (count < TableSize) {
-        const std::string name = ValueName(count + 1u);
+        const std::string name = ValueName(count + 1);
         return store.WriteString(name, record) ? std::nullopt : std::optional(FailedToSet(name));
     }
-    for (unsigned k = 1; k < TableSize; ++k) {
+    for (size_t k = 1; k < TableSize; ++k) {
         std::string moved;
         if (store.ReadString(ValueName(k + 1), moved) == TValueRead::WrongType)
             return InvalidType(ValueName(k + 1));
@@ -139,16 +140,16 @@ void TRegOptions::AddScore(const std::string& player, const std::string& score, 
         // another copy of the game is neither overwritten nor lost.
         if (store->BeginUpdate()) {
             store->OpenKey(ScoresPath());
-            const uint8_t count = ValueCount(*store);
+            const size_t count = ValueCount(*store);
             failure = Append(*store, count, record);
             if (!failure && !store->CommitUpdate())
-                failure = FailedToSet(ValueName(count < TableSize ? count + 1u : TableSize));
+                failure = FailedToSet(ValueName(count < TableSize ? count + 1 : TableSize));
         } else {
             // Nothing is written without the update, not even the subkey: the count only names
             // the value that could not be written.
             const bool listed = store->KeyExists(ScoresPath()) && store->OpenKey(ScoresPath());
-            const uint8_t count = listed ? ValueCount(*store) : 0;
-            failure = FailedToSet(ValueName(count < TableSize ? count + 1u : 1u));
+            const size_t count = listed ? ValueCount(*store) : 0;
+            failure = FailedToSet(ValueName(count < TableSize ? count + 1 : 1));
         }
     }
     if (failure)

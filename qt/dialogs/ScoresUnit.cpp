@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <exception>
 #include <string>
+#include <utility>
 
 #include "app/ScoresExport.h"
 #include "app/ScoresList.h"
@@ -103,7 +105,8 @@ void TScoresForm::FormShow()
 {
     ScoresListView->clear();
     TRegOptions options;
-    Rows = ReadScoreRows(options);
+    TScoreList list = ReadScoreRows(options);
+    Rows = std::move(list.Rows);
     for (const TScoreRow& row : Rows) {
         auto* item = new QTreeWidgetItem(ScoresListView);
         for (int column = 0; column < ScoreColumnCount; ++column) {
@@ -113,6 +116,8 @@ void TScoresForm::FormShow()
         }
     }
     AcceptBitBtn->setFocus();
+    if (list.Failure)
+        std::rethrow_exception(list.Failure);
 }
 
 void TScoresForm::AcceptBitBtnClick()

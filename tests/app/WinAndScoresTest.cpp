@@ -46,10 +46,10 @@ TEST_F(TScoresFlow, AnEmptyNameStoresNothingAndANameIsListedAsTyped)
     const TWonGame won{"0:12:34", 3, "Babel"};
     EXPECT_EQ(CongratsText(won), "Score: 0:12:34");
     EXPECT_FALSE(AcceptWin(Options, "", won));
-    EXPECT_TRUE(ReadScoreRows(Options).empty());
+    EXPECT_TRUE(ReadScoreRows(Options).Rows.empty());
 
     EXPECT_TRUE(AcceptWin(Options, " はなこ, \"K\" ", won));
-    const std::vector<TScoreRow> rows = ReadScoreRows(Options);
+    const std::vector<TScoreRow> rows = ReadScoreRows(Options).Rows;
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0], (TScoreRow{"06.12.2026 14:03:59", " はなこ, \"K\" ", "0:12:34", "3", "Babel"}));
 }
@@ -62,7 +62,29 @@ TEST_F(TScoresFlow, ARecordWithFewerFieldsLeavesItsLastColumnsEmpty)
         store->WriteString("1", Quote + "1/2/26" + Quote);
         store->WriteString("2", "");
     }
-    EXPECT_EQ(ReadScoreRows(Options), (std::vector<TScoreRow>{{"1/2/26", "", "", "", ""}, {"", "", "", "", ""}}));
+    const TScoreList list = ReadScoreRows(Options);
+    EXPECT_EQ(list.Rows, (std::vector<TScoreRow>{{"1/2/26", "", "", "", ""}, {"", "", "", "", ""}}));
+    EXPECT_FALSE(list.Failure);
+}
+
+// The error is the player's to see; the records read before the bad one stay listed and exported.
+TEST_F(TScoresFlow, ARecordThatCannotBeReadEndsTheListAfterTheRowsBeforeIt)
+{
+    const TWonGame won{"0:12:34", 3, "Babel"};
+    ASSERT_TRUE(AcceptWin(Options, "Anna", won));
+    ASSERT_TRUE(AcceptWin(Options, "Bob", won));
+    ASSERT_TRUE(AcceptWin(Options, "Cleo", won));
+    {
+        const auto store = Store.Open();
+        store->OpenKey(ScoresKey);
+        store->WriteInteger("2", 7);
+    }
+    const TScoreList list = ReadScoreRows(Options);
+    ASSERT_EQ(list.Rows.size(), 1u);
+    EXPECT_EQ(list.Rows[0][1], "Anna");
+    ASSERT_TRUE(list.Failure);
+    EXPECT_EQ(ErrorOf([&] { std::rethrow_exception(list.Failure); }), "Invalid data type for '2'");
+    EXPECT_EQ(ExportText(list.Rows), "06.12.2026 14:03:59,Anna,0:12:34,3,Babel\r\n");
 }
 
 TEST_F(TScoresFlow, ExportWritesTheRowsOldestFirstAsTheyAreListed)

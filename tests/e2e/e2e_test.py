@@ -25,6 +25,9 @@ SETTINGS = ("face", "bgd", "mapId", "hintSpeed")
 class NativeLauncher:
     """The Linux program; its store is an SQLite file under XDG_CONFIG_HOME."""
 
+    # What the export file starts with before its UTF-8 lines.
+    export_mark = b""
+
     @staticmethod
     def missing_tool():
         return None if shutil.which("sqlite3") else "sqlite3"
@@ -68,6 +71,8 @@ class WineLauncher:
 
     wine = shutil.which("wine64") or shutil.which("wine") or "/usr/lib/wine/wine64"
     wineserver = shutil.which("wineserver") or "/usr/lib/wine/wineserver"
+    # The byte-order mark that Windows spreadsheets need to read the file as UTF-8.
+    export_mark = b"\xef\xbb\xbf"
 
     @classmethod
     def missing_tool(cls):
@@ -318,6 +323,8 @@ class PlayAsAPlayer(unittest.TestCase):
             time.sleep(0.3)
             with open(export, "rb") as f:
                 content = f.read()
+            self.assertTrue(content.startswith(self.launcher.export_mark), content[:8])
+            content = content[len(self.launcher.export_mark):]
             self.assertTrue(content.endswith(b"\r\n"))
             self.assertEqual(content.count(b"\r\n"), 1)
             line = content.decode("utf-8").rstrip("\r\n")

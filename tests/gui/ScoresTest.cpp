@@ -12,6 +12,7 @@
 #include "tests/support/GuiFixture.h"
 #include "qt/dialogs/NameUnit.h"
 #include "qt/dialogs/ScoresUnit.h"
+#include "storage/KeyValueStore.h"
 #include "storage/RegistryUnit.h"
 #include "qt/window/MainUnit.h"
 
@@ -134,6 +135,34 @@ TEST_F(TScores, DialogFramesAndListColumns)
     }
     EXPECT_EQ(ScoresForm->windowTitle(), "Tesuli Scores");
     EXPECT_EQ(ScoresForm->size(), QSize(497, 535));
+
+    // A long name keeps the columns at their widths: the list cuts it with an ellipsis.
+    QTest::keyClick(ScoresForm->ScoresListView, Qt::Key_Escape);
+    const QString longName = QString(60, QChar(0x3042));
+    TRegOptions().AddScore(longName.toStdString(), "10:12:34", 123, "Flat Square");
+    ScoresForm->ShowDialog();
+    ASSERT_EQ(ScoresForm->ScoresListView->topLevelItemCount(), 2);
+    EXPECT_EQ(ScoresForm->ScoresListView->topLevelItem(1)->text(1), longName);
+    for (int column = 0; column < 5; ++column)
+        EXPECT_EQ(ScoresForm->ScoresListView->columnWidth(column), widths[column]) << column;
+    EXPECT_EQ(ScoresForm->ScoresListView->textElideMode(), Qt::ElideRight);
+}
+
+TEST_F(TScores, ABadRecordIsReportedOverTheRowsBeforeIt)
+{
+    TRegOptions().AddScore("Anna", "0:12:34", 3, "Flat Square");
+    TRegOptions().AddScore("Ben", "0:10:00", 0, "Babel");
+    {
+        const auto store = OpenUserStore();
+        ASSERT_TRUE(store->OpenKey("Software\\tesuli\\/scores/"));
+        ASSERT_TRUE(store->WriteInteger("2", 7));
+    }
+    MainForm->ScoresAction->trigger();
+    EXPECT_TRUE(ScoresForm->isVisible());
+    ASSERT_EQ(ScoresForm->ScoresListView->topLevelItemCount(), 1);
+    EXPECT_EQ(ScoresForm->ScoresListView->topLevelItem(0)->text(1), "Anna");
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Text, "Invalid data type for '2'");
 }
 
 TEST_F(TScores, ExportQuotesWhatNeedsItOldestFirst)

@@ -98,6 +98,32 @@ TEST_F(ScoreTable, AFullTableDropsTheOldestAndKeepsTheOrder)
     EXPECT_EQ(StoredNames().size(), 31u);
 }
 
+// A table grown past 31 values outside the game is full: 256 of them are no empty table.
+TEST_F(ScoreTable, AnOverfullTableDropsItsOldestAndReadsWhole)
+{
+    {
+        const auto store = Place.Open();
+        ASSERT_TRUE(store->BeginUpdate());
+        ASSERT_TRUE(store->OpenKey(ScoresKey));
+        for (int i = 1; i <= 256; ++i)
+            ASSERT_TRUE(store->WriteString(std::to_string(i), "r" + std::to_string(i)));
+        ASSERT_TRUE(store->CommitUpdate());
+    }
+    std::string record;
+    EXPECT_TRUE(Options.ReadScore(255, record));
+    EXPECT_EQ(record, "r255");
+    EXPECT_EQ(ReadTable(Options).front(), "r1");
+
+    Options.AddScore("newest", "0:00:01", 0, "Babel");
+    ASSERT_TRUE(Options.ReadScore(1, record));
+    EXPECT_EQ(record, "r2");
+    ASSERT_TRUE(Options.ReadScore(31, record));
+    EXPECT_EQ(SplitScoreRecord(record).at(1), "newest");
+    ASSERT_TRUE(Options.ReadScore(32, record));
+    EXPECT_EQ(record, "r32");
+    EXPECT_EQ(StoredNames().size(), 256u);
+}
+
 TEST_F(ScoreTable, AFailedShiftLeavesTheTableAsItWas)
 {
     Fill(1, 31);

@@ -124,7 +124,7 @@ void ExpectKind(const TControl& row, HWND control, const std::string& where)
         break;
     case TControlKind::CommandList:
         EXPECT_EQ(kind, WC_LISTVIEWW) << where;
-        EXPECT_EQ(style & LVS_TYPEMASK, LVS_LIST) << where;
+        EXPECT_EQ(style & (LVS_TYPEMASK | LVS_NOCOLUMNHEADER), LVS_REPORT | LVS_NOCOLUMNHEADER) << where;
         break;
     }
     const bool tabStop = row.Kind != TControlKind::RadioGroup && (style & WS_TABSTOP);
@@ -176,7 +176,12 @@ TEST_F(DialogsTest, EachRowBecomesItsControlAtItsPlace)
             const HWND control = dialog.Control(row.Name);
             ExpectKind(row, control, where);
             const TDesignRect rect = screen.PlaceInDialog(row);
-            const RECT place = PlaceIn(dialog.Handle(), control);
+            RECT place = PlaceIn(dialog.Handle(), control);
+            if (row.Kind == TControlKind::CommandList) {
+                // Inside its frame: see HelpShowsItsTextAndCommands.
+                const int inset = GetSystemMetricsForDpi(SM_CXEDGE, Dpi) + Scaled(5, Dpi);
+                InflateRect(&place, inset, inset);
+            }
             EXPECT_EQ(place.left, Scaled(rect.Left, Dpi)) << where;
             EXPECT_EQ(place.top, Scaled(rect.Top, Dpi)) << where;
             EXPECT_EQ(place.bottom - place.top, Scaled(rect.Height, Dpi)) << where;
@@ -310,43 +315,79 @@ TEST_F(DialogsTest, TheViewSetsAndReadsItsControls)
     EXPECT_EQ(std::get<1>(reports[1]), L"Information");
 }
 
-// The scores list shows the rows as given, in the columns' alignments, each column at its own
-// width or wider where its text needs it.
+// The scores list shows the rows as given, in the columns' alignments. The columns keep their
+// widths, a long name cut only where the list shows it; the date's widens as far as the date needs.
 TEST_F(DialogsTest, ScoreListShowsItsRowsInItsColumns)
 {
     TRecordingLogic logic(ScoresScreen());
     TScreenDialog dialog(Form.Handle(), logic);
     const HWND list = dialog.Control("ScoresListView");
-    const TScoreRow row{"07/12/2026 15:04:05", "Anna \u3055\u304f\u3089", "0:12:34", "3", "Flat Square"};
+    const TScoreRow row{"Sunday, 7 December 2026 15:04:05", Utf8(std::wstring(60, L'\u3042')), "0:12:34", "3",
+                        "Flat Square"};
     dialog.SetRows("ScoresListView", {row, row});
     dialog.SetRows("ScoresListView", {row});
     ASSERT_EQ(ListView_GetItemCount(list), 1) << "rows are replaced, not added";
     for (int column = 0; column < ScoreColumnCount; ++column) {
-        wchar_t text[64] = L"";
-        ListView_GetItemText(list, 0, column, text, 64);
+        wchar_t text[128] = L"";
+        ListView_GetItemText(list, 0, column, text, 128);
         EXPECT_EQ(Utf8(text), row[static_cast<size_t>(column)]);
         LVCOLUMNW info{};
         info.mask = LVCF_FMT | LVCF_WIDTH;
         ListView_GetColumn(list, column, &info);
         const TScoreColumn& designed = ScoreColumns[static_cast<size_t>(column)];
-        EXPECT_GE(info.cx, Scaled(designed.Width, Dpi)) << column;
-        EXPECT_GE(info.cx, ListView_GetStringWidth(list, text)) << column;
-        EXPECT_TRUE(info.cx == Scaled(designed.Width, Dpi) ||
-                    info.cx < ListView_GetStringWidth(list, text) + Scaled(20, Dpi))
-            << "column " << column << " grew more than its text needs";
+        if (column == 0) {
+            EXPECT_GE(info.cx, ListView_GetStringWidth(list, text));
+            EXPECT_LT(info.cx, ListView_GetStringWidth(list, text) + Scaled(20, Dpi)) << "more than the date needs";
+        } else {
+            EXPECT_EQ(info.cx, Scaled(designed.Width, Dpi)) << column;
+        }
         const int alignments[] = {LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT};
         EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, alignments[static_cast<int>(designed.Alignment)]) << column;
     }
 }
 
-// The help text keeps each of its lines to one line of the box, and the command list shows every
-// command's caption with that command's picture.
+// The help text stays in the dialog's font on a white box, wrapped at its width, with a scroll bar
+// where it runs past its height; the command list shows every command's caption with that
+// command's picture, all in view, a white margin of 5 between the items and its sunken frame.
 TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
 {
     TScreenDialog& help = Form.DialogWindow(TDialogId::Help);
     help.ShowDialog();
-    EXPECT_EQ(SendMessageW(help.Control("HelpMemo"), EM_GETLINECOUNT, 0, 0), static_cast<LRESULT>(HelpLines.size()));
+    const HWND memo = help.Control("HelpMemo");
+    const auto fontOf = [](HWND control) { return SendMessageW(control, WM_GETFONT, 0, 0); };
+    EXPECT_EQ(fontOf(memo), fontOf(help.Control("CloseBtn")));
+    const LONG style = GetWindowLongW(memo, GWL_STYLE);
+    EXPECT_FALSE(style & (ES_AUTOHSCROLL | WS_HSCROLL)) << "lines wrap at the box's width";
+    const LRESULT lines = SendMessageW(memo, EM_GETLINECOUNT, 0, 0);
+    EXPECT_GE(lines, static_cast<LRESULT>(HelpLines.size()));
+    RECT area{};
+    SendMessageW(memo, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const HDC memoDc = GetDC(memo);
+    const HGDIOBJ previous = SelectObject(memoDc, reinterpret_cast<HFONT>(fontOf(memo)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(memoDc, &metrics);
+    SelectObject(memoDc, previous);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(help.Handle(), WM_CTLCOLORSTATIC,
+                                                             reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(memo)));
+    ReleaseDC(memo, memoDc);
+    EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
+    LOGBRUSH colour{};
+    ASSERT_TRUE(GetObjectW(brush, sizeof colour, &colour));
+    EXPECT_EQ(colour.lbColor, GetSysColor(COLOR_WINDOW));
+
     const HWND list = help.Control("MenuListView");
+    const TDesignRect designed = HelpScreen().PlaceInDialog(HelpScreen().Control("MenuListView"));
+    const RECT place = PlaceIn(help.Handle(), list);
+    const int inset = GetSystemMetricsForDpi(SM_CXEDGE, Dpi) + Scaled(5, Dpi);
+    EXPECT_EQ(place.left, Scaled(designed.Left, Dpi) + inset);
+    EXPECT_EQ(place.bottom, Scaled(designed.Top, Dpi) + Scaled(designed.Height, Dpi) - inset);
+    bool framed = false;
+    for (HWND child = GetWindow(help.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT frame = PlaceIn(help.Handle(), child);
+        InflateRect(&frame, -inset, -inset);
+        framed = framed || ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_WHITERECT && EqualRect(&frame, &place));
+    }
+    EXPECT_TRUE(framed) << "no white frame around the list";
     ASSERT_EQ(ListView_GetItemCount(list), static_cast<int>(HelpCommands.size()));
     for (int index = 0; index < static_cast<int>(HelpCommands.size()); ++index) {
         wchar_t caption[128] = L"";
@@ -358,6 +399,11 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
         ASSERT_TRUE(ListView_GetItem(list, &item));
         EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Caption);
         EXPECT_EQ(item.iImage, static_cast<int>(HelpCommands[static_cast<size_t>(index)].Command));
+        RECT shown{}, inside{};
+        ListView_GetItemRect(list, index, &shown, LVIR_BOUNDS);
+        GetClientRect(list, &inside);
+        EXPECT_TRUE(shown.left >= 0 && shown.top >= 0 && shown.right <= inside.right && shown.bottom <= inside.bottom)
+            << "command " << index << " is out of view";
     }
     EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_SMALL)), CommandCount);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "model/TilePlacement.h"
@@ -92,6 +93,76 @@ TEST_F(MainWindowBoardTest, WindowAndBoardHaveTheirSizeAtTheDpi)
     EXPECT_EQ(board.top, Scaled(29, Dpi));
     EXPECT_EQ(board.right - board.left, Scaled(BoardWidth, Dpi));
     EXPECT_EQ(board.bottom - board.top, Scaled(BoardHeight, Dpi));
+}
+
+// One row of the three bands in their order, the first two at their widths and the last to the
+// end of the row; a drag on a band's edge moves none of them. Should a second row ever appear, the
+// board and the status bar move down with the bar's foot.
+TEST_F(MainWindowBoardTest, TheBandsKeepTheirRowAndTheBoardFollowsTheBar)
+{
+    const HWND bar = Form.TopCoolBar;
+    const auto bands = [&] {
+        std::vector<std::pair<HWND, RECT>> shown;
+        for (int index = 0; index < static_cast<int>(SendMessageW(bar, RB_GETBANDCOUNT, 0, 0)); ++index) {
+            REBARBANDINFOW info{};
+            info.cbSize = sizeof info;
+            info.fMask = RBBIM_CHILD;
+            SendMessageW(bar, RB_GETBANDINFOW, index, reinterpret_cast<LPARAM>(&info));
+            RECT place{};
+            SendMessageW(bar, RB_GETRECT, index, reinterpret_cast<LPARAM>(&place));
+            shown.emplace_back(info.hwndChild, place);
+        }
+        return shown;
+    };
+    const auto before = bands();
+    ASSERT_EQ(before.size(), 3u);
+    EXPECT_EQ(SendMessageW(bar, RB_GETROWCOUNT, 0, 0), 1);
+    RECT barArea{};
+    GetClientRect(bar, &barArea);
+    for (size_t index = 0; index < before.size(); ++index) {
+        const RECT& place = before[index].second;
+        EXPECT_EQ(before[index].first, Form.ToolBars[index]) << index;
+        if (index + 1 < before.size())
+            EXPECT_EQ(place.right - place.left, Scaled(Bands[index].Width, Dpi)) << index;
+        else
+            EXPECT_EQ(place.right, barArea.right);
+    }
+
+    const RECT last = before.back().second;
+    for (const int x : {static_cast<int>(last.left) + 2, static_cast<int>(last.left) - 1}) {
+        const int y = (last.top + last.bottom) / 2;
+        SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        for (int dy = 2; dy <= Scaled(40, Dpi); dy += 2)
+            SendMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + dy, y + dy));
+        SendMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(x + Scaled(40, Dpi), y + Scaled(40, Dpi)));
+        const auto after = bands();
+        for (size_t index = 0; index < before.size(); ++index) {
+            EXPECT_EQ(after[index].first, before[index].first) << index;
+            EXPECT_TRUE(EqualRect(&after[index].second, &before[index].second)) << "band " << index << " moved";
+        }
+    }
+
+    const auto boardTop = [&] {
+        RECT board{};
+        GetWindowRect(Form.BackgroundImage->Handle(), &board);
+        MapWindowPoints(nullptr, Form.Handle(), reinterpret_cast<POINT*>(&board), 2);
+        return board.top;
+    };
+    REBARBANDINFOW row{};
+    row.cbSize = sizeof row;
+    row.fMask = RBBIM_STYLE;
+    SendMessageW(bar, RB_GETBANDINFOW, 2, reinterpret_cast<LPARAM>(&row));
+    row.fStyle |= RBBS_BREAK;
+    SendMessageW(bar, RB_SETBANDINFOW, 2, reinterpret_cast<LPARAM>(&row));
+    const int twoRows = static_cast<int>(SendMessageW(bar, RB_GETBARHEIGHT, 0, 0));
+    ASSERT_GT(twoRows, Scaled(CoolBarHeight, Dpi));
+    EXPECT_EQ(boardTop(), twoRows);
+    RECT client{};
+    GetClientRect(Form.Handle(), &client);
+    EXPECT_EQ(client.bottom, twoRows + Scaled(BoardHeight + StatusBarHeight, Dpi));
+    row.fStyle &= ~RBBS_BREAK;
+    SendMessageW(bar, RB_SETBANDINFOW, 2, reinterpret_cast<LPARAM>(&row));
+    EXPECT_EQ(boardTop(), Scaled(CoolBarHeight, Dpi));
 }
 
 // A press in the window's pixels lands on the tile drawn there, with any of the three buttons.

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
+#include "win32/common/Dib.h"
 #include "win32/common/GameDialogs.h"
 #include "tests/win32/TestForm.h"
 #include "win32/window/MainUnit.h"
@@ -61,7 +65,38 @@ TEST_F(MainWindowEventsTest, OnlyTheGamesDialogsStopTheClock)
     DestroyWindow(other);
 }
 
-// The tool buttons and the menu items follow the commands' enabled states.
+// A menu item's picture as the menu has the window draw it over a white item: whether any pixel
+// has a colour (a greyed picture has none), and whether all its transparent corners stay white.
+struct TMenuPicture {
+    bool InColour = false;
+    bool CornersWhite = true;
+};
+
+TMenuPicture DrawnMenuPicture(HWND window, UINT id, UINT state)
+{
+    constexpr int Side = 40;
+    TDib item(Side, Side);
+    std::fill(item.Pixels(), item.Pixels() + Side * Side, 0xffffffffu);
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_MENU;
+    draw.itemID = id;
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.itemState = state;
+    draw.hDC = item.Dc();
+    draw.rcItem = {0, 0, Side, Side};
+    EXPECT_TRUE(SendMessageW(window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)));
+    GdiFlush();
+    TMenuPicture picture;
+    for (int i = 0; i < Side * Side; ++i) {
+        const uint32_t p = item.Pixels()[i];
+        picture.InColour = picture.InColour || (p >> 16 & 0xff) != (p & 0xff) || (p >> 8 & 0xff) != (p & 0xff);
+    }
+    for (const int corner : {0, Side - 1, Side * (Side - 1), Side * Side - 1})
+        picture.CornersWhite = picture.CornersWhite && (item.Pixels()[corner] & 0xffffffu) == 0xffffffu;
+    return picture;
+}
+
+// The tool buttons and the menu items, their pictures too, follow the commands' enabled states.
 TEST_F(MainWindowEventsTest, CommandStatesReachMenuAndToolBar)
 {
     const auto menuEnabled = [&](UINT id) { return !(GetMenuState(Form.MainMenu, id, MF_BYCOMMAND) & MF_GRAYED); };
@@ -78,6 +113,18 @@ TEST_F(MainWindowEventsTest, CommandStatesReachMenuAndToolBar)
     Game.ClickTile(second);
     EXPECT_TRUE(menuEnabled(MenuIdOf(TCommandId::Undo)));
     EXPECT_TRUE(buttonEnabled(Form.ToolBars[1], MenuIdOf(TCommandId::Undo)));
+
+    const TMenuPicture greyed = DrawnMenuPicture(Form.Handle(), MenuIdOf(TCommandId::Undo), ODS_GRAYED | ODS_DISABLED);
+    EXPECT_FALSE(greyed.InColour);
+    EXPECT_TRUE(greyed.CornersWhite) << "the greyed picture keeps its transparency";
+    const TMenuPicture normal = DrawnMenuPicture(Form.Handle(), MenuIdOf(TCommandId::Undo), 0);
+    EXPECT_TRUE(normal.InColour);
+    EXPECT_TRUE(normal.CornersWhite);
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_BITMAP;
+    GetMenuItemInfoW(Form.MainMenu, MenuIdOf(TCommandId::Undo), FALSE, &item);
+    EXPECT_EQ(item.hbmpItem, HBMMENU_CALLBACK) << "the menu leaves the picture to the window";
 }
 
 // Menu items and tool buttons carry their commands to the session, which shows its dialogs here.

@@ -144,6 +144,21 @@ HICON CreateCommandIcon(TCommandId command, int side, TIconLook look)
     return CreateAlphaIcon(*colour);
 }
 
+std::unique_ptr<TDib> CreateMenuIcon(TCommandId command, int side, TIconLook look)
+{
+    if (look == TIconLook::Normal)
+        return DecodeArtwork(CommandIconFile(command, side), TAlpha::Premultiplied, side, side);
+    std::unique_ptr<TDib> picture = DecodeArtwork(CommandIconFile(command, side), TAlpha::Straight, side, side);
+    Grey(*picture);
+    uint32_t* pixel = picture->Pixels();
+    for (size_t i = 0, count = static_cast<size_t>(side * side); i < count; ++i) {
+        const uint32_t p = pixel[i], alpha = p >> 24;
+        const auto times = [alpha](uint32_t channel) { return (channel & 0xff) * alpha / 255; };
+        pixel[i] = alpha << 24 | times(p >> 16) << 16 | times(p >> 8) << 8 | times(p);
+    }
+    return picture;
+}
+
 HICON CreateAlphaIcon(TDib& picture)
 {
     // The alpha channel is the transparency; the mask takes no part but must exist.

@@ -35,6 +35,10 @@ std::string CommandIconFile(TCommandId command, int side);
 // A command's icon at side pixels; the greyed look marks a command that is not available.
 HICON CreateCommandIcon(TCommandId command, int side, TIconLook look);
 
+// A command's icon at side pixels with its colours premultiplied by their alpha, as a menu item's
+// picture wants them.
+std::unique_ptr<TDib> CreateMenuIcon(TCommandId command, int side, TIconLook look);
+
 // An icon whose transparency is the picture's alpha channel.
 HICON CreateAlphaIcon(TDib& picture);
 

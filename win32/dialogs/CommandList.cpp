@@ -8,15 +8,20 @@
 namespace {
 
 constexpr int IconSide = 16;
-constexpr int ItemMargin = 8;
+constexpr int ListMargin = 5;
 
 }  // namespace
 
 TCommandList::TCommandList(TTesuliDialog& dialog, const std::string& name, TPlace place)
-    : Width(place.Width)
 {
-    List = dialog.AddControl(name.c_str(), WC_LISTVIEWW, L"", LVS_LIST | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, place, 0,
-                             WS_EX_CLIENTEDGE);
+    Frame = dialog.AddControl(nullptr, WC_STATICW, L"", SS_WHITERECT, place, 0, WS_EX_CLIENTEDGE);
+    // One column without a header shows the items as a list does, but without the room a list keeps
+    // free for a scroll bar, which would push the last command out of view.
+    List = dialog.AddControl(name.c_str(), WC_LISTVIEWW, L"",
+                             LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, place);
+    LVCOLUMNW column{};
+    ListView_InsertColumn(List, 0, &column);
+    PlaceList();
     SetIcons();
     for (int index = 0; index < static_cast<int>(HelpCommands.size()); ++index) {
         const THelpCommand& command = HelpCommands[static_cast<size_t>(index)];
@@ -47,14 +52,28 @@ void TCommandList::SetIcons()
         DestroyIcon(drawn);
     }
     ListView_SetImageList(List, icons, LVSIL_SMALL);
-    ListView_SetColumnWidth(List, 0, Scaled(Width - ItemMargin, dpi));
     if (Icons)
         ImageList_Destroy(Icons);
     Icons = icons;
 }
 
+// Inside the frame's sunken edge, as wide as the system draws it at this DPI, and the margin.
+void TCommandList::PlaceList()
+{
+    RECT area;
+    GetWindowRect(Frame, &area);
+    MapWindowPoints(nullptr, GetParent(Frame), reinterpret_cast<POINT*>(&area), 2);
+    const UINT dpi = GetDpiForWindow(Frame);
+    const int inset = GetSystemMetricsForDpi(SM_CXEDGE, dpi) + Scaled(ListMargin, dpi);
+    InflateRect(&area, -inset, -inset);
+    SetWindowPos(List, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ListView_SetColumnWidth(List, 0, LVSCW_AUTOSIZE_USEHEADER);
+}
+
 void TCommandList::DpiChanged()
 {
+    PlaceList();
     SetIcons();
 }
 

@@ -10,7 +10,8 @@
 #include "win32/dialogs/DialogBase.h"
 
 // The commands' pictures with their captions (HelpCommands), only to be read: nothing in it can be
-// selected.
+// selected. A list view has no margin of its own: it stands borderless inside a white sunken frame
+// at the row's place, a margin of 5 from its edge.
 class TCommandList final : public TControlPart {
 public:
     TCommandList(TTesuliDialog& dialog, const std::string& name, TPlace place);
@@ -23,8 +24,9 @@ public:
 
 private:
     void SetIcons();
+    void PlaceList();
 
+    HWND Frame;
     HWND List;
-    int Width;
     HIMAGELIST Icons = nullptr;
 };

@@ -36,6 +36,14 @@ SIZE FrameSize(SIZE client, UINT dpi)
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+bool IsReadOnlyEdit(HWND control)
+{
+    wchar_t kind[16] = L"";
+    GetClassNameW(control, kind, 16);
+    return CompareStringOrdinal(kind, -1, WC_EDITW, -1, TRUE) == CSTR_EQUAL &&
+           (GetWindowLongW(control, GWL_STYLE) & ES_READONLY);
+}
+
 }  // namespace
 
 std::wstring ControlText(HWND control)
@@ -260,6 +268,15 @@ LRESULT TTesuliDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         return 0;
     case WM_NOTIFY:
         return Notify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_CTLCOLORSTATIC:
+        // A read-only text box asks for a label's colours; it stays a text box, white as one.
+        if (IsReadOnlyEdit(reinterpret_cast<HWND>(lParam))) {
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     case DM_GETDEFID:
         return MAKELRESULT(DefaultId, DC_HASDEFID);
     case WM_CLOSE:

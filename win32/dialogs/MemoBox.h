@@ -7,20 +7,16 @@
 #include "win32/dialogs/ControlPart.h"
 #include "win32/dialogs/DialogBase.h"
 
-// Read-only text in a box of several lines.
+// Read-only text in the dialog's font on a white box, its lines wrapped at the box's width, with a
+// scroll bar where they run past its height.
 class TMemoBox final : public TControlPart {
 public:
     TMemoBox(TTesuliDialog& dialog, const std::string& name, const std::string& text, TPlace place);
-    ~TMemoBox() override;
-    TMemoBox(const TMemoBox&) = delete;
-    TMemoBox& operator=(const TMemoBox&) = delete;
 
     void DpiChanged() override;
 
 private:
-    void FitTextToBox();
+    void ShowScrollBarWhereNeeded();
 
     HWND Box;
-    std::string Text;
-    HFONT Font = nullptr;
 };

@@ -9,7 +9,7 @@
 #include "win32/dialogs/PreviewPanel.h"
 #include "win32/dialogs/RadioGroup.h"
 #include "win32/dialogs/SaveFileDialog.h"
-#include "win32/dialogs/ScoreList.h"
+#include "win32/dialogs/ScoreListView.h"
 
 TScreenDialog::TScreenDialog(HWND owner, TDialogLogic& logic)
     : TTesuliDialog(owner, logic.Screen().Name, Wide(logic.Screen().Caption).c_str(),
@@ -75,7 +75,7 @@ void TScreenDialog::SetText(std::string_view control, const std::string& text)
 
 void TScreenDialog::SetRows(std::string_view scoreList, const std::vector<TScoreRow>& rows)
 {
-    PartOf<TScoreList>(scoreList).SetRows(rows);
+    PartOf<TScoreListView>(scoreList).SetRows(rows);
 }
 
 void TScreenDialog::SetFocus(std::string_view control)

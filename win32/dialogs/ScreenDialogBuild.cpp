@@ -8,7 +8,7 @@
 #include "win32/dialogs/MemoBox.h"
 #include "win32/dialogs/PreviewPanel.h"
 #include "win32/dialogs/RadioGroup.h"
-#include "win32/dialogs/ScoreList.h"
+#include "win32/dialogs/ScoreListView.h"
 #include "win32/dialogs/ScreenDialog.h"
 
 namespace {
@@ -72,7 +72,7 @@ TScreenDialog::TBuilt TScreenDialog::Make(const TScreen& screen, const TControl&
     case TControlKind::RadioGroup: built.Part = std::make_unique<TRadioGroup>(*this, row, place, id); break;
     case TControlKind::Preview: built.Part = std::make_unique<TPreviewPanel>(*this, row.Name, place, id, row.Picture); break;
     case TControlKind::ProgramIcon: AddProgramIcon(name, {place.Left, place.Top}); break;
-    case TControlKind::ScoreList: built.Part = std::make_unique<TScoreList>(*this, row.Name, place); break;
+    case TControlKind::ScoreList: built.Part = std::make_unique<TScoreListView>(*this, row.Name, place); break;
     case TControlKind::Memo: built.Part = std::make_unique<TMemoBox>(*this, row.Name, row.Caption, place); break;
     case TControlKind::CommandList: built.Part = std::make_unique<TCommandList>(*this, row.Name, place); break;
     }

@@ -89,8 +89,20 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
         if (info->hdr.code == TTN_GETDISPINFOW)
             info->lpszText = const_cast<wchar_t*>(Tooltip(static_cast<UINT>(info->hdr.idFrom)));
-        return 0;
+        else if (info->hdr.code == RBN_HEIGHTCHANGE)
+            CoolBarHeightChanged();
+        // The bands keep their one row: no drag may move them.
+        return info->hdr.code == RBN_BEGINDRAG ? 1 : 0;
     }
+    case WM_MEASUREITEM: {
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (item->CtlType != ODT_MENU || MenuIcons.empty())
+            return FALSE;
+        item->itemWidth = item->itemHeight = static_cast<UINT>(MenuIcons.front()[0]->Width());
+        return TRUE;
+    }
+    case WM_DRAWITEM:
+        return DrawMenuIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_TIMER:
         if (wParam == GameTimer)
             Session.Tick();

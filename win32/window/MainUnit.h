@@ -72,8 +72,16 @@ private:
     // Everything that depends on the DPI: sizes, icons, font, place.
     void ApplyDpi(UINT dpi, const RECT* suggested);
     void SetCommandIcons(UINT dpi);
+    // The menu items' pictures are drawn here, greyed for a disabled item: a menu draws a picture
+    // as it is given, and a disabled one without its transparency. False for anything else.
+    bool DrawMenuIcon(const DRAWITEMSTRUCT& item);
     void LayOutCoolBar(UINT dpi);
     void LayOutStatusBar(UINT dpi);
+    // The board and the status bar stand below the cool bar, as high as its bands make it;
+    // answers the client height the three need.
+    int LayOutBelowCoolBar(UINT dpi);
+    void CoolBarHeightChanged();
+    SIZE FrameSize(int clientHeight, UINT dpi) const;
     const wchar_t* Tooltip(UINT id);
 
     TMidEnd Session;
@@ -81,7 +89,8 @@ private:
     HWND Window = nullptr;
     HIMAGELIST ImageList1 = nullptr;
     HIMAGELIST GreyedImageList = nullptr;
-    std::vector<std::unique_ptr<TDib>> MenuIcons;
+    // Each command's menu picture, normal and greyed.
+    std::vector<std::array<std::unique_ptr<TDib>, 2>> MenuIcons;
     std::wstring TooltipText;
     HFONT StatusFont = nullptr;
     HICON BigIcon = nullptr;

@@ -64,16 +64,18 @@ void SizeToolBar(HWND bar, UINT dpi)
     }
 }
 
-void SetBand(HWND coolBar, UINT index, HWND bar, const TBandLayout& band, UINT dpi, bool insert)
+// The bands stand in one row in their order: no gripper to drag them by, and the first ones keep
+// their widths. width is the whole band's, in the window's pixels.
+void SetBand(HWND coolBar, UINT index, HWND bar, const TBandLayout& band, int width, UINT dpi, bool insert)
 {
     REBARBANDINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_STYLE;
-    info.fStyle = RBBS_GRIPPERALWAYS;
+    info.fStyle = RBBS_NOGRIPPER | (index + 1 < Bands.size() ? RBBS_FIXEDSIZE : 0);
     info.hwndChild = bar;
     info.cxMinChild = static_cast<UINT>(Scaled(band.BarWidth, dpi));
     info.cyMinChild = static_cast<UINT>(Scaled(band.BarHeight, dpi));
-    info.cx = static_cast<UINT>(Scaled(band.Width, dpi));
+    info.cx = static_cast<UINT>(width);
     SendMessageW(coolBar, insert ? RB_INSERTBANDW : RB_SETBANDINFOW, insert ? static_cast<WPARAM>(-1) : index,
                  reinterpret_cast<LPARAM>(&info));
 }
@@ -98,6 +100,11 @@ void TMainForm::CreateMainMenu()
             const UINT greyed = Session.IsEnabled(item.Command) ? 0 : MF_GRAYED;
             const std::wstring caption = Wide(std::string(LookOf(item.Command).Caption));
             AppendMenuW(menu, MF_STRING | greyed, MenuIdOf(item.Command), caption.c_str());
+            MENUITEMINFOW picture{};
+            picture.cbSize = sizeof picture;
+            picture.fMask = MIIM_BITMAP;
+            picture.hbmpItem = HBMMENU_CALLBACK;
+            SetMenuItemInfoW(menu, MenuIdOf(item.Command), FALSE, &picture);
         }
         AppendMenuW(MainMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), Wide(std::string(layout.Caption)).c_str());
     }
@@ -108,12 +115,12 @@ void TMainForm::CreateCoolBar()
 {
     TopCoolBar = CreateWindowExW(WS_EX_TOOLWINDOW, REBARCLASSNAMEW, nullptr,
                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_BANDBORDERS |
-                                     CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                                     RBS_FIXEDORDER | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
                                  0, 0, 0, 0, Window, nullptr, GetModuleHandleW(nullptr), nullptr);
     const UINT dpi = GetDpiForWindow(Window);
     for (UINT index = 0; index < Bands.size(); ++index) {
         ToolBars[index] = MakeToolBar(Window, Bands[index].Buttons, Session);
-        SetBand(TopCoolBar, index, ToolBars[index], Bands[index], dpi, true);
+        SetBand(TopCoolBar, index, ToolBars[index], Bands[index], Scaled(Bands[index].Width, dpi), dpi, true);
     }
     // The cool bar becomes the tool bars' parent; their clicks and tooltips still come here.
     for (HWND bar : ToolBars)
@@ -132,13 +139,9 @@ void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
     SetProgramIcon(Window, dpi, BigIcon, SmallIcon);
     SetCommandIcons(dpi);
     LayOutCoolBar(dpi);
-    SetWindowPos(BackgroundImage->Handle(), nullptr, 0, Scaled(CoolBarHeight, dpi), Scaled(BoardWidth, dpi),
-                 Scaled(BoardHeight, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutStatusBar(dpi);
-
-    RECT frame{0, 0, Scaled(BoardWidth, dpi), Scaled(MainClientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, MainStyle, TRUE, 0, dpi);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const SIZE frame = FrameSize(LayOutBelowCoolBar(dpi), dpi);
+    const int width = frame.cx, height = frame.cy;
     POINT at{};
     if (suggested) {
         at = {suggested->left, suggested->top};
@@ -157,12 +160,42 @@ void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
     }
 }
 
+SIZE TMainForm::FrameSize(int clientHeight, UINT dpi) const
+{
+    RECT frame{0, 0, Scaled(BoardWidth, dpi), clientHeight};
+    AdjustWindowRectExForDpi(&frame, MainStyle, TRUE, 0, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+int TMainForm::LayOutBelowCoolBar(UINT dpi)
+{
+    const int barHeight =
+        std::max(Scaled(CoolBarHeight, dpi), static_cast<int>(SendMessageW(TopCoolBar, RB_GETBARHEIGHT, 0, 0)));
+    const int width = Scaled(BoardWidth, dpi), boardHeight = Scaled(BoardHeight, dpi);
+    const int statusHeight = Scaled(StatusBarHeight, dpi);
+    SetWindowPos(TopCoolBar, nullptr, 0, 0, width, barHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(BackgroundImage->Handle(), nullptr, 0, barHeight, width, boardHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(MainStatusBar, nullptr, 0, barHeight + boardHeight, width, statusHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return barHeight + boardHeight + statusHeight;
+}
+
+void TMainForm::CoolBarHeightChanged()
+{
+    // The window is still being built: its first layout follows.
+    if (!MainStatusBar)
+        return;
+    const UINT dpi = GetDpiForWindow(Window);
+    const SIZE frame = FrameSize(LayOutBelowCoolBar(dpi), dpi);
+    SetWindowPos(Window, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TMainForm::SetCommandIcons(UINT dpi)
 {
     const int side = Scaled(ToolIconSide, dpi);
     const auto makeList = [side] { return ImageList_Create(side, side, ILC_COLOR32, CommandCount, 0); };
     const HIMAGELIST icons = makeList(), greyed = makeList();
-    std::vector<std::unique_ptr<TDib>> menuIcons;
+    std::vector<std::array<std::unique_ptr<TDib>, 2>> menuIcons;
     for (int index = 0; index < CommandCount; ++index) {
         const TCommandId command = static_cast<TCommandId>(index);
         for (const auto& [list, look] : {std::pair{icons, TIconLook::Normal}, std::pair{greyed, TIconLook::Greyed}}) {
@@ -170,13 +203,8 @@ void TMainForm::SetCommandIcons(UINT dpi)
             ImageList_AddIcon(list, icon);
             DestroyIcon(icon);
         }
-        // Menus want their pictures premultiplied.
-        menuIcons.push_back(DecodeArtwork(CommandIconFile(command, side), TAlpha::Premultiplied, side, side));
-        MENUITEMINFOW item{};
-        item.cbSize = sizeof item;
-        item.fMask = MIIM_BITMAP;
-        item.hbmpItem = menuIcons.back()->Unselect();
-        SetMenuItemInfoW(MainMenu, MenuIdOf(command), FALSE, &item);
+        menuIcons.push_back(
+            {CreateMenuIcon(command, side, TIconLook::Normal), CreateMenuIcon(command, side, TIconLook::Greyed)});
     }
     for (HWND bar : ToolBars) {
         SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(icons));
@@ -191,12 +219,37 @@ void TMainForm::SetCommandIcons(UINT dpi)
     MenuIcons = std::move(menuIcons);
 }
 
+bool TMainForm::DrawMenuIcon(const DRAWITEMSTRUCT& item)
+{
+    const UINT command = item.itemID - MenuIdOf(TCommandId::NewGame);
+    if (item.CtlType != ODT_MENU || command >= MenuIcons.size())
+        return false;
+    const TDib& picture = *MenuIcons[command][item.itemState & (ODS_GRAYED | ODS_DISABLED) ? 1 : 0];
+    const int side = picture.Width();
+    const int left = (item.rcItem.left + item.rcItem.right - side) / 2;
+    const int top = (item.rcItem.top + item.rcItem.bottom - side) / 2;
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(item.hDC, left, top, side, side, picture.Dc(), 0, 0, side, side, blend);
+    return true;
+}
+
 void TMainForm::LayOutCoolBar(UINT dpi)
 {
-    for (UINT index = 0; index < Bands.size(); ++index)
-        SetBand(TopCoolBar, index, ToolBars[index], Bands[index], dpi, false);
     SetWindowPos(TopCoolBar, nullptr, 0, 0, Scaled(BoardWidth, dpi), Scaled(CoolBarHeight, dpi),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    for (UINT index = 0; index < Bands.size(); ++index)
+        SetBand(TopCoolBar, index, ToolBars[index], Bands[index], Scaled(Bands[index].Width, dpi), dpi, false);
+    // The last band is given the rest of the row itself: room left over would go to a band of the
+    // cool bar's choosing.
+    RECT first{}, second{};
+    SendMessageW(TopCoolBar, RB_GETRECT, 0, reinterpret_cast<LPARAM>(&first));
+    SendMessageW(TopCoolBar, RB_GETRECT, 1, reinterpret_cast<LPARAM>(&second));
+    const int border = static_cast<int>(second.left - first.right);
+    const UINT last = static_cast<UINT>(Bands.size() - 1);
+    int rest = Scaled(BoardWidth, dpi);
+    for (UINT index = 0; index < last; ++index)
+        rest -= Scaled(Bands[index].Width, dpi) + border;
+    SetBand(TopCoolBar, last, ToolBars[last], Bands[last], std::max(rest, Scaled(Bands[last].Width, dpi)), dpi, false);
     // The cool bar gives each tool bar the whole of its band: an indent puts the buttons at the
     // band's right end.
     for (UINT index = 0; index < Bands.size(); ++index) {
@@ -220,6 +273,4 @@ void TMainForm::LayOutStatusBar(UINT dpi)
     for (size_t panel = 0; panel < rightEdges.size(); ++panel)
         rightEdges[panel] = Scaled(right += StatusPanelLayouts[panel].Width, dpi);
     SendMessageW(MainStatusBar, SB_SETPARTS, rightEdges.size(), reinterpret_cast<LPARAM>(rightEdges.data()));
-    SetWindowPos(MainStatusBar, nullptr, 0, Scaled(CoolBarHeight + BoardHeight, dpi), Scaled(BoardWidth, dpi),
-                 Scaled(StatusBarHeight, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -10,9 +10,9 @@
 #include "win32/dialogs/DialogBase.h"
 
 // The scores table: a report list with the columns of app/ScoresList.h, a row selected whole.
-class TScoreList final : public TControlPart {
+class TScoreListView final : public TControlPart {
 public:
-    TScoreList(TTesuliDialog& dialog, const std::string& name, TPlace place);
+    TScoreListView(TTesuliDialog& dialog, const std::string& name, TPlace place);
 
     void SetRows(const std::vector<TScoreRow>& rows);
     void DpiChanged() override;

@@ -1,4 +1,4 @@
-#include "win32/dialogs/ScoreList.h"
+#include "win32/dialogs/ScoreListView.h"
 
 #include <algorithm>
 
@@ -19,7 +19,7 @@ int FormatOf(TColumnAlignment alignment)
 
 }  // namespace
 
-TScoreList::TScoreList(TTesuliDialog& dialog, const std::string& name, TPlace place)
+TScoreListView::TScoreListView(TTesuliDialog& dialog, const std::string& name, TPlace place)
 {
     List = dialog.AddControl(name.c_str(), WC_LISTVIEWW, L"", LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER, place, 0,
                              WS_EX_CLIENTEDGE);
@@ -37,7 +37,7 @@ TScoreList::TScoreList(TTesuliDialog& dialog, const std::string& name, TPlace pl
     SetColumnWidths();
 }
 
-void TScoreList::SetRows(const std::vector<TScoreRow>& rows)
+void TScoreListView::SetRows(const std::vector<TScoreRow>& rows)
 {
     ListView_DeleteAllItems(List);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
@@ -57,20 +57,23 @@ void TScoreList::SetRows(const std::vector<TScoreRow>& rows)
     SetColumnWidths();
 }
 
-void TScoreList::DpiChanged()
+void TScoreListView::DpiChanged()
 {
     SetColumnWidths();
 }
 
-// The columns' own widths, wider only where a text would otherwise be cut off: the locale's date
-// and time, or a long name.
-void TScoreList::SetColumnWidths()
+// The columns' own widths; the date column alone widens where the locale's date and time need it.
+// A longer text, such as a long name, ends in an ellipsis in its column.
+void TScoreListView::SetColumnWidths()
 {
     const UINT dpi = GetDpiForWindow(List);
     for (int column = 0; column < ScoreColumnCount; ++column) {
-        ListView_SetColumnWidth(List, column, LVSCW_AUTOSIZE);
-        const int needed = ListView_GetColumnWidth(List, column);
         const int designed = Scaled(ScoreColumns[static_cast<size_t>(column)].Width, dpi);
-        ListView_SetColumnWidth(List, column, std::max(needed, designed));
+        int width = designed;
+        if (column == 0) {
+            ListView_SetColumnWidth(List, column, LVSCW_AUTOSIZE);
+            width = std::max(designed, ListView_GetColumnWidth(List, column));
+        }
+        ListView_SetColumnWidth(List, column, width);
     }
 }
