@@ -29,10 +29,6 @@ TImageForm::TImageForm()
 
 const TSpriteSheet& TImageForm::Sheet(TSheet sheet) const
 {
-    switch (sheet) {
-    case TSheet::FaceImage: return FaceImage;
-    case TSheet::FaceImage_2: return FaceImage_2;
-    case TSheet::BackgroundImage: return BackgroundImage;
-    }
-    return FaceImage;
+    const TSpriteSheet* const inOrder[] = {&FaceImage, &FaceImage_2, &BackgroundImage};  // as TSheet lists them
+    return *inOrder[static_cast<size_t>(sheet)];
 }
