@@ -4,9 +4,8 @@
 
 namespace {
 
-// The caption's height and the room below the items, in design pixels.
+// The caption's height in design pixels, as the dialog's font draws it.
 constexpr int CaptionHeight = 13;
-constexpr int BottomMargin = 5;
 
 }  // namespace
 
@@ -14,17 +13,10 @@ TRadioGroup::TRadioGroup(TTesuliDialog& dialog, const TControl& row, TPlace plac
     : FirstId(firstId)
 {
     dialog.AddGroupBox(row.Name.c_str(), Wide(row.Caption).c_str(), place);
-    // The items fill the columns top to bottom, evenly spread over the height below the caption.
-    const int count = static_cast<int>(row.Items.size());
-    const int perColumn = (count + row.Columns - 1) / row.Columns;
-    const int itemWidth = (place.Width - 10) / row.Columns;
-    const int freeHeight = place.Height - CaptionHeight - BottomMargin;
-    const int itemHeight = freeHeight / perColumn;
-    const int topMargin = CaptionHeight + 1 + (freeHeight % perColumn) / 2;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < static_cast<int>(row.Items.size()); ++i) {
         const std::string& caption = row.Items[static_cast<size_t>(i)];
-        const TPlace at{place.Left + 8 + i / perColumn * itemWidth, place.Top + topMargin + i % perColumn * itemHeight,
-                        itemWidth, itemHeight};
+        const TDesignRect item = RadioItemPlace(row, i, CaptionHeight);
+        const TPlace at{place.Left + item.Left, place.Top + item.Top, item.Width, item.Height};
         const DWORD style = BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | (row.TabStop ? WS_TABSTOP : 0) : 0);
         Items.push_back(dialog.AddControl(RadioItemName(row.ItemPrefix, caption).c_str(), WC_BUTTONW, Wide(caption),
                                           style, at, firstId + i));
