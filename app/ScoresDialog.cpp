@@ -37,6 +37,6 @@ void TScoresDialog::Export(TDialogView& view) const
     }
     const size_t filter = chosen->Filter < ExportFilters.size() ? chosen->Filter : 0;
     const std::string fileName = WithDefaultExtension(chosen->FileName, ExportFilters[filter]);
-    SaveExportFile(fileName, ExportText(Rows));
+    SaveExportFile(fileName, ExportFileText(Rows));
     view.ShowMessage(TMessageKind::Information, ExportSavedText(fileName));
 }

@@ -67,3 +67,12 @@ std::string ExportSavedText(const std::string& fileName)
 {
     return "The file: " + fileName + "\nhas been saved.";
 }
+
+std::string ExportFileText(const std::vector<TScoreRow>& rows)
+{
+#ifdef _WIN32
+    return std::string(Utf8ByteOrderMark) + ExportText(rows);
+#else
+    return ExportText(rows);
+#endif
+}

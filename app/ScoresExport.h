@@ -34,6 +34,9 @@ std::string ExportText(const std::vector<TScoreRow>& rows);
 // starts with this mark, so that names in kana come out whole.
 inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
+// What the export file holds on this platform: the text, after the mark where it needs one.
+std::string ExportFileText(const std::vector<TScoreRow>& rows);
+
 // Creates or replaces the file (name in UTF-8) with the text. A file that cannot be created or
 // written raises an error naming it and the reason: a failure is never reported as saved.
 void SaveExportFile(const std::string& fileName, const std::string& text);

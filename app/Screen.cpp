@@ -37,6 +37,18 @@ std::string RadioItemName(std::string_view prefix, std::string_view caption)
     return name;
 }
 
+TDesignRect RadioItemPlace(const TControl& group, int item, int captionHeight)
+{
+    // Room for the frame: 8 at the left, 10 across, 5 below the last row.
+    const int count = static_cast<int>(group.Items.size());
+    const int perColumn = (count + group.Columns - 1) / group.Columns;
+    const int width = (group.Rect.Width - 10) / group.Columns;
+    const int freeHeight = group.Rect.Height - captionHeight - 5;
+    const int height = freeHeight / perColumn;
+    const int topMargin = captionHeight + 1 + (freeHeight % perColumn) / 2;
+    return {8 + item / perColumn * width, topMargin + item % perColumn * height, width, height};
+}
+
 std::string PreviewImageName(std::string_view panelName)
 {
     std::string name(panelName);

@@ -75,5 +75,8 @@ struct TScreen {
 // The names a radio group's items are found by: the prefix and the caption's words run together,
 // each starting upper case ("Map" and "flat square" give MapFlatSquare).
 std::string RadioItemName(std::string_view prefix, std::string_view caption);
+// Where item number item of a radio group stands within the group: the items fill the columns top
+// to bottom, evenly spread over the height below the caption, which is captionHeight high.
+TDesignRect RadioItemPlace(const TControl& group, int item, int captionHeight);
 // A preview's picture is found as the panel's name with "Panel" read "Image".
 std::string PreviewImageName(std::string_view panelName);

@@ -5,11 +5,11 @@
 #include "model/RandomSource.h"
 #include "win32/common/Artwork.h"
 #include "win32/common/ErrorGuard.h"
+#include "win32/common/SpriteUnit.h"
 #include "win32/common/SystemDateText.h"
+#include "win32/testing/TestReadout.h"
 #include "win32/window/MainUnit.h"
 #include "win32/window/MessageLoop.h"
-#include "win32/window/StartUp.h"
-#include "win32/testing/TestReadout.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
@@ -21,11 +21,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
         const TImagingSession imaging;
         InstallSystemDateText();
         TClockRandom random;
-        CreateForms(random);
-        StartTestReadout(*MainForm);
-        MainForm->Show(showCommand);
+        // The main window first: it reads the settings and places the tiles. Its dialogs are made
+        // when first shown.
+        TMainForm mainForm(random);
+        mainForm.FormCreate();
+        TImageForm sheets;
+        ImageForm = &sheets;
+        StartTestReadout(mainForm);
+        mainForm.Show(showCommand);
         exitCode = RunMessageLoop();
-        DestroyForms();
+        ImageForm = nullptr;
     });
     return exitCode;
 }

@@ -1,111 +1,71 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "app/DialogScreens.h"
 #include "app/InfoTexts.h"
+#include "app/NameDialog.h"
 #include "app/ScoresList.h"
+#include "storage/WindowsText.h"
 #include "tests/win32/TestForm.h"
 #include "win32/common/Dpi.h"
-#include "storage/WindowsText.h"
-#include "win32/dialogs/AboutUnit.h"
-#include "win32/dialogs/HelpUnit.h"
-#include "win32/dialogs/NameUnit.h"
-#include "win32/dialogs/OptionsUnit.h"
-#include "win32/dialogs/ScoresUnit.h"
-#include "win32/window/MainUnit.h"
+#include "win32/common/MessageBox.h"
+#include "win32/common/SpriteUnit.h"
+#include "win32/dialogs/ScreenDialog.h"
 #include "win32/window/MessageLoop.h"
 
+// What the dialog builder adds to the screens stated in app/: the controls the rows say, where
+// they say, unclipped at the suite's DPI (96, and 192 in the second run), keys, focus and pictures.
+// What a click does is the dialogs' logic, tested in tests/app.
 namespace {
 
-// The five dialogs over a main window, on a store emptied for each test.
-class DialogsTest : public testing::Test {
-protected:
-    DialogsTest()
-    {
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tesuli");
-        Form.FormCreate();
-        Options.Flow.Listener = &Form;
-    }
-    ~DialogsTest() override
-    {
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tesuli");
-    }
-
-    HWND Control(const TTesuliDialog& dialog, const std::string& name)
-    {
-        for (const auto& [named, control] : dialog.NamedControls())
-            if (named == name)
-                return control;
-        ADD_FAILURE() << "no control " << name << " in " << dialog.Name();
-        return nullptr;
-    }
-
-    // A key pressed while the dialog has the focus, through the message loop as the player's would.
-    void PressKey(const TTesuliDialog& dialog, UINT key)
-    {
-        SetFocus(GetNextDlgTabItem(dialog.Handle(), nullptr, FALSE));
-        PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
-        PumpPendingMessages();
-    }
-
-    void Click(HWND control)
-    {
-        SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-        PumpPendingMessages();
-    }
-
-    TTestForm Main;
-    TMainForm& Form = Main.Form;
-    TAboutForm About{Form.Handle()};
-    THelpForm Help{Form.Handle()};
-    TOptionsForm Options{Form.Handle()};
-    TNameForm Name{Form.Handle()};
-    TScoresForm Scores{Form.Handle()};
-};
-
-// Answers each message box of this thread with OK, keeping its text.
-class TMessageBoxAnswers {
+// A dialog's logic that only records the clicks it is given.
+class TRecordingLogic final : public TDialogLogic {
 public:
-    TMessageBoxAnswers() { Timer = SetTimer(nullptr, 0, 50, Answer); }
-    ~TMessageBoxAnswers() { KillTimer(nullptr, Timer); }
-    static inline std::vector<std::string> Texts;
+    explicit TRecordingLogic(const TScreen& screen) : Shown(screen) {}
+
+    const TScreen& Screen() const override { return Shown; }
+    void Click(TDialogView&, std::string_view control, int item) override
+    {
+        Clicks.push_back(std::string(control) + (item >= 0 ? ":" + std::to_string(item) : ""));
+    }
+
+    std::vector<std::string> Clicks;
 
 private:
-    static void CALLBACK Answer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        HWND box = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
-        if (!box)
-            return;
-        wchar_t text[512] = L"";
-        GetDlgItemTextW(box, 0xFFFF, text, 512);
-        Texts.push_back(Utf8(text));
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
-    static BOOL CALLBACK FindBox(HWND window, LPARAM found)
-    {
-        wchar_t kind[16] = L"";
-        GetClassNameW(window, kind, 16);
-        if (std::wstring(kind) != L"#32770" || !IsWindowVisible(window))
-            return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    UINT_PTR Timer;
+    const TScreen& Shown;
 };
+
+const std::vector<std::reference_wrapper<const TScreen>> AllScreens()
+{
+    return {OptionsScreen(), NameScreen(), ScoresScreen(), HelpScreen(), AboutScreen()};
+}
+
+std::wstring ClassOf(HWND control)
+{
+    wchar_t kind[64] = L"";
+    GetClassNameW(control, kind, 64);
+    return kind;
+}
+
+// The control's place in the dialog's client area.
+RECT PlaceIn(HWND dialog, HWND control)
+{
+    RECT place;
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
 
 // The width the control's text needs: a button's own measure takes its picture, circle or frame
 // into account; a group box keeps room for its frame on both sides of the caption.
 int NeededWidth(HWND control)
 {
-    wchar_t kind[32] = L"";
-    GetClassNameW(control, kind, 32);
     const LONG style = GetWindowLongW(control, GWL_STYLE);
-    const bool button = std::wstring(kind) == WC_BUTTONW;
+    const bool button = ClassOf(control) == WC_BUTTONW;
     if (button && (style & BS_TYPEMASK) != BS_GROUPBOX) {
         SIZE ideal{};
         SendMessageW(control, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
@@ -122,69 +82,313 @@ int NeededWidth(HWND control)
     return extent.cx + frame;
 }
 
-// Every control lies inside its dialog, and every caption fits its control in the font the system
-// gives for "MS Sans Serif": nothing is cut off.
-TEST_F(DialogsTest, NothingIsCutOff)
+// The window class and the style bits that make a control of each kind.
+void ExpectKind(const TControl& row, HWND control, const std::string& where)
 {
-    for (TTesuliDialog* dialog : std::vector<TTesuliDialog*>{&About, &Help, &Options, &Name, &Scores}) {
-        Name.Won = {"0:12:34", 0, "Babel"};
-        dialog->ShowDialog();
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    const std::wstring kind = ClassOf(control);
+    switch (row.Kind) {
+    case TControlKind::Bevel:
+        EXPECT_EQ(style & SS_TYPEMASK, SS_ETCHEDFRAME) << where;
+        break;
+    case TControlKind::GroupBox:
+    case TControlKind::RadioGroup:
+        EXPECT_EQ(style & BS_TYPEMASK, BS_GROUPBOX) << where;
+        break;
+    case TControlKind::Label:
+        EXPECT_EQ(kind, WC_STATICW) << where;
+        EXPECT_EQ(style & SS_TYPEMASK, SS_LEFT) << where;
+        break;
+    case TControlKind::Button:
+        EXPECT_EQ(kind, WC_BUTTONW) << where;
+        EXPECT_EQ(style & BS_TYPEMASK, row.IsDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) << where;
+        break;
+    case TControlKind::Edit:
+        EXPECT_EQ(kind, WC_EDITW) << where;
+        EXPECT_FALSE(style & ES_MULTILINE) << where;
+        break;
+    case TControlKind::Memo:
+        EXPECT_EQ(kind, WC_EDITW) << where;
+        EXPECT_EQ(style & (ES_MULTILINE | ES_READONLY), ES_MULTILINE | ES_READONLY) << where;
+        break;
+    case TControlKind::Preview:
+        EXPECT_EQ(kind, L"TesuliPreviewPanel") << where;
+        break;
+    case TControlKind::ProgramIcon:
+        EXPECT_EQ(style & SS_TYPEMASK, SS_ICON) << where;
+        EXPECT_NE(SendMessageW(control, STM_GETICON, 0, 0), 0) << where;
+        break;
+    case TControlKind::ScoreList:
+        EXPECT_EQ(kind, WC_LISTVIEWW) << where;
+        EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT) << where;
+        break;
+    case TControlKind::CommandList:
+        EXPECT_EQ(kind, WC_LISTVIEWW) << where;
+        EXPECT_EQ(style & (LVS_TYPEMASK | LVS_NOCOLUMNHEADER), LVS_REPORT | LVS_NOCOLUMNHEADER) << where;
+        break;
+    }
+    const bool tabStop = row.Kind != TControlKind::RadioGroup && (style & WS_TABSTOP);
+    EXPECT_EQ(tabStop, row.TabStop && row.Kind != TControlKind::RadioGroup) << where;
+}
+
+class DialogsTest : public testing::Test, protected TTestForm {
+protected:
+    // A fresh store with the defaults.
+    DialogsTest()
+    {
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tesuli");
+        Form.FormCreate();
+    }
+    ~DialogsTest() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\tesuli"); }
+
+    UINT Dpi = GetDpiForWindow(Form.Handle());
+
+    // A key pressed where the focus is, through the message loop as the player's would be.
+    static void PressKey(UINT key)
+    {
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+        PumpPendingMessages();
+    }
+
+    static void Click(HWND control)
+    {
+        SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        PumpPendingMessages();
+    }
+};
+
+// Each row becomes a control of its kind, named as the row, at the row's place scaled to the DPI,
+// showing the row's caption; a label only grows to the right. Radio items and preview pictures
+// are named as app/Screen.h says.
+TEST_F(DialogsTest, EachRowBecomesItsControlAtItsPlace)
+{
+    for (const TScreen& screen : AllScreens()) {
+        TRecordingLogic logic(screen);
+        TScreenDialog dialog(Form.Handle(), logic);
+        EXPECT_EQ(Utf8(ControlText(dialog.Handle())), screen.Caption);
         RECT client;
-        GetClientRect(dialog->Handle(), &client);
-        for (const auto& [name, control] : dialog->NamedControls()) {
-            RECT place;
-            GetWindowRect(control, &place);
-            MapWindowPoints(nullptr, dialog->Handle(), reinterpret_cast<POINT*>(&place), 2);
-            EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.right && place.bottom <= client.bottom)
-                << dialog->Name() << '.' << name;
-            wchar_t kind[32] = L"";
-            GetClassNameW(control, kind, 32);
-            const LONG style = GetWindowLongW(control, GWL_STYLE);
-            const bool label = std::wstring(kind) == WC_STATICW && (style & SS_TYPEMASK) == SS_LEFT;
-            if (label || std::wstring(kind) == WC_BUTTONW) {
-                EXPECT_LE(NeededWidth(control), place.right - place.left)
-                    << dialog->Name() << '.' << name << " cuts off \"" << Utf8(ControlText(control)) << '"';
+        GetClientRect(dialog.Handle(), &client);
+        EXPECT_EQ(client.right, Scaled(screen.ClientWidth, Dpi)) << screen.Name;
+        EXPECT_EQ(client.bottom, Scaled(screen.ClientHeight, Dpi)) << screen.Name;
+        for (const TControl& row : screen.Controls) {
+            const std::string where = screen.Name + "." + row.Name;
+            const HWND control = dialog.Control(row.Name);
+            ExpectKind(row, control, where);
+            const TDesignRect rect = screen.PlaceInDialog(row);
+            RECT place = PlaceIn(dialog.Handle(), control);
+            if (row.Kind == TControlKind::CommandList) {
+                // Inside its frame: see HelpShowsItsTextAndCommands.
+                const int inset = GetSystemMetricsForDpi(SM_CXEDGE, Dpi) + Scaled(5, Dpi);
+                InflateRect(&place, inset, inset);
+            }
+            EXPECT_EQ(place.left, Scaled(rect.Left, Dpi)) << where;
+            EXPECT_EQ(place.top, Scaled(rect.Top, Dpi)) << where;
+            EXPECT_EQ(place.bottom - place.top, Scaled(rect.Height, Dpi)) << where;
+            if (row.Kind == TControlKind::Label)
+                EXPECT_GE(place.right - place.left, Scaled(rect.Width, Dpi)) << where;
+            else
+                EXPECT_EQ(place.right - place.left, Scaled(rect.Width, Dpi)) << where;
+            if (row.Kind != TControlKind::Memo) {
+                EXPECT_EQ(Utf8(ControlText(control)), row.Caption) << where;
+            }
+            for (size_t item = 0; item < row.Items.size(); ++item) {
+                const HWND radio = dialog.Control(RadioItemName(row.ItemPrefix, row.Items[item]));
+                EXPECT_EQ(Utf8(ControlText(radio)), row.Items[item]) << where;
+                EXPECT_EQ(GetWindowLongW(radio, GWL_STYLE) & BS_TYPEMASK, BS_AUTORADIOBUTTON) << where;
+                EXPECT_EQ((GetWindowLongW(radio, GWL_STYLE) & WS_TABSTOP) != 0, item == 0 && row.TabStop) << where;
+            }
+            if (row.Kind == TControlKind::Preview) {
+                EXPECT_TRUE(IsChild(control, dialog.Control(PreviewImageName(row.Name)))) << where;
             }
         }
-        dialog->Hide();
+    }
+}
+
+// Every control lies inside its dialog, and every caption fits its control in the font the system
+// gives for "MS Sans Serif": nothing is cut off. The game's own dialogs, with their texts loaded.
+TEST_F(DialogsTest, NothingIsCutOff)
+{
+    static_cast<TNameDialog&>(Form.MidEnd().Dialog(TDialogId::Name)).Won = {"0:12:34", 0, "Babel"};
+    for (const TDialogId id : {TDialogId::About, TDialogId::Help, TDialogId::Options, TDialogId::Name, TDialogId::Scores}) {
+        TScreenDialog& dialog = Form.DialogWindow(id);
+        dialog.ShowDialog();
+        RECT client;
+        GetClientRect(dialog.Handle(), &client);
+        for (const auto& [name, control] : dialog.NamedControls()) {
+            const RECT place = PlaceIn(dialog.Handle(), control);
+            EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.right && place.bottom <= client.bottom)
+                << dialog.Name() << '.' << name;
+            const LONG style = GetWindowLongW(control, GWL_STYLE);
+            const bool label = ClassOf(control) == WC_STATICW && (style & SS_TYPEMASK) == SS_LEFT;
+            if (label || ClassOf(control) == WC_BUTTONW) {
+                EXPECT_LE(NeededWidth(control), place.right - place.left)
+                    << dialog.Name() << '.' << name << " cuts off \"" << Utf8(ControlText(control)) << '"';
+            }
+        }
+        dialog.Hide();
+    }
+}
+
+// A dialog opens with the focus on its first-focus row; Enter clicks the default row from there,
+// Escape and closing the window the cancel row; each button, radio item and preview picture is a
+// click of its row.
+TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
+{
+    for (const TScreen& screen : AllScreens()) {
+        TRecordingLogic logic(screen);
+        TScreenDialog dialog(Form.Handle(), logic);
+        std::vector<std::string> expected;
+        const TControl* defaultRow = nullptr;
+        const TControl* cancelRow = nullptr;
+        for (const TControl& row : screen.Controls) {
+            if (row.IsDefault)
+                defaultRow = &row;
+            if (row.IsCancel)
+                cancelRow = &row;
+        }
+        ASSERT_TRUE(defaultRow && cancelRow) << screen.Name;
+
+        dialog.ShowDialog();
+        for (const TControl& row : screen.Controls)
+            if (row.FirstFocus) {
+                EXPECT_EQ(GetFocus(), dialog.Control(row.Name)) << screen.Name << "." << row.Name;
+            }
+        PressKey(VK_RETURN);
+        expected.push_back(defaultRow->Name);
+        PressKey(VK_ESCAPE);
+        expected.push_back(cancelRow->Name);
+        SendMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+        expected.push_back(cancelRow->Name);
+
+        for (const TControl& row : screen.Controls) {
+            if (row.Kind == TControlKind::Button) {
+                Click(dialog.Control(row.Name));
+                expected.push_back(row.Name);
+            } else if (row.Kind == TControlKind::Preview) {
+                Click(dialog.Control(PreviewImageName(row.Name)));
+                expected.push_back(row.Name);
+            }
+            for (size_t item = 0; item < row.Items.size(); ++item) {
+                Click(dialog.Control(RadioItemName(row.ItemPrefix, row.Items[item])));
+                expected.push_back(row.Name + ":" + std::to_string(item));
+            }
+        }
+        EXPECT_EQ(logic.Clicks, expected) << screen.Name;
+        EXPECT_TRUE(dialog.Visible()) << "only the logic hides a dialog";
+    }
+}
+
+// What the logic asks of the view reaches the controls, and what the player typed comes back as
+// UTF-8. A label set to a longer text grows to show it whole.
+TEST_F(DialogsTest, TheViewSetsAndReadsItsControls)
+{
+    TRecordingLogic options(OptionsScreen());
+    TScreenDialog optionsDialog(Form.Handle(), options);
+    TDialogView& view = optionsDialog;
+    view.SetItemIndex("MapRadioGroup", 3);
+    EXPECT_EQ(view.ItemIndex("MapRadioGroup"), 3);
+    EXPECT_EQ(SendMessageW(optionsDialog.Control("MapTowers"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    view.SetItemIndex("MapRadioGroup", 99);
+    EXPECT_EQ(view.ItemIndex("MapRadioGroup"), -1);
+    EXPECT_THROW(view.SetItemIndex("NoSuchGroup", 0), std::logic_error);
+    EXPECT_THROW(view.SetChosen("MapRadioGroup", true), std::logic_error);
+
+    TRecordingLogic name(NameScreen());
+    TScreenDialog nameDialog(Form.Handle(), name);
+    SetWindowTextW(nameDialog.Control("NameEdit"), L"Anna \u3055\u304f\u3089");
+    EXPECT_EQ(nameDialog.Text("NameEdit"), "Anna \u3055\u304f\u3089");
+    const std::string longText = "Score: 0:12:34 on the map of the Towers, with three hints taken";
+    nameDialog.SetText("CongratsLabel", longText);
+    const HWND label = nameDialog.Control("CongratsLabel");
+    EXPECT_EQ(Utf8(ControlText(label)), longText);
+    EXPECT_LE(NeededWidth(label), PlaceIn(nameDialog.Handle(), label).right - PlaceIn(nameDialog.Handle(), label).left);
+
+    std::vector<std::tuple<TMessageKind, std::wstring, std::string>> reports;
+    SetMessageBoxHook([&](TMessageKind kind, const std::wstring& title, const std::string& text) {
+        reports.emplace_back(kind, title, text);
+    });
+    nameDialog.ShowMessage(TMessageKind::Error, EmptyNameText);
+    nameDialog.ShowMessage(TMessageKind::Information, "Saved");
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[0], std::make_tuple(TMessageKind::Error, std::wstring(L"Error"), std::string(EmptyNameText)));
+    EXPECT_EQ(std::get<1>(reports[1]), L"Information");
+}
+
+// The scores list shows the rows as given, in the columns' alignments. The columns keep their
+// widths, a long name cut only where the list shows it; the date's widens as far as the date needs.
+TEST_F(DialogsTest, ScoreListShowsItsRowsInItsColumns)
+{
+    TRecordingLogic logic(ScoresScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    const HWND list = dialog.Control("ScoresListView");
+    const TScoreRow row{"Sunday, 7 December 2026 15:04:05", Utf8(std::wstring(60, L'\u3042')), "0:12:34", "3",
+                        "Flat Square"};
+    dialog.SetRows("ScoresListView", {row, row});
+    dialog.SetRows("ScoresListView", {row});
+    ASSERT_EQ(ListView_GetItemCount(list), 1) << "rows are replaced, not added";
+    for (int column = 0; column < ScoreColumnCount; ++column) {
+        wchar_t text[128] = L"";
+        ListView_GetItemText(list, 0, column, text, 128);
+        EXPECT_EQ(Utf8(text), row[static_cast<size_t>(column)]);
+        LVCOLUMNW info{};
+        info.mask = LVCF_FMT | LVCF_WIDTH;
+        ListView_GetColumn(list, column, &info);
+        const TScoreColumn& designed = ScoreColumns[static_cast<size_t>(column)];
+        if (column == 0) {
+            EXPECT_GE(info.cx, ListView_GetStringWidth(list, text));
+            EXPECT_LT(info.cx, ListView_GetStringWidth(list, text) + Scaled(20, Dpi)) << "more than the date needs";
+        } else {
+            EXPECT_EQ(info.cx, Scaled(designed.Width, Dpi)) << column;
+        }
+        const int alignments[] = {LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT};
+        EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, alignments[static_cast<int>(designed.Alignment)]) << column;
     }
 }
 
 // The help text stays in the dialog's font on a white box, wrapped at its width, with a scroll bar
-// where it runs past its height; the command list shows every command with its picture, a white
-// margin of 5 between the items and its sunken edge.
+// where it runs past its height; the command list shows every command's caption with that
+// command's picture, all in view, a white margin of 5 between the items and its sunken frame.
 TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
 {
-    Help.ShowDialog();
+    TScreenDialog& help = Form.DialogWindow(TDialogId::Help);
+    help.ShowDialog();
+    const HWND memo = help.Control("HelpMemo");
     const auto fontOf = [](HWND control) { return SendMessageW(control, WM_GETFONT, 0, 0); };
-    EXPECT_EQ(fontOf(Help.HelpMemo), fontOf(Help.CloseBtn));
-    const LONG style = GetWindowLongW(Help.HelpMemo, GWL_STYLE);
+    EXPECT_EQ(fontOf(memo), fontOf(help.Control("CloseBtn")));
+    const LONG style = GetWindowLongW(memo, GWL_STYLE);
     EXPECT_FALSE(style & (ES_AUTOHSCROLL | WS_HSCROLL)) << "lines wrap at the box's width";
-    const LRESULT lines = SendMessageW(Help.HelpMemo, EM_GETLINECOUNT, 0, 0);
+    const LRESULT lines = SendMessageW(memo, EM_GETLINECOUNT, 0, 0);
     EXPECT_GE(lines, static_cast<LRESULT>(HelpLines.size()));
     RECT area{};
-    SendMessageW(Help.HelpMemo, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-    const HDC memoDc = GetDC(Help.HelpMemo);
-    const HGDIOBJ previous = SelectObject(memoDc, reinterpret_cast<HFONT>(fontOf(Help.HelpMemo)));
+    SendMessageW(memo, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const HDC memoDc = GetDC(memo);
+    const HGDIOBJ previous = SelectObject(memoDc, reinterpret_cast<HFONT>(fontOf(memo)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(memoDc, &metrics);
     SelectObject(memoDc, previous);
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-        Help.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(Help.HelpMemo)));
-    ReleaseDC(Help.HelpMemo, memoDc);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(help.Handle(), WM_CTLCOLORSTATIC,
+                                                             reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(memo)));
+    ReleaseDC(memo, memoDc);
     EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
     LOGBRUSH colour{};
     ASSERT_TRUE(GetObjectW(brush, sizeof colour, &colour));
     EXPECT_EQ(colour.lbColor, GetSysColor(COLOR_WINDOW));
 
-    RECT frame{}, list{};
-    GetWindowRect(Help.MenuListFrame, &frame);
-    GetWindowRect(Help.MenuListView, &list);
-    const int edge = GetSystemMetricsForDpi(SM_CXEDGE, Help.Dpi());
-    EXPECT_EQ(list.left - frame.left, edge + Scaled(5, Help.Dpi()));
-    EXPECT_EQ(frame.bottom - list.bottom, edge + Scaled(5, Help.Dpi()));
-    EXPECT_EQ(GetWindowLongW(Help.MenuListFrame, GWL_STYLE) & SS_TYPEMASK, SS_WHITERECT);
-    ASSERT_EQ(ListView_GetItemCount(Help.MenuListView), static_cast<int>(HelpCommands.size()));
+    const HWND list = help.Control("MenuListView");
+    const TDesignRect designed = HelpScreen().PlaceInDialog(HelpScreen().Control("MenuListView"));
+    const RECT place = PlaceIn(help.Handle(), list);
+    const int inset = GetSystemMetricsForDpi(SM_CXEDGE, Dpi) + Scaled(5, Dpi);
+    EXPECT_EQ(place.left, Scaled(designed.Left, Dpi) + inset);
+    EXPECT_EQ(place.bottom, Scaled(designed.Top, Dpi) + Scaled(designed.Height, Dpi) - inset);
+    bool framed = false;
+    for (HWND child = GetWindow(help.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT frame = PlaceIn(help.Handle(), child);
+        InflateRect(&frame, -inset, -inset);
+        framed = framed || ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_WHITERECT && EqualRect(&frame, &place));
+    }
+    EXPECT_TRUE(framed) << "no white frame around the list";
+    ASSERT_EQ(ListView_GetItemCount(list), static_cast<int>(HelpCommands.size()));
     for (int index = 0; index < static_cast<int>(HelpCommands.size()); ++index) {
         wchar_t caption[128] = L"";
         LVITEMW item{};
@@ -192,151 +396,75 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
         item.iItem = index;
         item.pszText = caption;
         item.cchTextMax = 128;
-        ASSERT_TRUE(ListView_GetItem(Help.MenuListView, &item));
+        ASSERT_TRUE(ListView_GetItem(list, &item));
         EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Caption);
-        EXPECT_EQ(item.iImage, static_cast<int>(HelpCommands[static_cast<size_t>(index)].Icon));
+        EXPECT_EQ(item.iImage, static_cast<int>(HelpCommands[static_cast<size_t>(index)].Command));
         RECT shown{}, inside{};
-        ListView_GetItemRect(Help.MenuListView, index, &shown, LVIR_BOUNDS);
-        GetClientRect(Help.MenuListView, &inside);
+        ListView_GetItemRect(list, index, &shown, LVIR_BOUNDS);
+        GetClientRect(list, &inside);
         EXPECT_TRUE(shown.left >= 0 && shown.top >= 0 && shown.right <= inside.right && shown.bottom <= inside.bottom)
             << "command " << index << " is out of view";
     }
-    EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(Help.MenuListView, LVSIL_SMALL)), 9);
-    PressKey(Help, VK_ESCAPE);
-    EXPECT_FALSE(Help.Visible());
+    EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_SMALL)), CommandCount);
 }
 
-// Showing an open dialog only brings it to the front: the choices in progress stay. The first
-// showing centres the dialog, later ones find it where it was left.
-TEST_F(DialogsTest, AnOpenDialogKeepsItsChoicesAndADialogItsPlace)
+// A preview shows its cell of the sheet pixel for pixel at the artwork's scale, and another picture
+// once told; buttons carry their glyph at the DPI's size.
+TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
 {
-    Options.ShowDialog();
+    if (Scaled(1, Dpi) != ArtworkScale(Dpi))
+        GTEST_SKIP() << "the previews are stretched between the artwork's two sizes";
+    TRecordingLogic logic(OptionsScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    dialog.ShowDialog();
+    const auto expectShows = [&](const std::string& preview, const TSheetCell& cell) {
+        const HWND picture = dialog.Control(PreviewImageName(preview));
+        RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const int scale = ArtworkScale(Dpi);
+        const TDib& sheet = ImageForm->Sheet(cell.Sheet).Image(scale);
+        const HDC dc = GetDC(picture);
+        int differences = 0;
+        for (int y = 0; y < cell.Cell.Height * scale; y += 3)
+            for (int x = 0; x < cell.Cell.Width * scale; x += 3) {
+                const uint32_t want = sheet.Pixel(cell.Cell.Left * scale + x, cell.Cell.Top * scale + y) & 0xffffff;
+                const COLORREF got = GetPixel(dc, x, y);
+                differences += RGB(want >> 16, want >> 8 & 0xff, want & 0xff) != got;
+            }
+        ReleaseDC(picture, dc);
+        EXPECT_EQ(differences, 0) << preview;
+    };
+    for (const TControl& row : OptionsScreen().Controls)
+        if (row.Kind == TControlKind::Preview)
+            expectShows(row.Name, row.Picture);
+    const TSheetCell other{TSheet::FaceImage_2, {40, 56, 40, 56}};
+    dialog.SetPicture(FacePreviewName(0), other);
+    expectShows(FacePreviewName(0), other);
+
+    BUTTON_IMAGELIST glyph{};
+    ASSERT_TRUE(SendMessageW(dialog.Control("AcceptBitBtn"), BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&glyph)));
+    int width = 0, height = 0;
+    ImageList_GetIconSize(glyph.himl, &width, &height);
+    EXPECT_EQ(width, Scaled(16, Dpi));
+}
+
+// Showing an open dialog only brings it to the front. The first showing centres the dialog, later
+// ones find it where it was left.
+TEST_F(DialogsTest, ADialogIsCentredFirstAndKeepsItsPlace)
+{
+    TScreenDialog& options = Form.DialogWindow(TDialogId::Options);
+    Form.ShowDialog(TDialogId::Options);
     RECT frame, work;
-    GetWindowRect(Options.Handle(), &frame);
+    GetWindowRect(options.Handle(), &frame);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)), 2);
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)), 2);
 
-    Click(Control(Options, "TileFaceImage1"));
-    Click(Control(Options, "BgdImage6"));
-    Options.ShowDialog();
-    EXPECT_EQ(Options.Flow.Choices.FaceStyle, 0);
-    EXPECT_EQ(Options.Flow.Choices.BackgroundIndex, 5);
-
-    SetWindowPos(Options.Handle(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    PressKey(Options, VK_ESCAPE);
-    ASSERT_FALSE(Options.Visible());
-    Options.ShowDialog();
-    GetWindowRect(Options.Handle(), &frame);
+    SetWindowPos(options.Handle(), nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    options.Hide();
+    Form.ShowDialog(TDialogId::Options);
+    GetWindowRect(options.Handle(), &frame);
     EXPECT_EQ(frame.left, 10);
     EXPECT_EQ(frame.top, 20);
-    EXPECT_EQ(Options.Flow.Choices.FaceStyle, 1) << "a new showing reads the store again";
-}
-
-// Escape cancels: nothing stored, the main window keeps its settings. Enter accepts: the store
-// holds the choices and the main window plays them, on a new game where the map changed.
-TEST_F(DialogsTest, OptionsCancelAndAccept)
-{
-    Options.ShowDialog();
-    Click(Control(Options, "TileFaceImage1"));
-    Click(Control(Options, "MapTowers"));
-    PressKey(Options, VK_ESCAPE);
-    TRegOptions stored;
-    EXPECT_EQ(stored.ReadFace(), 1);
-    EXPECT_EQ(stored.ReadMapId(), 0);
-    EXPECT_EQ(Form.GameModel.FaceStyle, 1);
-
-    Options.ShowDialog();
-    Click(Control(Options, "TileFaceImage1"));
-    Click(Control(Options, "BgdImage4"));
-    Click(Control(Options, "MapTowers"));
-    Click(Control(Options, "HintLong"));
-    PressKey(Options, VK_RETURN);
-    EXPECT_FALSE(Options.Visible());
-    EXPECT_EQ(stored.ReadFace(), 0);
-    EXPECT_EQ(stored.ReadBackground(), 3);
-    EXPECT_EQ(stored.ReadMapId(), 3);
-    EXPECT_EQ(stored.ReadHintSpeed(), 2);
-    EXPECT_EQ(Form.GameModel.FaceStyle, 0);
-    EXPECT_EQ(Form.GameModel.MapNumber, 4);
-}
-
-// An empty name is refused with the error and the dialog stays; a name in kana is stored as typed,
-// and the scores list shows the store as it was when the list was last opened. The columns keep
-// their widths: a long name is cut only where the list shows it. A record that cannot be read is
-// reported once the list is up with the records before it.
-TEST_F(DialogsTest, WinAndScores)
-{
-    const TMessageBoxAnswers answers;
-    TMessageBoxAnswers::Texts.clear();
-    Name.Won = {"0:12:34", 3, "Flat Square"};
-    Name.ShowDialog();
-    EXPECT_EQ(ControlText(Name.CongratsLabel), L"Score: 0:12:34");
-    SendMessageW(Name.AcceptBitBtn, BM_CLICK, 0, 0);
-    EXPECT_EQ(TMessageBoxAnswers::Texts, std::vector<std::string>{EmptyNameText});
-    EXPECT_TRUE(Name.Visible());
-
-    Scores.ShowDialog();
-    EXPECT_EQ(ListView_GetItemCount(Scores.ScoresListView), 0);
-    SetWindowTextW(Name.NameEdit, L"Anna \u3055\u304f\u3089");
-    PressKey(Name, VK_RETURN);
-    EXPECT_FALSE(Name.Visible());
-    Scores.ShowDialog();
-    EXPECT_EQ(ListView_GetItemCount(Scores.ScoresListView), 0) << "an open list is only brought to the front";
-    PressKey(Scores, VK_RETURN);
-    Scores.ShowDialog();
-    ASSERT_EQ(ListView_GetItemCount(Scores.ScoresListView), 1);
-    wchar_t player[64] = L"";
-    ListView_GetItemText(Scores.ScoresListView, 0, 1, player, 64);
-    EXPECT_EQ(std::wstring(player), L"Anna \u3055\u304f\u3089");
-    const std::wstring longName(60, L'\u3042');
-    {
-        TRegOptions stored;
-        stored.AddScore(Utf8(longName), "10:12:34", 123, "Flat Square");
-    }
-    PressKey(Scores, VK_RETURN);
-    Scores.ShowDialog();
-    ASSERT_EQ(ListView_GetItemCount(Scores.ScoresListView), 2);
-    wchar_t kept[128] = L"";
-    ListView_GetItemText(Scores.ScoresListView, 1, 1, kept, 128);
-    EXPECT_EQ(std::wstring(kept), longName) << "the list cuts the name only where it shows it";
-    for (int column = 0; column < ScoreColumnCount; ++column) {
-        LVCOLUMNW info{};
-        info.mask = LVCF_FMT | LVCF_WIDTH;
-        ListView_GetColumn(Scores.ScoresListView, column, &info);
-        wchar_t text[64] = L"";
-        ListView_GetItemText(Scores.ScoresListView, 0, column, text, 64);
-        // The column's own width; the date's widens just as far as the date needs.
-        const int designed = Scaled(ScoreColumns[static_cast<size_t>(column)].Width, Scores.Dpi());
-        if (column == 0) {
-            EXPECT_GE(info.cx, ListView_GetStringWidth(Scores.ScoresListView, text));
-            EXPECT_TRUE(info.cx == designed ||
-                        info.cx < ListView_GetStringWidth(Scores.ScoresListView, text) + Scaled(20, Scores.Dpi()))
-                << "the date column grew more than its text needs";
-        } else {
-            EXPECT_EQ(info.cx, designed) << column;
-        }
-        const int expected[] = {LVCFMT_LEFT, LVCFMT_CENTER, LVCFMT_RIGHT};
-        EXPECT_EQ(info.fmt & LVCFMT_JUSTIFYMASK, expected[static_cast<int>(ScoreColumns[static_cast<size_t>(column)].Alignment)])
-            << column;
-    }
-
-    PressKey(Scores, VK_RETURN);
-    HKEY scores = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\tesuli\\/scores/", 0, KEY_SET_VALUE, &scores),
-              ERROR_SUCCESS);
-    const DWORD number = 7;
-    RegSetValueExW(scores, L"2", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-    RegCloseKey(scores);
-    std::string failure;
-    try {
-        Scores.ShowDialog();
-    } catch (const std::exception& error) {
-        failure = error.what();
-    }
-    EXPECT_EQ(failure, "Invalid data type for '2'");
-    EXPECT_TRUE(Scores.Visible());
-    EXPECT_EQ(ListView_GetItemCount(Scores.ScoresListView), 1);
 }
 
 }  // namespace

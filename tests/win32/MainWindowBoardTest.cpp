@@ -24,14 +24,13 @@ protected:
     {
         std::vector<TTileClass> present;
         for (int n = 1; n <= TileCount; ++n)
-            if (Form.GameModel.Tiles[n].Present)
-                present.push_back(Form.GameModel.Tiles[n]);
+            if (Game.Tiles[n].Present)
+                present.push_back(Game.Tiles[n]);
         const TDib& textures = ImageForm->BackgroundImage.Image(Scale);
-        const TSpriteSheet& sheet = Form.GameModel.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage;
+        const TSpriteSheet& sheet = Game.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage;
         const TDib& faces = sheet.Image(Scale);
         return ExpectedBoardPixels(
-            present, {Form.GameModel.FaceStyle, Form.GameModel.Kana, Form.GameModel.Readings},
-            Form.GameModel.BackgroundIndex, Scale,
+            present, {Game.FaceStyle, Game.Kana, Game.Readings}, Game.BackgroundIndex, Scale,
             [&](int x, int y) { return textures.Pixel(x, y); }, [&](int x, int y) { return faces.Pixel(x, y); });
     }
 
@@ -51,14 +50,14 @@ protected:
 
     void Deal(uint8_t map)
     {
-        Form.GameModel.MapNumber = map;
-        Form.GameModel.FaceStyle = map % 2;
+        Game.MapNumber = map;
+        Game.FaceStyle = map % 2;
         // Every map in other learning modes, mixed boards among them.
-        Form.GameModel.Kana = map % 3;
-        Form.GameModel.Readings = uint8_t((map + map / 3) % 3);
-        Form.GameModel.BackgroundIndex = uint8_t(map % 6);
-        Form.GameModel.CreateTiles();
-        Form.GameModel.DealTiles();
+        Game.Kana = map % 3;
+        Game.Readings = uint8_t((map + map / 3) % 3);
+        Game.BackgroundIndex = uint8_t(map % 6);
+        Game.CreateTiles();
+        Game.DealTiles();
     }
 };
 
@@ -75,10 +74,10 @@ TEST_F(MainWindowBoardTest, EveryMapDealtShowsItsTilesInPlace)
     for (uint8_t map = 1; map <= 7; ++map) {
         Deal(map);
         uint8_t first = 0, second = 0;
-        ASSERT_TRUE(Form.GameModel.FindFreePair(first, second));
-        Form.GameModel.Tiles[first].Selected = true;
-        Form.GameModel.Tiles[second].Hinted = true;
-        Form.GameModel.DrawBoard();
+        ASSERT_TRUE(Game.FindFreePair(first, second));
+        Game.Tiles[first].Selected = true;
+        Game.Tiles[second].Hinted = true;
+        Game.DrawBoard();
         EXPECT_EQ(Form.BackgroundImage->Picture().Scale(), Scale);
         EXPECT_EQ(FirstDifference(), -1) << "map " << int(map) << " at " << Dpi << " DPI";
     }
@@ -173,23 +172,23 @@ TEST_F(MainWindowBoardTest, TheBandsKeepTheirRowAndTheBoardFollowsTheBar)
 TEST_F(MainWindowBoardTest, PressesFindTheTileUnderThePointer)
 {
     Deal(1);
-    Form.GameModel.DrawBoard();
+    Game.DrawBoard();
     uint8_t first = 0, second = 0;
-    ASSERT_TRUE(Form.GameModel.FindFreePair(first, second));
+    ASSERT_TRUE(Game.FindFreePair(first, second));
     const auto press = [&](UINT message, uint8_t tile, int dx) {
-        const TTileOrigin origin = TileOrigin(Form.GameModel.Tiles[tile]);
+        const TTileOrigin origin = TileOrigin(Game.Tiles[tile]);
         // The hit zone's far right column, where a wrong rounding of the DPI would fall outside.
         const int x = Scaled(origin.Left + 37, Dpi) + dx, y = Scaled(origin.Top + 25, Dpi);
         SendMessageW(Form.BackgroundImage->Handle(), message, 0, MAKELPARAM(x, y));
     };
     press(WM_RBUTTONDOWN, first, Dpi / 96 - 1);
-    EXPECT_EQ(Form.GameModel.SelectedTile, first);
+    EXPECT_EQ(Game.SelectedTile, first);
     press(WM_MBUTTONDOWN, first, 0);
-    EXPECT_EQ(Form.GameModel.SelectedTile, 0);
+    EXPECT_EQ(Game.SelectedTile, 0);
     press(WM_LBUTTONDOWN, first, 0);
     press(WM_LBUTTONDOWN, second, 0);
-    EXPECT_FALSE(Form.GameModel.Tiles[first].Present);
-    EXPECT_FALSE(Form.GameModel.Tiles[second].Present);
+    EXPECT_FALSE(Game.Tiles[first].Present);
+    EXPECT_FALSE(Game.Tiles[second].Present);
     EXPECT_EQ(FirstDifference(), -1);
 }
 

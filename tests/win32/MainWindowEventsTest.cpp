@@ -32,12 +32,12 @@ TEST_F(MainWindowEventsTest, PumpHandsOnTheQuit)
 // Closing the window during a hint: the game's pump answers false at once.
 TEST_F(MainWindowEventsTest, ClosingEndsThePump)
 {
-    Form.GameModel.MapNumber = 1;
-    Form.GameModel.CreateTiles();
-    Form.GameModel.DealTiles();
+    Game.MapNumber = 1;
+    Game.CreateTiles();
+    Game.DealTiles();
     PostMessageW(Form.Handle(), WM_CLOSE, 0, 0);
-    Form.GameModel.HintSpeed = 2;  // ten million passes per step, unless the pump says stop
-    Form.GameModel.HintActionExecute();
+    Game.HintSpeed = 2;  // ten million passes per step, unless the pump says stop
+    Game.HintActionExecute();
     EXPECT_TRUE(Form.Quitting());
     MSG message;
     EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
@@ -50,10 +50,10 @@ TEST_F(MainWindowEventsTest, OnlyTheGamesDialogsStopTheClock)
     const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     const HWND dialog = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     RegisterGameDialog(dialog);
-    Form.GameModel.MapNumber = 1;
-    Form.GameModel.CreateTiles();
-    Form.GameModel.DealTiles();
-    Form.GameModel.StartNewGame();
+    Game.MapNumber = 1;
+    Game.CreateTiles();
+    Game.DealTiles();
+    Game.StartNewGame();
     ASSERT_TRUE(Form.ClockIsRunning());
     SendMessageW(Form.Handle(), WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(other));
     EXPECT_TRUE(Form.ClockIsRunning());
@@ -104,13 +104,13 @@ TEST_F(MainWindowEventsTest, CommandStatesReachMenuAndToolBar)
     EXPECT_FALSE(menuEnabled(MenuIdOf(TCommandId::Undo)));
     EXPECT_FALSE(buttonEnabled(Form.ToolBars[1], MenuIdOf(TCommandId::Undo)));
     EXPECT_TRUE(menuEnabled(MenuIdOf(TCommandId::Hint)));
-    Form.GameModel.MapNumber = 1;
-    Form.GameModel.CreateTiles();
-    Form.GameModel.DealTiles();
+    Game.MapNumber = 1;
+    Game.CreateTiles();
+    Game.DealTiles();
     uint8_t first = 0, second = 0;
-    ASSERT_TRUE(Form.GameModel.FindFreePair(first, second));
-    Form.GameModel.ClickTile(first);
-    Form.GameModel.ClickTile(second);
+    ASSERT_TRUE(Game.FindFreePair(first, second));
+    Game.ClickTile(first);
+    Game.ClickTile(second);
     EXPECT_TRUE(menuEnabled(MenuIdOf(TCommandId::Undo)));
     EXPECT_TRUE(buttonEnabled(Form.ToolBars[1], MenuIdOf(TCommandId::Undo)));
 
@@ -125,6 +125,29 @@ TEST_F(MainWindowEventsTest, CommandStatesReachMenuAndToolBar)
     item.fMask = MIIM_BITMAP;
     GetMenuItemInfoW(Form.MainMenu, MenuIdOf(TCommandId::Undo), FALSE, &item);
     EXPECT_EQ(item.hbmpItem, HBMMENU_CALLBACK) << "the menu leaves the picture to the window";
+}
+
+// Menu items and tool buttons carry their commands to the session, which shows its dialogs here.
+TEST_F(MainWindowEventsTest, CommandsReachTheSession)
+{
+    Form.FormCreate();
+    const auto dispatch = [&](TCommandId command) {
+        SendMessageW(Form.Handle(), WM_COMMAND, MAKEWPARAM(MenuIdOf(command), 0), 0);
+    };
+    for (const auto& [command, dialog] : {std::pair{TCommandId::Options, TDialogId::Options},
+                                         std::pair{TCommandId::Help, TDialogId::Help},
+                                         std::pair{TCommandId::About, TDialogId::About},
+                                         std::pair{TCommandId::Scores, TDialogId::Scores}}) {
+        dispatch(command);
+        EXPECT_TRUE(Form.DialogWindow(dialog).Visible()) << static_cast<int>(command);
+        Form.DialogWindow(dialog).Hide();
+    }
+    Game.MapNumber = 1;
+    Game.CreateTiles();
+    dispatch(TCommandId::NewGame);
+    EXPECT_TRUE(Form.ClockIsRunning());
+    dispatch(TCommandId::Exit);
+    EXPECT_FALSE(IsWindow(Form.Handle()));
 }
 
 }  // namespace

@@ -149,24 +149,24 @@ std::unique_ptr<TDib> DecodeArtworkTop(const std::string& name, int rows)
     return DecodeArtworkPart(name, TAlpha::Straight, 0, 0, rows);
 }
 
-std::string CommandIconFile(TCommandIcon icon, int side)
+std::string CommandIconFile(TCommandId command, int side)
 {
-    return std::string(CommandIconName(icon)) + (side > 16 ? "@2x" : "");
+    return std::string(LookOf(command).IconName) + (side > 16 ? "@2x" : "");
 }
 
-HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look)
+HICON CreateCommandIcon(TCommandId command, int side, TIconLook look)
 {
-    const std::unique_ptr<TDib> colour = DecodeArtwork(CommandIconFile(icon, side), TAlpha::Straight, side, side);
+    const std::unique_ptr<TDib> colour = DecodeArtwork(CommandIconFile(command, side), TAlpha::Straight, side, side);
     if (look == TIconLook::Greyed)
         Grey(*colour);
     return CreateAlphaIcon(*colour);
 }
 
-std::unique_ptr<TDib> CreateMenuIcon(TCommandIcon icon, int side, TIconLook look)
+std::unique_ptr<TDib> CreateMenuIcon(TCommandId command, int side, TIconLook look)
 {
     if (look == TIconLook::Normal)
-        return DecodeArtwork(CommandIconFile(icon, side), TAlpha::Premultiplied, side, side);
-    std::unique_ptr<TDib> picture = DecodeArtwork(CommandIconFile(icon, side), TAlpha::Straight, side, side);
+        return DecodeArtwork(CommandIconFile(command, side), TAlpha::Premultiplied, side, side);
+    std::unique_ptr<TDib> picture = DecodeArtwork(CommandIconFile(command, side), TAlpha::Straight, side, side);
     Grey(*picture);
     uint32_t* pixel = picture->Pixels();
     for (size_t i = 0, count = static_cast<size_t>(side * side); i < count; ++i) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/ArtworkNames.h"
+#include "app/Commands.h"
 #include "win32/common/Dib.h"
 
 // Opens the imaging component for this thread; the artwork can be decoded while it lives.
@@ -34,13 +35,13 @@ std::unique_ptr<TDib> DecodeArtworkTop(const std::string& name, int rows);
 enum class TIconLook { Normal, Greyed };
 
 // The drawing of a command's icon closest to side pixels.
-std::string CommandIconFile(TCommandIcon icon, int side);
+std::string CommandIconFile(TCommandId command, int side);
 // A command's icon at side pixels; the greyed look marks a command that is not available.
-HICON CreateCommandIcon(TCommandIcon icon, int side, TIconLook look);
+HICON CreateCommandIcon(TCommandId command, int side, TIconLook look);
 
 // A command's icon at side pixels with its colours premultiplied by their alpha, as a menu item's
 // picture wants them.
-std::unique_ptr<TDib> CreateMenuIcon(TCommandIcon icon, int side, TIconLook look);
+std::unique_ptr<TDib> CreateMenuIcon(TCommandId command, int side, TIconLook look);
 
 // An icon whose transparency is the picture's alpha channel.
 HICON CreateAlphaIcon(TDib& picture);

@@ -4,7 +4,7 @@
 
 #include "win32/common/MessageBox.h"
 
-void ShowApplicationError(const char* text)
+void ShowApplicationError(const std::string& text)
 {
-    ShowMessageBox(GetActiveWindow(), TMessageKind::Error, L"Tesuli", text);
+    ShowMessageBox(GetActiveWindow(), TMessageKind::Error, ApplicationErrorTitle, text);
 }

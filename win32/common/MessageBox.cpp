@@ -1,5 +1,6 @@
 #include "win32/common/MessageBox.h"
 
+#include "app/MessageTexts.h"
 #include "storage/WindowsText.h"
 
 namespace {
@@ -12,24 +13,20 @@ TMessageBoxHook& Hook()
 
 }  // namespace
 
-void ShowMessageBox(HWND owner, TMessageKind kind, const std::wstring& title, const std::string& text)
+void ShowMessageBox(HWND owner, TMessageKind kind, std::string_view title, const std::string& text)
 {
+    const std::wstring wideTitle = Wide(std::string(title));
     if (Hook()) {
-        Hook()(kind, title, text);
+        Hook()(kind, wideTitle, text);
         return;
     }
     const UINT icon = kind == TMessageKind::Error ? MB_ICONERROR : MB_ICONINFORMATION;
-    MessageBoxW(owner, Wide(text).c_str(), title.c_str(), MB_OK | icon | MB_TOPMOST);
+    MessageBoxW(owner, Wide(text).c_str(), wideTitle.c_str(), MB_OK | icon | MB_TOPMOST);
 }
 
-void ShowInformation(HWND owner, const std::string& text)
+void ShowMessage(HWND owner, TMessageKind kind, const std::string& text)
 {
-    ShowMessageBox(owner, TMessageKind::Information, L"Information", text);
-}
-
-void ShowError(HWND owner, const std::string& text)
-{
-    ShowMessageBox(owner, TMessageKind::Error, L"Error", text);
+    ShowMessageBox(owner, kind, MessageTitle(kind), text);
 }
 
 void SetMessageBoxHook(TMessageBoxHook hook)

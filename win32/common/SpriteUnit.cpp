@@ -43,3 +43,9 @@ TImageForm::TImageForm()
     : FaceImage("FaceImage"), BackgroundImage("BackgroundImage"), FaceImage_2("FaceImage_2")
 {
 }
+
+const TSpriteSheet& TImageForm::Sheet(TSheet sheet) const
+{
+    const TSpriteSheet* const inOrder[] = {&FaceImage, &FaceImage_2, &BackgroundImage};  // as TSheet lists them
+    return *inOrder[static_cast<size_t>(sheet)];
+}

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "model/BoardRaster.h"
 #include "win32/common/Dib.h"
 
 // One sprite sheet, drawn at two sizes: scale 1, and scale 2 for 192 DPI and up, where each
@@ -34,6 +35,8 @@ public:
     TSpriteSheet FaceImage;        // face style 0: 960 x 1120, five blocks of 24 x 4 cells of 40 x 56
     TSpriteSheet BackgroundImage;  // the six 32 x 32 background textures side by side
     TSpriteSheet FaceImage_2;      // face style 1, laid out as FaceImage
+
+    const TSpriteSheet& Sheet(TSheet sheet) const;
 };
 
 extern TImageForm* ImageForm;

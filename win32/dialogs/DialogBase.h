@@ -69,13 +69,11 @@ protected:
     void CentreOnScreen() override;
     void Appear() override;
     void BringToFront() override;
-    // A click of a button (its identifier), or IDOK for Enter and IDCANCEL for Escape.
+    // A control's notification (its identifier and code), or IDOK for Enter and IDCANCEL for Escape.
     virtual void Command(int id, int code) = 0;
     virtual LRESULT Notify(const NMHDR&) { return 0; }
     // Pictures that depend on the DPI are made again here.
     virtual void DpiChanged() {}
-    // The font every control uses; it changes with the DPI.
-    HFONT Font() const { return DialogFont; }
 
 private:
     struct TPlaced {

@@ -4,14 +4,12 @@
 
 #include <commctrl.h>
 
-#include <array>
 #include <fstream>
-#include <sstream>
 #include <string>
 
-#include "model/TilePlacement.h"
-#include "win32/common/Dpi.h"
+#include "app/Readout.h"
 #include "storage/WindowsText.h"
+#include "win32/common/Dpi.h"
 #include "win32/dialogs/DialogBase.h"
 #include "win32/window/MainUnit.h"
 
@@ -20,19 +18,15 @@ namespace {
 TMainForm* Form = nullptr;
 std::wstring ReadoutPath;
 
-// The commands' action names, in the order of TCommandId.
-constexpr std::array<const char*, CommandCount> CommandNames{
-    "NewGameAction", "HintAction", "ShuffleAction", "ExitAction",  "UndoAction",
-    "PropertiesAction", "AboutAction", "HelpAction", "ScoresAction"};
-constexpr std::array<const char*, 3> MenuNames{"Game", "EditMenu", "HelpMenu"};
-
-void WriteRect(std::ostream& out, const std::string& name, const RECT& screen)
+// The command of a menu item's or tool button's identifier, if it is one.
+bool CommandOf(UINT id, TCommandId& command)
 {
-    out << "widget " << name << ' ' << screen.left << ' ' << screen.top << ' ' << screen.right - screen.left << ' '
-        << screen.bottom - screen.top << '\n';
+    const UINT index = id - MenuIdOf(TCommandId::NewGame);
+    command = static_cast<TCommandId>(index);
+    return index < static_cast<UINT>(CommandCount);
 }
 
-void WriteStatus(std::ostream& out)
+void WriteStatus(TReadoutText& out)
 {
     for (int panel = 0; panel < 3; ++panel) {
         std::wstring text(256, L'\0');
@@ -41,56 +35,42 @@ void WriteStatus(std::ostream& out)
         // The leading tab only centres the text.
         if (!text.empty() && text.front() == L'\t')
             text.erase(0, 1);
-        out << "status " << panel << ' ' << Utf8(text) << '\n';
+        out.Status(panel, Utf8(text));
     }
 }
 
-void WriteTiles(std::ostream& out)
+void WriteTiles(TReadoutText& out)
 {
-    // The centre of a tile's hit zone, where a player would press it.
-    constexpr int HitCentreX = 21;
-    constexpr int HitCentreY = 25;
     const HWND board = Form->BackgroundImage->Handle();
     const UINT dpi = GetDpiForWindow(board);
-    for (int n = 1; n <= TileCount; ++n) {
-        const auto number = static_cast<uint8_t>(n);
-        if (!Form->GameModel.IsFree(number))
-            continue;
-        const TTileClass& tile = Form->GameModel.Tiles[number];
-        const TTileOrigin origin = TileOrigin(tile);
-        POINT centre{Scaled(origin.Left + HitCentreX, dpi), Scaled(origin.Top + HitCentreY, dpi)};
-        ClientToScreen(board, &centre);
-        out << "tile " << n << ' ' << static_cast<int>(tile.Face) << ' ' << centre.x << ' ' << centre.y << '\n';
-    }
+    out.FreeTiles(Form->MidEnd().Game(), [&](int32_t x, int32_t y) {
+        POINT at{Scaled(x, dpi), Scaled(y, dpi)};
+        ClientToScreen(board, &at);
+        return TReadoutText::TScreenPoint{at.x, at.y};
+    });
 }
 
-const char* CommandName(UINT id)
-{
-    const UINT first = MenuIdOf(TCommandId::NewGame);
-    return id >= first && id < first + CommandCount ? CommandNames[id - first] : nullptr;
-}
-
-void WriteToolButtons(std::ostream& out)
+void WriteToolButtons(TReadoutText& out)
 {
     for (const HWND bar : Form->ToolBars) {
-        for (UINT id = MenuIdOf(TCommandId::NewGame); CommandName(id); ++id) {
+        for (int index = 0; index < CommandCount; ++index) {
+            const auto command = static_cast<TCommandId>(index);
             RECT button;
-            if (!SendMessageW(bar, TB_GETRECT, id, reinterpret_cast<LPARAM>(&button)))
+            if (!SendMessageW(bar, TB_GETRECT, MenuIdOf(command), reinterpret_cast<LPARAM>(&button)))
                 continue;
             MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&button), 2);
-            WriteRect(out, std::string("MainForm.Tool.") + CommandName(id), button);
+            out.ToolButton(command, button.left, button.top, button.right - button.left, button.bottom - button.top);
         }
     }
 }
 
 // The menu bar's titles, and the items of an open drop-down menu.
-void WriteMenus(std::ostream& out)
+void WriteMenus(TReadoutText& out)
 {
-    const HWND window = Form->Handle();
-    for (int index = 0; index < static_cast<int>(MenuNames.size()); ++index) {
+    for (size_t index = 0; index < Menus.size(); ++index) {
         RECT title;
-        if (GetMenuItemRect(window, Form->MainMenu, static_cast<UINT>(index), &title))
-            WriteRect(out, std::string("MainForm.") + MenuNames[static_cast<size_t>(index)], title);
+        if (GetMenuItemRect(Form->Handle(), Form->MainMenu, static_cast<UINT>(index), &title))
+            out.MenuTitle(index, title.left, title.top, title.right - title.left, title.bottom - title.top);
     }
     for (HWND popup = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); popup;
          popup = FindWindowExW(nullptr, popup, L"#32768", nullptr)) {
@@ -98,15 +78,16 @@ void WriteMenus(std::ostream& out)
             continue;
         const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
         for (int position = 0; menu && position < GetMenuItemCount(menu); ++position) {
-            const char* name = CommandName(GetMenuItemID(menu, position));
+            TCommandId command;
             RECT item;
-            if (name && GetMenuItemRect(nullptr, menu, static_cast<UINT>(position), &item))
-                WriteRect(out, std::string("MainForm.Menu.") + name, item);
+            if (CommandOf(GetMenuItemID(menu, position), command) &&
+                GetMenuItemRect(nullptr, menu, static_cast<UINT>(position), &item))
+                out.MenuItem(command, item.left, item.top, item.right - item.left, item.bottom - item.top);
         }
     }
 }
 
-void WriteDialogs(std::ostream& out)
+void WriteDialogs(TReadoutText& out)
 {
     for (const TTesuliDialog* dialog : GameDialogForms()) {
         if (!dialog->Visible())
@@ -114,25 +95,25 @@ void WriteDialogs(std::ostream& out)
         for (const auto& [name, control] : dialog->NamedControls()) {
             RECT place;
             if (IsWindowVisible(control) && GetWindowRect(control, &place))
-                WriteRect(out, dialog->Name() + '.' + name, place);
+                out.Widget(dialog->Name(), name, place.left, place.top, place.right - place.left,
+                           place.bottom - place.top);
         }
     }
 }
 
 void CALLBACK WriteReadout(HWND, UINT, UINT_PTR, DWORD)
 {
-    std::ostringstream out;
+    TReadoutText out;
     WriteStatus(out);
     WriteTiles(out);
     WriteToolButtons(out);
     WriteMenus(out);
     WriteDialogs(out);
-    out << "end\n";
     // Written aside and moved into place, so that a reader never sees half of it.
     const std::wstring partial = ReadoutPath + L".part";
     {
         std::ofstream file(partial.c_str(), std::ios::binary | std::ios::trunc);
-        file << out.str();
+        file << out.Finish();
         if (!file)
             return;
     }

@@ -15,9 +15,7 @@ TBoardImage::TBoardImage(int scale, const TImageForm& sheets)
 void TBoardImage::CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
                            int32_t left, int32_t top)
 {
-    const TSpriteSheet& source = sheet == TSheet::FaceImage     ? Sheets.FaceImage
-                                 : sheet == TSheet::FaceImage_2 ? Sheets.FaceImage_2
-                                                                : Sheets.BackgroundImage;
+    const TSpriteSheet& source = Sheets.Sheet(sheet);
     const int s = ScaleFactor;
     const TDib& rows = source.Rows(s, sourceTop + height);
     BitBlt(Pixels.Dc(), left * s, top * s, width * s, height * s, rows.Dc(), sourceLeft * s, sourceTop * s, SRCCOPY);

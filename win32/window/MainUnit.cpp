@@ -2,22 +2,14 @@
 
 #include <commctrl.h>
 
-#include "app/MainFlow.h"
-#include "storage/RegistryUnit.h"
+#include <stdexcept>
+
 #include "storage/WindowsText.h"
-#include "win32/common/Dpi.h"
 #include "win32/common/ErrorGuard.h"
 #include "win32/common/GameDialogs.h"
 #include "win32/common/MessageBox.h"
 #include "win32/common/WindowClass.h"
-#include "win32/dialogs/AboutUnit.h"
-#include "win32/dialogs/HelpUnit.h"
-#include "win32/dialogs/NameUnit.h"
-#include "win32/dialogs/OptionsUnit.h"
-#include "win32/dialogs/ScoresUnit.h"
 #include "win32/window/MessageLoop.h"
-
-TMainForm* MainForm = nullptr;
 
 namespace {
 
@@ -28,24 +20,27 @@ constexpr UINT GameTimerPeriod = 1000;
 }  // namespace
 
 TMainForm::TMainForm(TRandomSource& random)
-    : GameModel(*this, random)
+    : Session(*this, random)
 {
     RegisterOwnedClass<TMainForm>(MainClass, 0, nullptr, GetSysColorBrush(COLOR_BTNFACE));
-    Window = CreateWindowExW(0, MainClass, L"Tesuli", MainStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    Window = CreateWindowExW(0, MainClass, Wide(std::string(MainFormCaption)).c_str(), MainStyle, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
+                             this);
     if (!Window)
         throw std::runtime_error("The main window could not be created.");
     CreateMainMenu();
     CreateCoolBar();
-    BackgroundImage = std::make_unique<TBoardView>(Window, [this](int32_t px, int32_t py) {
-        GameModel.BackgroundImageMouseDown(px, py);
-    });
+    BackgroundImage =
+        std::make_unique<TBoardView>(Window, [this](int32_t px, int32_t py) { Session.BoardPress(px, py); });
     CreateStatusBar();
     ApplyDpi(GetDpiForWindow(Window), nullptr);
 }
 
 TMainForm::~TMainForm()
 {
+    // The dialogs first: their windows are owned by this one and would go with it.
+    for (auto& dialog : Dialogs)
+        dialog.reset();
     if (IsWindow(Window))
         DestroyWindow(Window);
     for (HIMAGELIST list : {ImageList1, GreyedImageList})
@@ -61,8 +56,7 @@ TMainForm::~TMainForm()
 
 void TMainForm::FormCreate()
 {
-    TRegOptions options;
-    CreateGame(GameModel, options, [](const std::exception& error) { ShowApplicationError(error.what()); });
+    Session.FormCreate([](const std::exception& error) { ShowApplicationError(error.what()); });
 }
 
 void TMainForm::Show(int showCommand)
@@ -71,23 +65,16 @@ void TMainForm::Show(int showCommand)
     UpdateWindow(Window);
     if (!Shown) {
         Shown = true;
-        RunGuarded([this] { FormShow(); });
+        RunGuarded([this] { Session.FormShow(); });
     }
 }
 
-void TMainForm::FormShow()
+TScreenDialog& TMainForm::DialogWindow(TDialogId dialog)
 {
-    GameModel.FormShow();
-}
-
-void TMainForm::FormDeactivate()
-{
-    StopClock();
-}
-
-int TMainForm::WMOptionsChanged(int, int lParam, const TSettings& choices)
-{
-    return ApplyOptions(GameModel, lParam, choices);
+    std::unique_ptr<TScreenDialog>& made = Dialogs.at(static_cast<size_t>(dialog));
+    if (!made)
+        made = std::make_unique<TScreenDialog>(Window, Session.Dialog(dialog));
+    return *made;
 }
 
 LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -96,7 +83,7 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND:
         // Identifiers below the first command wrap around and are left alone too.
         if (const UINT id = LOWORD(wParam) - MenuIdOf(TCommandId::NewGame); id < static_cast<UINT>(CommandCount))
-            RunCommand(static_cast<TCommandId>(id));
+            Session.RunCommand(static_cast<TCommandId>(id));
         return 0;
     case WM_NOTIFY: {
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
@@ -118,13 +105,13 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         return DrawMenuIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_TIMER:
         if (wParam == GameTimer)
-            GameModel.GameTimerTimer();
+            Session.Tick();
         return 0;
     case WM_ACTIVATE:
-        // Only one of the game's own dialogs taking the focus stops the clock: not a message box,
-        // and not another program.
+        // Only one of the game's own dialogs taking the focus counts: not a message box, and not
+        // another program.
         if (LOWORD(wParam) == WA_INACTIVE && IsGameDialog(reinterpret_cast<HWND>(lParam)))
-            FormDeactivate();
+            Session.DialogActivated();
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
         ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
@@ -140,59 +127,9 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
-void TMainForm::RunCommand(TCommandId command)
+TBoardRaster& TMainForm::BoardPicture()
 {
-    switch (command) {
-    case TCommandId::NewGame: NewGameActionExecute(); break;
-    case TCommandId::Hint: GameModel.HintActionExecute(); break;
-    case TCommandId::Shuffle: GameModel.ShuffleActionExecute(); break;
-    case TCommandId::Exit: ExitActionExecute(); break;
-    case TCommandId::Undo: GameModel.UndoActionExecute(); break;
-    case TCommandId::Options: PropertiesActionExecute(); break;
-    case TCommandId::About: AboutActionExecute(); break;
-    case TCommandId::Help: HelpActionExecute(); break;
-    case TCommandId::Scores: ScoresActionExecute(); break;
-    }
-}
-
-void TMainForm::NewGameActionExecute()
-{
-    GameModel.StartNewGame();
-}
-
-void TMainForm::ExitActionExecute()
-{
-    DestroyWindow(Window);
-}
-
-void TMainForm::PropertiesActionExecute()
-{
-    OptionsForm->ShowDialog();
-}
-
-void TMainForm::AboutActionExecute()
-{
-    AboutForm->ShowDialog();
-}
-
-void TMainForm::HelpActionExecute()
-{
-    HelpForm->ShowDialog();
-}
-
-void TMainForm::ScoresActionExecute()
-{
-    ScoresForm->ShowDialog();
-}
-
-void TMainForm::CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top)
-{
-    BackgroundImage->Picture().CopyFaceCell(faceStyle, sourceLeft, sourceTop, left, top);
-}
-
-void TMainForm::DrawBackground()
-{
-    BackgroundImage->Picture().DrawBackground(GameModel.BackgroundIndex);
+    return BackgroundImage->Picture();
 }
 
 void TMainForm::BoardChanged()
@@ -202,10 +139,7 @@ void TMainForm::BoardChanged()
 
 void TMainForm::ShowMessage(TMessageKind kind, const std::string& text)
 {
-    if (kind == TMessageKind::Error)
-        ShowError(Window, text);
-    else
-        ShowInformation(Window, text);
+    ::ShowMessage(Window, kind, text);
 }
 
 void TMainForm::StartClock()
@@ -221,11 +155,9 @@ void TMainForm::StopClock()
     ClockRunning = false;
 }
 
-void TMainForm::SetCommandEnabled(TCommand command, bool enabled)
+void TMainForm::SetCommandEnabled(TCommandId command, bool enabled)
 {
-    const UINT id = MenuIdOf(command == TCommand::Undo      ? TCommandId::Undo
-                             : command == TCommand::Shuffle ? TCommandId::Shuffle
-                                                            : TCommandId::Hint);
+    const UINT id = MenuIdOf(command);
     EnableMenuItem(MainMenu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     for (HWND bar : ToolBars)
         SendMessageW(bar, TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
@@ -244,8 +176,12 @@ bool TMainForm::PumpEvents()
     return PumpPendingMessages() && !IsQuitting;
 }
 
-void TMainForm::ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap)
+void TMainForm::ShowDialog(TDialogId dialog)
 {
-    NameForm->Won = {scoreTime, scoreHints, scoreMap};
-    NameForm->ShowDialog();
+    DialogWindow(dialog).ShowDialog();
+}
+
+void TMainForm::CloseMainWindow()
+{
+    DestroyWindow(Window);
 }

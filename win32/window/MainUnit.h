@@ -5,18 +5,16 @@
 #include <commctrl.h>
 
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/MainWindowLayout.h"
-#include "app/OptionsFlow.h"
-#include "model/Game.h"
-#include "model/GameEffects.h"
+#include "app/MidEnd.h"
 #include "model/RandomSource.h"
-#include "win32/window/BoardView.h"
 #include "win32/common/Dib.h"
+#include "win32/dialogs/ScreenDialog.h"
+#include "win32/window/BoardView.h"
 
 // A command's identifier as menu item and tool button.
 constexpr UINT MenuIdOf(TCommandId command) { return 100 + static_cast<UINT>(command); }
@@ -24,8 +22,9 @@ constexpr UINT MenuIdOf(TCommandId command) { return 100 + static_cast<UINT>(com
 // Fixed single frame: no resizing, no maximising.
 constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-// The main window: owns the game, shows the board, and carries out what the rules ask of a window.
-class TMainForm : public TGameEffects, public TOptionsListener {
+// The main window: menus, tool bars, board and status bar around the session, which it drives with
+// the player's commands, presses and the clock, and whose dialogs it shows.
+class TMainForm final : public TFrontEnd {
 public:
     explicit TMainForm(TRandomSource& random);
     ~TMainForm() override;
@@ -38,36 +37,34 @@ public:
     // Shows the window; the first showing deals and paints.
     void Show(int showCommand);
 
-    // The options dialog's notification: its choices take effect, lParam OptionsNotice::OtherMap
-    // meaning another map. wParam (accepted or cancelled) is not looked at. Answers 1.
-    int WMOptionsChanged(int wParam, int lParam, const TSettings& choices) override;
-
     HWND Handle() const { return Window; }
     bool Quitting() const { return IsQuitting; }
     bool ClockIsRunning() const { return ClockRunning; }
+    TMidEnd& MidEnd() { return Session; }
+    // The dialog, made on its first showing.
+    TScreenDialog& DialogWindow(TDialogId dialog);
 
-    TGame GameModel;
     HWND TopCoolBar = nullptr;
-    std::array<HWND, 3> ToolBars{};  // MainToolBar, GameToolBar, HelpToolBar, one to a band
+    std::array<HWND, Bands.size()> ToolBars{};  // MainToolBar, GameToolBar, HelpToolBar, one to a band
     std::unique_ptr<TBoardView> BackgroundImage;
     HWND MainStatusBar = nullptr;
     HMENU MainMenu = nullptr;
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // What the session asks of the window.
+    TBoardRaster& BoardPicture() override;
+    void BoardChanged() override;
+    void ShowMessage(TMessageKind kind, const std::string& text) override;
+    void StartClock() override;
+    void StopClock() override;
+    void SetCommandEnabled(TCommandId command, bool enabled) override;
+    void SetStatusText(int panel, const std::string& text) override;
+    bool PumpEvents() override;
+    void ShowDialog(TDialogId dialog) override;
+    void CloseMainWindow() override;
+
 private:
-    void FormShow();
-    void FormDeactivate();
-    void RunCommand(TCommandId command);
-
-    void NewGameActionExecute();
-    void ExitActionExecute();
-    // The dialogs' commands; each shows its dialog once that dialog exists.
-    void PropertiesActionExecute();
-    void AboutActionExecute();
-    void HelpActionExecute();
-    void ScoresActionExecute();
-
     // Building the window, in MainWindowBuild.cpp.
     void CreateMainMenu();
     void CreateCoolBar();
@@ -87,18 +84,8 @@ private:
     SIZE FrameSize(int clientHeight, UINT dpi) const;
     const wchar_t* Tooltip(UINT id);
 
-    // What the rules do to the window.
-    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override;
-    void DrawBackground() override;
-    void BoardChanged() override;
-    void ShowMessage(TMessageKind kind, const std::string& text) override;
-    void StartClock() override;
-    void StopClock() override;
-    void SetCommandEnabled(TCommand command, bool enabled) override;
-    void SetStatusText(int panel, const std::string& text) override;
-    bool PumpEvents() override;
-    void ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap) override;
-
+    TMidEnd Session;
+    std::array<std::unique_ptr<TScreenDialog>, DialogCount> Dialogs;
     HWND Window = nullptr;
     HIMAGELIST ImageList1 = nullptr;
     HIMAGELIST GreyedImageList = nullptr;
@@ -112,5 +99,3 @@ private:
     bool Shown = false;
     bool IsQuitting = false;
 };
-
-extern TMainForm* MainForm;

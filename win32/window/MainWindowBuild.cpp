@@ -27,7 +27,7 @@ const TCommandLook& LookOfId(UINT id)
 
 // A flat tool bar of icon buttons with tooltips, the buttons standing apart by empty gaps. A gap
 // is a disabled button without a picture: a separator would draw a line in a flat bar.
-HWND MakeToolBar(HWND owner, std::span<const TCommandId> buttons)
+HWND MakeToolBar(HWND owner, std::span<const TCommandId> buttons, const TMidEnd& session)
 {
     const HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                                      WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE |
@@ -44,7 +44,7 @@ HWND MakeToolBar(HWND owner, std::span<const TCommandId> buttons)
         TBBUTTON button{};
         button.iBitmap = static_cast<int>(command);
         button.idCommand = static_cast<int>(MenuIdOf(command));
-        button.fsState = command == TCommandId::Undo ? 0 : TBSTATE_ENABLED;
+        button.fsState = session.IsEnabled(command) ? TBSTATE_ENABLED : 0;
         button.fsStyle = BTNS_BUTTON;
         SendMessageW(bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
     }
@@ -97,7 +97,7 @@ void TMainForm::CreateMainMenu()
         for (const TMenuItem& item : layout.Items) {
             if (item.SeparatorBefore)
                 AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-            const UINT greyed = item.Command == TCommandId::Undo ? MF_GRAYED : 0;
+            const UINT greyed = Session.IsEnabled(item.Command) ? 0 : MF_GRAYED;
             const std::wstring caption = Wide(std::string(LookOf(item.Command).Caption));
             AppendMenuW(menu, MF_STRING | greyed, MenuIdOf(item.Command), caption.c_str());
             MENUITEMINFOW picture{};
@@ -119,7 +119,7 @@ void TMainForm::CreateCoolBar()
                                  0, 0, 0, 0, Window, nullptr, GetModuleHandleW(nullptr), nullptr);
     const UINT dpi = GetDpiForWindow(Window);
     for (UINT index = 0; index < Bands.size(); ++index) {
-        ToolBars[index] = MakeToolBar(Window, Bands[index].Buttons);
+        ToolBars[index] = MakeToolBar(Window, Bands[index].Buttons, Session);
         SetBand(TopCoolBar, index, ToolBars[index], Bands[index], Scaled(Bands[index].Width, dpi), dpi, true);
     }
     // The cool bar becomes the tool bars' parent; their clicks and tooltips still come here.
@@ -156,7 +156,7 @@ void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
 
     if (BackgroundImage->HasPicture() && BackgroundImage->Picture().Scale() != ArtworkScale(dpi)) {
         BackgroundImage->DropPicture();
-        GameModel.DrawBoard();
+        Session.Game().DrawBoard();
     }
 }
 
@@ -198,14 +198,13 @@ void TMainForm::SetCommandIcons(UINT dpi)
     std::vector<std::array<std::unique_ptr<TDib>, 2>> menuIcons;
     for (int index = 0; index < CommandCount; ++index) {
         const TCommandId command = static_cast<TCommandId>(index);
-        const TCommandIcon picture = LookOf(command).Icon;
         for (const auto& [list, look] : {std::pair{icons, TIconLook::Normal}, std::pair{greyed, TIconLook::Greyed}}) {
-            const HICON icon = CreateCommandIcon(picture, side, look);
+            const HICON icon = CreateCommandIcon(command, side, look);
             ImageList_AddIcon(list, icon);
             DestroyIcon(icon);
         }
         menuIcons.push_back(
-            {CreateMenuIcon(picture, side, TIconLook::Normal), CreateMenuIcon(picture, side, TIconLook::Greyed)});
+            {CreateMenuIcon(command, side, TIconLook::Normal), CreateMenuIcon(command, side, TIconLook::Greyed)});
     }
     for (HWND bar : ToolBars) {
         SendMessageW(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(icons));

@@ -4,24 +4,23 @@
 
 #include <string>
 
+#include "app/Screen.h"
+#include "win32/dialogs/ControlPart.h"
 #include "win32/dialogs/DialogBase.h"
 
-class TSpriteSheet;
-
 // A framed preview of one choice: a panel with a raised inner bevel and a border of 3 around a
-// picture copied from a sprite sheet. The chosen one is in highlight colour with a lowered outer
+// picture of a sprite sheet's cell. The chosen one is in highlight colour with a lowered outer
 // bevel. Only the picture takes clicks; the dialog gets them as clicks of the panel's identifier.
-class TPreviewPanel {
+class TPreviewPanel final : public TControlPart {
 public:
-    // cell is the sheet's rectangle at scale 1; the panel's name is role + "Panel" + number and
-    // its picture's role + "Image" + number (TileFacePanel1, TileFaceImage1 ...).
-    TPreviewPanel(TTesuliDialog& dialog, const std::string& role, int number, TPlace place, int id,
-                  const TSpriteSheet& sheet, RECT cell);
-    ~TPreviewPanel();
+    // The panel is named as given, its picture after it (PreviewImageName).
+    TPreviewPanel(TTesuliDialog& dialog, const std::string& name, TPlace place, int id, const TSheetCell& picture);
+    ~TPreviewPanel() override;
     TPreviewPanel(const TPreviewPanel&) = delete;
     TPreviewPanel& operator=(const TPreviewPanel&) = delete;
 
     void SetChosen(bool chosen);
+    void SetPicture(const TSheetCell& picture);
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -30,8 +29,7 @@ private:
     void DrawPicture(const DRAWITEMSTRUCT& item) const;
     void PlacePicture();
 
-    const TSpriteSheet& Sheet;
-    RECT Cell;
+    TSheetCell Shown;
     int Id;
     bool Chosen = false;
     HWND Panel = nullptr;

@@ -1,4 +1,4 @@
-#include "win32/dialogs/OptionsPreview.h"
+#include "win32/dialogs/PreviewPanel.h"
 
 #include "win32/common/Dpi.h"
 #include "win32/common/SpriteUnit.h"
@@ -13,14 +13,13 @@ constexpr int InnerBevelInset = 4;
 
 }  // namespace
 
-TPreviewPanel::TPreviewPanel(TTesuliDialog& dialog, const std::string& role, int number, TPlace place, int id,
-                             const TSpriteSheet& sheet, RECT cell)
-    : Sheet(sheet), Cell(cell), Id(id)
+TPreviewPanel::TPreviewPanel(TTesuliDialog& dialog, const std::string& name, TPlace place, int id,
+                             const TSheetCell& picture)
+    : Shown(picture), Id(id)
 {
     RegisterOwnedClass<TPreviewPanel>(PanelClass, 0, nullptr, nullptr);
-    dialog.AddControl((role + "Panel" + std::to_string(number)).c_str(), PanelClass, L"", WS_CLIPCHILDREN, place, id,
-                      0, this);
-    dialog.AddName(role + "Image" + std::to_string(number), Picture);
+    dialog.AddControl(name.c_str(), PanelClass, L"", WS_CLIPCHILDREN, place, id, 0, this);
+    dialog.AddName(PreviewImageName(name), Picture);
 }
 
 TPreviewPanel::~TPreviewPanel()
@@ -36,11 +35,18 @@ void TPreviewPanel::SetChosen(bool chosen)
     InvalidateRect(Panel, nullptr, TRUE);
 }
 
+void TPreviewPanel::SetPicture(const TSheetCell& picture)
+{
+    Shown = picture;
+    PlacePicture();
+    InvalidateRect(Picture, nullptr, FALSE);
+}
+
 void TPreviewPanel::PlacePicture()
 {
     const UINT dpi = GetDpiForWindow(Panel);
     SetWindowPos(Picture, nullptr, Scaled(PictureInset, dpi), Scaled(PictureInset, dpi),
-                 Scaled(Cell.right - Cell.left, dpi), Scaled(Cell.bottom - Cell.top, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+                 Scaled(Shown.Cell.Width, dpi), Scaled(Shown.Cell.Height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TPreviewPanel::Paint()
@@ -61,11 +67,12 @@ void TPreviewPanel::DrawPicture(const DRAWITEMSTRUCT& item) const
 {
     // The sheet drawn for the DPI; stretched only between the two sizes the artwork comes in.
     const int scale = ArtworkScale(GetDpiForWindow(Panel));
-    const TDib& sheet = Sheet.Rows(scale, Cell.bottom);
+    const TDib& sheet = ImageForm->Sheet(Shown.Sheet).Rows(scale, Shown.Cell.Top + Shown.Cell.Height);
+    const TDesignRect& cell = Shown.Cell;
     const RECT& to = item.rcItem;
     SetStretchBltMode(item.hDC, COLORONCOLOR);
-    StretchBlt(item.hDC, to.left, to.top, to.right - to.left, to.bottom - to.top, sheet.Dc(), Cell.left * scale,
-               Cell.top * scale, (Cell.right - Cell.left) * scale, (Cell.bottom - Cell.top) * scale, SRCCOPY);
+    StretchBlt(item.hDC, to.left, to.top, to.right - to.left, to.bottom - to.top, sheet.Dc(), cell.Left * scale,
+               cell.Top * scale, cell.Width * scale, cell.Height * scale, SRCCOPY);
 }
 
 LRESULT TPreviewPanel::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

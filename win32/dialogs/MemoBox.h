@@ -1,0 +1,22 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "win32/dialogs/ControlPart.h"
+#include "win32/dialogs/DialogBase.h"
+
+// Read-only text in the dialog's font on a white box, its lines wrapped at the box's width, with a
+// scroll bar where they run past its height.
+class TMemoBox final : public TControlPart {
+public:
+    TMemoBox(TTesuliDialog& dialog, const std::string& name, const std::string& text, TPlace place);
+
+    void DpiChanged() override;
+
+private:
+    void ShowScrollBarWhereNeeded();
+
+    HWND Box;
+};

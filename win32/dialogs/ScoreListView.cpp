@@ -1,0 +1,79 @@
+#include "win32/dialogs/ScoreListView.h"
+
+#include <algorithm>
+
+#include "storage/WindowsText.h"
+#include "win32/common/Dpi.h"
+
+namespace {
+
+int FormatOf(TColumnAlignment alignment)
+{
+    switch (alignment) {
+    case TColumnAlignment::Left: return LVCFMT_LEFT;
+    case TColumnAlignment::Center: return LVCFMT_CENTER;
+    case TColumnAlignment::Right: return LVCFMT_RIGHT;
+    }
+    return LVCFMT_LEFT;
+}
+
+}  // namespace
+
+TScoreListView::TScoreListView(TTesuliDialog& dialog, const std::string& name, TPlace place)
+{
+    List = dialog.AddControl(name.c_str(), WC_LISTVIEWW, L"", LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER, place, 0,
+                             WS_EX_CLIENTEDGE);
+    ListView_SetExtendedListViewStyle(List, LVS_EX_FULLROWSELECT);
+    for (int column = 0; column < ScoreColumnCount; ++column) {
+        const TScoreColumn& shown = ScoreColumns[static_cast<size_t>(column)];
+        std::wstring caption = Wide(shown.Caption);
+        LVCOLUMNW info{};
+        info.mask = LVCF_TEXT | LVCF_FMT | LVCF_SUBITEM;
+        info.fmt = FormatOf(shown.Alignment);
+        info.pszText = caption.data();
+        info.iSubItem = column;
+        ListView_InsertColumn(List, column, &info);
+    }
+    SetColumnWidths();
+}
+
+void TScoreListView::SetRows(const std::vector<TScoreRow>& rows)
+{
+    ListView_DeleteAllItems(List);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        for (int column = 0; column < ScoreColumnCount; ++column) {
+            std::wstring text = Wide(rows[static_cast<size_t>(row)][static_cast<size_t>(column)]);
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iItem = row;
+            item.iSubItem = column;
+            item.pszText = text.data();
+            if (column == 0)
+                ListView_InsertItem(List, &item);
+            else
+                ListView_SetItem(List, &item);
+        }
+    }
+    SetColumnWidths();
+}
+
+void TScoreListView::DpiChanged()
+{
+    SetColumnWidths();
+}
+
+// The columns' own widths; the date column alone widens where the locale's date and time need it.
+// A longer text, such as a long name, ends in an ellipsis in its column.
+void TScoreListView::SetColumnWidths()
+{
+    const UINT dpi = GetDpiForWindow(List);
+    for (int column = 0; column < ScoreColumnCount; ++column) {
+        const int designed = Scaled(ScoreColumns[static_cast<size_t>(column)].Width, dpi);
+        int width = designed;
+        if (column == 0) {
+            ListView_SetColumnWidth(List, column, LVSCW_AUTOSIZE);
+            width = std::max(designed, ListView_GetColumnWidth(List, column));
+        }
+        ListView_SetColumnWidth(List, column, width);
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/ScoresList.h"
+#include "win32/dialogs/ControlPart.h"
+#include "win32/dialogs/DialogBase.h"
+
+// The scores table: a report list with the columns of app/ScoresList.h, a row selected whole.
+class TScoreListView final : public TControlPart {
+public:
+    TScoreListView(TTesuliDialog& dialog, const std::string& name, TPlace place);
+
+    void SetRows(const std::vector<TScoreRow>& rows);
+    void DpiChanged() override;
+
+private:
+    void SetColumnWidths();
+
+    HWND List;
+};

@@ -1,0 +1,150 @@
+#include "win32/dialogs/ScreenDialog.h"
+
+#include <shellapi.h>
+
+#include <stdexcept>
+
+#include "storage/WindowsText.h"
+#include "win32/common/MessageBox.h"
+#include "win32/dialogs/PreviewPanel.h"
+#include "win32/dialogs/RadioGroup.h"
+#include "win32/dialogs/SaveFileDialog.h"
+#include "win32/dialogs/ScoreListView.h"
+
+TScreenDialog::TScreenDialog(HWND owner, TDialogLogic& logic)
+    : TTesuliDialog(owner, logic.Screen().Name, Wide(logic.Screen().Caption).c_str(),
+                    {logic.Screen().ClientWidth, logic.Screen().ClientHeight})
+    , Logic(logic)
+{
+    Build(logic.Screen());
+}
+
+HWND TScreenDialog::Control(std::string_view name) const
+{
+    for (const auto& [named, control] : NamedControls())
+        if (named == name)
+            return control;
+    throw std::logic_error(Name() + " has no control " + std::string(name));
+}
+
+const TScreenDialog::TBuilt& TScreenDialog::Find(std::string_view name) const
+{
+    for (const TBuilt& built : Controls)
+        if (built.Row->Name == name)
+            return built;
+    throw std::logic_error(Name() + " has no control " + std::string(name));
+}
+
+template <typename Part>
+Part& TScreenDialog::PartOf(std::string_view name) const
+{
+    if (auto* part = dynamic_cast<Part*>(Find(name).Part.get()))
+        return *part;
+    throw std::logic_error(Name() + "." + std::string(name) + " is not of the kind asked");
+}
+
+int TScreenDialog::ItemIndex(std::string_view radioGroup) const
+{
+    return PartOf<TRadioGroup>(radioGroup).ItemIndex();
+}
+
+void TScreenDialog::SetItemIndex(std::string_view radioGroup, int index)
+{
+    PartOf<TRadioGroup>(radioGroup).SetItemIndex(index);
+}
+
+void TScreenDialog::SetChosen(std::string_view preview, bool chosen)
+{
+    PartOf<TPreviewPanel>(preview).SetChosen(chosen);
+}
+
+void TScreenDialog::SetPicture(std::string_view preview, const TSheetCell& picture)
+{
+    PartOf<TPreviewPanel>(preview).SetPicture(picture);
+}
+
+std::string TScreenDialog::Text(std::string_view control) const
+{
+    return Utf8(ControlText(Control(control)));
+}
+
+void TScreenDialog::SetText(std::string_view control, const std::string& text)
+{
+    SetLabelText(Control(control), Wide(text));
+}
+
+void TScreenDialog::SetRows(std::string_view scoreList, const std::vector<TScoreRow>& rows)
+{
+    PartOf<TScoreListView>(scoreList).SetRows(rows);
+}
+
+void TScreenDialog::SetFocus(std::string_view control)
+{
+    const HWND focus = Control(control);
+    SetFirstFocus(focus);
+    if (Visible())
+        ::SetFocus(focus);
+}
+
+void TScreenDialog::ShowMessage(TMessageKind kind, const std::string& text)
+{
+    ::ShowMessage(Handle(), kind, text);
+}
+
+std::optional<TDialogView::TSaveChoice> TScreenDialog::AskSaveFileName(std::span<const TExportFilter> filters)
+{
+    return ::AskSaveFileName(Handle(), filters);
+}
+
+// The browser runs on its own; whether it could be started is of no concern to the dialog.
+void TScreenDialog::OpenUrl(std::string_view url)
+{
+    ShellExecuteW(Handle(), L"open", Wide(std::string(url)).c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+void TScreenDialog::FormShow()
+{
+    Logic.FormShow(*this);
+}
+
+void TScreenDialog::ClickOn(const TBuilt& control, int item)
+{
+    Logic.Click(*this, control.Row->Name, item);
+}
+
+// Enter arrives as the default button's identifier or IDOK, Escape and the closing of the window
+// as IDCANCEL.
+void TScreenDialog::Command(int id, int code)
+{
+    if (code != BN_CLICKED)
+        return;
+    for (const TBuilt& control : Controls) {
+        const TControl& row = *control.Row;
+        // A radio group's frame has no identifier of its own: its items share its first.
+        if (const auto* group = dynamic_cast<const TRadioGroup*>(control.Part.get())) {
+            if (const int item = group->ItemOf(id); item >= 0) {
+                ClickOn(control, item);
+                return;
+            }
+        } else if ((id == IDOK && row.IsDefault) || (id == IDCANCEL && row.IsCancel) || id == control.Id) {
+            ClickOn(control, -1);
+            return;
+        }
+    }
+}
+
+LRESULT TScreenDialog::Notify(const NMHDR& header)
+{
+    for (const TBuilt& control : Controls)
+        if (control.Part)
+            if (const LRESULT answer = control.Part->Notify(header))
+                return answer;
+    return 0;
+}
+
+void TScreenDialog::DpiChanged()
+{
+    for (const TBuilt& control : Controls)
+        if (control.Part)
+            control.Part->DpiChanged();
+}
