@@ -87,6 +87,17 @@ void WriteMenus(TReadoutText& out)
     }
 }
 
+// A label or a one-line text box: what it shows goes on a line of the read-out.
+bool ShowsOneLine(HWND control)
+{
+    wchar_t className[32] = {};
+    GetClassNameW(control, className, 32);
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    if (lstrcmpiW(className, WC_EDITW) == 0)
+        return !(style & ES_MULTILINE);
+    return lstrcmpiW(className, WC_STATICW) == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
+}
+
 void WriteDialogs(TReadoutText& out)
 {
     for (const TTesuliDialog* dialog : GameDialogForms()) {
@@ -94,9 +105,12 @@ void WriteDialogs(TReadoutText& out)
             continue;
         for (const auto& [name, control] : dialog->NamedControls()) {
             RECT place;
-            if (IsWindowVisible(control) && GetWindowRect(control, &place))
-                out.Widget(dialog->Name(), name, place.left, place.top, place.right - place.left,
-                           place.bottom - place.top);
+            if (!IsWindowVisible(control) || !GetWindowRect(control, &place))
+                continue;
+            out.Widget(dialog->Name(), name, place.left, place.top, place.right - place.left, place.bottom - place.top);
+            if (ShowsOneLine(control))
+                if (const std::wstring text = ControlText(control); !text.empty())
+                    out.ControlText(dialog->Name(), name, Utf8(text));
         }
     }
 }
