@@ -11,7 +11,7 @@
 #include "app/ScoresDialog.h"
 #include "model/LearningModes.h"
 #include "tests/app/FakeDialogView.h"
-#include "tests/storage/TestStore.h"
+#include "tests/support/TestStore.h"
 
 namespace {
 

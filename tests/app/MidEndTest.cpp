@@ -7,7 +7,7 @@
 #include "app/MidEnd.h"
 #include "model/TilePlacement.h"
 #include "tests/app/FakeDialogView.h"
-#include "tests/storage/TestStore.h"
+#include "tests/support/TestStore.h"
 #include "tests/support/KeepOnly.h"
 #include "tests/support/SeededRandom.h"
 #include "tests/support/SilentEffects.h"

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app/ProgressFlow.h"
-#include "tests/model/TestGame.h"
-#include "tests/storage/InstrumentedStore.h"
-#include "tests/storage/TestStore.h"
+#include "tests/support/TestGame.h"
+#include "tests/support/InstrumentedStore.h"
+#include "tests/support/TestStore.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "app/MainFlow.h"
 #include "app/OptionsFlow.h"
 #include "model/MapUnit.h"
-#include "tests/model/FakeEffects.h"
-#include "tests/storage/InstrumentedStore.h"
-#include "tests/storage/TestStore.h"
+#include "tests/support/RecordingEffects.h"
+#include "tests/support/InstrumentedStore.h"
+#include "tests/support/TestStore.h"
 #include "tests/support/SeededRandom.h"
 
 // Found by GoogleTest beside TSettings, for readable failures.

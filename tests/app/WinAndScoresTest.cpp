@@ -13,7 +13,7 @@
 #include "app/ScoresExport.h"
 #include "app/ScoresList.h"
 #include "app/WinFlow.h"
-#include "tests/storage/TestStore.h"
+#include "tests/support/TestStore.h"
 
 namespace {
 

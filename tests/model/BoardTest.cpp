@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/model/Reference.h"
-#include "tests/model/TestGame.h"
+#include "tests/support/TestGame.h"
 
 namespace {
 

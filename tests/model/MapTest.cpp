@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/model/TestGame.h"
+#include "tests/support/TestGame.h"
 
 namespace {
 

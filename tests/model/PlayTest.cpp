@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/model/TestGame.h"
+#include "tests/support/TestGame.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/Recognition.h"
-#include "tests/model/TestGame.h"
+#include "tests/support/TestGame.h"
 #include "tools/artgen/FaceTable.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #include "ChildProcess.h"
-#include "TestStore.h"
+#include "tests/support/TestStore.h"
 
 #include "storage/ScoreRecordSplit.h"
 

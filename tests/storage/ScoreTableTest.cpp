@@ -1,5 +1,5 @@
-#include "InstrumentedStore.h"
-#include "TestStore.h"
+#include "tests/support/InstrumentedStore.h"
+#include "tests/support/TestStore.h"
 
 #include "storage/ScoreRecord.h"
 #include "storage/ScoreRecordSplit.h"

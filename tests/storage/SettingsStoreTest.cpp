@@ -1,5 +1,5 @@
-#include "InstrumentedStore.h"
-#include "TestStore.h"
+#include "tests/support/InstrumentedStore.h"
+#include "tests/support/TestStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #ifndef _WIN32
 
 #include "ChildProcess.h"
-#include "TestStore.h"
+#include "tests/support/TestStore.h"
 
 #include "storage/ScoreRecordSplit.h"
 #include "storage/SqliteStore.h"

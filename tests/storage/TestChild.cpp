@@ -2,7 +2,7 @@
 // "append <prefix> <count>" appends that many records, "loop <prefix>" appends until it is killed,
 // and "lock" holds the store file's exclusive lock until it is killed. Player names are
 // "<prefix>-<n>", n counting from 0.
-#include "TestStore.h"
+#include "tests/support/TestStore.h"
 
 #include <cstdlib>
 #include <iostream>

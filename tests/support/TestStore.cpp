@@ -1,4 +1,4 @@
-#include "TestStore.h"
+#include "tests/support/TestStore.h"
 
 #include <atomic>
 #include <cstdlib>

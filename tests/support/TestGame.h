@@ -9,8 +9,8 @@
 #include "model/Game.h"
 #include "model/MapUnit.h"
 #include "model/TilePlacement.h"
-#include "tests/model/FakeEffects.h"
-#include "tests/model/TestRandom.h"
+#include "tests/support/RecordingEffects.h"
+#include "tests/support/TestRandom.h"
 #include "tests/support/KeepOnly.h"
 
 // A game with its fakes, tiles created on the map and not dealt: tile n stands on entry n.
