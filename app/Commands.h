@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <string_view>
 
-// The main window's nine commands, in the order both front ends number them.
-enum class TCommandId { NewGame, Hint, Shuffle, Exit, Undo, Options, About, Help, Scores };
-inline constexpr int CommandCount = 9;
+// The main window's commands, in the order both front ends number them.
+enum class TCommandId { NewGame, Hint, Shuffle, Exit, Undo, Options, About, Help, Scores, Progress };
+inline constexpr int CommandCount = 10;
 
 struct TCommandLook {
     std::string_view Caption;     // in the menu
@@ -27,6 +27,7 @@ inline constexpr std::array<TCommandLook, CommandCount> CommandLooks{{
     {"About", "About Tesuli", "IconAbout", "AboutAction"},
     {"Help", "Help", "IconHelp", "HelpAction"},
     {"View Scores", "Scores", "IconScores", "ScoresAction"},
+    {"Progress", "Progress", "IconProgress", "ProgressAction"},
 }};
 
 constexpr const TCommandLook& LookOf(TCommandId command) { return CommandLooks[static_cast<size_t>(command)]; }

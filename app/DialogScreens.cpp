@@ -80,9 +80,11 @@ TDesignRect InBorder(int left, int top, int width, int height)
 
 TScreen MakeOptionsScreen()
 {
-    TScreen screen{"OptionsForm", "Tesuli Options", 317 + 6, 297 + 6};
+    // The learning modes' two groups below the hint's make the dialog this much taller.
+    constexpr int Modes = 72;
+    TScreen screen{"OptionsForm", "Tesuli Options", 317 + 6, 297 + Modes + 6};
     auto& rows = screen.Controls;
-    rows.push_back({Bevel, "CentralBevel", {}, InBorder(0, 0, 313, 265)});
+    rows.push_back({Bevel, "CentralBevel", {}, InBorder(0, 0, 313, 265 + Modes)});
     rows.push_back({GroupBox, "FaceGroupBox", {}, InBorder(FaceGroupLeft, GroupsTop, 81, 193), "Tile Face"});
     const TSheet faceSheets[FacePreviewCount] = {TSheet::FaceImage, TSheet::FaceImage_2};
     for (uint8_t style = 0; style < FacePreviewCount; ++style)
@@ -94,11 +96,17 @@ TScreen MakeOptionsScreen()
         rows.push_back(MakePreview(BackgroundPreviewName(index), "BackgroundGroupBox", 8 + 48 * (index / 3),
                                24 + 56 * (index % 3),
                                {TSheet::BackgroundImage, {TextureSide * index, 0, TextureSide, TextureSide}}));
-    rows.push_back(Focused(Default(MakeButton("AcceptBitBtn", "Accept", TButtonGlyph::Tick, InBorder(8, 272, 75, 25)))));
-    rows.push_back(Cancel(MakeButton("CancelBitBtn", "Cancel", TButtonGlyph::Cross, InBorder(224, 272, 75, 25))));
+    rows.push_back(
+        Focused(Default(MakeButton("AcceptBitBtn", "Accept", TButtonGlyph::Tick, InBorder(8, 272 + Modes, 75, 25)))));
+    rows.push_back(
+        Cancel(MakeButton("CancelBitBtn", "Cancel", TButtonGlyph::Cross, InBorder(224, 272 + Modes, 75, 25))));
     rows.push_back(MakeRadioGroup("MapRadioGroup", "Map Selection", MapNames(), "Map", 1, InBorder(208, 8, 97, 193)));
     rows.push_back(MakeRadioGroup("HintRadioGroup", "Hint Display Duration", {"short", "medium", "long"}, "Hint", 3,
                               InBorder(8, 208, 297, 49)));
+    rows.push_back(MakeRadioGroup("KanaRadioGroup", "Kana", {"Hiragana", "Katakana", "Both"}, "Kana", 1,
+                                  InBorder(8, 264, 145, 65)));
+    rows.push_back(MakeRadioGroup("ReadingsRadioGroup", "Tiles show", {"Kana and reading", "Kana only", "Kana or reading"},
+                                  "Tiles", 1, InBorder(160, 264, 145, 65)));
     return screen;
 }
 

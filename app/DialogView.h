@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/MessageTexts.h"
+#include "app/ProgressScreen.h"
 #include "app/Screen.h"
 #include "app/ScoresExport.h"
 #include "app/ScoresList.h"
@@ -24,11 +25,14 @@ public:
     virtual std::string Text(std::string_view control) const = 0;  // UTF-8
     virtual void SetText(std::string_view control, const std::string& text) = 0;
     virtual void SetRows(std::string_view scoreList, const std::vector<TScoreRow>& rows) = 0;
+    virtual void SetChart(std::string_view kanaChart, const std::vector<TChartCellLook>& cells) = 0;
     virtual void SetFocus(std::string_view control) = 0;
     virtual void Hide() = 0;
 
     // Modal, over the dialog; returns when closed.
     virtual void ShowMessage(TMessageKind kind, const std::string& text) = 0;
+    // A question with Yes and No, titled ConfirmTitle; true for Yes.
+    virtual bool Confirm(const std::string& question) = 0;
     // The platform's save-file dialog with these filters. Nothing when the player cancels; the
     // name as typed (possibly empty) and the filter chosen otherwise.
     struct TSaveChoice {

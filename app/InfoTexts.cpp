@@ -1,11 +1,14 @@
 #include "app/InfoTexts.h"
 
-const std::array<std::string_view, 17> HelpLines{
+const std::array<std::string_view, 20> HelpLines{
     "'Tesuli' is a simple game designed to allow for rapid learning of the most basic of Japanese symbol sets.",
     "",
     "Hiragana consists of well over forty characters, which correspond to Latin vowels and syllabi. The game is designed to allow for learning ",
     "of the sounding of the Hiragana symbols. These are indicated to the player and the recognition of the symbols is learned through the ",
     "method of searching for the similarities of tiles used.",
+    "",
+    "The Options let the tiles show Katakana instead, or both scripts on one board (two tiles of each sound in either), and the kana alone ",
+    "without its reading, or on half of the tiles the reading alone, so that a pair may be a kana and its reading. Tiles of one sound always match.",
     "",
     "THE GAME RULES",
     "",

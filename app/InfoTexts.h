@@ -5,10 +5,11 @@
 #include <string_view>
 
 #include "app/Commands.h"
+#include "app/Version.h"
 
 // The help dialog's text, line by line. A line that ends in a space continues in the next one; the
 // box wraps them together.
-extern const std::array<std::string_view, 17> HelpLines;
+extern const std::array<std::string_view, 20> HelpLines;
 // The lines joined by line breaks, as the text box holds them.
 std::string HelpText();
 
@@ -28,7 +29,7 @@ inline constexpr std::string_view Code = "Code: The Tesuli developers";
 // The whole credit does not fit beside the icon: the label carries it as its tooltip.
 inline constexpr std::string_view Graphics = "Graphics: Tesuli developers, Klee One";
 inline constexpr std::string_view GraphicsInFull = "Drawn by the Tesuli developers with Klee One by Fontworks";
-inline constexpr std::string_view Version = "Program Version: 1.1";
+inline constexpr std::string_view Version = "Program Version: " TESULI_VERSION;
 inline constexpr std::string_view Statement = "Free software under the MIT licence";
 std::string Availability();  // "Availability: " and the page
 }  // namespace AboutTexts

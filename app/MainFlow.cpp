@@ -8,6 +8,8 @@ void PutInForce(TGame& game, const TSettings& settings)
     game.BackgroundIndex = settings.BackgroundIndex;
     game.MapNumber = MapNumberOf(settings.MapId);
     game.HintSpeed = settings.HintSpeed;
+    game.Kana = settings.Kana;
+    game.Readings = settings.Readings;
 }
 
 void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report)
@@ -19,6 +21,8 @@ void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report)
             settings.MapId = options.ReadMapId();
             settings.BackgroundIndex = options.ReadBackground();
             settings.HintSpeed = options.ReadHintSpeed();
+            settings.Kana = options.ReadKana();
+            settings.Readings = options.ReadReadings();
         }
     } catch (const std::exception& error) {
         settings = TSettings{};
@@ -34,6 +38,8 @@ void ApplyOptions(TGame& game, TOptionsNotice notice, const TSettings& choices)
     game.FaceStyle = choices.FaceStyle;
     game.BackgroundIndex = choices.BackgroundIndex;
     game.HintSpeed = choices.HintSpeed;
+    game.Kana = choices.Kana;
+    game.Readings = choices.Readings;
     if (notice == TOptionsNotice::AcceptedOtherMap) {
         game.MapNumber = MapNumberOf(choices.MapId);
         game.StartNewGame();

@@ -16,6 +16,6 @@ void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report);
 // Puts settings in force in the game, the map among them.
 void PutInForce(TGame& game, const TSettings& settings);
 
-// The main window's answer to the options dialog's notification: face, background and hint length
-// take effect; another map starts a new game on it; the board is drawn again.
+// The main window's answer to the options dialog's notification: face, background, hint length
+// and learning modes take effect; another map starts a new game on it; the board is drawn again.
 void ApplyOptions(TGame& game, TOptionsNotice notice, const TSettings& choices);

@@ -25,7 +25,7 @@ struct TMenuLayout {
 
 namespace MenuItems {
 using enum TCommandId;
-inline constexpr TMenuItem GameMenu[] = {{NewGame}, {Scores}, {Hint, true}, {Shuffle}, {Exit, true}};
+inline constexpr TMenuItem GameMenu[] = {{NewGame}, {Scores}, {Progress}, {Hint, true}, {Shuffle}, {Exit, true}};
 inline constexpr TMenuItem EditMenu[] = {{Undo}, {Options, true}};
 inline constexpr TMenuItem HelpMenu[] = {{Help}, {About, true}};
 }  // namespace MenuItems

@@ -10,5 +10,6 @@ constexpr std::string_view MessageTitle(TMessageKind kind)
     return kind == TMessageKind::Error ? "Error" : "Information";
 }
 inline constexpr std::string_view ApplicationErrorTitle = "Tesuli";
+inline constexpr std::string_view ConfirmTitle = "Confirm";
 // What is shown for an error that carries no text of its own.
 inline constexpr std::string_view UnknownErrorText = "An unexpected error occurred.";

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "app/ProgressFlow.h"
+
 namespace {
 
 constexpr TCommandId CommandOf(TCommand command)
@@ -32,17 +34,34 @@ TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options
     , OptionsDialog(Store, *this)
     , NameDialog(Store)
     , ScoresDialog(Store)
+    , ProgressDialog(Store, GameModel)
 {
+    GameModel.Recognition = &Recognition;
 }
 
 void TMidEnd::FormCreate(const TErrorReport& report)
 {
     CreateGame(GameModel, Store, report);
+    Recognition.SetKana(GameModel, GameModel.Kana);
 }
 
 void TMidEnd::FormShow()
 {
     GameModel.FormShow();
+}
+
+void TMidEnd::FormClose()
+{
+    EndGame();
+}
+
+void TMidEnd::EndGame()
+{
+    try {
+        StoreProgress(Recognition, Store);
+    } catch (const std::exception& error) {
+        Front.ShowMessage(TMessageKind::Error, error.what());
+    }
 }
 
 void TMidEnd::RunCommand(TCommandId command)
@@ -51,7 +70,10 @@ void TMidEnd::RunCommand(TCommandId command)
     if (!IsEnabled(command))
         return;
     switch (command) {
-    case TCommandId::NewGame: GameModel.StartNewGame(); break;
+    case TCommandId::NewGame:
+        EndGame();
+        GameModel.StartNewGame();
+        break;
     case TCommandId::Hint: GameModel.HintActionExecute(); break;
     case TCommandId::Shuffle: GameModel.ShuffleActionExecute(); break;
     case TCommandId::Undo: GameModel.UndoActionExecute(); break;
@@ -60,6 +82,7 @@ void TMidEnd::RunCommand(TCommandId command)
     case TCommandId::About: Front.ShowDialog(TDialogId::About); break;
     case TCommandId::Help: Front.ShowDialog(TDialogId::Help); break;
     case TCommandId::Scores: Front.ShowDialog(TDialogId::Scores); break;
+    case TCommandId::Progress: Front.ShowDialog(TDialogId::Progress); break;
     }
 }
 
@@ -86,6 +109,7 @@ TDialogLogic& TMidEnd::Dialog(TDialogId dialog)
     case TDialogId::Scores: return ScoresDialog;
     case TDialogId::Help: return HelpDialog;
     case TDialogId::About: return AboutDialog;
+    case TDialogId::Progress: return ProgressDialog;
     }
     throw std::logic_error("no such dialog");
 }
@@ -99,11 +123,15 @@ void TMidEnd::SetCommandEnabled(TCommand command, bool enabled)
 
 void TMidEnd::ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap)
 {
+    EndGame();
     NameDialog.Won = {scoreTime, scoreHints, scoreMap};
     Front.ShowDialog(TDialogId::Name);
 }
 
 void TMidEnd::OptionsChanged(TOptionsNotice notice, const TSettings& choices)
 {
+    if (notice == TOptionsNotice::AcceptedOtherMap)
+        EndGame();
     ApplyOptions(GameModel, notice, choices);
+    Recognition.SetKana(GameModel, GameModel.Kana);
 }

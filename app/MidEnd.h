@@ -8,11 +8,13 @@
 #include "app/MainFlow.h"
 #include "app/NameDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/ProgressDialog.h"
 #include "app/ScoresDialog.h"
 #include "model/Game.h"
+#include "model/Recognition.h"
 
-enum class TDialogId { Options, Name, Scores, Help, About };
-inline constexpr int DialogCount = 5;
+enum class TDialogId { Options, Name, Scores, Help, About, Progress };
+inline constexpr int DialogCount = 6;
 
 // What the session asks of a front end's main window.
 class TFrontEnd {
@@ -45,6 +47,8 @@ public:
     void FormCreate(const TErrorReport& report);
     // The first showing of the main window: the first deal and paint.
     void FormShow();
+    // The main window closes: the game ends and its recognition times are kept.
+    void FormClose();
 
     void RunCommand(TCommandId command);
     bool IsEnabled(TCommandId command) const { return Enabled[static_cast<size_t>(command)]; }
@@ -63,6 +67,7 @@ public:
 private:
     TFrontEnd& Front;
     TRegOptions Store;
+    TRecognition Recognition;
     TGame GameModel;
     std::array<bool, CommandCount> Enabled;
     TOptionsDialog OptionsDialog;
@@ -70,6 +75,11 @@ private:
     TScoresDialog ScoresDialog;
     THelpDialog HelpDialog;
     TAboutDialog AboutDialog;
+    TProgressDialog ProgressDialog;
+
+    // A game ends (won, given up for a new one or another map, or the program ends): the times
+    // measured in it are stored. A store that refuses them is reported; they are kept for the next end.
+    void EndGame();
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }
     void BoardChanged() override { Front.BoardChanged(); }

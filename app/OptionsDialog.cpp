@@ -1,6 +1,8 @@
 #include "app/OptionsDialog.h"
 
 #include "app/DialogScreens.h"
+#include "model/LearningModes.h"
+#include "model/TilePlacement.h"
 
 TOptionsDialog::TOptionsDialog(TRegOptions& options, TOptionsListener& listener) : Options(options)
 {
@@ -32,6 +34,16 @@ void TOptionsDialog::ShowChoices(TDialogView& view) const
         view.SetChosen(BackgroundPreviewName(index), Flow.Choices.BackgroundIndex == index);
     view.SetItemIndex("MapRadioGroup", Flow.Choices.MapId);
     view.SetItemIndex("HintRadioGroup", Flow.Choices.HintSpeed);
+    view.SetItemIndex("KanaRadioGroup", Flow.Choices.Kana);
+    view.SetItemIndex("ReadingsRadioGroup", Flow.Choices.Readings);
+    // Each artwork's preview is the first tile as the chosen learning modes draw it.
+    const TFaceCell first = FaceCell(0, 0, Flow.Choices.Kana, Flow.Choices.Readings, false);
+    for (uint8_t style = 0; style < FacePreviewCount; ++style) {
+        TSheetCell picture = OptionsScreen().Control(FacePreviewName(style)).Picture;
+        picture.Cell.Left = first.Column * TileWidth;
+        picture.Cell.Top = first.Row * TileHeight;
+        view.SetPicture(FacePreviewName(style), picture);
+    }
 }
 
 void TOptionsDialog::Click(TDialogView& view, std::string_view control, int item)
@@ -50,6 +62,10 @@ void TOptionsDialog::Click(TDialogView& view, std::string_view control, int item
         Flow.Choices.MapId = static_cast<uint8_t>(item);
     else if (control == "HintRadioGroup")
         Flow.Choices.HintSpeed = static_cast<uint8_t>(item);
+    else if (control == "KanaRadioGroup")
+        Flow.Choices.Kana = static_cast<uint8_t>(item);
+    else if (control == "ReadingsRadioGroup")
+        Flow.Choices.Readings = static_cast<uint8_t>(item);
     for (uint8_t style = 0; style < FacePreviewCount; ++style)
         if (control == FacePreviewName(style))
             Flow.Choices.FaceStyle = style;

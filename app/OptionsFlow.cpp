@@ -8,6 +8,8 @@ void TOptionsFlow::FormShow(TRegOptions& options)
         Choices.BackgroundIndex = options.ReadBackground();
         Choices.MapId = options.ReadMapId();
         Choices.HintSpeed = options.ReadHintSpeed();
+        Choices.Kana = options.ReadKana();
+        Choices.Readings = options.ReadReadings();
     } catch (...) {
         Saved = Choices;
         throw;
@@ -21,6 +23,8 @@ void TOptionsFlow::Accept(TRegOptions& options)
     options.WriteBackground(Choices.BackgroundIndex);
     options.WriteMapId(Choices.MapId);
     options.WriteHintSpeed(Choices.HintSpeed);
+    options.WriteKana(Choices.Kana);
+    options.WriteReadings(Choices.Readings);
     Notify(Choices.MapId == Saved.MapId ? TOptionsNotice::AcceptedSameMap : TOptionsNotice::AcceptedOtherMap);
 }
 

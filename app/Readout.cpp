@@ -34,6 +34,11 @@ void TReadoutText::Widget(std::string_view window, std::string_view control, int
             std::to_string(height) + '\n';
 }
 
+void TReadoutText::ControlText(std::string_view window, std::string_view control, std::string_view text)
+{
+    Text.append("text ").append(window).append(".").append(control).append(" ").append(text).append("\n");
+}
+
 void TReadoutText::ToolButton(TCommandId command, int left, int top, int width, int height)
 {
     Widget(MainFormName, "Tool." + std::string(LookOf(command).ActionName), left, top, width, height);

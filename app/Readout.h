@@ -22,6 +22,8 @@ public:
     void FreeTiles(const TGame& game, const TBoardToScreen& toScreen);
     // A control of a window, named "<window>.<control>".
     void Widget(std::string_view window, std::string_view control, int left, int top, int width, int height);
+    // What a text box or a label of a window shows, as a player reads it.
+    void ControlText(std::string_view window, std::string_view control, std::string_view text);
     void ToolButton(TCommandId command, int left, int top, int width, int height);
     void MenuItem(TCommandId command, int left, int top, int width, int height);
     // Menu menu of the menu bar (its index in Menus).

@@ -22,6 +22,7 @@ enum class TControlKind {
     ScoreList,    // the scores table, with the columns of app/ScoresList.h
     Memo,         // read-only text that wraps and scrolls
     CommandList,  // the commands' pictures with their captions (app/InfoTexts.h)
+    KanaChart,    // cells of kana pictures and texts on coloured grounds (app/ProgressScreen.h)
 };
 
 struct TDesignRect {

@@ -57,14 +57,6 @@ void TGame::ClearSelection()
         Tiles[n].Selected = false;
 }
 
-bool TGame::IsFree(uint8_t n) const
-{
-    if (n < 1 || n > TileCount)
-        return false;
-    const TTileClass& tile = Tiles[n];
-    return tile.Present && tile.Uncovered && (tile.LeftLink == 0 || tile.RightLink == 0);
-}
-
 uint8_t TGame::PresentCount() const
 {
     uint8_t count = 0;

@@ -1,4 +1,5 @@
 #include "model/Game.h"
+#include "model/Recognition.h"
 
 namespace {
 
@@ -22,6 +23,8 @@ std::string TGame::TickClock()
 
 void TGame::GameTimerTimer()
 {
+    if (Recognition != nullptr)
+        Recognition->Tick();
     Effects.SetStatusText(2, "Time:  " + TickClock());
 }
 

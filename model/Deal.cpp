@@ -3,6 +3,7 @@
 
 #include "model/Game.h"
 #include "model/MapUnit.h"
+#include "model/Recognition.h"
 
 namespace {
 
@@ -103,8 +104,14 @@ void TGame::DealTiles()
     ClearSelection();
     UndoCount = 0;
     Effects.SetCommandEnabled(TCommand::Undo, false);
-    if (CheckLost())
-        return;
+    if (!CheckLost())
+        MixPositions();
+    if (Recognition != nullptr)
+        Recognition->Restart(*this);
+}
+
+void TGame::MixPositions()
+{
     for (int pass = 0; pass < DealPasses; ++pass) {
         Random.Seed();
         SwapAtRandom(Tiles, Random);

@@ -34,11 +34,12 @@ void TGame::DrawBoard()
             layers[tile.Layer][counts[tile.Layer]++] = static_cast<uint8_t>(n);
     }
     TBoardRaster& picture = Effects.BoardPicture();
+    const TTileLook look{FaceStyle, Kana, Readings};
     for (int layer = 0; layer <= TopLayer; ++layer)
         for (int i = 0; i < counts[layer]; ++i) {
             const TTileClass& tile = Tiles[layers[layer][i]];
             const TTileOrigin origin = TileOrigin(tile);
-            tile.Draw(FaceStyle, origin.Left, origin.Top, picture);
+            tile.Draw(look, origin.Left, origin.Top, picture);
         }
     Effects.BoardChanged();
 }

@@ -11,6 +11,8 @@
 
 constexpr int MaxUndoPairs = 96;
 
+class TRecognition;
+
 // The board, its tiles and the state of one game: everything the main window owns that is not a widget.
 class TGame {
 public:
@@ -21,6 +23,8 @@ public:
     uint8_t MapNumber = 0;
     uint8_t BackgroundIndex = 0;
     uint8_t HintSpeed = 0;
+    uint8_t Kana = 0;      // learning modes (model/LearningModes.h): they change the pictures only
+    uint8_t Readings = 0;
 
     TTileArray Tiles;
     uint8_t SelectedTile = 0;
@@ -28,6 +32,7 @@ public:
     std::array<std::pair<uint8_t, uint8_t>, MaxUndoPairs + 1> UndoPairs{};  // entries 1..96
     int32_t ElapsedSeconds = 0;
     int32_t HintCount = 0;
+    TRecognition* Recognition = nullptr;  // told of every change to the free pairs when set
 
     // Board.
     void CreateTiles();
@@ -69,11 +74,20 @@ private:
     TGameEffects& Effects;
     TRandomSource& Random;
 
+    void MixPositions();  // until a pair is free
     void RemovePair(uint8_t selected, uint8_t chosen);
     void WinGame();
     void Blink(uint8_t first, uint8_t second, uint32_t passes);
     bool PumpPasses(uint32_t passes);  // false as soon as the program is quitting
 };
+
+inline bool TGame::IsFree(uint8_t n) const
+{
+    if (n < 1 || n > TileCount)
+        return false;
+    const TTileClass& tile = Tiles[n];
+    return tile.Present && tile.Uncovered && (tile.LeftLink == 0 || tile.RightLink == 0);
+}
 
 // Hours without leading zeros, then two-digit minutes and seconds: 1:02:05.
 std::string TimeString(int32_t seconds);

@@ -1,5 +1,6 @@
 #include "model/Game.h"
 #include "model/Messages.h"
+#include "model/Recognition.h"
 
 namespace {
 
@@ -31,6 +32,8 @@ void TGame::HintActionExecute()
     }
     ElapsedSeconds += HintPenaltySeconds;
     ++HintCount;
+    if (Recognition != nullptr)
+        Recognition->PairHinted(Tiles[first].Face);
     UpdateStatus();  // writes the status line only: the pair found above still stands
     Blink(first, second, PumpPassesFor(HintSpeed));
 }

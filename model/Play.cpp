@@ -1,6 +1,7 @@
 #include "model/Game.h"
-#include "model/MapUnit.h"
+#include "model/LearningModes.h"
 #include "model/Messages.h"
+#include "model/Recognition.h"
 
 namespace {
 constexpr uint8_t LostCheckLimit = 9;  // a single stack can only remain with few tiles left
@@ -46,6 +47,8 @@ void TGame::RemovePair(uint8_t selected, uint8_t chosen)
     SelectedTile = 0;
     UpdateStatus();
     DrawBoard();
+    if (Recognition != nullptr)
+        Recognition->PairTaken(*this, selected, chosen);
 
     const uint8_t present = PresentCount();
     if (present >= 1 && present <= LostCheckLimit && CheckLost())
@@ -68,7 +71,7 @@ void TGame::WinGame()
     Effects.SetCommandEnabled(TCommand::Shuffle, false);
     Effects.SetCommandEnabled(TCommand::Hint, false);
     Effects.StopClock();
-    Effects.ShowWin(scoreTime, HintCount, MapName(MapNumber));
+    Effects.ShowWin(scoreTime, HintCount, ScoreMapText(MapNumber, Kana, Readings));
 }
 
 void TGame::UndoActionExecute()
@@ -79,6 +82,8 @@ void TGame::UndoActionExecute()
         Tiles[second].Present = true;
         --UndoCount;
         DrawBoard();
+        if (Recognition != nullptr)
+            Recognition->PairPutBack(*this, first);
     }
     if (UndoCount == 0)
         Effects.SetCommandEnabled(TCommand::Undo, false);

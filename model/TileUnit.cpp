@@ -1,20 +1,15 @@
 #include "model/TileUnit.h"
-#include "model/TilePlacement.h"
 
-namespace {
-constexpr int FacesPerSheetRow = 24;
-constexpr int HighlightRowOffset = 2;
-}
+#include "model/LearningModes.h"
+#include "model/TilePlacement.h"
 
 TTileClass::TTileClass(uint8_t number) : Number(number), Face(static_cast<uint8_t>((number - 1) / 4)) {}
 
-void TTileClass::Draw(uint8_t faceStyle, int32_t left, int32_t top, TTileTarget& target) const
+void TTileClass::Draw(const TTileLook& look, int32_t left, int32_t top, TTileTarget& target) const
 {
-    if (faceStyle > 1)
+    if (look.FaceStyle > 1)
         return;
-    int row = Face < FacesPerSheetRow ? 0 : 1;
-    const int column = Face % FacesPerSheetRow;
-    if (Selected || Hinted)
-        row += HighlightRowOffset;
-    target.CopyFaceCell(faceStyle, column * TileWidth, row * TileHeight, left, top);
+    const uint8_t copy = static_cast<uint8_t>((Number - 1) % 4);
+    const TFaceCell cell = FaceCell(Face, copy, look.Kana, look.Readings, Selected || Hinted);
+    target.CopyFaceCell(look.FaceStyle, cell.Column * TileWidth, cell.Row * TileHeight, left, top);
 }

@@ -12,6 +12,13 @@ public:
                               int32_t left, int32_t top) = 0;
 };
 
+// The settings that choose a tile's picture: the artwork and the learning modes.
+struct TTileLook {
+    uint8_t FaceStyle = 0;
+    uint8_t Kana = 0;
+    uint8_t Readings = 0;
+};
+
 class TTileClass {
 public:
     TTileClass() = default;
@@ -29,8 +36,9 @@ public:
     bool Selected = false;
     bool Hinted = false;
 
-    // Copies this tile's cell (plain, or highlighted while selected or hinted) of artwork faceStyle.
-    void Draw(uint8_t faceStyle, int32_t left, int32_t top, TTileTarget& target) const;
+    // Copies this tile's cell (plain, or highlighted while selected or hinted) in the given look;
+    // a face style other than 0 or 1 copies nothing.
+    void Draw(const TTileLook& look, int32_t left, int32_t top, TTileTarget& target) const;
 };
 
 constexpr int TileCount = 192;

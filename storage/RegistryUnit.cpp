@@ -1,17 +1,18 @@
 #include "storage/RegistryUnit.h"
 
+#include "storage/RegistryErrors.h"
 #include "storage/ScoreRecord.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
+#include <span>
 #include <utility>
+#include <vector>
 
 namespace {
 
 constexpr size_t TableSize = 31;
-
-std::string FailedToGet(const std::string& name) { return "Failed to get data for '" + name + "'"; }
-std::string InvalidType(const std::string& name) { return "Invalid data type for '" + name + "'"; }
-std::string FailedToSet(const std::string& name) { return "Failed to set data for '" + name + "'"; }
 
 std::string ValueName(size_t number) { return std::to_string(number); }
 
@@ -38,23 +39,50 @@ std::optional<std::string> Append(TKeyValueStore& store, size_t count, const std
     return store.WriteString(last, record) ? std::nullopt : std::optional(FailedToSet(last));
 }
 
-// Writes the four defaults in one update, unless the key, looked at again under the write lock,
-// holds four values by now; answers whether it wrote them. A failed update writes nothing.
+using TDefault = std::pair<const char*, uint8_t>;
+constexpr TDefault FirstRunDefaults[] = {{"face", DefaultFace},
+                                         {"bgd", DefaultBackground},
+                                         {"mapId", DefaultMapId},
+                                         {"hintSpeed", DefaultHintSpeed},
+                                         {"kana", DefaultKana},
+                                         {"readings", DefaultReadings}};
+// An earlier release wrote the first four; a key with at least as many values gains only the rest.
+constexpr size_t EarlierReleaseValues = 4;
+
+bool Holds(const std::vector<std::string>& names, const char* name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// What a key with these values lacks: every default when it holds fewer than four values (taken as
+// half written, the ones present rewritten too), else the learning modes it has not got yet.
+std::vector<TDefault> MissingDefaults(const std::vector<std::string>& names)
+{
+    if (names.size() < EarlierReleaseValues)
+        return {std::begin(FirstRunDefaults), std::end(FirstRunDefaults)};
+    std::vector<TDefault> missing;
+    for (const TDefault& added : std::span(FirstRunDefaults).subspan(EarlierReleaseValues))
+        if (!Holds(names, added.first))
+            missing.push_back(added);
+    return missing;
+}
+
+// Writes what the key lacks in one update, looked at again under the write lock; answers whether
+// every default was written. A failed update writes nothing.
 bool WriteDefaults(TKeyValueStore& store, const std::string& keyPath)
 {
-    const std::pair<const char*, uint8_t> defaults[] = {
-        {"face", DefaultFace}, {"bgd", DefaultBackground}, {"mapId", DefaultMapId}, {"hintSpeed", DefaultHintSpeed}};
-    const std::string first = defaults[0].first;
+    const std::string first = FirstRunDefaults[0].first;
     if (!store.BeginUpdate() || !store.OpenKey(keyPath))
         throw ERegistryError(FailedToSet(first));
-    if (store.ValueNames().size() >= 4)
+    const std::vector<TDefault> missing = MissingDefaults(store.ValueNames());
+    if (missing.empty())
         return false;
-    for (const auto& [name, value] : defaults)
+    for (const auto& [name, value] : missing)
         if (!store.WriteInteger(name, value))
             throw ERegistryError(FailedToSet(name));
     if (!store.CommitUpdate())
-        throw ERegistryError(FailedToSet(first));
-    return true;
+        throw ERegistryError(FailedToSet(missing.front().first));
+    return missing.size() == std::size(FirstRunDefaults);
 }
 
 } // namespace
@@ -74,7 +102,7 @@ std::string TRegOptions::ScoresPath() const
     return KeyPath + "/scores/";
 }
 
-uint8_t TRegOptions::ReadSetting(const std::string& name, uint8_t fallback)
+uint32_t TRegOptions::ReadInteger(const std::string& name, uint8_t fallback)
 {
     uint32_t value = fallback;
     TValueRead outcome = TValueRead::Ok;
@@ -91,7 +119,18 @@ uint8_t TRegOptions::ReadSetting(const std::string& name, uint8_t fallback)
         throw ERegistryError(FailedToGet(name));
     if (outcome == TValueRead::WrongType)
         throw ERegistryError(InvalidType(name));
-    return static_cast<uint8_t>(value & 0xFFu);
+    return value;
+}
+
+uint8_t TRegOptions::ReadSetting(const std::string& name, uint8_t fallback)
+{
+    return static_cast<uint8_t>(ReadInteger(name, fallback) & 0xFFu);
+}
+
+uint8_t TRegOptions::ReadChoice(const std::string& name, uint8_t fallback, uint8_t last)
+{
+    const uint32_t value = ReadInteger(name, fallback);
+    return value <= last ? static_cast<uint8_t>(value) : fallback;
 }
 
 void TRegOptions::WriteSetting(const std::string& name, uint8_t value)
@@ -114,16 +153,21 @@ uint8_t TRegOptions::ReadMapId() { return ReadSetting("mapId", 0); }
 void TRegOptions::WriteMapId(uint8_t mapId) { WriteSetting("mapId", mapId); }
 uint8_t TRegOptions::ReadHintSpeed() { return ReadSetting("hintSpeed", 1); }
 void TRegOptions::WriteHintSpeed(uint8_t hintSpeed) { WriteSetting("hintSpeed", hintSpeed); }
+uint8_t TRegOptions::ReadKana() { return ReadChoice("kana", DefaultKana, 2); }
+void TRegOptions::WriteKana(uint8_t kana) { WriteSetting("kana", kana); }
+uint8_t TRegOptions::ReadReadings() { return ReadChoice("readings", DefaultReadings, 2); }
+void TRegOptions::WriteReadings(uint8_t readings) { WriteSetting("readings", readings); }
 
 bool TRegOptions::InitDefaults()
 {
     // A missing key (created empty here) and a key with one to three values, taken as half
-    // written, get all four defaults alike. A store that could not be read is no empty one: its
+    // written, get all the defaults alike. A store that could not be read is no empty one: its
     // settings stay for the next run, and the reads that follow report it. The check only reads,
     // so that a start with a complete key never takes the write lock; the writes are one update,
     // so that a first start commits to disk once rather than once a value.
     const auto store = Store();
-    const bool complete = store->KeyExists(KeyPath) && store->OpenKey(KeyPath) && store->ValueNames().size() >= 4;
+    const bool complete =
+        store->KeyExists(KeyPath) && store->OpenKey(KeyPath) && MissingDefaults(store->ValueNames()).empty();
     if (store->Busy() || complete)
         return false;
     return WriteDefaults(*store, KeyPath);

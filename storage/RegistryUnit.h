@@ -1,10 +1,12 @@
 #pragma once
 
 #include "storage/DateText.h"
+#include "storage/KanaProgress.h"
 #include "storage/KeyValueStore.h"
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -21,8 +23,11 @@ inline constexpr uint8_t DefaultFace = 1;
 inline constexpr uint8_t DefaultBackground = 1;
 inline constexpr uint8_t DefaultMapId = 0;
 inline constexpr uint8_t DefaultHintSpeed = 1;
+// The learning modes: hiragana, each with its reading. A stored value outside 0..2 reads as these.
+inline constexpr uint8_t DefaultKana = 0;
+inline constexpr uint8_t DefaultReadings = 0;
 
-// The four settings and the table of the 31 most recent wins. Nothing is cached: every call opens
+// The six settings and the table of the 31 most recent wins. Nothing is cached: every call opens
 // its own access to the store and releases it before it returns or raises.
 class TRegOptions {
 public:
@@ -31,7 +36,9 @@ public:
 
     const std::string KeyPath;
 
-    // True when the defaults had to be written (a first run or an incomplete key).
+    // True when the defaults had to be written (a first run or an incomplete key). A key with the
+    // four settings of an earlier release keeps them and only gains the learning modes' defaults:
+    // false, for the settings are to be read.
     bool InitDefaults();
 
     uint8_t ReadFace();
@@ -42,15 +49,31 @@ public:
     void WriteMapId(uint8_t mapId);
     uint8_t ReadHintSpeed();
     void WriteHintSpeed(uint8_t hintSpeed);
+    uint8_t ReadKana();
+    void WriteKana(uint8_t kana);
+    uint8_t ReadReadings();
+    void WriteReadings(uint8_t readings);
 
     void AddScore(const std::string& player, const std::string& score, int32_t hints, const std::string& map);
     // Record k (1 = oldest); false and the empty text past the end of the table and for k = 0.
     bool ReadScore(uint8_t k, std::string& record);
 
+    // Recognition times under the progress subkey, one value per script and face. A value the game
+    // did not write reads as no data for its kana; a store that cannot be read raises.
+    TScriptProgress ReadProgress(TScript script);
+    // Adds a game's samples to what is kept, in one update that also replaces every value the game
+    // did not write; a refused write raises and changes nothing.
+    void AddProgress(std::span<const TRecognitionSample> samples);
+    // Clears every kana of the script, in one update.
+    void ResetProgress(TScript script);
+
 private:
+    uint32_t ReadInteger(const std::string& name, uint8_t fallback);
     uint8_t ReadSetting(const std::string& name, uint8_t fallback);
+    uint8_t ReadChoice(const std::string& name, uint8_t fallback, uint8_t last);
     void WriteSetting(const std::string& name, uint8_t value);
     std::string ScoresPath() const;
+    std::string ProgressPath() const;
 
     TStoreFactory Store;
     TClock Clock;

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "model/Game.h"
+#include "model/Recognition.h"
 #include "tests/support/SeededRandom.h"
 #include "tests/support/SilentEffects.h"
 
@@ -113,6 +114,51 @@ void WholeGame(benchmark::State& state)
     state.counters["won"] = benchmark::Counter(static_cast<double>(won), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(WholeGame)->DenseRange(1, 7)->Unit(benchmark::kMicrosecond);
+
+// The pairs a player takes from the dealt board, always the first free pair, until none is left.
+std::vector<std::pair<uint8_t, uint8_t>> PairsTaken(TGame game)
+{
+    std::vector<std::pair<uint8_t, uint8_t>> pairs;
+    uint8_t first = 0;
+    uint8_t second = 0;
+    while (game.FindFreePair(first, second)) {
+        pairs.emplace_back(first, second);
+        game.Tiles[first].Present = game.Tiles[second].Present = false;
+        game.UpdateCoverage();
+        game.UpdateLinks();
+    }
+    return pairs;
+}
+
+// One move, a pair taken with two presses, with the recognition times measured (1) or not (0).
+// The same game is replayed move by move and its board put back when it is over.
+void Move(benchmark::State& state)
+{
+    TBench bench(1);
+    TGame& game = bench.Game;
+    TRecognition recognition;
+    if (state.range(0) != 0)
+        game.Recognition = &recognition;
+    const TTileArray dealt = game.Tiles;
+    const auto pairs = PairsTaken(game);
+    size_t next = 0;
+    for (auto _ : state) {
+        if (next == pairs.size()) {
+            game.Tiles = dealt;
+            game.UndoCount = 0;
+            if (game.Recognition != nullptr) {
+                recognition.ForgetSamples();
+                recognition.Restart(game);
+            }
+            next = 0;
+        }
+        game.ClickTile(pairs[next].first);
+        game.ClickTile(pairs[next].second);
+        ++next;
+    }
+}
+// Alternated, so that a change in the machine's load falls on both alike.
+BENCHMARK(Move)->ArgName("measuring")->Arg(0)->Arg(1)->Arg(0)->Arg(1)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

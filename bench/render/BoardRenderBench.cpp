@@ -42,7 +42,7 @@ void Repaint(TBoardImage& board, const std::vector<TTileClass>& tiles)
     board.DrawBackground(Texture);
     for (const TTileClass& tile : tiles) {
         const TTileOrigin at = TileOrigin(tile);
-        tile.Draw(1, at.Left, at.Top, board);
+        tile.Draw({.FaceStyle = 1}, at.Left, at.Top, board);
     }
 }
 

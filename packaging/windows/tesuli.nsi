@@ -1,6 +1,7 @@
 ; The Windows installer: a per-user install that needs no administrator, with a Start menu
 ; shortcut and an entry in the list of installed programs. Built by the target tesuli_installer:
-;   makensis -DVERSION=1.1 -DEXE=tesuli.exe -DICON=tesuli.ico -DOUTFILE=tesuli-1.1-setup.exe tesuli.nsi
+;   makensis -DVERSION=<version> -DFILEVERSION=<version as four numbers> -DEXE=tesuli.exe
+;            -DICON=tesuli.ico -DOUTFILE=tesuli-<version>-setup.exe tesuli.nsi
 Unicode true
 ; Debian's wine64 runs only 64-bit programs, and so does the test of this installer.
 Target amd64-unicode
@@ -15,7 +16,7 @@ OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Tesuli"
 BrandingText "Tesuli ${VERSION}"
 
-VIProductVersion "${VERSION}.0.0"
+VIProductVersion "${FILEVERSION}"
 VIAddVersionKey "ProductName" "Tesuli"
 VIAddVersionKey "FileDescription" "Tesuli ${VERSION} setup"
 VIAddVersionKey "FileVersion" "${VERSION}"

@@ -2,13 +2,14 @@
 
 #include <QFont>
 
+#include "app/MainWindowLayout.h"
 #include "qt/common/Artwork.h"
 #include "qt/common/MessageBox.h"
 
 TTesuliApplication::TTesuliApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("Tesuli"));
+    setApplicationName(QString::fromUtf8(MainFormCaption));
     // Lets Wayland desktops match the window to its menu entry.
     setDesktopFileName(QStringLiteral("org.tesuli.Tesuli"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
@@ -22,7 +23,8 @@ bool TTesuliApplication::notify(QObject* receiver, QEvent* event)
     return handled;
 }
 
-void ShowApplicationError(const std::exception& error)
+void ShowApplicationError(const std::string& text)
 {
-    ShowMessageBox(QApplication::activeWindow(), TMessageKind::Error, QStringLiteral("Tesuli"), QString::fromUtf8(error.what()));
+    ShowMessageBox(QApplication::activeWindow(), TMessageKind::Error, QString::fromUtf8(ApplicationErrorTitle),
+                   QString::fromStdString(text));
 }

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 
-#include <exception>
+#include <string>
 #include <utility>
+
+#include "app/ErrorGuard.h"
 
 // The application object: title, font and icon of every window, and the general error handler.
 class TTesuliApplication : public QApplication {
@@ -14,17 +16,13 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// The general error handler: the error's text in an error box titled "Tesuli".
-void ShowApplicationError(const std::exception& error);
+// The general error handler: the error's text in an error box under the program's name.
+void ShowApplicationError(const std::string& text);
 
-// Runs the work of one event. An error ends the work at that point and is shown here, before it
-// could reach the toolkit's own frames.
+// Runs the work of one event under the one error rule, the error shown here before it could reach
+// the toolkit's own frames.
 template <typename Work>
 void RunGuarded(Work&& work)
 {
-    try {
-        std::forward<Work>(work)();
-    } catch (const std::exception& error) {
-        ShowApplicationError(error);
-    }
+    RunGuarded(std::forward<Work>(work), ShowApplicationError);
 }

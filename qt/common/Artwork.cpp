@@ -30,9 +30,9 @@ QPixmap LoadPixmap(const QString& resource, int scale)
 
 }  // namespace
 
-QIcon CommandIcon(TCommandIcon icon)
+QIcon CommandIcon(TCommandId command)
 {
-    const QString name = QString::fromLatin1(CommandIconName(icon));
+    const QString name = QString::fromUtf8(LookOf(command).IconName);
     QIcon result;
     result.addPixmap(LoadPixmap(name, 1));
     // Decoded only when a screen of twice the density first shows it.

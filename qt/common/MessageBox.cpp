@@ -2,11 +2,19 @@
 
 #include <QMessageBox>
 
+#include "app/MessageTexts.h"
+
 namespace {
 
 TMessageBoxHook& Hook()
 {
     static TMessageBoxHook hook;
+    return hook;
+}
+
+TQuestionHook& QuestionHook()
+{
+    static TQuestionHook hook;
     return hook;
 }
 
@@ -27,17 +35,29 @@ void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, co
     box.exec();
 }
 
-void ShowInformation(QWidget* parent, const QString& text)
+void ShowMessage(QWidget* parent, TMessageKind kind, const std::string& text)
 {
-    ShowMessageBox(parent, TMessageKind::Information, QStringLiteral("Information"), text);
-}
-
-void ShowError(QWidget* parent, const QString& text)
-{
-    ShowMessageBox(parent, TMessageKind::Error, QStringLiteral("Error"), text);
+    ShowMessageBox(parent, kind, QString::fromUtf8(MessageTitle(kind)), QString::fromStdString(text));
 }
 
 void SetMessageBoxHook(TMessageBoxHook hook)
 {
     Hook() = std::move(hook);
+}
+
+bool AskQuestion(QWidget* parent, const std::string& question)
+{
+    const QString title = QString::fromUtf8(ConfirmTitle), text = QString::fromStdString(question);
+    if (QuestionHook())
+        return QuestionHook()(title, text);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void SetQuestionHook(TQuestionHook hook)
+{
+    QuestionHook() = std::move(hook);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 #include "model/GameEffects.h"
 
@@ -11,9 +12,15 @@ class QWidget;
 // Every report to the player passes here: a modal box with one OK button.
 void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, const QString& text);
 
-// The two kinds of report the game makes, titled "Information" and "Error".
-void ShowInformation(QWidget* parent, const QString& text);
-void ShowError(QWidget* parent, const QString& text);
+// A report the game makes, titled after its kind (app/MessageTexts.h).
+void ShowMessage(QWidget* parent, TMessageKind kind, const std::string& text);
+
+// A modal question titled ConfirmTitle with Yes and No (the default); true for Yes.
+bool AskQuestion(QWidget* parent, const std::string& question);
+
+// Stands in for the question box in tests; an empty hook restores it.
+using TQuestionHook = std::function<bool(const QString& title, const QString& text)>;
+void SetQuestionHook(TQuestionHook hook);
 
 // Stands in for the modal box (tests record and dismiss reports this way); an empty hook restores it.
 using TMessageBoxHook = std::function<void(TMessageKind kind, const QString& title, const QString& text)>;

@@ -78,3 +78,13 @@ TImageForm::TImageForm(QWidget* parent)
     , FaceImage_2(QStringLiteral("FaceImage_2"))
 {
 }
+
+const TSpriteSheet& TImageForm::Sheet(TSheet sheet) const
+{
+    switch (sheet) {
+    case TSheet::FaceImage: return FaceImage;
+    case TSheet::FaceImage_2: return FaceImage_2;
+    case TSheet::BackgroundImage: return BackgroundImage;
+    }
+    return FaceImage;
+}

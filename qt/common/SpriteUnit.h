@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <memory>
 
+#include "model/BoardRaster.h"
+
 class TPngRowReader;
 
 // One sprite sheet, drawn at two sizes: scale 1 for ordinary screens, scale 2 for screens with
@@ -25,7 +27,7 @@ public:
     const QImage& Image(int scale) const;
     // The same picture, decoded from the top at least down to the logical row `bottom`
     // (exclusive) and no further: the first board, whose tiles show no highlight, needs only
-    // the upper half of a face sheet. Throws when the picture proves damaged.
+    // the top two rows of a face sheet's first block. Throws when the picture proves damaged.
     const QImage& Rows(int scale, int bottom) const;
     // A copy of a rectangle of the logical sheet at the given scale. Rows not yet decoded are
     // decoded for it and not kept: an artwork the board does not show takes no memory.
@@ -44,9 +46,11 @@ class TImageForm : public QWidget {
 public:
     explicit TImageForm(QWidget* parent = nullptr);
 
-    TSpriteSheet FaceImage;        // face style 0: 960 x 224, 24 x 4 cells of 40 x 56
+    TSpriteSheet FaceImage;        // face style 0: 960 x 1120, five blocks of 24 x 4 cells of 40 x 56
     TSpriteSheet BackgroundImage;  // the six 32 x 32 background textures side by side
     TSpriteSheet FaceImage_2;      // face style 1, laid out as FaceImage
+
+    const TSpriteSheet& Sheet(TSheet sheet) const;
 };
 
 extern TImageForm* ImageForm;

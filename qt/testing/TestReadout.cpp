@@ -2,75 +2,65 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
-#include <QTextStream>
 #include <QTimer>
 #include <QToolBar>
 
-#include <ranges>
-#include <utility>
-
-#include "model/TilePlacement.h"
+#include "app/Readout.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
 
 namespace {
-void WriteRect(QTextStream& out, const QString& name, const QWidget* widget, const QRect& local)
+
+QRect OnScreen(const QWidget* widget, const QRect& local)
 {
-    const QPoint origin = widget->mapToGlobal(local.topLeft());
-    out << "widget " << name << ' ' << origin.x() << ' ' << origin.y() << ' ' << local.width() << ' '
-        << local.height() << '\n';
+    return {widget->mapToGlobal(local.topLeft()), local.size()};
 }
 
-void WriteTiles(QTextStream& out, TMainForm& form)
+void ReadCommands(TReadoutText& out, TMainForm& form)
 {
-    // The centre of a tile's hit zone, where a player would press it.
-    constexpr int HitCentreX = 21;
-    constexpr int HitCentreY = 25;
-    for (int n = 1; n <= TileCount; ++n) {
-        const auto number = static_cast<uint8_t>(n);
-        if (!form.GameModel.IsFree(number))
-            continue;
-        const TTileClass& tile = form.GameModel.Tiles[number];
-        const TTileOrigin origin = TileOrigin(tile);
-        const QPoint centre = form.BackgroundImage->mapToGlobal(QPoint(origin.Left + HitCentreX, origin.Top + HitCentreY));
-        out << "tile " << n << ' ' << tile.Face << ' ' << centre.x() << ' ' << centre.y() << '\n';
+    for (size_t index = 0; index < form.Actions.size(); ++index) {
+        QAction* action = form.Actions[index];
+        const auto command = static_cast<TCommandId>(index);
+        for (QToolBar* bar : form.ToolBars) {
+            QWidget* button = bar->widgetForAction(action);
+            if (!button || !button->isVisible())
+                continue;
+            const QRect r = OnScreen(button, button->rect());
+            out.ToolButton(command, r.x(), r.y(), r.width(), r.height());
+        }
+        for (QMenu* menu : form.MenuTitles) {
+            if (!menu->isVisible() || !menu->actions().contains(action))
+                continue;
+            const QRect r = OnScreen(menu, menu->actionGeometry(action));
+            out.MenuItem(command, r.x(), r.y(), r.width(), r.height());
+        }
+    }
+    for (size_t menu = 0; menu < form.MenuTitles.size(); ++menu) {
+        const QRect r = OnScreen(form.menuBar(), form.menuBar()->actionGeometry(form.MenuTitles[menu]->menuAction()));
+        out.MenuTitle(menu, r.x(), r.y(), r.width(), r.height());
     }
 }
 
-void WriteCommands(QTextStream& out, TMainForm& form)
-{
-    const std::pair<QAction*, const char*> actions[] = {
-        {form.NewGameAction, "NewGameAction"}, {form.HintAction, "HintAction"},
-        {form.ShuffleAction, "ShuffleAction"}, {form.ExitAction, "ExitAction"},
-        {form.UndoAction, "UndoAction"},       {form.PropertiesAction, "PropertiesAction"},
-        {form.AboutAction, "AboutAction"},     {form.HelpAction, "HelpAction"},
-        {form.ScoresAction, "ScoresAction"}};
-    const std::pair<QMenu*, const char*> menus[] = {
-        {form.Game, "Game"}, {form.EditMenu, "EditMenu"}, {form.HelpMenu, "HelpMenu"}};
-    for (const auto& [action, name] : actions) {
-        for (QToolBar* bar : {form.MainToolBar, form.GameToolBar, form.HelpToolBar})
-            if (QWidget* button = bar->widgetForAction(action); button && button->isVisible())
-                WriteRect(out, QStringLiteral("MainForm.Tool.%1").arg(name), button, button->rect());
-        for (QMenu* menu : menus | std::views::keys)
-            if (menu->isVisible() && menu->actions().contains(action))
-                WriteRect(out, QStringLiteral("MainForm.Menu.%1").arg(name), menu, menu->actionGeometry(action));
-    }
-    for (const auto& [menu, name] : menus)
-        WriteRect(out, QStringLiteral("MainForm.%1").arg(name), form.menuBar(),
-                  form.menuBar()->actionGeometry(menu->menuAction()));
-}
-
-void WriteControls(QTextStream& out)
+void ReadControls(TReadoutText& out)
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible() || window->objectName().isEmpty())
             continue;
+        const std::string windowName = window->objectName().toStdString();
         for (QWidget* child : window->findChildren<QWidget*>()) {
-            if (child->isVisible() && !child->objectName().isEmpty() && !child->objectName().startsWith("qt_"))
-                WriteRect(out, window->objectName() + '.' + child->objectName(), child, child->rect());
+            if (!child->isVisible() || child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
+                continue;
+            const QRect r = OnScreen(child, child->rect());
+            const std::string name = child->objectName().toStdString();
+            out.Widget(windowName, name, r.x(), r.y(), r.width(), r.height());
+            if (const auto* edit = qobject_cast<QLineEdit*>(child))
+                out.ControlText(windowName, name, edit->text().toStdString());
+            else if (const auto* label = qobject_cast<QLabel*>(child); label && !label->text().isEmpty())
+                out.ControlText(windowName, name, label->text().toStdString());
         }
     }
 }
@@ -80,17 +70,22 @@ void WriteReadout(const QString& path, TMainForm& form)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return;
-    QTextStream out(&file);
+    TReadoutText out;
     for (int panel = 0; panel < 3; ++panel)
-        out << "status " << panel << ' ' << form.StatusPanels[static_cast<size_t>(panel)]->text() << '\n';
-    WriteTiles(out, form);
-    WriteCommands(out, form);
-    WriteControls(out);
-    out << "end\n";
-    out.flush();
+        out.Status(panel, form.StatusPanels[static_cast<size_t>(panel)]->text().toStdString());
+    const TBoardView* board = form.BackgroundImage;
+    out.FreeTiles(form.MidEnd.Game(), [board](int32_t x, int32_t y) {
+        const QPoint centre = board->mapToGlobal(QPoint(x, y));
+        return TReadoutText::TScreenPoint{centre.x(), centre.y()};
+    });
+    ReadCommands(out, form);
+    ReadControls(out);
+    const std::string text = out.Finish();
+    file.write(text.data(), static_cast<qint64>(text.size()));
     file.commit();
 }
-}
+
+}  // namespace
 
 void StartTestReadout(TMainForm& mainForm)
 {

@@ -51,9 +51,7 @@ QPainter& TBoardImage::Painter()
 void TBoardImage::CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
                            int32_t left, int32_t top)
 {
-    const TSpriteSheet& source = sheet == TSheet::FaceImage     ? Sheets.FaceImage
-                                 : sheet == TSheet::FaceImage_2 ? Sheets.FaceImage_2
-                                                                : Sheets.BackgroundImage;
+    const TSpriteSheet& source = Sheets.Sheet(sheet);
     const int s = ScaleFactor;
     Painter().drawImage(QRect(left * s, top * s, width * s, height * s), source.Rows(s, sourceTop + height),
                         QRect(sourceLeft * s, sourceTop * s, width * s, height * s));

@@ -5,16 +5,11 @@
 #include <QCloseEvent>
 #include <QLabel>
 
-#include "qt/dialogs/AboutUnit.h"
-#include "qt/dialogs/HelpUnit.h"
-#include "qt/dialogs/NameUnit.h"
-#include "qt/dialogs/OptionsUnit.h"
-#include "qt/dialogs/ScoresUnit.h"
-#include "app/MainFlow.h"
 #include "qt/common/Application.h"
+#include "qt/common/MessageBox.h"
+#include "qt/dialogs/GameDialog.h"
 #include "qt/window/BoardImage.h"
 #include "qt/window/BoardView.h"
-#include "qt/common/MessageBox.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -22,78 +17,35 @@ TMainForm::TMainForm()
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Tesuli"));
+    setWindowTitle(QString::fromUtf8(MainFormCaption));
     CreateActions();
     CreateMainMenu();
     CreateClientArea();
     PlaceWindow();
 
     GameTimer.setInterval(1000);
-    connect(&GameTimer, &QTimer::timeout, this, [this] { RunGuarded([this] { GameModel.GameTimerTimer(); }); });
+    connect(&GameTimer, &QTimer::timeout, this, [this] { RunGuarded([this] { MidEnd.Tick(); }); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { IsQuitting = true; });
 
-    FormCreate();
+    MidEnd.FormCreate([](const std::exception& error) { ShowApplicationError(error.what()); });
 }
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::FormCreate()
+TGameDialog* TMainForm::Dialog(TDialogId dialog)
 {
-    TRegOptions options;
-    CreateGame(GameModel, options, ShowApplicationError);
-}
-
-void TMainForm::FormShow()
-{
-    GameModel.FormShow();
-}
-
-void TMainForm::FormDeactivate()
-{
-    StopClock();
-}
-
-int TMainForm::WMOptionsChanged(int, int lParam, const TSettings& choices)
-{
-    return ApplyOptions(GameModel, lParam, choices);
-}
-
-void TMainForm::NewGameActionExecute()
-{
-    GameModel.StartNewGame();
-}
-
-void TMainForm::ExitActionExecute()
-{
-    close();
-}
-
-void TMainForm::PropertiesActionExecute()
-{
-    OptionsForm->ShowDialog();
-}
-
-void TMainForm::AboutActionExecute()
-{
-    AboutForm->ShowDialog();
-}
-
-void TMainForm::HelpActionExecute()
-{
-    HelpForm->ShowDialog();
-}
-
-void TMainForm::ScoresActionExecute()
-{
-    ScoresForm->ShowDialog();
+    TGameDialog*& made = Dialogs.at(static_cast<size_t>(dialog));
+    if (!made)
+        made = new TGameDialog(this, MidEnd.Dialog(dialog));
+    return made;
 }
 
 bool TMainForm::event(QEvent* event)
 {
-    // Only one of the game's own dialogs taking the focus stops the clock: not a message box, and
-    // not another application.
-    if (event->type() == QEvent::WindowDeactivate && qobject_cast<TTesuliDialog*>(QApplication::activeWindow()))
-        FormDeactivate();
+    // Only one of the game's own dialogs taking the focus counts: not a message box, and not
+    // another application.
+    if (event->type() == QEvent::WindowDeactivate && qobject_cast<TGameDialog*>(QApplication::activeWindow()))
+        MidEnd.DialogActivated();
     return QMainWindow::event(event);
 }
 
@@ -102,7 +54,7 @@ void TMainForm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!Shown) {
         Shown = true;
-        RunGuarded([this] { FormShow(); });
+        RunGuarded([this] { MidEnd.FormShow(); });
     }
 }
 
@@ -111,17 +63,13 @@ void TMainForm::closeEvent(QCloseEvent* event)
     // A hint blink in progress sees this at its next pass and stops, so the program ends at once.
     IsQuitting = true;
     GameTimer.stop();
+    RunGuarded([this] { MidEnd.FormClose(); });
     QMainWindow::closeEvent(event);
 }
 
-void TMainForm::CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top)
+TBoardRaster& TMainForm::BoardPicture()
 {
-    BackgroundImage->Picture().CopyFaceCell(faceStyle, sourceLeft, sourceTop, left, top);
-}
-
-void TMainForm::DrawBackground()
-{
-    BackgroundImage->Picture().DrawBackground(GameModel.BackgroundIndex);
+    return BackgroundImage->Picture();
 }
 
 void TMainForm::BoardChanged()
@@ -131,11 +79,7 @@ void TMainForm::BoardChanged()
 
 void TMainForm::ShowMessage(TMessageKind kind, const std::string& text)
 {
-    const QString message = QString::fromStdString(text);
-    if (kind == TMessageKind::Error)
-        ShowError(this, message);
-    else
-        ShowInformation(this, message);
+    ::ShowMessage(this, kind, text);
 }
 
 void TMainForm::StartClock()
@@ -149,19 +93,9 @@ void TMainForm::StopClock()
     GameTimer.stop();
 }
 
-void TMainForm::SetCommandEnabled(TCommand command, bool enabled)
+void TMainForm::SetCommandEnabled(TCommandId command, bool enabled)
 {
-    switch (command) {
-    case TCommand::Undo:
-        UndoAction->setEnabled(enabled);
-        break;
-    case TCommand::Shuffle:
-        ShuffleAction->setEnabled(enabled);
-        break;
-    case TCommand::Hint:
-        HintAction->setEnabled(enabled);
-        break;
-    }
+    Actions.at(static_cast<size_t>(command))->setEnabled(enabled);
 }
 
 void TMainForm::SetStatusText(int panel, const std::string& text)
@@ -175,8 +109,12 @@ bool TMainForm::PumpEvents()
     return !IsQuitting;
 }
 
-void TMainForm::ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap)
+void TMainForm::ShowDialog(TDialogId dialog)
 {
-    NameForm->Won = {scoreTime, scoreHints, scoreMap};
-    NameForm->ShowDialog();
+    Dialog(dialog)->ShowDialog();
+}
+
+void TMainForm::CloseMainWindow()
+{
+    close();
 }

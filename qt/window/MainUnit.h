@@ -4,13 +4,10 @@
 #include <QTimer>
 
 #include <array>
-#include <cstdint>
 #include <string>
 
 #include "app/MainWindowLayout.h"
-#include "app/OptionsFlow.h"
-#include "model/Game.h"
-#include "model/GameEffects.h"
+#include "app/MidEnd.h"
 #include "model/RandomSource.h"
 
 class QAction;
@@ -18,48 +15,33 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class TBoardView;
+class TGameDialog;
 
-// The main window: owns the game, shows the board, and carries out what the rules ask of a window.
-class TMainForm : public QMainWindow, public TGameEffects, public TOptionsListener {
+// The main window: shows the board, the commands and the status, hands the player's commands and
+// presses to the session and carries out what the session asks of a window.
+class TMainForm : public QMainWindow, public TFrontEnd {
     Q_OBJECT
 
 public:
     TMainForm();
     ~TMainForm() override;
 
-    // The options dialog's notification: its choices take effect, lParam OptionsNotice::OtherMap
-    // meaning another map. wParam (accepted or cancelled) is not looked at. Answers 1.
-    int WMOptionsChanged(int wParam, int lParam, const TSettings& choices) override;
-
     // True once the window has been closed: the program is ending.
     bool Quitting() const { return IsQuitting; }
+    // The dialog, made when first asked for.
+    TGameDialog* Dialog(TDialogId dialog);
 
     QWidget* TopCoolBar = nullptr;
-    QToolBar* MainToolBar = nullptr;
-    QToolBar* GameToolBar = nullptr;
-    QToolBar* HelpToolBar = nullptr;
+    std::array<QToolBar*, Bands.size()> ToolBars{};
     TBoardView* BackgroundImage = nullptr;
     QWidget* MainStatusBar = nullptr;
-    std::array<QLabel*, 4> StatusPanels{};
-
-    QMenu* Game = nullptr;
-    QMenu* EditMenu = nullptr;
-    QMenu* HelpMenu = nullptr;
-
-    QAction* NewGameAction = nullptr;
-    QAction* HintAction = nullptr;
-    QAction* ShuffleAction = nullptr;
-    QAction* ExitAction = nullptr;
-    QAction* UndoAction = nullptr;
-    QAction* PropertiesAction = nullptr;
-    QAction* AboutAction = nullptr;
-    QAction* HelpAction = nullptr;
-    QAction* ScoresAction = nullptr;
-
+    std::array<QLabel*, StatusPanelLayouts.size()> StatusPanels{};
+    std::array<QMenu*, Menus.size()> MenuTitles{};
+    std::array<QAction*, CommandCount> Actions{};
     QTimer GameTimer;
-
+    // The deal's draws, for the session, which owns the game and the store's handle.
     TClockRandom Random;
-    TGame GameModel{*this, Random};
+    TMidEnd MidEnd{*this, Random};
 
 protected:
     bool event(QEvent* event) override;
@@ -67,19 +49,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate();
-    void FormShow();
-    void FormDeactivate();
-
-    void NewGameActionExecute();
-    void ExitActionExecute();
-    void PropertiesActionExecute();
-    void AboutActionExecute();
-    void HelpActionExecute();
-    void ScoresActionExecute();
-
     // Building the window, in MainWindowBuild.cpp.
-    QAction*& Action(TCommandId command);
     void CreateActions();
     void CreateMainMenu();
     void CreateClientArea();
@@ -87,18 +57,19 @@ private:
     void CreateStatusBar(QWidget* client);
     void PlaceWindow();
 
-    // What the rules do to the window.
-    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override;
-    void DrawBackground() override;
+    // What the session asks of the window.
+    TBoardRaster& BoardPicture() override;
     void BoardChanged() override;
     void ShowMessage(TMessageKind kind, const std::string& text) override;
     void StartClock() override;
     void StopClock() override;
-    void SetCommandEnabled(TCommand command, bool enabled) override;
+    void SetCommandEnabled(TCommandId command, bool enabled) override;
     void SetStatusText(int panel, const std::string& text) override;
     bool PumpEvents() override;
-    void ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap) override;
+    void ShowDialog(TDialogId dialog) override;
+    void CloseMainWindow() override;
 
+    std::array<TGameDialog*, DialogCount> Dialogs{};
     bool Shown = false;
     bool IsQuitting = false;
 };

@@ -11,8 +11,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include <functional>
-#include <stdexcept>
 #include <vector>
 
 #include "app/MainWindowLayout.h"
@@ -25,7 +23,6 @@
 
 namespace {
 
-constexpr int ClientHeight = CoolBarHeight + BoardHeight + StatusBarHeight;  // 546
 constexpr QSize ButtonSize(ToolButtonWidth, ToolButtonHeight);
 constexpr QSize SpacerSize(ToolGapWidth, ToolButtonHeight);
 
@@ -37,7 +34,7 @@ QString Text(std::string_view text)
 QAction* MakeAction(QObject* owner, TCommandId command)
 {
     const TCommandLook& look = LookOf(command);
-    auto* action = new QAction(CommandIcon(look.Icon), Text(look.Caption), owner);
+    auto* action = new QAction(CommandIcon(command), Text(look.Caption), owner);
     action->setToolTip(Text(look.Hint));
     return action;
 }
@@ -76,51 +73,24 @@ QWidget* MakeBand(QWidget* coolBar, QStyle* flat, QToolBar*& bar, const TBandLay
 
 }  // namespace
 
-QAction*& TMainForm::Action(TCommandId command)
-{
-    switch (command) {
-    case TCommandId::NewGame: return NewGameAction;
-    case TCommandId::Hint: return HintAction;
-    case TCommandId::Shuffle: return ShuffleAction;
-    case TCommandId::Exit: return ExitAction;
-    case TCommandId::Undo: return UndoAction;
-    case TCommandId::Options: return PropertiesAction;
-    case TCommandId::About: return AboutAction;
-    case TCommandId::Help: return HelpAction;
-    case TCommandId::Scores: return ScoresAction;
-    }
-    throw std::logic_error("no such command");
-}
-
 void TMainForm::CreateActions()
 {
-    for (int command = 0; command < CommandCount; ++command)
-        Action(static_cast<TCommandId>(command)) = MakeAction(this, static_cast<TCommandId>(command));
-    UndoAction->setEnabled(false);
-
-    const auto bind = [this](QAction* action, std::function<void()> handler) {
-        connect(action, &QAction::triggered, this, [handler = std::move(handler)] { RunGuarded(handler); });
-    };
-    bind(NewGameAction, [this] { NewGameActionExecute(); });
-    bind(HintAction, [this] { GameModel.HintActionExecute(); });
-    bind(ShuffleAction, [this] { GameModel.ShuffleActionExecute(); });
-    bind(ExitAction, [this] { ExitActionExecute(); });
-    bind(UndoAction, [this] { GameModel.UndoActionExecute(); });
-    bind(PropertiesAction, [this] { PropertiesActionExecute(); });
-    bind(AboutAction, [this] { AboutActionExecute(); });
-    bind(HelpAction, [this] { HelpActionExecute(); });
-    bind(ScoresAction, [this] { ScoresActionExecute(); });
+    for (size_t index = 0; index < Actions.size(); ++index) {
+        const auto command = static_cast<TCommandId>(index);
+        QAction* action = Actions[index] = MakeAction(this, command);
+        action->setEnabled(MidEnd.IsEnabled(command));
+        connect(action, &QAction::triggered, this, [this, command] { RunGuarded([&] { MidEnd.RunCommand(command); }); });
+    }
 }
 
 void TMainForm::CreateMainMenu()
 {
-    QMenu** menus[] = {&Game, &EditMenu, &HelpMenu};
     for (size_t m = 0; m < Menus.size(); ++m) {
-        QMenu* menu = *menus[m] = menuBar()->addMenu(Text(Menus[m].Caption));
+        QMenu* menu = MenuTitles[m] = menuBar()->addMenu(Text(Menus[m].Caption));
         for (const TMenuItem& item : Menus[m].Items) {
             if (item.SeparatorBefore)
                 menu->addSeparator();
-            menu->addAction(Action(item.Command));
+            menu->addAction(Actions[static_cast<size_t>(item.Command)]);
         }
     }
 }
@@ -132,14 +102,13 @@ void TMainForm::CreateCoolBar(QWidget* client)
     auto* bands = new QHBoxLayout(TopCoolBar);
     bands->setContentsMargins(0, 0, 0, 0);
     bands->setSpacing(0);
-    QToolBar** bars[] = {&MainToolBar, &GameToolBar, &HelpToolBar};
     // Owned by the window, so that it outlives the bars.
     auto* flat = new TFlatToolBarStyle(this);
     for (size_t b = 0; b < Bands.size(); ++b) {
         std::vector<QAction*> buttons;
         for (const TCommandId command : Bands[b].Buttons)
-            buttons.push_back(Action(command));
-        bands->addWidget(MakeBand(TopCoolBar, flat, *bars[b], Bands[b], buttons));
+            buttons.push_back(Actions[static_cast<size_t>(command)]);
+        bands->addWidget(MakeBand(TopCoolBar, flat, ToolBars[b], Bands[b], buttons));
     }
     bands->addStretch();
 }
@@ -170,7 +139,7 @@ void TMainForm::CreateClientArea()
     column->setSpacing(0);
     CreateCoolBar(client);
     BackgroundImage = new TBoardView(client, [this](int32_t px, int32_t py) {
-        RunGuarded([&] { GameModel.BackgroundImageMouseDown(px, py); });
+        RunGuarded([&] { MidEnd.BoardPress(px, py); });
     });
     CreateStatusBar(client);
     column->addWidget(TopCoolBar);
@@ -182,7 +151,7 @@ void TMainForm::CreateClientArea()
 void TMainForm::PlaceWindow()
 {
     // The menu bar lies outside the client area.
-    setFixedSize(BoardWidth, menuBar()->sizeHint().height() + ClientHeight);
+    setFixedSize(BoardWidth, menuBar()->sizeHint().height() + MainClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
 }

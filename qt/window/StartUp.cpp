@@ -3,11 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 
-#include "qt/dialogs/AboutUnit.h"
-#include "qt/dialogs/HelpUnit.h"
-#include "qt/dialogs/NameUnit.h"
-#include "qt/dialogs/OptionsUnit.h"
-#include "qt/dialogs/ScoresUnit.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
 #include "qt/common/Artwork.h"
@@ -19,12 +14,8 @@ namespace {
 void CompleteStart()
 {
     QApplication::setWindowIcon(ProgramIcon());
-    AboutForm = new TAboutForm(MainForm);
-    HelpForm = new THelpForm(MainForm);
-    OptionsForm = new TOptionsForm(MainForm);
-    OptionsForm->Flow.Listener = MainForm;
-    NameForm = new TNameForm(MainForm);
-    ScoresForm = new TScoresForm(MainForm);
+    for (int dialog = 0; dialog < DialogCount; ++dialog)
+        MainForm->Dialog(static_cast<TDialogId>(dialog));
 }
 
 // Posts the rest of the start from the board's first paint: it runs once that frame has gone out.
@@ -56,11 +47,6 @@ void DestroyForms()
 {
     delete MainForm;
     MainForm = nullptr;
-    AboutForm = nullptr;
-    HelpForm = nullptr;
-    OptionsForm = nullptr;
-    NameForm = nullptr;
-    ScoresForm = nullptr;
     delete ImageForm;
     ImageForm = nullptr;
 }

@@ -1,6 +1,7 @@
 // The main window's creation, the options dialog's Accept and Cancel, and the main window's answer.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "app/OptionsFlow.h"
 #include "model/MapUnit.h"
 #include "tests/model/FakeEffects.h"
+#include "tests/storage/InstrumentedStore.h"
 #include "tests/storage/TestStore.h"
 #include "tests/support/SeededRandom.h"
 
@@ -16,7 +18,7 @@
 void PrintTo(const TSettings& s, std::ostream* out)
 {
     *out << "{face " << +s.FaceStyle << ", bgd " << +s.BackgroundIndex << ", mapId " << +s.MapId << ", hint "
-         << +s.HintSpeed << "}";
+         << +s.HintSpeed << ", kana " << +s.Kana << ", readings " << +s.Readings << "}";
 }
 
 namespace {
@@ -32,10 +34,13 @@ protected:
         Options.WriteBackground(settings.BackgroundIndex);
         Options.WriteMapId(settings.MapId);
         Options.WriteHintSpeed(settings.HintSpeed);
+        Options.WriteKana(settings.Kana);
+        Options.WriteReadings(settings.Readings);
     }
     TSettings Stored()
     {
-        return {Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed()};
+        return {Options.ReadFace(),     Options.ReadBackground(), Options.ReadMapId(),
+                Options.ReadHintSpeed(), Options.ReadKana(),       Options.ReadReadings()};
     }
     void StoreAsText(const std::string& name)
     {
@@ -58,7 +63,8 @@ protected:
     }
     TSettings InForce() const
     {
-        return {Game.FaceStyle, Game.BackgroundIndex, static_cast<uint8_t>(Game.MapNumber - 1), Game.HintSpeed};
+        return {Game.FaceStyle, Game.BackgroundIndex, static_cast<uint8_t>(Game.MapNumber - 1),
+                Game.HintSpeed, Game.Kana,            Game.Readings};
     }
     bool TilesStandOnMap(uint8_t map) const
     {
@@ -76,7 +82,7 @@ TEST_F(TMainFlow, FirstRunStoresTheDefaultsAndTakesThem)
 {
     Create();
     EXPECT_TRUE(Reports.empty());
-    const TSettings defaults{1, 1, 0, 1};
+    const TSettings defaults{1, 1, 0, 1, 0, 0};
     EXPECT_EQ(InForce(), defaults);
     EXPECT_EQ(Game.MapNumber, 1);
     EXPECT_EQ(Stored(), defaults);
@@ -85,10 +91,10 @@ TEST_F(TMainFlow, FirstRunStoresTheDefaultsAndTakesThem)
 
 TEST_F(TMainFlow, StoredSettingsAreTakenWithTheMapCountedFromOne)
 {
-    Seed({0, 5, 6, 2});
+    Seed({0, 5, 6, 2, 2, 1});
     Create();
     EXPECT_TRUE(Reports.empty());
-    EXPECT_EQ(InForce(), (TSettings{0, 5, 6, 2}));
+    EXPECT_EQ(InForce(), (TSettings{0, 5, 6, 2, 2, 1}));
     EXPECT_EQ(Game.MapNumber, 7);
     EXPECT_TRUE(TilesStandOnMap(7));
 }
@@ -96,7 +102,7 @@ TEST_F(TMainFlow, StoredSettingsAreTakenWithTheMapCountedFromOne)
 // Half-read settings would mix the player's choices with the defaults.
 TEST_F(TMainFlow, AnUnreadableValueIsReportedOnceAndEverySettingIsTheDefault)
 {
-    Seed({0, 5, 6, 2});
+    Seed({0, 5, 6, 2, 1, 1});
     StoreAsText("bgd");
     Create();
     EXPECT_EQ(Reports, std::vector<std::string>{"Invalid data type for 'bgd'"});
@@ -125,8 +131,13 @@ TEST_F(TMainFlow, SameMapChoicesTakeEffectAndTheGameGoesOn)
     Game.ElapsedSeconds = 77;
     Effects.Take();
 
-    ApplyOptions(Game, TOptionsNotice::AcceptedSameMap, {0, 4, 3, 2});
-    EXPECT_EQ(InForce(), (TSettings{0, 4, 0, 2})) << "the map stays until another map is announced";
+    std::array<TTileClass, TileCount + 1> dealt = Game.Tiles;
+    ApplyOptions(Game, TOptionsNotice::AcceptedSameMap, {0, 4, 3, 2, 2, 1});
+    EXPECT_EQ(InForce(), (TSettings{0, 4, 0, 2, 2, 1})) << "the map stays until another map is announced";
+    for (int n = 1; n <= TileCount; ++n)
+        EXPECT_EQ(std::tie(Game.Tiles[n].X, Game.Tiles[n].Y, Game.Tiles[n].Layer, Game.Tiles[n].Present),
+                  std::tie(dealt[n].X, dealt[n].Y, dealt[n].Layer, dealt[n].Present))
+            << "no new deal, tile " << n;
     EXPECT_EQ(Game.UndoCount, 1);
     EXPECT_EQ(Game.ElapsedSeconds, 77);
     EXPECT_EQ(Game.PresentCount(), TileCount - 2);
@@ -176,14 +187,25 @@ protected:
 
 TEST_F(TOptionsDialogFlow, AcceptStoresEveryChoiceThenTellsOfTheNewMap)
 {
-    Seed({0, 2, 4, 1});
+    Seed({0, 2, 4, 1, 1, 2});
     Flow.FormShow(Options);
-    EXPECT_EQ(Flow.Choices, (TSettings{0, 2, 4, 1}));
-    Flow.Choices = {1, 5, 6, 0};
+    EXPECT_EQ(Flow.Choices, (TSettings{0, 2, 4, 1, 1, 2}));
+    Flow.Choices = {1, 5, 6, 0, 2, 1};
     Flow.Accept(Options);
-    EXPECT_EQ(Stored(), (TSettings{1, 5, 6, 0}));
+    EXPECT_EQ(Stored(), (TSettings{1, 5, 6, 0, 2, 1}));
     ASSERT_EQ(Listener.Calls.size(), 1u);
-    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::AcceptedOtherMap, TSettings{1, 5, 6, 0}));
+    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::AcceptedOtherMap, TSettings{1, 5, 6, 0, 2, 1}));
+}
+
+// A learning mode changed alone is no other map: the board is redrawn, not dealt again.
+TEST_F(TOptionsDialogFlow, ALearningModeChangedAloneIsTheSameMap)
+{
+    Seed({0, 2, 4, 1, 0, 0});
+    Flow.FormShow(Options);
+    Flow.Choices.Readings = 2;
+    Flow.Accept(Options);
+    ASSERT_EQ(Listener.Calls.size(), 1u);
+    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::AcceptedSameMap, TSettings{0, 2, 4, 1, 0, 2}));
 }
 
 TEST_F(TOptionsDialogFlow, AMapChosenAndThenChosenBackIsTheSameMap)
@@ -225,6 +247,21 @@ TEST_F(TOptionsDialogFlow, AFailedWriteRaisesAndTellsNobody)
     Flow.FormShow(Options);
     Store.MakeUnopenable();
     EXPECT_THROW(Flow.Accept(Options), ERegistryError);
+    EXPECT_TRUE(Listener.Calls.empty());
+}
+
+// The learning modes are written after the four, so a store refusing the first of them has the
+// four already and the last not.
+TEST_F(TOptionsDialogFlow, TheLearningModesAreWrittenAfterTheFour)
+{
+    TWriteLog log{0, "kana"};
+    TRegOptions refusing{TInstrumentedStore::Around(TTestStore::TestStore(), log), LocalTimeNow, {}};
+    Seed({0, 2, 4, 1, 0, 0});
+    Flow.FormShow(refusing);
+    Flow.Choices = {1, 5, 6, 0, 1, 2};
+    EXPECT_EQ(ErrorOf([&] { Flow.Accept(refusing); }), "Failed to set data for 'kana'");
+    EXPECT_EQ(Stored(), (TSettings{1, 5, 6, 0, 0, 0}));
+    EXPECT_EQ(log.Writes, 5);
     EXPECT_TRUE(Listener.Calls.empty());
 }
 

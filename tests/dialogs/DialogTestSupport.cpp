@@ -1,14 +1,6 @@
 #include "DialogTestSupport.h"
 
-#include "qt/dialogs/DialogBase.h"
-#include "qt/dialogs/OptionsPreview.h"
-#include "qt/dialogs/OptionsRadioGroup.h"
 #include "storage/KeyValueStore.h"
-
-#include <QTest>
-#include <QApplication>
-#include <QRadioButton>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -43,19 +35,21 @@ void SeedSettings(const TStoredSettings& settings)
     store->WriteInteger("bgd", settings.Background);
     store->WriteInteger("mapId", settings.MapId);
     store->WriteInteger("hintSpeed", settings.HintSpeed);
+    store->WriteInteger("kana", settings.Kana);
+    store->WriteInteger("readings", settings.Readings);
 }
 
 std::ostream& operator<<(std::ostream& out, const TStoredSettings& stored)
 {
     return out << "face " << stored.Face << ", bgd " << stored.Background << ", map " << stored.MapId << ", hint "
-               << stored.HintSpeed;
+               << stored.HintSpeed << ", kana " << stored.Kana << ", readings " << stored.Readings;
 }
 
 TStoredSettings StoredSettings()
 {
     const auto store = OpenSettingsKey();
     return {ReadStored(*store, "face"), ReadStored(*store, "bgd"), ReadStored(*store, "mapId"),
-            ReadStored(*store, "hintSpeed")};
+            ReadStored(*store, "hintSpeed"), ReadStored(*store, "kana"), ReadStored(*store, "readings")};
 }
 
 void StoreSettingAsText(const char* name)
@@ -68,33 +62,4 @@ void MakeStoreUnusable()
 {
     std::filesystem::remove_all(StoreFolder());
     std::ofstream(StoreFolder()) << "not a folder";
-}
-
-// The offscreen platform keeps a hidden window as its focus window and then takes a request to
-// activate it again for one already granted; a window manager would activate it.
-void ShowAndActivate(TTesuliDialog* dialog)
-{
-    dialog->ShowDialog();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    if (QApplication::activeWindow() != dialog)
-        QApplication::setActiveWindow(dialog);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-}
-
-void PressKey(QWidget* dialog, Qt::Key key)
-{
-    QWidget* focused = dialog->focusWidget();
-    QTest::keyClick(focused ? focused : dialog, key);
-}
-
-void ClickPreview(TPreviewPanel* panel)
-{
-    QTest::mouseClick(panel->Image(), Qt::LeftButton);
-}
-
-// On the round button itself: a long item is wider than its caption.
-void ClickItem(TRadioGroup* group, int item)
-{
-    QRadioButton* button = group->Item(item);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }

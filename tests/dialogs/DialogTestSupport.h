@@ -2,39 +2,25 @@
 
 #include "tests/support/GuiFixture.h"
 
-#include <QString>
-#include <Qt>
-
 #include <cstdint>
 #include <ostream>
 #include <vector>
-
-class QWidget;
-class TPreviewPanel;
-class TRadioGroup;
-class TTesuliDialog;
 
 struct TStoredSettings {
     uint32_t Face;
     uint32_t Background;
     uint32_t MapId;
     uint32_t HintSpeed;
+    uint32_t Kana = 0;
+    uint32_t Readings = 0;
     bool operator==(const TStoredSettings&) const = default;
 };
 std::ostream& operator<<(std::ostream& out, const TStoredSettings& stored);
 
-// The settings key with exactly these four values (everything else in the store is gone).
+// The settings key with exactly these six values (everything else in the store is gone).
 void SeedSettings(const TStoredSettings& settings);
 TStoredSettings StoredSettings();
 // A setting stored as text, which the game cannot read as a number.
 void StoreSettingAsText(const char* name);
 // From now on the store can be neither opened nor created; SeedSettings makes it usable again.
 void MakeStoreUnusable();
-
-// Shows a dialog the way the main window's commands do and waits until it is active.
-void ShowAndActivate(TTesuliDialog* dialog);
-// A key press where the player's keyboard sends it: to the dialog's focused control.
-void PressKey(QWidget* dialog, Qt::Key key);
-// Left clicks on the options dialog's choices, where the player makes them.
-void ClickPreview(TPreviewPanel* panel);
-void ClickItem(TRadioGroup* group, int item);

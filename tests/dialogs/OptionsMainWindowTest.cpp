@@ -1,8 +1,6 @@
 #include "DialogTestSupport.h"
 
-#include "qt/dialogs/OptionsPreview.h"
-#include "qt/dialogs/OptionsRadioGroup.h"
-#include "qt/dialogs/OptionsUnit.h"
+#include "app/DialogScreens.h"
 #include "model/MapUnit.h"
 #include "qt/window/BoardImage.h"
 #include "qt/window/BoardView.h"
@@ -23,7 +21,7 @@ namespace {
 
 TGame& Game()
 {
-    return MainForm->GameModel;
+    return MainForm->MidEnd.Game();
 }
 
 struct TGameInProgress {
@@ -108,8 +106,8 @@ protected:
 
     static void OpenOptions()
     {
-        MainForm->PropertiesAction->trigger();
-        ShowAndActivate(OptionsForm);
+        CommandAction(TCommandId::Options)->trigger();
+        ShowAndActivate(TDialogId::Options);
     }
 
     TGameInProgress Before{};
@@ -118,11 +116,11 @@ protected:
 TEST_F(OptionsMainWindowTest, AcceptedWithAnotherMapStartsANewGameThereWithTheClockRunning)
 {
     OpenOptions();
-    ClickPreview(OptionsForm->TileFacePanel[1]);
-    ClickPreview(OptionsForm->BgdPanel[3]);
-    ClickItem(OptionsForm->MapRadioGroup, 3);
-    ClickItem(OptionsForm->HintRadioGroup, 2);
-    QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
+    ClickPreview(FacePreviewName(1));
+    ClickPreview(BackgroundPreviewName(3));
+    ClickItem("MapRadioGroup", 3);
+    ClickItem("HintRadioGroup", 2);
+    QTest::mouseClick(DialogControl<QPushButton>(TDialogId::Options, "AcceptBitBtn"), Qt::LeftButton);
 
     EXPECT_EQ(StoredSettings(), (TStoredSettings{1, 3, 3, 2}));
     EXPECT_EQ(Game().FaceStyle, 1);
@@ -133,7 +131,7 @@ TEST_F(OptionsMainWindowTest, AcceptedWithAnotherMapStartsANewGameThereWithTheCl
     EXPECT_EQ(GameInProgress(), (TGameInProgress{192, 0, 0, 0}));
     EXPECT_TRUE(MainForm->GameTimer.isActive());
     EXPECT_EQ(BoardCorner(), TextureCorner(3));
-    EXPECT_FALSE(OptionsForm->isVisible());
+    EXPECT_FALSE(GameDialog(TDialogId::Options)->isVisible());
 }
 
 TEST_F(OptionsMainWindowTest, AcceptedWithOnlyANewBackgroundRepaintsAndTheGameGoesOn)
@@ -141,8 +139,8 @@ TEST_F(OptionsMainWindowTest, AcceptedWithOnlyANewBackgroundRepaintsAndTheGameGo
     ASSERT_NE(TextureCorner(0), TextureCorner(4)) << "the corner must tell the textures apart";
     ASSERT_EQ(BoardCorner(), TextureCorner(0));
     OpenOptions();
-    ClickPreview(OptionsForm->BgdPanel[4]);
-    QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
+    ClickPreview(BackgroundPreviewName(4));
+    QTest::mouseClick(DialogControl<QPushButton>(TDialogId::Options, "AcceptBitBtn"), Qt::LeftButton);
 
     EXPECT_EQ(StoredSettings(), (TStoredSettings{0, 4, 1, 0}));
     EXPECT_EQ(Game().BackgroundIndex, 4);
@@ -150,54 +148,7 @@ TEST_F(OptionsMainWindowTest, AcceptedWithOnlyANewBackgroundRepaintsAndTheGameGo
     EXPECT_EQ(Game().MapNumber, 2);
     EXPECT_EQ(GameInProgress(), Before);
     EXPECT_FALSE(MainForm->GameTimer.isActive()) << "the clock waits for the next press on the board";
-    EXPECT_FALSE(OptionsForm->isVisible());
-}
-
-TEST_F(OptionsMainWindowTest, AMapChosenAndThenChosenBackIsTheSameMap)
-{
-    OpenOptions();
-    ClickItem(OptionsForm->MapRadioGroup, 6);
-    ClickItem(OptionsForm->MapRadioGroup, 1);
-    QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
-
-    EXPECT_EQ(StoredSettings(), (TStoredSettings{0, 0, 1, 0}));
-    EXPECT_EQ(Game().MapNumber, 2);
-    EXPECT_EQ(GameInProgress(), Before);
-}
-
-TEST_F(OptionsMainWindowTest, CancelTakesTheSettingsReadAtShowTimeAndTheGameGoesOn)
-{
-    SeedSettings({1, 5, 6, 2});  // changed behind the running game's back
-    OpenOptions();
-    ClickPreview(OptionsForm->TileFacePanel[0]);
-    ClickPreview(OptionsForm->BgdPanel[2]);
-    ClickItem(OptionsForm->MapRadioGroup, 0);
-    ClickItem(OptionsForm->HintRadioGroup, 0);
-    QTest::mouseClick(OptionsForm->CancelBitBtn, Qt::LeftButton);
-
-    EXPECT_EQ(StoredSettings(), (TStoredSettings{1, 5, 6, 2}));
-    EXPECT_EQ(Game().FaceStyle, 1);
-    EXPECT_EQ(Game().BackgroundIndex, 5);
-    EXPECT_EQ(Game().HintSpeed, 2);
-    EXPECT_EQ(BoardCorner(), TextureCorner(5));
-    EXPECT_EQ(Game().MapNumber, 2) << "Cancel never changes the map";
-    EXPECT_EQ(GameInProgress(), Before);
-    EXPECT_FALSE(OptionsForm->isVisible());
-}
-
-TEST_F(OptionsMainWindowTest, AFailedWriteLeavesTheMainWindowUntold)
-{
-    OpenOptions();
-    ClickPreview(OptionsForm->BgdPanel[5]);
-    ClickItem(OptionsForm->MapRadioGroup, 4);
-    MakeStoreUnusable();
-    QTest::mouseClick(OptionsForm->AcceptBitBtn, Qt::LeftButton);
-
-    ASSERT_EQ(Messages.size(), 1u);
-    EXPECT_EQ(Game().BackgroundIndex, 0);
-    EXPECT_EQ(Game().MapNumber, 2);
-    EXPECT_EQ(GameInProgress(), Before);
-    EXPECT_TRUE(OptionsForm->isVisible());
+    EXPECT_FALSE(GameDialog(TDialogId::Options)->isVisible());
 }
 
 }  // namespace

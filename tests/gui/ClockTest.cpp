@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include "tests/support/GuiFixture.h"
-#include "qt/dialogs/ScoresUnit.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
 
@@ -33,7 +32,7 @@ TEST_F(TClock, TicksWriteTheTimePanel)
 {
     MainForm->GameTimer.setInterval(10);
     PressEmptyBoard();
-    ASSERT_TRUE(WaitUntil([] { return MainForm->GameModel.ElapsedSeconds >= 2; }));
+    ASSERT_TRUE(WaitUntil([] { return MainForm->MidEnd.Game().ElapsedSeconds >= 2; }));
     EXPECT_TRUE(PanelText(2).startsWith("Time:  0:00:0"));
 }
 
@@ -57,17 +56,17 @@ TEST_F(TClock, OwnDialogStopsItButNotAMessageBoxNorAnotherApplication)
     MainForm->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
 
-    MainForm->ScoresAction->trigger();
-    ASSERT_TRUE(WaitUntil([] { return QApplication::activeWindow() == ScoresForm; }));
+    CommandAction(TCommandId::Scores)->trigger();
+    ASSERT_TRUE(WaitUntil([] { return QApplication::activeWindow() == GameDialog(TDialogId::Scores); }));
     EXPECT_FALSE(MainForm->GameTimer.isActive());
-    ScoresForm->hide();
+    GameDialog(TDialogId::Scores)->hide();
     PressEmptyBoard();
     EXPECT_TRUE(MainForm->GameTimer.isActive());
 }
 
 TEST_F(TClock, EveryDialogStopsItOnOpening)
 {
-    for (QAction* command : {MainForm->PropertiesAction, MainForm->HelpAction, MainForm->AboutAction}) {
+    for (QAction* command : {CommandAction(TCommandId::Options), CommandAction(TCommandId::Help), CommandAction(TCommandId::About)}) {
         SCOPED_TRACE(command->text().toStdString());
         MainForm->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(MainForm));
@@ -82,7 +81,7 @@ TEST_F(TClock, NewGameStartsItAtOnceFromZero)
 {
     Game().ElapsedSeconds = 42;
     Game().HintCount = 2;
-    MainForm->NewGameAction->trigger();
+    CommandAction(TCommandId::NewGame)->trigger();
     EXPECT_TRUE(MainForm->GameTimer.isActive());
     EXPECT_EQ(Game().ElapsedSeconds, 0);
     EXPECT_EQ(PanelText(1), "Hints:  0");
@@ -91,7 +90,7 @@ TEST_F(TClock, NewGameStartsItAtOnceFromZero)
 TEST_F(TClock, HintCostsTenSecondsEvenWhileStopped)
 {
     Game().HintSpeed = 0;
-    MainForm->HintAction->trigger();
+    CommandAction(TCommandId::Hint)->trigger();
     EXPECT_FALSE(MainForm->GameTimer.isActive());
     EXPECT_EQ(Game().ElapsedSeconds, 10);
     EXPECT_EQ(PanelText(1), "Hints:  1");
@@ -102,7 +101,7 @@ TEST_F(TClock, HintCostsTenSecondsEvenWhileStopped)
 TEST_F(TClock, HintWithoutPairCostsNothing)
 {
     KeepTwoUnmatchedStacks();
-    MainForm->HintAction->trigger();
+    CommandAction(TCommandId::Hint)->trigger();
     EXPECT_EQ(TakeMessages(), std::vector<QString>{"There are no more moves available.\nPlease shuffle the tiles."});
     EXPECT_EQ(Game().ElapsedSeconds, 0);
     EXPECT_EQ(PanelText(1), "Hints:  0");

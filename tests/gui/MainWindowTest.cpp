@@ -1,14 +1,18 @@
-// The main window's frame: sizes and places, commands, menus, tool bars and status bar.
+// The main window as built from its layout tables: sizes and places, commands, menus, tool bars and
+// status bar.
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QTest>
 #include <QToolButton>
 
-#include "tests/support/GuiFixture.h"
+#include "app/MainWindowLayout.h"
+#include "model/TilePlacement.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
+#include "tests/support/GuiFixture.h"
 
 namespace {
 
@@ -19,112 +23,123 @@ QRect InWindow(const QWidget* widget)
     return QRect(widget->mapTo(MainForm, QPoint(0, 0)), widget->size());
 }
 
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text);
+}
+
 TEST_F(TMainWindow, ClientAreaAddsUpBelowTheMenu)
 {
     const int menuHeight = MainForm->menuBar()->height();
-    EXPECT_EQ(MainForm->windowTitle(), "Tesuli");
-    EXPECT_EQ(MainForm->size(), QSize(605, menuHeight + 546));
+    EXPECT_EQ(MainForm->windowTitle(), Text(MainFormCaption));
+    EXPECT_EQ(MainForm->size(), QSize(BoardWidth, menuHeight + MainClientHeight));
     EXPECT_EQ(MainForm->minimumSize(), MainForm->maximumSize());
     EXPECT_FALSE(MainForm->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(MainForm->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(InWindow(MainForm->TopCoolBar), QRect(0, menuHeight, 605, 29));
-    EXPECT_EQ(InWindow(MainForm->BackgroundImage), QRect(0, menuHeight + 29, 605, 498));
-    EXPECT_EQ(InWindow(MainForm->MainStatusBar), QRect(0, menuHeight + 527, 605, 19));
+    EXPECT_EQ(InWindow(MainForm->TopCoolBar), QRect(0, menuHeight, BoardWidth, CoolBarHeight));
+    EXPECT_EQ(InWindow(MainForm->BackgroundImage), QRect(0, menuHeight + CoolBarHeight, BoardWidth, BoardHeight));
+    EXPECT_EQ(InWindow(MainForm->MainStatusBar),
+              QRect(0, menuHeight + CoolBarHeight + BoardHeight, BoardWidth, StatusBarHeight));
 }
 
-TEST_F(TMainWindow, CommandsAtStart)
+TEST_F(TMainWindow, CommandsShowTheirLooksAndTheSessionsStates)
 {
-    struct TExpected {
-        QAction* Action;
-        const char* Caption;
-        const char* Hint;
-        bool Enabled;
-    };
-    const TExpected expected[] = {
-        {MainForm->NewGameAction, "New Game", "New Game", true},
-        {MainForm->HintAction, "Hint", "Hint", true},
-        {MainForm->ShuffleAction, "Shuffle", "Shuffle", true},
-        {MainForm->ExitAction, "Exit", "Exit", true},
-        {MainForm->UndoAction, "Undo", "Undo", false},
-        {MainForm->PropertiesAction, "Options", "Options", true},
-        {MainForm->AboutAction, "About", "About Tesuli", true},
-        {MainForm->HelpAction, "Help", "Help", true},
-        {MainForm->ScoresAction, "View Scores", "Scores", true},
-    };
-    for (const TExpected& command : expected) {
-        SCOPED_TRACE(command.Caption);
-        EXPECT_EQ(command.Action->text(), command.Caption);
-        EXPECT_EQ(command.Action->toolTip(), command.Hint);
-        EXPECT_EQ(command.Action->isEnabled(), command.Enabled);
-        EXPECT_TRUE(command.Action->shortcut().isEmpty());
-        EXPECT_FALSE(command.Action->icon().isNull());
+    for (size_t index = 0; index < CommandLooks.size(); ++index) {
+        const auto command = static_cast<TCommandId>(index);
+        const TCommandLook& look = CommandLooks[index];
+        SCOPED_TRACE(look.ActionName);
+        const QAction* action = CommandAction(command);
+        EXPECT_EQ(action->text(), Text(look.Caption));
+        EXPECT_EQ(action->toolTip(), Text(look.Hint));
+        EXPECT_EQ(action->isEnabled(), MainForm->MidEnd.IsEnabled(command));
+        EXPECT_TRUE(action->shortcut().isEmpty());
+        EXPECT_FALSE(action->icon().isNull());
     }
 }
 
-TEST_F(TMainWindow, MenusInOrderWithSeparators)
+TEST_F(TMainWindow, MenusHoldTheTablesItemsWithTheirSeparators)
 {
-    const auto captions = [](const QMenu* menu) {
-        QStringList items;
-        for (const QAction* action : menu->actions())
-            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        return items.join(QLatin1Char('|'));
-    };
-    const QList<QAction*> menus = MainForm->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
-    EXPECT_EQ(menus[0]->text(), "Game");
-    EXPECT_EQ(menus[1]->text(), "Edit");
-    EXPECT_EQ(menus[2]->text(), "Help");
-    EXPECT_EQ(captions(MainForm->Game), "New Game|View Scores|-|Hint|Shuffle|-|Exit");
-    EXPECT_EQ(captions(MainForm->EditMenu), "Undo|-|Options");
-    EXPECT_EQ(captions(MainForm->HelpMenu), "Help|-|About");
-}
-
-TEST_F(TMainWindow, ToolButtonsSitWhereTheBandsPutThem)
-{
-    struct TBar {
-        QToolBar* Bar;
-        std::vector<QAction*> Buttons;
-        int BandLeft;
-    };
-    const TBar bars[] = {
-        {MainForm->MainToolBar, {MainForm->NewGameAction, MainForm->ScoresAction, MainForm->PropertiesAction}, 0},
-        {MainForm->GameToolBar, {MainForm->HintAction, MainForm->ShuffleAction, MainForm->UndoAction}, 165},
-        {MainForm->HelpToolBar, {MainForm->HelpAction, MainForm->AboutAction}, 165 + 349},
-    };
-    for (const TBar& bar : bars) {
-        const QRect first = InWindow(bar.Bar->widgetForAction(bar.Buttons[0]));
-        EXPECT_GE(first.left(), bar.BandLeft);
-        EXPECT_LT(first.left(), bar.BandLeft + 16);
-        for (size_t i = 0; i < bar.Buttons.size(); ++i) {
-            const auto* button = qobject_cast<QToolButton*>(bar.Bar->widgetForAction(bar.Buttons[i]));
-            ASSERT_NE(button, nullptr);
-            const QRect place = InWindow(button);
-            EXPECT_EQ(place.size(), QSize(23, 22));
-            EXPECT_EQ(place.left() - first.left(), static_cast<int>(i) * 43);
-            EXPECT_TRUE(InWindow(MainForm->TopCoolBar).contains(place));
-            EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
-            EXPECT_TRUE(button->autoRaise());
+    const QList<QAction*> titles = MainForm->menuBar()->actions();
+    ASSERT_EQ(titles.size(), static_cast<qsizetype>(Menus.size()));
+    for (size_t m = 0; m < Menus.size(); ++m) {
+        SCOPED_TRACE(Menus[m].Name);
+        EXPECT_EQ(titles[static_cast<qsizetype>(m)]->text(), Text(Menus[m].Caption));
+        std::vector<const QAction*> expected;
+        for (const TMenuItem& item : Menus[m].Items) {
+            if (item.SeparatorBefore)
+                expected.push_back(nullptr);
+            expected.push_back(CommandAction(item.Command));
+        }
+        const QList<QAction*> shown = MainForm->MenuTitles[m]->actions();
+        ASSERT_EQ(shown.size(), static_cast<qsizetype>(expected.size()));
+        for (size_t i = 0; i < expected.size(); ++i) {
+            const QAction* action = shown[static_cast<qsizetype>(i)];
+            if (expected[i])
+                EXPECT_EQ(action, expected[i]);
+            else
+                EXPECT_TRUE(action->isSeparator());
         }
     }
 }
 
-TEST_F(TMainWindow, StatusPanelsAtStart)
+TEST_F(TMainWindow, ToolButtonsSitWhereTheBandsPutThem)
 {
-    const int widths[] = {150, 150, 150, 50};
-    int left = MainForm->StatusPanels[0]->x();
-    for (int panel = 0; panel < 4; ++panel) {
-        const QLabel* label = MainForm->StatusPanels[static_cast<size_t>(panel)];
-        EXPECT_EQ(label->width(), widths[panel]);
-        EXPECT_EQ(label->x(), left);
-        left += widths[panel];
-        EXPECT_LE(label->fontMetrics().height(), label->contentsRect().height());
+    int bandLeft = 0;
+    for (size_t b = 0; b < Bands.size(); ++b) {
+        const TBandLayout& band = Bands[b];
+        const QToolBar* bar = MainForm->ToolBars[b];
+        const QRect first = InWindow(bar->widgetForAction(CommandAction(band.Buttons[0])));
+        EXPECT_GE(first.left(), bandLeft);
+        EXPECT_LT(first.left(), bandLeft + 16);
+        for (size_t i = 0; i < band.Buttons.size(); ++i) {
+            const auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(CommandAction(band.Buttons[i])));
+            ASSERT_NE(button, nullptr);
+            const QRect place = InWindow(button);
+            EXPECT_EQ(place.size(), QSize(ToolButtonWidth, ToolButtonHeight));
+            EXPECT_EQ(place.left() - first.left(), static_cast<int>(i) * (ToolButtonWidth + ToolGapWidth));
+            EXPECT_TRUE(InWindow(MainForm->TopCoolBar).contains(place));
+            EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+            EXPECT_TRUE(button->autoRaise());
+        }
+        bandLeft += band.Width;
     }
-    EXPECT_EQ(MainForm->StatusPanels[0]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_EQ(MainForm->StatusPanels[3]->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+}
+
+TEST_F(TMainWindow, StatusPanelsStandSideBySideAndShowTheirTextsWhole)
+{
+    int left = MainForm->StatusPanels[0]->x();
+    for (size_t panel = 0; panel < StatusPanelLayouts.size(); ++panel) {
+        const QLabel* label = MainForm->StatusPanels[panel];
+        EXPECT_EQ(label->width(), StatusPanelLayouts[panel].Width);
+        EXPECT_EQ(label->x(), left);
+        left += StatusPanelLayouts[panel].Width;
+        EXPECT_LE(label->fontMetrics().height(), label->contentsRect().height());
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width());
+        EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask,
+                  StatusPanelLayouts[panel].Centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    }
     EXPECT_EQ(PanelText(0), "Tiles left:  192/192");
-    EXPECT_EQ(PanelText(1), "Hints:  0");
-    EXPECT_EQ(PanelText(2), "");
-    EXPECT_EQ(PanelText(3), "");
+}
+
+// What the session greys goes grey in the menu and on the tool bar alike.
+TEST_F(TMainWindow, StateChangesReachMenuAndToolBar)
+{
+    KeepOnly({{1, {0, 0, 0}}, {2, {8, 0, 0}}, {5, {16, 0, 0}}, {6, {24, 0, 0}}});
+    const QAction* undo = CommandAction(TCommandId::Undo);
+    const auto shownEverywhere = [&] {
+        const bool inToolBar = MainForm->ToolBars[1]->widgetForAction(CommandAction(TCommandId::Undo))->isEnabled();
+        const bool inMenu = MainForm->MenuTitles[1]->actions().at(0)->isEnabled();
+        EXPECT_EQ(inToolBar, inMenu);
+        return inToolBar && inMenu;
+    };
+    EXPECT_FALSE(shownEverywhere());
+    PressTile(1);
+    PressTile(2);
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_TRUE(shownEverywhere());
+    QTest::mouseClick(MainForm->ToolBars[1]->widgetForAction(CommandAction(TCommandId::Undo)), Qt::LeftButton);
+    EXPECT_TRUE(Game().Tiles[1].Present);
+    EXPECT_FALSE(shownEverywhere());
 }
 
 }  // namespace

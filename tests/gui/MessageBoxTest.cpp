@@ -70,7 +70,7 @@ TEST_F(TRealMessageBox, ShowsTheTextAsWrittenWithOneOkButton)
     const QString text = QStringLiteral("The file: /tmp/<b>a</b> &amp; b.csv\nhas been saved.");
     TSeen seen;
     WhenOpen(seen);
-    ShowInformation(MainForm, text);
+    ShowMessage(MainForm, TMessageKind::Information, text.toStdString());
     EXPECT_EQ(seen.Title, "Information");
     EXPECT_EQ(seen.Icon, QMessageBox::Information);
     EXPECT_EQ(seen.Buttons, 1);
@@ -79,7 +79,7 @@ TEST_F(TRealMessageBox, ShowsTheTextAsWrittenWithOneOkButton)
     EXPECT_GE(seen.LabelHeight, 2 * seen.LineSpacing);
 
     WhenOpen(seen);
-    ShowError(MainForm, QStringLiteral("<i>Please enter your name first.</i>"));
+    ShowMessage(MainForm, TMessageKind::Error, "<i>Please enter your name first.</i>");
     EXPECT_EQ(seen.Title, "Error");
     EXPECT_EQ(seen.Icon, QMessageBox::Critical);
     EXPECT_EQ(seen.Format, Qt::PlainText);
@@ -95,9 +95,9 @@ TEST_F(TRealMessageBox, ClockCountsOnBehindIt)
     TSeen seen;
     bool counted = false;
     WhenOpen(seen, [&] {
-        counted = QTest::qWaitFor([] { return MainForm->GameModel.ElapsedSeconds >= 3; }, 5000);
+        counted = QTest::qWaitFor([] { return MainForm->MidEnd.Game().ElapsedSeconds >= 3; }, 5000);
     });
-    MainForm->HintAction->trigger();
+    CommandAction(TCommandId::Hint)->trigger();
     EXPECT_EQ(seen.Text, "There are no more moves available.\nPlease shuffle the tiles.");
     EXPECT_TRUE(counted);
     EXPECT_TRUE(MainForm->GameTimer.isActive());

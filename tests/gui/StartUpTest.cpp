@@ -8,13 +8,9 @@
 #include <stdexcept>
 
 #include "tests/support/GuiFixture.h"
-#include "qt/dialogs/DialogBase.h"
+#include "app/DialogScreens.h"
+#include "app/MessageTexts.h"
 #include "qt/common/Application.h"
-#include "qt/dialogs/AboutUnit.h"
-#include "qt/dialogs/HelpUnit.h"
-#include "qt/dialogs/NameUnit.h"
-#include "qt/dialogs/OptionsUnit.h"
-#include "qt/dialogs/ScoresUnit.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
 
@@ -34,11 +30,11 @@ TEST_F(TFirstRun, ShowsAFullBoardQuietlyWithTheClockStopped)
 // The dialogs are made after the first frame, once: a later repaint makes no second set.
 TEST_F(TFirstRun, MakesEachDialogOnce)
 {
-    const std::vector<QObject*> dialogs{AboutForm, HelpForm, OptionsForm, NameForm, ScoresForm};
+    const QList<TGameDialog*> dialogs = MainForm->findChildren<TGameDialog*>();
+    EXPECT_EQ(dialogs.size(), DialogCount);
     MainForm->BackgroundImage->repaint();
     QCoreApplication::processEvents();
-    EXPECT_EQ(MainForm->findChildren<TTesuliDialog*>().size(), dialogs.size());
-    EXPECT_EQ(dialogs, (std::vector<QObject*>{AboutForm, HelpForm, OptionsForm, NameForm, ScoresForm}));
+    EXPECT_EQ(MainForm->findChildren<TGameDialog*>(), dialogs);
 }
 
 // Task switchers and launchers may ask the window for the large sizes; they come with the dialogs.
@@ -88,19 +84,34 @@ TEST_F(TErrorHandler, ShowsTheTextAndTheLoopGoesOn)
     EXPECT_EQ(Messages[0].Text, "Failed to get data for 'face'");
 }
 
-class TFailingDialog : public TTesuliDialog {
+// A logic whose show handler fails.
+class TFailingLogic : public TDialogLogic {
 public:
-    TFailingDialog() : TTesuliDialog(MainForm, QStringLiteral("Failing"), QSize(100, 60)) {}
-
-protected:
-    void FormShow() override { throw std::runtime_error("Invalid data type for '1'"); }
+    const TScreen& Screen() const override { return AboutScreen(); }
+    void FormShow(TDialogView&) override { throw std::runtime_error("Invalid data type for '1'"); }
+    void Click(TDialogView&, std::string_view, int) override {}
 };
 
 TEST_F(TErrorHandler, FailingShowHandlerStillOpensTheDialogAndRaises)
 {
-    TFailingDialog dialog;
+    TFailingLogic logic;
+    TGameDialog dialog(MainForm, logic);
     EXPECT_THROW(dialog.ShowDialog(), std::runtime_error);
     EXPECT_TRUE(dialog.isVisible());
+}
+
+// Not every error is a standard one; none may reach the toolkit's frames.
+TEST_F(TErrorHandler, ANonStandardErrorIsShownToo)
+{
+    class TThrowingInt : public QObject {
+    public:
+        bool event(QEvent*) override { throw 42; }
+    } thrower;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&thrower, &event);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0].Title, "Tesuli");
+    EXPECT_EQ(Messages[0].Text, QString::fromUtf8(UnknownErrorText));
 }
 
 using TExit = TGuiTest;
@@ -108,8 +119,8 @@ using TExit = TGuiTest;
 TEST_F(TExit, EndsALongHintBlinkAtOnce)
 {
     Game().HintSpeed = 2;
-    QTimer::singleShot(50, MainForm, [] { MainForm->ExitAction->trigger(); });
-    MainForm->HintAction->trigger();
+    QTimer::singleShot(50, MainForm, [] { CommandAction(TCommandId::Exit)->trigger(); });
+    CommandAction(TCommandId::Hint)->trigger();
     EXPECT_TRUE(MainForm->Quitting());
     EXPECT_FALSE(MainForm->isVisible());
     for (int n = 1; n <= TileCount; ++n)

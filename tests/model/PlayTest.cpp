@@ -72,9 +72,16 @@ TEST(Play, AMatchingPressRemovesThePairAndRepaints)
 
 TEST(Play, TheLastPairWinsWithOneMoreSecond)
 {
-    for (const auto& [map, name] : {std::pair{4, "Towers"}, std::pair{9, "currentMap: 9"}}) {
+    struct TCase {
+        int Map, Kana, Readings;
+        const char* Name;
+    };
+    for (const auto& [map, kana, readings, name] :
+         {TCase{4, 0, 0, "Towers"}, TCase{9, 0, 0, "currentMap: 9"}, TCase{1, 1, 2, "Babel / katakana / kana or reading"}}) {
         TTestGame test;
         test.Game.MapNumber = static_cast<uint8_t>(map);
+        test.Game.Kana = static_cast<uint8_t>(kana);
+        test.Game.Readings = static_cast<uint8_t>(readings);
         KeepOnly(test.Game, {{1, 0, 0, 0}, {2, 10, 10, 0}});
         test.Game.ElapsedSeconds = 41;
         test.Game.HintCount = 3;

@@ -36,26 +36,23 @@ void ExpectDrawnPicture(const QIcon& icon, int side, int ratio, QIcon::Mode mode
               drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
-const TCommandIcon AllCommandIcons[] = {TCommandIcon::NewGame, TCommandIcon::Hint,    TCommandIcon::Shuffle,
-                                        TCommandIcon::Exit,    TCommandIcon::Undo,    TCommandIcon::Options,
-                                        TCommandIcon::About,   TCommandIcon::Help,    TCommandIcon::Scores};
 const TButtonGlyph AllGlyphs[] = {TButtonGlyph::Tick, TButtonGlyph::Cross, TButtonGlyph::Globe, TButtonGlyph::Save};
 
 TEST(ArtworkIconTest, CommandIconsArePicturesOnTransparencyAtBothRatios)
 {
     std::vector<QImage> seen;
-    for (const TCommandIcon which : AllCommandIcons) {
-        const QIcon icon = CommandIcon(which);
+    for (int which = 0; which < CommandCount; ++which) {
+        const QIcon icon = CommandIcon(static_cast<TCommandId>(which));
         ASSERT_FALSE(icon.isNull());
         for (const int ratio : {1, 2}) {
             const QImage picture = icon.pixmap(QSize(16, 16), ratio).toImage();
             ASSERT_EQ(picture.size(), QSize(16, 16) * ratio);
             const TTransparency count = Count(picture);
-            EXPECT_GT(count.Clear, 0) << int(which);
-            EXPECT_GT(count.Opaque, 16 * ratio * ratio) << int(which);
+            EXPECT_GT(count.Clear, 0) << which;
+            EXPECT_GT(count.Opaque, 16 * ratio * ratio) << which;
             if (ratio == 1) {
                 for (const QImage& other : seen)
-                    EXPECT_NE(picture, other) << "icon " << int(which) << " repeats another";
+                    EXPECT_NE(picture, other) << "icon " << which << " repeats another";
                 seen.push_back(picture);
             }
         }
@@ -64,7 +61,7 @@ TEST(ArtworkIconTest, CommandIconsArePicturesOnTransparencyAtBothRatios)
 
 TEST(ArtworkIconTest, DoubleSizeIconsAreDrawnNotEnlarged)
 {
-    ExpectDrawnPicture(CommandIcon(TCommandIcon::Hint), 16, 2, QIcon::Normal, QImage(":/IconHint@2x.png"));
+    ExpectDrawnPicture(CommandIcon(TCommandId::Hint), 16, 2, QIcon::Normal, QImage(":/IconHint@2x.png"));
     ExpectDrawnPicture(ProgramIcon(), 32, 2, QIcon::Normal, QImage(":/icons/tesuli-64.png"));
     ExpectDrawnPicture(ButtonGlyph(TButtonGlyph::Tick), 16, 2, QIcon::Normal, QImage(":/GlyphTick@2x.png").copy(0, 0, 32, 32));
 }

@@ -49,13 +49,13 @@ protected:
         board.DrawBackground(texture);
         for (const TTileClass& tile : tiles) {
             const TTileOrigin at = TileOrigin(tile);
-            tile.Draw(faceStyle, at.Left, at.Top, board);
+            tile.Draw({.FaceStyle = faceStyle}, at.Left, at.Top, board);
         }
     }
 
     QImage Expected(const std::vector<TTileClass>& tiles, int faceStyle, int texture) const
     {
-        return ExpectedBoard(tiles, faceStyle, texture, Scale());
+        return ExpectedBoard(tiles, {.FaceStyle = uint8_t(faceStyle)}, texture, Scale());
     }
 };
 

@@ -21,7 +21,7 @@ protected:
         for (int n = 1; n <= TileCount; ++n)
             if (game.Tiles[n].Present)
                 present.push_back(game.Tiles[n]);
-        return ExpectedBoard(present, game.FaceStyle, game.BackgroundIndex, Scale());
+        return ExpectedBoard(present, {game.FaceStyle, game.Kana, game.Readings}, game.BackgroundIndex, Scale());
     }
 };
 
@@ -34,6 +34,9 @@ TEST_P(GameDrawBoardTest, EveryMapDealtShowsItsTilesInPlace)
         TGame game(effects, random);
         game.MapNumber = map;
         game.FaceStyle = map % 2;
+        // Every map in other learning modes, mixed boards among them.
+        game.Kana = map % 3;
+        game.Readings = uint8_t((map + map / 3) % 3);
         game.BackgroundIndex = background;
         game.CreateTiles();
         game.DealTiles();
@@ -51,7 +54,6 @@ TEST_P(GameDrawBoardTest, RemovedTilesDisappearAndReturn)
 {
     const uint8_t background = 3;
     TBoardImageEffects effects(Scale());
-    effects.BackgroundIndex = background;
     TSeededRandom random(7);
     TGame game(effects, random);
     game.MapNumber = 7;

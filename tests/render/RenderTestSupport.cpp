@@ -69,12 +69,12 @@ std::string Mismatches(const QImage& image, const QRect& pixels, uint32_t expect
     return text;
 }
 
-QImage ExpectedBoard(std::vector<TTileClass> tiles, int faceStyle, int texture, int scale)
+QImage ExpectedBoard(std::vector<TTileClass> tiles, const TTileLook& look, int texture, int scale)
 {
     const QImage& textures = ImageForm->BackgroundImage.Image(scale);
-    const QImage& faces = FaceSheet(faceStyle == 1 ? 1 : 0, scale);
+    const QImage& faces = FaceSheet(look.FaceStyle == 1 ? 1 : 0, scale);
     const TRgbPicture pixels = ExpectedBoardPixels(
-        std::move(tiles), faceStyle, texture, scale, [&](int x, int y) { return Rgb(textures.pixel(x, y)); },
+        std::move(tiles), look, texture, scale, [&](int x, int y) { return Rgb(textures.pixel(x, y)); },
         [&](int x, int y) { return Rgb(faces.pixel(x, y)); });
     QImage expected(pixels.Width, pixels.Height, QImage::Format_RGB32);
     for (int y = 0; y < pixels.Height; ++y)

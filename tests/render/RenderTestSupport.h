@@ -28,7 +28,7 @@ std::string Mismatches(const QImage& image, const QRect& pixels, uint32_t expect
 
 // The picture ExpectedBoardPixels states (tests/support/ExpectedBoard.h, where InDrawingOrder also
 // is), from the sheets the program holds.
-QImage ExpectedBoard(std::vector<TTileClass> tiles, int faceStyle, int texture, int scale);
+QImage ExpectedBoard(std::vector<TTileClass> tiles, const TTileLook& look, int texture, int scale);
 
 // The index of the first pixel whose colour differs from expected, or -1 when none does.
 int FirstDifference(const QImage& actual, const QImage& expected);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -36,11 +37,13 @@ protected:
     }
     void ExpectDefaults()
     {
-        EXPECT_EQ(StoredNames(), (Names{"bgd", "face", "hintSpeed", "mapId"}));
+        EXPECT_EQ(StoredNames(), (Names{"bgd", "face", "hintSpeed", "kana", "mapId", "readings"}));
         EXPECT_EQ(Options.ReadFace(), 1);
         EXPECT_EQ(Options.ReadBackground(), 1);
         EXPECT_EQ(Options.ReadMapId(), 0);
         EXPECT_EQ(Options.ReadHintSpeed(), 1);
+        EXPECT_EQ(Options.ReadKana(), 0);
+        EXPECT_EQ(Options.ReadReadings(), 0);
     }
 
     TTestStore Place;
@@ -52,11 +55,37 @@ TEST_F(SettingsStore, FirstRunWritesTheDefaultsOnceAndTheSecondRunNothing)
 {
     EXPECT_FALSE(Place.Open()->KeyExists(SettingsKey));
     EXPECT_TRUE(Options.InitDefaults());
-    EXPECT_EQ(Log.Writes, 4);
+    EXPECT_EQ(Log.Writes, 6);
     ExpectDefaults();
 
     EXPECT_FALSE(Options.InitDefaults());
-    EXPECT_EQ(Log.Writes, 4);
+    EXPECT_EQ(Log.Writes, 6);
+}
+
+// The key as the release before the learning modes left it: the player's four settings and scores.
+TEST_F(SettingsStore, AKeyOfTheEarlierReleaseKeepsItsValuesAndGainsTheLearningModes)
+{
+    Arrange("face", 0);
+    Arrange("bgd", 4);
+    Arrange("mapId", 5);
+    Arrange("hintSpeed", 2);
+    Options.AddScore("Yuki", "0:12:34", 3, "Babel");
+    Log.Writes = 0;
+    EXPECT_FALSE(Options.InitDefaults()) << "the settings are to be read, not taken as defaults";
+    EXPECT_EQ(Log.Writes, 2);
+    EXPECT_EQ(StoredNames(), (Names{"bgd", "face", "hintSpeed", "kana", "mapId", "readings"}));
+    EXPECT_EQ(std::make_tuple(Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed(),
+                              Options.ReadKana(), Options.ReadReadings()),
+              std::make_tuple(0, 4, 5, 2, 0, 0));
+    std::string record;
+    EXPECT_TRUE(Options.ReadScore(1, record));
+    EXPECT_NE(record.find("Yuki"), std::string::npos);
+
+    // The next start finds the key complete and changes nothing.
+    Arrange("kana", 2);
+    EXPECT_FALSE(Options.InitDefaults());
+    EXPECT_EQ(Log.Writes, 2);
+    EXPECT_EQ(Options.ReadKana(), 2);
 }
 
 TEST_F(SettingsStore, WritesAreSeenByTheNextReadOfAnyObject)
@@ -73,7 +102,7 @@ TEST_F(SettingsStore, WritesAreSeenByTheNextReadOfAnyObject)
     EXPECT_EQ(other.ReadHintSpeed(), 2);
 }
 
-TEST_F(SettingsStore, AKeyWithOneToThreeValuesGetsAllFourDefaults)
+TEST_F(SettingsStore, AKeyWithOneToThreeValuesGetsAllTheDefaults)
 {
     Arrange("face", 0);
     Arrange("bgd", 3);
@@ -82,12 +111,13 @@ TEST_F(SettingsStore, AKeyWithOneToThreeValuesGetsAllFourDefaults)
     ExpectDefaults();
 }
 
-TEST_F(SettingsStore, FourForeignValuesAreLeftAlone)
+TEST_F(SettingsStore, FourForeignValuesAreLeftAloneButForTheLearningModes)
 {
     for (const char* name : {"alpha", "beta", "gamma", "delta"})
         Arrange(name, 7);
     EXPECT_FALSE(Options.InitDefaults());
-    EXPECT_EQ(Log.Writes, 0);
+    EXPECT_EQ(Log.Writes, 2);
+    EXPECT_EQ(StoredInteger("alpha"), 7u);
     EXPECT_EQ(ErrorOf([&] { Options.ReadFace(); }), "Failed to get data for 'face'");
 }
 
@@ -99,6 +129,33 @@ TEST_F(SettingsStore, AValueOfAnotherTypeIsAnError)
         ASSERT_TRUE(store->WriteString("face", "1"));
     }
     EXPECT_EQ(ErrorOf([&] { Options.ReadFace(); }), "Invalid data type for 'face'");
+    Arrange("kana", 1);
+    EXPECT_EQ(Options.ReadKana(), 1);
+    EXPECT_EQ(ErrorOf([&] { Options.ReadReadings(); }), "Failed to get data for 'readings'");
+    {
+        const auto store = Place.Open();
+        ASSERT_TRUE(store->OpenKey(SettingsKey));
+        ASSERT_TRUE(store->WriteString("readings", "1"));
+    }
+    EXPECT_EQ(ErrorOf([&] { Options.ReadReadings(); }), "Invalid data type for 'readings'");
+}
+
+// The learning modes have three choices each; anything else, however stored, is the default, so
+// that a damaged value never shows a picture that does not exist.
+TEST_F(SettingsStore, ALearningModeOutsideItsChoicesReadsAsTheDefault)
+{
+    const std::pair<uint32_t, uint8_t> cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}, {255, 0}, {257, 0}, {258, 0},
+                                                  {0xFFFFFFFFu, 0}};
+    for (const auto& [stored, read] : cases) {
+        Arrange("kana", stored);
+        Arrange("readings", stored);
+        EXPECT_EQ(Options.ReadKana(), read) << stored;
+        EXPECT_EQ(Options.ReadReadings(), read) << stored;
+    }
+    Options.WriteKana(2);
+    Options.WriteReadings(1);
+    EXPECT_EQ(StoredInteger("kana"), 2u);
+    EXPECT_EQ(StoredInteger("readings"), 1u);
 }
 
 TEST_F(SettingsStore, ReadsTakeTheLowEightBitsAndWritesZeroExtend)
@@ -128,7 +185,10 @@ TEST_F(SettingsStore, AnUnopenableStoreGivesTheFallbacksAndRefusesWrites)
     EXPECT_EQ(Options.ReadBackground(), 0);
     EXPECT_EQ(Options.ReadMapId(), 0);
     EXPECT_EQ(Options.ReadHintSpeed(), 1);
+    EXPECT_EQ(Options.ReadKana(), 0);
+    EXPECT_EQ(Options.ReadReadings(), 0);
     EXPECT_EQ(ErrorOf([&] { Options.WriteMapId(3); }), "Failed to set data for 'mapId'");
+    EXPECT_EQ(ErrorOf([&] { Options.WriteReadings(1); }), "Failed to set data for 'readings'");
     EXPECT_EQ(ErrorOf([&] { Options.InitDefaults(); }), "Failed to set data for 'face'");
 }
 

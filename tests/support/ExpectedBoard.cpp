@@ -12,6 +12,19 @@ constexpr int BoardMargin = 20;
 constexpr int LayerShift = 5;
 constexpr int TextureSide = 32;
 
+// The sheet's blocks of four rows, from the top: hiragana with reading, katakana with reading,
+// hiragana alone, katakana alone, reading alone. Tile n is copy (n - 1) mod 4 of its face.
+int PictureBlock(const TTileClass& tile, const TTileLook& look)
+{
+    const int copy = (tile.Number - 1) % 4;
+    const bool katakana = look.Kana == 1 || (look.Kana == 2 && (copy == 2 || copy == 3));
+    if (look.Readings == 2 && (copy == 1 || copy == 3))
+        return 4;
+    if (look.Readings == 1 || look.Readings == 2)
+        return katakana ? 3 : 2;
+    return katakana ? 1 : 0;
+}
+
 }  // namespace
 
 std::vector<TTileClass> InDrawingOrder(std::vector<TTileClass> tiles)
@@ -22,7 +35,7 @@ std::vector<TTileClass> InDrawingOrder(std::vector<TTileClass> tiles)
     return tiles;
 }
 
-TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, int faceStyle, int texture, int scale,
+TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, const TTileLook& look, int texture, int scale,
                                 const TSheetPixel& textures, const TSheetPixel& faces)
 {
     const int s = scale;
@@ -34,15 +47,16 @@ TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, int faceStyle, in
     for (int y = 0; y < expected.Height; ++y)
         for (int x = 0; x < expected.Width; ++x)
             set(x, y, textures(texture * TextureSide * s + x % (TextureSide * s), y % (TextureSide * s)));
-    if (faceStyle < 0 || faceStyle > 1)
+    if (look.FaceStyle > 1)
         return expected;
     for (const TTileClass& tile : InDrawingOrder(std::move(tiles))) {
         const int left = ((tile.X / 2) * TileWidth + tile.Layer * LayerShift + BoardMargin) * s;
         const int top = ((tile.Y / 2) * TileHeight - tile.Layer * LayerShift + BoardMargin) * s;
-        // Rows 0 and 1 of the sheet hold the plain faces 0..23 and 24..47, rows 2 and 3 the lit ones.
+        // Rows 0 and 1 of a block hold the plain faces 0..23 and 24..47, rows 2 and 3 the lit ones.
         const int sourceLeft = (tile.Face % 24) * TileWidth * s;
         const int litRows = tile.Selected || tile.Hinted ? 2 * TileHeight : 0;
-        const int sourceTop = ((tile.Face / 24) * TileHeight + litRows) * s;
+        const int blockTop = PictureBlock(tile, look) * 4 * TileHeight;
+        const int sourceTop = (blockTop + (tile.Face / 24) * TileHeight + litRows) * s;
         for (int y = 0; y < TileHeight * s; ++y)
             for (int x = 0; x < TileWidth * s; ++x)
                 set(left + x, top + y, faces(sourceLeft + x, sourceTop + y));

@@ -25,7 +25,7 @@ using TSheetPixel = std::function<uint32_t(int x, int y)>;
 std::vector<TTileClass> InDrawingOrder(std::vector<TTileClass> tiles);
 
 // The picture the board must show at scale, pixel by pixel: the texture repeated from the origin,
-// then each tile's cell where it lies, in the drawing order. A face style other than 0 and 1 shows
-// no tiles; faces is the sheet of the face style shown.
-TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, int faceStyle, int texture, int scale,
+// then each tile's cell where it lies, in the drawing order, as the look's learning modes choose it.
+// A face style other than 0 and 1 shows no tiles; faces is the sheet of the face style shown.
+TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, const TTileLook& look, int texture, int scale,
                                 const TSheetPixel& textures, const TSheetPixel& faces);

@@ -1,15 +1,20 @@
 #include "tests/support/GuiFixture.h"
 
+#include <QApplication>
+#include <QButtonGroup>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
-#include "qt/dialogs/ScoresUnit.h"
 #include "model/TilePlacement.h"
+#include "qt/dialogs/PreviewPanel.h"
+#include "qt/dialogs/SaveFileDialog.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
-#include "storage/SqliteStore.h"
 #include "qt/window/StartUp.h"
+#include "storage/SqliteStore.h"
 
 void TGuiTest::SetUp()
 {
@@ -19,11 +24,12 @@ void TGuiTest::SetUp()
     MainForm->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(MainForm));
     // The dialogs come just after the main window's first frame.
-    ASSERT_TRUE(QTest::qWaitFor([] { return ScoresForm != nullptr; }));
+    ASSERT_TRUE(QTest::qWaitFor([] { return !MainForm->findChildren<TGameDialog*>().empty(); }));
 }
 
 void TGuiTest::TearDown()
 {
+    SetSaveFileDialog({});
     DestroyForms();
 }
 
@@ -32,9 +38,64 @@ std::filesystem::path StoreFolder()
     return UserStoreFile().parent_path();
 }
 
+QAction* CommandAction(TCommandId command)
+{
+    return MainForm->Actions.at(static_cast<size_t>(command));
+}
+
+TGameDialog* GameDialog(TDialogId dialog)
+{
+    return MainForm->Dialog(dialog);
+}
+
+// The offscreen platform keeps a hidden window as its focus window and then takes a request to
+// activate it again for one already granted; a window manager would activate it.
+void ShowAndActivate(QWidget* dialog)
+{
+    if (auto* shown = qobject_cast<TGameDialog*>(dialog))
+        shown->ShowDialog();
+    else
+        dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    if (QApplication::activeWindow() != dialog)
+        QApplication::setActiveWindow(dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+}
+
+void ShowAndActivate(TDialogId dialog)
+{
+    ShowAndActivate(GameDialog(dialog));
+}
+
+void PressKey(QWidget* dialog, Qt::Key key)
+{
+    QWidget* focused = dialog->focusWidget();
+    QTest::keyClick(focused ? focused : dialog, key);
+}
+
+void TypeText(QWidget* box, const QString& text)
+{
+    QInputMethodEvent typed;
+    typed.setCommitString(text);
+    QApplication::sendEvent(box, &typed);
+}
+
+void ClickPreview(std::string_view panel)
+{
+    QTest::mouseClick(DialogControl<TPreviewPanel>(TDialogId::Options, panel)->Image(), Qt::LeftButton);
+}
+
+// On the round button itself: a long item is wider than its caption.
+void ClickItem(std::string_view radioGroup, int item)
+{
+    QAbstractButton* button =
+        GameDialog(TDialogId::Options)->Control(radioGroup)->findChild<QButtonGroup*>()->button(item);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
 TGame& TGuiTest::Game()
 {
-    return MainForm->GameModel;
+    return MainForm->MidEnd.Game();
 }
 
 QPoint TGuiTest::TilePoint(uint8_t n)
@@ -73,10 +134,10 @@ void TGuiTest::KeepTwoUnmatchedStacks()
 
 void TGuiTest::Export(const std::filesystem::path& file)
 {
-    ScoresForm->ExportDialog = [file](QWidget*, const QString&, QString*) -> std::optional<QString> {
+    SetSaveFileDialog([file](QWidget*, const QString&, QString*) -> std::optional<QString> {
         return QString::fromStdString(file.string());
-    };
-    QTest::mouseClick(ScoresForm->ExportBitBtn, Qt::LeftButton);
+    });
+    QTest::mouseClick(DialogControl<QPushButton>(TDialogId::Scores, "ExportBitBtn"), Qt::LeftButton);
 }
 
 std::vector<QString> TGuiTest::TakeMessages()

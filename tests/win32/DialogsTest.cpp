@@ -8,6 +8,7 @@
 #include "app/DialogScreens.h"
 #include "app/InfoTexts.h"
 #include "app/NameDialog.h"
+#include "app/ProgressScreen.h"
 #include "app/ScoresList.h"
 #include "storage/WindowsText.h"
 #include "tests/win32/TestForm.h"
@@ -41,7 +42,7 @@ private:
 
 const std::vector<std::reference_wrapper<const TScreen>> AllScreens()
 {
-    return {OptionsScreen(), NameScreen(), ScoresScreen(), HelpScreen(), AboutScreen()};
+    return {OptionsScreen(), NameScreen(), ScoresScreen(), HelpScreen(), AboutScreen(), ProgressScreen()};
 }
 
 std::wstring ClassOf(HWND control)
@@ -121,6 +122,9 @@ void ExpectKind(const TControl& row, HWND control, const std::string& where)
     case TControlKind::ScoreList:
         EXPECT_EQ(kind, WC_LISTVIEWW) << where;
         EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT) << where;
+        break;
+    case TControlKind::KanaChart:
+        EXPECT_EQ(kind, L"TesuliKanaChart") << where;
         break;
     case TControlKind::CommandList:
         EXPECT_EQ(kind, WC_LISTVIEWW) << where;
@@ -210,7 +214,8 @@ TEST_F(DialogsTest, EachRowBecomesItsControlAtItsPlace)
 TEST_F(DialogsTest, NothingIsCutOff)
 {
     static_cast<TNameDialog&>(Form.MidEnd().Dialog(TDialogId::Name)).Won = {"0:12:34", 0, "Babel"};
-    for (const TDialogId id : {TDialogId::About, TDialogId::Help, TDialogId::Options, TDialogId::Name, TDialogId::Scores}) {
+    for (const TDialogId id : {TDialogId::About, TDialogId::Help, TDialogId::Options, TDialogId::Name, TDialogId::Scores,
+                               TDialogId::Progress}) {
         TScreenDialog& dialog = Form.DialogWindow(id);
         dialog.ShowDialog();
         RECT client;

@@ -30,7 +30,8 @@ protected:
         const TSpriteSheet& sheet = Game.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage;
         const TDib& faces = sheet.Image(Scale);
         return ExpectedBoardPixels(
-            present, Game.FaceStyle, Game.BackgroundIndex, Scale,
+            present, {Game.FaceStyle, Game.Kana, Game.Readings},
+            Game.BackgroundIndex, Scale,
             [&](int x, int y) { return textures.Pixel(x, y); }, [&](int x, int y) { return faces.Pixel(x, y); });
     }
 
@@ -52,6 +53,9 @@ protected:
     {
         Game.MapNumber = map;
         Game.FaceStyle = map % 2;
+        // Every map in other learning modes, mixed boards among them.
+        Game.Kana = map % 3;
+        Game.Readings = uint8_t((map + map / 3) % 3);
         Game.BackgroundIndex = uint8_t(map % 6);
         Game.CreateTiles();
         Game.DealTiles();

@@ -2,12 +2,16 @@
 # The installer under Wine: a silent install puts the program, its shortcut and its entry in the
 # list of installed programs in place; the installed program starts and shows its window; a silent
 # uninstall leaves none of them behind, and keeps the player's settings.
-#   check-installer.sh tesuli-1.1-setup.exe
+#   check-installer.sh <Windows build folder>
+# The installer and the version it must record are the ones that build states.
 # Needs WINEPREFIX (a prefix of its own), DISPLAY and wine in WINE.
 set -euo pipefail
-installer=$1
+build_dir=$1
 wine=${WINE:?}
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build_dir/CMakeCache.txt")
+installer=$build_dir/tesuli-$version-setup.exe
 fail() { echo "installer: $*" >&2; exit 1; }
+[ -f "$installer" ] || fail "no $installer: the build states version '$version'"
 # Waits up to $1 seconds for a condition given as the remaining arguments.
 wait_for() {
   local seconds=$1; shift
@@ -27,7 +31,8 @@ wait_for 30 test -f "$program_dir/uninstall.exe" || fail "no uninstaller in $pro
 [ -f "$program_dir/tesuli.exe" ] || fail "no tesuli.exe in $program_dir"
 [ -f "$shortcut" ] || fail "no Start menu shortcut"
 "$wine" reg query "$uninstall_key" /v UninstallString | grep -q 'uninstall.exe' || fail "no uninstall entry"
-"$wine" reg query "$uninstall_key" /v DisplayVersion | grep -q '1\.1' || fail "the uninstall entry has no version 1.1"
+recorded=$("$wine" reg query "$uninstall_key" /v DisplayVersion | sed -n 's/.*REG_SZ[[:space:]]*//p' | tr -d '\r') || true
+[ "$recorded" = "$version" ] || fail "the uninstall entry gives version '$recorded', the build $version"
 
 "$wine" "$program_dir/tesuli.exe" &
 program=$!

@@ -60,7 +60,7 @@ TESULI_EXPECT_DPI=192 run_suite "$work/build/tests/win32/win32_tests.exe" --gtes
 set_dpi 96
 
 echo "-- Installer"
-"$source_dir/tests/win32/check-installer.sh" "$work"/build/tesuli-*-setup.exe
+"$source_dir/tests/win32/check-installer.sh" "$work/build"
 
 echo "-- End-to-end game (its own prefix and display)"
 ctest --test-dir "$work/build" -L e2e --output-on-failure

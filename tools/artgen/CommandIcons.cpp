@@ -215,6 +215,21 @@ void DrawScores(QPainter& p, const TArtFonts&)
     p.restore();
 }
 
+// A card with three bars from quick to slow, as the progress chart colours its kana.
+void DrawProgress(QPainter& p, const TArtFonts&)
+{
+    p.setPen(Stroke(0x606060, 0.8));
+    p.setBrush(Hex(0xffffff));
+    p.drawRect(QRectF(1.5, 1.5, 13, 13));
+    const std::pair<qreal, uint32_t> bars[] = {{4, 0x4caf50}, {7, 0xe0b000}, {10.5, 0xd84a3a}};
+    for (size_t bar = 0; bar < std::size(bars); ++bar) {
+        const auto& [height, colour] = bars[bar];
+        p.setPen(Stroke(0x404040, 0.5));
+        p.setBrush(Hex(colour));
+        p.drawRect(QRectF(3.5 + 3.5 * static_cast<qreal>(bar), 13 - height, 2.5, height));
+    }
+}
+
 using TIconDrawing = void (*)(QPainter&, const TArtFonts&);
 
 struct TIconEntry {
@@ -226,6 +241,7 @@ constexpr TIconEntry IconEntries[] = {
     {"NewGame", DrawNewGame}, {"Hint", DrawHint},       {"Shuffle", DrawShuffle},
     {"Exit", DrawExit},       {"Undo", DrawUndo},       {"Options", DrawOptions},
     {"About", DrawAbout},     {"Help", DrawHelp},       {"Scores", DrawScores},
+    {"Progress", DrawProgress},
 };
 
 }  // namespace

@@ -13,7 +13,7 @@ struct TNamedPicture {
     QImage Picture;
 };
 
-// The nine 16 x 16 command icons at scale times that size, named Icon<Command>.
+// The 16 x 16 command icons at scale times that size, named Icon<Command>.
 std::vector<TNamedPicture> DrawCommandIcons(int scale, const TArtFonts& fonts);
 
 }  // namespace artwork

@@ -1,6 +1,7 @@
 #include "tools/artgen/FaceSheet.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "tools/artgen/Canvas.h"
@@ -13,9 +14,12 @@ namespace {
 
 constexpr int SheetColumns = 24;
 constexpr int FacesPerLook = 48;
+constexpr int RowsPerBlock = 4;
 
-// The character stands in cell columns 6-36 and rows 5-34, the reading in rows 36-48.
+// The character stands in cell columns 6-36 and rows 5-34, the reading in rows 36-48. Without a
+// reading the kana, or a reading alone, has the inner plate but for its outer rows.
 constexpr QRectF CharacterBox(6, 5, 31, 30);
+constexpr QRectF AloneBox(6, 4, 31, 45);
 constexpr QRectF InnerPlate(6, 3, 31, 47);
 constexpr qreal ReadingCentre = 21.5;
 constexpr qreal ReadingBaseline = 46;
@@ -42,6 +46,9 @@ struct TStyle {
     // the shadow reaches down and right.
     qreal Growth() const { return Emboldening / 2 + (Maroon ? EdgeWidth : 0); }
     qreal Shadow() const { return Maroon ? ShadowOffset : 0; }
+    // Half a pixel on each side is kept for moving the ink to whole pixels, and as much again for
+    // the antialiased fringe of its outline.
+    qreal Room() const { return 2 * Growth() + Shadow() + 2; }
     bool Maroon;
 };
 
@@ -67,35 +74,90 @@ QImage DrawFrame(int scale, uint32_t plate)
     return frame;
 }
 
-// One size for all kana, the largest whose tallest and widest character fits the box.
-qreal KanaPixelSize(const TStyle& style, const TArtFonts& fonts)
+char16_t KanaOf(const TFaceArt& face, TScript script)
+{
+    return script == TScript::Katakana ? Katakana(face.Kana) : face.Kana;
+}
+
+// The largest size at which the tallest and the widest kana of the script fit the box.
+qreal FittingKanaSize(TScript script, const QRectF& box, const TStyle& style, const TArtFonts& fonts)
 {
     qreal height = 0, width = 0;
     for (const TFaceArt& face : Faces) {
-        const QRectF ink = fonts.KanaPath(face.Kana, 1).boundingRect();
+        const QRectF ink = fonts.KanaPath(KanaOf(face, script), 1).boundingRect();
         height = std::max(height, ink.height());
         width = std::max(width, ink.width());
     }
-    // Half a pixel on each side is kept for moving the character to whole pixels, and as much
-    // again for the antialiased fringe of its outline.
-    const qreal room = 2 * style.Growth() + style.Shadow() + 2;
-    return std::min((CharacterBox.height() - room) / height, (CharacterBox.width() - room) / width);
+    return std::min((box.height() - style.Room()) / height, (box.width() - style.Room()) / width);
 }
 
-// Each character is centred on its own ink, moved to whole device pixels so that every tile of
-// a face is the same picture.
-QPainterPath PlacedKana(const TFaceArt& face, const TStyle& style, int scale, const TArtFonts& fonts)
+// One size for all kana of a box: the hiragana's own, and no larger for the katakana, so that both
+// scripts on one board look alike.
+qreal KanaPixelSize(TScript script, const QRectF& box, const TStyle& style, const TArtFonts& fonts)
 {
-    QPainterPath path = fonts.KanaPath(face.Kana, KanaPixelSize(style, fonts) * scale);
-    const QPointF centre = (CharacterBox.center() - QPointF(style.Shadow(), style.Shadow()) / 2) * scale;
-    const QPointF shift = centre - path.boundingRect().center();
-    return path.translated(std::round(shift.x()), std::round(shift.y()));
+    const qreal hiragana = FittingKanaSize(TScript::Hiragana, box, style, fonts);
+    return script == TScript::Katakana ? std::min(hiragana, FittingKanaSize(script, box, style, fonts)) : hiragana;
 }
 
-void DrawCharacter(QPainter& painter, const TFaceArt& face, const TStyle& style, int scale, const TArtFonts& fonts)
+// The readings standing alone share one size and one baseline: the largest at which the widest
+// word, and the reach of all of them above and below the baseline, fit the box.
+struct TWordSetting {
+    qreal PixelSize;
+    qreal Baseline;  // in cell pixels
+};
+
+TWordSetting AloneReadingSetting(const TStyle& style, const TArtFonts& fonts)
 {
-    const QPainterPath kana = PlacedKana(face, style, scale, fonts);
-    // The outline is filled and stroked along, so that a pen widens every stroke evenly.
+    qreal width = 0, above = 0, below = 0;
+    for (const TFaceArt& face : Faces) {
+        const QRectF ink = fonts.WordPath(QString::fromLatin1(face.Reading), 1).boundingRect();
+        width = std::max(width, ink.width());
+        above = std::max(above, -ink.top());
+        below = std::max(below, ink.bottom());
+    }
+    const qreal room = style.Room();
+    const qreal size = std::min((AloneBox.height() - room) / (above + below), (AloneBox.width() - room) / width);
+    const qreal inkTop = AloneBox.center().y() - style.Shadow() / 2 - (above + below) * size / 2;
+    return {size, inkTop + above * size};
+}
+
+// What a block draws its ink with; the sizes are worked out once a sheet.
+struct TBlockInk {
+    TBlockArt Art;
+    qreal KanaSize = 0;
+    TWordSetting Word{};
+};
+
+// Each picture is centred across on its own ink, and a kana also down, moved to whole device
+// pixels so that every tile of a face is the same picture.
+QPainterPath Placed(const QPainterPath& path, qreal centreX, qreal centreY, bool centreDown, const TStyle& style,
+                    int scale)
+{
+    const QPointF centre = QPointF(centreX - style.Shadow() / 2, centreY - style.Shadow() / 2) * scale;
+    const QPointF inkCentre = path.boundingRect().center();
+    const qreal dx = centre.x() - inkCentre.x(), dy = centreDown ? centre.y() - inkCentre.y() : 0;
+    return path.translated(std::round(dx), std::round(dy));
+}
+
+QPainterPath KanaPicture(const TFaceArt& face, const TBlockInk& block, const TStyle& style, int scale,
+                         const TArtFonts& fonts)
+{
+    const QRectF box = block.Art.Reading ? CharacterBox : AloneBox;
+    const QPainterPath path = fonts.KanaPath(KanaOf(face, block.Art.Script), block.KanaSize * scale);
+    return Placed(path, box.center().x(), box.center().y(), true, style, scale);
+}
+
+QPainterPath WordPicture(const TFaceArt& face, const TBlockInk& block, const TStyle& style, int scale,
+                         const TArtFonts& fonts)
+{
+    const QPainterPath path = fonts.WordPath(QString::fromLatin1(face.Reading), block.Word.PixelSize * scale)
+                                  .translated(0, std::round(block.Word.Baseline * scale));
+    return Placed(path, AloneBox.center().x(), 0, false, style, scale);
+}
+
+// The outline is filled and stroked along, so that a pen widens every stroke evenly.
+void DrawPicture(QPainter& painter, const QPainterPath& picture, const TFaceArt& face, const TStyle& style, int scale)
+{
     const auto fill = [&](const QPainterPath& path, uint32_t colour, qreal widening) {
         painter.setPen(QPen(Hex(colour), widening * scale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(Hex(colour));
@@ -104,10 +166,10 @@ void DrawCharacter(QPainter& painter, const TFaceArt& face, const TStyle& style,
     painter.setRenderHint(QPainter::Antialiasing);
     if (style.Maroon) {
         const qreal edged = Emboldening + 2 * EdgeWidth;
-        fill(kana.translated(ShadowOffset * scale, ShadowOffset * scale), Shadow1, edged);
-        fill(kana, White, edged);
+        fill(picture.translated(ShadowOffset * scale, ShadowOffset * scale), Shadow1, edged);
+        fill(picture, White, edged);
     }
-    fill(kana, style.Character(face), Emboldening);
+    fill(picture, style.Character(face), Emboldening);
 }
 
 void DrawReading(QPainter& painter, const TFaceArt& face, const TStyle& style, int scale, const TArtFonts& fonts)
@@ -120,16 +182,21 @@ void DrawReading(QPainter& painter, const TFaceArt& face, const TStyle& style, i
     painter.drawText(QPointF(std::round(ReadingCentre * scale - advance / 2), ReadingBaseline * scale), reading);
 }
 
-// Character and reading on a transparent layer, so that the plain and the highlighted cell
-// blend exactly the same ink over their plates.
-QImage DrawInk(const TFaceArt& face, const TStyle& style, int scale, const TArtFonts& fonts)
+// The cell's pictures on a transparent layer, so that the plain and the highlighted cell blend
+// exactly the same ink over their plates.
+QImage DrawInk(const TFaceArt& face, const TBlockInk& block, const TStyle& style, int scale, const TArtFonts& fonts)
 {
     QImage ink(CellWidth * scale, CellHeight * scale, QImage::Format_ARGB32_Premultiplied);
     ink.fill(Qt::transparent);
     QPainter painter(&ink);
     painter.setClipRect(QRectF(InnerPlate.topLeft() * scale, InnerPlate.size() * scale));
-    DrawCharacter(painter, face, style, scale, fonts);
-    DrawReading(painter, face, style, scale, fonts);
+    if (block.Art.Script == TScript::None) {
+        DrawPicture(painter, WordPicture(face, block, style, scale, fonts), face, style, scale);
+        return ink;
+    }
+    DrawPicture(painter, KanaPicture(face, block, style, scale, fonts), face, style, scale);
+    if (block.Art.Reading)
+        DrawReading(painter, face, style, scale, fonts);
     return ink;
 }
 
@@ -138,17 +205,26 @@ QImage DrawInk(const TFaceArt& face, const TStyle& style, int scale, const TArtF
 QImage DrawFaceSheet(int style, int scale, const TArtFonts& fonts)
 {
     const TStyle look{style == 1};
-    QImage sheet(SheetColumns * CellWidth * scale, 4 * CellHeight * scale, QImage::Format_RGB32);
+    const TWordSetting word = AloneReadingSetting(look, fonts);
+    QImage sheet(SheetColumns * CellWidth * scale, int(Blocks.size()) * RowsPerBlock * CellHeight * scale,
+                 QImage::Format_RGB32);
     QPainter painter(&sheet);
-    for (int face = 0; face < FacesPerLook; ++face) {
-        const TFaceArt& art = Faces[size_t(face)];
-        const QImage ink = DrawInk(art, look, scale, fonts);
-        const int left = (face % SheetColumns) * CellWidth * scale;
-        const int top = (face / SheetColumns) * CellHeight * scale;
-        for (const bool highlighted : {false, true}) {
-            const QPoint at(left, top + (highlighted ? 2 * CellHeight * scale : 0));
-            painter.drawImage(at, DrawFrame(scale, highlighted ? look.Highlight() : look.Plate(art)));
-            painter.drawImage(at, ink);
+    for (size_t b = 0; b < Blocks.size(); ++b) {
+        TBlockInk block{Blocks[b]};
+        if (block.Art.Script != TScript::None)
+            block.KanaSize = KanaPixelSize(block.Art.Script, block.Art.Reading ? CharacterBox : AloneBox, look, fonts);
+        block.Word = word;
+        const int blockTop = int(b) * RowsPerBlock * CellHeight * scale;
+        for (int face = 0; face < FacesPerLook; ++face) {
+            const TFaceArt& art = Faces[size_t(face)];
+            const QImage ink = DrawInk(art, block, look, scale, fonts);
+            const int left = (face % SheetColumns) * CellWidth * scale;
+            const int top = blockTop + (face / SheetColumns) * CellHeight * scale;
+            for (const bool highlighted : {false, true}) {
+                const QPoint at(left, top + (highlighted ? 2 * CellHeight * scale : 0));
+                painter.drawImage(at, DrawFrame(scale, highlighted ? look.Highlight() : look.Plate(art)));
+                painter.drawImage(at, ink);
+            }
         }
     }
     return sheet;

@@ -34,6 +34,25 @@ inline constexpr std::array<TFaceArt, 48> Faces{{
     {u'ろ', "ro", Pink},    {u'ん', "n", Pink},     {u'ゑ', "we", Green},
 }};
 
+// The katakana of a face's hiragana: the two scripts lie 0x60 apart in Unicode, ゐ ゑ ヰ ヱ included.
+constexpr char16_t Katakana(char16_t hiragana) { return char16_t(hiragana + 0x60); }
+static_assert(Katakana(u'あ') == u'ア' && Katakana(u'ゐ') == u'ヰ' && Katakana(u'ゑ') == u'ヱ' && Katakana(u'ん') == u'ン');
+
+// What the five picture blocks of a face sheet show, from the top: the kana in one script or
+// none, with its small reading below it, or the reading alone in large letters.
+enum class TScript : uint8_t { None, Hiragana, Katakana };
+struct TBlockArt {
+    TScript Script;
+    bool Reading;
+};
+inline constexpr std::array<TBlockArt, 5> Blocks{{
+    {TScript::Hiragana, true},
+    {TScript::Katakana, true},
+    {TScript::Hiragana, false},
+    {TScript::Katakana, false},
+    {TScript::None, true},
+}};
+
 // Colours as 0xRRGGBB.
 struct TFamilyColours {
     uint32_t Plate;      // artwork 0: the pastel plate

@@ -57,18 +57,27 @@ TArtFonts::TArtFonts()
     if (!KanaFace.isValid() || KanaFace.familyName() != kanaFamily || KanaFace.weight() != QFont::DemiBold)
         throw std::runtime_error("the kana face resolved to " + KanaFace.familyName().toStdString() + " " +
                                  KanaFace.styleName().toStdString());
-    for (const TFaceArt& face : Faces)
+    for (const TFaceArt& face : Faces) {
         RequireCharacter(kanaFont, KanaFace, face.Kana);
+        RequireCharacter(kanaFont, KanaFace, Katakana(face.Kana));
+    }
 
     SymbolFace = QRawFont(QString::fromUtf8(SymbolFontFile), OutlineSize);
     if (!SymbolFace.isValid() || !SymbolFace.supportsCharacter(QChar(u'?')))
         throw std::runtime_error(std::string("cannot load the font ") + SymbolFontFile);
 
+    WordFace = QRawFont(QString::fromUtf8(ReadingFontFile), OutlineSize);
+    if (!WordFace.isValid())
+        throw std::runtime_error(std::string("cannot load the font ") + ReadingFontFile);
+
     const QFont readingFont = ReadingFont(12);
     const QRawFont readingFace = QRawFont::fromFont(readingFont);
     for (const TFaceArt& face : Faces)
-        for (const char* letter = face.Reading; *letter; ++letter)
+        for (const char* letter = face.Reading; *letter; ++letter) {
             RequireCharacter(readingFont, readingFace, char16_t(*letter));
+            if (!WordFace.supportsCharacter(QChar(*letter)))
+                throw std::runtime_error(std::string("the font ") + ReadingFontFile + " has no letter " + *letter);
+        }
 }
 
 namespace {
@@ -92,6 +101,20 @@ QPainterPath TArtFonts::KanaPath(char16_t kana, qreal pixelSize) const
 QPainterPath TArtFonts::SymbolPath(char16_t symbol, qreal pixelSize) const
 {
     return GlyphPath(SymbolFace, symbol, pixelSize);
+}
+
+QPainterPath TArtFonts::WordPath(const QString& word, qreal pixelSize) const
+{
+    const QList<quint32> glyphs = WordFace.glyphIndexesForString(word);
+    const QList<QPointF> advances = WordFace.advancesForGlyphIndexes(glyphs);
+    QPainterPath path;
+    QPointF pen;
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        path.addPath(WordFace.pathForGlyph(glyphs[i]).translated(pen));
+        pen += advances[i];
+    }
+    const qreal factor = pixelSize / OutlineSize;
+    return QTransform::fromScale(factor, factor).map(path.simplified());
 }
 
 QFont TArtFonts::ReadingFont(int pixelSize) const

@@ -82,7 +82,10 @@ TImagingSession::~TImagingSession()
     CoUninitialize();
 }
 
-std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha, int width, int height)
+namespace {
+
+// With a size, the picture scaled to it; with rows, only its top rows (all when it has fewer).
+std::unique_ptr<TDib> DecodeArtworkPart(const std::string& name, TAlpha alpha, int width, int height, int rows)
 {
     const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC found = FindArtwork(name);
@@ -123,12 +126,27 @@ std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha, int w
     Check(converter->Initialize(source, format, WICBitmapDitherTypeNone, nullptr, 0, WICBitmapPaletteTypeCustom),
           name);
 
+    if (rows > 0 && rows < height)
+        height = rows;
     auto dib = std::make_unique<TDib>(width, height);
     const UINT stride = static_cast<UINT>(width) * 4;
-    Check(converter->CopyPixels(nullptr, stride, stride * static_cast<UINT>(height),
+    const WICRect top{0, 0, width, height};
+    Check(converter->CopyPixels(&top, stride, stride * static_cast<UINT>(height),
                                 reinterpret_cast<BYTE*>(dib->Pixels())),
           name);
     return dib;
+}
+
+}  // namespace
+
+std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha, int width, int height)
+{
+    return DecodeArtworkPart(name, alpha, width, height, 0);
+}
+
+std::unique_ptr<TDib> DecodeArtworkTop(const std::string& name, int rows)
+{
+    return DecodeArtworkPart(name, TAlpha::Straight, 0, 0, rows);
 }
 
 std::string CommandIconFile(TCommandId command, int side)

@@ -28,6 +28,10 @@ HRSRC FindArtwork(const std::string& name);
 std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha = TAlpha::Straight, int width = 0,
                                     int height = 0);
 
+// The top rows of a built-in PNG, unscaled (all of it when it has fewer): a sheet whose lower parts
+// the board has not needed yet takes no memory for them.
+std::unique_ptr<TDib> DecodeArtworkTop(const std::string& name, int rows);
+
 enum class TIconLook { Normal, Greyed };
 
 // The drawing of a command's icon closest to side pixels.

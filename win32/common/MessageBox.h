@@ -13,6 +13,9 @@ void ShowMessageBox(HWND owner, TMessageKind kind, std::string_view title, const
 // A report of the game, under its kind's title.
 void ShowMessage(HWND owner, TMessageKind kind, const std::string& text);
 
+// A question with Yes and No, titled ConfirmTitle; true for Yes.
+bool AskQuestion(HWND owner, const std::string& question);
+
 // Stands in for the modal box (tests record and dismiss reports this way); an empty hook restores it.
 using TMessageBoxHook = std::function<void(TMessageKind kind, const std::wstring& title, const std::string& text)>;
 void SetMessageBoxHook(TMessageBoxHook hook);

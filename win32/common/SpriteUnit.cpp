@@ -1,5 +1,6 @@
 #include "win32/common/SpriteUnit.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "win32/common/Artwork.h"
@@ -17,9 +18,25 @@ TSpriteSheet::TSpriteSheet(const std::string& name)
 const TDib& TSpriteSheet::Image(int scale) const
 {
     const size_t index = scale >= 2 ? 1 : 0;
-    if (!Images[index])
+    if (!Whole[index]) {
         Images[index] = DecodeArtwork(Names[index]);
+        Whole[index] = true;
+    }
     return *Images[index];
+}
+
+const TDib& TSpriteSheet::Rows(int scale, int bottom) const
+{
+    const size_t index = scale >= 2 ? 1 : 0;
+    const int rows = bottom * static_cast<int>(index + 1);
+    std::unique_ptr<TDib>& image = Images[index];
+    if (Whole[index] || (image && image->Height() >= rows))
+        return *image;
+    // Each new decoding reads from the top again, so it takes at least twice the rows it had.
+    const int asked = image ? std::max(rows, 2 * image->Height()) : rows;
+    image = DecodeArtworkTop(Names[index], asked);
+    Whole[index] = image->Height() < asked;
+    return *image;
 }
 
 TImageForm::TImageForm()

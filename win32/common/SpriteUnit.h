@@ -17,10 +17,14 @@ public:
     // A rectangle of the sheet's grid is found in it at scale times its coordinates. Each size is
     // decoded when first asked for: most screens never need the double-size one.
     const TDib& Image(int scale) const;
+    // The same picture holding at least the rows of the sheet's grid above `bottom` (exclusive):
+    // the first board needs only the top of a face sheet, most games never its lower blocks.
+    const TDib& Rows(int scale, int bottom) const;
 
 private:
     std::array<std::string, 2> Names;
     mutable std::array<std::unique_ptr<TDib>, 2> Images;
+    mutable std::array<bool, 2> Whole{};
 };
 
 // Holds the sprite sheets for the whole run.
@@ -28,7 +32,7 @@ class TImageForm {
 public:
     TImageForm();
 
-    TSpriteSheet FaceImage;        // face style 0: 960 x 224, 24 x 4 cells of 40 x 56
+    TSpriteSheet FaceImage;        // face style 0: 960 x 1120, five blocks of 24 x 4 cells of 40 x 56
     TSpriteSheet BackgroundImage;  // the six 32 x 32 background textures side by side
     TSpriteSheet FaceImage_2;      // face style 1, laid out as FaceImage
 

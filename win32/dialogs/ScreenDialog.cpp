@@ -6,6 +6,7 @@
 
 #include "storage/WindowsText.h"
 #include "win32/common/MessageBox.h"
+#include "win32/dialogs/KanaChartView.h"
 #include "win32/dialogs/PreviewPanel.h"
 #include "win32/dialogs/RadioGroup.h"
 #include "win32/dialogs/SaveFileDialog.h"
@@ -78,6 +79,11 @@ void TScreenDialog::SetRows(std::string_view scoreList, const std::vector<TScore
     PartOf<TScoreListView>(scoreList).SetRows(rows);
 }
 
+void TScreenDialog::SetChart(std::string_view kanaChart, const std::vector<TChartCellLook>& cells)
+{
+    PartOf<TKanaChartView>(kanaChart).SetCells(cells);
+}
+
 void TScreenDialog::SetFocus(std::string_view control)
 {
     const HWND focus = Control(control);
@@ -89,6 +95,11 @@ void TScreenDialog::SetFocus(std::string_view control)
 void TScreenDialog::ShowMessage(TMessageKind kind, const std::string& text)
 {
     ::ShowMessage(Handle(), kind, text);
+}
+
+bool TScreenDialog::Confirm(const std::string& question)
+{
+    return AskQuestion(Handle(), question);
 }
 
 std::optional<TDialogView::TSaveChoice> TScreenDialog::AskSaveFileName(std::span<const TExportFilter> filters)

@@ -28,9 +28,11 @@ public:
     std::string Text(std::string_view control) const override;
     void SetText(std::string_view control, const std::string& text) override;
     void SetRows(std::string_view scoreList, const std::vector<TScoreRow>& rows) override;
+    void SetChart(std::string_view kanaChart, const std::vector<TChartCellLook>& cells) override;
     void SetFocus(std::string_view control) override;
     void Hide() override { TTesuliDialog::Hide(); }
     void ShowMessage(TMessageKind kind, const std::string& text) override;
+    bool Confirm(const std::string& question) override;
     std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters) override;
     void OpenUrl(std::string_view url) override;
 

@@ -87,6 +87,18 @@ void WriteMenus(TReadoutText& out)
     }
 }
 
+// A one-line text box, or a label that shows a text.
+bool ShowsText(HWND control)
+{
+    wchar_t kind[16] = L"";
+    GetClassNameW(control, kind, 16);
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    if (CompareStringOrdinal(kind, -1, WC_EDITW, -1, TRUE) == CSTR_EQUAL)
+        return !(style & ES_MULTILINE);
+    return CompareStringOrdinal(kind, -1, WC_STATICW, -1, TRUE) == CSTR_EQUAL && (style & SS_TYPEMASK) == SS_LEFT &&
+           GetWindowTextLengthW(control) > 0;
+}
+
 void WriteDialogs(TReadoutText& out)
 {
     for (const TTesuliDialog* dialog : GameDialogForms()) {
@@ -94,9 +106,11 @@ void WriteDialogs(TReadoutText& out)
             continue;
         for (const auto& [name, control] : dialog->NamedControls()) {
             RECT place;
-            if (IsWindowVisible(control) && GetWindowRect(control, &place))
-                out.Widget(dialog->Name(), name, place.left, place.top, place.right - place.left,
-                           place.bottom - place.top);
+            if (!IsWindowVisible(control) || !GetWindowRect(control, &place))
+                continue;
+            out.Widget(dialog->Name(), name, place.left, place.top, place.right - place.left, place.bottom - place.top);
+            if (ShowsText(control))
+                out.ControlText(dialog->Name(), name, Utf8(ControlText(control)));
         }
     }
 }

@@ -17,6 +17,6 @@ void TBoardImage::CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, 
 {
     const TSpriteSheet& source = Sheets.Sheet(sheet);
     const int s = ScaleFactor;
-    BitBlt(Pixels.Dc(), left * s, top * s, width * s, height * s, source.Image(s).Dc(), sourceLeft * s, sourceTop * s,
-           SRCCOPY);
+    const TDib& rows = source.Rows(s, sourceTop + height);
+    BitBlt(Pixels.Dc(), left * s, top * s, width * s, height * s, rows.Dc(), sourceLeft * s, sourceTop * s, SRCCOPY);
 }

@@ -116,8 +116,14 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_DPICHANGED:
         ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
-    case WM_DESTROY:
+    case WM_CLOSE:
         // A hint blink in progress sees this at its next pass and stops, so the program ends at once.
+        IsQuitting = true;
+        StopClock();
+        RunGuarded([this] { Session.FormClose(); });
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
         IsQuitting = true;
         StopClock();
         PostQuitMessage(0);
@@ -183,5 +189,5 @@ void TMainForm::ShowDialog(TDialogId dialog)
 
 void TMainForm::CloseMainWindow()
 {
-    DestroyWindow(Window);
+    SendMessageW(Window, WM_CLOSE, 0, 0);
 }

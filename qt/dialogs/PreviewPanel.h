@@ -12,6 +12,8 @@ class TPreviewImage : public QLabel {
 public:
     TPreviewImage(QWidget* parent, const QPixmap& picture);
 
+    void SetPicture(const QPixmap& picture);
+
 signals:
     void Click();
 
@@ -29,6 +31,7 @@ public:
     TPreviewPanel(QWidget* parent, QPoint position, const QPixmap& picture);
 
     TPreviewImage* Image() const { return Picture; }
+    void SetPicture(const QPixmap& picture);
     bool Chosen() const { return frameShadow() == QFrame::Sunken; }
     void SetChosen(bool chosen);
 

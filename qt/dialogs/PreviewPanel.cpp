@@ -1,4 +1,4 @@
-#include "qt/dialogs/OptionsPreview.h"
+#include "qt/dialogs/PreviewPanel.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +15,11 @@ constexpr int FrameWidth = BevelWidth + BorderWidth + BevelWidth;
 
 TPreviewImage::TPreviewImage(QWidget* parent, const QPixmap& picture)
     : QLabel(parent)
+{
+    SetPicture(picture);
+}
+
+void TPreviewImage::SetPicture(const QPixmap& picture)
 {
     setPixmap(picture);
     setFixedSize(picture.deviceIndependentSize().toSize());
@@ -42,6 +47,12 @@ TPreviewPanel::TPreviewPanel(QWidget* parent, QPoint position, const QPixmap& pi
     Picture->move(FrameWidth, FrameWidth);
     setGeometry(QRect(position, Picture->size() + QSize(2 * FrameWidth, 2 * FrameWidth)));
     SetChosen(false);
+}
+
+void TPreviewPanel::SetPicture(const QPixmap& picture)
+{
+    Picture->SetPicture(picture);
+    resize(Picture->size() + QSize(2 * FrameWidth, 2 * FrameWidth));
 }
 
 void TPreviewPanel::SetChosen(bool chosen)

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/DialogView.h"
+#include "model/Game.h"
+
+// The Progress window: how long each kana of a script has lain free before the player took it.
+class TProgressDialog final : public TDialogLogic {
+public:
+    TProgressDialog(TRegOptions& options, const TGame& game) : Options(options), Game(game) {}
+
+    const TScreen& Screen() const override;
+    void FormShow(TDialogView& view) override;
+    void Click(TDialogView& view, std::string_view control, int item) override;
+
+private:
+    TRegOptions& Options;
+    const TGame& Game;  // its artwork draws the kana
+    TScript Script = TScript::Hiragana;
+
+    void ShowChart(TDialogView& view) const;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/ProgressChart.h"
+#include "model/Recognition.h"
+#include "storage/RegistryUnit.h"
+
+// At the end of a game (won, a new game, a map change, exit): stores the samples collected since the
+// last end in one update and forgets them. A store that refuses them raises ERegistryError and the
+// samples stay for the next end.
+void StoreProgress(TRecognition& recognition, TRegOptions& options);
+
+// The Progress window's chart of the script as the store holds it; a store that cannot be read raises.
+TProgressChart ReadProgressChart(TRegOptions& options, TScript script);

@@ -1,0 +1,68 @@
+#include "app/ProgressScreen.h"
+
+#include "model/LearningModes.h"
+#include "model/TilePlacement.h"
+
+namespace {
+
+using enum TControlKind;
+
+constexpr int CellWidth = 62, CellHeight = 98, CellGap = 2;
+constexpr int ChartWidth = ChartRows * (CellWidth + CellGap) - CellGap;
+constexpr int ChartHeight = ChartColumns * (CellHeight + CellGap) - CellGap;
+constexpr int Margin = 8;
+constexpr int ChartTop = 76;
+constexpr int ButtonsTop = ChartTop + ChartHeight + Margin;
+constexpr int LineHeight = 12;
+
+TScreen MakeProgressScreen()
+{
+    TScreen screen{"ProgressForm", std::string(ProgressTexts::Title), ChartWidth + 2 * Margin,
+                   ButtonsTop + 25 + Margin, true};
+    auto& rows = screen.Controls;
+    TControl scripts{RadioGroup, "ScriptRadioGroup", {}, {Margin, Margin, 240, 41}, "Kana"};
+    scripts.Items = {std::string(ProgressTexts::Scripts[0]), std::string(ProgressTexts::Scripts[1])};
+    scripts.ItemPrefix = "Script";
+    scripts.Columns = 2;
+    scripts.TabStop = true;
+    rows.push_back(scripts);
+    rows.push_back({Label, "SlowestLabel", {}, {Margin, 56, ChartWidth, 13}});
+    rows.push_back({KanaChart, "KanaChart", {}, {Margin, ChartTop, ChartWidth, ChartHeight}});
+    TControl reset{Button, "ResetBitBtn", {}, {Margin, ButtonsTop, 75, 25}, std::string(ProgressTexts::Reset)};
+    reset.Glyph = TButtonGlyph::Cross;
+    reset.TabStop = true;
+    TControl close{Button, "CloseBtn", {}, {Margin + ChartWidth - 75, ButtonsTop, 75, 25}, "Close"};
+    close.Glyph = TButtonGlyph::Tick;
+    close.IsDefault = close.IsCancel = close.TabStop = close.FirstFocus = true;
+    rows.push_back(close);
+    rows.push_back(reset);
+    return screen;
+}
+
+}  // namespace
+
+const TScreen& ProgressScreen()
+{
+    static const TScreen screen = MakeProgressScreen();
+    return screen;
+}
+
+std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript script, uint8_t faceStyle)
+{
+    const uint8_t kana = script == TScript::Katakana ? KanaSetting::Katakana : KanaSetting::Hiragana;
+    std::vector<TChartCellLook> looks;
+    for (const TChartCell& cell : chart.Cells) {
+        TChartCellLook& look = looks.emplace_back();
+        look.Cell = {cell.Row * (CellWidth + CellGap), cell.Column * (CellHeight + CellGap), CellWidth, CellHeight};
+        look.Colour = cell.Colour;
+        const TFaceCell sheetCell = FaceCell(cell.Face, 0, kana, ReadingsSetting::KanaOnly, false);
+        look.Picture = {faceStyle == 0 ? TSheet::FaceImage : TSheet::FaceImage_2,
+                        {sheetCell.Column * TileWidth, sheetCell.Row * TileHeight, TileWidth, TileHeight}};
+        look.PictureAt = {look.Cell.Left + (CellWidth - TileWidth) / 2, look.Cell.Top + 3, TileWidth, TileHeight};
+        look.Lines = {std::string(cell.Reading), cell.TimeText, cell.HintsText};
+        for (size_t line = 0; line < look.Lines.size(); ++line)
+            look.LineAt[line] = {look.Cell.Left, look.Cell.Top + 3 + TileHeight + 1 + static_cast<int>(line) * LineHeight,
+                                 CellWidth, LineHeight};
+    }
+    return looks;
+}

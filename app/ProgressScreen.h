@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/ProgressChart.h"
+#include "app/Screen.h"
+
+// The Progress window, stated once: the script to show, the five slowest kana, the chart, Reset
+// and Close.
+const TScreen& ProgressScreen();
+
+// One kana of the chart as it is drawn: a cell in the colour of its time, the kana alone as the
+// tiles show it, and below it the reading, the median time and the hints, each line centred.
+struct TChartCellLook {
+    TDesignRect Cell;  // in the chart
+    uint32_t Colour = NoTimeColour;  // 0xRRGGBB
+    TSheetCell Picture;
+    TDesignRect PictureAt;
+    std::array<std::string, 3> Lines;
+    std::array<TDesignRect, 3> LineAt;
+};
+
+// The chart in the artwork of faceStyle: one column for each row of the kana table (a, ka, sa ...
+// n), its five kana (a i u e o) from the top.
+std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript script, uint8_t faceStyle);

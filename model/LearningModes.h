@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The learning modes: which script a tile shows (Kana) and whether it shows its reading (Readings).
+// A value outside the range is taken as the default, 0.
+namespace KanaSetting {
+constexpr uint8_t Hiragana = 0;
+constexpr uint8_t Katakana = 1;
+constexpr uint8_t Both = 2;  // copies 0 and 1 of a face hiragana, copies 2 and 3 katakana
+}  // namespace KanaSetting
+
+namespace ReadingsSetting {
+constexpr uint8_t KanaAndReading = 0;
+constexpr uint8_t KanaOnly = 1;
+constexpr uint8_t KanaOrReading = 2;  // copies 0 and 2 of a face the kana alone, copies 1 and 3 the reading alone
+}  // namespace ReadingsSetting
+
+// A cell of a face sheet, counted in cells (40 x 56 pixels).
+struct TFaceCell {
+    int32_t Column;
+    int32_t Row;
+
+    bool operator==(const TFaceCell&) const = default;
+};
+
+// The cell of a face sheet a tile shows, plain or highlighted: copy is the tile's place (0..3) in
+// its face's four tiles (tile n is copy (n - 1) mod 4 of face (n - 1) div 4). A face sheet holds
+// five blocks of four rows, each laid out as the first: hiragana with reading, katakana with
+// reading, hiragana alone, katakana alone, reading alone.
+TFaceCell FaceCell(uint8_t face, uint8_t copy, uint8_t kana, uint8_t readings, bool highlighted);
+
+// The map as a won game records it: the map's name, followed by the learning modes that differ
+// from the defaults, e.g. "Babel / katakana / kana or reading". No comma, for the export's columns.
+std::string ScoreMapText(uint8_t mapNumber, uint8_t kana, uint8_t readings);

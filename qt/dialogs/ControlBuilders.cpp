@@ -1,0 +1,275 @@
+#include "qt/dialogs/ControlBuilders.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/InfoTexts.h"
+#include "qt/common/Artwork.h"
+#include "qt/common/SpriteUnit.h"
+#include "qt/dialogs/GameDialog.h"
+#include "qt/dialogs/KanaChartView.h"
+#include "qt/dialogs/PreviewPanel.h"
+
+namespace {
+
+constexpr int CommandListBorder = 5;
+constexpr qreal SmallestMemoTextSize = 6.0;
+constexpr int GlyphSide = 16;
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+Qt::Alignment AlignmentOf(TColumnAlignment alignment)
+{
+    switch (alignment) {
+    case TColumnAlignment::Left: return Qt::AlignLeft;
+    case TColumnAlignment::Center: return Qt::AlignHCenter;
+    case TColumnAlignment::Right: return Qt::AlignRight;
+    }
+    return Qt::AlignLeft;
+}
+
+QRect Place(const TControl& row)
+{
+    return {row.Rect.Left, row.Rect.Top, row.Rect.Width, row.Rect.Height};
+}
+
+template <typename Widget>
+Widget* Placed(Widget* widget, const TControl& row)
+{
+    widget->setGeometry(Place(row));
+    return widget;
+}
+
+QWidget* MakeBevel(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    auto* bevel = new QFrame(parent);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return Placed(bevel, row);
+}
+
+QWidget* MakeGroupBox(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    return Placed(new QGroupBox(Text(row.Caption), parent), row);
+}
+
+// One line; it grows to the right where the system font is wider than the place given, so that no
+// text is cut off. Without a width of its own it is as wide as its text.
+QWidget* MakeLabel(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    auto* label = new QLabel(Text(row.Caption), parent);
+    label->setToolTip(Text(row.Tooltip));
+    if (row.Rect.Width == 0) {
+        label->move(row.Rect.Left, row.Rect.Top);
+        label->adjustSize();
+        return label;
+    }
+    const QSize needed = label->sizeHint();
+    label->setGeometry(row.Rect.Left, row.Rect.Top, std::max(row.Rect.Width, needed.width()),
+                       std::max(row.Rect.Height, needed.height()));
+    return label;
+}
+
+QWidget* MakeButton(TGameDialog& dialog, QWidget* parent, const TControl& row)
+{
+    auto* button = new QPushButton(Text(row.Caption), parent);
+    if (row.Glyph != TButtonGlyph::None) {
+        button->setIcon(ButtonGlyph(row.Glyph));
+        button->setIconSize(QSize(GlyphSide, GlyphSide));
+    }
+    button->setDefault(row.IsDefault);
+    QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, name = row.Name] { dialog.Click(name, -1); });
+    return Placed(button, row);
+}
+
+QWidget* MakeEdit(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    return Placed(new QLineEdit(Text(row.Caption), parent), row);
+}
+
+// The items fill the columns top to bottom, evenly spread over the height below the caption. The
+// group can show no item checked, so that a value none of its items stands for is not shown as some
+// other value.
+QWidget* MakeRadioGroup(TGameDialog& dialog, QWidget* parent, const TControl& row)
+{
+    auto* group = Placed(new QGroupBox(Text(row.Caption), parent), row);
+    auto* buttons = new QButtonGroup(group);
+    const int count = static_cast<int>(row.Items.size());
+    for (int i = 0; i < count; ++i) {
+        const std::string& caption = row.Items[static_cast<size_t>(i)];
+        auto* item = new QRadioButton(Text(caption), group);
+        item->setObjectName(Text(RadioItemName(row.ItemPrefix, caption)));
+        buttons->addButton(item, i);
+    }
+    if (count > 0) {
+        const int textHeight = group->fontMetrics().height();
+        const int perColumn = (count + row.Columns - 1) / row.Columns;
+        const int buttonWidth = (group->width() - 10) / row.Columns;
+        const int freeHeight = group->height() - textHeight - 5;
+        const int buttonHeight = freeHeight / perColumn;
+        const int topMargin = textHeight + 1 + (freeHeight % perColumn) / 2;
+        for (int i = 0; i < count; ++i)
+            buttons->button(i)->setGeometry(i / perColumn * buttonWidth + 8, i % perColumn * buttonHeight + topMargin,
+                                            buttonWidth, buttonHeight);
+    }
+    QObject::connect(buttons, &QButtonGroup::idClicked, &dialog,
+                     [&dialog, name = row.Name](int item) { dialog.Click(name, item); });
+    return group;
+}
+
+QWidget* MakePreview(TGameDialog& dialog, QWidget* parent, const TControl& row)
+{
+    auto* panel = new TPreviewPanel(parent, QPoint(row.Rect.Left, row.Rect.Top), SheetCellPicture(row.Picture));
+    panel->Image()->setObjectName(Text(PreviewImageName(row.Name)));
+    QObject::connect(panel->Image(), &TPreviewImage::Click, &dialog, [&dialog, name = row.Name] { dialog.Click(name, -1); });
+    return panel;
+}
+
+QWidget* MakeProgramIcon(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    auto* icon = Placed(new QLabel(parent), row);
+    icon->setPixmap(ProgramIcon().pixmap(icon->size(), parent->devicePixelRatio()));
+    return icon;
+}
+
+QWidget* MakeScoreList(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    auto* list = Placed(new QTreeWidget(parent), row);
+    list->setRootIsDecorated(false);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setFocusPolicy(Qt::ClickFocus);
+    list->setColumnCount(ScoreColumnCount);
+    QTreeWidgetItem* header = list->headerItem();
+    for (int column = 0; column < ScoreColumnCount; ++column) {
+        const TScoreColumn& shown = ScoreColumns[static_cast<size_t>(column)];
+        header->setText(column, QString::fromLatin1(shown.Caption));
+        header->setTextAlignment(column, AlignmentOf(shown.Alignment) | Qt::AlignVCenter);
+        list->setColumnWidth(column, shown.Width);
+    }
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionsMovable(false);
+    return list;
+}
+
+bool TextFits(const QPlainTextEdit* box, const QFont& font)
+{
+    QTextDocument text;
+    text.setDefaultFont(font);
+    text.setDocumentMargin(box->document()->documentMargin());
+    text.setPlainText(box->toPlainText());
+    text.setTextWidth(box->contentsRect().width());
+    return text.size().height() <= box->contentsRect().height();
+}
+
+// The box has no scroll bar, so all of the text must fit: where the system's stand-in for the
+// dialog font runs wider than the font the lines were written for, the box takes a smaller size of
+// it. Should even the smallest readable size not fit, a scroll bar keeps the rest reachable.
+void FitTextToBox(QPlainTextEdit* box)
+{
+    QFont font = box->font();
+    for (qreal size = font.pointSizeF(); size >= SmallestMemoTextSize; size -= 0.5) {
+        font.setPointSizeF(size);
+        if (TextFits(box, font)) {
+            box->setFont(font);
+            return;
+        }
+    }
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+QWidget* MakeMemo(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    auto* memo = Placed(new QPlainTextEdit(parent), row);
+    memo->setReadOnly(true);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setPlainText(Text(row.Caption));
+    FitTextToBox(memo);
+    return memo;
+}
+
+QWidget* MakeCommandList(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    auto* list = Placed(new QListWidget(parent), row);
+    list->setViewMode(QListView::ListMode);
+    list->setIconSize(QSize(GlyphSide, GlyphSide));
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setStyleSheet(QStringLiteral("QListWidget { padding: %1px; }").arg(CommandListBorder));
+    for (const THelpCommand& command : HelpCommands)
+        new QListWidgetItem(CommandIcon(command.Command), QString::fromUtf8(command.Caption), list);
+    return list;
+}
+
+QWidget* MakeKanaChart(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    return Placed(new TKanaChartView(parent), row);
+}
+
+}  // namespace
+
+QWidget* BuildControl(TGameDialog& dialog, QWidget* parent, const TControl& row)
+{
+    using enum TControlKind;
+    using TBuilder = QWidget* (*)(TGameDialog&, QWidget*, const TControl&);
+    TBuilder build = nullptr;
+    switch (row.Kind) {
+    case Bevel: build = MakeBevel; break;
+    case GroupBox: build = MakeGroupBox; break;
+    case Label: build = MakeLabel; break;
+    case Button: build = MakeButton; break;
+    case Edit: build = MakeEdit; break;
+    case RadioGroup: build = MakeRadioGroup; break;
+    case Preview: build = MakePreview; break;
+    case ProgramIcon: build = MakeProgramIcon; break;
+    case ScoreList: build = MakeScoreList; break;
+    case Memo: build = MakeMemo; break;
+    case CommandList: build = MakeCommandList; break;
+    case KanaChart: build = MakeKanaChart; break;
+    }
+    if (!build)
+        throw std::logic_error("no builder for " + row.Name);
+    QWidget* control = build(dialog, parent, row);
+    control->setObjectName(Text(row.Name));
+    return control;
+}
+
+QPixmap SheetCellPicture(const TSheetCell& cell)
+{
+    const int scale = qApp->devicePixelRatio() > 1.0 ? 2 : 1;
+    const QRect logical(cell.Cell.Left, cell.Cell.Top, cell.Cell.Width, cell.Cell.Height);
+    return QPixmap::fromImage(ImageForm->Sheet(cell.Sheet).Copy(logical, scale));
+}
+
+void ShowScoreRows(QTreeWidget* list, const std::vector<TScoreRow>& rows)
+{
+    list->clear();
+    for (const TScoreRow& row : rows) {
+        auto* item = new QTreeWidgetItem(list);
+        for (int column = 0; column < ScoreColumnCount; ++column) {
+            const size_t at = static_cast<size_t>(column);
+            item->setText(column, QString::fromStdString(row[at]));
+            item->setTextAlignment(column, AlignmentOf(ScoreColumns[at].Alignment) | Qt::AlignVCenter);
+        }
+    }
+}

@@ -1,0 +1,233 @@
+#include "qt/dialogs/GameDialog.h"
+
+#include <QButtonGroup>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "qt/common/Application.h"
+#include "qt/common/Artwork.h"
+#include "qt/common/MessageBox.h"
+#include "qt/dialogs/ControlBuilders.h"
+#include "qt/dialogs/KanaChartView.h"
+#include "qt/dialogs/PreviewPanel.h"
+#include "qt/dialogs/SaveFileDialog.h"
+
+namespace {
+
+constexpr int LabelMarginInFrame = 8;  // between a label's end and the frame's right edge
+
+QString Name(std::string_view name)
+{
+    return QString::fromUtf8(name);
+}
+
+template <typename Widget>
+Widget* As(QWidget* control)
+{
+    if (auto* widget = qobject_cast<Widget*>(control))
+        return widget;
+    throw std::logic_error(control->objectName().toStdString() + " is not that kind of control");
+}
+
+QRect InWindow(const QWidget* control, const QWidget* window)
+{
+    return {control->mapTo(window, QPoint(0, 0)), control->size()};
+}
+
+}  // namespace
+
+TGameDialog::TGameDialog(QWidget* parent, TDialogLogic& logic)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+    , Logic(logic)
+{
+    const TScreen& screen = Logic.Screen();
+    setObjectName(Name(screen.Name));
+    setWindowTitle(QString::fromStdString(screen.Caption));
+    setModal(false);
+    setFixedSize(screen.ClientWidth, screen.ClientHeight);
+    if (screen.ProgramIconInTitle)
+        setWindowIcon(ProgramIcon());
+    for (const TControl& row : screen.Controls) {
+        QWidget* control = BuildControl(*this, row.Parent.empty() ? this : Control(row.Parent), row);
+        if (row.FirstFocus)
+            control->setFocus();
+    }
+    FitToLabels();
+}
+
+// Where the system font is wider than the one the dialog was laid out for, a label may run past the
+// frame it stands in: the dialog grows so that it stays inside, the frame and its text boxes widen
+// with it, and the buttons keep their places relative to the middle.
+void TGameDialog::FitToLabels()
+{
+    const TScreen& screen = Logic.Screen();
+    const auto kindOf = [&](TControlKind kind) {
+        std::vector<QWidget*> controls;
+        for (const TControl& row : screen.Controls)
+            if (row.Kind == kind)
+                controls.push_back(Control(row.Name));
+        return controls;
+    };
+    for (QWidget* bevel : kindOf(TControlKind::Bevel)) {
+        const QRect frame = InWindow(bevel, this);
+        int extra = 0;
+        for (QWidget* label : kindOf(TControlKind::Label))
+            if (const QRect text = InWindow(label, this); frame.contains(text.topLeft()))
+                extra = std::max(extra, text.right() + LabelMarginInFrame - frame.right());
+        if (extra == 0)
+            continue;
+        setFixedSize(width() + extra, height());
+        bevel->resize(bevel->width() + extra, bevel->height());
+        for (QWidget* edit : kindOf(TControlKind::Edit))
+            if (frame.contains(InWindow(edit, this).topLeft()))
+                edit->resize(edit->width() + extra, edit->height());
+        for (QWidget* button : kindOf(TControlKind::Button))
+            button->move(button->x() + extra / 2, button->y());
+    }
+}
+
+QWidget* TGameDialog::Control(std::string_view name) const
+{
+    if (auto* control = findChild<QWidget*>(Name(name)))
+        return control;
+    throw std::logic_error(objectName().toStdString() + " has no control " + std::string(name));
+}
+
+void TGameDialog::Click(std::string_view control, int item)
+{
+    RunGuarded([&] { Logic.Click(*this, control, item); });
+}
+
+int TGameDialog::ItemIndex(std::string_view radioGroup) const
+{
+    return Control(radioGroup)->findChild<QButtonGroup*>()->checkedId();
+}
+
+void TGameDialog::SetItemIndex(std::string_view radioGroup, int index)
+{
+    QButtonGroup* items = Control(radioGroup)->findChild<QButtonGroup*>();
+    if (QAbstractButton* item = items->button(index)) {
+        item->setChecked(true);
+        return;
+    }
+    // An exclusive group refuses to uncheck its last checked button.
+    if (QAbstractButton* checked = items->checkedButton()) {
+        items->setExclusive(false);
+        checked->setChecked(false);
+        items->setExclusive(true);
+    }
+}
+
+void TGameDialog::SetChosen(std::string_view preview, bool chosen)
+{
+    As<TPreviewPanel>(Control(preview))->SetChosen(chosen);
+}
+
+void TGameDialog::SetPicture(std::string_view preview, const TSheetCell& picture)
+{
+    As<TPreviewPanel>(Control(preview))->SetPicture(SheetCellPicture(picture));
+}
+
+std::string TGameDialog::Text(std::string_view control) const
+{
+    QWidget* widget = Control(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text().toStdString();
+    return As<QLabel>(widget)->text().toStdString();
+}
+
+void TGameDialog::SetText(std::string_view control, const std::string& text)
+{
+    QWidget* widget = Control(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(QString::fromStdString(text));
+    else
+        As<QLabel>(widget)->setText(QString::fromStdString(text));
+}
+
+void TGameDialog::SetRows(std::string_view scoreList, const std::vector<TScoreRow>& rows)
+{
+    ShowScoreRows(As<QTreeWidget>(Control(scoreList)), rows);
+}
+
+void TGameDialog::SetChart(std::string_view kanaChart, const std::vector<TChartCellLook>& cells)
+{
+    As<TKanaChartView>(Control(kanaChart))->SetCells(cells);
+}
+
+void TGameDialog::SetFocus(std::string_view control)
+{
+    Control(control)->setFocus();
+}
+
+void TGameDialog::Hide()
+{
+    hide();
+}
+
+void TGameDialog::ShowMessage(TMessageKind kind, const std::string& text)
+{
+    ::ShowMessage(this, kind, text);
+}
+
+bool TGameDialog::Confirm(const std::string& question)
+{
+    return AskQuestion(this, question);
+}
+
+std::optional<TDialogView::TSaveChoice> TGameDialog::AskSaveFileName(std::span<const TExportFilter> filters)
+{
+    return ::AskSaveFileName(this, filters);
+}
+
+// The browser runs on its own; whether it could be started is of no concern to the dialog.
+void TGameDialog::OpenUrl(std::string_view url)
+{
+    QDesktopServices::openUrl(QUrl(Name(url)));
+}
+
+void TGameDialog::reject()
+{
+    for (const TControl& row : Logic.Screen().Controls)
+        if (row.IsCancel) {
+            Click(row.Name, -1);
+            return;
+        }
+}
+
+void TGameDialog::FormShow()
+{
+    Logic.FormShow(*this);
+}
+
+bool TGameDialog::IsOpen() const
+{
+    return isVisible();
+}
+
+void TGameDialog::CentreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+}
+
+void TGameDialog::Appear()
+{
+    show();
+}
+
+void TGameDialog::BringToFront()
+{
+    raise();
+    activateWindow();
+}

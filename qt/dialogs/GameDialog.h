@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string_view>
+
+#include "app/DialogShowing.h"
+#include "app/DialogView.h"
+
+// Every dialog of the game, built from its logic's screen: modeless, on top, a title bar without
+// close or system buttons, a fixed client size, centred on the screen the first time and where it
+// was left later. Its controls carry the rows' names; clicks, Enter and Escape go to the logic.
+class TGameDialog : public QDialog, public TDialogShowing, public TDialogView {
+    Q_OBJECT
+
+public:
+    TGameDialog(QWidget* parent, TDialogLogic& logic);
+
+    // The control of that row; raises for a name the screen does not have.
+    QWidget* Control(std::string_view name) const;
+    // What a click of the control does, an error shown and gone.
+    void Click(std::string_view control, int item);
+
+    int ItemIndex(std::string_view radioGroup) const override;
+    void SetItemIndex(std::string_view radioGroup, int index) override;
+    void SetChosen(std::string_view preview, bool chosen) override;
+    void SetPicture(std::string_view preview, const TSheetCell& picture) override;
+    std::string Text(std::string_view control) const override;
+    void SetText(std::string_view control, const std::string& text) override;
+    void SetRows(std::string_view scoreList, const std::vector<TScoreRow>& rows) override;
+    void SetChart(std::string_view kanaChart, const std::vector<TChartCellLook>& cells) override;
+    void SetFocus(std::string_view control) override;
+    void Hide() override;
+    void ShowMessage(TMessageKind kind, const std::string& text) override;
+    bool Confirm(const std::string& question) override;
+    std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters) override;
+    void OpenUrl(std::string_view url) override;
+
+    // Escape: a click of the cancel row.
+    void reject() override;
+
+protected:
+    void FormShow() override;
+    bool IsOpen() const override;
+    void CentreOnScreen() override;
+    void Appear() override;
+    void BringToFront() override;
+
+private:
+    TDialogLogic& Logic;
+
+    void FitToLabels();
+};

@@ -1,0 +1,70 @@
+#include "storage/KanaProgress.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+
+constexpr int32_t Largest = 999999999;  // nine digits: any count fits, and no text overflows
+
+// A number of one to nine digits and nothing else.
+std::optional<int32_t> ParseCount(std::string_view text)
+{
+    if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    int32_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+}  // namespace
+
+void AddSample(TKanaProgress& progress, const TRecognitionSample& sample)
+{
+    if (sample.Hinted) {
+        progress.Hints = std::min(progress.Hints + 1, Largest);
+        return;
+    }
+    if (progress.Samples.size() >= KeptSamples)
+        progress.Samples.erase(progress.Samples.begin(), progress.Samples.end() - (KeptSamples - 1));
+    progress.Samples.push_back(std::clamp(sample.Seconds, 0, Largest));
+}
+
+std::string ProgressText(const TKanaProgress& progress)
+{
+    std::string text = std::to_string(progress.Hints) + ";";
+    for (size_t i = 0; i < progress.Samples.size(); ++i)
+        text += (i == 0 ? "" : ",") + std::to_string(progress.Samples[i]);
+    return text;
+}
+
+std::optional<TKanaProgress> ParseProgressText(std::string_view text)
+{
+    const size_t semicolon = text.find(';');
+    if (semicolon == std::string_view::npos)
+        return std::nullopt;
+    TKanaProgress progress;
+    const auto hints = ParseCount(text.substr(0, semicolon));
+    if (!hints)
+        return std::nullopt;
+    progress.Hints = *hints;
+    std::string_view rest = text.substr(semicolon + 1);
+    while (!rest.empty()) {
+        const size_t comma = rest.find(',');
+        const auto seconds = ParseCount(rest.substr(0, comma));
+        if (!seconds || progress.Samples.size() == KeptSamples)
+            return std::nullopt;
+        progress.Samples.push_back(*seconds);
+        if (comma == std::string_view::npos)
+            break;
+        rest = rest.substr(comma + 1);
+        if (rest.empty())
+            return std::nullopt;  // a trailing comma
+    }
+    return progress;
+}
+
+std::string ProgressValueName(TScript script, uint8_t face)
+{
+    return (script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(FaceKana[face].Reading);
+}

@@ -1,0 +1,201 @@
+// What the dialogs do with their controls, against a private store and a view of plain values.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "app/DialogScreens.h"
+#include "app/InfoDialogs.h"
+#include "app/NameDialog.h"
+#include "app/OptionsDialog.h"
+#include "app/ScoresDialog.h"
+#include "model/LearningModes.h"
+#include "tests/app/FakeDialogView.h"
+#include "tests/storage/TestStore.h"
+
+namespace {
+
+class TListener final : public TOptionsListener {
+public:
+    std::vector<TOptionsNotice> Notices;
+    void OptionsChanged(TOptionsNotice notice, const TSettings&) override { Notices.push_back(notice); }
+};
+
+class TDialogLogicTest : public testing::Test {
+protected:
+    TTestStore Store;
+    TRegOptions Options = Store.Options();
+    TFakeDialogView View;
+
+    void SetUp() override { Options.InitDefaults(); }
+};
+
+// Every control a logic names must be in its screen: a misspelt name would leave a control dead.
+TEST(DialogScreens, EveryNameIsUniqueAndEveryParentAGroupBoxOfTheSameScreen)
+{
+    for (const TScreen* screen : {&OptionsScreen(), &NameScreen(), &ScoresScreen(), &HelpScreen(), &AboutScreen()}) {
+        std::set<std::string> names;
+        int defaults = 0;
+        for (const TControl& control : screen->Controls) {
+            EXPECT_TRUE(names.insert(control.Name).second) << screen->Name << " repeats " << control.Name;
+            defaults += control.IsDefault;
+            if (!control.Parent.empty())
+                EXPECT_EQ(screen->Control(control.Parent).Kind, TControlKind::GroupBox) << control.Name;
+            const TDesignRect place = screen->PlaceInDialog(control);
+            EXPECT_LE(place.Left + place.Width, screen->ClientWidth) << screen->Name << "." << control.Name;
+            EXPECT_LE(place.Top + place.Height, screen->ClientHeight) << screen->Name << "." << control.Name;
+        }
+        EXPECT_EQ(defaults, 1) << screen->Name << " has one default button";
+    }
+    EXPECT_EQ(OptionsScreen().PlaceInDialog(OptionsScreen().Control("BgdPanel6")), (TDesignRect{155, 147, 42, 42}));
+    EXPECT_EQ(RadioItemName("Map", "flat square"), "MapFlatSquare");
+    EXPECT_EQ(PreviewImageName("TileFacePanel2"), "TileFaceImage2");
+}
+
+TEST_F(TDialogLogicTest, OptionsPreviewsAndGroupsChooseAndOnlyTheChosenPreviewsShowIt)
+{
+    TListener listener;
+    TOptionsDialog dialog(Options, listener);
+    dialog.FormShow(View);
+    EXPECT_EQ(View.ChosenPreviews(), (std::vector<std::string>{"BgdPanel2", "TileFacePanel2"})) << "the defaults";
+    EXPECT_EQ(View.ItemIndex("MapRadioGroup"), 0);
+    EXPECT_EQ(View.ItemIndex("HintRadioGroup"), 1);
+
+    dialog.Click(View, "TileFacePanel1", -1);
+    dialog.Click(View, "BgdPanel6", -1);
+    dialog.Click(View, "MapRadioGroup", 4);
+    dialog.Click(View, "HintRadioGroup", 2);
+    EXPECT_EQ(View.ChosenPreviews(), (std::vector<std::string>{"BgdPanel6", "TileFacePanel1"}));
+    EXPECT_TRUE(listener.Notices.empty()) << "nothing is told before Accept";
+
+    dialog.Click(View, "AcceptBitBtn", -1);
+    EXPECT_TRUE(View.Hidden);
+    EXPECT_EQ((TSettings{Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed()}),
+              (TSettings{0, 5, 4, 2}));
+    EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedOtherMap});
+}
+
+TEST_F(TDialogLogicTest, OptionsLearningModesAreStoredAndTheFacePreviewsShowThemAtOnce)
+{
+    TListener listener;
+    TOptionsDialog dialog(Options, listener);
+    dialog.FormShow(View);
+    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Cell, (TDesignRect{0, 0, 40, 56})) << "today's first tile";
+    dialog.Click(View, "KanaRadioGroup", 1);
+    dialog.Click(View, "ReadingsRadioGroup", 1);
+    const TFaceCell katakanaAlone = FaceCell(0, 0, 1, 1, false);
+    for (const char* preview : {"TileFacePanel1", "TileFacePanel2"})
+        EXPECT_EQ(View.Pictures.at(preview).Cell,
+                  (TDesignRect{katakanaAlone.Column * 40, katakanaAlone.Row * 56, 40, 56})) << preview;
+    EXPECT_EQ(View.Pictures.at("TileFacePanel1").Sheet, TSheet::FaceImage);
+    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Sheet, TSheet::FaceImage_2);
+    dialog.Click(View, "AcceptBitBtn", -1);
+    EXPECT_EQ(Options.ReadKana(), 1);
+    EXPECT_EQ(Options.ReadReadings(), 1);
+    EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedSameMap});
+}
+
+TEST_F(TDialogLogicTest, OptionsCancelShowsTheStoredChoicesAgainAtTheNextShowing)
+{
+    TListener listener;
+    TOptionsDialog dialog(Options, listener);
+    dialog.FormShow(View);
+    dialog.Click(View, "TileFacePanel1", -1);
+    dialog.Click(View, "CancelBitBtn", -1);
+    EXPECT_TRUE(View.Hidden);
+    EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::Cancelled});
+    EXPECT_EQ(Options.ReadFace(), DefaultFace);
+    TFakeDialogView reopened;
+    dialog.FormShow(reopened);
+    EXPECT_TRUE(reopened.Chosen.at("TileFacePanel2"));
+}
+
+TEST_F(TDialogLogicTest, OptionsThatCannotBeReadStillShowWhatWasReadThenRaise)
+{
+    TListener listener;
+    TOptionsDialog dialog(Options, listener);
+    Options.WriteFace(0);
+    {
+        const auto store = Store.Open();
+        store->OpenKey(SettingsKey);
+        store->WriteString("mapId", "7");
+    }
+    EXPECT_THROW(dialog.FormShow(View), ERegistryError);
+    EXPECT_TRUE(View.Chosen.at("TileFacePanel1")) << "the face was read before the map failed";
+}
+
+TEST_F(TDialogLogicTest, WinNeedsANameThenStoresItAndCloses)
+{
+    TNameDialog dialog(Options);
+    dialog.Won = {"0:03:07", 2, "Babel"};
+    dialog.FormShow(View);
+    EXPECT_EQ(View.Texts.at("CongratsLabel"), "Score: 0:03:07");
+    EXPECT_EQ(View.Focus, "NameEdit");
+
+    dialog.Click(View, "AcceptBitBtn", -1);
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: Please enter your name first."});
+    EXPECT_FALSE(View.Hidden);
+    EXPECT_TRUE(ReadTable(Options).empty());
+
+    View.Texts["NameEdit"] = "さくら";
+    dialog.Click(View, "AcceptBitBtn", -1);
+    EXPECT_TRUE(View.Hidden);
+    ASSERT_EQ(ReadTable(Options).size(), 1u);
+    EXPECT_NE(ReadTable(Options)[0].find("さくら"), std::string::npos);
+}
+
+class TScoresDialogTest : public TDialogLogicTest {
+protected:
+    TScoresDialog Dialog{Options};
+    std::filesystem::path Folder = std::filesystem::path(testing::TempDir()) / "tesuli-scores-dialog";
+
+    void SetUp() override
+    {
+        TDialogLogicTest::SetUp();
+        std::filesystem::remove_all(Folder);
+        std::filesystem::create_directories(Folder);
+        Options.AddScore("Anna", "0:01:00", 0, "Babel");
+        Dialog.FormShow(View);
+    }
+    void TearDown() override { std::filesystem::remove_all(Folder); }
+};
+
+TEST_F(TScoresDialogTest, ExportOfANameWithoutExtensionTakesTheChosenFiltersAndSaysSo)
+{
+    ASSERT_EQ(View.Rows.size(), 1u);
+    const std::string typed = (Folder / "wins").string();
+    View.SaveAnswer = TDialogView::TSaveChoice{typed, 1};
+    Dialog.Click(View, "ExportBitBtn", -1);
+    EXPECT_TRUE(std::filesystem::exists(typed + ".txt"));
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"Information: " + ExportSavedText(typed + ".txt")});
+    EXPECT_FALSE(View.Hidden) << "the list stays open after an export";
+}
+
+TEST_F(TScoresDialogTest, ExportCancelledDoesNothingAndAnEmptyNameIsRefused)
+{
+    Dialog.Click(View, "ExportBitBtn", -1);
+    EXPECT_TRUE(View.Messages.empty());
+    View.SaveAnswer = TDialogView::TSaveChoice{"", 0};
+    Dialog.Click(View, "ExportBitBtn", -1);
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: Please specify the file name."});
+}
+
+TEST_F(TScoresDialogTest, AnExportThatCannotBeWrittenRaisesAndIsNeverReportedAsSaved)
+{
+    View.SaveAnswer = TDialogView::TSaveChoice{(Folder / "no-such-folder" / "wins.csv").string(), 0};
+    EXPECT_THROW(Dialog.Click(View, "ExportBitBtn", -1), std::runtime_error);
+    EXPECT_TRUE(View.Messages.empty());
+}
+
+TEST_F(TDialogLogicTest, AboutVisitsThePageEachTimeAndStaysOpenAndCloseHides)
+{
+    TAboutDialog about;
+    about.Click(View, "VisitMeBitBtn", -1);
+    about.Click(View, "VisitMeBitBtn", -1);
+    EXPECT_EQ(View.OpenedUrls.size(), 2u);
+    EXPECT_FALSE(View.Hidden);
+    about.Click(View, "CloseOK", -1);
+    EXPECT_TRUE(View.Hidden);
+}
+
+}  // namespace
