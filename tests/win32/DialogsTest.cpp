@@ -452,6 +452,31 @@ TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
     EXPECT_EQ(width, Scaled(16, Dpi));
 }
 
+// The kana chart paints each cell's ground in its colour and its kana's picture where the look puts
+// it, at the DPI's scale.
+TEST_F(DialogsTest, KanaChartPaintsItsCells)
+{
+    TRecordingLogic logic(ProgressScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    dialog.ShowDialog();
+    TChartCellLook look;
+    look.Cell = {10, 10, 50, 70};
+    look.Colour = 0x30a050;
+    look.Picture = {TSheet::FaceImage, {40, 0, 40, 56}};
+    look.PictureAt = {15, 12, 40, 56};
+    dialog.SetChart("KanaChart", {look});
+    const HWND chart = dialog.Control("KanaChart");
+    RedrawWindow(chart, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const HDC dc = GetDC(chart);
+    EXPECT_EQ(GetPixel(dc, Scaled(12, Dpi), Scaled(75, Dpi)), RGB(0x30, 0xa0, 0x50));
+    const int scale = ArtworkScale(Dpi);
+    if (Scaled(1, Dpi) == scale) {
+        const uint32_t want = ImageForm->FaceImage.Image(scale).Pixel((40 + 20) * scale, 28 * scale) & 0xffffff;
+        EXPECT_EQ(GetPixel(dc, Scaled(15 + 20, Dpi), Scaled(12 + 28, Dpi)), RGB(want >> 16, want >> 8 & 0xff, want & 0xff));
+    }
+    ReleaseDC(chart, dc);
+}
+
 // Showing an open dialog only brings it to the front. The first showing centres the dialog, later
 // ones find it where it was left.
 TEST_F(DialogsTest, ADialogIsCentredFirstAndKeepsItsPlace)
