@@ -117,16 +117,9 @@ QWidget* MakeRadioGroup(TGameDialog& dialog, QWidget* parent, const TControl& ro
         item->setObjectName(Text(RadioItemName(row.ItemPrefix, caption)));
         buttons->addButton(item, i);
     }
-    if (count > 0) {
-        const int textHeight = group->fontMetrics().height();
-        const int perColumn = (count + row.Columns - 1) / row.Columns;
-        const int buttonWidth = (group->width() - 10) / row.Columns;
-        const int freeHeight = group->height() - textHeight - 5;
-        const int buttonHeight = freeHeight / perColumn;
-        const int topMargin = textHeight + 1 + (freeHeight % perColumn) / 2;
-        for (int i = 0; i < count; ++i)
-            buttons->button(i)->setGeometry(i / perColumn * buttonWidth + 8, i % perColumn * buttonHeight + topMargin,
-                                            buttonWidth, buttonHeight);
+    for (int i = 0; i < count; ++i) {
+        const TDesignRect place = RadioItemPlace(row, i, group->fontMetrics().height());
+        buttons->button(i)->setGeometry(place.Left, place.Top, place.Width, place.Height);
     }
     QObject::connect(buttons, &QButtonGroup::idClicked, &dialog,
                      [&dialog, name = row.Name](int item) { dialog.Click(name, item); });

@@ -30,8 +30,7 @@ protected:
         const TSpriteSheet& sheet = Game.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage;
         const TDib& faces = sheet.Image(Scale);
         return ExpectedBoardPixels(
-            present, {Game.FaceStyle, Game.Kana, Game.Readings},
-            Game.BackgroundIndex, Scale,
+            present, {Game.FaceStyle, Game.Kana, Game.Readings}, Game.BackgroundIndex, Scale,
             [&](int x, int y) { return textures.Pixel(x, y); }, [&](int x, int y) { return faces.Pixel(x, y); });
     }
 

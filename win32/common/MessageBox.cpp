@@ -11,6 +11,12 @@ TMessageBoxHook& Hook()
     return hook;
 }
 
+TQuestionHook& QuestionHook()
+{
+    static TQuestionHook hook;
+    return hook;
+}
+
 }  // namespace
 
 void ShowMessageBox(HWND owner, TMessageKind kind, std::string_view title, const std::string& text)
@@ -38,4 +44,18 @@ bool AskQuestion(HWND owner, const std::string& question)
 void SetMessageBoxHook(TMessageBoxHook hook)
 {
     Hook() = std::move(hook);
+}
+
+bool AskQuestion(HWND owner, const std::string& question)
+{
+    const std::wstring title = Wide(std::string(ConfirmTitle));
+    if (QuestionHook())
+        return QuestionHook()(title, question);
+    return MessageBoxW(owner, Wide(question).c_str(), title.c_str(),
+                       MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION | MB_TOPMOST) == IDYES;
+}
+
+void SetQuestionHook(TQuestionHook hook)
+{
+    QuestionHook() = std::move(hook);
 }

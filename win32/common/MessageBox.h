@@ -13,8 +13,12 @@ void ShowMessageBox(HWND owner, TMessageKind kind, std::string_view title, const
 // A report of the game, under its kind's title.
 void ShowMessage(HWND owner, TMessageKind kind, const std::string& text);
 
-// A question with Yes and No, titled ConfirmTitle; true for Yes.
+// A modal question titled ConfirmTitle with Yes and No (the default); true for Yes.
 bool AskQuestion(HWND owner, const std::string& question);
+
+// Stands in for the question box in tests; an empty hook restores it.
+using TQuestionHook = std::function<bool(const std::wstring& title, const std::string& text)>;
+void SetQuestionHook(TQuestionHook hook);
 
 // Stands in for the modal box (tests record and dismiss reports this way); an empty hook restores it.
 using TMessageBoxHook = std::function<void(TMessageKind kind, const std::wstring& title, const std::string& text)>;

@@ -67,8 +67,8 @@ void TPreviewPanel::DrawPicture(const DRAWITEMSTRUCT& item) const
 {
     // The sheet drawn for the DPI; stretched only between the two sizes the artwork comes in.
     const int scale = ArtworkScale(GetDpiForWindow(Panel));
+    const TDib& sheet = ImageForm->Sheet(Shown.Sheet).Rows(scale, Shown.Cell.Top + Shown.Cell.Height);
     const TDesignRect& cell = Shown.Cell;
-    const TDib& sheet = ImageForm->Sheet(Shown.Sheet).Rows(scale, cell.Top + cell.Height);
     const RECT& to = item.rcItem;
     SetStretchBltMode(item.hDC, COLORONCOLOR);
     StretchBlt(item.hDC, to.left, to.top, to.right - to.left, to.bottom - to.top, sheet.Dc(), cell.Left * scale,

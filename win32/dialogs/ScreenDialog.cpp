@@ -6,7 +6,7 @@
 
 #include "storage/WindowsText.h"
 #include "win32/common/MessageBox.h"
-#include "win32/dialogs/KanaChartView.h"
+#include "win32/dialogs/KanaChart.h"
 #include "win32/dialogs/PreviewPanel.h"
 #include "win32/dialogs/RadioGroup.h"
 #include "win32/dialogs/SaveFileDialog.h"
@@ -81,7 +81,7 @@ void TScreenDialog::SetRows(std::string_view scoreList, const std::vector<TScore
 
 void TScreenDialog::SetChart(std::string_view kanaChart, const std::vector<TChartCellLook>& cells)
 {
-    PartOf<TKanaChartView>(kanaChart).SetCells(cells);
+    PartOf<TKanaChart>(kanaChart).SetCells(cells);
 }
 
 void TScreenDialog::SetFocus(std::string_view control)

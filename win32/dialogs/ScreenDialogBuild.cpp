@@ -5,7 +5,7 @@
 
 #include "storage/WindowsText.h"
 #include "win32/dialogs/CommandList.h"
-#include "win32/dialogs/KanaChartView.h"
+#include "win32/dialogs/KanaChart.h"
 #include "win32/dialogs/MemoBox.h"
 #include "win32/dialogs/PreviewPanel.h"
 #include "win32/dialogs/RadioGroup.h"
@@ -76,7 +76,7 @@ TScreenDialog::TBuilt TScreenDialog::Make(const TScreen& screen, const TControl&
     case TControlKind::ScoreList: built.Part = std::make_unique<TScoreListView>(*this, row.Name, place); break;
     case TControlKind::Memo: built.Part = std::make_unique<TMemoBox>(*this, row.Name, row.Caption, place); break;
     case TControlKind::CommandList: built.Part = std::make_unique<TCommandList>(*this, row.Name, place); break;
-    case TControlKind::KanaChart: built.Part = std::make_unique<TKanaChartView>(*this, row.Name, place); break;
+    case TControlKind::KanaChart: built.Part = std::make_unique<TKanaChart>(*this, row.Name, place); break;
     }
     return built;
 }

@@ -87,16 +87,15 @@ void WriteMenus(TReadoutText& out)
     }
 }
 
-// A one-line text box, or a label that shows a text.
-bool ShowsText(HWND control)
+// A label or a one-line text box: what it shows goes on a line of the read-out.
+bool ShowsOneLine(HWND control)
 {
-    wchar_t kind[16] = L"";
-    GetClassNameW(control, kind, 16);
-    const LONG style = GetWindowLongW(control, GWL_STYLE);
-    if (CompareStringOrdinal(kind, -1, WC_EDITW, -1, TRUE) == CSTR_EQUAL)
+    wchar_t className[32] = {};
+    GetClassNameW(control, className, 32);
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    if (lstrcmpiW(className, WC_EDITW) == 0)
         return !(style & ES_MULTILINE);
-    return CompareStringOrdinal(kind, -1, WC_STATICW, -1, TRUE) == CSTR_EQUAL && (style & SS_TYPEMASK) == SS_LEFT &&
-           GetWindowTextLengthW(control) > 0;
+    return lstrcmpiW(className, WC_STATICW) == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
 }
 
 void WriteDialogs(TReadoutText& out)
@@ -109,8 +108,9 @@ void WriteDialogs(TReadoutText& out)
             if (!IsWindowVisible(control) || !GetWindowRect(control, &place))
                 continue;
             out.Widget(dialog->Name(), name, place.left, place.top, place.right - place.left, place.bottom - place.top);
-            if (ShowsText(control))
-                out.ControlText(dialog->Name(), name, Utf8(ControlText(control)));
+            if (ShowsOneLine(control))
+                if (const std::wstring text = ControlText(control); !text.empty())
+                    out.ControlText(dialog->Name(), name, Utf8(text));
         }
     }
 }

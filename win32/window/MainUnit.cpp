@@ -120,12 +120,7 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         // A hint blink in progress sees this at its next pass and stops, so the program ends at once.
         IsQuitting = true;
         StopClock();
-        RunGuarded([this] { Session.FormClose(); });
-        DestroyWindow(window);
-        return 0;
-    case WM_DESTROY:
-        IsQuitting = true;
-        StopClock();
+        Session.FormClose();
         PostQuitMessage(0);
         return 0;
     default:
