@@ -35,12 +35,6 @@ void ShowMessage(HWND owner, TMessageKind kind, const std::string& text)
     ShowMessageBox(owner, kind, MessageTitle(kind), text);
 }
 
-bool AskQuestion(HWND owner, const std::string& question)
-{
-    const std::wstring title = Wide(std::string(ConfirmTitle));
-    return MessageBoxW(owner, Wide(question).c_str(), title.c_str(), MB_YESNO | MB_ICONQUESTION | MB_TOPMOST) == IDYES;
-}
-
 void SetMessageBoxHook(TMessageBoxHook hook)
 {
     Hook() = std::move(hook);

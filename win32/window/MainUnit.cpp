@@ -116,7 +116,7 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_DPICHANGED:
         ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
-    case WM_CLOSE:
+    case WM_DESTROY:
         // A hint blink in progress sees this at its next pass and stops, so the program ends at once.
         IsQuitting = true;
         StopClock();
@@ -184,5 +184,5 @@ void TMainForm::ShowDialog(TDialogId dialog)
 
 void TMainForm::CloseMainWindow()
 {
-    SendMessageW(Window, WM_CLOSE, 0, 0);
+    DestroyWindow(Window);
 }
