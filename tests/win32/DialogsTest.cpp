@@ -8,6 +8,7 @@
 #include "app/DialogScreens.h"
 #include "app/InfoTexts.h"
 #include "app/NameDialog.h"
+#include "app/ProgressScreen.h"
 #include "app/ScoresList.h"
 #include "storage/WindowsText.h"
 #include "tests/win32/TestForm.h"
@@ -41,7 +42,7 @@ private:
 
 const std::vector<std::reference_wrapper<const TScreen>> AllScreens()
 {
-    return {OptionsScreen(), NameScreen(), ScoresScreen(), HelpScreen(), AboutScreen()};
+    return {OptionsScreen(), NameScreen(), ScoresScreen(), HelpScreen(), AboutScreen(), ProgressScreen()};
 }
 
 std::wstring ClassOf(HWND control)
@@ -121,6 +122,9 @@ void ExpectKind(const TControl& row, HWND control, const std::string& where)
     case TControlKind::ScoreList:
         EXPECT_EQ(kind, WC_LISTVIEWW) << where;
         EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT) << where;
+        break;
+    case TControlKind::KanaChart:
+        EXPECT_EQ(kind, L"TesuliKanaChart") << where;
         break;
     case TControlKind::CommandList:
         EXPECT_EQ(kind, WC_LISTVIEWW) << where;
@@ -210,7 +214,8 @@ TEST_F(DialogsTest, EachRowBecomesItsControlAtItsPlace)
 TEST_F(DialogsTest, NothingIsCutOff)
 {
     static_cast<TNameDialog&>(Form.MidEnd().Dialog(TDialogId::Name)).Won = {"0:12:34", 0, "Babel"};
-    for (const TDialogId id : {TDialogId::About, TDialogId::Help, TDialogId::Options, TDialogId::Name, TDialogId::Scores}) {
+    for (const TDialogId id : {TDialogId::About, TDialogId::Help, TDialogId::Options, TDialogId::Name, TDialogId::Scores,
+                               TDialogId::Progress}) {
         TScreenDialog& dialog = Form.DialogWindow(id);
         dialog.ShowDialog();
         RECT client;
@@ -346,7 +351,8 @@ TEST_F(DialogsTest, ScoreListShowsItsRowsInItsColumns)
     }
 }
 
-// The help text stays in the dialog's font on a white box, wrapped at its width, with a scroll bar
+// The help text stays in the dialog's font on a white box, its lines that end in a space run on into
+// the next and wrapped at its width, with a scroll bar
 // where it runs past its height; the command list shows every command's caption with that
 // command's picture, all in view, a white margin of 5 between the items and its sunken frame.
 TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
@@ -359,7 +365,11 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
     const LONG style = GetWindowLongW(memo, GWL_STYLE);
     EXPECT_FALSE(style & (ES_AUTOHSCROLL | WS_HSCROLL)) << "lines wrap at the box's width";
     const LRESULT lines = SendMessageW(memo, EM_GETLINECOUNT, 0, 0);
-    EXPECT_GE(lines, static_cast<LRESULT>(HelpLines.size()));
+    EXPECT_EQ(ControlText(memo).find(L" \r\n"), std::wstring::npos) << "a line ending in a space goes on in the next";
+    LRESULT breaks = 0;
+    for (const std::string_view line : HelpLines)
+        breaks += line.empty() || line.back() != ' ';
+    EXPECT_GE(lines, breaks);
     RECT area{};
     SendMessageW(memo, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
     const HDC memoDc = GetDC(memo);
@@ -445,6 +455,31 @@ TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
     int width = 0, height = 0;
     ImageList_GetIconSize(glyph.himl, &width, &height);
     EXPECT_EQ(width, Scaled(16, Dpi));
+}
+
+// The kana chart paints each cell's ground in its colour and its kana's picture where the look puts
+// it, at the DPI's scale.
+TEST_F(DialogsTest, KanaChartPaintsItsCells)
+{
+    TRecordingLogic logic(ProgressScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    dialog.ShowDialog();
+    TChartCellLook look;
+    look.Cell = {10, 10, 50, 70};
+    look.Colour = 0x30a050;
+    look.Picture = {TSheet::FaceImage, {40, 0, 40, 56}};
+    look.PictureAt = {15, 12, 40, 56};
+    dialog.SetChart("KanaChart", {look});
+    const HWND chart = dialog.Control("KanaChart");
+    RedrawWindow(chart, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const HDC dc = GetDC(chart);
+    EXPECT_EQ(GetPixel(dc, Scaled(12, Dpi), Scaled(75, Dpi)), RGB(0x30, 0xa0, 0x50));
+    const int scale = ArtworkScale(Dpi);
+    if (Scaled(1, Dpi) == scale) {
+        const uint32_t want = ImageForm->FaceImage.Image(scale).Pixel((40 + 20) * scale, 28 * scale) & 0xffffff;
+        EXPECT_EQ(GetPixel(dc, Scaled(15 + 20, Dpi), Scaled(12 + 28, Dpi)), RGB(want >> 16, want >> 8 & 0xff, want & 0xff));
+    }
+    ReleaseDC(chart, dc);
 }
 
 // Showing an open dialog only brings it to the front. The first showing centres the dialog, later
