@@ -37,34 +37,34 @@ struct TDesignRect {
 // A picture of one cell of a built-in sprite sheet, in the sheet's pixels at scale 1.
 struct TSheetCell {
     TSheet Sheet = TSheet::FaceImage;
-    TDesignRect Cell;
+    TDesignRect Cell{};
 };
 
 struct TControl {
-    TControlKind Kind;
-    std::string Name;    // how code and an automated player find the control
-    std::string Parent;  // a group box's name, or empty for the dialog itself
-    TDesignRect Rect;    // in the parent, in design pixels (96 per inch)
-    std::string Caption;
-    std::vector<std::string> Items;  // a radio group's items
-    std::string ItemPrefix;          // their names start so: see RadioItemName
+    TControlKind Kind{};
+    std::string Name{};    // how code and an automated player find the control
+    std::string Parent{};  // a group box's name, or empty for the dialog itself
+    TDesignRect Rect{};    // in the parent, in design pixels (96 per inch)
+    std::string Caption{};
+    std::vector<std::string> Items{};  // a radio group's items
+    std::string ItemPrefix{};          // their names start so: see RadioItemName
     int Columns = 1;
     bool IsDefault = false;  // Enter clicks it
     bool IsCancel = false;   // Escape clicks it
     bool TabStop = false;    // the tab order is the order of the rows
     bool FirstFocus = false;
     TButtonGlyph Glyph = TButtonGlyph::None;
-    TSheetCell Picture;   // a preview's picture
-    std::string Tooltip;  // shown on hovering, where the caption is short of the whole text
+    TSheetCell Picture{};   // a preview's picture
+    std::string Tooltip{};  // shown on hovering, where the caption is short of the whole text
 };
 
 struct TScreen {
-    std::string Name;     // "OptionsForm" ...
-    std::string Caption;  // the title bar
+    std::string Name{};     // "OptionsForm" ...
+    std::string Caption{};  // the title bar
     int ClientWidth = 0;
     int ClientHeight = 0;
     bool ProgramIconInTitle = false;
-    std::vector<TControl> Controls;
+    std::vector<TControl> Controls{};
 
     // The row of that name; raises for a name the screen does not have.
     const TControl& Control(std::string_view name) const;

@@ -39,8 +39,9 @@ TEST(DialogScreens, EveryNameIsUniqueAndEveryParentAGroupBoxOfTheSameScreen)
         for (const TControl& control : screen->Controls) {
             EXPECT_TRUE(names.insert(control.Name).second) << screen->Name << " repeats " << control.Name;
             defaults += control.IsDefault;
-            if (!control.Parent.empty())
+            if (!control.Parent.empty()) {
                 EXPECT_EQ(screen->Control(control.Parent).Kind, TControlKind::GroupBox) << control.Name;
+            }
             const TDesignRect place = screen->PlaceInDialog(control);
             EXPECT_LE(place.Left + place.Width, screen->ClientWidth) << screen->Name << "." << control.Name;
             EXPECT_LE(place.Top + place.Height, screen->ClientHeight) << screen->Name << "." << control.Name;

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "qt/dialogs/KanaChartView.h"
 #include "qt/dialogs/PreviewPanel.h"
 #include "qt/window/MainUnit.h"
 #include "tests/support/GuiFixture.h"
@@ -79,8 +80,9 @@ TEST_P(TDialogBuilder, FrameAsTheScreenSays)
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowSystemMenuHint);
     EXPECT_FALSE(dialog->isModal());
-    if (screen.ProgramIconInTitle)
+    if (screen.ProgramIconInTitle) {
         EXPECT_TRUE(dialog->windowIcon().availableSizes().contains(QSize(256, 256)));
+    }
 }
 
 TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothingIsCutOff)
@@ -96,8 +98,9 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
         const QRect designed = Rect(screen.PlaceInDialog(row));
         const QRect place = InDialog(control, dialog);
         EXPECT_TRUE(dialog->rect().contains(place));
-        if (!row.Parent.empty())
+        if (!row.Parent.empty()) {
             EXPECT_TRUE(dialog->Control(row.Parent)->rect().contains(control->geometry()));
+        }
         const QFontMetrics font = control->fontMetrics();
         switch (row.Kind) {
         case TControlKind::Label: {
@@ -105,15 +108,18 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             ASSERT_NE(label, nullptr);
             EXPECT_EQ(place.topLeft(), designed.topLeft());
             EXPECT_GE(place.width(), row.Rect.Width);
-            if (!row.Caption.empty())
+            if (!row.Caption.empty()) {
                 EXPECT_EQ(label->text(), Text(row.Caption));
+            }
             EXPECT_EQ(label->toolTip(), Text(row.Tooltip));
             EXPECT_LE(font.horizontalAdvance(label->text()), label->width());
             EXPECT_LE(font.height(), label->height());
             // A frame behind a label widens with it, the dialog too.
-            for (const TControl& frame : screen.Controls)
-                if (frame.Kind == TControlKind::Bevel && Rect(screen.PlaceInDialog(frame)).contains(designed.topLeft()))
+            for (const TControl& frame : screen.Controls) {
+                if (frame.Kind == TControlKind::Bevel && Rect(screen.PlaceInDialog(frame)).contains(designed.topLeft())) {
                     EXPECT_TRUE(InDialog(dialog->Control(frame.Name), dialog).contains(place)) << frame.Name;
+                }
+            }
             break;
         }
         case TControlKind::Button: {
@@ -121,8 +127,9 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             ASSERT_NE(button, nullptr);
             EXPECT_EQ(place.size(), designed.size());
             EXPECT_EQ(place.top(), designed.top());
-            if (!grown)
+            if (!grown) {
                 EXPECT_EQ(place.left(), designed.left());
+            }
             EXPECT_EQ(button->text(), Text(row.Caption));
             EXPECT_EQ(button->icon().isNull(), row.Glyph == TButtonGlyph::None);
             EXPECT_EQ(button->isDefault(), row.IsDefault);
@@ -174,6 +181,10 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             ASSERT_NE(qobject_cast<QLabel*>(control), nullptr);
             EXPECT_EQ(place, designed);
             EXPECT_FALSE(qobject_cast<QLabel*>(control)->pixmap().isNull());
+            break;
+        case TControlKind::KanaChart:
+            EXPECT_NE(qobject_cast<TKanaChartView*>(control), nullptr);
+            EXPECT_EQ(place, designed);
             break;
         case TControlKind::Bevel: break;
         }
@@ -228,8 +239,9 @@ TEST_P(TDialogBuilder, FocusStartsWhereTheScreenSaysAndTabFollowsTheRows)
     ShowAndActivate(&dialog);
     std::vector<const TControl*> stops;
     for (const TControl& row : Screen().Controls) {
-        if (row.FirstFocus)
+        if (row.FirstFocus) {
             EXPECT_EQ(QApplication::focusWidget(), dialog.Control(row.Name)) << row.Name;
+        }
         if (row.TabStop)
             stops.push_back(&row);
     }
