@@ -11,3 +11,18 @@ const char* ButtonGlyphName(TButtonGlyph glyph)
     }
     return "";
 }
+
+const char* SheetName(TSheet sheet)
+{
+    switch (sheet) {
+    case TSheet::FaceImage: return "FaceImage";
+    case TSheet::FaceImage_2: return "FaceImage_2";
+    case TSheet::BackgroundImage: return "BackgroundImage";
+    }
+    return "";
+}
+
+std::string UnreadableArtworkText(const std::string& fileName)
+{
+    return "The built-in picture " + fileName + " is missing or damaged.";
+}

@@ -37,3 +37,5 @@ private:
 };
 
 inline constexpr std::string_view MainFormName = "MainForm";
+// The environment variable naming the file the read-out goes to; unset, there is none.
+inline constexpr const char* ReadoutVariable = "TESULI_TEST_READOUT";

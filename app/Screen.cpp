@@ -8,7 +8,7 @@ const TControl& TScreen::Control(std::string_view name) const
     for (const TControl& control : Controls)
         if (control.Name == name)
             return control;
-    throw std::logic_error(Name + " has no control " + std::string(name));
+    throw std::logic_error(NoControlText(Name, name));
 }
 
 TDesignRect TScreen::PlaceInDialog(const TControl& control) const
@@ -55,4 +55,9 @@ std::string PreviewImageName(std::string_view panelName)
     if (const size_t at = name.rfind("Panel"); at != std::string::npos)
         name.replace(at, 5, "Image");
     return name;
+}
+
+std::string NoControlText(std::string_view screen, std::string_view control)
+{
+    return std::string(screen) + " has no control " + std::string(control);
 }

@@ -72,6 +72,13 @@ struct TScreen {
     TDesignRect PlaceInDialog(const TControl& control) const;
 };
 
+// The font every window of the game asks for; a system without it stands in its own.
+inline constexpr std::string_view UiFontFamily = "MS Sans Serif";
+inline constexpr int UiFontPoints = 8;
+
+// The error of code that asks a dialog for a control its screen does not have.
+std::string NoControlText(std::string_view screen, std::string_view control);
+
 // The names a radio group's items are found by: the prefix and the caption's words run together,
 // each starting upper case ("Map" and "flat square" give MapFlatSquare).
 std::string RadioItemName(std::string_view prefix, std::string_view caption);

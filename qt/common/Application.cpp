@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include "app/MainWindowLayout.h"
+#include "app/Screen.h"
 #include "qt/common/Artwork.h"
 #include "qt/common/MessageBox.h"
 
@@ -12,7 +13,7 @@ TTesuliApplication::TTesuliApplication(int& argc, char** argv)
     setApplicationName(QString::fromUtf8(MainFormCaption));
     // Lets Wayland desktops match the window to its menu entry.
     setDesktopFileName(QStringLiteral("org.tesuli.Tesuli"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(QFont(QString::fromUtf8(UiFontFamily.data(), static_cast<qsizetype>(UiFontFamily.size())), UiFontPoints));
     setWindowIcon(SmallProgramIcon());
 }
 

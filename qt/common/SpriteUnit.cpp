@@ -6,6 +6,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "app/ArtworkNames.h"
 #include "qt/common/PngRowReader.h"
 
 TImageForm* ImageForm = nullptr;
@@ -14,7 +15,7 @@ namespace {
 
 [[noreturn]] void ReportUnreadable(const QString& path)
 {
-    throw std::runtime_error("The built-in picture " + path.toStdString() + " is missing.");
+    throw std::runtime_error(UnreadableArtworkText(path.toStdString()));
 }
 
 std::unique_ptr<TPngRowReader> OpenSheet(const QString& path, int factor)
@@ -73,9 +74,9 @@ QImage TSpriteSheet::Copy(const QRect& logical, int scale) const
 
 TImageForm::TImageForm(QWidget* parent)
     : QWidget(parent)
-    , FaceImage(QStringLiteral("FaceImage"))
-    , BackgroundImage(QStringLiteral("BackgroundImage"))
-    , FaceImage_2(QStringLiteral("FaceImage_2"))
+    , FaceImage(QString::fromLatin1(SheetName(TSheet::FaceImage)))
+    , BackgroundImage(QString::fromLatin1(SheetName(TSheet::BackgroundImage)))
+    , FaceImage_2(QString::fromLatin1(SheetName(TSheet::FaceImage_2)))
 {
 }
 

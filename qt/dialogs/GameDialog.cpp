@@ -100,7 +100,7 @@ QWidget* TGameDialog::Control(std::string_view name) const
 {
     if (auto* control = findChild<QWidget*>(Name(name)))
         return control;
-    throw std::logic_error(objectName().toStdString() + " has no control " + std::string(name));
+    throw std::logic_error(NoControlText(objectName().toStdString(), name));
 }
 
 void TGameDialog::Click(std::string_view control, int item)

@@ -89,7 +89,7 @@ void WriteReadout(const QString& path, TMainForm& form)
 
 void StartTestReadout(TMainForm& mainForm)
 {
-    const QString path = qEnvironmentVariable("TESULI_TEST_READOUT");
+    const QString path = qEnvironmentVariable(ReadoutVariable);
     if (path.isEmpty())
         return;
     auto* timer = new QTimer(&mainForm);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "app/ArtworkNames.h"
 #include "storage/WindowsText.h"
 
 namespace {
@@ -33,7 +34,7 @@ private:
 
 [[noreturn]] void ReportUnreadable(const std::string& name)
 {
-    throw std::runtime_error("The built-in picture " + name + ".png is missing or damaged.");
+    throw std::runtime_error(UnreadableArtworkText(name + ".png"));
 }
 
 void Check(HRESULT result, const std::string& name)

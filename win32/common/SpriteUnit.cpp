@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/ArtworkNames.h"
 #include "win32/common/Artwork.h"
 
 TImageForm* ImageForm = nullptr;
@@ -12,7 +13,7 @@ TSpriteSheet::TSpriteSheet(const std::string& name)
 {
     for (const std::string& each : Names)
         if (!FindArtwork(each))
-            throw std::runtime_error("The built-in picture " + each + ".png is missing.");
+            throw std::runtime_error(UnreadableArtworkText(each + ".png"));
 }
 
 const TDib& TSpriteSheet::Image(int scale) const
@@ -40,7 +41,9 @@ const TDib& TSpriteSheet::Rows(int scale, int bottom) const
 }
 
 TImageForm::TImageForm()
-    : FaceImage("FaceImage"), BackgroundImage("BackgroundImage"), FaceImage_2("FaceImage_2")
+    : FaceImage(SheetName(TSheet::FaceImage))
+    , BackgroundImage(SheetName(TSheet::BackgroundImage))
+    , FaceImage_2(SheetName(TSheet::FaceImage_2))
 {
 }
 

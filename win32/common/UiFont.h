@@ -2,6 +2,6 @@
 
 #include <windows.h>
 
-// The font of every window of the game, "MS Sans Serif" at 8 points, at the window's DPI. The
+// The font of every window of the game (UiFontFamily at UiFontPoints), at the window's DPI. The
 // caller owns it.
 HFONT CreateUiFont(UINT dpi);

@@ -25,7 +25,7 @@ HWND TScreenDialog::Control(std::string_view name) const
     for (const auto& [named, control] : NamedControls())
         if (named == name)
             return control;
-    throw std::logic_error(Name() + " has no control " + std::string(name));
+    throw std::logic_error(NoControlText(Name(), name));
 }
 
 const TScreenDialog::TBuilt& TScreenDialog::Find(std::string_view name) const
@@ -33,7 +33,7 @@ const TScreenDialog::TBuilt& TScreenDialog::Find(std::string_view name) const
     for (const TBuilt& built : Controls)
         if (built.Row->Name == name)
             return built;
-    throw std::logic_error(Name() + " has no control " + std::string(name));
+    throw std::logic_error(NoControlText(Name(), name));
 }
 
 template <typename Part>

@@ -139,7 +139,7 @@ void CALLBACK WriteReadout(HWND, UINT, UINT_PTR, DWORD)
 void StartTestReadout(TMainForm& mainForm)
 {
     std::wstring path(MAX_PATH, L'\0');
-    const DWORD length = GetEnvironmentVariableW(L"TESULI_TEST_READOUT", path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = GetEnvironmentVariableW(Wide(ReadoutVariable).c_str(), path.data(), static_cast<DWORD>(path.size()));
     if (length == 0 || length >= path.size())
         return;
     path.resize(length);
