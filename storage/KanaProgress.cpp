@@ -66,5 +66,5 @@ std::optional<TKanaProgress> ParseProgressText(std::string_view text)
 
 std::string ProgressValueName(TScript script, uint8_t face)
 {
-    return (script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(FaceKana[face].Reading);
+    return (script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(KanaCatalogue[face].Reading);
 }

@@ -128,7 +128,7 @@ TEST_F(TMidEndTest, APairsTimeIsStoredWhenANewGameEndsThisOneAndTheProgressWindo
     progress.FormShow(view);
     ASSERT_EQ(view.Chart.size(), static_cast<size_t>(FaceCount));
     EXPECT_EQ(view.ItemIndexes.at("ScriptRadioGroup"), 0);
-    EXPECT_NE(view.Texts.at("SlowestLabel").find(FaceKana[face].Hiragana), std::string::npos);
+    EXPECT_NE(view.Texts.at("SlowestLabel").find(KanaCatalogue[face].Hiragana), std::string::npos);
 
     progress.Click(view, "ResetBitBtn", -1);
     EXPECT_EQ(view.Questions.size(), 1u);

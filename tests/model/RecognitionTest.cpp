@@ -145,9 +145,9 @@ TEST(Kana, EachFaceNamesTheKanaAndReadingOfItsArtwork)
 {
     for (uint8_t face = 0; face < FaceCount; ++face) {
         const artwork::TFaceArt& art = artwork::Faces[face];
-        EXPECT_EQ(FaceKana[face].Hiragana, Utf8(art.Kana)) << int(face);
-        EXPECT_EQ(FaceKana[face].Katakana, Utf8(static_cast<char16_t>(art.Kana + 0x60))) << int(face);
-        EXPECT_EQ(FaceKana[face].Reading, art.Reading) << int(face);
+        EXPECT_EQ(KanaCatalogue[face].Hiragana, Utf8(art.Kana)) << int(face);
+        EXPECT_EQ(KanaCatalogue[face].Katakana, Utf8(static_cast<char16_t>(art.Kana + 0x60))) << int(face);
+        EXPECT_EQ(KanaCatalogue[face].Reading, art.Reading) << int(face);
         EXPECT_EQ(FaceOfReading(art.Reading), face);
     }
 }
