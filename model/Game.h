@@ -6,10 +6,19 @@
 #include <utility>
 
 #include "model/GameEffects.h"
+#include "model/KanaCatalogue.h"
 #include "model/RandomSource.h"
 #include "model/TileUnit.h"
 
 constexpr int MaxUndoPairs = 96;
+
+constexpr std::array<TKanaId, FaceCount> DesignedFaceKana()
+{
+    std::array<TKanaId, FaceCount> ids{};
+    for (int face = 0; face < FaceCount; ++face)
+        ids[size_t(face)] = static_cast<TKanaId>(face);
+    return ids;
+}
 
 class TRecognition;
 
@@ -33,6 +42,9 @@ public:
     int32_t ElapsedSeconds = 0;
     int32_t HintCount = 0;
     TRecognition* Recognition = nullptr;  // told of every change to the free pairs when set
+    // Which catalogue kana each face stands for in this game; the designed game's faces are the
+    // catalogue's first 48 in order. Tiles of one face always match, whatever kana it shows.
+    std::array<TKanaId, FaceCount> FaceKanaIds = DesignedFaceKana();
 
     // Board.
     void CreateTiles();
