@@ -8,48 +8,33 @@
 
 namespace {
 
-// What a tile shows, in the words of the game's options: the script of its kana, or the reading
-// alone; and whether a kana carries its reading below it.
-enum class TShows { Hiragana, Katakana, Reading };
-
-struct TTilePicture {
-    TShows Shows;
-    bool WithReading;
-};
-
-TTilePicture Expected(int copy, int kana, int readings)
+// A face sheet's blocks of four rows, from the top: hiragana with reading, katakana with reading,
+// hiragana alone, katakana alone, reading alone; the faces run 24 to a row, the lit rows two below.
+TEST(FaceCell, EachTileTakesTheCellOfWhatItsModesShow)
 {
-    const bool katakana = kana == 1 || (kana == 2 && copy >= 2);
-    const TShows script = katakana ? TShows::Katakana : TShows::Hiragana;
-    if (readings == 1)
-        return {script, false};
-    if (readings == 2)
-        return copy == 0 || copy == 2 ? TTilePicture{script, false} : TTilePicture{TShows::Reading, false};
-    return {script, true};
-}
-
-// The sheets' blocks of four rows, from the top.
-int BlockOf(const TTilePicture& picture)
-{
-    if (picture.Shows == TShows::Reading)
-        return 4;
-    const int katakana = picture.Shows == TShows::Katakana ? 1 : 0;
-    return (picture.WithReading ? 0 : 2) + katakana;
-}
-
-TEST(FaceCell, EveryTileOfEveryModeTakesTheCellOfWhatItShows)
-{
-    for (int kana = 0; kana <= 2; ++kana)
-        for (int readings = 0; readings <= 2; ++readings)
-            for (int face = 0; face < 48; ++face)
-                for (int copy = 0; copy < 4; ++copy)
-                    for (const bool lit : {false, true}) {
-                        const int row = BlockOf(Expected(copy, kana, readings)) * 4 + face / 24 + (lit ? 2 : 0);
-                        EXPECT_EQ(FaceCell(uint8_t(face), uint8_t(copy), uint8_t(kana), uint8_t(readings), lit),
-                                  (TFaceCell{face % 24, row}))
-                            << "face " << face << " copy " << copy << " kana " << kana << " readings " << readings
-                            << (lit ? " lit" : "");
-                    }
+    struct TCase {
+        uint8_t Face, Copy, Kana, Readings;
+        bool Lit;
+        TFaceCell Cell;
+    };
+    const TCase cases[] = {
+        {0, 0, 0, 0, false, {0, 0}},     // the designed game
+        {47, 3, 0, 0, true, {23, 3}},    // the last face, lit
+        {25, 1, 1, 0, false, {1, 5}},    // katakana with reading
+        {5, 2, 2, 0, false, {5, 4}},     // both scripts: copies 2 and 3 katakana
+        {5, 1, 2, 0, true, {5, 2}},      // both scripts: copies 0 and 1 hiragana
+        {30, 0, 0, 1, false, {6, 9}},    // hiragana alone
+        {30, 3, 1, 1, true, {6, 15}},    // katakana alone, lit
+        {10, 1, 0, 2, false, {10, 16}},  // kana or reading: copies 1 and 3 the reading
+        {40, 3, 2, 2, true, {16, 19}},
+        {40, 2, 2, 2, false, {16, 13}},  // copies 0 and 2 the kana alone, here katakana
+        {40, 0, 1, 2, false, {16, 13}},
+        {12, 0, 2, 2, false, {12, 8}},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(FaceCell(c.Face, c.Copy, c.Kana, c.Readings, c.Lit), c.Cell)
+            << "face " << +c.Face << " copy " << +c.Copy << " kana " << +c.Kana << " readings " << +c.Readings
+            << (c.Lit ? " lit" : "");
 }
 
 // A stored value that is no choice (the store reads such as the default, but the game may be

@@ -86,6 +86,55 @@ TEST(Recognition, APairOfBothScriptsCountsForEach)
     EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(0, H, 7), Time(0, K, 7), Time(0, H, 0), Time(0, K, 0), Time(1, K, 1)}));
 }
 
+TEST(Recognition, APairOfOneScriptOnAMixedBoardCountsOnce)
+{
+    TMeasuredGame test;
+    test.Arrange(SpreadOut, 2);
+    test.Ticks(3);
+    test.Take(3, 4);
+    test.Take(1, 2);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(0, K, 3), Time(0, H, 0)}));
+}
+
+// The options dialog hands the kana setting over each time it closes, Cancel included.
+TEST(Recognition, TheKanaSettingHandedOverUnchangedKeepsEveryClock)
+{
+    TMeasuredGame test;
+    test.Arrange(SpreadOut, 1);
+    test.Ticks(4);
+    test.Recognition.SetKana(test.Game, 1);
+    test.Ticks(1);
+    test.Take(1, 2);
+    EXPECT_EQ(test.Recognition.Samples(), TSamples{Time(0, K, 5)});
+}
+
+TEST(Recognition, AHintedFaceCountsAsFoundAgainOnceItsPairIsTaken)
+{
+    TMeasuredGame test;
+    test.Arrange(SpreadOut);
+    test.Game.HintSpeed = 0;
+    test.Game.HintActionExecute();  // shows 1 and 2
+    test.Take(1, 2);
+    test.Ticks(3);
+    test.Take(3, 4);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Hint(0, H), Time(0, H, 3)}));
+}
+
+TEST(Recognition, APairCoveredAgainByAnUndoStopsItsClock)
+{
+    TMeasuredGame test;
+    // Tile 9 (face 2) lies on tile 2 (face 0) until 9 and 10 are taken.
+    test.Arrange({{1, {0, 0, 0}}, {2, {8, 0, 0}}, {9, {8, 0, 1}}, {10, {16, 0, 0}}});
+    test.Take(9, 10);
+    test.Ticks(5);
+    test.Game.UndoActionExecute();
+    test.Ticks(6);
+    test.Take(9, 10);
+    test.Ticks(2);
+    test.Take(1, 2);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(2, H, 0), Time(2, H, 6), Time(0, H, 2)}));
+}
+
 TEST(Recognition, UndoRestartsTheClockOfThePairPutBackAndShuffleEveryClock)
 {
     TMeasuredGame test;
