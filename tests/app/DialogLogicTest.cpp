@@ -8,6 +8,7 @@
 #include "app/InfoDialogs.h"
 #include "app/NameDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/ProgressScreen.h"
 #include "app/ScoresDialog.h"
 #include "model/LearningModes.h"
 #include "tests/app/FakeDialogView.h"
@@ -33,7 +34,8 @@ protected:
 // Every control a logic names must be in its screen: a misspelt name would leave a control dead.
 TEST(DialogScreens, EveryNameIsUniqueAndEveryParentAGroupBoxOfTheSameScreen)
 {
-    for (const TScreen* screen : {&OptionsScreen(), &NameScreen(), &ScoresScreen(), &HelpScreen(), &AboutScreen()}) {
+    for (const TScreen* screen : {&OptionsScreen(), &NameScreen(), &ScoresScreen(), &HelpScreen(), &AboutScreen(),
+                                 &ProgressScreen()}) {
         std::set<std::string> names;
         int defaults = 0;
         for (const TControl& control : screen->Controls) {
