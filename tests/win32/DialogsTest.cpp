@@ -135,6 +135,26 @@ void ExpectKind(const TControl& row, HWND control, const std::string& where)
     EXPECT_EQ(tabStop, row.TabStop && row.Kind != TControlKind::RadioGroup) << where;
 }
 
+// A row's control at the row's place scaled to the DPI; a label only grows to the right.
+void ExpectPlaced(const TScreenDialog& dialog, const TScreen& screen, const TControl& row, UINT dpi)
+{
+    const std::string where = screen.Name + "." + row.Name + " at " + std::to_string(dpi) + " DPI";
+    const TDesignRect rect = screen.PlaceInDialog(row);
+    RECT place = PlaceIn(dialog.Handle(), dialog.Control(row.Name));
+    if (row.Kind == TControlKind::CommandList) {
+        // Inside its frame: see HelpShowsItsTextAndCommands.
+        const int inset = GetSystemMetricsForDpi(SM_CXEDGE, dpi) + Scaled(5, dpi);
+        InflateRect(&place, inset, inset);
+    }
+    EXPECT_EQ(place.left, Scaled(rect.Left, dpi)) << where;
+    EXPECT_EQ(place.top, Scaled(rect.Top, dpi)) << where;
+    EXPECT_EQ(place.bottom - place.top, Scaled(rect.Height, dpi)) << where;
+    if (row.Kind == TControlKind::Label)
+        EXPECT_GE(place.right - place.left, Scaled(rect.Width, dpi)) << where;
+    else
+        EXPECT_EQ(place.right - place.left, Scaled(rect.Width, dpi)) << where;
+}
+
 class DialogsTest : public testing::Test, protected TTestForm {
 protected:
     // A fresh store with the defaults.
@@ -179,20 +199,7 @@ TEST_F(DialogsTest, EachRowBecomesItsControlAtItsPlace)
             const std::string where = screen.Name + "." + row.Name;
             const HWND control = dialog.Control(row.Name);
             ExpectKind(row, control, where);
-            const TDesignRect rect = screen.PlaceInDialog(row);
-            RECT place = PlaceIn(dialog.Handle(), control);
-            if (row.Kind == TControlKind::CommandList) {
-                // Inside its frame: see HelpShowsItsTextAndCommands.
-                const int inset = GetSystemMetricsForDpi(SM_CXEDGE, Dpi) + Scaled(5, Dpi);
-                InflateRect(&place, inset, inset);
-            }
-            EXPECT_EQ(place.left, Scaled(rect.Left, Dpi)) << where;
-            EXPECT_EQ(place.top, Scaled(rect.Top, Dpi)) << where;
-            EXPECT_EQ(place.bottom - place.top, Scaled(rect.Height, Dpi)) << where;
-            if (row.Kind == TControlKind::Label)
-                EXPECT_GE(place.right - place.left, Scaled(rect.Width, Dpi)) << where;
-            else
-                EXPECT_EQ(place.right - place.left, Scaled(rect.Width, Dpi)) << where;
+            ExpectPlaced(dialog, screen, row, Dpi);
             if (row.Kind != TControlKind::Memo) {
                 EXPECT_EQ(Utf8(ControlText(control)), row.Caption) << where;
             }
@@ -281,6 +288,77 @@ TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
         }
         EXPECT_EQ(logic.Clicks, expected) << screen.Name;
         EXPECT_TRUE(dialog.Visible()) << "only the logic hides a dialog";
+    }
+}
+
+// Tab goes from each tab stop to the next in the rows' order, and from the last round to the
+// first; a radio group takes it on its first item.
+TEST_F(DialogsTest, TabGoesThroughTheTabStopsInTheRowsOrder)
+{
+    for (const TScreen& screen : AllScreens()) {
+        TRecordingLogic logic(screen);
+        TScreenDialog dialog(Form.Handle(), logic);
+        dialog.ShowDialog();
+        std::vector<HWND> stops;
+        for (const TControl& row : screen.Controls)
+            if (row.TabStop)
+                stops.push_back(row.Kind == TControlKind::RadioGroup
+                                    ? dialog.Control(RadioItemName(row.ItemPrefix, row.Items.front()))
+                                    : dialog.Control(row.Name));
+        ASSERT_GE(stops.size(), 1u) << screen.Name;
+        for (size_t i = 0; i < stops.size(); ++i) {
+            SetFocus(stops[i]);
+            PressKey(VK_TAB);
+            EXPECT_EQ(GetFocus(), stops[(i + 1) % stops.size()]) << screen.Name << ", Tab from stop " << i;
+        }
+    }
+}
+
+// While a dialog is open its focus stays where the player left it, also when the main window was
+// active meanwhile; a dialog hidden and shown again starts from its first-focus row.
+TEST_F(DialogsTest, AnOpenDialogKeepsItsFocusAndAHiddenOneStartsAfresh)
+{
+    Form.Show(SW_SHOW);
+    TScreenDialog& options = Form.DialogWindow(TDialogId::Options);
+    Form.ShowDialog(TDialogId::Options);
+    PumpPendingMessages();
+    const HWND first = GetFocus();
+    ASSERT_TRUE(IsChild(options.Handle(), first));
+    const HWND other = options.Control(first == options.Control("CancelBitBtn") ? "AcceptBitBtn" : "CancelBitBtn");
+    SetFocus(other);
+    SetActiveWindow(Form.Handle());
+    PumpPendingMessages();
+    ASSERT_EQ(GetActiveWindow(), Form.Handle());
+    Form.ShowDialog(TDialogId::Options);
+    PumpPendingMessages();
+    EXPECT_EQ(GetActiveWindow(), options.Handle());
+    EXPECT_EQ(GetFocus(), other);
+
+    options.Hide();
+    Form.ShowDialog(TDialogId::Options);
+    PumpPendingMessages();
+    EXPECT_EQ(GetFocus(), first);
+}
+
+// An open dialog moved to a screen of another DPI lays every row out anew at that DPI, and again
+// on its way back.
+TEST_F(DialogsTest, ADpiChangeLaysAnOpenDialogOutAtTheNewDpi)
+{
+    TScreenDialog& options = Form.DialogWindow(TDialogId::Options);
+    Form.ShowDialog(TDialogId::Options);
+    const TScreen& screen = OptionsScreen();
+    for (const UINT dpi : {Dpi == 96 ? 192u : 96u, Dpi}) {
+        RECT suggested{20, 30, 20, 30};
+        SendMessageW(options.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT client, frame;
+        GetClientRect(options.Handle(), &client);
+        GetWindowRect(options.Handle(), &frame);
+        EXPECT_EQ(client.right, Scaled(screen.ClientWidth, dpi)) << dpi;
+        EXPECT_EQ(client.bottom, Scaled(screen.ClientHeight, dpi)) << dpi;
+        EXPECT_EQ(frame.left, 20) << "where the system suggests";
+        EXPECT_EQ(frame.top, 30);
+        for (const TControl& row : screen.Controls)
+            ExpectPlaced(options, screen, row, dpi);
     }
 }
 

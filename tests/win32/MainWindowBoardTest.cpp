@@ -83,19 +83,31 @@ TEST_F(MainWindowBoardTest, EveryMapDealtShowsItsTilesInPlace)
     }
 }
 
-// The client area keeps the board's size in the window's pixels, below the cool bar.
+// The client area keeps the board's size in the window's pixels, below the cool bar: at the DPI the
+// window was made at, on a move to a screen of another DPI, and on the way back.
 TEST_F(MainWindowBoardTest, WindowAndBoardHaveTheirSizeAtTheDpi)
 {
-    RECT client{}, board{};
-    GetClientRect(Form.Handle(), &client);
-    GetWindowRect(Form.BackgroundImage->Handle(), &board);
-    MapWindowPoints(nullptr, Form.Handle(), reinterpret_cast<POINT*>(&board), 2);
-    EXPECT_EQ(client.right, Scaled(605, Dpi));
-    EXPECT_EQ(client.bottom, Scaled(546, Dpi));
-    EXPECT_EQ(board.left, 0);
-    EXPECT_EQ(board.top, Scaled(29, Dpi));
-    EXPECT_EQ(board.right - board.left, Scaled(BoardWidth, Dpi));
-    EXPECT_EQ(board.bottom - board.top, Scaled(BoardHeight, Dpi));
+    const UINT other = Dpi == 96 ? 192u : 96u;
+    for (const auto& [dpi, moved] : {std::pair{Dpi, false}, std::pair{other, true}, std::pair{Dpi, true}}) {
+        if (moved) {
+            RECT suggested{30, 40, 30, 40};
+            SendMessageW(Form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+            RECT frame{};
+            GetWindowRect(Form.Handle(), &frame);
+            EXPECT_EQ(frame.left, 30) << "where the system suggests";
+            EXPECT_EQ(frame.top, 40);
+        }
+        RECT client{}, board{};
+        GetClientRect(Form.Handle(), &client);
+        GetWindowRect(Form.BackgroundImage->Handle(), &board);
+        MapWindowPoints(nullptr, Form.Handle(), reinterpret_cast<POINT*>(&board), 2);
+        EXPECT_EQ(client.right, Scaled(605, dpi)) << dpi;
+        EXPECT_EQ(client.bottom, Scaled(546, dpi)) << dpi;
+        EXPECT_EQ(board.left, 0);
+        EXPECT_EQ(board.top, Scaled(29, dpi)) << dpi;
+        EXPECT_EQ(board.right - board.left, Scaled(BoardWidth, dpi)) << dpi;
+        EXPECT_EQ(board.bottom - board.top, Scaled(BoardHeight, dpi)) << dpi;
+    }
 }
 
 // One row of the three bands in their order, the first two at their widths and the last to the
