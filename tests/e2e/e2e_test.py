@@ -141,15 +141,16 @@ class WineLauncher:
 
 
 def date_shows(text, moment):
-    """Whether a record's date text, in any locale's order and clock, shows that local moment:
-    day, month and year (or its last two digits) first, then hours, minutes and seconds."""
+    """Whether a record's date text, in any locale's order and clock, shows that local moment: day,
+    month (a number or its name) and year (or its last two digits), then hours, minutes, seconds."""
     numbers = [int(n) for n in re.findall(r"\d+", text)]
-    if len(numbers) != 6:
+    named_month = time.strftime("%b", moment) in text or time.strftime("%B", moment) in text
+    if len(numbers) != (5 if named_month else 6):
         return False
-    day_month_year = sorted(numbers[:3])
-    hour, minute, second = numbers[3:]
-    years = (moment.tm_year, moment.tm_year % 100)
-    return (any(day_month_year == sorted((moment.tm_mday, moment.tm_mon, year)) for year in years)
+    date, (hour, minute, second) = numbers[:-3], numbers[-3:]
+    month = () if named_month else (moment.tm_mon,)
+    return (any(sorted(date) == sorted((moment.tm_mday, *month, year))
+                for year in (moment.tm_year, moment.tm_year % 100))
             and hour % 12 == moment.tm_hour % 12 and (minute, second) == (moment.tm_min, moment.tm_sec))
 
 
