@@ -88,7 +88,7 @@ void TWidenedInk::Coverage(double radius, double shift, const TPixelRect& clip, 
                            int32_t width) const
 {
     // A sample's centre is half a sample from the edge of the outline it lies next to.
-    const float reach = static_cast<float>(radius * Oversample + 0.5);
+    const float reach = static_cast<float>(radius * Oversample + 0.25);
     const float limit = reach * reach;
     const auto moved = static_cast<int32_t>(std::lround(shift * Oversample));
     const int32_t left = std::max(clip.Left, Region.Left), right = std::min(clip.Right, Region.Right);
