@@ -8,62 +8,43 @@
 
 namespace {
 
-// What a tile shows, in the words of the game's options: the script of its kana, or the reading
-// alone; and whether a kana carries its reading below it.
-enum class TShows { Hiragana, Katakana, Reading };
-
-struct TTilePicture {
-    TShows Shows;
-    bool WithReading;
-};
-
-TTilePicture Expected(int copy, int kana, int readings)
+// What a tile shows, stated apart from the game's code in the words of its options: the script of
+// its kana, and whether the kana carries its reading, or the reading stands alone.
+TFacePicture Expected(int kanaId, int copy, int kana, int readings, int artwork, bool lit)
 {
     const bool katakana = kana == 1 || (kana == 2 && copy >= 2);
-    const TShows script = katakana ? TShows::Katakana : TShows::Hiragana;
+    TFaceShows shows = TFaceShows::KanaWithReading;
     if (readings == 1)
-        return {script, false};
-    if (readings == 2)
-        return copy == 0 || copy == 2 ? TTilePicture{script, false} : TTilePicture{TShows::Reading, false};
-    return {script, true};
+        shows = TFaceShows::Kana;
+    else if (readings == 2)
+        shows = copy == 0 || copy == 2 ? TFaceShows::Kana : TFaceShows::Reading;
+    return {TKanaId(kanaId), katakana ? TScript::Katakana : TScript::Hiragana, shows, uint8_t(artwork), lit};
 }
 
-// The sheets' blocks of four rows, from the top.
-int BlockOf(const TTilePicture& picture)
-{
-    if (picture.Shows == TShows::Reading)
-        return 4;
-    const int katakana = picture.Shows == TShows::Katakana ? 1 : 0;
-    return (picture.WithReading ? 0 : 2) + katakana;
-}
-
-TEST(FaceCell, EveryTileOfEveryModeTakesTheCellOfWhatItShows)
+TEST(TilePicture, EveryTileOfEveryModeShowsWhatItsModesChoose)
 {
     for (int kana = 0; kana <= 2; ++kana)
         for (int readings = 0; readings <= 2; ++readings)
-            for (int face = 0; face < 48; ++face)
+            for (const int id : {0, 47, 48, 105})
                 for (int copy = 0; copy < 4; ++copy)
-                    for (const bool lit : {false, true}) {
-                        const int row = BlockOf(Expected(copy, kana, readings)) * 4 + face / 24 + (lit ? 2 : 0);
-                        EXPECT_EQ(FaceCell(uint8_t(face), uint8_t(copy), uint8_t(kana), uint8_t(readings), lit),
-                                  (TFaceCell{face % 24, row}))
-                            << "face " << face << " copy " << copy << " kana " << kana << " readings " << readings
-                            << (lit ? " lit" : "");
-                    }
+                    for (const bool lit : {false, true})
+                        EXPECT_EQ(TilePicture(TKanaId(id), uint8_t(copy), uint8_t(kana), uint8_t(readings), 1, lit),
+                                  Expected(id, copy, kana, readings, 1, lit))
+                            << "kana " << id << " copy " << copy << " modes " << kana << "/" << readings;
 }
 
 // A stored value that is no choice (the store reads such as the default, but the game may be
-// handed anything) draws as the default: never a cell beyond the sheet.
-TEST(FaceCell, ValuesOutsideTheChoicesDrawAsTheDefault)
+// handed anything) draws as the default.
+TEST(TilePicture, ValuesOutsideTheChoicesDrawAsTheDefault)
 {
     for (const uint8_t odd : {3, 7, 255})
         for (int copy = 0; copy < 4; ++copy) {
-            EXPECT_EQ(FaceCell(30, uint8_t(copy), odd, 0, true), FaceCell(30, uint8_t(copy), 0, 0, true));
-            EXPECT_EQ(FaceCell(30, uint8_t(copy), 1, odd, false), FaceCell(30, uint8_t(copy), 1, 0, false));
+            EXPECT_EQ(TilePicture(30, uint8_t(copy), odd, 0, 0, true), TilePicture(30, uint8_t(copy), 0, 0, 0, true));
+            EXPECT_EQ(TilePicture(30, uint8_t(copy), 1, odd, 0, false), TilePicture(30, uint8_t(copy), 1, 0, 0, false));
         }
 }
 
-TEST(FaceCell, AWonGameNamesTheModesThatDifferFromTheDefaults)
+TEST(ScoreMapText, AWonGameNamesTheModesThatDifferFromTheDefaults)
 {
     EXPECT_EQ(ScoreMapText(1, 1, 2), "Babel / katakana / kana or reading");
     EXPECT_EQ(ScoreMapText(4, 2, 0), "Towers / hiragana and katakana");
