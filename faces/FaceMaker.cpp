@@ -162,11 +162,11 @@ TPixelImage MakeFace(const TFacePicture& face, double scale)
     DrawFrame(cell, PlateColour(face));
     if (face.Kana >= CatalogueSize)
         return cell;
+    // The inner plate's pixels, those whose centres lie on it, as the frame finds them.
     const double across = double(cell.Width) / TileWidth, down = double(cell.Height) / TileHeight;
-    const TPixelRect clip{static_cast<int32_t>(std::lround(InnerPlate.Left * across)),
-                          static_cast<int32_t>(std::lround(InnerPlate.Top * down)),
-                          static_cast<int32_t>(std::lround((InnerPlate.Left + InnerPlate.Width) * across)),
-                          static_cast<int32_t>(std::lround((InnerPlate.Top + InnerPlate.Height) * down))};
+    const auto first = [](double edge, double scale) { return static_cast<int32_t>(std::ceil(edge * scale - 0.5)); };
+    const TPixelRect clip{first(InnerPlate.Left, across), first(InnerPlate.Top, down),
+                          first(InnerPlate.Left + InnerPlate.Width, across), first(InnerPlate.Top + InnerPlate.Height, down)};
     if (face.Shows == TFaceShows::Reading) {
         DrawAloneReading(cell, face, scale, clip);
         return cell;
