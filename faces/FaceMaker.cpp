@@ -39,14 +39,19 @@ uint32_t PartColour(TCellPart part, uint32_t plate)
 }
 
 // The frame follows the cell's own pixels, so that its outline meets the cell's edges at any size.
+// Its parts are found once for a size: a resize makes every face of a board at the same size.
 void DrawFrame(TPixelImage& cell, uint32_t plate)
 {
-    const double across = double(TileWidth) / cell.Width, down = double(TileHeight) / cell.Height;
-    for (int32_t y = 0; y < cell.Height; ++y) {
-        uint32_t* row = cell.Row(y);
-        for (int32_t x = 0; x < cell.Width; ++x)
-            row[x] = 0xff000000 | PartColour(CellPartAt((x + 0.5) * across, (y + 0.5) * down), plate);
+    thread_local TPixelImage parts;
+    if (parts.Width != cell.Width || parts.Height != cell.Height) {
+        parts = TPixelImage(cell.Width, cell.Height);
+        const double across = double(TileWidth) / cell.Width, down = double(TileHeight) / cell.Height;
+        for (int32_t y = 0; y < cell.Height; ++y)
+            for (int32_t x = 0; x < cell.Width; ++x)
+                parts.Row(y)[x] = static_cast<uint32_t>(CellPartAt((x + 0.5) * across, (y + 0.5) * down));
     }
+    for (size_t i = 0; i < cell.Pixels.size(); ++i)
+        cell.Pixels[i] = 0xff000000 | PartColour(static_cast<TCellPart>(parts.Pixels[i]), plate);
 }
 
 // Ink covers the pixel by coverage / 255 in colour.
@@ -86,7 +91,8 @@ void DrawWidened(TPixelImage& cell, const TInkRun& run, double pixelsPerEm, doub
     } else {
         layers.push_back({character, 0, colours::Ink0});
     }
-    const TWidenedInk ink(run, pixelsPerEm, penX, penY, edge + ShadowOffset * scale);
+    const TWidenedInk ink(run, pixelsPerEm, penX, penY, face.Artwork == 1 ? edge : character,
+                          face.Artwork == 1 ? ShadowOffset * scale : 0);
     std::vector<uint8_t> coverage(cell.Pixels.size());
     for (const TLayer& layer : layers) {
         std::fill(coverage.begin(), coverage.end(), 0);

@@ -2,85 +2,68 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 constexpr float Far = 1e20f;
 
-// One dimension of Felzenszwalb and Huttenlocher's transform: out[q] = min over p of
-// (q - p)^2 + in[p], read and written with a stride.
-void Transform1D(const float* in, float* out, int32_t count, int32_t stride, std::vector<int32_t>& hull,
-                 std::vector<float>& bounds)
-{
-    hull.resize(static_cast<size_t>(count));
-    bounds.resize(static_cast<size_t>(count) + 1);
-    int32_t k = 0;
-    hull[0] = 0;
-    bounds[0] = -Far;
-    bounds[1] = Far;
-    const auto f = [&](int32_t p) { return in[static_cast<ptrdiff_t>(p) * stride]; };
-    for (int32_t q = 1; q < count; ++q) {
-        if (f(q) >= Far)
-            continue;
-        for (;;) {
-            const int32_t p = hull[static_cast<size_t>(k)];
-            if (f(p) >= Far) {  // an empty hull so far
-                hull[static_cast<size_t>(k)] = q;
-                bounds[static_cast<size_t>(k) + 1] = Far;
-                break;
-            }
-            const float s = ((f(q) + float(q) * float(q)) - (f(p) + float(p) * float(p))) / (2.0f * float(q - p));
-            if (s <= bounds[static_cast<size_t>(k)] && k > 0) {
-                --k;
-                continue;
-            }
-            ++k;
-            hull[static_cast<size_t>(k)] = q;
-            bounds[static_cast<size_t>(k)] = s;
-            bounds[static_cast<size_t>(k) + 1] = Far;
-            break;
-        }
-    }
-    k = 0;
-    for (int32_t q = 0; q < count; ++q) {
-        while (bounds[static_cast<size_t>(k) + 1] < float(q))
-            ++k;
-        const int32_t p = hull[static_cast<size_t>(k)];
-        const float d = float(q - p);
-        out[static_cast<ptrdiff_t>(q) * stride] = f(p) >= Far ? Far : d * d + f(p);
-    }
-}
-
 }  // namespace
 
-TWidenedInk::TWidenedInk(const TInkRun& run, double pixelsPerEm, double penX, double penY, double reach)
+TWidenedInk::TWidenedInk(const TInkRun& run, double pixelsPerEm, double penX, double penY, double maxRadius,
+                         double maxShift)
 {
-    const double margin = std::ceil(reach) + 1;
+    const double margin = std::ceil(maxRadius + maxShift) + 1;
     Region = {static_cast<int32_t>(std::floor(penX + run.Box.Left * pixelsPerEm - margin)),
               static_cast<int32_t>(std::floor(penY + run.Box.Top * pixelsPerEm - margin)),
               static_cast<int32_t>(std::ceil(penX + run.Box.Right * pixelsPerEm + margin)),
               static_cast<int32_t>(std::ceil(penY + run.Box.Bottom * pixelsPerEm + margin))};
     GridWidth = (Region.Right - Region.Left) * Oversample;
     GridHeight = (Region.Bottom - Region.Top) * Oversample;
-    std::vector<uint8_t> coverage(static_cast<size_t>(GridWidth) * static_cast<size_t>(GridHeight));
+    const size_t samples = static_cast<size_t>(GridWidth) * static_cast<size_t>(GridHeight);
+    std::vector<uint8_t> coverage(samples);
     for (const TPlacedGlyph& glyph : run.Glyphs)
         glyph.Font->Rasterise(glyph.Glyph, pixelsPerEm * Oversample,
                               (penX + glyph.PenX * pixelsPerEm - Region.Left) * Oversample,
                               (penY - Region.Top) * Oversample, coverage.data(), GridWidth, GridHeight);
 
-    // A sample is inked when its centre lies inside the outline.
-    std::vector<float> inked(coverage.size());
-    std::transform(coverage.begin(), coverage.end(), inked.begin(), [](uint8_t c) { return c >= 128 ? 0.0f : Far; });
-    Distances.resize(coverage.size());
-    std::vector<int32_t> hull;
-    std::vector<float> bounds;
-    for (int32_t x = 0; x < GridWidth; ++x)
-        Transform1D(inked.data() + x, Distances.data() + x, GridHeight, GridWidth, hull, bounds);
-    std::vector<float> row(static_cast<size_t>(GridWidth));
+    // A sample is inked when its centre lies inside the outline. Each row first finds its nearest
+    // inked sample along the row; then each sample the nearest of those within reach up and down.
+    const auto reach = static_cast<int32_t>(std::ceil(maxRadius * Oversample + 0.5)) + 1;
+    std::vector<float> across(samples);
+    // The samples of each row that have ink within reach along it.
+    std::vector<std::pair<int32_t, int32_t>> spans(static_cast<size_t>(GridHeight), {0, 0});
     for (int32_t y = 0; y < GridHeight; ++y) {
-        float* line = Distances.data() + static_cast<ptrdiff_t>(y) * GridWidth;
-        std::copy(line, line + GridWidth, row.begin());
-        Transform1D(row.data(), line, GridWidth, 1, hull, bounds);
+        const uint8_t* in = coverage.data() + static_cast<ptrdiff_t>(y) * GridWidth;
+        float* out = across.data() + static_cast<ptrdiff_t>(y) * GridWidth;
+        int32_t gap = reach + 1;
+        for (int32_t x = 0; x < GridWidth; ++x) {
+            gap = in[x] >= 128 ? 0 : std::min(gap + 1, reach + 1);
+            out[x] = float(gap);
+        }
+        gap = reach + 1;
+        for (int32_t x = GridWidth - 1; x >= 0; --x) {
+            gap = in[x] >= 128 ? 0 : std::min(gap + 1, reach + 1);
+            out[x] = std::min(out[x], float(gap));
+            out[x] = out[x] > float(reach) ? Far : out[x] * out[x];
+        }
+        int32_t first = 0, last = GridWidth;
+        while (first < last && out[first] >= Far)
+            ++first;
+        while (last > first && out[last - 1] >= Far)
+            --last;
+        spans[static_cast<size_t>(y)] = {first, last};
+    }
+    Distances.assign(samples, Far);
+    for (int32_t y = 0; y < GridHeight; ++y) {
+        float* out = Distances.data() + static_cast<ptrdiff_t>(y) * GridWidth;
+        for (int32_t dy = std::max(-reach, -y); dy <= reach && y + dy < GridHeight; ++dy) {
+            const float* in = across.data() + static_cast<ptrdiff_t>(y + dy) * GridWidth;
+            const auto up = float(dy * dy);
+            const auto [first, last] = spans[static_cast<size_t>(y + dy)];
+            for (int32_t x = first; x < last; ++x)
+                out[x] = std::min(out[x], up + in[x]);
+        }
     }
 }
 
