@@ -9,9 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "faces/FaceMaker.h"
-
 #include "app/DialogScreens.h"
+#include "faces/FaceMaker.h"
 #include "qt/common/SpriteUnit.h"
 #include "qt/dialogs/PreviewPanel.h"
 #include "qt/window/MainUnit.h"
