@@ -17,5 +17,6 @@ public:
     TBoardImage(qreal devicePixelRatio, QSize logicalSize, const TImageForm& sheets);
 
     // Opaque RGB32 over the core's pixels; its devicePixelRatio makes it show at the logical size.
+    // It stands on this picture's pixels: copy it to keep it past a Resize or this picture's end.
     QImage Image() const;
 };
