@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -33,26 +34,31 @@ TWidenedInk::TWidenedInk(const TInkRun& run, double pixelsPerEm, double penX, do
     std::vector<float> across(samples);
     // The samples of each row that have ink within reach along it.
     std::vector<std::pair<int32_t, int32_t>> spans(static_cast<size_t>(GridHeight), {0, 0});
+    const int32_t beyond = reach + 1;
+    std::vector<float> squares(static_cast<size_t>(beyond) + 1, Far);
+    for (int32_t gap = 0; gap <= reach; ++gap)
+        squares[static_cast<size_t>(gap)] = float(gap * gap);
+    std::vector<int32_t> leftGaps(static_cast<size_t>(GridWidth));
     for (int32_t y = 0; y < GridHeight; ++y) {
         const uint8_t* in = coverage.data() + static_cast<ptrdiff_t>(y) * GridWidth;
         float* out = across.data() + static_cast<ptrdiff_t>(y) * GridWidth;
-        int32_t gap = reach + 1;
+        int32_t gap = beyond;
         for (int32_t x = 0; x < GridWidth; ++x) {
-            gap = in[x] >= 128 ? 0 : std::min(gap + 1, reach + 1);
-            out[x] = float(gap);
+            gap = in[x] >= 128 ? 0 : std::min(gap + 1, beyond);
+            leftGaps[static_cast<size_t>(x)] = gap;
         }
-        gap = reach + 1;
+        gap = beyond;
+        int32_t first = GridWidth, last = 0;
         for (int32_t x = GridWidth - 1; x >= 0; --x) {
-            gap = in[x] >= 128 ? 0 : std::min(gap + 1, reach + 1);
-            out[x] = std::min(out[x], float(gap));
-            out[x] = out[x] > float(reach) ? Far : out[x] * out[x];
+            gap = in[x] >= 128 ? 0 : std::min(gap + 1, beyond);
+            const int32_t nearest = std::min(gap, leftGaps[static_cast<size_t>(x)]);
+            out[x] = squares[static_cast<size_t>(nearest)];
+            if (nearest <= reach) {
+                first = x;
+                last = std::max(last, x + 1);
+            }
         }
-        int32_t first = 0, last = GridWidth;
-        while (first < last && out[first] >= Far)
-            ++first;
-        while (last > first && out[last - 1] >= Far)
-            --last;
-        spans[static_cast<size_t>(y)] = {first, last};
+        spans[static_cast<size_t>(y)] = {first, std::max(first, last)};
     }
     Distances.assign(samples, Far);
     for (int32_t y = 0; y < GridHeight; ++y) {
@@ -74,24 +80,30 @@ void TWidenedInk::Coverage(double radius, double shift, const TPixelRect& clip, 
     const float reach = static_cast<float>(radius * Oversample + 0.25);
     const float limit = reach * reach;
     const auto moved = static_cast<int32_t>(std::lround(shift * Oversample));
+    // The samples the pen reaches, moved right and down by the shift onto empty samples.
+    const int32_t paddedWidth = GridWidth + moved;
+    std::vector<uint8_t> reached(static_cast<size_t>(paddedWidth) * static_cast<size_t>(GridHeight + moved));
+    for (int32_t y = 0; y < GridHeight; ++y) {
+        const float* in = Distances.data() + static_cast<ptrdiff_t>(y) * GridWidth;
+        uint8_t* out = reached.data() + static_cast<ptrdiff_t>(y + moved) * paddedWidth + moved;
+        for (int32_t x = 0; x < GridWidth; ++x)
+            out[x] = in[x] <= limit ? 1 : 0;
+    }
     const int32_t left = std::max(clip.Left, Region.Left), right = std::min(clip.Right, Region.Right);
     const int32_t top = std::max(clip.Top, Region.Top), bottom = std::min(clip.Bottom, Region.Bottom);
     constexpr int Samples = Oversample * Oversample;
+    static_assert(Oversample == 4, "four samples a row are summed as one word");
     for (int32_t y = top; y < bottom; ++y)
         for (int32_t x = left; x < right; ++x) {
-            int count = 0;
+            const uint8_t* block = reached.data() + static_cast<ptrdiff_t>((y - Region.Top) * Oversample) * paddedWidth +
+                                   (x - Region.Left) * Oversample;
+            uint32_t count = 0;
             for (int j = 0; j < Oversample; ++j) {
-                const int32_t gy = (y - Region.Top) * Oversample + j - moved;
-                if (gy < 0 || gy >= GridHeight)
-                    continue;
-                const float* line = Distances.data() + static_cast<ptrdiff_t>(gy) * GridWidth;
-                for (int i = 0; i < Oversample; ++i) {
-                    const int32_t gx = (x - Region.Left) * Oversample + i - moved;
-                    if (gx >= 0 && gx < GridWidth && line[gx] <= limit)
-                        ++count;
-                }
+                uint32_t four;
+                std::memcpy(&four, block + static_cast<ptrdiff_t>(j) * paddedWidth, sizeof four);
+                count += (four * 0x01010101u) >> 24;
             }
             uint8_t& out = layer[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
-            out = static_cast<uint8_t>(std::min(255, out + (count * 255 + Samples / 2) / Samples));
+            out = static_cast<uint8_t>(std::min<uint32_t>(255, out + (count * 255 + Samples / 2) / Samples));
         }
 }

@@ -139,10 +139,22 @@ void BM_ResizeRemakingFaces(benchmark::State& state)
     state.counters["faces"] = double(board.FaceStore().Count());
 }
 
+// The first board of a run: the picture made, its textures taken, every face made for it.
+void BM_FirstBoard(benchmark::State& state)
+{
+    const std::vector<TTileClass> tiles = BoardTiles();
+    for (auto _ : state) {
+        TBoardImage board(1);
+        Repaint(board, tiles);
+        benchmark::DoNotOptimize(board.Pixels().Pixels.data());
+    }
+}
+
 BENCHMARK(BM_BoardRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemcpyFloor)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullHdRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ResizeRemakingFaces)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstBoard)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
