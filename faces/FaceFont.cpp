@@ -54,7 +54,8 @@ void TFaceFont::Rasterise(int glyph, double pixelsPerEm, double penX, double pen
     const float scale = static_cast<float>(pixelsPerEm / UnitsPerEm);
     // stb draws from the whole pixel left of and above the ink; the pen's fraction of a pixel goes
     // into its shift.
-    const float shiftX = static_cast<float>(penX - std::floor(penX)), shiftY = static_cast<float>(penY - std::floor(penY));
+    const auto shiftX = static_cast<float>(penX - std::floor(penX));
+    const auto shiftY = static_cast<float>(penY - std::floor(penY));
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     stbtt_GetGlyphBitmapBoxSubpixel(Info.get(), glyph, scale, scale, shiftX, shiftY, &x0, &y0, &x1, &y1);
     const int w = x1 - x0, h = y1 - y0;

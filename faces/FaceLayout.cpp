@@ -51,7 +51,8 @@ const TExtent& WordExtent(TKanaGroup group)
     static const auto extents = [] {
         std::array<TExtent, GroupCount> all;
         for (int g = 0; g < GroupCount; ++g)
-            all[size_t(g)] = GroupExtent(TKanaGroup(g), [](const TCatalogueKana& entry) { return WordRun(entry.Reading); });
+            all[size_t(g)] =
+                GroupExtent(TKanaGroup(g), [](const TCatalogueKana& entry) { return WordRun(entry.Reading); });
         return all;
     }();
     return extents[size_t(group)];

@@ -131,16 +131,17 @@ void DrawAloneReading(TPixelImage& cell, const TFacePicture& face, double scale,
     DrawWidened(cell, run, size, penX, std::round(setting.Baseline * scale), face, scale, clip);
 }
 
-// The small reading under a kana, as the font draws it, unwidened.
+// The small reading under a kana, as the font draws it, unwidened, on a whole pixel's baseline.
 void DrawSmallReading(TPixelImage& cell, const TFacePicture& face, double scale, const TPixelRect& clip)
 {
     const TInkRun run = WordRun(KanaCatalogue[face.Kana].Reading);
     const double size = ReadingPixelsPerEm * scale;
     const double left = std::round(ReadingCentre * scale - run.Advance * size / 2);
     std::vector<uint8_t> all(cell.Pixels.size());
+    const double baseline = std::round(ReadingBaseline * scale);
     for (const TPlacedGlyph& glyph : run.Glyphs)
-        glyph.Font->Rasterise(glyph.Glyph, size, left + glyph.PenX * size, ReadingBaseline * scale, all.data(),
-                              cell.Width, cell.Height);
+        glyph.Font->Rasterise(glyph.Glyph, size, left + glyph.PenX * size, baseline, all.data(), cell.Width,
+                              cell.Height);
     std::vector<uint8_t> coverage(all.size());
     for (int32_t y = clip.Top; y < clip.Bottom; ++y)
         for (int32_t x = clip.Left; x < clip.Right; ++x) {
@@ -172,7 +173,8 @@ TPixelImage MakeFace(const TFacePicture& face, double scale)
     const double across = double(cell.Width) / TileWidth, down = double(cell.Height) / TileHeight;
     const auto first = [](double edge, double scale) { return static_cast<int32_t>(std::ceil(edge * scale - 0.5)); };
     const TPixelRect clip{first(InnerPlate.Left, across), first(InnerPlate.Top, down),
-                          first(InnerPlate.Left + InnerPlate.Width, across), first(InnerPlate.Top + InnerPlate.Height, down)};
+                          first(InnerPlate.Left + InnerPlate.Width, across),
+                          first(InnerPlate.Top + InnerPlate.Height, down)};
     if (face.Shows == TFaceShows::Reading) {
         DrawAloneReading(cell, face, scale, clip);
         return cell;

@@ -16,7 +16,10 @@ struct TPixelImage {
         : Width(width), Height(height), Pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill)
     {
     }
-    uint32_t At(int32_t x, int32_t y) const { return Pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(Width) + static_cast<std::size_t>(x)]; }
-    uint32_t* Row(int32_t y) { return Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(Width); }
-    const uint32_t* Row(int32_t y) const { return Pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(Width); }
+    uint32_t At(int32_t x, int32_t y) const { return Row(y)[x]; }
+    uint32_t* Row(int32_t y) { return Pixels.data() + Offset(y); }
+    const uint32_t* Row(int32_t y) const { return Pixels.data() + Offset(y); }
+
+private:
+    std::size_t Offset(int32_t y) const { return static_cast<std::size_t>(y) * static_cast<std::size_t>(Width); }
 };

@@ -95,8 +95,8 @@ void TWidenedInk::Coverage(double radius, double shift, const TPixelRect& clip, 
     static_assert(Oversample == 4, "four samples a row are summed as one word");
     for (int32_t y = top; y < bottom; ++y)
         for (int32_t x = left; x < right; ++x) {
-            const uint8_t* block = reached.data() + static_cast<ptrdiff_t>((y - Region.Top) * Oversample) * paddedWidth +
-                                   (x - Region.Left) * Oversample;
+            const ptrdiff_t row = static_cast<ptrdiff_t>(y - Region.Top) * Oversample;
+            const uint8_t* block = reached.data() + row * paddedWidth + (x - Region.Left) * Oversample;
             uint32_t count = 0;
             for (int j = 0; j < Oversample; ++j) {
                 uint32_t four;

@@ -85,7 +85,9 @@ TEST(FaceInk, EveryCatalogueKanaIsDrawnWholeInsideThePlate)
                             for (int x = area.Left; x < area.Right; ++x)
                                 darkest = std::max(darkest, Distance(cell.At(x, y), plate));
                         // Ink covering most of a pixel, as where an outline would be cut.
-                        const auto solid = [&](int x, int y) { return 4 * Distance(cell.At(x, y), plate) > 3 * darkest; };
+                        const auto solid = [&](int x, int y) {
+                            return 4 * Distance(cell.At(x, y), plate) > 3 * darkest;
+                        };
                         int ink = 0, onEdge = 0;
                         for (int y = area.Top; y < area.Bottom; ++y)
                             for (int x = area.Left; x < area.Right; ++x) {
