@@ -432,7 +432,7 @@ TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
         RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         const int scale = ArtworkScale(Dpi);
         const bool face = cell.Sheet == TSheet::TileFace;
-        if (!face && Scaled(1, Dpi) != scale)
+        if (!face && Scaled(cell.Cell.Width, Dpi) != cell.Cell.Width * scale)
             return;  // a texture is stretched between the artwork's two sizes
         const TPixelImage drawn = MakeFace(cell.Face, DeviceScale(Dpi));
         const TDib& sheet = ImageForm->BackgroundImage.Image(scale);
