@@ -83,15 +83,17 @@ TEST_F(TDialogLogicTest, OptionsLearningModesAreStoredAndTheFacePreviewsShowThem
     TListener listener;
     TOptionsDialog dialog(Options, listener);
     dialog.FormShow(View);
-    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Cell, (TDesignRect{0, 0, 40, 56})) << "today's first tile";
+    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Face,
+              (TFacePicture{0, TScript::Hiragana, TFaceShows::KanaWithReading, 1, false}))
+        << "today's first tile";
     dialog.Click(View, "KanaRadioGroup", 1);
     dialog.Click(View, "ReadingsRadioGroup", 1);
-    const TFaceCell katakanaAlone = FaceCell(0, 0, 1, 1, false);
-    for (const char* preview : {"TileFacePanel1", "TileFacePanel2"})
-        EXPECT_EQ(View.Pictures.at(preview).Cell,
-                  (TDesignRect{katakanaAlone.Column * 40, katakanaAlone.Row * 56, 40, 56})) << preview;
-    EXPECT_EQ(View.Pictures.at("TileFacePanel1").Sheet, TSheet::FaceImage);
-    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Sheet, TSheet::FaceImage_2);
+    for (const uint8_t artwork : {0, 1}) {
+        const TSheetCell& picture = View.Pictures.at(artwork == 0 ? "TileFacePanel1" : "TileFacePanel2");
+        EXPECT_EQ(picture.Sheet, TSheet::TileFace);
+        EXPECT_EQ(picture.Cell, (TDesignRect{0, 0, 40, 56}));
+        EXPECT_EQ(picture.Face, (TFacePicture{0, TScript::Katakana, TFaceShows::Kana, artwork, false}));
+    }
     dialog.Click(View, "AcceptBitBtn", -1);
     EXPECT_EQ(Options.ReadKana(), 1);
     EXPECT_EQ(Options.ReadReadings(), 1);

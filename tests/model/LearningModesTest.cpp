@@ -8,47 +8,51 @@
 
 namespace {
 
-// A face sheet's blocks of four rows, from the top: hiragana with reading, katakana with reading,
-// hiragana alone, katakana alone, reading alone; the faces run 24 to a row, the lit rows two below.
-TEST(FaceCell, EachTileTakesTheCellOfWhatItsModesShow)
+// What each tile shows, worked out by hand from the options: the script of its copy (both scripts:
+// copies 2 and 3 katakana), and the kana with its reading, alone, or (kana or reading) the reading
+// alone on copies 1 and 3.
+TEST(TilePicture, EachTileShowsWhatItsModesChoose)
 {
+    using enum TScript;
+    using enum TFaceShows;
     struct TCase {
-        uint8_t Face, Copy, Kana, Readings;
+        int Id, Copy, Kana, Readings, Artwork;
         bool Lit;
-        TFaceCell Cell;
+        TFacePicture Picture;
     };
     const TCase cases[] = {
-        {0, 0, 0, 0, false, {0, 0}},     // the designed game
-        {47, 3, 0, 0, true, {23, 3}},    // the last face, lit
-        {25, 1, 1, 0, false, {1, 5}},    // katakana with reading
-        {5, 2, 2, 0, false, {5, 4}},     // both scripts: copies 2 and 3 katakana
-        {5, 1, 2, 0, true, {5, 2}},      // both scripts: copies 0 and 1 hiragana
-        {30, 0, 0, 1, false, {6, 9}},    // hiragana alone
-        {30, 3, 1, 1, true, {6, 15}},    // katakana alone, lit
-        {10, 1, 0, 2, false, {10, 16}},  // kana or reading: copies 1 and 3 the reading
-        {40, 3, 2, 2, true, {16, 19}},
-        {40, 2, 2, 2, false, {16, 13}},  // copies 0 and 2 the kana alone, here katakana
-        {40, 0, 1, 2, false, {16, 13}},
-        {12, 0, 2, 2, false, {12, 8}},
+        {0, 0, 0, 0, 0, false, {0, Hiragana, KanaWithReading, 0, false}},  // the designed game
+        {47, 3, 0, 0, 1, true, {47, Hiragana, KanaWithReading, 1, true}},
+        {25, 1, 1, 0, 0, false, {25, Katakana, KanaWithReading, 0, false}},
+        {5, 2, 2, 0, 0, false, {5, Katakana, KanaWithReading, 0, false}},
+        {5, 1, 2, 0, 0, true, {5, Hiragana, KanaWithReading, 0, true}},
+        {30, 0, 0, 1, 1, false, {30, Hiragana, Kana, 1, false}},
+        {30, 3, 1, 1, 0, true, {30, Katakana, Kana, 0, true}},
+        {10, 1, 0, 2, 0, false, {10, Hiragana, Reading, 0, false}},
+        {40, 3, 2, 2, 0, true, {40, Katakana, Reading, 0, true}},
+        {40, 2, 2, 2, 0, false, {40, Katakana, Kana, 0, false}},
+        {48, 0, 1, 2, 1, false, {48, Katakana, Kana, 1, false}},
+        {105, 0, 2, 2, 0, false, {105, Hiragana, Kana, 0, false}},
     };
     for (const TCase& c : cases)
-        EXPECT_EQ(FaceCell(c.Face, c.Copy, c.Kana, c.Readings, c.Lit), c.Cell)
-            << "face " << +c.Face << " copy " << +c.Copy << " kana " << +c.Kana << " readings " << +c.Readings
-            << (c.Lit ? " lit" : "");
+        EXPECT_EQ(TilePicture(TKanaId(c.Id), uint8_t(c.Copy), uint8_t(c.Kana), uint8_t(c.Readings), uint8_t(c.Artwork),
+                              c.Lit),
+                  c.Picture)
+            << "kana " << c.Id << " copy " << c.Copy << " modes " << c.Kana << "/" << c.Readings;
 }
 
 // A stored value that is no choice (the store reads such as the default, but the game may be
-// handed anything) draws as the default: never a cell beyond the sheet.
-TEST(FaceCell, ValuesOutsideTheChoicesDrawAsTheDefault)
+// handed anything) draws as the default.
+TEST(TilePicture, ValuesOutsideTheChoicesDrawAsTheDefault)
 {
     for (const uint8_t odd : {3, 7, 255})
         for (int copy = 0; copy < 4; ++copy) {
-            EXPECT_EQ(FaceCell(30, uint8_t(copy), odd, 0, true), FaceCell(30, uint8_t(copy), 0, 0, true));
-            EXPECT_EQ(FaceCell(30, uint8_t(copy), 1, odd, false), FaceCell(30, uint8_t(copy), 1, 0, false));
+            EXPECT_EQ(TilePicture(30, uint8_t(copy), odd, 0, 0, true), TilePicture(30, uint8_t(copy), 0, 0, 0, true));
+            EXPECT_EQ(TilePicture(30, uint8_t(copy), 1, odd, 0, false), TilePicture(30, uint8_t(copy), 1, 0, 0, false));
         }
 }
 
-TEST(FaceCell, AWonGameNamesTheModesThatDifferFromTheDefaults)
+TEST(ScoreMapText, AWonGameNamesTheModesThatDifferFromTheDefaults)
 {
     EXPECT_EQ(ScoreMapText(1, 1, 2), "Babel / katakana / kana or reading");
     EXPECT_EQ(ScoreMapText(4, 2, 0), "Towers / hiragana and katakana");

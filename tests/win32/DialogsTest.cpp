@@ -3,9 +3,11 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/DialogScreens.h"
+#include "faces/FaceMaker.h"
 #include "app/InfoTexts.h"
 #include "app/NameDialog.h"
 #include "app/ProgressScreen.h"
@@ -497,12 +499,10 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
     EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_SMALL)), CommandCount);
 }
 
-// A preview shows its cell of the sheet pixel for pixel at the artwork's scale, and another picture
-// once told; buttons carry their glyph at the DPI's size.
+// A preview shows its face as the core draws it for the DPI, or its texture cell at the artwork's
+// scale, pixel for pixel, and another picture once told; buttons carry their glyph at the DPI's size.
 TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
 {
-    if (Scaled(1, Dpi) != ArtworkScale(Dpi))
-        GTEST_SKIP() << "the previews are stretched between the artwork's two sizes";
     TRecordingLogic logic(OptionsScreen());
     TScreenDialog dialog(Form.Handle(), logic);
     dialog.ShowDialog();
@@ -510,12 +510,20 @@ TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
         const HWND picture = dialog.Control(PreviewImageName(preview));
         RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         const int scale = ArtworkScale(Dpi);
-        const TDib& sheet = ImageForm->Sheet(cell.Sheet).Image(scale);
+        const bool face = cell.Sheet == TSheet::TileFace;
+        if (!face && Scaled(cell.Cell.Width, Dpi) != cell.Cell.Width * scale)
+            return;  // a texture is stretched between the artwork's two sizes
+        const TPixelImage drawn = MakeFace(cell.Face, DeviceScale(Dpi));
+        const TDib& sheet = ImageForm->BackgroundImage.Image(scale);
         const HDC dc = GetDC(picture);
         int differences = 0;
-        for (int y = 0; y < cell.Cell.Height * scale; y += 3)
-            for (int x = 0; x < cell.Cell.Width * scale; x += 3) {
-                const uint32_t want = sheet.Pixel(cell.Cell.Left * scale + x, cell.Cell.Top * scale + y) & 0xffffff;
+        const int width = face ? drawn.Width : cell.Cell.Width * scale;
+        const int height = face ? drawn.Height : cell.Cell.Height * scale;
+        for (int y = 0; y < height; y += 3)
+            for (int x = 0; x < width; x += 3) {
+                const uint32_t want = (face ? drawn.At(x, y)
+                                            : sheet.Pixel(cell.Cell.Left * scale + x, cell.Cell.Top * scale + y)) &
+                                      0xffffff;
                 const COLORREF got = GetPixel(dc, x, y);
                 differences += RGB(want >> 16, want >> 8 & 0xff, want & 0xff) != got;
             }
@@ -525,7 +533,7 @@ TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
     for (const TControl& row : OptionsScreen().Controls)
         if (row.Kind == TControlKind::Preview)
             expectShows(row.Name, row.Picture);
-    const TSheetCell other{TSheet::FaceImage_2, {40, 56, 40, 56}};
+    const TSheetCell other{TSheet::TileFace, {0, 0, 40, 56}, {70, TScript::Katakana, TFaceShows::Reading, 1, true}};
     dialog.SetPicture(FacePreviewName(0), other);
     expectShows(FacePreviewName(0), other);
 
@@ -546,17 +554,18 @@ TEST_F(DialogsTest, KanaChartPaintsItsCells)
     TChartCellLook look;
     look.Cell = {10, 10, 50, 70};
     look.Colour = 0x30a050;
-    look.Picture = {TSheet::FaceImage, {40, 0, 40, 56}};
+    look.Picture = {TSheet::TileFace, {0, 0, 40, 56}, {1, TScript::Hiragana, TFaceShows::Kana, 0, false}};
     look.PictureAt = {15, 12, 40, 56};
     dialog.SetChart("KanaChart", {look});
     const HWND chart = dialog.Control("KanaChart");
     RedrawWindow(chart, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     const HDC dc = GetDC(chart);
     EXPECT_EQ(GetPixel(dc, Scaled(12, Dpi), Scaled(75, Dpi)), RGB(0x30, 0xa0, 0x50));
-    const int scale = ArtworkScale(Dpi);
-    if (Scaled(1, Dpi) == scale) {
-        const uint32_t want = ImageForm->FaceImage.Image(scale).Pixel((40 + 20) * scale, 28 * scale) & 0xffffff;
-        EXPECT_EQ(GetPixel(dc, Scaled(15 + 20, Dpi), Scaled(12 + 28, Dpi)), RGB(want >> 16, want >> 8 & 0xff, want & 0xff));
+    const TPixelImage face = MakeFace(look.Picture.Face, DeviceScale(Dpi));
+    for (const auto& [x, y] : {std::pair{20, 28}, std::pair{3, 3}, std::pair{8, 40}}) {
+        const uint32_t want = face.At(Scaled(x, Dpi), Scaled(y, Dpi)) & 0xffffff;
+        EXPECT_EQ(GetPixel(dc, Scaled(15, Dpi) + Scaled(x, Dpi), Scaled(12, Dpi) + Scaled(y, Dpi)),
+                  RGB(want >> 16, want >> 8 & 0xff, want & 0xff));
     }
     ReleaseDC(chart, dc);
 }

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "faces/FaceCache.h"
 #include "model/TilePlacement.h"
 #include "tests/support/ExpectedBoard.h"
 #include "win32/common/Dpi.h"
@@ -11,14 +12,14 @@
 #include "win32/window/MainUnit.h"
 #include "win32/common/SpriteUnit.h"
 
-// The board as the real main window draws it, at the scale its DPI asks for: the suite runs once
-// at 96 and once at 192 DPI.
+// The board as the real main window draws it, at the scale its DPI asks for, against the picture
+// stated apart with the core's faces: the suite runs once at 96 and once at 192 DPI.
 namespace {
 
 class MainWindowBoardTest : public testing::Test, protected TTestForm {
 protected:
     UINT Dpi = GetDpiForWindow(Form.Handle());
-    int Scale = ArtworkScale(Dpi);
+    double Scale = DeviceScale(Dpi);
 
     TRgbPicture Expected() const
     {
@@ -26,12 +27,12 @@ protected:
         for (int n = 1; n <= TileCount; ++n)
             if (Game.Tiles[n].Present)
                 present.push_back(Game.Tiles[n]);
-        const TDib& textures = ImageForm->BackgroundImage.Image(Scale);
-        const TSpriteSheet& sheet = Game.FaceStyle == 1 ? ImageForm->FaceImage_2 : ImageForm->FaceImage;
-        const TDib& faces = sheet.Image(Scale);
+        const TDib& textures = ImageForm->BackgroundImage.Image(Scale >= 1.5 ? 2 : 1);
+        TFaceCache faces(Scale);
         return ExpectedBoardPixels(
             present, {Game.FaceStyle, Game.Kana, Game.Readings}, Game.BackgroundIndex, Scale,
-            [&](int x, int y) { return textures.Pixel(x, y); }, [&](int x, int y) { return faces.Pixel(x, y); });
+            [&](int x, int y) { return textures.Pixel(x, y) & 0xffffffu; },
+            [&](const TFacePicture& face, int x, int y) { return faces.Face(face).At(x, y) & 0xffffffu; });
     }
 
     // The index of the first pixel of the window's picture that differs from the expected board.

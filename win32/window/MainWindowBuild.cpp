@@ -155,7 +155,7 @@ void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
     }
     SetWindowPos(Window, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-    if (BackgroundImage->HasPicture() && BackgroundImage->Picture().Scale() != ArtworkScale(dpi)) {
+    if (BackgroundImage->HasPicture() && BackgroundImage->Picture().Scale() != DeviceScale(dpi)) {
         BackgroundImage->DropPicture();
         Session.Game().DrawBoard();
     }
