@@ -15,11 +15,6 @@
 
 namespace {
 
-TGame& Game()
-{
-    return MainForm->MidEnd.Game();
-}
-
 // The board's bottom right corner, which no map covers with tiles, shows the background texture.
 QRgb BoardCorner()
 {
@@ -60,7 +55,7 @@ TEST_P(OptionsMainWindowTest, TheBoardIsRepaintedAndTheClockFollowsTheGame)
     QTest::mouseClick(DialogControl<QPushButton>(TDialogId::Options, "AcceptBitBtn"), Qt::LeftButton);
 
     EXPECT_FALSE(GameDialog(TDialogId::Options)->isVisible());
-    EXPECT_EQ(Game().MapNumber, GetParam().MapId + 1);
+    EXPECT_EQ(MainForm->MidEnd.Game().MapNumber, GetParam().MapId + 1);
     EXPECT_EQ(BoardCorner(), TextureCorner(GetParam().Background));
     EXPECT_EQ(MainForm->GameTimer.isActive(), GetParam().ClockRunning);
 }
