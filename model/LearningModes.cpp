@@ -41,7 +41,7 @@ TFaceBlock FaceBlock(uint8_t copy, uint8_t kana, uint8_t readings)
     switch (readings) {
     case ReadingsSetting::KanaOnly: return katakana ? TFaceBlock::Katakana : TFaceBlock::Hiragana;
     case ReadingsSetting::KanaOrReading:
-        if (copy % 2 == 1)
+        if (!ShowsKana(copy, readings))
             return TFaceBlock::Reading;
         return katakana ? TFaceBlock::Katakana : TFaceBlock::Hiragana;
     default: return katakana ? TFaceBlock::KatakanaWithReading : TFaceBlock::HiraganaWithReading;

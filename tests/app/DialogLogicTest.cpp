@@ -188,6 +188,22 @@ TEST_F(TScoresDialogTest, AnExportThatCannotBeWrittenRaisesAndIsNeverReportedAsS
     EXPECT_TRUE(View.Messages.empty());
 }
 
+TEST_F(TScoresDialogTest, EachDamagedValueIsToldOnceNamingItOverTheOtherRows)
+{
+    Options.AddScore("Ben", "0:01:00", 0, "Babel");
+    {
+        const auto store = Store.Open();
+        store->OpenKey(ScoresKey);
+        store->WriteString("1", "damaged");
+        store->WriteInteger("3", 7);
+    }
+    Dialog.FormShow(View);
+    EXPECT_EQ(View.Rows.size(), 1u);
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: " + NotARecord("1") + "\nInvalid data type for '3'"});
+    Dialog.FormShow(View);
+    EXPECT_EQ(View.Messages.size(), 1u);
+}
+
 TEST_F(TDialogLogicTest, AboutVisitsThePageEachTimeAndStaysOpenAndCloseHides)
 {
     TAboutDialog about;
