@@ -1,7 +1,7 @@
 ; The Windows installer: a per-user install that needs no administrator, with a Start menu
 ; shortcut and an entry in the list of installed programs. Built by the target tesuli_installer:
 ;   makensis -DVERSION=<version> -DFILEVERSION=<version as four numbers> -DEXE=tesuli.exe
-;            -DICON=tesuli.ico -DOUTFILE=tesuli-<version>-setup.exe tesuli.nsi
+;            -DMANUAL=manual.html -DICON=tesuli.ico -DOUTFILE=tesuli-<version>-setup.exe tesuli.nsi
 Unicode true
 ; Debian's wine64 runs only 64-bit programs, and so does the test of this installer.
 Target amd64-unicode
@@ -38,6 +38,8 @@ Section "Tesuli"
   SetShellVarContext current
   SetOutPath "$INSTDIR"
   File "/oname=tesuli.exe" "${EXE}"
+  ; The About dialog opens the manual beside the program.
+  File "/oname=manual.html" "${MANUAL}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Tesuli.lnk" "$INSTDIR\tesuli.exe"
 
@@ -56,6 +58,7 @@ Section "Uninstall"
   SetShellVarContext current
   Delete "$SMPROGRAMS\Tesuli.lnk"
   Delete "$INSTDIR\tesuli.exe"
+  Delete "$INSTDIR\manual.html"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"

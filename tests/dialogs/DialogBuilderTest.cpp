@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -176,7 +175,7 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             EXPECT_GE(place.width(), designed.width());
             break;
         case TControlKind::ScoreList: EXPECT_NE(qobject_cast<QTreeWidget*>(control), nullptr); break;
-        case TControlKind::CommandList: EXPECT_NE(qobject_cast<QListWidget*>(control), nullptr); break;
+        case TControlKind::CommandList: EXPECT_NE(qobject_cast<QTreeWidget*>(control), nullptr); break;
         case TControlKind::ProgramIcon:
             ASSERT_NE(qobject_cast<QLabel*>(control), nullptr);
             EXPECT_EQ(place, designed);

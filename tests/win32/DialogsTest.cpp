@@ -284,6 +284,24 @@ TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
     }
 }
 
+// The dialog manager tabs to an item with the tab stop: it is the chosen one, however it was chosen.
+TEST_F(DialogsTest, TabIntoARadioGroupLandsOnItsChosenItem)
+{
+    TRecordingLogic logic(OptionsScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    const auto tabStops = [&dialog] {
+        std::string marked;
+        for (const char* item : {"short", "medium", "long"})
+            marked += (GetWindowLongW(dialog.Control(RadioItemName("Hint", item)), GWL_STYLE) & WS_TABSTOP) ? "T" : "-";
+        return marked;
+    };
+    dialog.SetItemIndex("HintRadioGroup", 1);
+    EXPECT_EQ(tabStops(), "-T-");
+    dialog.ShowDialog();
+    Click(dialog.Control(RadioItemName("Hint", "long")));
+    EXPECT_EQ(tabStops(), "--T");
+}
+
 // What the logic asks of the view reaches the controls, and what the player typed comes back as
 // UTF-8. A label set to a longer text grows to show it whole.
 TEST_F(DialogsTest, TheViewSetsAndReadsItsControls)
@@ -381,6 +399,16 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
                                                              reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(memo)));
     ReleaseDC(memo, memoDc);
     EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
+    if (style & WS_VSCROLL) {
+        // A bar the box does not keep up has no range: its arrows and thumb do nothing.
+        SCROLLINFO bar{sizeof bar, SIF_ALL};
+        ASSERT_TRUE(GetScrollInfo(memo, SB_VERT, &bar));
+        EXPECT_GT(bar.nMax + 1, static_cast<int>(bar.nPage));
+        SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
+        SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
+        EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 2);
+        EXPECT_EQ(GetScrollPos(memo, SB_VERT), 2) << "the thumb follows the text";
+    }
     LOGBRUSH colour{};
     ASSERT_TRUE(GetObjectW(brush, sizeof colour, &colour));
     EXPECT_EQ(colour.lbColor, GetSysColor(COLOR_WINDOW));
@@ -407,7 +435,10 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
         item.pszText = caption;
         item.cchTextMax = 128;
         ASSERT_TRUE(ListView_GetItem(list, &item));
-        EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Caption);
+        EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Name);
+        wchar_t description[128] = L"";
+        ListView_GetItemText(list, index, 1, description, 128);
+        EXPECT_EQ(Utf8(description), HelpCommands[static_cast<size_t>(index)].Description);
         EXPECT_EQ(item.iImage, static_cast<int>(HelpCommands[static_cast<size_t>(index)].Command));
         RECT shown{}, inside{};
         ListView_GetItemRect(list, index, &shown, LVIR_BOUNDS);

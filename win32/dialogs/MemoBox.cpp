@@ -36,10 +36,11 @@ bool TextOverflows(HWND box)
 
 }  // namespace
 
-// The dialog paints a read-only text box white (TTesuliDialog).
+// The dialog paints a read-only text box white (TTesuliDialog). The box is made with its scroll bar:
+// an edit box only scrolls by a bar it was created with, and one shown later stays inert.
 TMemoBox::TMemoBox(TTesuliDialog& dialog, const std::string& name, const std::string& text, TPlace place)
 {
-    Box = dialog.AddControl(name.c_str(), WC_EDITW, WithCrLf(text), ES_MULTILINE | ES_READONLY, place);
+    Box = dialog.AddControl(name.c_str(), WC_EDITW, WithCrLf(text), ES_MULTILINE | ES_READONLY | WS_VSCROLL, place);
     ShowScrollBarWhereNeeded();
 }
 
