@@ -82,7 +82,7 @@ TDesignRect InBorder(int left, int top, int width, int height)
 TScreen MakeOptionsScreen()
 {
     // The learning modes' two groups below the hint's make the dialog this much taller.
-    constexpr int Modes = 72;
+    constexpr int Modes = 84;
     TScreen screen{"OptionsForm", "Tesuli Options", 317 + 6, 297 + Modes + 6};
     auto& rows = screen.Controls;
     rows.push_back({Bevel, "CentralBevel", {}, InBorder(0, 0, 313, 265 + Modes)});
@@ -105,9 +105,9 @@ TScreen MakeOptionsScreen()
     rows.push_back(MakeRadioGroup("HintRadioGroup", "Hint Display Duration", {"short", "medium", "long"}, "Hint", 3,
                               InBorder(8, 208, 297, 49)));
     rows.push_back(MakeRadioGroup("KanaRadioGroup", "Kana", {"Hiragana", "Katakana", "Both"}, "Kana", 1,
-                                  InBorder(8, 264, 145, 65)));
+                                  InBorder(8, 264, 145, 77)));
     rows.push_back(MakeRadioGroup("ReadingsRadioGroup", "Tiles show", {"Kana and reading", "Kana only", "Kana or reading"},
-                                  "Tiles", 1, InBorder(160, 264, 145, 65)));
+                                  "Tiles", 1, InBorder(160, 264, 145, 77)));
     return screen;
 }
 

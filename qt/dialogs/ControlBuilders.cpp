@@ -144,7 +144,8 @@ QWidget* MakeRadioGroup(TGameDialog& dialog, QWidget* parent, const TControl& ro
     for (QAbstractButton* item : buttons->buttons())
         item->installEventFilter(focus);
     for (int i = 0; i < count; ++i) {
-        const TDesignRect place = RadioItemPlace(row, i, group->fontMetrics().height());
+        // Below the frame's top line, wherever the style draws it under the title.
+        const TDesignRect place = RadioItemPlace(row, i, group->contentsRect().top());
         buttons->button(i)->setGeometry(place.Left, place.Top, place.Width, place.Height);
     }
     QObject::connect(buttons, &QButtonGroup::idClicked, &dialog,

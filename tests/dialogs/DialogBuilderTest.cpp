@@ -148,6 +148,7 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
                 EXPECT_EQ(item->text(), Text(row.Items[i]));
                 EXPECT_EQ(item->objectName(), Text(RadioItemName(row.ItemPrefix, row.Items[i])));
                 EXPECT_TRUE(group->rect().contains(item->geometry()));
+                EXPECT_GE(item->geometry().top(), group->contentsRect().top()) << "clear of the frame's top line";
                 EXPECT_LE(font.horizontalAdvance(item->text()) + MarkWidth, item->width());
                 EXPECT_LE(font.height(), item->height());
             }
