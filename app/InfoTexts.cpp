@@ -33,8 +33,10 @@ const std::array<std::string_view, 27> HelpLines{
 std::string HelpText()
 {
     std::string text;
-    for (size_t i = 0; i < HelpLines.size(); ++i)
-        text.append(i == 0 ? "" : "\n").append(HelpLines[i]);
+    for (size_t i = 0; i < HelpLines.size(); ++i) {
+        const bool continued = i > 0 && HelpLines[i - 1].ends_with(' ');
+        text.append(i == 0 || continued ? "" : "\n").append(HelpLines[i]);
+    }
     return text;
 }
 

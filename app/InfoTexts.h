@@ -10,7 +10,8 @@
 // The help dialog's text, line by line. A line that ends in a space continues in the next one; the
 // box wraps them together.
 extern const std::array<std::string_view, 27> HelpLines;
-// The lines joined by line breaks, as the text box holds them.
+// The paragraphs, each line joined to the one it continues, separated by line breaks: the text box
+// wraps them at its width.
 std::string HelpText();
 
 // A command's row in the help: its picture and name, then what it does in a column of its own, so

@@ -4,14 +4,11 @@
 
 namespace {
 
-// The edit box breaks lines at CR LF only. A line that ends in a space goes on in the next one: the
-// box wraps the two together where its width ends.
+// The edit box breaks lines at CR LF only.
 std::wstring WithCrLf(const std::string& text)
 {
     std::wstring lines;
     for (const wchar_t c : Wide(text)) {
-        if (c == L'\n' && !lines.empty() && lines.back() == L' ')
-            continue;
         if (c == L'\n')
             lines += L'\r';
         lines += c;
