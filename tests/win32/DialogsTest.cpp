@@ -401,7 +401,9 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
     EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
     if (style & WS_VSCROLL) {
         // A bar the box does not keep up has no range: its arrows and thumb do nothing.
-        SCROLLINFO bar{sizeof bar, SIF_ALL};
+        SCROLLINFO bar{};
+        bar.cbSize = sizeof bar;
+        bar.fMask = SIF_ALL;
         ASSERT_TRUE(GetScrollInfo(memo, SB_VERT, &bar));
         EXPECT_GT(bar.nMax + 1, static_cast<int>(bar.nPage));
         SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
