@@ -257,11 +257,18 @@ TEST(Manual, LiesBesideTheProgramOrInTheInstalledDataFolder)
 
 TEST(Manual, ItsAddressEscapesWhatAnAddressCannotHold)
 {
+#ifdef _WIN32
+    const std::pair<const char*, const char*> files[] = {
+        {"C:\\Program Files\\Tesuli\\manual.html", "file:///C:/Program%20Files/Tesuli/manual.html"},
+        {"C:\\Users\\\u306F\u306A\\a#b%c.html", "file:///C:/Users/%E3%81%AF%E3%81%AA/a%23b%25c.html"},
+    };
+#else
     const std::pair<const char*, const char*> files[] = {
         {"/usr/share/tesuli/manual.html", "file:///usr/share/tesuli/manual.html"},
         {"/home/anna/My Games/manual.html", "file:///home/anna/My%20Games/manual.html"},
         {"/home/\u306F\u306A/a#b%c.html", "file:///home/%E3%81%AF%E3%81%AA/a%23b%25c.html"},
     };
+#endif
     for (const auto& [file, url] : files)
         EXPECT_EQ(FileUrl(std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(file)))), url) << file;
 }
