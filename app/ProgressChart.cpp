@@ -118,11 +118,12 @@ std::vector<TLegendEntry> ChartLegend()
 {
     std::vector<TLegendEntry> legend;
     for (const double seconds : {QuickSeconds, 2.5, MiddleSeconds, 6.5, SlowSeconds}) {
+        // Words, not signs: the dialog font of every system has them.
         std::string text = SecondsText(seconds);
         if (seconds == QuickSeconds)
-            text = "\u2264 " + text;
+            text += " or less";
         else if (seconds == SlowSeconds)
-            text = "\u2265 " + text;
+            text += " or more";
         legend.push_back({TimeColour(seconds), text});
     }
     legend.push_back({NoTimeColour, std::string(ProgressTexts::NoTime)});

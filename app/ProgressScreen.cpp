@@ -10,7 +10,7 @@ using enum TControlKind;
 constexpr int CellWidth = 62, CellHeight = 98, CellGap = 2;
 constexpr int ChartWidth = ChartRows * (CellWidth + CellGap) - CellGap;
 constexpr int ChartHeight = ChartColumns * (CellHeight + CellGap) - CellGap;
-constexpr int LegendTop = ChartHeight + 6, LegendWidth = 70, LegendHeight = 18, LegendGap = 4;
+constexpr int LegendTop = ChartHeight + 6, LegendWidth = 86, LegendHeight = 18, LegendGap = 4;
 constexpr int Margin = 8;
 constexpr int ChartTop = 92;
 constexpr int ChartBottom = ChartTop + LegendTop + LegendHeight;

@@ -441,6 +441,7 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
         wchar_t description[128] = L"";
         ListView_GetItemText(list, index, 1, description, 128);
         EXPECT_EQ(Utf8(description), HelpCommands[static_cast<size_t>(index)].Description);
+        EXPECT_GT(ListView_GetColumnWidth(list, 0), ListView_GetStringWidth(list, caption)) << "the name shows whole";
         EXPECT_EQ(item.iImage, static_cast<int>(HelpCommands[static_cast<size_t>(index)].Command));
         RECT shown{}, inside{};
         ListView_GetItemRect(list, index, &shown, LVIR_BOUNDS);

@@ -24,7 +24,6 @@ TCommandList::TCommandList(TTesuliDialog& dialog, const std::string& name, TPlac
     LVCOLUMNW column{};
     ListView_InsertColumn(List, 0, &column);
     ListView_InsertColumn(List, 1, &column);
-    PlaceList();
     SetIcons();
     for (int index = 0; index < static_cast<int>(HelpCommands.size()); ++index) {
         const THelpCommand& command = HelpCommands[static_cast<size_t>(index)];
@@ -38,6 +37,7 @@ TCommandList::TCommandList(TTesuliDialog& dialog, const std::string& name, TPlac
         ListView_InsertItem(List, &item);
         ListView_SetItemText(List, index, 1, description.data());
     }
+    PlaceList();  // the names' column fits the names, once they are in
 }
 
 TCommandList::~TCommandList()
