@@ -108,7 +108,7 @@ TEST(Recognition, TheKanaSettingHandedOverUnchangedKeepsEveryClock)
     TMeasuredGame test;
     test.Arrange(SpreadOut, 1);
     test.Ticks(4);
-    test.Recognition.SetKana(test.Game, 1);
+    test.SetModes(1);
     test.Ticks(1);
     test.Take(1, 2);
     EXPECT_EQ(test.Recognition.Samples(), TSamples{Time(0, K, 5)});
