@@ -12,9 +12,11 @@ constexpr int TextureCount = 6;
 void TBoardRaster::DrawBackground(uint8_t index)
 {
     const int texture = index < TextureCount ? index : 0;
-    const int columns = Width / TextureSide + 1, rows = Height / TextureSide + 1;
-    for (int column = 0; column < columns; ++column)
-        for (int row = 0; row < rows; ++row)
+    // Cells before the origin, rounded up, so that the grid still starts at the board's origin.
+    const int firstColumn = -((RoomX + TextureSide - 1) / TextureSide), lastColumn = (Width + RoomX) / TextureSide;
+    const int firstRow = -((RoomY + TextureSide - 1) / TextureSide), lastRow = (Height + RoomY) / TextureSide;
+    for (int column = firstColumn; column <= lastColumn; ++column)
+        for (int row = firstRow; row <= lastRow; ++row)
             CopyRect(TSheet::BackgroundImage, texture * TextureSide, 0, TextureSide, TextureSide, column * TextureSide,
                      row * TextureSide);
 }

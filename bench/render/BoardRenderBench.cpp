@@ -1,6 +1,8 @@
 // A full repaint of the board image (background, then 192 tiles) against the floor: a plain
-// row-by-row memcpy of the same rectangles between the same images.
+// row-by-row memcpy of the same rectangles between the same images. Then the same for a board
+// maximised on a 1920 x 1080 screen, as the window shows it, and a resize that makes its picture anew.
 #include <QApplication>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -10,6 +12,7 @@
 #include "model/TilePlacement.h"
 #include "model/TileUnit.h"
 #include "qt/window/BoardImage.h"
+#include "qt/window/BoardPicture.h"
 #include "qt/common/SpriteUnit.h"
 
 namespace {
@@ -118,8 +121,69 @@ void BM_MemcpyFloor(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations() * BytesPerRepaint(s)));
 }
 
+// The board area of a window maximised on a 1920 x 1080 screen at ratio 1: the screen less the
+// title bar, the menu bar, the cool bar and the status bar.
+constexpr TDeviceSize Maximised{1920, 980};
+constexpr TDeviceSize Restored{1600, 820};
+
+// What the window does: the game's repaint into the picture, the picture made ready at the area's
+// device pixels, and its copy to the screen's backing store.
+void ShowRepaint(TBoardPicture& picture, QImage& screen, const std::vector<TTileClass>& tiles)
+{
+    TBoardRaster& raster = picture.Raster();
+    raster.DrawBackground(Texture);
+    for (const TTileClass& tile : tiles) {
+        const TTileOrigin at = TileOrigin(tile);
+        tile.Draw({.FaceStyle = 1}, at.Left, at.Top, raster);
+    }
+    QPainter painter(&screen);
+    painter.drawImage(QPoint(0, 0), picture.Image(1));
+}
+
+void BM_MaximisedRepaint(benchmark::State& state)
+{
+    TBoardPicture picture{TBoardGeometry(Maximised)};
+    QImage screen(Maximised.Width, Maximised.Height, QImage::Format_RGB32);
+    const std::vector<TTileClass> tiles = BoardTiles();
+    for (auto _ : state) {
+        ShowRepaint(picture, screen, tiles);
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
+// Its floor: the cells copied at the nearer sheet size, and the whole area copied once to the screen.
+void BM_MaximisedFloor(benchmark::State& state)
+{
+    QImage board(BoardWidth * 2, BoardHeight * 2, QImage::Format_RGB32);
+    QImage area(Maximised.Width, Maximised.Height, QImage::Format_RGB32), screen(area.size(), area.format());
+    area.fill(Qt::black);
+    const std::vector<TTileClass> tiles = BoardTiles();
+    for (auto _ : state) {
+        FloorRepaint(board, 2, tiles);
+        std::memcpy(screen.bits(), area.constBits(), size_t(area.sizeInBytes()));
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
+// A resize: each pass the area changes size, and the picture is made for it, drawn and shown.
+void BM_ResizeRemake(benchmark::State& state)
+{
+    QImage screen(Maximised.Width, Maximised.Height, QImage::Format_RGB32);
+    const std::vector<TTileClass> tiles = BoardTiles();
+    bool large = false;
+    for (auto _ : state) {
+        large = !large;
+        TBoardPicture picture{TBoardGeometry(large ? Maximised : Restored)};
+        ShowRepaint(picture, screen, tiles);
+        benchmark::DoNotOptimize(screen.constBits());
+    }
+}
+
 BENCHMARK(BM_BoardRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemcpyFloor)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MaximisedRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MaximisedFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResizeRemake)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

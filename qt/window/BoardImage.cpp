@@ -10,16 +10,17 @@ int ScaleFor(qreal devicePixelRatio) { return devicePixelRatio >= 2 ? 2 : 1; }
 
 }  // namespace
 
-TBoardImage::TBoardImage(qreal devicePixelRatio, QSize logicalSize)
-    : TBoardImage(devicePixelRatio, logicalSize, *ImageForm)
+TBoardImage::TBoardImage(qreal devicePixelRatio, QSize logicalSize, QSize room)
+    : TBoardImage(devicePixelRatio, logicalSize, room, *ImageForm)
 {
 }
 
-TBoardImage::TBoardImage(qreal devicePixelRatio, QSize logicalSize, const TImageForm& sheets)
-    : TBoardRaster(logicalSize.width(), logicalSize.height())
+TBoardImage::TBoardImage(qreal devicePixelRatio, QSize logicalSize, QSize room, const TImageForm& sheets)
+    : TBoardRaster(logicalSize.width(), logicalSize.height(), room.width(), room.height())
     , Sheets(sheets)
     , ScaleFactor(ScaleFor(devicePixelRatio))
-    , Picture(logicalSize * ScaleFactor, QImage::Format_RGB32)
+    , Room(room)
+    , Picture((logicalSize + 2 * room) * ScaleFactor, QImage::Format_RGB32)
 {
     Picture.setDevicePixelRatio(ScaleFactor);
     Picture.fill(Qt::black);
@@ -53,6 +54,8 @@ void TBoardImage::CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, 
 {
     const TSpriteSheet& source = Sheets.Sheet(sheet);
     const int s = ScaleFactor;
+    left += Room.width();
+    top += Room.height();
     Painter().drawImage(QRect(left * s, top * s, width * s, height * s), source.Rows(s, sourceTop + height),
                         QRect(sourceLeft * s, sourceTop * s, width * s, height * s));
 }

@@ -1,5 +1,9 @@
+#include <algorithm>
+#include <vector>
+
 #include <gtest/gtest.h>
 
+#include "model/BoardRaster.h"
 #include "tests/support/TestGame.h"
 
 namespace {
@@ -127,6 +131,42 @@ TEST(Drawing, OnlyFreeTilesCatchAPress)
     EXPECT_EQ(test.Game.TileAtPoint(227, 160), 0);  // the lower tile shows here, but it is covered
     EXPECT_EQ(test.Game.TileAtPoint(232, 160), 5);
     EXPECT_EQ(test.Game.TileAtPoint(222, 160), 0);  // thickness band at the left of the stack
+}
+
+// The background reaches into the room around the board on the grid that starts at the board's
+// origin: cells before it are counted back from the origin, and the outermost ones are cut.
+TEST(Drawing, BackgroundCoversTheRoomOnTheBoardsGrid)
+{
+    struct TCells final : TBoardRaster {
+        using TBoardRaster::TBoardRaster;
+        int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+        int Count = 0;
+        void CopyRect(TSheet, int32_t, int32_t, int32_t, int32_t, int32_t left, int32_t top) override
+        {
+            Left = std::min(Left, left), Top = std::min(Top, top);
+            Right = std::max(Right, left + 32), Bottom = std::max(Bottom, top + 32);
+            ++Count;
+        }
+    };
+    struct TCase {
+        int32_t RoomX, RoomY;
+        int32_t Left, Top, Right, Bottom;
+    };
+    const TCase cases[] = {
+        {0, 0, 0, 0, 608, 512},
+        {1, 0, -32, 0, 608, 512},
+        {32, 3, -32, -32, 640, 512},
+        {33, 14, -64, -32, 640, 544},
+        {186, 0, -192, 0, 800, 512},
+    };
+    for (const TCase& c : cases) {
+        TCells cells(BoardWidth, BoardHeight, c.RoomX, c.RoomY);
+        cells.DrawBackground(2);
+        EXPECT_EQ((std::vector<int32_t>{cells.Left, cells.Top, cells.Right, cells.Bottom}),
+                  (std::vector<int32_t>{c.Left, c.Top, c.Right, c.Bottom}))
+            << "room " << c.RoomX << ", " << c.RoomY;
+        EXPECT_EQ(cells.Count, (c.Right - c.Left) / 32 * ((c.Bottom - c.Top) / 32));
+    }
 }
 
 }  // namespace
