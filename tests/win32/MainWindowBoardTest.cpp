@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -34,10 +35,11 @@ protected:
             [&](int x, int y) { return textures.Pixel(x, y); }, [&](int x, int y) { return faces.Pixel(x, y); });
     }
 
-    // The index of the first pixel of the window's picture that differs from the expected board.
-    int FirstDifference() const
+    // The index of the first pixel of the window's picture that differs from the expected board
+    // (at this scale, filling the board's window).
+    int FirstDifference()
     {
-        const TDib& actual = Form.BackgroundImage->Picture().Picture();
+        const TDib& actual = Form.BackgroundImage->Shown();
         const TRgbPicture expected = Expected();
         if (actual.Width() != expected.Width || actual.Height() != expected.Height)
             return 0;
@@ -78,7 +80,7 @@ TEST_F(MainWindowBoardTest, EveryMapDealtShowsItsTilesInPlace)
         Game.Tiles[first].Selected = true;
         Game.Tiles[second].Hinted = true;
         Game.DrawBoard();
-        EXPECT_EQ(Form.BackgroundImage->Picture().Scale(), Scale);
+        EXPECT_EQ(Form.BackgroundImage->Geometry().Scale(), Scale);
         EXPECT_EQ(FirstDifference(), -1) << "map " << int(map) << " at " << Dpi << " DPI";
     }
 }
@@ -160,9 +162,11 @@ TEST_F(MainWindowBoardTest, TheBandsKeepTheirRowAndTheBoardFollowsTheBar)
     const int twoRows = static_cast<int>(SendMessageW(bar, RB_GETBARHEIGHT, 0, 0));
     ASSERT_GT(twoRows, Scaled(CoolBarHeight, Dpi));
     EXPECT_EQ(boardTop(), twoRows);
-    RECT client{};
+    RECT client{}, status{};
     GetClientRect(Form.Handle(), &client);
-    EXPECT_EQ(client.bottom, twoRows + Scaled(BoardHeight + StatusBarHeight, Dpi));
+    GetWindowRect(Form.MainStatusBar, &status);
+    MapWindowPoints(nullptr, Form.Handle(), reinterpret_cast<POINT*>(&status), 2);
+    EXPECT_EQ(status.bottom, client.bottom);
     row.fStyle &= ~RBBS_BREAK;
     SendMessageW(bar, RB_SETBANDINFOW, 2, reinterpret_cast<LPARAM>(&row));
     EXPECT_EQ(boardTop(), Scaled(CoolBarHeight, Dpi));
@@ -181,7 +185,7 @@ TEST_F(MainWindowBoardTest, PressesFindTheTileUnderThePointer)
         const int x = Scaled(origin.Left + 37, Dpi) + dx, y = Scaled(origin.Top + 25, Dpi);
         SendMessageW(Form.BackgroundImage->Handle(), message, 0, MAKELPARAM(x, y));
     };
-    press(WM_RBUTTONDOWN, first, Dpi / 96 - 1);
+    press(WM_RBUTTONDOWN, first, static_cast<int>(Dpi) / 96 - 1);
     EXPECT_EQ(Game.SelectedTile, first);
     press(WM_MBUTTONDOWN, first, 0);
     EXPECT_EQ(Game.SelectedTile, 0);
@@ -190,6 +194,70 @@ TEST_F(MainWindowBoardTest, PressesFindTheTileUnderThePointer)
     EXPECT_FALSE(Game.Tiles[first].Present);
     EXPECT_FALSE(Game.Tiles[second].Present);
     EXPECT_EQ(FirstDifference(), -1);
+}
+
+// Resized so that the board stands at the other sheet's scale, the window shows that board pixel
+// for pixel, centred, and a press at the last device pixel of a tile's hit zone still takes it.
+TEST_F(MainWindowBoardTest, AResizedWindowFitsItsBoardAndFindsItsTiles)
+{
+    Deal(3);
+    Game.DrawBoard();
+    // The board area is made the board's height at the other scale, a little wider than the board
+    // and never narrower than the bars.
+    const int other = 3 - Scale, wider = 40;
+    const int boardWidth = BoardWidth * other * static_cast<int>(Dpi) / 96 / Scale;
+    const TDeviceSize area{std::max(boardWidth, Scaled(BoardWidth, Dpi)) + wider,
+                           BoardHeight * other * static_cast<int>(Dpi) / 96 / Scale};
+    const int left = (area.Width - boardWidth) / 2;
+    RECT frame{}, board{};
+    GetWindowRect(Form.Handle(), &frame);
+    GetClientRect(Form.BackgroundImage->Handle(), &board);
+    SetWindowPos(Form.Handle(), nullptr, 0, 0, frame.right - frame.left + area.Width - board.right,
+                 frame.bottom - frame.top + area.Height - board.bottom, SWP_NOMOVE | SWP_NOZORDER);
+    const TBoardGeometry geometry = Form.BackgroundImage->Geometry();
+    ASSERT_EQ(geometry.Area(), area);
+    EXPECT_DOUBLE_EQ(geometry.Scale(), other * DpiScale(Dpi) / Scale);
+    EXPECT_EQ(geometry.Board().Left, left);
+    // The board's own pixels, cut out of the wider picture, are the expected board at that scale.
+    Scale = other;
+    const TRgbPicture expected = Expected();
+    const TDib& shown = Form.BackgroundImage->Shown();
+    int differing = 0;
+    for (int y = 0; y < expected.Height; ++y)
+        for (int x = 0; x < expected.Width; ++x)
+            differing += (shown.Pixel(x + left, y) & 0xffffffu) != expected.At(x, y);
+    EXPECT_EQ(differing, 0);
+
+    uint8_t first = 0, second = 0;
+    ASSERT_TRUE(Game.FindFreePair(first, second));
+    const TTileOrigin origin = TileOrigin(Game.Tiles[first]);
+    const TDevicePoint edge = geometry.ToDevice(origin.Left + 38, origin.Top + 50);
+    SendMessageW(Form.BackgroundImage->Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(edge.X - 1, edge.Y - 1));
+    EXPECT_EQ(Game.SelectedTile, first);
+}
+
+// Maximised, the board area takes the work area's room and the board stays centred in it; restored,
+// the window has its size again.
+TEST_F(MainWindowBoardTest, MaximisedTheBoardGrowsCentred)
+{
+    Deal(2);
+    Game.DrawBoard();
+    RECT before{};
+    GetWindowRect(Form.Handle(), &before);
+    ShowWindow(Form.Handle(), SW_SHOWMAXIMIZED);
+    RECT board{};
+    GetClientRect(Form.BackgroundImage->Handle(), &board);
+    const TBoardGeometry geometry = Form.BackgroundImage->Geometry();
+    EXPECT_EQ(geometry.Area(), (TDeviceSize{board.right, board.bottom}));
+    EXPECT_GT(geometry.Scale(), DpiScale(Dpi));
+    const TDeviceRect shown = geometry.Board();
+    EXPECT_LE(std::abs(2 * shown.Left + shown.Width - board.right), 1);
+    EXPECT_LE(std::abs(2 * shown.Top + shown.Height - board.bottom), 1);
+    EXPECT_EQ(Form.BackgroundImage->Shown().Width(), board.right);
+    ShowWindow(Form.Handle(), SW_RESTORE);
+    RECT after{};
+    GetWindowRect(Form.Handle(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include "model/TilePlacement.h"
 #include "win32/common/SpriteUnit.h"
 
-TBoardImage::TBoardImage(int scale, const TImageForm& sheets)
-    : TBoardRaster(BoardWidth, BoardHeight)
+TBoardImage::TBoardImage(int scale, const TImageForm& sheets, int roomX, int roomY)
+    : TBoardRaster(BoardWidth, BoardHeight, roomX, roomY)
     , Sheets(sheets)
     , ScaleFactor(scale)
-    , Pixels(BoardWidth * scale, BoardHeight * scale)
+    , RoomX(roomX)
+    , RoomY(roomY)
+    , Pixels((BoardWidth + 2 * roomX) * scale, (BoardHeight + 2 * roomY) * scale)
 {
 }
 
@@ -18,5 +20,6 @@ void TBoardImage::CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, 
     const TSpriteSheet& source = Sheets.Sheet(sheet);
     const int s = ScaleFactor;
     const TDib& rows = source.Rows(s, sourceTop + height);
-    BitBlt(Pixels.Dc(), left * s, top * s, width * s, height * s, rows.Dc(), sourceLeft * s, sourceTop * s, SRCCOPY);
+    BitBlt(Pixels.Dc(), (left + RoomX) * s, (top + RoomY) * s, width * s, height * s, rows.Dc(), sourceLeft * s,
+           sourceTop * s, SRCCOPY);
 }

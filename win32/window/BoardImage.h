@@ -6,11 +6,12 @@
 class TImageForm;
 
 // The off-screen board picture that all board drawing goes into: the board's 605 x 498 grid at
-// scale 1 or 2, drawn from the sheets of that scale. Every coordinate given to it is in grid
-// pixels all the same.
+// scale 1 or 2, drawn from the sheets of that scale, reaching roomX grid pixels beyond the board's
+// left and right edges and roomY beyond its top and bottom. Every coordinate given to it is in
+// grid pixels all the same.
 class TBoardImage : public TBoardRaster {
 public:
-    TBoardImage(int scale, const TImageForm& sheets);
+    TBoardImage(int scale, const TImageForm& sheets, int roomX = 0, int roomY = 0);
 
     const TDib& Picture() const { return Pixels; }
     int Scale() const { return ScaleFactor; }
@@ -22,5 +23,7 @@ protected:
 private:
     const TImageForm& Sheets;
     int ScaleFactor;
+    int RoomX;
+    int RoomY;
     TDib Pixels;
 };

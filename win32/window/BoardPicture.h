@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+#include "app/BoardGeometry.h"
+#include "win32/common/Dib.h"
+
+class TBoardImage;
+class TBoardRaster;
+
+// The board as the window shows it: the whole area between the tool bar and the status bar in
+// device pixels, the board fitted into it by its geometry and the background going on around it.
+// It is made anew whenever that area changes size; the game draws into Raster() on the board's
+// own grid, and Image() is what the screen copies.
+class TBoardPicture {
+public:
+    explicit TBoardPicture(const TBoardGeometry& geometry);
+    ~TBoardPicture();
+    TBoardPicture(const TBoardPicture&) = delete;
+    TBoardPicture& operator=(const TBoardPicture&) = delete;
+
+    const TBoardGeometry& Geometry() const { return Fit; }
+    TBoardRaster& Raster();
+    // Exactly the area's device pixels.
+    const TDib& Image();
+
+private:
+    TBoardGeometry Fit;
+    // Temporary until the faces are drawn at the device's own scale: the board is drawn from the
+    // nearer sheet size (1 or 2) and scaled to the area with smooth filtering.
+    std::unique_ptr<TBoardImage> Drawn;
+    TDib Shown;
+    bool Stale = true;
+};
