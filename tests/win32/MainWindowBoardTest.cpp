@@ -260,4 +260,22 @@ TEST_F(MainWindowBoardTest, MaximisedTheBoardGrowsCentred)
     EXPECT_TRUE(EqualRect(&before, &after));
 }
 
+// A DPI change takes the rectangle Windows suggests and fits the board to it again.
+TEST_F(MainWindowBoardTest, ADpiChangeTakesTheSuggestedRectangle)
+{
+    Deal(4);
+    Game.DrawBoard();
+    RECT before{};
+    GetWindowRect(Form.Handle(), &before);
+    RECT suggested{before.left + 10, before.top + 10, before.right + 200, before.bottom + 100};
+    SendMessageW(Form.Handle(), WM_DPICHANGED, MAKEWPARAM(Dpi, Dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT after{}, board{};
+    GetWindowRect(Form.Handle(), &after);
+    EXPECT_TRUE(EqualRect(&after, &suggested));
+    GetClientRect(Form.BackgroundImage->Handle(), &board);
+    const TBoardGeometry geometry = Form.BackgroundImage->Geometry();
+    EXPECT_EQ(geometry.Area(), (TDeviceSize{board.right, board.bottom}));
+    EXPECT_GT(geometry.Scale(), DpiScale(Dpi));
+}
+
 }  // namespace
