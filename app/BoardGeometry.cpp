@@ -85,6 +85,17 @@ TDeviceSize TBoardGeometry::Room() const
             room(std::max(Offset.Y, AreaSize.Height - DeviceY(BoardHeight)))};
 }
 
+TDeviceRect TBoardGeometry::WithRoom() const
+{
+    const TDeviceSize room = Room();
+    return ToDevice(-room.Width, -room.Height, BoardWidth + 2 * room.Width, BoardHeight + 2 * room.Height);
+}
+
+int NearestSheetScale(double scale)
+{
+    return scale >= 1.5 ? 2 : 1;
+}
+
 TDeviceSize OpeningBoardArea(double scale, TDeviceSize room)
 {
     return {std::clamp(Rounded(BoardWidth * scale), 1, std::max(room.Width, 1)),

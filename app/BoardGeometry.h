@@ -51,6 +51,8 @@ public:
     // Whole board pixels of room the area shows beyond the board's left and right edges (Width)
     // and its top and bottom edges (Height), enough to cover the area.
     TDeviceSize Room() const;
+    // The device rectangle of the board with that room around it: it covers the whole area.
+    TDeviceRect WithRoom() const;
 
 private:
     int32_t DeviceX(int32_t x) const;
@@ -60,6 +62,10 @@ private:
     double Factor;
     TDevicePoint Offset;
 };
+
+// The sheet size (1 or 2) nearer a board scale, which the board is drawn from until the faces are
+// drawn at the device's own scale.
+int NearestSheetScale(double scale);
 
 // The board area a main window opens with when everything is drawn scale times its designed size:
 // the designed board times scale, cut down to the room the screen leaves for it (its available

@@ -4,19 +4,9 @@
 
 #include "qt/window/BoardImage.h"
 
-namespace {
-
-// The sheet size nearer the board's scale.
-qreal SheetRatio(double scale)
-{
-    return scale >= 1.5 ? 2 : 1;
-}
-
-}  // namespace
-
 TBoardPicture::TBoardPicture(const TBoardGeometry& geometry)
     : Fit(geometry)
-    , Drawn(std::make_unique<TBoardImage>(SheetRatio(geometry.Scale()), QSize(BoardWidth, BoardHeight),
+    , Drawn(std::make_unique<TBoardImage>(NearestSheetScale(geometry.Scale()), QSize(BoardWidth, BoardHeight),
                                           QSize(geometry.Room().Width, geometry.Room().Height)))
     , Shown(geometry.Area().Width, geometry.Area().Height, QImage::Format_RGB32)
 {
@@ -34,13 +24,11 @@ TBoardRaster& TBoardPicture::Raster()
 const QImage& TBoardPicture::Image(qreal devicePixelRatio)
 {
     Shown.setDevicePixelRatio(devicePixelRatio);
-    if (!Stale)
+    if (!Stale || Shown.isNull())
         return Shown;
     Stale = false;
     const QImage& drawn = Drawn->Image();
-    const TDeviceSize room = Fit.Room();
-    const TDeviceRect target =
-        Fit.ToDevice(-room.Width, -room.Height, BoardWidth + 2 * room.Width, BoardHeight + 2 * room.Height);
+    const TDeviceRect target = Fit.WithRoom();
     // Drawn at the device's pixels, whatever ratio it is shown at.
     Shown.setDevicePixelRatio(1);
     QPainter painter(&Shown);

@@ -54,9 +54,7 @@ TEST(BoardGeometry, DevicePixelsMapBackToTheBoardPixelDrawnThere)
             ASSERT_LE(geometry.ToDevice(0, p).Y, d) << d;
             ASSERT_GT(geometry.ToDevice(0, p + 1).Y, d) << d;
         }
-        const TDeviceSize room = geometry.Room();
-        const TDeviceRect covered =
-            geometry.ToDevice(-room.Width, -room.Height, BoardWidth + 2 * room.Width, BoardHeight + 2 * room.Height);
+        const TDeviceRect covered = geometry.WithRoom();
         EXPECT_LE(covered.Left, 0);
         EXPECT_LE(covered.Top, 0);
         EXPECT_GE(covered.Left + covered.Width, c.Area.Width);

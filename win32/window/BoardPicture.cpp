@@ -2,23 +2,12 @@
 
 #include <algorithm>
 
-#include "model/TilePlacement.h"
 #include "win32/common/SpriteUnit.h"
 #include "win32/window/BoardImage.h"
 
-namespace {
-
-// The sheet size nearer the board's scale.
-int SheetScale(double scale)
-{
-    return scale >= 1.5 ? 2 : 1;
-}
-
-}  // namespace
-
 TBoardPicture::TBoardPicture(const TBoardGeometry& geometry)
     : Fit(geometry)
-    , Drawn(std::make_unique<TBoardImage>(SheetScale(geometry.Scale()), *ImageForm, geometry.Room().Width,
+    , Drawn(std::make_unique<TBoardImage>(NearestSheetScale(geometry.Scale()), *ImageForm, geometry.Room().Width,
                                           geometry.Room().Height))
     , Shown(std::max(geometry.Area().Width, 1), std::max(geometry.Area().Height, 1))
 {
@@ -38,9 +27,7 @@ const TDib& TBoardPicture::Image()
         return Shown;
     Stale = false;
     const TDib& drawn = Drawn->Picture();
-    const TDeviceSize room = Fit.Room();
-    const TDeviceRect target =
-        Fit.ToDevice(-room.Width, -room.Height, BoardWidth + 2 * room.Width, BoardHeight + 2 * room.Height);
+    const TDeviceRect target = Fit.WithRoom();
     if (target.Width == drawn.Width() && target.Height == drawn.Height()) {
         BitBlt(Shown.Dc(), target.Left, target.Top, target.Width, target.Height, drawn.Dc(), 0, 0, SRCCOPY);
     } else {
