@@ -137,7 +137,7 @@ void ShowRepaint(TBoardPicture& picture, QImage& screen, const std::vector<TTile
         tile.Draw({.FaceStyle = 1}, at.Left, at.Top, raster);
     }
     QPainter painter(&screen);
-    painter.drawImage(QPoint(0, 0), picture.Image(1));
+    painter.drawImage(QPoint(0, 0), picture.Image());
 }
 
 void BM_MaximisedRepaint(benchmark::State& state)

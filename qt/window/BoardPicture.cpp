@@ -8,9 +8,7 @@ TBoardPicture::TBoardPicture(const TBoardGeometry& geometry)
     : Fit(geometry)
     , Drawn(std::make_unique<TBoardImage>(NearestSheetScale(geometry.Scale()), QSize(BoardWidth, BoardHeight),
                                           QSize(geometry.Room().Width, geometry.Room().Height)))
-    , Shown(geometry.Area().Width, geometry.Area().Height, QImage::Format_RGB32)
 {
-    Shown.fill(Qt::black);
 }
 
 TBoardPicture::~TBoardPicture() = default;
@@ -21,22 +19,23 @@ TBoardRaster& TBoardPicture::Raster()
     return *Drawn;
 }
 
-const QImage& TBoardPicture::Image(qreal devicePixelRatio)
+const QImage& TBoardPicture::Image()
 {
-    Shown.setDevicePixelRatio(devicePixelRatio);
+    const QImage& drawn = Drawn->Image();
+    const TDeviceRect target = Fit.WithRoom();
+    // At a sheet's own scale with no room around the board, the drawn board is the picture.
+    if (target == TDeviceRect{0, 0, drawn.width(), drawn.height()})
+        return drawn;
+    if (Shown.isNull()) {
+        Shown = QImage(Fit.Area().Width, Fit.Area().Height, QImage::Format_RGB32);
+        Stale = true;
+    }
     if (!Stale || Shown.isNull())
         return Shown;
     Stale = false;
-    const QImage& drawn = Drawn->Image();
-    const TDeviceRect target = Fit.WithRoom();
-    // Drawn at the device's pixels, whatever ratio it is shown at.
-    Shown.setDevicePixelRatio(1);
     QPainter painter(&Shown);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(target.Left, target.Top, target.Width, target.Height), drawn,
-                      QRect(QPoint(0, 0), drawn.size()));
-    painter.end();
-    Shown.setDevicePixelRatio(devicePixelRatio);
+    painter.drawImage(QRect(target.Left, target.Top, target.Width, target.Height), drawn, drawn.rect());
     return Shown;
 }

@@ -23,14 +23,15 @@ public:
     const TBoardGeometry& Geometry() const { return Fit; }
     TBoardRaster& Raster();
     // Opaque RGB32 of exactly the area's device pixels, to be shown one to one with the screen's
-    // at that pixel ratio.
-    const QImage& Image(qreal devicePixelRatio);
+    // (its own pixel ratio left aside).
+    const QImage& Image();
 
 private:
     TBoardGeometry Fit;
     // Temporary until the faces are drawn at the device's own scale: the board is drawn from the
     // nearer sheet size (1 or 2) and scaled to the area with smooth filtering.
     std::unique_ptr<TBoardImage> Drawn;
+    // Made only when it differs from the drawn board.
     QImage Shown;
     bool Stale = true;
 };

@@ -70,7 +70,9 @@ void TBoardView::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), palette().button());
         return;
     }
-    painter.drawImage(QPoint(0, 0), Image->Image(devicePixelRatioF()));
+    // One device pixel of the picture to one of the screen.
+    const QImage& shown = Image->Image();
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(shown.size()) / devicePixelRatioF()), shown, QRectF(shown.rect()));
 }
 
 void TBoardView::mousePressEvent(QMouseEvent* event)
@@ -94,5 +96,5 @@ TBoardPoint TBoardView::ToBoard(QPointF at) const
 
 QImage TBoardView::Shown()
 {
-    return Image ? Image->Image(devicePixelRatioF()) : QImage();
+    return Image ? Image->Image() : QImage();
 }

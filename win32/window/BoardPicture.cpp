@@ -9,7 +9,6 @@ TBoardPicture::TBoardPicture(const TBoardGeometry& geometry)
     : Fit(geometry)
     , Drawn(std::make_unique<TBoardImage>(NearestSheetScale(geometry.Scale()), *ImageForm, geometry.Room().Width,
                                           geometry.Room().Height))
-    , Shown(std::max(geometry.Area().Width, 1), std::max(geometry.Area().Height, 1))
 {
 }
 
@@ -23,18 +22,21 @@ TBoardRaster& TBoardPicture::Raster()
 
 const TDib& TBoardPicture::Image()
 {
-    if (!Stale)
-        return Shown;
-    Stale = false;
     const TDib& drawn = Drawn->Picture();
     const TDeviceRect target = Fit.WithRoom();
-    if (target.Width == drawn.Width() && target.Height == drawn.Height()) {
-        BitBlt(Shown.Dc(), target.Left, target.Top, target.Width, target.Height, drawn.Dc(), 0, 0, SRCCOPY);
-    } else {
-        SetStretchBltMode(Shown.Dc(), HALFTONE);
-        SetBrushOrgEx(Shown.Dc(), 0, 0, nullptr);
-        StretchBlt(Shown.Dc(), target.Left, target.Top, target.Width, target.Height, drawn.Dc(), 0, 0, drawn.Width(),
-                   drawn.Height(), SRCCOPY);
+    // At a sheet's own scale with no room around the board, the drawn board is the picture.
+    if (target == TDeviceRect{0, 0, drawn.Width(), drawn.Height()})
+        return drawn;
+    if (!Shown) {
+        Shown = std::make_unique<TDib>(std::max(Fit.Area().Width, 1), std::max(Fit.Area().Height, 1));
+        Stale = true;
     }
-    return Shown;
+    if (!Stale)
+        return *Shown;
+    Stale = false;
+    SetStretchBltMode(Shown->Dc(), HALFTONE);
+    SetBrushOrgEx(Shown->Dc(), 0, 0, nullptr);
+    StretchBlt(Shown->Dc(), target.Left, target.Top, target.Width, target.Height, drawn.Dc(), 0, 0, drawn.Width(),
+               drawn.Height(), SRCCOPY);
+    return *Shown;
 }

@@ -29,6 +29,7 @@ private:
     // Temporary until the faces are drawn at the device's own scale: the board is drawn from the
     // nearer sheet size (1 or 2) and scaled to the area with smooth filtering.
     std::unique_ptr<TBoardImage> Drawn;
-    TDib Shown;
+    // Made only when it differs from the drawn board.
+    std::unique_ptr<TDib> Shown;
     bool Stale = true;
 };
