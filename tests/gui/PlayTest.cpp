@@ -69,7 +69,8 @@ TEST_F(TPlay, PressesFindTheTilesWhereTheyAreDrawnAfterAResize)
     const TDevicePoint centre = geometry.ToDevice(origin.Left + 21, origin.Top + 25);
     const TDeviceRect plate = geometry.ToDevice(origin.Left + 6, origin.Top + 3, 31, 47);
     const QImage before = view.Shown();
-    QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, QPoint(qFloor(centre.X / ratio), qFloor(centre.Y / ratio)));
+    const QPoint at(qFloor(centre.X / ratio), qFloor(centre.Y / ratio));
+    QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, at);
     EXPECT_EQ(Game().SelectedTile, 5);
     // Most of the plate changes its colour; the kana and the reading on it do not.
     const QImage after = view.Shown();

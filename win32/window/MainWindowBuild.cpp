@@ -263,7 +263,8 @@ bool TMainForm::DrawMenuIcon(const DRAWITEMSTRUCT& item)
 
 void TMainForm::LayOutCoolBar(UINT dpi, int width)
 {
-    SetWindowPos(TopCoolBar, nullptr, 0, 0, width, Scaled(CoolBarHeight, dpi), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    SetWindowPos(TopCoolBar, nullptr, 0, 0, width, Scaled(CoolBarHeight, dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     for (UINT index = 0; index < Bands.size(); ++index)
         SetBand(TopCoolBar, index, ToolBars[index], Bands[index], Scaled(Bands[index].Width, dpi), dpi, false);
     // The last band is given the rest of the row itself: room left over would go to a band of the
