@@ -55,9 +55,9 @@ std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript scri
         TChartCellLook& look = looks.emplace_back();
         look.Cell = {cell.Row * (CellWidth + CellGap), cell.Column * (CellHeight + CellGap), CellWidth, CellHeight};
         look.Colour = cell.Colour;
-        const TFaceCell sheetCell = FaceCell(cell.Face, 0, kana, ReadingsSetting::KanaOnly, false);
-        look.Picture = {faceStyle == 0 ? TSheet::FaceImage : TSheet::FaceImage_2,
-                        {sheetCell.Column * TileWidth, sheetCell.Row * TileHeight, TileWidth, TileHeight}};
+        look.Picture = {TSheet::TileFace,
+                        {0, 0, TileWidth, TileHeight},
+                        TilePicture(cell.Face, 0, kana, ReadingsSetting::KanaOnly, faceStyle, false)};
         look.PictureAt = {look.Cell.Left + (CellWidth - TileWidth) / 2, look.Cell.Top + 3, TileWidth, TileHeight};
         look.Lines = {std::string(cell.Reading), cell.TimeText, cell.HintsText};
         for (size_t line = 0; line < look.Lines.size(); ++line)

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "model/TilePlacement.h"
-#include "qt/window/BoardPicture.h"
+#include "qt/window/BoardImage.h"
 
 TBoardView::TBoardView(QWidget* parent, TPressHandler pressed, TRedrawHandler redraw)
     : QWidget(parent), Pressed(std::move(pressed)), Redraw(std::move(redraw))
@@ -30,7 +30,7 @@ TDeviceSize TBoardView::DeviceSize() const
 
 TBoardGeometry TBoardView::Geometry() const
 {
-    return Image ? Image->Geometry() : TBoardGeometry(DeviceSize());
+    return Fit ? *Fit : TBoardGeometry(DeviceSize());
 }
 
 QPoint TBoardView::ToView(int32_t x, int32_t y) const
@@ -43,15 +43,21 @@ QPoint TBoardView::ToView(int32_t x, int32_t y) const
 TBoardRaster& TBoardView::Picture()
 {
     if (!Image)
-        Image = std::make_unique<TBoardPicture>(TBoardGeometry(DeviceSize()));
-    return Image->Raster();
+        MakePicture();
+    return *Image;
+}
+
+void TBoardView::MakePicture()
+{
+    Fit.emplace(DeviceSize());
+    Image = std::make_unique<TBoardImage>(*Fit);
 }
 
 void TBoardView::FitPicture()
 {
-    if (!Image || Image->Geometry().Area() == DeviceSize())
+    if (!Image || Fit->Area() == DeviceSize())
         return;
-    Image = std::make_unique<TBoardPicture>(TBoardGeometry(DeviceSize()));
+    MakePicture();
     Redraw();
 }
 
@@ -71,7 +77,8 @@ void TBoardView::paintEvent(QPaintEvent*)
         return;
     }
     // One device pixel of the picture to one of the screen.
-    const QImage& shown = Image->Image();
+    const QImage shown = Image->Image();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(shown.size()) / devicePixelRatioF()), shown, QRectF(shown.rect()));
 }
 

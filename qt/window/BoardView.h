@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/BoardGeometry.h"
 
-class TBoardPicture;
+class TBoardImage;
 class TBoardRaster;
 
 // The board image on screen: the area between the tool bar and the status bar, which the board
@@ -45,10 +46,13 @@ protected:
 
 private:
     TDeviceSize DeviceSize() const;
+    // The picture for the view's device pixels, the board fitted into them.
+    void MakePicture();
     // Makes the picture again when the device size changed since it was made.
     void FitPicture();
 
     TPressHandler Pressed;
     TRedrawHandler Redraw;
-    std::unique_ptr<TBoardPicture> Image;
+    std::optional<TBoardGeometry> Fit;
+    std::unique_ptr<TBoardImage> Image;
 };

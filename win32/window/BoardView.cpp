@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "win32/common/SpriteUnit.h"
 #include "win32/common/WindowClass.h"
 
 namespace {
@@ -40,20 +41,26 @@ TDeviceSize TBoardView::ClientSize() const
 
 TBoardGeometry TBoardView::Geometry() const
 {
-    return Image ? Image->Geometry() : TBoardGeometry(ClientSize());
+    return Fit ? *Fit : TBoardGeometry(ClientSize());
+}
+
+void TBoardView::MakePicture()
+{
+    Fit.emplace(ClientSize());
+    Image = std::make_unique<TBoardImage>(*Fit, *ImageForm);
 }
 
 TBoardRaster& TBoardView::Picture()
 {
     if (!Image)
-        Image = std::make_unique<TBoardPicture>(TBoardGeometry(ClientSize()));
-    return Image->Raster();
+        MakePicture();
+    return *Image;
 }
 
 const TDib& TBoardView::Shown()
 {
     Picture();
-    return Image->Image();
+    return Image->Picture();
 }
 
 LRESULT TBoardView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -66,8 +73,8 @@ LRESULT TBoardView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         return 1;  // the paint covers everything
     case WM_SIZE:
         // A picture only for a size that changed, and only once there is a board to draw.
-        if (Image && Image->Geometry().Area() != ClientSize()) {
-            Image = std::make_unique<TBoardPicture>(TBoardGeometry(ClientSize()));
+        if (Image && Fit->Area() != ClientSize()) {
+            MakePicture();
             Redraw();
         }
         return 0;
@@ -90,7 +97,7 @@ void TBoardView::Paint()
         FillRect(scope.Dc, &client, GetSysColorBrush(COLOR_BTNFACE));
         return;
     }
-    const TDib& picture = Image->Image();
+    const TDib& picture = Image->Picture();
     BitBlt(scope.Dc, 0, 0, picture.Width(), picture.Height(), picture.Dc(), 0, 0, SRCCOPY);
 }
 

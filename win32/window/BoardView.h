@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/BoardGeometry.h"
-#include "win32/window/BoardPicture.h"
+#include "win32/window/BoardImage.h"
 
 class TBoardRaster;
 
@@ -41,6 +42,10 @@ private:
 
     TPressHandler Pressed;
     TRedrawHandler Redraw;
-    std::unique_ptr<TBoardPicture> Image;
+    // The picture for the window's device pixels, the board fitted into them.
+    void MakePicture();
+
+    std::optional<TBoardGeometry> Fit;
+    std::unique_ptr<TBoardImage> Image;
     HWND Window = nullptr;
 };

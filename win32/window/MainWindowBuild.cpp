@@ -137,6 +137,7 @@ void TMainForm::CreateStatusBar()
 
 void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
 {
+    LayoutDpi = dpi;
     SetProgramIcon(Window, dpi, BigIcon, SmallIcon);
     SetCommandIcons(dpi);
     LayOutStatusBar(dpi);
@@ -144,7 +145,7 @@ void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
         SetWindowPos(Window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        const TDeviceSize board = OpeningBoardArea(DpiScale(dpi), BoardRoom(Window, dpi));
+        const TDeviceSize board = OpeningBoardArea(DeviceScale(dpi), BoardRoom(Window, dpi));
         const SIZE frame = FrameSize(board, dpi);
         const RECT work = WorkArea(Window);
         SetWindowPos(Window, nullptr, (work.left + work.right - frame.cx) / 2, (work.top + work.bottom - frame.cy) / 2,
@@ -179,7 +180,7 @@ RECT TMainForm::WorkArea(HWND window)
 void TMainForm::LimitSize(HWND window, MINMAXINFO& limits)
 {
     const UINT dpi = GetDpiForWindow(window);
-    const double scale = DpiScale(dpi);
+    const double scale = DeviceScale(dpi);
     const SIZE smallest = FrameSize(SmallestBoardArea(scale, OpeningBoardArea(scale, BoardRoom(window, dpi))), dpi);
     limits.ptMinTrackSize = {smallest.cx, smallest.cy};
 }
@@ -189,7 +190,7 @@ void TMainForm::LayOut()
     // The window is still being built: its first layout follows.
     if (!MainStatusBar)
         return;
-    const UINT dpi = GetDpiForWindow(Window);
+    const UINT dpi = LayoutDpi;
     RECT client{};
     GetClientRect(Window, &client);
     LayOutCoolBar(dpi, client.right);
@@ -215,7 +216,7 @@ void TMainForm::CoolBarHeightChanged()
     // The window is still being built: its first layout follows.
     if (!MainStatusBar)
         return;
-    LayOutBelowCoolBar(GetDpiForWindow(Window));
+    LayOutBelowCoolBar(LayoutDpi);
 }
 
 void TMainForm::SetCommandIcons(UINT dpi)
