@@ -90,7 +90,7 @@ private:
     static TDeviceSize BoardRoom(HWND window, UINT dpi);
     static RECT WorkArea(HWND window);
     // The smallest size the player may drag the window to.
-    static void LimitSize(HWND window, MINMAXINFO& limits);
+    void LimitSize(HWND window, MINMAXINFO& limits) const;
     const wchar_t* Tooltip(UINT id);
 
     TMidEnd Session;

@@ -177,12 +177,19 @@ RECT TMainForm::WorkArea(HWND window)
     return monitor.rcWork;
 }
 
-void TMainForm::LimitSize(HWND window, MINMAXINFO& limits)
+void TMainForm::LimitSize(HWND window, MINMAXINFO& limits) const
 {
-    const UINT dpi = GetDpiForWindow(window);
+    // The DPI being laid out for: in the middle of a DPI change the window's own is still the old.
+    const UINT dpi = LayoutDpi;
     const double scale = DeviceScale(dpi);
-    const SIZE smallest = FrameSize(SmallestBoardArea(scale, OpeningBoardArea(scale, BoardRoom(window, dpi))), dpi);
-    limits.ptMinTrackSize = {smallest.cx, smallest.cy};
+    const TDeviceSize board = SmallestBoardArea(scale, OpeningBoardArea(scale, BoardRoom(window, dpi)));
+    // The frame and menu bar as they stand around the client area.
+    RECT frame{}, client{};
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &client);
+    limits.ptMinTrackSize = {frame.right - frame.left - client.right + board.Width,
+                             frame.bottom - frame.top - client.bottom + Scaled(CoolBarHeight, dpi) + board.Height +
+                                 Scaled(StatusBarHeight, dpi)};
 }
 
 void TMainForm::LayOut()
