@@ -9,7 +9,7 @@
 
 // The help dialog's text, line by line. A line that ends in a space continues in the next one; the
 // box wraps them together.
-extern const std::array<std::string_view, 20> HelpLines;
+extern const std::array<std::string_view, 26> HelpLines;
 // The lines joined by line breaks, as the text box holds them.
 std::string HelpText();
 

@@ -36,6 +36,8 @@ void TOptionsDialog::ShowChoices(TDialogView& view) const
     view.SetItemIndex("HintRadioGroup", Flow.Choices.HintSpeed);
     view.SetItemIndex("KanaRadioGroup", Flow.Choices.Kana);
     view.SetItemIndex("ReadingsRadioGroup", Flow.Choices.Readings);
+    view.SetItemIndex("KanaSetRadioGroup", Flow.Choices.KanaSet);
+    view.SetItemIndex("PracticeCheckBox", Flow.Choices.Practice);
     // Each artwork's preview is the first tile as the chosen learning modes draw it.
     const TFaceCell first = FaceCell(0, 0, Flow.Choices.Kana, Flow.Choices.Readings, false);
     for (uint8_t style = 0; style < FacePreviewCount; ++style) {
@@ -49,6 +51,8 @@ void TOptionsDialog::ShowChoices(TDialogView& view) const
 void TOptionsDialog::Click(TDialogView& view, std::string_view control, int item)
 {
     if (control == "AcceptBitBtn") {
+        if (Flow.KanaSetChanged() && !view.Confirm(std::string(KanaSetQuestion)))
+            return;
         Flow.Accept(Options);
         view.Hide();
         return;
@@ -66,6 +70,10 @@ void TOptionsDialog::Click(TDialogView& view, std::string_view control, int item
         Flow.Choices.Kana = static_cast<uint8_t>(item);
     else if (control == "ReadingsRadioGroup")
         Flow.Choices.Readings = static_cast<uint8_t>(item);
+    else if (control == "KanaSetRadioGroup")
+        Flow.Choices.KanaSet = static_cast<uint8_t>(item);
+    else if (control == "PracticeCheckBox")
+        Flow.Choices.Practice = item == 1 ? 1 : 0;
     for (uint8_t style = 0; style < FacePreviewCount; ++style)
         if (control == FacePreviewName(style))
             Flow.Choices.FaceStyle = style;

@@ -7,8 +7,10 @@ namespace {
 
 constexpr int SlowestNamed = 5;
 
-// Each row of the chart by reading; "" leaves the place empty.
-constexpr std::array<std::array<std::string_view, ChartColumns>, ChartRows> ChartReadings{{
+using TChartReadings = std::array<std::array<std::string_view, ChartColumns>, ChartRows>;
+
+// Each row of a chart by reading; "" leaves the place empty, and so does a row left out.
+constexpr TChartReadings BasicReadings{{
     {"a", "i", "u", "e", "o"},
     {"ka", "ki", "ku", "ke", "ko"},
     {"sa", "shi", "su", "se", "so"},
@@ -21,17 +23,40 @@ constexpr std::array<std::array<std::string_view, ChartColumns>, ChartRows> Char
     {"wa", "wi", "", "we", "wo"},
     {"n", "", "", "", ""},
 }};
+constexpr TChartReadings VoicedReadings{{
+    {"ga", "gi", "gu", "ge", "go"},
+    {"za", "ji", "zu", "ze", "zo"},
+    {"da", "di", "du", "de", "do"},
+    {"ba", "bi", "bu", "be", "bo"},
+    {"pa", "pi", "pu", "pe", "po"},
+}};
+constexpr TChartReadings CombinedReadings{{
+    {"kya", "kyu", "kyo"}, {"sha", "shu", "sho"}, {"cha", "chu", "cho"}, {"nya", "nyu", "nyo"},
+    {"hya", "hyu", "hyo"}, {"mya", "myu", "myo"}, {"rya", "ryu", "ryo"}, {"gya", "gyu", "gyo"},
+    {"ja", "ju", "jo"},    {"bya", "byu", "byo"}, {"pya", "pyu", "pyo"},
+}};
 
-constexpr bool EveryFaceOnceInTheChart()
+constexpr const TChartReadings& ReadingsOf(TChartKind kind)
 {
-    std::array<int, FaceCount + 1> seen{};
-    for (const auto& row : ChartReadings)
-        for (std::string_view reading : row)
-            if (!reading.empty())
-                ++seen[FaceOfReading(reading)];
-    return seen[FaceCount] == 0 && std::all_of(seen.begin(), seen.end() - 1, [](int count) { return count == 1; });
+    switch (kind) {
+    case TChartKind::Voiced: return VoicedReadings;
+    case TChartKind::Combined: return CombinedReadings;
+    default: return BasicReadings;
+    }
 }
-static_assert(EveryFaceOnceInTheChart());
+
+// Each chart shows every kana of its group once, and the three together the whole catalogue.
+constexpr bool EveryKanaOnceInTheCharts()
+{
+    std::array<int, CatalogueSize + 1> seen{};
+    for (const TChartReadings* chart : {&BasicReadings, &VoicedReadings, &CombinedReadings})
+        for (const auto& row : *chart)
+            for (std::string_view reading : row)
+                if (!reading.empty())
+                    ++seen[KanaOfReading(reading)];
+    return seen[CatalogueSize] == 0 && std::all_of(seen.begin(), seen.end() - 1, [](int count) { return count == 1; });
+}
+static_assert(EveryKanaOnceInTheCharts());
 
 uint32_t Blend(uint32_t from, uint32_t to, double t)
 {
@@ -65,7 +90,7 @@ std::string HintsText(int32_t hints)
 
 // Times spread over a wide range: the scale runs on their logarithms, so that a few slow kana do
 // not leave every other one the same quick colour.
-void Colour(std::array<TChartCell, FaceCount>& cells)
+void Colour(std::vector<TChartCell>& cells)
 {
     double quickest = HUGE_VAL;
     double slowest = 0;
@@ -79,18 +104,25 @@ void Colour(std::array<TChartCell, FaceCount>& cells)
             cell.Colour = ScaleColour(slowest > quickest ? (std::log1p(*cell.Median) - quickest) / (slowest - quickest) : 0);
 }
 
-std::string SlowestText(const std::array<TChartCell, FaceCount>& cells)
+std::string_view KanaIn(TKanaId id, TScript script)
 {
-    std::vector<const TChartCell*> timed;
-    for (const TChartCell& cell : cells)
-        if (cell.Median)
-            timed.push_back(&cell);
+    return script == TScript::Hiragana ? KanaCatalogue[id].Hiragana : KanaCatalogue[id].Katakana;
+}
+
+// In catalogue order, so that equal times are named in the order of the charts.
+std::string SlowestText(TScript script, const TScriptProgress& progress, int among)
+{
+    std::vector<std::pair<TKanaId, double>> timed;
+    for (int id = 0; id < among && id < CatalogueSize; ++id)
+        if (!progress[size_t(id)].Samples.empty())
+            timed.emplace_back(static_cast<TKanaId>(id), Median(progress[size_t(id)].Samples));
     if (timed.empty())
         return "No times yet: they come with the pairs you take.";
-    std::stable_sort(timed.begin(), timed.end(), [](const TChartCell* a, const TChartCell* b) { return *a->Median > *b->Median; });
+    std::stable_sort(timed.begin(), timed.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
     std::string text = "Slowest: ";
     for (size_t i = 0; i < timed.size() && i < SlowestNamed; ++i)
-        text += (i == 0 ? "" : ", ") + std::string(timed[i]->Kana) + " " + std::string(timed[i]->Reading) + " " + timed[i]->TimeText;
+        text += (i == 0 ? "" : ", ") + std::string(KanaIn(timed[i].first, script)) + " " +
+                std::string(KanaCatalogue[timed[i].first].Reading) + " " + SecondsText(timed[i].second);
     return text;
 }
 
@@ -111,22 +143,22 @@ double Median(std::vector<int32_t> samples)
     return (upper + *std::max_element(samples.begin(), samples.begin() + middle)) / 2;
 }
 
-TProgressChart ProgressChart(TScript script, const TScriptProgress& progress)
+TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, TChartKind kind, int slowestAmong)
 {
     TProgressChart chart;
-    size_t next = 0;
+    const TChartReadings& readings = ReadingsOf(kind);
     for (int row = 0; row < ChartRows; ++row)
         for (int column = 0; column < ChartColumns; ++column) {
-            const std::string_view reading = ChartReadings[row][column];
+            const std::string_view reading = readings[row][column];
             if (reading.empty())
                 continue;
-            TChartCell& cell = chart.Cells[next++];
-            cell.Face = FaceOfReading(reading);
+            TChartCell& cell = chart.Cells.emplace_back();
+            cell.Id = KanaOfReading(reading);
             cell.Row = row;
             cell.Column = column;
-            cell.Kana = KanaOf(cell.Face, script);
+            cell.Kana = KanaIn(cell.Id, script);
             cell.Reading = reading;
-            const TKanaProgress& kana = progress[cell.Face];
+            const TKanaProgress& kana = progress[cell.Id];
             if (!kana.Samples.empty()) {
                 cell.Median = Median(kana.Samples);
                 cell.TimeText = SecondsText(*cell.Median);
@@ -135,6 +167,6 @@ TProgressChart ProgressChart(TScript script, const TScriptProgress& progress)
             cell.HintsText = HintsText(kana.Hints);
         }
     Colour(chart.Cells);
-    chart.SlowestText = SlowestText(chart.Cells);
+    chart.SlowestText = SlowestText(script, progress, slowestAmong);
     return chart;
 }

@@ -15,11 +15,18 @@ inline constexpr std::string_view Title = "Tesuli Progress";
 inline constexpr std::string_view Command = "Progress";  // in the Game menu, after "View Scores"
 inline constexpr std::array<std::string_view, ScriptCount> Scripts{"Hiragana", "Katakana"};  // by TScript
 inline constexpr std::string_view Reset = "Reset";
+inline constexpr std::array<std::string_view, 3> Charts{"Basic", "Voiced", "Combined"};  // by TChartKind
 // Asked before a reset clears the script's data.
 std::string ResetQuestion(TScript script);
 }  // namespace ProgressTexts
 
-// The chart's grid: rows a, ka, sa, ta, na, ha, ma, ya, ra, wa, n; columns a, i, u, e, o.
+// The three charts: the basic kana (rows a, ka, sa, ta, na, ha, ma, ya, ra, wa, n by columns a, i,
+// u, e, o), the voiced (rows g, z, d, b, p by the same columns) and the combined (rows ky, sh, ch,
+// ny, hy, my, ry, gy, j, by, py by columns ya, yu, yo).
+enum class TChartKind : uint8_t { Basic, Voiced, Combined };
+inline constexpr int ChartKindCount = 3;
+
+// The largest grid, which every chart's place is made for.
 inline constexpr int ChartRows = 11;
 inline constexpr int ChartColumns = 5;
 
@@ -30,7 +37,7 @@ inline constexpr uint32_t SlowColour = 0xf2877a;
 inline constexpr uint32_t NoTimeColour = 0xd9d9d9;
 
 struct TChartCell {
-    uint8_t Face = 0;
+    TKanaId Id = 0;
     int Row = 0;
     int Column = 0;
     std::string_view Kana;  // UTF-8, in the chart's script
@@ -43,11 +50,14 @@ struct TChartCell {
 };
 
 struct TProgressChart {
-    std::array<TChartCell, FaceCount> Cells;  // in chart order: a i u e o, ka ki ku ke ko ... wa wi we wo n
-    std::string SlowestText;                   // names the five slowest kana, slowest first
+    std::vector<TChartCell> Cells;  // in chart order: a i u e o, ka ki ku ke ko ... wa wi we wo n
+    std::string SlowestText;        // names the five slowest kana of the set, slowest first
 };
 
-TProgressChart ProgressChart(TScript script, const TScriptProgress& progress);
+// The chart of the script's times; the five slowest are named across the catalogue's first
+// slowestAmong kana (the kana set in force), whichever chart is shown.
+TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, TChartKind kind = TChartKind::Basic,
+                             int slowestAmong = FaceCount);
 
 // The middle time, or the mean of the two middle ones; the samples must not be empty.
 double Median(std::vector<int32_t> samples);

@@ -10,6 +10,7 @@ const TScreen& TProgressDialog::Screen() const
 void TProgressDialog::FormShow(TDialogView& view)
 {
     view.SetItemIndex("ScriptRadioGroup", static_cast<int>(Script));
+    view.SetItemIndex("ChartRadioGroup", static_cast<int>(Chart));
     ShowChart(view);
     view.SetFocus("CloseBtn");
 }
@@ -21,6 +22,9 @@ void TProgressDialog::Click(TDialogView& view, std::string_view control, int ite
     } else if (control == "ScriptRadioGroup" && (item == 0 || item == 1)) {
         Script = static_cast<TScript>(item);
         ShowChart(view);
+    } else if (control == "ChartRadioGroup" && item >= 0 && item < ChartKindCount) {
+        Chart = static_cast<TChartKind>(item);
+        ShowChart(view);
     } else if (control == "ResetBitBtn" && view.Confirm(ProgressTexts::ResetQuestion(Script))) {
         Options.ResetProgress(Script);
         ShowChart(view);
@@ -29,7 +33,8 @@ void TProgressDialog::Click(TDialogView& view, std::string_view control, int ite
 
 void TProgressDialog::ShowChart(TDialogView& view) const
 {
-    const TProgressChart chart = ReadProgressChart(Options, Script);
+    // The slowest are named across the kana set the game deals from.
+    const TProgressChart chart = ReadProgressChart(Options, Script, Chart, KanaSetSize(Game.KanaSet));
     view.SetText("SlowestLabel", chart.SlowestText);
     view.SetChart("KanaChart", ChartLooks(chart, Script, Game.FaceStyle));
 }

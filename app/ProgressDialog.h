@@ -16,6 +16,7 @@ private:
     TRegOptions& Options;
     const TGame& Game;  // its artwork draws the kana
     TScript Script = TScript::Hiragana;
+    TChartKind Chart = TChartKind::Basic;
 
     void ShowChart(TDialogView& view) const;
 };

@@ -6,7 +6,7 @@ void StoreProgress(TRecognition& recognition, TRegOptions& options)
     recognition.ForgetSamples();
 }
 
-TProgressChart ReadProgressChart(TRegOptions& options, TScript script)
+TProgressChart ReadProgressChart(TRegOptions& options, TScript script, TChartKind kind, int slowestAmong)
 {
-    return ProgressChart(script, options.ReadProgress(script));
+    return ProgressChart(script, options.ReadProgress(script), kind, slowestAmong);
 }

@@ -9,5 +9,7 @@
 // samples stay for the next end.
 void StoreProgress(TRecognition& recognition, TRegOptions& options);
 
-// The Progress window's chart of the script as the store holds it; a store that cannot be read raises.
-TProgressChart ReadProgressChart(TRegOptions& options, TScript script);
+// The Progress window's chart of the script as the store holds it, the slowest named among the
+// catalogue's first slowestAmong kana; a store that cannot be read raises.
+TProgressChart ReadProgressChart(TRegOptions& options, TScript script, TChartKind kind = TChartKind::Basic,
+                                 int slowestAmong = FaceCount);

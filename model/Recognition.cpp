@@ -28,9 +28,9 @@ void TRecognition::PairTaken(const TGame& game, uint8_t first, uint8_t second)
     const uint8_t face = game.Tiles[first].Face;
     const TScript firstScript = ScriptOfTile(first, Kana);
     const TScript secondScript = ScriptOfTile(second, Kana);
-    Record(face, firstScript);
+    Record(game, face, firstScript);
     if (secondScript != firstScript)
-        Record(face, secondScript);
+        Record(game, face, secondScript);
     Hinted[face] = false;
     FreeSince[face] = Stopped;  // another free pair of the face is a new find
     Follow(game);
@@ -42,12 +42,13 @@ void TRecognition::PairPutBack(const TGame& game, uint8_t first)
     Follow(game);
 }
 
-void TRecognition::Record(uint8_t face, TScript script)
+void TRecognition::Record(const TGame& game, uint8_t face, TScript script)
 {
+    const TKanaId kana = game.FaceKanaIds[face];
     if (Hinted[face])
-        Taken.push_back({face, script, true, 0});
+        Taken.push_back({kana, script, true, 0});
     else if (FreeSince[face] != Stopped)
-        Taken.push_back({face, script, false, static_cast<int32_t>(Now - FreeSince[face])});
+        Taken.push_back({kana, script, false, static_cast<int32_t>(Now - FreeSince[face])});
 }
 
 void TRecognition::Follow(const TGame& game)

@@ -9,9 +9,10 @@
 class TGame;
 
 // One pair taken: the seconds of game clock it lay free before the player took it, or a hint when
-// a hint had shown that face. A pair of both scripts gives one of each.
+// a hint had shown that face. A pair of both scripts gives one of each. Kana is the catalogue kana
+// the face stood for in that game.
 struct TRecognitionSample {
-    uint8_t Face = 0;
+    TKanaId Kana = 0;
     TScript Script = TScript::Hiragana;
     bool Hinted = false;
     int32_t Seconds = 0;  // 0 for a hint
@@ -52,5 +53,5 @@ private:
 
     // Starts the clock of each face that now has two free tiles and stops the others.
     void Follow(const TGame& game);
-    void Record(uint8_t face, TScript script);
+    void Record(const TGame& game, uint8_t face, TScript script);
 };

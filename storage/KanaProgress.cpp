@@ -64,7 +64,7 @@ std::optional<TKanaProgress> ParseProgressText(std::string_view text)
     return progress;
 }
 
-std::string ProgressValueName(TScript script, uint8_t face)
+std::string ProgressValueName(TScript script, TKanaId kana)
 {
-    return (script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(KanaCatalogue[face].Reading);
+    return (script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(KanaCatalogue[kana].Reading);
 }

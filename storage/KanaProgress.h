@@ -19,8 +19,8 @@ struct TKanaProgress {
     bool operator==(const TKanaProgress&) const = default;
 };
 
-// One script's kana, by face.
-using TScriptProgress = std::array<TKanaProgress, FaceCount>;
+// One script's kana, by catalogue id.
+using TScriptProgress = std::array<TKanaProgress, CatalogueSize>;
 
 // Adds a pair's sample: a time (dropping the oldest past KeptSamples) or a hint.
 void AddSample(TKanaProgress& progress, const TRecognitionSample& sample);
@@ -31,4 +31,4 @@ std::string ProgressText(const TKanaProgress& progress);
 std::optional<TKanaProgress> ParseProgressText(std::string_view text);
 
 // The value's name under the progress key: "hiragana_ka", "katakana_shi" ...
-std::string ProgressValueName(TScript script, uint8_t face);
+std::string ProgressValueName(TScript script, TKanaId kana);

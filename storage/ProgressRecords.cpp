@@ -21,8 +21,8 @@ TKanaProgress StoredProgress(TKeyValueStore& store, const std::string& name)
 void ReplaceDamaged(TKeyValueStore& store, std::map<std::string, TKanaProgress>& changed)
 {
     for (const TScript script : {TScript::Hiragana, TScript::Katakana})
-        for (uint8_t face = 0; face < FaceCount; ++face) {
-            const std::string name = ProgressValueName(script, face);
+        for (TKanaId kana = 0; kana < CatalogueSize; ++kana) {
+            const std::string name = ProgressValueName(script, kana);
             std::string text;
             const TValueRead read = store.ReadString(name, text);
             if (read == TValueRead::WrongType || (read == TValueRead::Ok && !ParseProgressText(text)))
@@ -55,8 +55,8 @@ TScriptProgress TRegOptions::ReadProgress(TScript script)
     {
         const auto store = Store();
         if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
-            for (uint8_t face = 0; face < FaceCount; ++face)
-                progress[face] = StoredProgress(*store, ProgressValueName(script, face));
+            for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+                progress[kana] = StoredProgress(*store, ProgressValueName(script, kana));
         busy = store->Busy();
     }
     // Times that could not be read are unknown, not missing.
@@ -76,7 +76,7 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
         if (store->BeginUpdate() && store->OpenKey(ProgressPath())) {
             std::map<std::string, TKanaProgress> changed;
             for (const TRecognitionSample& sample : samples) {
-                const std::string name = ProgressValueName(sample.Script, sample.Face);
+                const std::string name = ProgressValueName(sample.Script, sample.Kana);
                 const auto [entry, added] = changed.try_emplace(name);
                 if (added)
                     entry->second = StoredProgress(*store, name);
@@ -85,7 +85,7 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
             ReplaceDamaged(*store, changed);
             failure = WriteAll(*store, changed);
         } else {
-            failure = FailedToSet(ProgressValueName(samples.front().Script, samples.front().Face));
+            failure = FailedToSet(ProgressValueName(samples.front().Script, samples.front().Kana));
         }
     }
     if (failure)
@@ -95,8 +95,8 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
 void TRegOptions::ResetProgress(TScript script)
 {
     std::map<std::string, TKanaProgress> cleared;
-    for (uint8_t face = 0; face < FaceCount; ++face)
-        cleared[ProgressValueName(script, face)] = {};
+    for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+        cleared[ProgressValueName(script, kana)] = {};
     std::optional<std::string> failure;
     {
         const auto store = Store();

@@ -67,6 +67,24 @@ TEST_F(ProgressStore, SamplesSurviveARestartAndOnlyTheLatestTwentyAreKept)
     EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{Seconds(8, 27), 2}));
 }
 
+// The voiced and combined kana gain values of their own beside the basic kana's, which keep theirs.
+TEST_F(ProgressStore, EveryCatalogueKanaIsKeptUnderItsOwnName)
+{
+    std::vector<TRecognitionSample> game;
+    for (int id = 0; id < CatalogueSize; ++id)
+        game.push_back(Time(static_cast<TKanaId>(id), K, id + 1));
+    Options.AddProgress(game);
+    const TScriptProgress katakana = Place.Options().ReadProgress(K);
+    for (int id = 0; id < CatalogueSize; ++id)
+        EXPECT_EQ(katakana[size_t(id)], (TKanaProgress{{id + 1}, 0})) << KanaCatalogue[size_t(id)].Reading;
+    const std::pair<const char*, const char*> names[] = {
+        {"katakana_ka", "0;5"}, {"katakana_ga", "0;49"}, {"katakana_po", "0;73"}, {"katakana_kya", "0;74"}, {"katakana_pyo", "0;106"}};
+    for (const auto& [name, text] : names)
+        EXPECT_EQ(Stored(name), text) << name;
+    Options.ResetProgress(K);
+    EXPECT_EQ(Options.ReadProgress(K), TScriptProgress{});
+}
+
 TEST_F(ProgressStore, AGameIsStoredWhollyOrNotAtAll)
 {
     Options.AddProgress(std::vector{Time(Ka, H, 5)});

@@ -77,11 +77,13 @@ void TKanaChart::Paint()
         FrameRect(dc, &cell, frame);
         DeleteObject(frame);
 
-        const TDesignRect& from = look.Picture.Cell;
-        const TDib& sheet = ImageForm->Sheet(look.Picture.Sheet).Rows(scale, from.Top + from.Height);
-        const RECT to = ScaledRect(look.PictureAt, dpi);
-        StretchBlt(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, sheet.Dc(), from.Left * scale,
-                   from.Top * scale, from.Width * scale, from.Height * scale, SRCCOPY);
+        if (look.PictureAt.Width > 0) {
+            const TDesignRect& from = look.Picture.Cell;
+            const TDib& sheet = ImageForm->Sheet(look.Picture.Sheet).Rows(scale, from.Top + from.Height);
+            const RECT to = ScaledRect(look.PictureAt, dpi);
+            StretchBlt(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, sheet.Dc(), from.Left * scale,
+                       from.Top * scale, from.Width * scale, from.Height * scale, SRCCOPY);
+        }
         for (size_t line = 0; line < look.Lines.size(); ++line) {
             RECT at = ScaledRect(look.LineAt[line], dpi);
             const std::wstring text = Wide(look.Lines[line]);
