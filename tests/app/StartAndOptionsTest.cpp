@@ -18,7 +18,8 @@
 void PrintTo(const TSettings& s, std::ostream* out)
 {
     *out << "{face " << +s.FaceStyle << ", bgd " << +s.BackgroundIndex << ", mapId " << +s.MapId << ", hint "
-         << +s.HintSpeed << ", kana " << +s.Kana << ", readings " << +s.Readings << "}";
+         << +s.HintSpeed << ", kana " << +s.Kana << ", readings " << +s.Readings << ", kanaset " << +s.KanaSet << ", practice " << +s.Practice
+         << "}";
 }
 
 namespace {
@@ -36,11 +37,13 @@ protected:
         Options.WriteHintSpeed(settings.HintSpeed);
         Options.WriteKana(settings.Kana);
         Options.WriteReadings(settings.Readings);
+        Options.WriteKanaSet(settings.KanaSet);
+        Options.WritePractice(settings.Practice);
     }
     TSettings Stored()
     {
-        return {Options.ReadFace(),     Options.ReadBackground(), Options.ReadMapId(),
-                Options.ReadHintSpeed(), Options.ReadKana(),       Options.ReadReadings()};
+        return {Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(),   Options.ReadHintSpeed(),
+                Options.ReadKana(), Options.ReadReadings(),   Options.ReadKanaSet(), Options.ReadPractice()};
     }
     void StoreAsText(const std::string& name)
     {
@@ -64,7 +67,8 @@ protected:
     TSettings InForce() const
     {
         return {Game.FaceStyle, Game.BackgroundIndex, static_cast<uint8_t>(Game.MapNumber - 1),
-                Game.HintSpeed, Game.Kana,            Game.Readings};
+                Game.HintSpeed, Game.Kana,            Game.Readings,
+                Game.KanaSet,   static_cast<uint8_t>(Game.Practice ? 1 : 0)};
     }
     bool TilesStandOnMap(uint8_t map) const
     {
@@ -91,10 +95,10 @@ TEST_F(TMainFlow, FirstRunStoresTheDefaultsAndTakesThem)
 
 TEST_F(TMainFlow, StoredSettingsAreTakenWithTheMapCountedFromOne)
 {
-    Seed({0, 5, 6, 2, 2, 1});
+    Seed({0, 5, 6, 2, 2, 1, 2, 1});
     Create();
     EXPECT_TRUE(Reports.empty());
-    EXPECT_EQ(InForce(), (TSettings{0, 5, 6, 2, 2, 1}));
+    EXPECT_EQ(InForce(), (TSettings{0, 5, 6, 2, 2, 1, 2, 1}));
     EXPECT_EQ(Game.MapNumber, 7);
     EXPECT_TRUE(TilesStandOnMap(7));
 }
@@ -169,6 +173,28 @@ TEST_F(TMainFlow, AnotherMapStartsANewGameThereWithTheClockRunning)
     EXPECT_EQ(onBoard, onMap) << "the deal fills the new map's places";
 }
 
+// Another kana set changes the tiles: a new game on the same map, dealt from the new set. Practice
+// alone waits for the next new game.
+TEST_F(TMainFlow, AnotherKanaSetStartsANewGameAndPracticeWaitsForTheNext)
+{
+    Create();
+    Game.FormShow();
+    Game.ElapsedSeconds = 77;
+    ApplyOptions(Game, TOptionsNotice::AcceptedSameMap, {1, 1, 0, 1, 0, 0, 0, 1});
+    EXPECT_TRUE(Game.Practice);
+    EXPECT_EQ(Game.ElapsedSeconds, 77) << "practice alone deals nothing";
+    EXPECT_EQ(Game.FaceKanaIds, DesignedFaceKana());
+
+    EXPECT_FALSE(StartsNewGame(Game, TOptionsNotice::Cancelled, {1, 1, 0, 1, 0, 0, 2, 1}));
+    ApplyOptions(Game, TOptionsNotice::AcceptedSameMap, {1, 1, 0, 1, 0, 0, 2, 1});
+    EXPECT_EQ(Game.KanaSet, 2);
+    EXPECT_EQ(Game.MapNumber, 1);
+    EXPECT_EQ(Game.ElapsedSeconds, 0);
+    EXPECT_EQ(Game.PresentCount(), TileCount);
+    EXPECT_TRUE(Effects.ClockRunning);
+    EXPECT_NE(Game.FaceKanaIds, DesignedFaceKana());
+}
+
 class TRecordingListener : public TOptionsListener {
 public:
     std::vector<std::tuple<TOptionsNotice, TSettings>> Calls;
@@ -187,14 +213,16 @@ protected:
 
 TEST_F(TOptionsDialogFlow, AcceptStoresEveryChoiceThenTellsOfTheNewMap)
 {
-    Seed({0, 2, 4, 1, 1, 2});
+    Seed({0, 2, 4, 1, 1, 2, 1, 0});
     Flow.FormShow(Options);
-    EXPECT_EQ(Flow.Choices, (TSettings{0, 2, 4, 1, 1, 2}));
-    Flow.Choices = {1, 5, 6, 0, 2, 1};
+    EXPECT_EQ(Flow.Choices, (TSettings{0, 2, 4, 1, 1, 2, 1, 0}));
+    EXPECT_FALSE(Flow.KanaSetChanged());
+    Flow.Choices = {1, 5, 6, 0, 2, 1, 2, 1};
+    EXPECT_TRUE(Flow.KanaSetChanged());
     Flow.Accept(Options);
-    EXPECT_EQ(Stored(), (TSettings{1, 5, 6, 0, 2, 1}));
+    EXPECT_EQ(Stored(), (TSettings{1, 5, 6, 0, 2, 1, 2, 1}));
     ASSERT_EQ(Listener.Calls.size(), 1u);
-    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::AcceptedOtherMap, TSettings{1, 5, 6, 0, 2, 1}));
+    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::AcceptedOtherMap, TSettings{1, 5, 6, 0, 2, 1, 2, 1}));
 }
 
 // A learning mode changed alone is no other map: the board is redrawn, not dealt again.
