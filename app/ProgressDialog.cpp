@@ -10,7 +10,7 @@ const TScreen& TProgressDialog::Screen() const
 void TProgressDialog::FormShow(TDialogView& view)
 {
     view.SetItemIndex("ScriptRadioGroup", static_cast<int>(Script));
-    view.SetItemIndex("ChartRadioGroup", static_cast<int>(Chart));
+    view.SetItemIndex("ChartRadioGroup", static_cast<int>(Kind));
     ShowChart(view);
     view.SetFocus("CloseBtn");
 }
@@ -23,7 +23,7 @@ void TProgressDialog::Click(TDialogView& view, std::string_view control, int ite
         Script = static_cast<TScript>(item);
         ShowChart(view);
     } else if (control == "ChartRadioGroup" && item >= 0 && item < ChartKindCount) {
-        Chart = static_cast<TChartKind>(item);
+        Kind = static_cast<TChartKind>(item);
         ShowChart(view);
     } else if (control == "ResetBitBtn" && view.Confirm(ProgressTexts::ResetQuestion(Script))) {
         Options.ResetProgress(Script);
@@ -31,10 +31,10 @@ void TProgressDialog::Click(TDialogView& view, std::string_view control, int ite
     }
 }
 
-void TProgressDialog::ShowChart(TDialogView& view) const
+void TProgressDialog::ShowChart(TDialogView& view)
 {
     // The slowest are named across the kana set the game deals from.
-    const TProgressChart chart = ReadProgressChart(Options, Script, Chart, KanaSetSize(Game.KanaSet));
-    view.SetText("SlowestLabel", chart.SlowestText);
-    view.SetChart("KanaChart", ChartLooks(chart, Script, Game.FaceStyle));
+    Chart = ReadProgressChart(Options, Script, Kind, KanaSetSize(Game.KanaSet));
+    view.SetText("SlowestLabel", Chart.SlowestText);
+    view.SetChart("KanaChart", ChartLooks(Chart, Script, Game.FaceStyle));
 }

@@ -28,6 +28,12 @@ void TReadoutText::FreeTiles(const TGame& game, const TBoardToScreen& toScreen)
     }
 }
 
+void TReadoutText::Chart(const TProgressChart& chart)
+{
+    for (const TChartCell& cell : chart.Cells)
+        Text.append("chart ").append(cell.Reading).append(cell.TimeText.empty() ? "" : " " + cell.TimeText).append("\n");
+}
+
 void TReadoutText::Widget(std::string_view window, std::string_view control, int left, int top, int width, int height)
 {
     Text.append("widget ").append(window).append(".").append(control);

@@ -1,6 +1,8 @@
 // The test read-out's text, which an automated player plays from.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/Readout.h"
 #include "tests/support/TestGame.h"
 
@@ -21,6 +23,18 @@ TEST(Readout, AFreeTileNamesItsPlaceAndTheReadingOfItsKana)
     EXPECT_EQ(readout.Finish(), "tile 1 0 " + std::to_string(one.Left + 1021) + " " + std::to_string(one.Top + 2025) +
                                     " a\ntile 9 2 " + std::to_string(nine.Left + 1021) + " " +
                                     std::to_string(nine.Top + 2025) + " ga\nend\n");
+}
+
+// The chart's kana with their times, so that an automated player can check what the window shows.
+TEST(Readout, TheChartNamesEachKanaWithItsTime)
+{
+    TScriptProgress progress;
+    progress[KanaOfReading("gu")] = {{4, 9}, 0};
+    TReadoutText readout;
+    readout.Chart(ProgressChart(TScript::Hiragana, progress, TChartKind::Voiced));
+    const std::string text = readout.Finish();
+    EXPECT_EQ(text.substr(0, 33), "chart ga\nchart gi\nchart gu 6.5 s\n");
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), VoicedKanaCount + 1);
 }
 
 }  // namespace

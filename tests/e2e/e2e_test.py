@@ -220,6 +220,7 @@ class Game:
         self.readout = os.path.join(home, "readout.txt")
         self.texts = {}  # what the text boxes hold, by name, in the last read-out
         self.face_readings = {}  # the reading of the kana each face stands for, as the read-out names it
+        self.chart = {}  # the Progress window's chart: each reading's time, "" before the first
         env = {**launcher.environment(), "DISPLAY": screen.display,
                "TESULI_TEST_READOUT": launcher.path(self.readout)}
         self.log = open(os.path.join(home, "stderr.txt"), "wb")
@@ -241,6 +242,7 @@ class Game:
             time.sleep(0.05)
         tiles, widgets, status = [], {}, {}
         self.texts = {}
+        self.chart = {}
         for line in lines:
             kind, *rest = line.split(" ")
             if kind == "tile":
@@ -252,6 +254,8 @@ class Game:
                 widgets[name] = (x, y, w, h)
             elif kind == "status":
                 status[int(rest[0])] = " ".join(rest[1:])
+            elif kind == "chart":
+                self.chart[rest[0]] = " ".join(rest[1:])
             elif kind == "text":
                 self.texts[rest[0]] = " ".join(rest[1:])
         return tiles, widgets, status
@@ -372,6 +376,8 @@ class PlayAsAPlayer(unittest.TestCase):
             game.widget("ProgressForm.KanaChart")
             combined = any(len(reading) == 3 or reading in ("ja", "ju", "jo") for reading in charted)
             game.press("ProgressForm.ChartCombined" if combined else "ProgressForm.ChartVoiced", left=8)
+            game.wait_for(lambda t, w, s: any(re.fullmatch(r"\d+(\.\d)? s", game.chart.get(r, "")) for r in charted),
+                          f"the chart to show a time for one of {sorted(charted)}")
             game.screen.key("Escape")
             game.wait_for(lambda t, w, s: "ProgressForm.KanaChart" not in w, "progress to close")
 
