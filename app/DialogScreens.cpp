@@ -87,10 +87,12 @@ TScreen MakeOptionsScreen()
     auto& rows = screen.Controls;
     rows.push_back({Bevel, "CentralBevel", {}, InBorder(0, 0, 313, 265 + Modes)});
     rows.push_back({GroupBox, "FaceGroupBox", {}, InBorder(FaceGroupLeft, GroupsTop, 81, 193), "Tile Face"});
-    const TSheet faceSheets[FacePreviewCount] = {TSheet::FaceImage, TSheet::FaceImage_2};
-    for (uint8_t style = 0; style < FacePreviewCount; ++style)
+    for (uint8_t style = 0; style < FacePreviewCount; ++style) {
+        TFacePicture face;
+        face.Artwork = style;
         rows.push_back(MakePreview(FacePreviewName(style), "FaceGroupBox", 16, 24 + 88 * style,
-                               {faceSheets[style], {0, 0, TileWidth, TileHeight}}));
+                                   {TSheet::TileFace, {0, 0, TileWidth, TileHeight}, face}));
+    }
     rows.push_back(
         {GroupBox, "BackgroundGroupBox", {}, InBorder(BackgroundGroupLeft, GroupsTop, 105, 193), "Game Background"});
     for (uint8_t index = 0; index < BackgroundPreviewCount; ++index)

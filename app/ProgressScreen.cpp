@@ -62,16 +62,11 @@ std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript scri
         TChartCellLook& look = looks.emplace_back();
         look.Cell = {cell.Row * (CellWidth + CellGap), cell.Column * (CellHeight + CellGap), CellWidth, CellHeight};
         look.Colour = cell.Colour;
+        look.Picture = {TSheet::TileFace,
+                        {0, 0, TileWidth, TileHeight},
+                        TilePicture(cell.Id, 0, kana, ReadingsSetting::KanaOnly, faceStyle, false)};
+        look.PictureAt = {look.Cell.Left + (CellWidth - TileWidth) / 2, look.Cell.Top + 3, TileWidth, TileHeight};
         look.Lines = {std::string(cell.Reading), cell.TimeText, cell.HintsText};
-        // The sheets hold only the designed 48: another kana is named in text above its reading.
-        if (cell.Id < FaceCount) {
-            const TFaceCell sheetCell = FaceCell(cell.Id, 0, kana, ReadingsSetting::KanaOnly, false);
-            look.Picture = {faceStyle == 0 ? TSheet::FaceImage : TSheet::FaceImage_2,
-                            {sheetCell.Column * TileWidth, sheetCell.Row * TileHeight, TileWidth, TileHeight}};
-            look.PictureAt = {look.Cell.Left + (CellWidth - TileWidth) / 2, look.Cell.Top + 3, TileWidth, TileHeight};
-        } else {
-            look.Lines[0] = std::string(cell.Kana) + " " + look.Lines[0];
-        }
         for (size_t line = 0; line < look.Lines.size(); ++line)
             look.LineAt[line] = {look.Cell.Left, look.Cell.Top + 3 + TileHeight + 1 + static_cast<int>(line) * LineHeight,
                                  CellWidth, LineHeight};

@@ -17,7 +17,7 @@ struct TChartCellLook {
     TDesignRect Cell;  // in the chart
     uint32_t Colour = NoTimeColour;  // 0xRRGGBB
     TSheetCell Picture;
-    TDesignRect PictureAt;  // empty for a kana without a picture
+    TDesignRect PictureAt;
     std::array<std::string, 3> Lines;
     std::array<TDesignRect, 3> LineAt;
 };

@@ -4,13 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/FacePicture.h"
 #include "model/KanaCatalogue.h"
 #include "model/LearningModes.h"
 #include "model/TileUnit.h"
-
-// The two scripts a tile can show.
-enum class TScript : uint8_t { Hiragana, Katakana };
-inline constexpr int ScriptCount = 2;
 
 // In the designed game face f stands for catalogue entry f.
 constexpr std::string_view KanaOf(uint8_t face, TScript script)

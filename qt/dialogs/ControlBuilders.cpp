@@ -263,9 +263,11 @@ QWidget* BuildControl(TGameDialog& dialog, QWidget* parent, const TControl& row)
 
 QPixmap SheetCellPicture(const TSheetCell& cell)
 {
-    const int scale = qApp->devicePixelRatio() > 1.0 ? 2 : 1;
+    const qreal ratio = qApp->devicePixelRatio();
+    if (cell.Sheet == TSheet::TileFace)
+        return QPixmap::fromImage(TileFaceImage(cell.Face, ratio));
     const QRect logical(cell.Cell.Left, cell.Cell.Top, cell.Cell.Width, cell.Cell.Height);
-    return QPixmap::fromImage(ImageForm->Sheet(cell.Sheet).Copy(logical, scale));
+    return QPixmap::fromImage(ImageForm->BackgroundImage.Copy(logical, ratio));
 }
 
 void ShowScoreRows(QTreeWidget* list, const std::vector<TScoreRow>& rows)

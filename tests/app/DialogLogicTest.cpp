@@ -8,6 +8,7 @@
 #include "app/InfoDialogs.h"
 #include "app/NameDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/ProgressScreen.h"
 #include "app/ScoresDialog.h"
 #include "model/LearningModes.h"
 #include "tests/app/FakeDialogView.h"
@@ -33,7 +34,8 @@ protected:
 // Every control a logic names must be in its screen: a misspelt name would leave a control dead.
 TEST(DialogScreens, EveryNameIsUniqueAndEveryParentAGroupBoxOfTheSameScreen)
 {
-    for (const TScreen* screen : {&OptionsScreen(), &NameScreen(), &ScoresScreen(), &HelpScreen(), &AboutScreen()}) {
+    for (const TScreen* screen : {&OptionsScreen(), &NameScreen(), &ScoresScreen(), &HelpScreen(), &AboutScreen(),
+                                 &ProgressScreen()}) {
         std::set<std::string> names;
         int defaults = 0;
         for (const TControl& control : screen->Controls) {
@@ -81,15 +83,17 @@ TEST_F(TDialogLogicTest, OptionsLearningModesAreStoredAndTheFacePreviewsShowThem
     TListener listener;
     TOptionsDialog dialog(Options, listener);
     dialog.FormShow(View);
-    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Cell, (TDesignRect{0, 0, 40, 56})) << "today's first tile";
+    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Face,
+              (TFacePicture{0, TScript::Hiragana, TFaceShows::KanaWithReading, 1, false}))
+        << "today's first tile";
     dialog.Click(View, "KanaRadioGroup", 1);
     dialog.Click(View, "ReadingsRadioGroup", 1);
-    const TFaceCell katakanaAlone = FaceCell(0, 0, 1, 1, false);
-    for (const char* preview : {"TileFacePanel1", "TileFacePanel2"})
-        EXPECT_EQ(View.Pictures.at(preview).Cell,
-                  (TDesignRect{katakanaAlone.Column * 40, katakanaAlone.Row * 56, 40, 56})) << preview;
-    EXPECT_EQ(View.Pictures.at("TileFacePanel1").Sheet, TSheet::FaceImage);
-    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Sheet, TSheet::FaceImage_2);
+    for (const uint8_t artwork : {0, 1}) {
+        const TSheetCell& picture = View.Pictures.at(artwork == 0 ? "TileFacePanel1" : "TileFacePanel2");
+        EXPECT_EQ(picture.Sheet, TSheet::TileFace);
+        EXPECT_EQ(picture.Cell, (TDesignRect{0, 0, 40, 56}));
+        EXPECT_EQ(picture.Face, (TFacePicture{0, TScript::Katakana, TFaceShows::Kana, artwork, false}));
+    }
     dialog.Click(View, "AcceptBitBtn", -1);
     EXPECT_EQ(Options.ReadKana(), 1);
     EXPECT_EQ(Options.ReadReadings(), 1);
@@ -176,6 +180,22 @@ TEST_F(TDialogLogicTest, WinNeedsANameThenStoresItAndCloses)
     EXPECT_TRUE(View.Hidden);
     ASSERT_EQ(ReadTable(Options).size(), 1u);
     EXPECT_NE(ReadTable(Options)[0].find("さくら"), std::string::npos);
+}
+
+// The rows before a bad record are listed, and then its error is raised for the player to see.
+TEST_F(TDialogLogicTest, ScoresListTheRowsBeforeABadRecordThenRaise)
+{
+    Options.AddScore("Anna", "0:12:34", 3, "Flat Square");
+    Options.AddScore("Ben", "0:10:00", 0, "Babel");
+    {
+        const auto store = Store.Open();
+        store->OpenKey(ScoresKey);
+        store->WriteInteger("2", 7);
+    }
+    TScoresDialog dialog(Options);
+    EXPECT_EQ(ErrorOf([&] { dialog.FormShow(View); }), "Invalid data type for '2'");
+    ASSERT_EQ(View.Rows.size(), 1u);
+    EXPECT_EQ(View.Rows[0][1], "Anna");
 }
 
 class TScoresDialogTest : public TDialogLogicTest {

@@ -59,7 +59,7 @@ constexpr int MarkWidth = 20;
 
 std::string DialogName(TDialogId dialog)
 {
-    const std::string names[DialogCount] = {"Options", "Name", "Scores", "Help", "About"};
+    const std::string names[DialogCount] = {"Options", "Name", "Scores", "Help", "About", "Progress"};
     return names[static_cast<int>(dialog)];
 }
 
@@ -274,7 +274,7 @@ TEST_P(TDialogBuilder, FocusStartsWhereTheScreenSaysAndTabFollowsTheRows)
 
 INSTANTIATE_TEST_SUITE_P(EveryDialog, TDialogBuilder,
                          testing::Values(TDialogId::Options, TDialogId::Name, TDialogId::Scores, TDialogId::Help,
-                                         TDialogId::About),
+                                         TDialogId::About, TDialogId::Progress),
                          [](const testing::TestParamInfo<TDialogId>& info) { return DialogName(info.param); });
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DialogScreens.h"
+#include "faces/FaceMaker.h"
 #include "qt/common/SpriteUnit.h"
 #include "qt/dialogs/PreviewPanel.h"
 #include "qt/window/MainUnit.h"
@@ -148,18 +149,24 @@ TEST_F(OptionsFormTest, ChosenPanelIsSunkenInTheHighlightColourTheOthersRaisedIn
     }
 }
 
-// Each preview shows its row's sheet cell, from the double-size sheet where pixels are dense.
-TEST_F(OptionsFormTest, PreviewsShowTheirCellsOfTheSheets)
+// Each preview shows its row's picture: a face as the core draws it at the screen's ratio, or a
+// texture from the double-size sheet where pixels are dense.
+TEST_F(OptionsFormTest, PreviewsShowTheirPictures)
 {
-    const int scale = qApp->devicePixelRatio() > 1.0 ? 2 : 1;
+    const qreal ratio = qApp->devicePixelRatio();
+    const int scale = TSpriteSheet::ScaleFor(ratio);
     for (const TControl& row : OptionsScreen().Controls) {
         if (row.Kind != TControlKind::Preview)
             continue;
         SCOPED_TRACE(row.Name);
         const TDesignRect& cell = row.Picture.Cell;
-        const QImage expected = ImageForm->Sheet(row.Picture.Sheet)
-                                    .Image(scale)
-                                    .copy(cell.Left * scale, cell.Top * scale, cell.Width * scale, cell.Height * scale);
+        const TPixelImage face = MakeFace(row.Picture.Face, ratio);
+        const QImage expected =
+            row.Picture.Sheet == TSheet::TileFace
+                ? QImage(reinterpret_cast<const uchar*>(face.Pixels.data()), face.Width, face.Height,
+                         QImage::Format_RGB32)
+                : ImageForm->BackgroundImage.Image(ratio).copy(cell.Left * scale, cell.Top * scale,
+                                                               cell.Width * scale, cell.Height * scale);
         const TPreviewImage* image = Panel(row.Name)->Image();
         EXPECT_EQ(Pixels(image->pixmap()), expected.convertToFormat(QImage::Format_RGB32));
         EXPECT_EQ(image->size(), QSize(cell.Width, cell.Height));

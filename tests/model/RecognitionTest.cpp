@@ -4,7 +4,6 @@
 
 #include "model/Recognition.h"
 #include "tests/support/TestGame.h"
-#include "tools/artgen/FaceTable.h"
 
 namespace {
 
@@ -101,6 +100,55 @@ TEST(Recognition, APairOfBothScriptsCountsForEach)
     EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(0, H, 7), Time(0, K, 7), Time(0, H, 0), Time(0, K, 0), Time(1, K, 1)}));
 }
 
+TEST(Recognition, APairOfOneScriptOnAMixedBoardCountsOnce)
+{
+    TMeasuredGame test;
+    test.Arrange(SpreadOut, 2);
+    test.Ticks(3);
+    test.Take(3, 4);
+    test.Take(1, 2);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(0, K, 3), Time(0, H, 0)}));
+}
+
+// The options dialog hands the kana setting over each time it closes, Cancel included.
+TEST(Recognition, TheKanaSettingHandedOverUnchangedKeepsEveryClock)
+{
+    TMeasuredGame test;
+    test.Arrange(SpreadOut, 1);
+    test.Ticks(4);
+    test.Recognition.SetKana(test.Game, 1);
+    test.Ticks(1);
+    test.Take(1, 2);
+    EXPECT_EQ(test.Recognition.Samples(), TSamples{Time(0, K, 5)});
+}
+
+TEST(Recognition, AHintedFaceCountsAsFoundAgainOnceItsPairIsTaken)
+{
+    TMeasuredGame test;
+    test.Arrange(SpreadOut);
+    test.Game.HintSpeed = 0;
+    test.Game.HintActionExecute();  // shows 1 and 2
+    test.Take(1, 2);
+    test.Ticks(3);
+    test.Take(3, 4);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Hint(0, H), Time(0, H, 3)}));
+}
+
+TEST(Recognition, APairCoveredAgainByAnUndoStopsItsClock)
+{
+    TMeasuredGame test;
+    // Tile 9 (face 2) lies on tile 2 (face 0) until 9 and 10 are taken.
+    test.Arrange({{1, {0, 0, 0}}, {2, {8, 0, 0}}, {9, {8, 0, 1}}, {10, {16, 0, 0}}});
+    test.Take(9, 10);
+    test.Ticks(5);
+    test.Game.UndoActionExecute();
+    test.Ticks(6);
+    test.Take(9, 10);
+    test.Ticks(2);
+    test.Take(1, 2);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(2, H, 0), Time(2, H, 6), Time(0, H, 2)}));
+}
+
 TEST(Recognition, UndoRestartsTheClockOfThePairPutBackAndShuffleEveryClock)
 {
     TMeasuredGame test;
@@ -154,16 +202,16 @@ std::string Utf8(char16_t c)
     return text;
 }
 
-// The kana named for each face are those its artwork draws; each katakana sits 0x60 above its
-// hiragana in Unicode.
-TEST(Kana, EachFaceNamesTheKanaAndReadingOfItsArtwork)
+// Each of the designed 48's katakana sits 0x60 above its hiragana in Unicode, ゐ ゑ ヰ ヱ included,
+// and its reading finds the face again.
+TEST(Kana, EachFaceNamesBothScriptsOfOneKanaAndItsReading)
 {
     for (uint8_t face = 0; face < FaceCount; ++face) {
-        const artwork::TFaceArt& art = artwork::Faces[face];
-        EXPECT_EQ(KanaCatalogue[face].Hiragana, Utf8(art.Kana)) << int(face);
-        EXPECT_EQ(KanaCatalogue[face].Katakana, Utf8(static_cast<char16_t>(art.Kana + 0x60))) << int(face);
-        EXPECT_EQ(KanaCatalogue[face].Reading, art.Reading) << int(face);
-        EXPECT_EQ(FaceOfReading(art.Reading), face);
+        const std::string_view hiragana = KanaCatalogue[face].Hiragana;
+        ASSERT_EQ(hiragana.size(), 3u) << int(face);
+        const char16_t code = char16_t((hiragana[0] & 0x0F) << 12 | (hiragana[1] & 0x3F) << 6 | (hiragana[2] & 0x3F));
+        EXPECT_EQ(KanaCatalogue[face].Katakana, Utf8(static_cast<char16_t>(code + 0x60))) << int(face);
+        EXPECT_EQ(FaceOfReading(KanaCatalogue[face].Reading), face);
     }
 }
 

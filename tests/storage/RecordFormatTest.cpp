@@ -61,6 +61,8 @@ TEST(CommaText, QuotesOnlyFieldsThatNeedIt)
     EXPECT_EQ(CommaText({"Anna Lee", "Smith, J", "say \"hi\"", "tab\there"}),
               "\"Anna Lee\",\"Smith, J\",\"say \"\"hi\"\"\",\"tab\there\"");
     EXPECT_EQ(CommaText({"", "はなこ"}), ",はなこ");
+    // A line break inside a name must not start a new record.
+    EXPECT_EQ(CommaText({"two\r\nlines", "cr\rx", "lf\ny"}), "\"two\r\nlines\",\"cr\rx\",\"lf\ny\"");
 }
 
 TEST(CommaText, ExportLineKeepsTheDateUnquoted)

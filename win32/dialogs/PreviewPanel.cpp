@@ -65,11 +65,15 @@ void TPreviewPanel::Paint()
 
 void TPreviewPanel::DrawPicture(const DRAWITEMSTRUCT& item) const
 {
-    // The sheet drawn for the DPI; stretched only between the two sizes the artwork comes in.
-    const int scale = ArtworkScale(GetDpiForWindow(Panel));
-    const TDib& sheet = ImageForm->Sheet(Shown.Sheet).Rows(scale, Shown.Cell.Top + Shown.Cell.Height);
-    const TDesignRect& cell = Shown.Cell;
     const RECT& to = item.rcItem;
+    if (Shown.Sheet == TSheet::TileFace) {
+        DrawTileFace(item.hDC, Shown.Face, GetDpiForWindow(Panel), to.left, to.top);
+        return;
+    }
+    // The texture drawn for the DPI; stretched only between the two sizes the artwork comes in.
+    const int scale = ArtworkScale(GetDpiForWindow(Panel));
+    const TDib& sheet = ImageForm->BackgroundImage.Image(scale);
+    const TDesignRect& cell = Shown.Cell;
     SetStretchBltMode(item.hDC, COLORONCOLOR);
     StretchBlt(item.hDC, to.left, to.top, to.right - to.left, to.bottom - to.top, sheet.Dc(), cell.Left * scale,
                cell.Top * scale, cell.Width * scale, cell.Height * scale, SRCCOPY);
