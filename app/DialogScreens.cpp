@@ -54,6 +54,7 @@ TControl MakePreview(std::string name, std::string parent, int left, int top, TS
     TControl preview{Preview, std::move(name), std::move(parent),
                      {left, top, picture.Cell.Width + 2 * PreviewBorder, picture.Cell.Height + 2 * PreviewBorder}};
     preview.Picture = picture;
+    preview.TabStop = true;
     return preview;
 }
 
@@ -82,7 +83,7 @@ TScreen MakeOptionsScreen()
 {
     // The learning modes' two groups below the hint's, and the kana set's below them, make the
     // dialog this much taller.
-    constexpr int Modes = 144;
+    constexpr int Modes = 168;
     TScreen screen{"OptionsForm", "Tesuli Options", 317 + 6, 297 + Modes + 6};
     auto& rows = screen.Controls;
     rows.push_back({Bevel, "CentralBevel", {}, InBorder(0, 0, 313, 265 + Modes)});
@@ -107,12 +108,12 @@ TScreen MakeOptionsScreen()
     rows.push_back(MakeRadioGroup("HintRadioGroup", "Hint Display Duration", {"short", "medium", "long"}, "Hint", 3,
                               InBorder(8, 208, 297, 49)));
     rows.push_back(MakeRadioGroup("KanaRadioGroup", "Kana", {"Hiragana", "Katakana", "Both"}, "Kana", 1,
-                                  InBorder(8, 264, 145, 65)));
+                                  InBorder(8, 264, 145, 77)));
     rows.push_back(MakeRadioGroup("ReadingsRadioGroup", "Tiles show", {"Kana and reading", "Kana only", "Kana or reading"},
-                                  "Tiles", 1, InBorder(160, 264, 145, 65)));
+                                  "Tiles", 1, InBorder(160, 264, 145, 77)));
     rows.push_back(MakeRadioGroup("KanaSetRadioGroup", "Kana set", {"Basic", "Basic and voiced", "All"}, "KanaSet", 1,
-                                  InBorder(8, 336, 145, 65)));
-    TControl practice{CheckBox, "PracticeCheckBox", {}, InBorder(160, 343, 145, 17), "Practise my slow kana"};
+                                  InBorder(8, 348, 145, 77)));
+    TControl practice{CheckBox, "PracticeCheckBox", {}, InBorder(160, 355, 145, 17), "Practise my slow kana"};
     practice.TabStop = true;
     rows.push_back(practice);
     return screen;
@@ -139,7 +140,9 @@ TScreen MakeScoresScreen()
     TScreen screen{"ScoresForm", "Tesuli Scores", 497, 535, true};
     auto& rows = screen.Controls;
     rows.push_back({Bevel, "Bevel1", {}, {0, 0, 497, 497}});
-    rows.push_back({ScoreList, "ScoresListView", {}, {8, 8, 481, 481}});
+    TControl list{ScoreList, "ScoresListView", {}, {8, 8, 481, 481}};
+    list.TabStop = true;
+    rows.push_back(list);
     rows.push_back(Focused(Default(MakeButton("AcceptBitBtn", "Close", TButtonGlyph::Tick, {336, 504, 75, 25}), true)));
     rows.push_back(MakeButton("ExportBitBtn", "Export", TButtonGlyph::Save, {64, 504, 75, 25}));
     return screen;
@@ -147,21 +150,22 @@ TScreen MakeScoresScreen()
 
 TScreen MakeHelpScreen()
 {
-    TScreen screen{"HelpForm", "Tesuli Help", 678, 502};
+    TScreen screen{"HelpForm", "Tesuli Help", 678, 522};
     auto& rows = screen.Controls;
     rows.push_back({GroupBox, "HelpGroupBox", {}, {8, 8, 665, 273}, "Tesuli Help"});
     rows.push_back({Memo, "HelpMemo", "HelpGroupBox", {8, 15, 649, 250}, HelpText()});
-    rows.push_back({Bevel, "Bevel1", {}, {8, 288, 665, 177}});
-    rows.push_back({CommandList, "MenuListView", {}, {16, 296, 649, 161}});
-    rows.push_back(Focused(Default(MakeButton("CloseBtn", "Close", TButtonGlyph::Tick, {536, 472, 75, 25}), true)));
+    rows.push_back({Bevel, "Bevel1", {}, {8, 288, 665, 197}});
+    rows.push_back({CommandList, "MenuListView", {}, {16, 296, 649, 181}});
+    rows.push_back(Focused(Default(MakeButton("CloseBtn", "Close", TButtonGlyph::Tick, {536, 492, 75, 25}), true)));
     return screen;
 }
 
 TScreen MakeAboutScreen()
 {
-    TScreen screen{"AboutForm", "About Tesuli", 307, 166, true};
+    // Wide enough for where the manual lies, as the installers put it.
+    TScreen screen{"AboutForm", "About Tesuli", 427, 166, true};
     auto& rows = screen.Controls;
-    rows.push_back({GroupBox, "AboutGroupBox", {}, {8, 8, 289, 118}, "Program Information"});
+    rows.push_back({GroupBox, "AboutGroupBox", {}, {8, 8, 409, 118}, "Program Information"});
     rows.push_back({ProgramIcon, "ProgramImage", "AboutGroupBox", {16, 24, 32, 32}});
     rows.push_back(MakeLabel("AboutLabel", "AboutGroupBox", 64, 24, std::string(AboutTexts::Code)));
     TControl graphics = MakeLabel("GraphicsLabel", "AboutGroupBox", 64, 40, std::string(AboutTexts::Graphics));
@@ -170,9 +174,9 @@ TScreen MakeAboutScreen()
     rows.push_back(graphics);
     rows.push_back(MakeLabel("VersionLabel", "AboutGroupBox", 16, 64, std::string(AboutTexts::Version)));
     rows.push_back(MakeLabel("StatementLabel", "AboutGroupBox", 16, 80, std::string(AboutTexts::Statement)));
-    rows.push_back(MakeLabel("UrlLabel", "AboutGroupBox", 16, 96, AboutTexts::Availability()));
-    rows.push_back(Focused(Default(MakeButton("CloseOK", "Close", TButtonGlyph::Tick, {217, 137, 75, 25}), true)));
-    rows.push_back(MakeButton("VisitMeBitBtn", "Visit Author's Website", TButtonGlyph::Globe, {15, 137, 141, 25}));
+    rows.push_back({Label, "UrlLabel", "AboutGroupBox", {16, 96, 385, 13}});  // the manual's place, once known
+    rows.push_back(Focused(Default(MakeButton("CloseOK", "Close", TButtonGlyph::Tick, {337, 137, 75, 25}), true)));
+    rows.push_back(MakeButton("VisitMeBitBtn", std::string(AboutTexts::OpenManual), TButtonGlyph::Globe, {15, 137, 141, 25}));
     return screen;
 }
 

@@ -9,11 +9,11 @@ namespace {
 
 TKanaPace PaceOf(const TKanaProgress& progress)
 {
-    std::vector<int32_t> times = progress.Samples;
-    times.insert(times.end(), std::min<size_t>(static_cast<size_t>(progress.Hints), KeptSamples), HintPaceSeconds);
-    if (times.empty())
+    std::vector<int32_t> tenths = progress.Samples;
+    tenths.insert(tenths.end(), std::min<size_t>(static_cast<size_t>(progress.Hints), KeptSamples), HintPaceSeconds * 10);
+    if (tenths.empty())
         return {};
-    return {true, Median(std::move(times))};
+    return {true, Median(std::move(tenths)) / 10};
 }
 
 TKanaPace Slower(TKanaPace a, TKanaPace b)

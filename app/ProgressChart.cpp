@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -83,17 +84,7 @@ uint32_t Blend(uint32_t from, uint32_t to, double t)
     return colour;
 }
 
-// Position t from 0 (quick) to 1 (slow) on the scale.
-uint32_t ScaleColour(double t)
-{
-    return t < 0.5 ? Blend(QuickColour, MiddleColour, t * 2) : Blend(MiddleColour, SlowColour, t * 2 - 1);
-}
-
-std::string SecondsText(double seconds)
-{
-    const long tenths = std::lround(seconds * 10);
-    return std::to_string(tenths / 10) + (tenths % 10 != 0 ? "." + std::to_string(tenths % 10) : "") + " s";
-}
+constexpr int MixUpsNamed = 3;
 
 std::string HintsText(int32_t hints)
 {
@@ -102,37 +93,68 @@ std::string HintsText(int32_t hints)
     return std::to_string(hints) + (hints == 1 ? " hint" : " hints");
 }
 
-// Times spread over a wide range: the scale runs on their logarithms, so that a few slow kana do
-// not leave every other one the same quick colour.
-void Colour(std::vector<TChartCell>& cells)
-{
-    double quickest = HUGE_VAL;
-    double slowest = 0;
-    for (const TChartCell& cell : cells)
-        if (cell.Median) {
-            quickest = std::min(quickest, std::log1p(*cell.Median));
-            slowest = std::max(slowest, std::log1p(*cell.Median));
-        }
-    for (TChartCell& cell : cells)
-        if (cell.Median)
-            cell.Colour = ScaleColour(slowest > quickest ? (std::log1p(*cell.Median) - quickest) / (slowest - quickest) : 0);
-}
-
 std::string_view KanaIn(TKanaId id, TScript script)
 {
     return script == TScript::Hiragana ? KanaCatalogue[id].Hiragana : KanaCatalogue[id].Katakana;
 }
 
-// In catalogue order, so that equal times are named in the order of the charts.
+std::string SeenKanaText(TSeenKana kana)
+{
+    return std::string(KanaIn(kana.Kana, kana.Script));
+}
+
+// Every kana's place in the charts, one after the other: the catalogue keeps another order.
+constexpr std::array<size_t, CatalogueSize> ChartPlaces()
+{
+    std::array<size_t, CatalogueSize> place{};
+    size_t next = 0;
+    for (const TChartKind kind : {TChartKind::Basic, TChartKind::Voiced, TChartKind::Combined})
+        for (const auto& row : ReadingsOf(kind))
+            for (std::string_view reading : row)
+                if (!reading.empty())
+                    place[KanaOfReading(reading)] = next++;
+    return place;
+}
+constexpr std::array<size_t, CatalogueSize> ChartPlace = ChartPlaces();
+
+// Names the two kana in the charts' order, whichever order they are kept in.
+std::string MixUpsText(TScript script, const std::vector<TMixUp>& mixUps)
+{
+    const auto inChartOrder = [](TMixUp mixUp) {
+        if (std::pair(ChartPlace[mixUp.Second.Kana], mixUp.Second.Script) <
+            std::pair(ChartPlace[mixUp.First.Kana], mixUp.First.Script))
+            std::swap(mixUp.First, mixUp.Second);
+        return mixUp;
+    };
+    std::map<TMixUp, int> counts;
+    for (const TMixUp& mixUp : mixUps)
+        if (mixUp.First.Script == script || mixUp.Second.Script == script)
+            ++counts[mixUp];
+    if (counts.empty())
+        return "No mix-ups yet: a press on a tile of another kana counts as one.";
+    std::vector<std::pair<TMixUp, int>> sorted(counts.begin(), counts.end());
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::string text = "Mixed up most: ";
+    for (size_t i = 0; i < sorted.size() && i < MixUpsNamed; ++i) {
+        const TMixUp named = inChartOrder(sorted[i].first);
+        text += (i == 0 ? "" : ", ") + SeenKanaText(named.First) + "\u2013" + SeenKanaText(named.Second) + " " +
+                std::to_string(sorted[i].second);
+    }
+    return text;
+}
+
+// Equal times are named in the order of the charts.
 std::string SlowestText(TScript script, const TScriptProgress& progress, int among)
 {
     std::vector<std::pair<TKanaId, double>> timed;
     for (int id = 0; id < among && id < CatalogueSize; ++id)
         if (!progress[size_t(id)].Samples.empty())
-            timed.emplace_back(static_cast<TKanaId>(id), Median(progress[size_t(id)].Samples));
+            timed.emplace_back(static_cast<TKanaId>(id), Median(progress[size_t(id)].Samples) / 10);
     if (timed.empty())
         return "No times yet: they come with the pairs you take.";
-    std::stable_sort(timed.begin(), timed.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::sort(timed.begin(), timed.end(), [](const auto& a, const auto& b) {
+        return a.second != b.second ? a.second > b.second : ChartPlace[a.first] < ChartPlace[b.first];
+    });
     std::string text = "Slowest: ";
     for (size_t i = 0; i < timed.size() && i < SlowestNamed; ++i)
         text += (i == 0 ? "" : ", ") + std::string(KanaIn(timed[i].first, script)) + " " +
@@ -141,6 +163,38 @@ std::string SlowestText(TScript script, const TScriptProgress& progress, int amo
 }
 
 }  // namespace
+
+// Times spread over a wide range: the scale runs on their logarithms, so that between 1.5 s and
+// 4 s it changes as much as between 4 s and 10 s.
+uint32_t TimeColour(double seconds)
+{
+    const double at = std::log(std::clamp(seconds, QuickSeconds, SlowSeconds));
+    if (at <= std::log(MiddleSeconds))
+        return Blend(QuickColour, MiddleColour, (at - std::log(QuickSeconds)) / (std::log(MiddleSeconds) - std::log(QuickSeconds)));
+    return Blend(MiddleColour, SlowColour, (at - std::log(MiddleSeconds)) / (std::log(SlowSeconds) - std::log(MiddleSeconds)));
+}
+
+std::vector<TLegendEntry> ChartLegend()
+{
+    std::vector<TLegendEntry> legend;
+    for (const double seconds : {QuickSeconds, 2.5, MiddleSeconds, 6.5, SlowSeconds}) {
+        // Words, not signs: the dialog font of every system has them.
+        std::string text = SecondsText(seconds);
+        if (seconds == QuickSeconds)
+            text += " or less";
+        else if (seconds == SlowSeconds)
+            text += " or more";
+        legend.push_back({TimeColour(seconds), text});
+    }
+    legend.push_back({NoTimeColour, std::string(ProgressTexts::NoTime)});
+    return legend;
+}
+
+std::string SecondsText(double seconds)
+{
+    const long tenths = std::lround(seconds * 10);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
+}
 
 std::string ProgressTexts::ResetQuestion(TScript script)
 {
@@ -157,7 +211,8 @@ double Median(std::vector<int32_t> samples)
     return (upper + *std::max_element(samples.begin(), samples.begin() + middle)) / 2;
 }
 
-TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, TChartKind kind, int slowestAmong)
+TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps,
+                             TChartKind kind, int slowestAmong)
 {
     TProgressChart chart;
     const TChartReadings& readings = ReadingsOf(kind);
@@ -174,13 +229,14 @@ TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, TC
             cell.Reading = reading;
             const TKanaProgress& kana = progress[cell.Id];
             if (!kana.Samples.empty()) {
-                cell.Median = Median(kana.Samples);
+                cell.Median = Median(kana.Samples) / 10;
                 cell.TimeText = SecondsText(*cell.Median);
+                cell.Colour = TimeColour(*cell.Median);
             }
             cell.Hints = kana.Hints;
             cell.HintsText = HintsText(kana.Hints);
         }
-    Colour(chart.Cells);
     chart.SlowestText = SlowestText(script, progress, slowestAmong);
+    chart.MixUpsText = MixUpsText(script, mixUps);
     return chart;
 }

@@ -26,7 +26,7 @@ void TProgressDialog::Click(TDialogView& view, std::string_view control, int ite
         Kind = static_cast<TChartKind>(item);
         ShowChart(view);
     } else if (control == "ResetBitBtn" && view.Confirm(ProgressTexts::ResetQuestion(Script))) {
-        Options.ResetProgress(Script);
+        ResetProgress(Options, Recognition, Script);
         ShowChart(view);
     }
 }
@@ -34,7 +34,8 @@ void TProgressDialog::Click(TDialogView& view, std::string_view control, int ite
 void TProgressDialog::ShowChart(TDialogView& view)
 {
     // The slowest are named across the kana set the game deals from.
-    Chart = ReadProgressChart(Options, Script, Kind, KanaSetSize(Game.KanaSet));
+    Chart = ReadProgressChart(Options, Recognition, Script, Kind, KanaSetSize(Game.KanaSet));
     view.SetText("SlowestLabel", Chart.SlowestText);
+    view.SetText("MixUpsLabel", Chart.MixUpsText);
     view.SetChart("KanaChart", ChartLooks(Chart, Script, Game.FaceStyle));
 }

@@ -2,11 +2,24 @@
 
 void StoreProgress(TRecognition& recognition, TRegOptions& options)
 {
-    options.AddProgress(recognition.Samples());
+    options.AddProgress(recognition.Samples(), recognition.MixUps());
     recognition.ForgetSamples();
 }
 
-TProgressChart ReadProgressChart(TRegOptions& options, TScript script, TChartKind kind, int slowestAmong)
+TProgressChart ReadProgressChart(TRegOptions& options, const TRecognition& recognition, TScript script,
+                                 TChartKind kind, int slowestAmong)
 {
-    return ProgressChart(script, options.ReadProgress(script), kind, slowestAmong);
+    TScriptProgress progress = options.ReadProgress(script);
+    for (const TRecognitionSample& sample : recognition.Samples())
+        if (sample.Script == script)
+            AddSample(progress[sample.Kana], sample);
+    std::vector<TMixUp> mixUps = options.ReadMixUps();
+    AddMixUps(mixUps, recognition.MixUps());
+    return ProgressChart(script, progress, mixUps, kind, slowestAmong);
+}
+
+void ResetProgress(TRegOptions& options, TRecognition& recognition, TScript script)
+{
+    options.ResetProgress(script);
+    recognition.ForgetScript(script);
 }

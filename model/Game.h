@@ -77,7 +77,9 @@ public:
     void ClickTile(uint8_t c);
     void UndoActionExecute();
 
-    // Clock, hints, status line.
+    // Clock, hints, status line. The game clock runs from StartClock to StopClock.
+    void StartClock();
+    void StopClock();
     std::string TickClock();
     void GameTimerTimer();
     void UpdateStatus();

@@ -37,7 +37,7 @@ TFaceShows Shows(uint8_t copy, uint8_t readings)
 {
     switch (readings) {
     case ReadingsSetting::KanaOnly: return TFaceShows::Kana;
-    case ReadingsSetting::KanaOrReading: return copy % 2 == 1 ? TFaceShows::Reading : TFaceShows::Kana;
+    case ReadingsSetting::KanaOrReading: return ShowsKana(copy, readings) ? TFaceShows::Kana : TFaceShows::Reading;
     default: return TFaceShows::KanaWithReading;
     }
 }

@@ -1,19 +1,39 @@
 #include "model/Recognition.h"
 
+#include <algorithm>
+
 #include "model/Game.h"
 
-TRecognition::TRecognition()
+TMixUp MixUpOf(TSeenKana a, TSeenKana b)
+{
+    return a < b ? TMixUp{a, b} : TMixUp{b, a};
+}
+
+TRecognition::TRecognition(const TMonotonicClock& clock) : Running(clock)
 {
     FreeSince.fill(Stopped);
     Taken.reserve(2 * TileCount);  // a game without undo never needs more
 }
 
-void TRecognition::SetKana(const TGame& game, uint8_t kana)
+void TRecognition::SetModes(const TGame& game)
 {
-    if (kana == Kana)
+    if (game.Kana == Kana && game.Readings == Readings)
         return;
-    Kana = kana;
+    Kana = game.Kana;
+    Readings = game.Readings;
     Restart(game);
+}
+
+void TRecognition::ForgetSamples()
+{
+    Taken.clear();
+    Mixed.clear();
+}
+
+void TRecognition::ForgetScript(TScript script)
+{
+    std::erase_if(Taken, [script](const TRecognitionSample& sample) { return sample.Script == script; });
+    std::erase_if(Mixed, [script](const TMixUp& mixUp) { return mixUp.First.Script == script || mixUp.Second.Script == script; });
 }
 
 void TRecognition::Restart(const TGame& game)
@@ -26,11 +46,12 @@ void TRecognition::Restart(const TGame& game)
 void TRecognition::PairTaken(const TGame& game, uint8_t first, uint8_t second)
 {
     const uint8_t face = game.Tiles[first].Face;
-    const TScript firstScript = ScriptOfTile(first, Kana);
-    const TScript secondScript = ScriptOfTile(second, Kana);
-    Record(game, face, firstScript);
-    if (secondScript != firstScript)
-        Record(game, face, secondScript);
+    const auto firstScript = SeenScript(first, Kana, Readings);
+    const auto secondScript = SeenScript(second, Kana, Readings);
+    if (firstScript)
+        Record(game, face, *firstScript);
+    if (secondScript && secondScript != firstScript)
+        Record(game, face, *secondScript);
     Hinted[face] = false;
     FreeSince[face] = Stopped;  // another free pair of the face is a new find
     Follow(game);
@@ -42,13 +63,22 @@ void TRecognition::PairPutBack(const TGame& game, uint8_t first)
     Follow(game);
 }
 
+void TRecognition::MixedUp(const TGame& game, uint8_t selected, uint8_t pressed)
+{
+    const auto selectedScript = SeenScript(selected, Kana, Readings);
+    const auto pressedScript = SeenScript(pressed, Kana, Readings);
+    if (selectedScript && pressedScript)
+        Mixed.push_back(MixUpOf({game.FaceKanaIds[game.Tiles[selected].Face], *selectedScript},
+                                {game.FaceKanaIds[game.Tiles[pressed].Face], *pressedScript}));
+}
+
 void TRecognition::Record(const TGame& game, uint8_t face, TScript script)
 {
     const TKanaId kana = game.FaceKanaIds[face];
     if (Hinted[face])
         Taken.push_back({kana, script, true, 0});
     else if (FreeSince[face] != Stopped)
-        Taken.push_back({kana, script, false, static_cast<int32_t>(Now - FreeSince[face])});
+        Taken.push_back({kana, script, false, static_cast<int32_t>(Running.Tenths() - FreeSince[face])});
 }
 
 void TRecognition::Follow(const TGame& game)
@@ -57,10 +87,11 @@ void TRecognition::Follow(const TGame& game)
     for (int n = 1; n <= TileCount; ++n)
         if (game.IsFree(static_cast<uint8_t>(n)))
             ++freeTiles[game.Tiles[n].Face];
+    const int64_t now = Running.Tenths();
     for (int face = 0; face < FaceCount; ++face) {
         if (freeTiles[face] < 2)
             FreeSince[face] = Stopped;
         else if (FreeSince[face] == Stopped)
-            FreeSince[face] = Now;
+            FreeSince[face] = now;
     }
 }

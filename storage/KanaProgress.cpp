@@ -27,7 +27,13 @@ void AddSample(TKanaProgress& progress, const TRecognitionSample& sample)
     }
     if (progress.Samples.size() >= KeptSamples)
         progress.Samples.erase(progress.Samples.begin(), progress.Samples.end() - (KeptSamples - 1));
-    progress.Samples.push_back(std::clamp(sample.Seconds, 0, Largest));
+    progress.Samples.push_back(std::clamp(sample.Tenths, 0, Largest));
+}
+
+TRecognitionSample InWholeSeconds(TRecognitionSample sample)
+{
+    sample.Tenths = (sample.Tenths + 5) / 10;
+    return sample;
 }
 
 std::string ProgressText(const TKanaProgress& progress)
@@ -67,4 +73,61 @@ std::optional<TKanaProgress> ParseProgressText(std::string_view text)
 std::string ProgressValueName(TScript script, TKanaId kana)
 {
     return (script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(KanaCatalogue[kana].Reading);
+}
+
+std::string ProgressTenthsName(TScript script, TKanaId kana)
+{
+    return ProgressValueName(script, kana) + "_tenths";
+}
+
+namespace {
+
+std::optional<TSeenKana> KanaOfValueName(std::string_view name)
+{
+    for (const TScript script : {TScript::Hiragana, TScript::Katakana})
+        for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+            if (ProgressValueName(script, kana) == name)
+                return TSeenKana{kana, script};
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string MixUpsText(const std::vector<TMixUp>& mixUps)
+{
+    std::string text;
+    for (const TMixUp& mixUp : mixUps)
+        text += (text.empty() ? "" : ",") + ProgressValueName(mixUp.First.Script, mixUp.First.Kana) + "+" +
+                ProgressValueName(mixUp.Second.Script, mixUp.Second.Kana);
+    return text;
+}
+
+std::optional<std::vector<TMixUp>> ParseMixUpsText(std::string_view text)
+{
+    std::vector<TMixUp> mixUps;
+    while (!text.empty()) {
+        const size_t comma = text.find(',');
+        const std::string_view entry = text.substr(0, comma);
+        const size_t plus = entry.find('+');
+        if (plus == std::string_view::npos || mixUps.size() == KeptMixUps)
+            return std::nullopt;
+        const auto first = KanaOfValueName(entry.substr(0, plus));
+        const auto second = KanaOfValueName(entry.substr(plus + 1));
+        if (!first || !second || *first == *second)
+            return std::nullopt;
+        mixUps.push_back(MixUpOf(*first, *second));
+        if (comma == std::string_view::npos)
+            break;
+        text = text.substr(comma + 1);
+        if (text.empty())
+            return std::nullopt;  // a trailing comma
+    }
+    return mixUps;
+}
+
+void AddMixUps(std::vector<TMixUp>& kept, const std::vector<TMixUp>& added)
+{
+    kept.insert(kept.end(), added.begin(), added.end());
+    if (kept.size() > KeptMixUps)
+        kept.erase(kept.begin(), kept.end() - KeptMixUps);
 }

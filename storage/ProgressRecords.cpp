@@ -8,7 +8,7 @@
 
 namespace {
 
-// What the store holds for the kana; nothing for a value the game did not write.
+// What the store holds for the kana in the value; nothing for a value the game did not write.
 TKanaProgress StoredProgress(TKeyValueStore& store, const std::string& name)
 {
     std::string text;
@@ -17,24 +17,52 @@ TKanaProgress StoredProgress(TKeyValueStore& store, const std::string& name)
     return ParseProgressText(text).value_or(TKanaProgress{});
 }
 
-// Every kana's value that holds a text the game did not write is written afresh, with no data.
-void ReplaceDamaged(TKeyValueStore& store, std::map<std::string, TKanaProgress>& changed)
+// The kana's times in tenths: before its first time in tenths, the earlier release's seconds.
+TKanaProgress StoredTenths(TKeyValueStore& store, TScript script, TKanaId kana)
 {
+    std::string text;
+    if (store.ReadString(ProgressTenthsName(script, kana), text) != TValueRead::Missing)
+        return StoredProgress(store, ProgressTenthsName(script, kana));
+    TKanaProgress progress = StoredProgress(store, ProgressValueName(script, kana));
+    for (int32_t& seconds : progress.Samples)
+        seconds *= 10;
+    return progress;
+}
+
+std::vector<TMixUp> StoredMixUps(TKeyValueStore& store)
+{
+    std::string text;
+    if (store.ReadString(std::string(MixUpsValueName), text) != TValueRead::Ok)
+        return {};
+    return ParseMixUpsText(text).value_or(std::vector<TMixUp>{});
+}
+
+bool Damaged(TKeyValueStore& store, const std::string& name, bool (*parses)(const std::string&))
+{
+    std::string text;
+    const TValueRead read = store.ReadString(name, text);
+    return read == TValueRead::WrongType || (read == TValueRead::Ok && !parses(text));
+}
+
+// Every value that holds a text the game did not write is written afresh, with no data.
+void ReplaceDamaged(TKeyValueStore& store, std::map<std::string, std::string>& changed)
+{
+    const auto progressParses = [](const std::string& text) { return ParseProgressText(text).has_value(); };
     for (const TScript script : {TScript::Hiragana, TScript::Katakana})
-        for (TKanaId kana = 0; kana < CatalogueSize; ++kana) {
-            const std::string name = ProgressValueName(script, kana);
-            std::string text;
-            const TValueRead read = store.ReadString(name, text);
-            if (read == TValueRead::WrongType || (read == TValueRead::Ok && !ParseProgressText(text)))
-                changed.try_emplace(name);
-        }
+        for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+            for (const std::string& name : {ProgressValueName(script, kana), ProgressTenthsName(script, kana)})
+                if (Damaged(store, name, progressParses))
+                    changed.try_emplace(name, ProgressText({}));
+    const std::string mixUps(MixUpsValueName);
+    if (Damaged(store, mixUps, [](const std::string& text) { return ParseMixUpsText(text).has_value(); }))
+        changed.try_emplace(mixUps, "");
 }
 
 // Writes the values in one update; answers the error text of the first step that fails.
-std::optional<std::string> WriteAll(TKeyValueStore& store, const std::map<std::string, TKanaProgress>& values)
+std::optional<std::string> WriteAll(TKeyValueStore& store, const std::map<std::string, std::string>& values)
 {
-    for (const auto& [name, progress] : values)
-        if (!store.WriteString(name, ProgressText(progress)))
+    for (const auto& [name, text] : values)
+        if (!store.WriteString(name, text))
             return FailedToSet(name);
     if (!store.CommitUpdate())
         return FailedToSet(values.begin()->first);
@@ -56,7 +84,7 @@ TScriptProgress TRegOptions::ReadProgress(TScript script)
         const auto store = Store();
         if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
             for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
-                progress[kana] = StoredProgress(*store, ProgressValueName(script, kana));
+                progress[kana] = StoredTenths(*store, script, kana);
         busy = store->Busy();
     }
     // Times that could not be read are unknown, not missing.
@@ -65,27 +93,57 @@ TScriptProgress TRegOptions::ReadProgress(TScript script)
     return progress;
 }
 
-void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
+std::vector<TMixUp> TRegOptions::ReadMixUps()
 {
-    if (samples.empty())
+    std::vector<TMixUp> mixUps;
+    bool busy = false;
+    {
+        const auto store = Store();
+        if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
+            mixUps = StoredMixUps(*store);
+        busy = store->Busy();
+    }
+    if (busy)
+        throw ERegistryError(FailedToGet(std::string(MixUpsValueName)));
+    return mixUps;
+}
+
+void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples, const std::vector<TMixUp>& mixUps)
+{
+    if (samples.empty() && mixUps.empty())
         return;
     std::optional<std::string> failure;
     {
         const auto store = Store();
         // Read inside the update, so that another copy of the game adding at the same time loses nothing.
         if (store->BeginUpdate() && store->OpenKey(ProgressPath())) {
-            std::map<std::string, TKanaProgress> changed;
+            // The earlier release's whole seconds are kept up too, so that it still shows every game.
+            std::map<std::string, TKanaProgress> tenths, seconds;
             for (const TRecognitionSample& sample : samples) {
-                const std::string name = ProgressValueName(sample.Script, sample.Kana);
-                const auto [entry, added] = changed.try_emplace(name);
+                const auto [inTenths, added] = tenths.try_emplace(ProgressTenthsName(sample.Script, sample.Kana));
                 if (added)
-                    entry->second = StoredProgress(*store, name);
-                AddSample(entry->second, sample);
+                    inTenths->second = StoredTenths(*store, sample.Script, sample.Kana);
+                AddSample(inTenths->second, sample);
+                const std::string name = ProgressValueName(sample.Script, sample.Kana);
+                const auto [inSeconds, read] = seconds.try_emplace(name);
+                if (read)
+                    inSeconds->second = StoredProgress(*store, name);
+                AddSample(inSeconds->second, InWholeSeconds(sample));
+            }
+            std::map<std::string, std::string> changed;
+            for (const auto* values : {&tenths, &seconds})
+                for (const auto& [name, progress] : *values)
+                    changed[name] = ProgressText(progress);
+            if (!mixUps.empty()) {
+                std::vector<TMixUp> kept = StoredMixUps(*store);
+                AddMixUps(kept, mixUps);
+                changed[std::string(MixUpsValueName)] = MixUpsText(kept);
             }
             ReplaceDamaged(*store, changed);
             failure = WriteAll(*store, changed);
         } else {
-            failure = FailedToSet(ProgressValueName(samples.front().Script, samples.front().Kana));
+            failure = FailedToSet(samples.empty() ? std::string(MixUpsValueName)
+                                                  : ProgressValueName(samples.front().Script, samples.front().Kana));
         }
     }
     if (failure)
@@ -94,16 +152,22 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
 
 void TRegOptions::ResetProgress(TScript script)
 {
-    std::map<std::string, TKanaProgress> cleared;
-    for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
-        cleared[ProgressValueName(script, kana)] = {};
+    std::map<std::string, std::string> cleared;
+    for (TKanaId kana = 0; kana < CatalogueSize; ++kana) {
+        cleared[ProgressValueName(script, kana)] = ProgressText({});
+        cleared[ProgressTenthsName(script, kana)] = ProgressText({});
+    }
     std::optional<std::string> failure;
     {
         const auto store = Store();
-        if (store->BeginUpdate() && store->OpenKey(ProgressPath()))
+        if (store->BeginUpdate() && store->OpenKey(ProgressPath())) {
+            std::vector<TMixUp> kept = StoredMixUps(*store);
+            std::erase_if(kept, [script](const TMixUp& mixUp) { return mixUp.First.Script == script || mixUp.Second.Script == script; });
+            cleared[std::string(MixUpsValueName)] = MixUpsText(kept);
             failure = WriteAll(*store, cleared);
-        else
+        } else {
             failure = FailedToSet(ProgressValueName(script, 0));
+        }
     }
     if (failure)
         throw ERegistryError(*failure);

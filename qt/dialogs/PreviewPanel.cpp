@@ -1,5 +1,6 @@
 #include "qt/dialogs/PreviewPanel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -13,10 +14,32 @@ constexpr int FrameWidth = BevelWidth + BorderWidth + BevelWidth;
 
 }  // namespace
 
+// Reached with Tab and chosen with the space bar, as a button is.
 TPreviewImage::TPreviewImage(QWidget* parent, const QPixmap& picture)
     : QLabel(parent)
 {
+    setFocusPolicy(Qt::StrongFocus);
     SetPicture(picture);
+}
+
+void TPreviewImage::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+        emit Click();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void TPreviewImage::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    parentWidget()->update();
+}
+
+void TPreviewImage::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    parentWidget()->update();
 }
 
 void TPreviewImage::SetPicture(const QPixmap& picture)
@@ -45,6 +68,7 @@ TPreviewPanel::TPreviewPanel(QWidget* parent, QPoint position, const QPixmap& pi
     setLineWidth(BevelWidth);
     setAutoFillBackground(true);
     Picture->move(FrameWidth, FrameWidth);
+    setFocusProxy(Picture);
     setGeometry(QRect(position, Picture->size() + QSize(2 * FrameWidth, 2 * FrameWidth)));
     SetChosen(false);
 }
@@ -69,4 +93,8 @@ void TPreviewPanel::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const int inset = BevelWidth + BorderWidth;
     qDrawShadePanel(&painter, rect().adjusted(inset, inset, -inset, -inset), palette(), false, BevelWidth);
+    if (Picture->hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }

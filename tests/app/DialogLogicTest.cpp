@@ -1,13 +1,17 @@
 // What the dialogs do with their controls, against a private store and a view of plain values.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include "app/DialogScreens.h"
 #include "app/InfoDialogs.h"
 #include "app/NameDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/InfoTexts.h"
+#include "app/Manual.h"
 #include "app/ProgressScreen.h"
 #include "app/ScoresDialog.h"
 #include "model/LearningModes.h"
@@ -182,22 +186,6 @@ TEST_F(TDialogLogicTest, WinNeedsANameThenStoresItAndCloses)
     EXPECT_NE(ReadTable(Options)[0].find("さくら"), std::string::npos);
 }
 
-// The rows before a bad record are listed, and then its error is raised for the player to see.
-TEST_F(TDialogLogicTest, ScoresListTheRowsBeforeABadRecordThenRaise)
-{
-    Options.AddScore("Anna", "0:12:34", 3, "Flat Square");
-    Options.AddScore("Ben", "0:10:00", 0, "Babel");
-    {
-        const auto store = Store.Open();
-        store->OpenKey(ScoresKey);
-        store->WriteInteger("2", 7);
-    }
-    TScoresDialog dialog(Options);
-    EXPECT_EQ(ErrorOf([&] { dialog.FormShow(View); }), "Invalid data type for '2'");
-    ASSERT_EQ(View.Rows.size(), 1u);
-    EXPECT_EQ(View.Rows[0][1], "Anna");
-}
-
 class TScoresDialogTest : public TDialogLogicTest {
 protected:
     TScoresDialog Dialog{Options};
@@ -241,15 +229,85 @@ TEST_F(TScoresDialogTest, AnExportThatCannotBeWrittenRaisesAndIsNeverReportedAsS
     EXPECT_TRUE(View.Messages.empty());
 }
 
-TEST_F(TDialogLogicTest, AboutVisitsThePageEachTimeAndStaysOpenAndCloseHides)
+TEST_F(TScoresDialogTest, EachDamagedValueIsToldOnceNamingItOverTheOtherRows)
+{
+    Options.AddScore("Ben", "0:01:00", 0, "Babel");
+    {
+        const auto store = Store.Open();
+        store->OpenKey(ScoresKey);
+        store->WriteString("1", "damaged");
+        store->WriteInteger("3", 7);
+    }
+    Dialog.FormShow(View);
+    EXPECT_EQ(View.Rows.size(), 1u);
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: " + NotARecord("1") + "\nInvalid data type for '3'"});
+    Dialog.FormShow(View);
+    EXPECT_EQ(View.Messages.size(), 1u);
+}
+
+TEST(HelpText, ALineEndingInASpaceRunsOnIntoTheNextAndOtherLinesEndTheirParagraph)
+{
+    const std::string text = HelpText();
+    size_t paragraphEnds = 0;
+    for (size_t line = 0; line + 1 < HelpLines.size(); ++line) {
+        paragraphEnds += !HelpLines[line].ends_with(' ');
+        EXPECT_NE(text.find(HelpLines[line]), std::string::npos) << line;
+    }
+    EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), paragraphEnds);
+    EXPECT_EQ(text.find(" \n"), std::string::npos);
+}
+
+// The manual opens each time and the dialog stays; a browser that cannot be started is said so.
+TEST_F(TDialogLogicTest, AboutNamesTheManualAndOpensItOrSaysWhyNot)
 {
     TAboutDialog about;
+    View.Folder = std::filesystem::path(testing::TempDir()) / "no-manual-here" / "bin";
+    const std::filesystem::path manual = View.Folder / "manual.html";
+    about.FormShow(View);
+    EXPECT_EQ(View.Texts.at("UrlLabel"), "Manual: " + manual.string());
     about.Click(View, "VisitMeBitBtn", -1);
     about.Click(View, "VisitMeBitBtn", -1);
-    EXPECT_EQ(View.OpenedUrls.size(), 2u);
+    EXPECT_EQ(View.OpenedUrls, std::vector<std::string>(2, FileUrl(manual)));
+    EXPECT_TRUE(View.Messages.empty());
+    View.BrowserStarts = false;
+    about.Click(View, "VisitMeBitBtn", -1);
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: " + NoBrowserText(manual)});
     EXPECT_FALSE(View.Hidden);
     about.Click(View, "CloseOK", -1);
     EXPECT_TRUE(View.Hidden);
+}
+
+// Beside the program (Windows, a build) before the installed data folder (bin/../share/tesuli).
+TEST(Manual, LiesBesideTheProgramOrInTheInstalledDataFolder)
+{
+    const std::filesystem::path root = std::filesystem::path(testing::TempDir()) / "tesuli-manual";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "bin");
+    EXPECT_EQ(ManualPath(root / "bin"), root / "bin" / "manual.html") << "neither: where it belongs beside";
+    std::filesystem::create_directories(root / "share" / "tesuli");
+    std::ofstream(root / "share" / "tesuli" / "manual.html") << "<html></html>";
+    EXPECT_EQ(ManualPath(root / "bin"), root / "share" / "tesuli" / "manual.html");
+    std::ofstream(root / "bin" / "manual.html") << "<html></html>";
+    EXPECT_EQ(ManualPath(root / "bin"), root / "bin" / "manual.html");
+    std::filesystem::remove_all(root);
+}
+
+TEST(Manual, ItsAddressEscapesWhatAnAddressCannotHold)
+{
+#ifdef _WIN32
+    const std::pair<const char*, const char*> files[] = {
+        {"C:\\Program Files\\Tesuli\\manual.html", "file:///C:/Program%20Files/Tesuli/manual.html"},
+        {"C:\\Users\\\u306F\u306A\\a#b%c.html", "file:///C:/Users/%E3%81%AF%E3%81%AA/a%23b%25c.html"},
+    };
+#else
+    const std::pair<const char*, const char*> files[] = {
+        {"/usr/share/tesuli/manual.html", "file:///usr/share/tesuli/manual.html"},
+        {"/home/anna/My Games/manual.html", "file:///home/anna/My%20Games/manual.html"},
+        {"/home/\u306F\u306A/a#b%c.html", "file:///home/%E3%81%AF%E3%81%AA/a%23b%25c.html"},
+    };
+#endif
+    for (const auto& [file, url] : files)
+        EXPECT_EQ(FileUrl(std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(file)))), url) << file;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/MidEnd.h"
 #include "model/TilePlacement.h"
 #include "tests/app/FakeDialogView.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/TestStore.h"
 #include "tests/support/KeepOnly.h"
 #include "tests/support/SeededRandom.h"
@@ -43,7 +44,8 @@ protected:
     TTestStore Store;
     TFakeFrontEnd Front;
     TSeededRandom Random;
-    TMidEnd MidEnd{Front, Random, Store.Options()};
+    TFakeClock Clock;
+    TMidEnd MidEnd{Front, Random, Store.Options(), Clock};
 
     void SetUp() override
     {
@@ -112,20 +114,23 @@ TEST_F(TMidEndTest, TheProgressWindowShowsTheStoredTimesAndAResetAsksFirst)
     uint8_t first = 0, second = 0;
     ASSERT_TRUE(MidEnd.Game().FindFreePair(first, second));
     Press(first);
-    for (int tick = 0; tick < 12; ++tick)
-        MidEnd.Tick();
+    Clock.Now += 1200;
+    MidEnd.DialogActivated();  // paused: no time passes for the pair
+    Clock.Now += 60000;
     Press(second);
     const TCatalogueKana& kana = KanaCatalogue[MidEnd.Game().Tiles[first].Face];
     const uint8_t face = MidEnd.Game().Tiles[first].Face;
     MidEnd.RunCommand(TCommandId::NewGame);
+    const TKanaProgress stored = MidEnd.Options().ReadProgress(TScript::Hiragana)[face];
+    EXPECT_EQ(stored.Samples, std::vector<int32_t>{12});
 
     TFakeDialogView view;
     TDialogLogic& progress = MidEnd.Dialog(TDialogId::Progress);
     progress.FormShow(view);
-    ASSERT_EQ(view.Chart.size(), static_cast<size_t>(FaceCount));
+    ASSERT_EQ(view.Chart.size(), FaceCount + ChartLegend().size());
     EXPECT_EQ(view.ItemIndexes.at("ScriptRadioGroup"), 0);
     EXPECT_EQ(view.Texts.at("SlowestLabel"),
-              "Slowest: " + std::string(kana.Hiragana) + " " + std::string(kana.Reading) + " 12 s");
+              "Slowest: " + std::string(kana.Hiragana) + " " + std::string(kana.Reading) + " 1.2 s");
 
     progress.Click(view, "ResetBitBtn", -1);
     EXPECT_EQ(view.Questions.size(), 1u);
@@ -177,8 +182,7 @@ TEST_P(TGameEndTest, TheTimesOfTheGameAreStoredAtItsEndOnly)
     const uint8_t face = MidEnd.Game().Tiles[first].Face;
     ASSERT_NE(face, 47);
     Press(first);
-    for (int tick = 0; tick < 7; ++tick)
-        MidEnd.Tick();
+    Clock.Now += 700;
     Press(second);
     GetParam().End(MidEnd);
     const std::vector<int32_t> expected = GetParam().Stored ? std::vector<int32_t>{7} : std::vector<int32_t>{};

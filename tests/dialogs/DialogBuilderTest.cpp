@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -150,6 +149,7 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
                 EXPECT_EQ(item->text(), Text(row.Items[i]));
                 EXPECT_EQ(item->objectName(), Text(RadioItemName(row.ItemPrefix, row.Items[i])));
                 EXPECT_TRUE(group->rect().contains(item->geometry()));
+                EXPECT_GE(item->geometry().top(), group->contentsRect().top()) << "clear of the frame's top line";
                 EXPECT_LE(font.horizontalAdvance(item->text()) + MarkWidth, item->width());
                 EXPECT_LE(font.height(), item->height());
             }
@@ -177,7 +177,7 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             EXPECT_GE(place.width(), designed.width());
             break;
         case TControlKind::ScoreList: EXPECT_NE(qobject_cast<QTreeWidget*>(control), nullptr); break;
-        case TControlKind::CommandList: EXPECT_NE(qobject_cast<QListWidget*>(control), nullptr); break;
+        case TControlKind::CommandList: EXPECT_NE(qobject_cast<QTreeWidget*>(control), nullptr); break;
         case TControlKind::ProgramIcon:
             ASSERT_NE(qobject_cast<QLabel*>(control), nullptr);
             EXPECT_EQ(place, designed);

@@ -113,13 +113,15 @@ TEST_F(TScores, ListColumnsAsTheTableSays)
     }
     EXPECT_FALSE(List()->header()->stretchLastSection());
 
-    // A long name keeps the columns at their widths: the list cuts it with an ellipsis.
+    // A long name keeps the columns at their widths: the list cuts it with an ellipsis, its tooltip
+    // shows it whole.
     QTest::keyClick(List(), Qt::Key_Escape);
     const QString longName = QString(60, QChar(0x3042));
     TRegOptions().AddScore(longName.toStdString(), "10:12:34", 123, "Flat Square");
     ShowAndActivate(TDialogId::Scores);
     ASSERT_EQ(List()->topLevelItemCount(), 2);
     EXPECT_EQ(List()->topLevelItem(1)->text(1), longName);
+    EXPECT_EQ(List()->topLevelItem(1)->toolTip(1), longName) << "what the column cuts is read whole in the tooltip";
     for (int column = 0; column < ScoreColumnCount; ++column)
         EXPECT_EQ(List()->columnWidth(column), ScoreColumns[static_cast<size_t>(column)].Width) << column;
     EXPECT_EQ(List()->textElideMode(), Qt::ElideRight);

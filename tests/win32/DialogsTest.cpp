@@ -25,6 +25,18 @@
 // What a click does is the dialogs' logic, tested in tests/app.
 namespace {
 
+// The item of a radio group that Tab lands on: the one holding the group's tab stop.
+HWND TabbedItem(TScreenDialog& dialog, const TControl& group)
+{
+    for (const std::string& item : group.Items) {
+        const HWND control = dialog.Control(RadioItemName(group.ItemPrefix, item));
+        if (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP)
+            return control;
+    }
+    return dialog.Control(RadioItemName(group.ItemPrefix, group.Items.front()));
+}
+
+
 // A dialog's logic that only records the clicks it is given.
 class TRecordingLogic final : public TDialogLogic {
 public:
@@ -304,7 +316,7 @@ TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
 }
 
 // Tab goes from each tab stop to the next in the rows' order, and from the last round to the
-// first; a radio group takes it on its first item.
+// first; a radio group takes it on the item that holds the group's tab stop.
 TEST_F(DialogsTest, TabGoesThroughTheTabStopsInTheRowsOrder)
 {
     for (const TScreen& screen : AllScreens()) {
@@ -314,9 +326,7 @@ TEST_F(DialogsTest, TabGoesThroughTheTabStopsInTheRowsOrder)
         std::vector<HWND> stops;
         for (const TControl& row : screen.Controls)
             if (row.TabStop)
-                stops.push_back(row.Kind == TControlKind::RadioGroup
-                                    ? dialog.Control(RadioItemName(row.ItemPrefix, row.Items.front()))
-                                    : dialog.Control(row.Name));
+                stops.push_back(row.Kind == TControlKind::RadioGroup ? TabbedItem(dialog, row) : dialog.Control(row.Name));
         ASSERT_GE(stops.size(), 1u) << screen.Name;
         for (size_t i = 0; i < stops.size(); ++i) {
             SetFocus(stops[i]);
@@ -373,6 +383,24 @@ TEST_F(DialogsTest, ADpiChangeLaysAnOpenDialogOutAtTheNewDpi)
         for (const TControl& row : screen.Controls)
             ExpectPlaced(options, screen, row, dpi);
     }
+}
+
+// The dialog manager tabs to an item with the tab stop: it is the chosen one, however it was chosen.
+TEST_F(DialogsTest, TabIntoARadioGroupLandsOnItsChosenItem)
+{
+    TRecordingLogic logic(OptionsScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    const auto tabStops = [&dialog] {
+        std::string marked;
+        for (const char* item : {"short", "medium", "long"})
+            marked += (GetWindowLongW(dialog.Control(RadioItemName("Hint", item)), GWL_STYLE) & WS_TABSTOP) ? "T" : "-";
+        return marked;
+    };
+    dialog.SetItemIndex("HintRadioGroup", 1);
+    EXPECT_EQ(tabStops(), "-T-");
+    dialog.ShowDialog();
+    Click(dialog.Control(RadioItemName("Hint", "long")));
+    EXPECT_EQ(tabStops(), "--T");
 }
 
 // What the logic asks of the view reaches the controls, and what the player typed comes back as
@@ -472,6 +500,18 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
                                                              reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(memo)));
     ReleaseDC(memo, memoDc);
     EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
+    if (style & WS_VSCROLL) {
+        // A bar the box does not keep up has no range: its arrows and thumb do nothing.
+        SCROLLINFO bar{};
+        bar.cbSize = sizeof bar;
+        bar.fMask = SIF_ALL;
+        ASSERT_TRUE(GetScrollInfo(memo, SB_VERT, &bar));
+        EXPECT_GT(bar.nMax + 1, static_cast<int>(bar.nPage));
+        SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
+        SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
+        EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 2);
+        EXPECT_EQ(GetScrollPos(memo, SB_VERT), 2) << "the thumb follows the text";
+    }
     LOGBRUSH colour{};
     ASSERT_TRUE(GetObjectW(brush, sizeof colour, &colour));
     EXPECT_EQ(colour.lbColor, GetSysColor(COLOR_WINDOW));
@@ -498,7 +538,11 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
         item.pszText = caption;
         item.cchTextMax = 128;
         ASSERT_TRUE(ListView_GetItem(list, &item));
-        EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Caption);
+        EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Name);
+        wchar_t description[128] = L"";
+        ListView_GetItemText(list, index, 1, description, 128);
+        EXPECT_EQ(Utf8(description), HelpCommands[static_cast<size_t>(index)].Description);
+        EXPECT_GT(ListView_GetColumnWidth(list, 0), ListView_GetStringWidth(list, caption)) << "the name shows whole";
         EXPECT_EQ(item.iImage, static_cast<int>(HelpCommands[static_cast<size_t>(index)].Command));
         RECT shown{}, inside{};
         ListView_GetItemRect(list, index, &shown, LVIR_BOUNDS);

@@ -75,8 +75,10 @@ void TKanaChart::Paint()
         FrameRect(dc, &cell, frame);
         DeleteObject(frame);
 
-        const RECT to = ScaledRect(look.PictureAt, dpi);
-        DrawTileFace(dc, look.Picture.Face, dpi, to.left, to.top);
+        if (look.Picture.Cell.Width > 0) {
+            const RECT to = ScaledRect(look.PictureAt, dpi);
+            DrawTileFace(dc, look.Picture.Face, dpi, to.left, to.top);
+        }
         for (size_t line = 0; line < look.Lines.size(); ++line) {
             RECT at = ScaledRect(look.LineAt[line], dpi);
             const std::wstring text = Wide(look.Lines[line]);

@@ -18,7 +18,8 @@ TPreviewPanel::TPreviewPanel(TTesuliDialog& dialog, const std::string& name, TPl
     : Shown(picture), Id(id)
 {
     RegisterOwnedClass<TPreviewPanel>(PanelClass, 0, nullptr, nullptr);
-    dialog.AddControl(name.c_str(), PanelClass, L"", WS_CLIPCHILDREN, place, id, 0, this);
+    // Reached with Tab and chosen with the space bar, as a button is.
+    dialog.AddControl(name.c_str(), PanelClass, L"", WS_CLIPCHILDREN | WS_TABSTOP, place, id, 0, this);
     dialog.AddName(PreviewImageName(name), Picture);
 }
 
@@ -60,6 +61,10 @@ void TPreviewPanel::Paint()
     const int inset = Scaled(InnerBevelInset, GetDpiForWindow(Panel));
     InflateRect(&area, -inset, -inset);
     DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
+    if (GetFocus() == Panel) {
+        InflateRect(&area, -1, -1);
+        DrawFocusRect(dc, &area);
+    }
     EndPaint(Panel, &paint);
 }
 
@@ -101,6 +106,18 @@ LRESULT TPreviewPanel::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         if (HIWORD(wParam) == STN_CLICKED)
             SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(Id, BN_CLICKED), reinterpret_cast<LPARAM>(Panel));
         return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(Panel, nullptr, TRUE);
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTCHARS;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE) {
+            SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(Id, BN_CLICKED), reinterpret_cast<LPARAM>(Panel));
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }
