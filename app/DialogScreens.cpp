@@ -81,8 +81,9 @@ TDesignRect InBorder(int left, int top, int width, int height)
 
 TScreen MakeOptionsScreen()
 {
-    // The learning modes' two groups below the hint's make the dialog this much taller.
-    constexpr int Modes = 84;
+    // The learning modes' two groups below the hint's, and the kana set's below them, make the
+    // dialog this much taller.
+    constexpr int Modes = 168;
     TScreen screen{"OptionsForm", "Tesuli Options", 317 + 6, 297 + Modes + 6};
     auto& rows = screen.Controls;
     rows.push_back({Bevel, "CentralBevel", {}, InBorder(0, 0, 313, 265 + Modes)});
@@ -110,6 +111,11 @@ TScreen MakeOptionsScreen()
                                   InBorder(8, 264, 145, 77)));
     rows.push_back(MakeRadioGroup("ReadingsRadioGroup", "Tiles show", {"Kana and reading", "Kana only", "Kana or reading"},
                                   "Tiles", 1, InBorder(160, 264, 145, 77)));
+    rows.push_back(MakeRadioGroup("KanaSetRadioGroup", "Kana set", {"Basic", "Basic and voiced", "All"}, "KanaSet", 1,
+                                  InBorder(8, 348, 145, 77)));
+    TControl practice{CheckBox, "PracticeCheckBox", {}, InBorder(160, 355, 145, 17), "Practise my slow kana"};
+    practice.TabStop = true;
+    rows.push_back(practice);
     return screen;
 }
 

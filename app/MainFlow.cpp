@@ -10,6 +10,8 @@ void PutInForce(TGame& game, const TSettings& settings)
     game.HintSpeed = settings.HintSpeed;
     game.Kana = settings.Kana;
     game.Readings = settings.Readings;
+    game.KanaSet = settings.KanaSet;
+    game.Practice = settings.Practice == 1;
 }
 
 void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report)
@@ -23,6 +25,8 @@ void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report)
             settings.HintSpeed = options.ReadHintSpeed();
             settings.Kana = options.ReadKana();
             settings.Readings = options.ReadReadings();
+            settings.KanaSet = options.ReadKanaSet();
+            settings.Practice = options.ReadPractice();
         }
     } catch (const std::exception& error) {
         settings = TSettings{};
@@ -33,15 +37,26 @@ void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report)
     game.CreateTiles();
 }
 
+bool StartsNewGame(const TGame& game, TOptionsNotice notice, const TSettings& choices)
+{
+    return notice == TOptionsNotice::AcceptedOtherMap ||
+           (notice == TOptionsNotice::AcceptedSameMap && choices.KanaSet != game.KanaSet);
+}
+
 void ApplyOptions(TGame& game, TOptionsNotice notice, const TSettings& choices)
 {
+    const bool newGame = StartsNewGame(game, notice, choices);
     game.FaceStyle = choices.FaceStyle;
     game.BackgroundIndex = choices.BackgroundIndex;
     game.HintSpeed = choices.HintSpeed;
     game.Kana = choices.Kana;
     game.Readings = choices.Readings;
-    if (notice == TOptionsNotice::AcceptedOtherMap) {
+    game.Practice = choices.Practice == 1;
+    if (notice == TOptionsNotice::AcceptedOtherMap)
         game.MapNumber = MapNumberOf(choices.MapId);
+    if (newGame) {
+        // The set in force is always the one the board was dealt from.
+        game.KanaSet = choices.KanaSet;
         game.StartNewGame();
     }
     game.DrawBackground();

@@ -16,6 +16,10 @@ void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report);
 // Puts settings in force in the game, the map among them.
 void PutInForce(TGame& game, const TSettings& settings);
 
-// The main window's answer to the options dialog's notification: face, background, hint length
-// and learning modes take effect; another map starts a new game on it; the board is drawn again.
+// Whether the notification starts a new game: another map, or another kana set, accepted.
+bool StartsNewGame(const TGame& game, TOptionsNotice notice, const TSettings& choices);
+
+// The main window's answer to the options dialog's notification: face, background, hint length,
+// learning modes and practice take effect; another map or kana set starts a new game with it; the
+// board is drawn again.
 void ApplyOptions(TGame& game, TOptionsNotice notice, const TSettings& choices);

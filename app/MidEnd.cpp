@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "app/PracticePaces.h"
 #include "app/ProgressFlow.h"
 
 namespace {
@@ -48,6 +49,7 @@ void TMidEnd::FormCreate(const TErrorReport& report)
 
 void TMidEnd::FormShow()
 {
+    PrepareDeal(GameModel.KanaSet, GameModel.Practice, GameModel.Kana);
     GameModel.FormShow();
 }
 
@@ -65,6 +67,18 @@ void TMidEnd::EndGame()
     }
 }
 
+void TMidEnd::PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana)
+{
+    GameModel.PracticePaces.clear();
+    if (!practice || KanaSetSize(kanaSet) == FaceCount)
+        return;
+    try {
+        GameModel.PracticePaces = ReadPracticePaces(Store, kana);
+    } catch (const std::exception& error) {
+        Front.ShowMessage(TMessageKind::Error, error.what());
+    }
+}
+
 void TMidEnd::RunCommand(TCommandId command)
 {
     // A command greyed out may still arrive, e.g. from a key press queued before it was greyed.
@@ -73,6 +87,7 @@ void TMidEnd::RunCommand(TCommandId command)
     switch (command) {
     case TCommandId::NewGame:
         EndGame();
+        PrepareDeal(GameModel.KanaSet, GameModel.Practice, GameModel.Kana);
         GameModel.StartNewGame();
         break;
     case TCommandId::Hint: GameModel.HintActionExecute(); break;
@@ -131,8 +146,10 @@ void TMidEnd::ShowWin(const std::string& scoreTime, int32_t scoreHints, const st
 
 void TMidEnd::OptionsChanged(TOptionsNotice notice, const TSettings& choices)
 {
-    if (notice == TOptionsNotice::AcceptedOtherMap)
+    if (StartsNewGame(GameModel, notice, choices)) {
         EndGame();
+        PrepareDeal(choices.KanaSet, choices.Practice == 1, choices.Kana);
+    }
     ApplyOptions(GameModel, notice, choices);
     Recognition.SetModes(GameModel);
 }

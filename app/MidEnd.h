@@ -82,6 +82,9 @@ private:
     // A game ends (won, given up for a new one or another map, or the program ends): the times
     // measured in it are stored. A store that refuses them is reported; they are kept for the next end.
     void EndGame();
+    // Before a deal of new kana: with practice on a larger set, the player's paces from the store.
+    // A store that cannot be read is reported, and the deal goes on as if nothing were timed.
+    void PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana);
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }
     void BoardChanged() override { Front.BoardChanged(); }

@@ -36,6 +36,8 @@ void TOptionsDialog::ShowChoices(TDialogView& view) const
     view.SetItemIndex("HintRadioGroup", Flow.Choices.HintSpeed);
     view.SetItemIndex("KanaRadioGroup", Flow.Choices.Kana);
     view.SetItemIndex("ReadingsRadioGroup", Flow.Choices.Readings);
+    view.SetItemIndex("KanaSetRadioGroup", Flow.Choices.KanaSet);
+    view.SetItemIndex("PracticeCheckBox", Flow.Choices.Practice);
     // Each artwork's preview is the first tile as the chosen learning modes draw it.
     for (uint8_t style = 0; style < FacePreviewCount; ++style) {
         TSheetCell picture = OptionsScreen().Control(FacePreviewName(style)).Picture;
@@ -47,6 +49,8 @@ void TOptionsDialog::ShowChoices(TDialogView& view) const
 void TOptionsDialog::Click(TDialogView& view, std::string_view control, int item)
 {
     if (control == "AcceptBitBtn") {
+        if (Flow.KanaSetChanged() && !view.Confirm(std::string(KanaSetQuestion)))
+            return;
         Flow.Accept(Options);
         view.Hide();
         return;
@@ -64,6 +68,10 @@ void TOptionsDialog::Click(TDialogView& view, std::string_view control, int item
         Flow.Choices.Kana = static_cast<uint8_t>(item);
     else if (control == "ReadingsRadioGroup")
         Flow.Choices.Readings = static_cast<uint8_t>(item);
+    else if (control == "KanaSetRadioGroup")
+        Flow.Choices.KanaSet = static_cast<uint8_t>(item);
+    else if (control == "PracticeCheckBox")
+        Flow.Choices.Practice = item == 1 ? 1 : 0;
     for (uint8_t style = 0; style < FacePreviewCount; ++style)
         if (control == FacePreviewName(style))
             Flow.Choices.FaceStyle = style;

@@ -10,6 +10,8 @@ void TOptionsFlow::FormShow(TRegOptions& options)
         Choices.HintSpeed = options.ReadHintSpeed();
         Choices.Kana = options.ReadKana();
         Choices.Readings = options.ReadReadings();
+        Choices.KanaSet = options.ReadKanaSet();
+        Choices.Practice = options.ReadPractice();
     } catch (...) {
         Saved = Choices;
         throw;
@@ -25,7 +27,14 @@ void TOptionsFlow::Accept(TRegOptions& options)
     options.WriteHintSpeed(Choices.HintSpeed);
     options.WriteKana(Choices.Kana);
     options.WriteReadings(Choices.Readings);
+    options.WriteKanaSet(Choices.KanaSet);
+    options.WritePractice(Choices.Practice);
     Notify(Choices.MapId == Saved.MapId ? TOptionsNotice::AcceptedSameMap : TOptionsNotice::AcceptedOtherMap);
+}
+
+bool TOptionsFlow::KanaSetChanged() const
+{
+    return Choices.KanaSet != Saved.KanaSet;
 }
 
 void TOptionsFlow::Cancel()

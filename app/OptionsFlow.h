@@ -26,6 +26,8 @@ public:
     // Stores the choices, then tells the listener. A write the store refuses raises and so ends the
     // Accept: the listener is not told and the dialog stays open.
     void Accept(TRegOptions& options);
+    // A change of set starts a new game on Accept: the player is asked first.
+    bool KanaSetChanged() const;
     // The choices go back to those read on showing, and the listener is told.
     void Cancel();
 

@@ -8,8 +8,10 @@ namespace {
 
 constexpr int SlowestNamed = 5;
 
-// Each row of the chart by reading; "" leaves the place empty.
-constexpr std::array<std::array<std::string_view, ChartColumns>, ChartRows> ChartReadings{{
+using TChartReadings = std::array<std::array<std::string_view, ChartColumns>, ChartRows>;
+
+// Each row of a chart by reading; "" leaves the place empty, and so does a row left out.
+constexpr TChartReadings BasicReadings{{
     {"a", "i", "u", "e", "o"},
     {"ka", "ki", "ku", "ke", "ko"},
     {"sa", "shi", "su", "se", "so"},
@@ -22,17 +24,54 @@ constexpr std::array<std::array<std::string_view, ChartColumns>, ChartRows> Char
     {"wa", "wi", "", "we", "wo"},
     {"n", "", "", "", ""},
 }};
+constexpr TChartReadings VoicedReadings{{
+    {"ga", "gi", "gu", "ge", "go"},
+    {"za", "ji", "zu", "ze", "zo"},
+    {"da", "di", "du", "de", "do"},
+    {"ba", "bi", "bu", "be", "bo"},
+    {"pa", "pi", "pu", "pe", "po"},
+    {"", "", "", "", ""},
+    {"", "", "", "", ""},
+    {"", "", "", "", ""},
+    {"", "", "", "", ""},
+    {"", "", "", "", ""},
+    {"", "", "", "", ""},
+}};
+constexpr TChartReadings CombinedReadings{{
+    {"kya", "kyu", "kyo", "", ""},
+    {"sha", "shu", "sho", "", ""},
+    {"cha", "chu", "cho", "", ""},
+    {"nya", "nyu", "nyo", "", ""},
+    {"hya", "hyu", "hyo", "", ""},
+    {"mya", "myu", "myo", "", ""},
+    {"rya", "ryu", "ryo", "", ""},
+    {"gya", "gyu", "gyo", "", ""},
+    {"ja", "ju", "jo", "", ""},
+    {"bya", "byu", "byo", "", ""},
+    {"pya", "pyu", "pyo", "", ""},
+}};
 
-constexpr bool EveryFaceOnceInTheChart()
+constexpr const TChartReadings& ReadingsOf(TChartKind kind)
 {
-    std::array<int, FaceCount + 1> seen{};
-    for (const auto& row : ChartReadings)
-        for (std::string_view reading : row)
-            if (!reading.empty())
-                ++seen[FaceOfReading(reading)];
-    return seen[FaceCount] == 0 && std::all_of(seen.begin(), seen.end() - 1, [](int count) { return count == 1; });
+    switch (kind) {
+    case TChartKind::Voiced: return VoicedReadings;
+    case TChartKind::Combined: return CombinedReadings;
+    default: return BasicReadings;
+    }
 }
-static_assert(EveryFaceOnceInTheChart());
+
+// Each chart shows every kana of its group once, and the three together the whole catalogue.
+constexpr bool EveryKanaOnceInTheCharts()
+{
+    std::array<int, CatalogueSize + 1> seen{};
+    for (const TChartKind kind : {TChartKind::Basic, TChartKind::Voiced, TChartKind::Combined})
+        for (const auto& row : ReadingsOf(kind))
+            for (std::string_view reading : row)
+                if (!reading.empty())
+                    ++seen[KanaOfReading(reading)];
+    return seen[CatalogueSize] == 0 && std::all_of(seen.begin(), seen.end() - 1, [](int count) { return count == 1; });
+}
+static_assert(EveryKanaOnceInTheCharts());
 
 uint32_t Blend(uint32_t from, uint32_t to, double t)
 {
@@ -54,19 +93,36 @@ std::string HintsText(int32_t hints)
     return std::to_string(hints) + (hints == 1 ? " hint" : " hints");
 }
 
-std::string SeenKanaText(TSeenKana kana)
+std::string_view KanaIn(TKanaId id, TScript script)
 {
-    return std::string(KanaOf(kana.Face, kana.Script));
+    return script == TScript::Hiragana ? KanaCatalogue[id].Hiragana : KanaCatalogue[id].Katakana;
 }
 
-// Names the two kana in the chart's order, whichever order they are kept in.
-std::string MixUpsText(TScript script, const std::vector<TMixUp>& mixUps, const std::array<TChartCell, FaceCount>& cells)
+std::string SeenKanaText(TSeenKana kana)
 {
-    std::array<size_t, FaceCount> place{};
-    for (size_t at = 0; at < cells.size(); ++at)
-        place[cells[at].Face] = at;
-    const auto inChartOrder = [&place](TMixUp mixUp) {
-        if (std::pair(place[mixUp.Second.Face], mixUp.Second.Script) < std::pair(place[mixUp.First.Face], mixUp.First.Script))
+    return std::string(KanaIn(kana.Kana, kana.Script));
+}
+
+// Every kana's place in the charts, one after the other: the catalogue keeps another order.
+constexpr std::array<size_t, CatalogueSize> ChartPlaces()
+{
+    std::array<size_t, CatalogueSize> place{};
+    size_t next = 0;
+    for (const TChartKind kind : {TChartKind::Basic, TChartKind::Voiced, TChartKind::Combined})
+        for (const auto& row : ReadingsOf(kind))
+            for (std::string_view reading : row)
+                if (!reading.empty())
+                    place[KanaOfReading(reading)] = next++;
+    return place;
+}
+constexpr std::array<size_t, CatalogueSize> ChartPlace = ChartPlaces();
+
+// Names the two kana in the charts' order, whichever order they are kept in.
+std::string MixUpsText(TScript script, const std::vector<TMixUp>& mixUps)
+{
+    const auto inChartOrder = [](TMixUp mixUp) {
+        if (std::pair(ChartPlace[mixUp.Second.Kana], mixUp.Second.Script) <
+            std::pair(ChartPlace[mixUp.First.Kana], mixUp.First.Script))
             std::swap(mixUp.First, mixUp.Second);
         return mixUp;
     };
@@ -87,18 +143,22 @@ std::string MixUpsText(TScript script, const std::vector<TMixUp>& mixUps, const 
     return text;
 }
 
-std::string SlowestText(const std::array<TChartCell, FaceCount>& cells)
+// Equal times are named in the order of the charts.
+std::string SlowestText(TScript script, const TScriptProgress& progress, int among)
 {
-    std::vector<const TChartCell*> timed;
-    for (const TChartCell& cell : cells)
-        if (cell.Median)
-            timed.push_back(&cell);
+    std::vector<std::pair<TKanaId, double>> timed;
+    for (int id = 0; id < among && id < CatalogueSize; ++id)
+        if (!progress[size_t(id)].Samples.empty())
+            timed.emplace_back(static_cast<TKanaId>(id), Median(progress[size_t(id)].Samples) / 10);
     if (timed.empty())
         return "No times yet: they come with the pairs you take.";
-    std::stable_sort(timed.begin(), timed.end(), [](const TChartCell* a, const TChartCell* b) { return *a->Median > *b->Median; });
+    std::sort(timed.begin(), timed.end(), [](const auto& a, const auto& b) {
+        return a.second != b.second ? a.second > b.second : ChartPlace[a.first] < ChartPlace[b.first];
+    });
     std::string text = "Slowest: ";
     for (size_t i = 0; i < timed.size() && i < SlowestNamed; ++i)
-        text += (i == 0 ? "" : ", ") + std::string(timed[i]->Kana) + " " + std::string(timed[i]->Reading) + " " + timed[i]->TimeText;
+        text += (i == 0 ? "" : ", ") + std::string(KanaIn(timed[i].first, script)) + " " +
+                std::string(KanaCatalogue[timed[i].first].Reading) + " " + SecondsText(timed[i].second);
     return text;
 }
 
@@ -151,22 +211,23 @@ double Median(std::vector<int32_t> samples)
     return (upper + *std::max_element(samples.begin(), samples.begin() + middle)) / 2;
 }
 
-TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps)
+TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps,
+                             TChartKind kind, int slowestAmong)
 {
     TProgressChart chart;
-    size_t next = 0;
+    const TChartReadings& readings = ReadingsOf(kind);
     for (int row = 0; row < ChartRows; ++row)
         for (int column = 0; column < ChartColumns; ++column) {
-            const std::string_view reading = ChartReadings[row][column];
+            const std::string_view reading = readings[row][column];
             if (reading.empty())
                 continue;
-            TChartCell& cell = chart.Cells[next++];
-            cell.Face = FaceOfReading(reading);
+            TChartCell& cell = chart.Cells.emplace_back();
+            cell.Id = KanaOfReading(reading);
             cell.Row = row;
             cell.Column = column;
-            cell.Kana = KanaOf(cell.Face, script);
+            cell.Kana = KanaIn(cell.Id, script);
             cell.Reading = reading;
-            const TKanaProgress& kana = progress[cell.Face];
+            const TKanaProgress& kana = progress[cell.Id];
             if (!kana.Samples.empty()) {
                 cell.Median = Median(kana.Samples) / 10;
                 cell.TimeText = SecondsText(*cell.Median);
@@ -175,7 +236,7 @@ TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, co
             cell.Hints = kana.Hints;
             cell.HintsText = HintsText(kana.Hints);
         }
-    chart.SlowestText = SlowestText(chart.Cells);
-    chart.MixUpsText = MixUpsText(script, mixUps, chart.Cells);
+    chart.SlowestText = SlowestText(script, progress, slowestAmong);
+    chart.MixUpsText = MixUpsText(script, mixUps);
     return chart;
 }

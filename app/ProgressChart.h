@@ -15,6 +15,7 @@ inline constexpr std::string_view Title = "Tesuli Progress";
 inline constexpr std::string_view Command = "Progress";  // in the Game menu, after "View Scores"
 inline constexpr std::array<std::string_view, ScriptCount> Scripts{"Hiragana", "Katakana"};  // by TScript
 inline constexpr std::string_view Reset = "Reset";
+inline constexpr std::array<std::string_view, 3> Charts{"Basic", "Voiced", "Combined"};  // by TChartKind
 inline constexpr std::string_view TimeMeaning =
     "Time: the median of the latest 20, each from the moment two tiles of a kana first lie free to the moment the pair is taken.";
 inline constexpr std::string_view HintMeaning = "1 hint: a hint once showed the kana's pair; a hinted pair gives no time.";
@@ -23,7 +24,13 @@ inline constexpr std::string_view NoTime = "no time yet";
 std::string ResetQuestion(TScript script);
 }  // namespace ProgressTexts
 
-// The chart's grid: rows a, ka, sa, ta, na, ha, ma, ya, ra, wa, n; columns a, i, u, e, o.
+// The three charts: the basic kana (rows a, ka, sa, ta, na, ha, ma, ya, ra, wa, n by columns a, i,
+// u, e, o), the voiced (rows g, z, d, b, p by the same columns) and the combined (rows ky, sh, ch,
+// ny, hy, my, ry, gy, j, by, py by columns ya, yu, yo).
+enum class TChartKind : uint8_t { Basic, Voiced, Combined };
+inline constexpr int ChartKindCount = 3;
+
+// The largest grid, which every chart's place is made for.
 inline constexpr int ChartRows = 11;
 inline constexpr int ChartColumns = 5;
 
@@ -46,7 +53,7 @@ struct TLegendEntry {
 std::vector<TLegendEntry> ChartLegend();
 
 struct TChartCell {
-    uint8_t Face = 0;
+    TKanaId Id = 0;
     int Row = 0;
     int Column = 0;
     std::string_view Kana;  // UTF-8, in the chart's script
@@ -59,13 +66,16 @@ struct TChartCell {
 };
 
 struct TProgressChart {
-    std::array<TChartCell, FaceCount> Cells;  // in chart order: a i u e o, ka ki ku ke ko ... wa wi we wo n
-    std::string SlowestText;                   // names the five slowest kana, slowest first
-    std::string MixUpsText;                    // names the kana most often taken for each other
+    std::vector<TChartCell> Cells;  // in chart order: a i u e o, ka ki ku ke ko ... wa wi we wo n
+    std::string SlowestText;        // names the five slowest kana of the set, slowest first
+    std::string MixUpsText;         // names the kana most often taken for each other
 };
 
-// The chart of the script's kana (times in tenths) and of the mix-ups with one of them.
-TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps = {});
+// The chart of the script's kana (times in tenths) and of the mix-ups with one of them; the five
+// slowest are named across the catalogue's first slowestAmong kana (the kana set in force),
+// whichever chart is shown.
+TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps = {},
+                             TChartKind kind = TChartKind::Basic, int slowestAmong = FaceCount);
 
 // A time in seconds, to a tenth: "1.4 s".
 std::string SecondsText(double seconds);

@@ -10,6 +10,7 @@ const TScreen& TProgressDialog::Screen() const
 void TProgressDialog::FormShow(TDialogView& view)
 {
     view.SetItemIndex("ScriptRadioGroup", static_cast<int>(Script));
+    view.SetItemIndex("ChartRadioGroup", static_cast<int>(Kind));
     ShowChart(view);
     view.SetFocus("CloseBtn");
 }
@@ -21,16 +22,20 @@ void TProgressDialog::Click(TDialogView& view, std::string_view control, int ite
     } else if (control == "ScriptRadioGroup" && (item == 0 || item == 1)) {
         Script = static_cast<TScript>(item);
         ShowChart(view);
+    } else if (control == "ChartRadioGroup" && item >= 0 && item < ChartKindCount) {
+        Kind = static_cast<TChartKind>(item);
+        ShowChart(view);
     } else if (control == "ResetBitBtn" && view.Confirm(ProgressTexts::ResetQuestion(Script))) {
         ResetProgress(Options, Recognition, Script);
         ShowChart(view);
     }
 }
 
-void TProgressDialog::ShowChart(TDialogView& view) const
+void TProgressDialog::ShowChart(TDialogView& view)
 {
-    const TProgressChart chart = ReadProgressChart(Options, Recognition, Script);
-    view.SetText("SlowestLabel", chart.SlowestText);
-    view.SetText("MixUpsLabel", chart.MixUpsText);
-    view.SetChart("KanaChart", ChartLooks(chart, Script, Game.FaceStyle));
+    // The slowest are named across the kana set the game deals from.
+    Chart = ReadProgressChart(Options, Recognition, Script, Kind, KanaSetSize(Game.KanaSet));
+    view.SetText("SlowestLabel", Chart.SlowestText);
+    view.SetText("MixUpsLabel", Chart.MixUpsText);
+    view.SetChart("KanaChart", ChartLooks(Chart, Script, Game.FaceStyle));
 }

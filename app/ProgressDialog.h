@@ -15,12 +15,16 @@ public:
     const TScreen& Screen() const override;
     void FormShow(TDialogView& view) override;
     void Click(TDialogView& view, std::string_view control, int item) override;
+    // The chart as it was last shown.
+    const TProgressChart& Shown() const { return Chart; }
 
 private:
     TRegOptions& Options;
     const TGame& Game;  // its artwork draws the kana
     TRecognition& Recognition;  // the game in progress
     TScript Script = TScript::Hiragana;
+    TChartKind Kind = TChartKind::Basic;
+    TProgressChart Chart;
 
-    void ShowChart(TDialogView& view) const;
+    void ShowChart(TDialogView& view);
 };

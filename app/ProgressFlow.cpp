@@ -6,15 +6,16 @@ void StoreProgress(TRecognition& recognition, TRegOptions& options)
     recognition.ForgetSamples();
 }
 
-TProgressChart ReadProgressChart(TRegOptions& options, const TRecognition& recognition, TScript script)
+TProgressChart ReadProgressChart(TRegOptions& options, const TRecognition& recognition, TScript script,
+                                 TChartKind kind, int slowestAmong)
 {
     TScriptProgress progress = options.ReadProgress(script);
     for (const TRecognitionSample& sample : recognition.Samples())
         if (sample.Script == script)
-            AddSample(progress[sample.Face], sample);
+            AddSample(progress[sample.Kana], sample);
     std::vector<TMixUp> mixUps = options.ReadMixUps();
     AddMixUps(mixUps, recognition.MixUps());
-    return ProgressChart(script, progress, mixUps);
+    return ProgressChart(script, progress, mixUps, kind, slowestAmong);
 }
 
 void ResetProgress(TRegOptions& options, TRecognition& recognition, TScript script)

@@ -10,8 +10,10 @@
 void StoreProgress(TRecognition& recognition, TRegOptions& options);
 
 // The Progress window's chart of the script: what the store holds and what the game in progress
-// has added since. A store that cannot be read raises.
-TProgressChart ReadProgressChart(TRegOptions& options, const TRecognition& recognition, TScript script);
+// has added since, the slowest named among the catalogue's first slowestAmong kana. A store that
+// cannot be read raises.
+TProgressChart ReadProgressChart(TRegOptions& options, const TRecognition& recognition, TScript script,
+                                 TChartKind kind = TChartKind::Basic, int slowestAmong = FaceCount);
 
 // Clears the script's kana in the store and in the game in progress.
 void ResetProgress(TRegOptions& options, TRecognition& recognition, TScript script);

@@ -28,6 +28,13 @@ TScreen MakeProgressScreen()
     scripts.Columns = 2;
     scripts.TabStop = true;
     rows.push_back(scripts);
+    TControl charts{RadioGroup, "ChartRadioGroup", {}, {Margin + 248, Margin, 300, 41}, "Chart"};
+    for (std::string_view name : ProgressTexts::Charts)
+        charts.Items.emplace_back(name);
+    charts.ItemPrefix = "Chart";
+    charts.Columns = ChartKindCount;
+    charts.TabStop = true;
+    rows.push_back(charts);
     rows.push_back({Label, "SlowestLabel", {}, {Margin, 56, ChartWidth, 13}});
     rows.push_back({Label, "MixUpsLabel", {}, {Margin, 72, ChartWidth, 13}});
     rows.push_back({KanaChart, "KanaChart", {}, {Margin, ChartTop, ChartWidth, ChartBottom - ChartTop}});
@@ -62,7 +69,7 @@ std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript scri
         look.Colour = cell.Colour;
         look.Picture = {TSheet::TileFace,
                         {0, 0, TileWidth, TileHeight},
-                        TilePicture(cell.Face, 0, kana, ReadingsSetting::KanaOnly, faceStyle, false)};
+                        TilePicture(cell.Id, 0, kana, ReadingsSetting::KanaOnly, faceStyle, false)};
         look.PictureAt = {look.Cell.Left + (CellWidth - TileWidth) / 2, look.Cell.Top + 3, TileWidth, TileHeight};
         look.Lines = {std::string(cell.Reading), cell.TimeText, cell.HintsText};
         for (size_t line = 0; line < look.Lines.size(); ++line)

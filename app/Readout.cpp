@@ -22,9 +22,16 @@ void TReadoutText::FreeTiles(const TGame& game, const TBoardToScreen& toScreen)
             continue;
         const TTileOrigin origin = TileOrigin(game.Tiles[number]);
         const TScreenPoint centre = toScreen(origin.Left + HitCentreX, origin.Top + HitCentreY);
-        Text += "tile " + std::to_string(n) + ' ' + std::to_string(game.Tiles[number].Face) + ' ' +
-                std::to_string(centre.X) + ' ' + std::to_string(centre.Y) + '\n';
+        const uint8_t face = game.Tiles[number].Face;
+        Text += "tile " + std::to_string(n) + ' ' + std::to_string(face) + ' ' + std::to_string(centre.X) + ' ' +
+                std::to_string(centre.Y) + ' ' + std::string(KanaCatalogue[game.FaceKanaIds[face]].Reading) + '\n';
     }
+}
+
+void TReadoutText::Chart(const TProgressChart& chart)
+{
+    for (const TChartCell& cell : chart.Cells)
+        Text.append("chart ").append(cell.Reading).append(cell.TimeText.empty() ? "" : " " + cell.TimeText).append("\n");
 }
 
 void TReadoutText::Widget(std::string_view window, std::string_view control, int left, int top, int width, int height)

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/Commands.h"
+#include "app/ProgressChart.h"
 #include "model/Game.h"
 
 // The test read-out's text, the same on every platform: where the free tiles, the status texts,
@@ -18,8 +19,12 @@ public:
     using TBoardToScreen = std::function<TScreenPoint(int32_t boardX, int32_t boardY)>;
 
     void Status(int panel, std::string_view text);
-    // Each free tile at the centre of its hit zone, where a player would press it.
+    // Each free tile at the centre of its hit zone, where a player would press it:
+    // "tile <number> <face> <x> <y> <reading of the kana the face stands for>".
     void FreeTiles(const TGame& game, const TBoardToScreen& toScreen);
+    // The Progress window's chart, a line for each kana: "chart <reading> <median time>", the time
+    // left out before the first.
+    void Chart(const TProgressChart& chart);
     // A control of a window, named "<window>.<control>".
     void Widget(std::string_view window, std::string_view control, int left, int top, int width, int height);
     // What a text box or a label of a window shows, as a player reads it.

@@ -23,6 +23,7 @@ enum class TControlKind {
     Memo,         // read-only text that wraps and scrolls
     CommandList,  // the commands' pictures with their captions (app/InfoTexts.h)
     KanaChart,    // cells of kana pictures and texts on coloured grounds (app/ProgressScreen.h)
+    CheckBox,     // a box with its caption beside it; its item index is 1 when checked, else 0
 };
 
 struct TDesignRect {

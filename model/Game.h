@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "model/GameEffects.h"
 #include "model/KanaCatalogue.h"
+#include "model/KanaSets.h"
 #include "model/RandomSource.h"
 #include "model/TileUnit.h"
 
@@ -34,6 +36,10 @@ public:
     uint8_t HintSpeed = 0;
     uint8_t Kana = 0;      // learning modes (model/LearningModes.h): they change the pictures only
     uint8_t Readings = 0;
+    uint8_t KanaSet = 0;  // which kana a new game deals from (model/KanaSets.h)
+    bool Practice = false;
+    // The player's pace at each kana by id, for practice; set before a new game, empty for none.
+    std::vector<TKanaPace> PracticePaces;
 
     TTileArray Tiles;
     uint8_t SelectedTile = 0;
@@ -88,6 +94,7 @@ private:
     TGameEffects& Effects;
     TRandomSource& Random;
 
+    void ChooseKana();  // for a new game: what each face stands for
     void MixPositions();  // until a pair is free
     void RemovePair(uint8_t selected, uint8_t chosen);
     void WinGame();

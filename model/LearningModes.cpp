@@ -1,6 +1,7 @@
 #include "model/LearningModes.h"
 
 #include "model/Kana.h"
+#include "model/KanaSets.h"
 #include "model/MapUnit.h"
 
 namespace {
@@ -10,6 +11,15 @@ const char* KanaName(uint8_t kana)
     switch (kana) {
     case KanaSetting::Katakana: return "katakana";
     case KanaSetting::Both: return "hiragana and katakana";
+    default: return nullptr;
+    }
+}
+
+const char* KanaSetName(uint8_t kanaSet)
+{
+    switch (kanaSet) {
+    case KanaSetSetting::Voiced: return "basic and voiced kana";
+    case KanaSetSetting::All: return "all kana";
     default: return nullptr;
     }
 }
@@ -40,10 +50,10 @@ TFacePicture TilePicture(TKanaId kana, uint8_t copy, uint8_t kanaSetting, uint8_
     return {kana, ScriptOfCopy(copy, kanaSetting), Shows(copy, readings), artwork, highlighted};
 }
 
-std::string ScoreMapText(uint8_t mapNumber, uint8_t kana, uint8_t readings)
+std::string ScoreMapText(uint8_t mapNumber, uint8_t kana, uint8_t readings, uint8_t kanaSet)
 {
     std::string text = MapName(mapNumber);
-    for (const char* mode : {KanaName(kana), ReadingsName(readings)})
+    for (const char* mode : {KanaSetName(kanaSet), KanaName(kana), ReadingsName(readings)})
         if (mode)
             text += std::string(" / ") + mode;
     return text;

@@ -24,6 +24,7 @@ constexpr uint8_t KanaOrReading = 2;  // copies 0 and 2 of a face the kana alone
 TFacePicture TilePicture(TKanaId kana, uint8_t copy, uint8_t kanaSetting, uint8_t readings, uint8_t artwork,
                          bool highlighted);
 
-// The map as a won game records it: the map's name, followed by the learning modes that differ
-// from the defaults, e.g. "Babel / katakana / kana or reading". No comma, for the export's columns.
-std::string ScoreMapText(uint8_t mapNumber, uint8_t kana, uint8_t readings);
+// The map as a won game records it: the map's name, followed by the kana set and the learning
+// modes that differ from the defaults, e.g. "Babel / all kana / katakana / kana or reading". No
+// comma, for the export's columns.
+std::string ScoreMapText(uint8_t mapNumber, uint8_t kana, uint8_t readings, uint8_t kanaSet = 0);

@@ -5,6 +5,7 @@ TGame::TGame(TGameEffects& effects, TRandomSource& random) : Effects(effects), R
 void TGame::FormShow()
 {
     DrawBackground();
+    ChooseKana();
     DealTiles();
     DrawBoard();
     UpdateStatus();
@@ -15,6 +16,7 @@ void TGame::StartNewGame()
     for (int n = 1; n <= TileCount; ++n)
         Tiles[n].Present = true;
     LoadMapPositions();
+    ChooseKana();
     DealTiles();  // a full board is never lost: this also clears the selection and derives the flags
     DrawBackground();
     DrawBoard();
@@ -30,4 +32,9 @@ void TGame::ShuffleActionExecute()
 {
     DealTiles();
     DrawBoard();
+}
+
+void TGame::ChooseKana()
+{
+    FaceKanaIds = ChooseFaceKana(KanaSet, Practice, PracticePaces, Random);
 }

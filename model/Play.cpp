@@ -73,7 +73,7 @@ void TGame::WinGame()
     Effects.SetCommandEnabled(TCommand::Shuffle, false);
     Effects.SetCommandEnabled(TCommand::Hint, false);
     StopClock();
-    Effects.ShowWin(scoreTime, HintCount, ScoreMapText(MapNumber, Kana, Readings));
+    Effects.ShowWin(scoreTime, HintCount, ScoreMapText(MapNumber, Kana, Readings, KanaSet));
 }
 
 void TGame::UndoActionExecute()

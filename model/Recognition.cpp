@@ -49,9 +49,9 @@ void TRecognition::PairTaken(const TGame& game, uint8_t first, uint8_t second)
     const auto firstScript = SeenScript(first, Kana, Readings);
     const auto secondScript = SeenScript(second, Kana, Readings);
     if (firstScript)
-        Record(face, *firstScript);
+        Record(game, face, *firstScript);
     if (secondScript && secondScript != firstScript)
-        Record(face, *secondScript);
+        Record(game, face, *secondScript);
     Hinted[face] = false;
     FreeSince[face] = Stopped;  // another free pair of the face is a new find
     Follow(game);
@@ -68,15 +68,17 @@ void TRecognition::MixedUp(const TGame& game, uint8_t selected, uint8_t pressed)
     const auto selectedScript = SeenScript(selected, Kana, Readings);
     const auto pressedScript = SeenScript(pressed, Kana, Readings);
     if (selectedScript && pressedScript)
-        Mixed.push_back(MixUpOf({game.Tiles[selected].Face, *selectedScript}, {game.Tiles[pressed].Face, *pressedScript}));
+        Mixed.push_back(MixUpOf({game.FaceKanaIds[game.Tiles[selected].Face], *selectedScript},
+                                {game.FaceKanaIds[game.Tiles[pressed].Face], *pressedScript}));
 }
 
-void TRecognition::Record(uint8_t face, TScript script)
+void TRecognition::Record(const TGame& game, uint8_t face, TScript script)
 {
+    const TKanaId kana = game.FaceKanaIds[face];
     if (Hinted[face])
-        Taken.push_back({face, script, true, 0});
+        Taken.push_back({kana, script, true, 0});
     else if (FreeSince[face] != Stopped)
-        Taken.push_back({face, script, false, static_cast<int32_t>(Running.Tenths() - FreeSince[face])});
+        Taken.push_back({kana, script, false, static_cast<int32_t>(Running.Tenths() - FreeSince[face])});
 }
 
 void TRecognition::Follow(const TGame& game)

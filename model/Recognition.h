@@ -12,9 +12,10 @@ class TGame;
 
 // One pair taken: the tenths of a second of running game clock it lay free before the player took
 // it, or a hint when a hint had shown that face. A pair counts for the script of each kana its
-// tiles show: one sample, one for each script, or none when both tiles show only the reading.
+// tiles show: one sample, one for each script, or none when both tiles show only the reading. Kana
+// is the catalogue kana the face stood for in that game.
 struct TRecognitionSample {
-    uint8_t Face = 0;
+    TKanaId Kana = 0;
     TScript Script = TScript::Hiragana;
     bool Hinted = false;
     int32_t Tenths = 0;  // 0 for a hint
@@ -22,9 +23,9 @@ struct TRecognitionSample {
     bool operator==(const TRecognitionSample&) const = default;
 };
 
-// A kana as a tile showed it.
+// A kana as a tile showed it, by catalogue id.
 struct TSeenKana {
-    uint8_t Face = 0;
+    TKanaId Kana = 0;
     TScript Script = TScript::Hiragana;
 
     auto operator<=>(const TSeenKana&) const = default;
@@ -80,5 +81,5 @@ private:
 
     // Starts the clock of each face that now has two free tiles and stops the others.
     void Follow(const TGame& game);
-    void Record(uint8_t face, TScript script);
+    void Record(const TGame& game, uint8_t face, TScript script);
 };

@@ -70,14 +70,14 @@ std::optional<TKanaProgress> ParseProgressText(std::string_view text)
     return progress;
 }
 
-std::string ProgressValueName(TScript script, uint8_t face)
+std::string ProgressValueName(TScript script, TKanaId kana)
 {
-    return (script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(KanaCatalogue[face].Reading);
+    return (script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(KanaCatalogue[kana].Reading);
 }
 
-std::string ProgressTenthsName(TScript script, uint8_t face)
+std::string ProgressTenthsName(TScript script, TKanaId kana)
 {
-    return ProgressValueName(script, face) + "_tenths";
+    return ProgressValueName(script, kana) + "_tenths";
 }
 
 namespace {
@@ -85,9 +85,9 @@ namespace {
 std::optional<TSeenKana> KanaOfValueName(std::string_view name)
 {
     for (const TScript script : {TScript::Hiragana, TScript::Katakana})
-        for (uint8_t face = 0; face < FaceCount; ++face)
-            if (ProgressValueName(script, face) == name)
-                return TSeenKana{face, script};
+        for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+            if (ProgressValueName(script, kana) == name)
+                return TSeenKana{kana, script};
     return std::nullopt;
 }
 
@@ -97,8 +97,8 @@ std::string MixUpsText(const std::vector<TMixUp>& mixUps)
 {
     std::string text;
     for (const TMixUp& mixUp : mixUps)
-        text += (text.empty() ? "" : ",") + ProgressValueName(mixUp.First.Script, mixUp.First.Face) + "+" +
-                ProgressValueName(mixUp.Second.Script, mixUp.Second.Face);
+        text += (text.empty() ? "" : ",") + ProgressValueName(mixUp.First.Script, mixUp.First.Kana) + "+" +
+                ProgressValueName(mixUp.Second.Script, mixUp.Second.Kana);
     return text;
 }
 

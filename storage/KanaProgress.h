@@ -20,8 +20,8 @@ struct TKanaProgress {
     bool operator==(const TKanaProgress&) const = default;
 };
 
-// One script's kana, by face.
-using TScriptProgress = std::array<TKanaProgress, FaceCount>;
+// One script's kana, by catalogue id.
+using TScriptProgress = std::array<TKanaProgress, CatalogueSize>;
 
 // Adds a pair's sample: a time (dropping the oldest past KeptSamples) or a hint.
 void AddSample(TKanaProgress& progress, const TRecognitionSample& sample);
@@ -37,8 +37,8 @@ std::optional<TKanaProgress> ParseProgressText(std::string_view text);
 // The value's name under the progress key: "hiragana_ka", "katakana_shi" ... It holds whole
 // seconds, as the earlier release wrote and reads them; the times in tenths are kept beside it,
 // under the name with "_tenths" after it.
-std::string ProgressValueName(TScript script, uint8_t face);
-std::string ProgressTenthsName(TScript script, uint8_t face);
+std::string ProgressValueName(TScript script, TKanaId kana);
+std::string ProgressTenthsName(TScript script, TKanaId kana);
 
 // The latest mix-ups, oldest first, as one value under the progress key: each the two kana's value
 // names joined by "+", separated by commas ("katakana_shi+katakana_tsu,hiragana_ne+hiragana_re").

@@ -18,12 +18,12 @@ TKanaProgress StoredProgress(TKeyValueStore& store, const std::string& name)
 }
 
 // The kana's times in tenths: before its first time in tenths, the earlier release's seconds.
-TKanaProgress StoredTenths(TKeyValueStore& store, TScript script, uint8_t face)
+TKanaProgress StoredTenths(TKeyValueStore& store, TScript script, TKanaId kana)
 {
     std::string text;
-    if (store.ReadString(ProgressTenthsName(script, face), text) != TValueRead::Missing)
-        return StoredProgress(store, ProgressTenthsName(script, face));
-    TKanaProgress progress = StoredProgress(store, ProgressValueName(script, face));
+    if (store.ReadString(ProgressTenthsName(script, kana), text) != TValueRead::Missing)
+        return StoredProgress(store, ProgressTenthsName(script, kana));
+    TKanaProgress progress = StoredProgress(store, ProgressValueName(script, kana));
     for (int32_t& seconds : progress.Samples)
         seconds *= 10;
     return progress;
@@ -49,8 +49,8 @@ void ReplaceDamaged(TKeyValueStore& store, std::map<std::string, std::string>& c
 {
     const auto progressParses = [](const std::string& text) { return ParseProgressText(text).has_value(); };
     for (const TScript script : {TScript::Hiragana, TScript::Katakana})
-        for (uint8_t face = 0; face < FaceCount; ++face)
-            for (const std::string& name : {ProgressValueName(script, face), ProgressTenthsName(script, face)})
+        for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+            for (const std::string& name : {ProgressValueName(script, kana), ProgressTenthsName(script, kana)})
                 if (Damaged(store, name, progressParses))
                     changed.try_emplace(name, ProgressText({}));
     const std::string mixUps(MixUpsValueName);
@@ -83,8 +83,8 @@ TScriptProgress TRegOptions::ReadProgress(TScript script)
     {
         const auto store = Store();
         if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
-            for (uint8_t face = 0; face < FaceCount; ++face)
-                progress[face] = StoredTenths(*store, script, face);
+            for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+                progress[kana] = StoredTenths(*store, script, kana);
         busy = store->Busy();
     }
     // Times that could not be read are unknown, not missing.
@@ -120,11 +120,11 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples, const
             // The earlier release's whole seconds are kept up too, so that it still shows every game.
             std::map<std::string, TKanaProgress> tenths, seconds;
             for (const TRecognitionSample& sample : samples) {
-                const auto [inTenths, added] = tenths.try_emplace(ProgressTenthsName(sample.Script, sample.Face));
+                const auto [inTenths, added] = tenths.try_emplace(ProgressTenthsName(sample.Script, sample.Kana));
                 if (added)
-                    inTenths->second = StoredTenths(*store, sample.Script, sample.Face);
+                    inTenths->second = StoredTenths(*store, sample.Script, sample.Kana);
                 AddSample(inTenths->second, sample);
-                const std::string name = ProgressValueName(sample.Script, sample.Face);
+                const std::string name = ProgressValueName(sample.Script, sample.Kana);
                 const auto [inSeconds, read] = seconds.try_emplace(name);
                 if (read)
                     inSeconds->second = StoredProgress(*store, name);
@@ -143,7 +143,7 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples, const
             failure = WriteAll(*store, changed);
         } else {
             failure = FailedToSet(samples.empty() ? std::string(MixUpsValueName)
-                                                  : ProgressValueName(samples.front().Script, samples.front().Face));
+                                                  : ProgressValueName(samples.front().Script, samples.front().Kana));
         }
     }
     if (failure)
@@ -153,9 +153,9 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples, const
 void TRegOptions::ResetProgress(TScript script)
 {
     std::map<std::string, std::string> cleared;
-    for (uint8_t face = 0; face < FaceCount; ++face) {
-        cleared[ProgressValueName(script, face)] = ProgressText({});
-        cleared[ProgressTenthsName(script, face)] = ProgressText({});
+    for (TKanaId kana = 0; kana < CatalogueSize; ++kana) {
+        cleared[ProgressValueName(script, kana)] = ProgressText({});
+        cleared[ProgressTenthsName(script, kana)] = ProgressText({});
     }
     std::optional<std::string> failure;
     {

@@ -45,8 +45,11 @@ constexpr TDefault FirstRunDefaults[] = {{"face", DefaultFace},
                                          {"mapId", DefaultMapId},
                                          {"hintSpeed", DefaultHintSpeed},
                                          {"kana", DefaultKana},
-                                         {"readings", DefaultReadings}};
-// An earlier release wrote the first four; a key with at least as many values gains only the rest.
+                                         {"readings", DefaultReadings},
+                                         {"kanaset", DefaultKanaSet},
+                                         {"practice", DefaultPractice}};
+// The first release wrote the first four, a later one six; a key with at least four values gains
+// only those it lacks.
 constexpr size_t EarlierReleaseValues = 4;
 
 bool Holds(const std::vector<std::string>& names, const char* name)
@@ -55,7 +58,7 @@ bool Holds(const std::vector<std::string>& names, const char* name)
 }
 
 // What a key with these values lacks: every default when it holds fewer than four values (taken as
-// half written, the ones present rewritten too), else the learning modes it has not got yet.
+// half written, the ones present rewritten too), else the later settings it has not got yet.
 std::vector<TDefault> MissingDefaults(const std::vector<std::string>& names)
 {
     if (names.size() < EarlierReleaseValues)
@@ -157,6 +160,10 @@ uint8_t TRegOptions::ReadKana() { return ReadChoice("kana", DefaultKana, 2); }
 void TRegOptions::WriteKana(uint8_t kana) { WriteSetting("kana", kana); }
 uint8_t TRegOptions::ReadReadings() { return ReadChoice("readings", DefaultReadings, 2); }
 void TRegOptions::WriteReadings(uint8_t readings) { WriteSetting("readings", readings); }
+uint8_t TRegOptions::ReadKanaSet() { return ReadChoice("kanaset", DefaultKanaSet, 2); }
+void TRegOptions::WriteKanaSet(uint8_t kanaSet) { WriteSetting("kanaset", kanaSet); }
+uint8_t TRegOptions::ReadPractice() { return ReadChoice("practice", DefaultPractice, 1); }
+void TRegOptions::WritePractice(uint8_t practice) { WriteSetting("practice", practice); }
 
 bool TRegOptions::InitDefaults()
 {

@@ -26,8 +26,11 @@ inline constexpr uint8_t DefaultHintSpeed = 1;
 // The learning modes: hiragana, each with its reading. A stored value outside 0..2 reads as these.
 inline constexpr uint8_t DefaultKana = 0;
 inline constexpr uint8_t DefaultReadings = 0;
+// The basic kana, dealt at random. A stored value out of range reads as these.
+inline constexpr uint8_t DefaultKanaSet = 0;
+inline constexpr uint8_t DefaultPractice = 0;
 
-// The six settings and the table of the 31 most recent wins. Nothing is cached: every call opens
+// The eight settings and the table of the 31 most recent wins. Nothing is cached: every call opens
 // its own access to the store and releases it before it returns or raises.
 class TRegOptions {
 public:
@@ -37,8 +40,8 @@ public:
     const std::string KeyPath;
 
     // True when the defaults had to be written (a first run or an incomplete key). A key with the
-    // four settings of an earlier release keeps them and only gains the learning modes' defaults:
-    // false, for the settings are to be read.
+    // four or six settings of an earlier release keeps them and only gains the defaults of the
+    // settings added since: false, for the settings are to be read.
     bool InitDefaults();
 
     uint8_t ReadFace();
@@ -53,6 +56,10 @@ public:
     void WriteKana(uint8_t kana);
     uint8_t ReadReadings();
     void WriteReadings(uint8_t readings);
+    uint8_t ReadKanaSet();
+    void WriteKanaSet(uint8_t kanaSet);
+    uint8_t ReadPractice();
+    void WritePractice(uint8_t practice);
 
     void AddScore(const std::string& player, const std::string& score, int32_t hints, const std::string& map);
     // Record k (1 = oldest); false and the empty text past the end of the table and for k = 0.
@@ -66,7 +73,7 @@ public:
     };
     std::vector<TStoredScore> ReadScores();
 
-    // Recognition times under the progress subkey, one value per script and face, in tenths; where
+    // Recognition times under the progress subkey, one value per script and catalogue kana, in tenths; where
     // only the earlier release's whole seconds are kept, those. A value the game did not write
     // reads as no data for its kana; a store that cannot be read raises.
     TScriptProgress ReadProgress(TScript script);

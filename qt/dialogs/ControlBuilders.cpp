@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -153,6 +154,18 @@ QWidget* MakeRadioGroup(TGameDialog& dialog, QWidget* parent, const TControl& ro
     return group;
 }
 
+// Like a label, it grows to the right where the system font runs wider.
+QWidget* MakeCheckBox(TGameDialog& dialog, QWidget* parent, const TControl& row)
+{
+    auto* box = new QCheckBox(Text(row.Caption), parent);
+    const QSize needed = box->sizeHint();
+    box->setGeometry(row.Rect.Left, row.Rect.Top, std::max(row.Rect.Width, needed.width()),
+                     std::max(row.Rect.Height, needed.height()));
+    QObject::connect(box, &QCheckBox::clicked, &dialog,
+                     [&dialog, name = row.Name](bool checked) { dialog.Click(name, checked ? 1 : 0); });
+    return box;
+}
+
 QWidget* MakePreview(TGameDialog& dialog, QWidget* parent, const TControl& row)
 {
     auto* panel = new TPreviewPanel(parent, QPoint(row.Rect.Left, row.Rect.Top), SheetCellPicture(row.Picture));
@@ -274,6 +287,7 @@ QWidget* BuildControl(TGameDialog& dialog, QWidget* parent, const TControl& row)
     case Memo: build = MakeMemo; break;
     case CommandList: build = MakeCommandList; break;
     case KanaChart: build = MakeKanaChart; break;
+    case CheckBox: build = MakeCheckBox; break;
     }
     if (!build)
         throw std::logic_error("no builder for " + row.Name);

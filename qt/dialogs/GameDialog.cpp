@@ -1,6 +1,7 @@
 #include "qt/dialogs/GameDialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
@@ -81,7 +82,10 @@ void TGameDialog::FitToLabels()
     for (QWidget* bevel : kindOf(TControlKind::Bevel)) {
         const QRect frame = InWindow(bevel, this);
         int extra = 0;
-        for (QWidget* label : kindOf(TControlKind::Label))
+        std::vector<QWidget*> texts = kindOf(TControlKind::Label);
+        for (QWidget* box : kindOf(TControlKind::CheckBox))
+            texts.push_back(box);
+        for (QWidget* label : texts)
             if (const QRect text = InWindow(label, this); frame.contains(text.topLeft()))
                 extra = std::max(extra, text.right() + LabelMarginInFrame - frame.right());
         if (extra == 0)
@@ -110,11 +114,17 @@ void TGameDialog::Click(std::string_view control, int item)
 
 int TGameDialog::ItemIndex(std::string_view radioGroup) const
 {
+    if (const auto* box = qobject_cast<const QCheckBox*>(Control(radioGroup)))
+        return box->isChecked() ? 1 : 0;
     return Control(radioGroup)->findChild<QButtonGroup*>()->checkedId();
 }
 
 void TGameDialog::SetItemIndex(std::string_view radioGroup, int index)
 {
+    if (auto* box = qobject_cast<QCheckBox*>(Control(radioGroup))) {
+        box->setChecked(index == 1);
+        return;
+    }
     QButtonGroup* items = Control(radioGroup)->findChild<QButtonGroup*>();
     if (QAbstractButton* item = items->button(index)) {
         item->setChecked(true);

@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "app/Readout.h"
+#include "qt/dialogs/GameDialog.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
 
@@ -80,6 +81,8 @@ void WriteReadout(const QString& path, TMainForm& form)
     });
     ReadCommands(out, form);
     ReadControls(out);
+    if (form.Dialog(TDialogId::Progress)->isVisible())
+        out.Chart(static_cast<TProgressDialog&>(form.MidEnd.Dialog(TDialogId::Progress)).Shown());
     const std::string text = out.Finish();
     file.write(text.data(), static_cast<qint64>(text.size()));
     file.commit();

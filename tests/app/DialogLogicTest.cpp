@@ -104,6 +104,39 @@ TEST_F(TDialogLogicTest, OptionsLearningModesAreStoredAndTheFacePreviewsShowThem
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedSameMap});
 }
 
+// Another set changes the tiles: Accept asks first, and No stores nothing and keeps the dialog
+// open. Practice alone asks nothing.
+TEST_F(TDialogLogicTest, OptionsAskBeforeAnotherKanaSetAndPracticeIsAChecked)
+{
+    TListener listener;
+    TOptionsDialog dialog(Options, listener);
+    dialog.FormShow(View);
+    EXPECT_EQ(View.ItemIndex("KanaSetRadioGroup"), 0);
+    EXPECT_EQ(View.ItemIndex("PracticeCheckBox"), 0);
+    dialog.Click(View, "PracticeCheckBox", 1);
+    EXPECT_EQ(View.ItemIndex("PracticeCheckBox"), 1);
+    dialog.Click(View, "KanaSetRadioGroup", 2);
+    View.ConfirmAnswer = false;
+    dialog.Click(View, "AcceptBitBtn", -1);
+    EXPECT_EQ(View.Questions, std::vector<std::string>{std::string(KanaSetQuestion)});
+    EXPECT_FALSE(View.Hidden);
+    EXPECT_TRUE(listener.Notices.empty());
+    EXPECT_EQ(std::make_pair(Options.ReadKanaSet(), Options.ReadPractice()), std::make_pair(uint8_t{0}, uint8_t{0}));
+
+    View.ConfirmAnswer = true;
+    dialog.Click(View, "AcceptBitBtn", -1);
+    EXPECT_TRUE(View.Hidden);
+    EXPECT_EQ(std::make_pair(Options.ReadKanaSet(), Options.ReadPractice()), std::make_pair(uint8_t{2}, uint8_t{1}));
+    EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedSameMap});
+
+    TFakeDialogView reopened;
+    dialog.FormShow(reopened);
+    dialog.Click(reopened, "PracticeCheckBox", 0);
+    dialog.Click(reopened, "AcceptBitBtn", -1);
+    EXPECT_TRUE(reopened.Questions.empty()) << "the set did not change";
+    EXPECT_EQ(Options.ReadPractice(), 0);
+}
+
 TEST_F(TDialogLogicTest, OptionsCancelShowsTheStoredChoicesAgainAtTheNextShowing)
 {
     TListener listener;

@@ -1,6 +1,7 @@
 // The Progress window's chart and a game's times on their way to the store, without widgets.
 #include <gtest/gtest.h>
 
+#include "app/PracticePaces.h"
 #include "app/ProgressFlow.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/TestGame.h"
@@ -105,6 +106,86 @@ TEST(ProgressChart, TheMostFrequentMixUpsWithTheScriptsKanaAreNamed)
     EXPECT_EQ(ProgressChart(TScript::Katakana, {}, mixUps).MixUpsText, "Mixed up most: シ\u2013ツ 3, ソ\u2013ン 2, し\u2013ツ 1");
     EXPECT_EQ(ProgressChart(TScript::Hiragana, {}, mixUps).MixUpsText, "Mixed up most: ね\u2013れ 4, し\u2013ツ 1");
     EXPECT_EQ(ProgressChart(TScript::Hiragana, {}, {}).MixUpsText.find("Mixed up most"), std::string::npos);
+}
+
+TEST(ProgressChart, TheVoicedAndCombinedChartsStandInTheirRowsAndColumns)
+{
+    struct TCase {
+        TChartKind Kind;
+        const char* Readings;
+        std::vector<std::pair<const char*, std::pair<int, int>>> Places;
+        const char* Kana;
+    };
+    const TCase cases[] = {
+        {TChartKind::Voiced,
+         "ga gi gu ge go za ji zu ze zo da di du de do ba bi bu be bo pa pi pu pe po ",
+         {{"ga", {0, 0}}, {"ji", {1, 1}}, {"du", {2, 2}}, {"po", {4, 4}}},
+         "がぎぐげござじずぜぞだぢづでどばびぶべぼぱぴぷぺぽ"},
+        {TChartKind::Combined,
+         "kya kyu kyo sha shu sho cha chu cho nya nyu nyo hya hyu hyo mya myu myo rya ryu ryo gya gyu gyo "
+         "ja ju jo bya byu byo pya pyu pyo ",
+         {{"kya", {0, 0}}, {"shu", {1, 1}}, {"jo", {8, 2}}, {"pyo", {10, 2}}},
+         "きゃきゅきょしゃしゅしょちゃちゅちょにゃにゅにょひゃひゅひょみゃみゅみょりゃりゅりょぎゃぎゅぎょじゃじゅじょびゃびゅびょぴゃぴゅぴょ"},
+    };
+    for (const TCase& test : cases) {
+        const TProgressChart chart = ProgressChart(TScript::Hiragana, {}, {}, test.Kind);
+        std::string readings;
+        std::string kana;
+        for (const TChartCell& cell : chart.Cells) {
+            readings += std::string(cell.Reading) + " ";
+            kana += cell.Kana;
+            EXPECT_EQ(KanaCatalogue[cell.Id].Reading, cell.Reading);
+        }
+        EXPECT_EQ(readings, test.Readings);
+        EXPECT_EQ(kana, test.Kana);
+        for (const auto& [reading, place] : test.Places)
+            EXPECT_EQ(std::pair(CellOf(chart, reading).Row, CellOf(chart, reading).Column), place) << reading;
+    }
+}
+
+// The slowest are named across the kana set in force, whichever chart is shown.
+TEST(ProgressChart, TheSlowestAreNamedAcrossTheSet)
+{
+    TScriptProgress progress;
+    progress[KanaOfReading("ka")] = {{90}, 0};
+    progress[KanaOfReading("ga")] = {{200}, 0};
+    progress[KanaOfReading("kyo")] = {{300}, 0};
+    const std::pair<int, const char*> cases[] = {{48, "Slowest: カ ka 9.0 s"},
+                                                 {73, "Slowest: ガ ga 20.0 s, カ ka 9.0 s"},
+                                                 {106, "Slowest: キョ kyo 30.0 s, ガ ga 20.0 s, カ ka 9.0 s"}};
+    for (const auto& [among, text] : cases)
+        for (const TChartKind kind : {TChartKind::Basic, TChartKind::Combined})
+            EXPECT_EQ(ProgressChart(TScript::Katakana, progress, {}, kind, among).SlowestText, text) << among;
+}
+
+// What practice ranks by: the median of the times and hints (a hint a 30 s time) in the scripts
+// on the board, the slower script of two, never timed where a script on the board has nothing.
+TEST(PracticePaces, HintsCountAsSlowAndTheSlowerScriptCounts)
+{
+    TScriptProgress hiragana;
+    TScriptProgress katakana;
+    hiragana[KanaOfReading("ka")] = {{20, 40, 60}, 0};  // tenths
+    katakana[KanaOfReading("ka")] = {{80}, 0};
+    hiragana[KanaOfReading("ga")] = {{20, 40}, 2};  // 2 s 4 s 30 s 30 s
+    hiragana[KanaOfReading("kya")] = {{}, 1};
+    katakana[KanaOfReading("shi")] = {{50}, 0};
+    struct TCase {
+        uint8_t Kana;
+        const char* Reading;
+        bool Timed;
+        double Seconds;
+    };
+    const TCase cases[] = {
+        {0, "ka", true, 4},  {1, "ka", true, 8},   {2, "ka", true, 8},   {0, "ga", true, 17}, {0, "kya", true, 30},
+        {0, "shi", false, 0}, {1, "shi", true, 5}, {2, "shi", false, 0}, {2, "ga", false, 0}, {7, "ka", true, 4},
+    };
+    for (const TCase& test : cases) {
+        const TKanaPace pace = PracticePaces(hiragana, katakana, test.Kana)[KanaOfReading(test.Reading)];
+        EXPECT_EQ(pace.Timed, test.Timed) << test.Reading << " kana " << int(test.Kana);
+        if (test.Timed) {
+            EXPECT_EQ(pace.Seconds, test.Seconds) << test.Reading << " kana " << int(test.Kana);
+        }
+    }
 }
 
 // A pair that lies free 12 s before it is taken, played, stored at the game's end and read back by

@@ -18,7 +18,8 @@
 void PrintTo(const TSettings& s, std::ostream* out)
 {
     *out << "{face " << +s.FaceStyle << ", bgd " << +s.BackgroundIndex << ", mapId " << +s.MapId << ", hint "
-         << +s.HintSpeed << ", kana " << +s.Kana << ", readings " << +s.Readings << "}";
+         << +s.HintSpeed << ", kana " << +s.Kana << ", readings " << +s.Readings << ", kanaset " << +s.KanaSet << ", practice " << +s.Practice
+         << "}";
 }
 
 namespace {
@@ -36,11 +37,13 @@ protected:
         Options.WriteHintSpeed(settings.HintSpeed);
         Options.WriteKana(settings.Kana);
         Options.WriteReadings(settings.Readings);
+        Options.WriteKanaSet(settings.KanaSet);
+        Options.WritePractice(settings.Practice);
     }
     TSettings Stored()
     {
-        return {Options.ReadFace(),     Options.ReadBackground(), Options.ReadMapId(),
-                Options.ReadHintSpeed(), Options.ReadKana(),       Options.ReadReadings()};
+        return {Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(),   Options.ReadHintSpeed(),
+                Options.ReadKana(), Options.ReadReadings(),   Options.ReadKanaSet(), Options.ReadPractice()};
     }
     void StoreAsText(const std::string& name)
     {
@@ -64,7 +67,8 @@ protected:
     TSettings InForce() const
     {
         return {Game.FaceStyle, Game.BackgroundIndex, static_cast<uint8_t>(Game.MapNumber - 1),
-                Game.HintSpeed, Game.Kana,            Game.Readings};
+                Game.HintSpeed, Game.Kana,            Game.Readings,
+                Game.KanaSet,   static_cast<uint8_t>(Game.Practice ? 1 : 0)};
     }
     bool TilesStandOnMap(uint8_t map) const
     {
@@ -101,7 +105,7 @@ class TStartUp : public TMainFlow, public testing::WithParamInterface<TStartCase
 TEST_P(TStartUp, TheSettingsInForceAndTheTilesOnTheirMap)
 {
     const TStartCase& start = GetParam();
-    const TSettings stored{0, 5, 6, 2, 2, 1};
+    const TSettings stored{0, 5, 6, 2, 2, 1, 2, 1};
     switch (start.Store) {
     case TStartStore::Empty: break;
     case TStartStore::Stored: Seed(stored); break;
@@ -129,7 +133,7 @@ TEST_P(TStartUp, TheSettingsInForceAndTheTilesOnTheirMap)
 INSTANTIATE_TEST_SUITE_P(
     EveryStore, TStartUp,
     testing::Values(TStartCase{"FirstRun", TStartStore::Empty, nullptr, {1, 1, 0, 1, 0, 0}, 1},
-                    TStartCase{"Stored", TStartStore::Stored, nullptr, {0, 5, 6, 2, 2, 1}, 7},
+                    TStartCase{"Stored", TStartStore::Stored, nullptr, {0, 5, 6, 2, 2, 1, 2, 1}, 7},
                     TStartCase{"UnreadableValue", TStartStore::UnreadableValue, "Invalid data type for 'bgd'",
                                {1, 1, 0, 1, 0, 0}, 1},
                     TStartCase{"Unopenable", TStartStore::Unopenable, "", {1, 1, 0, 1, 0, 0}, 1}),
@@ -185,6 +189,28 @@ TEST_F(TMainFlow, AnotherMapStartsANewGameThereWithTheClockRunning)
     EXPECT_EQ(onBoard, onMap) << "the deal fills the new map's places";
 }
 
+// Another kana set changes the tiles: a new game on the same map, dealt from the new set. Practice
+// alone waits for the next new game.
+TEST_F(TMainFlow, AnotherKanaSetStartsANewGameAndPracticeWaitsForTheNext)
+{
+    Create();
+    Game.FormShow();
+    Game.ElapsedSeconds = 77;
+    ApplyOptions(Game, TOptionsNotice::AcceptedSameMap, {1, 1, 0, 1, 0, 0, 0, 1});
+    EXPECT_TRUE(Game.Practice);
+    EXPECT_EQ(Game.ElapsedSeconds, 77) << "practice alone deals nothing";
+    EXPECT_EQ(Game.FaceKanaIds, DesignedFaceKana());
+
+    EXPECT_FALSE(StartsNewGame(Game, TOptionsNotice::Cancelled, {1, 1, 0, 1, 0, 0, 2, 1}));
+    ApplyOptions(Game, TOptionsNotice::AcceptedSameMap, {1, 1, 0, 1, 0, 0, 2, 1});
+    EXPECT_EQ(Game.KanaSet, 2);
+    EXPECT_EQ(Game.MapNumber, 1);
+    EXPECT_EQ(Game.ElapsedSeconds, 0);
+    EXPECT_EQ(Game.PresentCount(), TileCount);
+    EXPECT_TRUE(Effects.ClockRunning);
+    EXPECT_NE(Game.FaceKanaIds, DesignedFaceKana());
+}
+
 class TRecordingListener : public TOptionsListener {
 public:
     std::vector<std::tuple<TOptionsNotice, TSettings>> Calls;
@@ -211,7 +237,7 @@ TEST_F(TOptionsDialogFlow, AcceptStoresEveryChoiceThenTellsWhetherTheMapChanged)
         TSettings Stored;
         TOptionsNotice Notice;
     } cases[] = {
-        {{0, 2, 4, 1, 1, 2}, [](TSettings& c) { c = {1, 5, 6, 0, 2, 1}; }, {1, 5, 6, 0, 2, 1},
+        {{0, 2, 4, 1, 1, 2, 1, 0}, [](TSettings& c) { c = {1, 5, 6, 0, 2, 1, 2, 1}; }, {1, 5, 6, 0, 2, 1, 2, 1},
          TOptionsNotice::AcceptedOtherMap},
         {{0, 2, 4, 1, 0, 0}, [](TSettings& c) { c.Readings = 2; }, {0, 2, 4, 1, 0, 2}, TOptionsNotice::AcceptedSameMap},
         {{0, 2, 4, 1, 0, 0},

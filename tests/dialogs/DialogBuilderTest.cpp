@@ -2,6 +2,7 @@
 // place, texts and role, none cut off, its clicks and keys sent to the logic. Run at a pixel ratio
 // of 1 and of 2.
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -186,6 +187,15 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             EXPECT_NE(qobject_cast<TKanaChartView*>(control), nullptr);
             EXPECT_EQ(place, designed);
             break;
+        case TControlKind::CheckBox: {
+            const auto* box = qobject_cast<QCheckBox*>(control);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(place.topLeft(), designed.topLeft());
+            EXPECT_EQ(box->text(), Text(row.Caption));
+            EXPECT_LE(font.horizontalAdvance(box->text()) + MarkWidth, box->width());
+            EXPECT_LE(font.height(), box->height());
+            break;
+        }
         case TControlKind::Bevel: break;
         }
         if (row.Kind == TControlKind::ScoreList || row.Kind == TControlKind::CommandList ||
@@ -217,6 +227,12 @@ TEST_P(TDialogBuilder, ClicksAndKeysGoToTheLogic)
             QAbstractButton* item = control->findChild<QButtonGroup*>()->button(last);
             QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
             expected.push_back(row.Name + " " + std::to_string(last));
+        } else if (row.Kind == TControlKind::CheckBox) {
+            QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+            expected.push_back(row.Name + " 1");
+            EXPECT_EQ(dialog.ItemIndex(row.Name), 1);
+            dialog.SetItemIndex(row.Name, 0);
+            EXPECT_FALSE(qobject_cast<QCheckBox*>(control)->isChecked());
         }
     }
     for (const auto& [key, isRole] : {std::pair{Qt::Key_Return, &TControl::IsDefault}, std::pair{Qt::Key_Escape, &TControl::IsCancel}}) {

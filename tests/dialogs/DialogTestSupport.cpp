@@ -37,19 +37,23 @@ void SeedSettings(const TStoredSettings& settings)
     store->WriteInteger("hintSpeed", settings.HintSpeed);
     store->WriteInteger("kana", settings.Kana);
     store->WriteInteger("readings", settings.Readings);
+    store->WriteInteger("kanaset", settings.KanaSet);
+    store->WriteInteger("practice", settings.Practice);
 }
 
 std::ostream& operator<<(std::ostream& out, const TStoredSettings& stored)
 {
     return out << "face " << stored.Face << ", bgd " << stored.Background << ", map " << stored.MapId << ", hint "
-               << stored.HintSpeed << ", kana " << stored.Kana << ", readings " << stored.Readings;
+               << stored.HintSpeed << ", kana " << stored.Kana << ", readings " << stored.Readings
+               << ", kanaset " << stored.KanaSet << ", practice " << stored.Practice;
 }
 
 TStoredSettings StoredSettings()
 {
     const auto store = OpenSettingsKey();
     return {ReadStored(*store, "face"), ReadStored(*store, "bgd"), ReadStored(*store, "mapId"),
-            ReadStored(*store, "hintSpeed"), ReadStored(*store, "kana"), ReadStored(*store, "readings")};
+            ReadStored(*store, "hintSpeed"), ReadStored(*store, "kana"), ReadStored(*store, "readings"),
+            ReadStored(*store, "kanaset"), ReadStored(*store, "practice")};
 }
 
 void StoreSettingAsText(const char* name)

@@ -13,11 +13,13 @@ struct TStoredSettings {
     uint32_t HintSpeed;
     uint32_t Kana = 0;
     uint32_t Readings = 0;
+    uint32_t KanaSet = 0;
+    uint32_t Practice = 0;
     bool operator==(const TStoredSettings&) const = default;
 };
 std::ostream& operator<<(std::ostream& out, const TStoredSettings& stored);
 
-// The settings key with exactly these six values (everything else in the store is gone).
+// The settings key with exactly these eight values (everything else in the store is gone).
 void SeedSettings(const TStoredSettings& settings);
 TStoredSettings StoredSettings();
 // A setting stored as text, which the game cannot read as a number.

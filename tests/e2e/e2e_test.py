@@ -21,9 +21,10 @@ import time
 import unittest
 
 BINARY = os.environ.get("TESULI_BINARY", "")
-SETTINGS = ("face", "bgd", "mapId", "hintSpeed", "kana", "readings")
-# The map of a game won in both scripts, a kana or its reading on each tile, as the record keeps it.
-MIXED_MAP = "Babel / hiragana and katakana / kana or reading"
+SETTINGS = ("face", "bgd", "mapId", "hintSpeed", "kana", "readings", "kanaset", "practice")
+# The map of a game won with all kana in both scripts, a kana or its reading on each tile, as the
+# record keeps it.
+MIXED_MAP = "Babel / all kana / hiragana and katakana / kana or reading"
 # The reading of each face, in face order, as the store names a kana's recognition times.
 READINGS = ("a i e o ka ki su ke sa shi tsu te ni to fu ho mu me mo ya re wo wa wi "
             "ko ne no u ku se so ta chi ha hi na nu he ma mi yu yo ra ri ru ro n we").split()
@@ -234,6 +235,8 @@ class Game:
         self.launcher = launcher
         self.readout = os.path.join(home, "readout.txt")
         self.texts = {}  # what the text boxes hold, by name, in the last read-out
+        self.face_readings = {}  # the reading of the kana each face stands for, as the read-out names it
+        self.chart = {}  # the Progress window's chart: each reading's time, "" before the first
         env = {**launcher.environment(), "DISPLAY": screen.display,
                "TESULI_TEST_READOUT": launcher.path(self.readout)}
         self.log = open(os.path.join(home, "stderr.txt"), "wb")
@@ -255,16 +258,20 @@ class Game:
             time.sleep(0.05)
         tiles, widgets, status = [], {}, {}
         self.texts = {}
+        self.chart = {}
         for line in lines:
             kind, *rest = line.split(" ")
             if kind == "tile":
-                number, face, x, y = map(int, rest)
+                number, face, x, y = map(int, rest[:4])
                 tiles.append((number, face, x, y))
+                self.face_readings[face] = rest[4]
             elif kind == "widget":
                 name, x, y, w, h = rest[0], *map(int, rest[1:])
                 widgets[name] = (x, y, w, h)
             elif kind == "status":
                 status[int(rest[0])] = " ".join(rest[1:])
+            elif kind == "chart":
+                self.chart[rest[0]] = " ".join(rest[1:])
             elif kind == "text":
                 self.texts[rest[0]] = " ".join(rest[1:])
         return tiles, widgets, status
@@ -330,10 +337,11 @@ class PlayAsAPlayer(unittest.TestCase):
         try:
             tiles, _, status = game.state()
             self.assertEqual(status.get(0), "Tiles left:  192/192")
-            self.assertEqual(self.launcher.settings(), ["1", "1", "0", "1", "0", "0"])
+            self.assertEqual(self.launcher.settings(), ["1", "1", "0", "1", "0", "0", "0", "0"])
 
             # Options through the menu: artwork 0, background 4, short hints, same map, and the game
-            # played in both scripts with a kana or its reading on each tile.
+            # played with all kana, the slow ones practised, in both scripts with a kana or its
+            # reading on each tile. Another set asks before it starts a new game.
             game.press("MainForm.EditMenu")
             game.press("MainForm.Menu.PropertiesAction")
             game.press("OptionsForm.TileFaceImage1")
@@ -341,9 +349,13 @@ class PlayAsAPlayer(unittest.TestCase):
             game.press("OptionsForm.HintShort", left=8)
             game.press("OptionsForm.KanaBoth", left=8)
             game.press("OptionsForm.TilesKanaOrReading", left=8)
+            game.press("OptionsForm.KanaSetAll", left=8)
+            game.press("OptionsForm.PracticeCheckBox", left=8)
             game.press("OptionsForm.AcceptBitBtn")
+            time.sleep(1.0)  # the question takes the keyboard
+            game.screen.key("y")
             game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
-            self.assertEqual(self.launcher.settings(), ["0", "4", "0", "0", "2", "2"])
+            self.assertEqual(self.launcher.settings(), ["0", "4", "0", "0", "2", "2", "2", "1"])
 
             # Help from the tool bar, About from the menu; each closes with its own keys.
             game.press("MainForm.Tool.HelpAction")
@@ -356,7 +368,9 @@ class PlayAsAPlayer(unittest.TestCase):
             game.screen.key("Return")
             game.wait_for(lambda t, w, s: "AboutForm.CloseOK" not in w, "about to close")
 
-            self.play_to_the_end(game)
+            taken = self.play_to_the_end(game)
+            beyond_basic = taken - set(READINGS)
+            self.assertTrue(beyond_basic, "the board dealt voiced or combined kana")
 
             _, _, status = game.state()
             shown_score = game.texts.get("NameForm.CongratsLabel", "")
@@ -381,6 +395,20 @@ class PlayAsAPlayer(unittest.TestCase):
             self.assertEqual(score, shown_score[len("Score: "):])
             self.assertEqual(hints, shown_hints.split()[-1])
             self.assertEqual(map_text, MIXED_MAP)
+            # A pair of one script keeps its time under that script alone: of the voiced and
+            # combined kana taken, those kept in hiragana are charted.
+            stored = self.launcher.progress()
+            charted = {reading for reading in beyond_basic if stored.get(reading, (0, []))[1]}
+            self.assertTrue(charted, f"hiragana times for some of {sorted(beyond_basic)}")
+            game.press("MainForm.Game")
+            game.press("MainForm.Menu.ProgressAction")
+            game.widget("ProgressForm.KanaChart")
+            combined = any(len(reading) == 3 or reading in ("ja", "ju", "jo") for reading in charted)
+            game.press("ProgressForm.ChartCombined" if combined else "ProgressForm.ChartVoiced", left=8)
+            game.wait_for(lambda t, w, s: any(re.fullmatch(r"\d+(\.\d)? s", game.chart.get(r, "")) for r in charted),
+                          f"the chart to show a time for one of {sorted(charted)}")
+            game.screen.key("Escape")
+            game.wait_for(lambda t, w, s: "ProgressForm.KanaChart" not in w, "progress to close")
 
             # View Scores from the tool bar and export.
             export = os.path.join(self.home, "scores.csv")
@@ -411,11 +439,12 @@ class PlayAsAPlayer(unittest.TestCase):
         """Takes free pairs where they are drawn. At a dead end the message is closed and the tiles
         shuffled; a board that a shuffle cannot help (one stack left: lost) gets a new game."""
         stuck = 0
+        taken = set()
         deadline = time.time() + 240
         while time.time() < deadline:
             tiles, widgets, _ = game.state()
             if "NameForm.NameEdit" in widgets:
-                return
+                return taken
             by_face = {}
             pair = None
             for number, face, x, y in tiles:
@@ -432,9 +461,10 @@ class PlayAsAPlayer(unittest.TestCase):
                 time.sleep(0.3)
                 continue
             stuck = 0
-            taken = {number for number, _, _ in pair}
+            taken.add(game.face_readings[face])
+            numbers = {number for number, _, _ in pair}
             game.screen.click_each([(x, y) for _, x, y in pair])
-            game.wait_for(lambda t, w, s: not taken & {n for n, *_ in t} or "NameForm.NameEdit" in w,
+            game.wait_for(lambda t, w, s: not numbers & {n for n, *_ in t} or "NameForm.NameEdit" in w,
                           "the pair to go", timeout=5)
         self.fail("the game did not end")
 

@@ -57,17 +57,20 @@ TEST(ScoreMapText, AWonGameNamesTheModesThatDifferFromTheDefaults)
     EXPECT_EQ(ScoreMapText(1, 1, 2), "Babel / katakana / kana or reading");
     EXPECT_EQ(ScoreMapText(4, 2, 0), "Towers / hiragana and katakana");
     EXPECT_EQ(ScoreMapText(7, 0, 1), "Pyramid / kana only");
+    EXPECT_EQ(ScoreMapText(1, 0, 0, 2), "Babel / all kana");
+    EXPECT_EQ(ScoreMapText(2, 1, 0, 1), "Ridge / basic and voiced kana / katakana");
     std::set<std::string> texts;
     for (uint8_t map = 1; map <= 7; ++map) {
-        EXPECT_EQ(ScoreMapText(map, 0, 0), MapName(map)) << "a default game's record as before";
+        EXPECT_EQ(ScoreMapText(map, 0, 0, 0), MapName(map)) << "a default game's record as before";
         for (uint8_t kana = 0; kana <= 2; ++kana)
-            for (uint8_t readings = 0; readings <= 2; ++readings) {
-                const std::string text = ScoreMapText(map, kana, readings);
-                EXPECT_EQ(text.find(','), std::string::npos) << text;
-                texts.insert(text);
-            }
+            for (uint8_t readings = 0; readings <= 2; ++readings)
+                for (uint8_t kanaSet = 0; kanaSet <= 2; ++kanaSet) {
+                    const std::string text = ScoreMapText(map, kana, readings, kanaSet);
+                    EXPECT_EQ(text.find(','), std::string::npos) << text;
+                    texts.insert(text);
+                }
     }
-    EXPECT_EQ(texts.size(), 7u * 9u) << "every map and mode tells apart";
+    EXPECT_EQ(texts.size(), 7u * 9u * 3u) << "every map, set and mode tells apart";
 }
 
 }  // namespace

@@ -50,6 +50,26 @@ struct TMeasuredGame : TTestGame {
 const std::initializer_list<TPlacedTile> SpreadOut = {
     {1, {0, 0, 0}}, {2, {4, 0, 0}}, {3, {8, 0, 0}}, {4, {12, 0, 0}}, {5, {16, 0, 0}}, {6, {20, 0, 0}}};
 
+// Samples and mix-ups name the kana the face stood for in that game, so that they reach that kana's
+// times.
+TEST(Recognition, ASampleAndAMixUpNameTheKanaTheirFacesStandFor)
+{
+    TMeasuredGame test;
+    test.Game.FaceKanaIds[0] = KanaOfReading("kya");
+    test.Game.FaceKanaIds[1] = KanaOfReading("ga");
+    test.Arrange({{1, {0, 0, 0}}, {3, {4, 0, 0}}, {5, {8, 0, 0}}, {6, {12, 0, 0}}}, KanaSetting::Both);
+    test.Game.ClickTile(1);
+    test.Game.ClickTile(5);  // hiragana kya for ga
+    test.Game.ClickTile(1);
+    EXPECT_EQ(test.Recognition.MixUps(), std::vector<TMixUp>{MixUpOf({KanaOfReading("kya"), H}, {KanaOfReading("ga"), H})});
+    test.Ticks(2);
+    test.Take(1, 3);  // copies 0 and 2: one of each script
+    test.Game.HintActionExecute();
+    test.Take(5, 6);
+    EXPECT_EQ(test.Recognition.Samples(),
+              (TSamples{Time(KanaOfReading("kya"), H, 2), Time(KanaOfReading("kya"), K, 2), Hint(KanaOfReading("ga"), H)}));
+}
+
 TEST(Recognition, ThePairCountsFromTheMomentTwoOfItsTilesAreFreeUntilItIsTaken)
 {
     TMeasuredGame test;

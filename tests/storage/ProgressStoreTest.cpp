@@ -67,6 +67,26 @@ TEST_F(ProgressStore, SamplesSurviveARestartAndOnlyTheLatestTwentyAreKept)
     EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{Seconds(8, 27), 2}));
 }
 
+// The voiced and combined kana gain values of their own beside the basic kana's, which keep theirs.
+TEST_F(ProgressStore, EveryCatalogueKanaIsKeptUnderItsOwnName)
+{
+    std::vector<TRecognitionSample> game;
+    for (int id = 0; id < CatalogueSize; ++id)
+        game.push_back(Time(static_cast<TKanaId>(id), K, (id + 1) * 10));
+    Options.AddProgress(game);
+    const TScriptProgress katakana = Place.Options().ReadProgress(K);
+    for (int id = 0; id < CatalogueSize; ++id)
+        EXPECT_EQ(katakana[size_t(id)], (TKanaProgress{{(id + 1) * 10}, 0})) << KanaCatalogue[size_t(id)].Reading;
+    const std::pair<const char*, const char*> names[] = {
+        {"katakana_ka", "0;5"},          {"katakana_ga", "0;49"},          {"katakana_po", "0;73"},
+        {"katakana_kya", "0;74"},        {"katakana_pyo", "0;106"},        {"katakana_ka_tenths", "0;50"},
+        {"katakana_ga_tenths", "0;490"}, {"katakana_kya_tenths", "0;740"}, {"katakana_pyo_tenths", "0;1060"}};
+    for (const auto& [name, text] : names)
+        EXPECT_EQ(Stored(name), text) << name;
+    Options.ResetProgress(K);
+    EXPECT_EQ(Options.ReadProgress(K), TScriptProgress{});
+}
+
 TEST_F(ProgressStore, AGameIsStoredWhollyOrNotAtAll)
 {
     Options.AddProgress(std::vector{Time(Ka, H, 5)});
@@ -85,6 +105,7 @@ TEST_F(ProgressStore, AValueTheGameDidNotWriteReadsAsNoDataAndIsReplacedByTheNex
     const std::pair<const char*, std::string> damaged[] = {
         {"hiragana_a", "garbage"},   {"hiragana_i", "1;2,,3"},     {"hiragana_u", "1;2,"},  {"hiragana_e", "-1;"},
         {"hiragana_o", "1234567890;"}, {"hiragana_ki", "2;3 "},   {"hiragana_ku", twentyOne}, {"hiragana_ke", ""},
+        {"katakana_pyo_tenths", "x;"},
     };
     for (const auto& [name, text] : damaged)
         ArrangeText(name, text);
@@ -146,11 +167,11 @@ TEST_F(ProgressStore, OnlyTheLatestMixUpsAreKept)
 {
     std::vector<TMixUp> mixUps;
     for (size_t i = 0; i < KeptMixUps + 5; ++i)
-        mixUps.push_back(MixUpOf({static_cast<uint8_t>(i % 40), i % 3 == 0 ? K : H}, {47, H}));
+        mixUps.push_back(MixUpOf({static_cast<TKanaId>(i % (CatalogueSize - 1)), i % 3 == 0 ? K : H}, {CatalogueSize - 1, H}));
     Options.AddProgress({}, std::vector(mixUps.begin(), mixUps.begin() + 10));
     Options.AddProgress({}, std::vector(mixUps.begin() + 10, mixUps.end()));
     EXPECT_EQ(Place.Options().ReadMixUps(), std::vector(mixUps.begin() + 5, mixUps.end()));
-    const std::string first = ProgressValueName(H, 5) + "+" + ProgressValueName(H, 47) + ",";
+    const std::string first = ProgressValueName(H, 5) + "+" + ProgressValueName(H, CatalogueSize - 1) + ",";
     EXPECT_EQ(Stored(std::string(MixUpsValueName)).substr(0, first.size()), first);
 }
 

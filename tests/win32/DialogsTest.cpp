@@ -140,6 +140,10 @@ void ExpectKind(const TControl& row, HWND control, const std::string& where)
     case TControlKind::KanaChart:
         EXPECT_EQ(kind, L"TesuliKanaChart") << where;
         break;
+    case TControlKind::CheckBox:
+        EXPECT_EQ(kind, WC_BUTTONW) << where;
+        EXPECT_EQ(style & BS_TYPEMASK, BS_AUTOCHECKBOX) << where;
+        break;
     case TControlKind::CommandList:
         EXPECT_EQ(kind, WC_LISTVIEWW) << where;
         EXPECT_EQ(style & (LVS_TYPEMASK | LVS_NOCOLUMNHEADER), LVS_REPORT | LVS_NOCOLUMNHEADER) << where;
@@ -294,6 +298,12 @@ TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
             } else if (row.Kind == TControlKind::Preview) {
                 Click(dialog.Control(PreviewImageName(row.Name)));
                 expected.push_back(row.Name);
+            } else if (row.Kind == TControlKind::CheckBox) {
+                Click(dialog.Control(row.Name));
+                expected.push_back(row.Name + ":1");
+                EXPECT_EQ(dialog.ItemIndex(row.Name), 1);
+                dialog.SetItemIndex(row.Name, 0);
+                EXPECT_EQ(SendMessageW(dialog.Control(row.Name), BM_GETCHECK, 0, 0), BST_UNCHECKED);
             }
             for (size_t item = 0; item < row.Items.size(); ++item) {
                 Click(dialog.Control(RadioItemName(row.ItemPrefix, row.Items[item])));

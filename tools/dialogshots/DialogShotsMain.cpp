@@ -38,11 +38,11 @@ int main(int argc, char** argv)
         TRegOptions options;
         AcceptWin(options, "Hanako", won);
         AcceptWin(options, "A very long player name that runs on and on", {"01:14:13", 0, "Babel"});
-        // Times for a third of the kana, a few hinted, in both scripts.
+        // Times for a third of the catalogue's kana, a few hinted, in both scripts.
         std::vector<TRecognitionSample> samples;
-        for (uint8_t face = 0; face < FaceCount; face += 3)
+        for (int id = 0; id < CatalogueSize; id += 3)
             for (const TScript script : {TScript::Hiragana, TScript::Katakana})
-                samples.push_back({face, script, face % 9 == 0, 2 + (face * 7) % 41});
+                samples.push_back({static_cast<TKanaId>(id), script, id % 9 == 0, 2 + (id * 7) % 41});
         options.AddProgress(samples);
     }
     TTesuliApplication application(argc, argv);

@@ -6,6 +6,7 @@
 
 #include "storage/WindowsText.h"
 #include "win32/common/MessageBox.h"
+#include "win32/dialogs/CheckBox.h"
 #include "win32/dialogs/KanaChart.h"
 #include "win32/dialogs/PreviewPanel.h"
 #include "win32/dialogs/RadioGroup.h"
@@ -46,11 +47,17 @@ Part& TScreenDialog::PartOf(std::string_view name) const
 
 int TScreenDialog::ItemIndex(std::string_view radioGroup) const
 {
+    if (const auto* box = dynamic_cast<const TCheckBox*>(Find(radioGroup).Part.get()))
+        return box->ItemIndex();
     return PartOf<TRadioGroup>(radioGroup).ItemIndex();
 }
 
 void TScreenDialog::SetItemIndex(std::string_view radioGroup, int index)
 {
+    if (auto* box = dynamic_cast<TCheckBox*>(Find(radioGroup).Part.get())) {
+        box->SetItemIndex(index);
+        return;
+    }
     PartOf<TRadioGroup>(radioGroup).SetItemIndex(index);
 }
 
@@ -149,6 +156,9 @@ void TScreenDialog::Command(int id, int code)
                 ClickOn(control, item);
                 return;
             }
+        } else if (const auto* box = dynamic_cast<const TCheckBox*>(control.Part.get()); box && id == control.Id) {
+            ClickOn(control, box->ItemIndex());
+            return;
         } else if ((id == IDOK && row.IsDefault) || (id == IDCANCEL && row.IsCancel) || id == control.Id) {
             ClickOn(control, -1);
             return;

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "storage/WindowsText.h"
+#include "win32/dialogs/CheckBox.h"
 #include "win32/dialogs/CommandList.h"
 #include "win32/dialogs/KanaChart.h"
 #include "win32/dialogs/MemoBox.h"
@@ -77,6 +78,7 @@ TScreenDialog::TBuilt TScreenDialog::Make(const TScreen& screen, const TControl&
     case TControlKind::Memo: built.Part = std::make_unique<TMemoBox>(*this, row.Name, row.Caption, place); break;
     case TControlKind::CommandList: built.Part = std::make_unique<TCommandList>(*this, row.Name, place); break;
     case TControlKind::KanaChart: built.Part = std::make_unique<TKanaChart>(*this, row.Name, place); break;
+    case TControlKind::CheckBox: built.Part = std::make_unique<TCheckBox>(*this, row, place, id); break;
     }
     return built;
 }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/ProgressDialog.h"
 #include "app/Readout.h"
 #include "storage/WindowsText.h"
 #include "win32/dialogs/DialogBase.h"
@@ -123,6 +124,9 @@ void CALLBACK WriteReadout(HWND, UINT, UINT_PTR, DWORD)
     WriteToolButtons(out);
     WriteMenus(out);
     WriteDialogs(out);
+    for (const TTesuliDialog* dialog : GameDialogForms())
+        if (dialog->Visible() && dialog->Name() == ProgressScreen().Name)
+            out.Chart(static_cast<TProgressDialog&>(Form->MidEnd().Dialog(TDialogId::Progress)).Shown());
     // Written aside and moved into place, so that a reader never sees half of it.
     const std::wstring partial = ReadoutPath + L".part";
     {
