@@ -10,6 +10,7 @@
 #include "app/OptionsDialog.h"
 #include "app/ProgressDialog.h"
 #include "app/ScoresDialog.h"
+#include "app/TypedReading.h"
 #include "model/Game.h"
 #include "model/Recognition.h"
 
@@ -58,6 +59,11 @@ public:
     void Tick();
     // One of the game's own dialogs took the focus: the clock stops until the next press.
     void DialogActivated();
+    // A Latin letter, or one of the keys that edit the reading, typed while the main window has
+    // the focus. A reading whose kana has a free pair takes it; the typing panel shows the
+    // letters so far, or why none was taken.
+    void TypeLetter(char letter);
+    void TypeKey(TTypingKey key);
 
     TDialogLogic& Dialog(TDialogId dialog);
     const TGame& Game() const { return GameModel; }
@@ -76,10 +82,12 @@ private:
     THelpDialog HelpDialog;
     TAboutDialog AboutDialog;
     TProgressDialog ProgressDialog;
+    TTypedReading Typing;
 
     // A game ends (won, given up for a new one or another map, or the program ends): the times
     // measured in it are stored. A store that refuses them is reported; they are kept for the next end.
     void EndGame();
+    void Typed(const TTyped& typed);
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }
     void BoardChanged() override { Front.BoardChanged(); }

@@ -111,7 +111,7 @@ double Median(std::vector<int32_t> samples)
     return (upper + *std::max_element(samples.begin(), samples.begin() + middle)) / 2;
 }
 
-TProgressChart ProgressChart(TScript script, const TScriptProgress& progress)
+TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const TScriptProgress& typed)
 {
     TProgressChart chart;
     size_t next = 0;
@@ -133,6 +133,8 @@ TProgressChart ProgressChart(TScript script, const TScriptProgress& progress)
             }
             cell.Hints = kana.Hints;
             cell.HintsText = HintsText(kana.Hints);
+            if (const std::vector<int32_t>& recalled = typed[cell.Face].Samples; !recalled.empty())
+                cell.TypedText = "typed " + SecondsText(Median(recalled));
         }
     Colour(chart.Cells);
     chart.SlowestText = SlowestText(chart.Cells);

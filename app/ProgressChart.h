@@ -40,6 +40,8 @@ struct TChartCell {
     uint32_t Colour = NoTimeColour;
     std::string TimeText;   // "12 s", "6.5 s"; empty without a time
     std::string HintsText;  // "1 hint", "3 hints"; empty without hints
+    std::string TypedText;  // "typed 4 s": the median of the pairs taken by typing the reading of
+                            // the kana alone; empty without one
 };
 
 struct TProgressChart {
@@ -47,7 +49,7 @@ struct TProgressChart {
     std::string SlowestText;                   // names the five slowest kana, slowest first
 };
 
-TProgressChart ProgressChart(TScript script, const TScriptProgress& progress);
+TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const TScriptProgress& typed = {});
 
 // The middle time, or the mean of the two middle ones; the samples must not be empty.
 double Median(std::vector<int32_t> samples);

@@ -8,5 +8,5 @@ void StoreProgress(TRecognition& recognition, TRegOptions& options)
 
 TProgressChart ReadProgressChart(TRegOptions& options, TScript script)
 {
-    return ProgressChart(script, options.ReadProgress(script));
+    return ProgressChart(script, options.ReadProgress(script), options.ReadProgress(script, true));
 }

@@ -7,7 +7,7 @@ namespace {
 
 using enum TControlKind;
 
-constexpr int CellWidth = 62, CellHeight = 98, CellGap = 2;
+constexpr int CellWidth = 62, CellHeight = 110, CellGap = 2;
 constexpr int ChartWidth = ChartRows * (CellWidth + CellGap) - CellGap;
 constexpr int ChartHeight = ChartColumns * (CellHeight + CellGap) - CellGap;
 constexpr int Margin = 8;
@@ -59,7 +59,7 @@ std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript scri
         look.Picture = {faceStyle == 0 ? TSheet::FaceImage : TSheet::FaceImage_2,
                         {sheetCell.Column * TileWidth, sheetCell.Row * TileHeight, TileWidth, TileHeight}};
         look.PictureAt = {look.Cell.Left + (CellWidth - TileWidth) / 2, look.Cell.Top + 3, TileWidth, TileHeight};
-        look.Lines = {std::string(cell.Reading), cell.TimeText, cell.HintsText};
+        look.Lines = {std::string(cell.Reading), cell.TimeText, cell.HintsText, cell.TypedText};
         for (size_t line = 0; line < look.Lines.size(); ++line)
             look.LineAt[line] = {look.Cell.Left, look.Cell.Top + 3 + TileHeight + 1 + static_cast<int>(line) * LineHeight,
                                  CellWidth, LineHeight};

@@ -1,6 +1,7 @@
 #include "model/Recognition.h"
 
 #include "model/Game.h"
+#include "model/LearningModes.h"
 
 TRecognition::TRecognition()
 {
@@ -23,14 +24,15 @@ void TRecognition::Restart(const TGame& game)
     Follow(game);
 }
 
-void TRecognition::PairTaken(const TGame& game, uint8_t first, uint8_t second)
+void TRecognition::PairTaken(const TGame& game, uint8_t first, uint8_t second, bool typed)
 {
     const uint8_t face = game.Tiles[first].Face;
     const TScript firstScript = ScriptOfTile(first, Kana);
     const TScript secondScript = ScriptOfTile(second, Kana);
-    Record(face, firstScript);
+    const bool recalled = typed && game.Readings == ReadingsSetting::KanaOnly;
+    Record(face, firstScript, recalled);
     if (secondScript != firstScript)
-        Record(face, secondScript);
+        Record(face, secondScript, recalled);
     Hinted[face] = false;
     FreeSince[face] = Stopped;  // another free pair of the face is a new find
     Follow(game);
@@ -42,12 +44,19 @@ void TRecognition::PairPutBack(const TGame& game, uint8_t first)
     Follow(game);
 }
 
-void TRecognition::Record(uint8_t face, TScript script)
+void TRecognition::Record(uint8_t face, TScript script, bool recalled)
 {
-    if (Hinted[face])
-        Taken.push_back({face, script, true, 0});
-    else if (FreeSince[face] != Stopped)
-        Taken.push_back({face, script, false, static_cast<int32_t>(Now - FreeSince[face])});
+    TRecognitionSample sample{face, script, Hinted[face], 0};
+    if (!sample.Hinted) {
+        if (FreeSince[face] == Stopped)
+            return;
+        sample.Seconds = static_cast<int32_t>(Now - FreeSince[face]);
+    }
+    Taken.push_back(sample);
+    if (recalled) {
+        sample.Typed = true;
+        Taken.push_back(sample);
+    }
 }
 
 void TRecognition::Follow(const TGame& game)

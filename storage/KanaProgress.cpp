@@ -64,7 +64,13 @@ std::optional<TKanaProgress> ParseProgressText(std::string_view text)
     return progress;
 }
 
-std::string ProgressValueName(TScript script, uint8_t face)
+std::string ProgressValueName(TScript script, uint8_t face, bool typed)
 {
-    return (script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(KanaCatalogue[face].Reading);
+    return std::string(typed ? "typed_" : "") + (script == TScript::Hiragana ? "hiragana_" : "katakana_") +
+           std::string(KanaCatalogue[face].Reading);
+}
+
+std::string SampleValueName(const TRecognitionSample& sample)
+{
+    return ProgressValueName(sample.Script, sample.Face, sample.Typed);
 }

@@ -30,5 +30,7 @@ std::string ProgressText(const TKanaProgress& progress);
 // None for a text the game did not write: damaged, foreign, or more samples than are kept.
 std::optional<TKanaProgress> ParseProgressText(std::string_view text);
 
-// The value's name under the progress key: "hiragana_ka", "katakana_shi" ...
-std::string ProgressValueName(TScript script, uint8_t face);
+// The value's name under the progress key: "hiragana_ka", "katakana_shi" ..., and for typed
+// recall "typed_hiragana_ka" ...
+std::string ProgressValueName(TScript script, uint8_t face, bool typed = false);
+std::string SampleValueName(const TRecognitionSample& sample);

@@ -20,14 +20,15 @@ TKanaProgress StoredProgress(TKeyValueStore& store, const std::string& name)
 // Every kana's value that holds a text the game did not write is written afresh, with no data.
 void ReplaceDamaged(TKeyValueStore& store, std::map<std::string, TKanaProgress>& changed)
 {
-    for (const TScript script : {TScript::Hiragana, TScript::Katakana})
-        for (uint8_t face = 0; face < FaceCount; ++face) {
-            const std::string name = ProgressValueName(script, face);
-            std::string text;
-            const TValueRead read = store.ReadString(name, text);
-            if (read == TValueRead::WrongType || (read == TValueRead::Ok && !ParseProgressText(text)))
-                changed.try_emplace(name);
-        }
+    for (const bool typed : {false, true})
+        for (const TScript script : {TScript::Hiragana, TScript::Katakana})
+            for (uint8_t face = 0; face < FaceCount; ++face) {
+                const std::string name = ProgressValueName(script, face, typed);
+                std::string text;
+                const TValueRead read = store.ReadString(name, text);
+                if (read == TValueRead::WrongType || (read == TValueRead::Ok && !ParseProgressText(text)))
+                    changed.try_emplace(name);
+            }
 }
 
 // Writes the values in one update; answers the error text of the first step that fails.
@@ -48,7 +49,7 @@ std::string TRegOptions::ProgressPath() const
     return KeyPath + "progress";
 }
 
-TScriptProgress TRegOptions::ReadProgress(TScript script)
+TScriptProgress TRegOptions::ReadProgress(TScript script, bool typed)
 {
     TScriptProgress progress;
     bool busy = false;
@@ -56,7 +57,7 @@ TScriptProgress TRegOptions::ReadProgress(TScript script)
         const auto store = Store();
         if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
             for (uint8_t face = 0; face < FaceCount; ++face)
-                progress[face] = StoredProgress(*store, ProgressValueName(script, face));
+                progress[face] = StoredProgress(*store, ProgressValueName(script, face, typed));
         busy = store->Busy();
     }
     // Times that could not be read are unknown, not missing.
@@ -76,7 +77,7 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
         if (store->BeginUpdate() && store->OpenKey(ProgressPath())) {
             std::map<std::string, TKanaProgress> changed;
             for (const TRecognitionSample& sample : samples) {
-                const std::string name = ProgressValueName(sample.Script, sample.Face);
+                const std::string name = SampleValueName(sample);
                 const auto [entry, added] = changed.try_emplace(name);
                 if (added)
                     entry->second = StoredProgress(*store, name);
@@ -85,7 +86,7 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
             ReplaceDamaged(*store, changed);
             failure = WriteAll(*store, changed);
         } else {
-            failure = FailedToSet(ProgressValueName(samples.front().Script, samples.front().Face));
+            failure = FailedToSet(SampleValueName(samples.front()));
         }
     }
     if (failure)
@@ -95,8 +96,9 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
 void TRegOptions::ResetProgress(TScript script)
 {
     std::map<std::string, TKanaProgress> cleared;
-    for (uint8_t face = 0; face < FaceCount; ++face)
-        cleared[ProgressValueName(script, face)] = {};
+    for (const bool typed : {false, true})
+        for (uint8_t face = 0; face < FaceCount; ++face)
+            cleared[ProgressValueName(script, face, typed)] = {};
     std::optional<std::string> failure;
     {
         const auto store = Store();

@@ -60,11 +60,12 @@ public:
 
     // Recognition times under the progress subkey, one value per script and face. A value the game
     // did not write reads as no data for its kana; a store that cannot be read raises.
-    TScriptProgress ReadProgress(TScript script);
+    // typed: the times of pairs taken by typing the reading of tiles that showed the kana alone.
+    TScriptProgress ReadProgress(TScript script, bool typed = false);
     // Adds a game's samples to what is kept, in one update that also replaces every value the game
     // did not write; a refused write raises and changes nothing.
     void AddProgress(std::span<const TRecognitionSample> samples);
-    // Clears every kana of the script, in one update.
+    // Clears every kana of the script, typed times too, in one update.
     void ResetProgress(TScript script);
 
 private:

@@ -10,6 +10,7 @@
 #include "qt/dialogs/GameDialog.h"
 #include "qt/window/BoardImage.h"
 #include "qt/window/BoardView.h"
+#include "qt/window/CommandKeys.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -65,6 +66,21 @@ void TMainForm::closeEvent(QCloseEvent* event)
     GameTimer.stop();
     RunGuarded([this] { MidEnd.FormClose(); });
     QMainWindow::closeEvent(event);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<TTypedKey> typed = TypedKey(*event);
+    if (!typed) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    RunGuarded([&] {
+        if (typed->Key)
+            MidEnd.TypeKey(*typed->Key);
+        else
+            MidEnd.TypeLetter(typed->Letter);
+    });
 }
 
 TBoardRaster& TMainForm::BoardPicture()

@@ -45,11 +45,16 @@ TEST(ProgressChart, CellsShowTheMedianAndHintsColouredFromQuickToSlow)
     progress[FaceOfReading("shi")] = {{2}, 1};
     progress[FaceOfReading("nu")] = {{30, 40, 35}, 0};
     progress[FaceOfReading("a")] = {{}, 2};
-    const TProgressChart chart = ProgressChart(TScript::Hiragana, progress);
+    TScriptProgress typed;
+    typed[FaceOfReading("ka")] = {{4, 8}, 0};
+    typed[FaceOfReading("nu")] = {{}, 1};
+    const TProgressChart chart = ProgressChart(TScript::Hiragana, progress, typed);
 
     const TChartCell& ka = CellOf(chart, "ka");
     EXPECT_EQ(ka.Median, 6.5);
     EXPECT_EQ(ka.TimeText, "6.5 s");
+    EXPECT_EQ(ka.TypedText, "typed 6 s");
+    EXPECT_EQ(CellOf(chart, "nu").TypedText, "") << "a hint is no typed time";
     EXPECT_NE(ka.Colour, QuickColour);
     EXPECT_NE(ka.Colour, SlowColour);
     EXPECT_EQ(CellOf(chart, "shi").Colour, QuickColour);

@@ -109,11 +109,17 @@ TEST_F(ProgressStore, AValueTheGameDidNotWriteReadsAsNoDataAndIsReplacedByTheNex
     EXPECT_EQ(Stored("hiragana_ka"), "3;4,5");
 }
 
-TEST_F(ProgressStore, AResetClearsOneScriptOnly)
+TEST_F(ProgressStore, TypedTimesAreKeptApartAndAResetClearsOneScriptWithThem)
 {
-    Options.AddProgress(std::vector{Time(Ka, H, 5), Hint(0, H), Time(Ka, K, 6)});
+    TRecognitionSample typed = Time(Ka, H, 3);
+    typed.Typed = true;
+    Options.AddProgress(std::vector{Time(Ka, H, 5), typed, Hint(0, H), Time(Ka, K, 6)});
+    EXPECT_EQ(Stored("typed_hiragana_ka"), "0;3");
+    EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{{5}, 0}));
+    EXPECT_EQ(Options.ReadProgress(H, true)[Ka], (TKanaProgress{{3}, 0}));
     Options.ResetProgress(H);
     EXPECT_EQ(Options.ReadProgress(H), TScriptProgress{});
+    EXPECT_EQ(Options.ReadProgress(H, true), TScriptProgress{});
     EXPECT_EQ(Options.ReadProgress(K)[Ka], (TKanaProgress{{6}, 0}));
 }
 
