@@ -28,6 +28,11 @@ constexpr TShortcut CtrlKey(char letter) { return {letter, 0, true}; }
 constexpr TShortcut AltKey(TShortcut key) { return {key.Letter, key.Function, key.Ctrl, true}; }
 
 enum class TPlatform { Linux, Windows };
+#ifdef _WIN32
+inline constexpr TPlatform HostPlatform = TPlatform::Windows;
+#else
+inline constexpr TPlatform HostPlatform = TPlatform::Linux;
+#endif
 
 struct TCommandLook {
     std::string_view Caption;     // in the menu

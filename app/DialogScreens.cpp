@@ -54,6 +54,7 @@ TControl MakePreview(std::string name, std::string parent, int left, int top, TS
     TControl preview{Preview, std::move(name), std::move(parent),
                      {left, top, picture.Cell.Width + 2 * PreviewBorder, picture.Cell.Height + 2 * PreviewBorder}};
     preview.Picture = picture;
+    preview.TabStop = true;
     return preview;
 }
 
@@ -131,7 +132,9 @@ TScreen MakeScoresScreen()
     TScreen screen{"ScoresForm", "Tesuli Scores", 497, 535, true};
     auto& rows = screen.Controls;
     rows.push_back({Bevel, "Bevel1", {}, {0, 0, 497, 497}});
-    rows.push_back({ScoreList, "ScoresListView", {}, {8, 8, 481, 481}});
+    TControl list{ScoreList, "ScoresListView", {}, {8, 8, 481, 481}};
+    list.TabStop = true;  // the arrow keys scroll it
+    rows.push_back(list);
     rows.push_back(Focused(Default(MakeButton("AcceptBitBtn", "Close", TButtonGlyph::Tick, {336, 504, 75, 25}), true)));
     rows.push_back(MakeButton("ExportBitBtn", "Export", TButtonGlyph::Save, {64, 504, 75, 25}));
     return screen;
@@ -139,13 +142,16 @@ TScreen MakeScoresScreen()
 
 TScreen MakeHelpScreen()
 {
-    TScreen screen{"HelpForm", "Tesuli Help", 678, 502};
+    // The text of playing from the keyboard makes the text box and the dialog this much taller.
+    constexpr int Keys = 140;
+    TScreen screen{"HelpForm", "Tesuli Help", 678, 502 + Keys};
     auto& rows = screen.Controls;
-    rows.push_back({GroupBox, "HelpGroupBox", {}, {8, 8, 665, 273}, "Tesuli Help"});
-    rows.push_back({Memo, "HelpMemo", "HelpGroupBox", {8, 15, 649, 250}, HelpText()});
-    rows.push_back({Bevel, "Bevel1", {}, {8, 288, 665, 177}});
-    rows.push_back({CommandList, "MenuListView", {}, {16, 296, 649, 161}});
-    rows.push_back(Focused(Default(MakeButton("CloseBtn", "Close", TButtonGlyph::Tick, {536, 472, 75, 25}), true)));
+    rows.push_back({GroupBox, "HelpGroupBox", {}, {8, 8, 665, 273 + Keys}, "Tesuli Help"});
+    rows.push_back({Memo, "HelpMemo", "HelpGroupBox", {8, 15, 649, 250 + Keys}, HelpText()});
+    rows.push_back({Bevel, "Bevel1", {}, {8, 288 + Keys, 665, 177}});
+    rows.push_back({CommandList, "MenuListView", {}, {16, 296 + Keys, 649, 161}});
+    rows.push_back(
+        Focused(Default(MakeButton("CloseBtn", "Close", TButtonGlyph::Tick, {536, 472 + Keys, 75, 25}), true)));
     return screen;
 }
 

@@ -22,8 +22,9 @@ void TReadoutText::FreeTiles(const TGame& game, const TBoardToScreen& toScreen)
             continue;
         const TTileOrigin origin = TileOrigin(game.Tiles[number]);
         const TScreenPoint centre = toScreen(origin.Left + HitCentreX, origin.Top + HitCentreY);
-        Text += "tile " + std::to_string(n) + ' ' + std::to_string(game.Tiles[number].Face) + ' ' +
-                std::to_string(centre.X) + ' ' + std::to_string(centre.Y) + '\n';
+        const uint8_t face = game.Tiles[number].Face;
+        Text += "tile " + std::to_string(n) + ' ' + std::to_string(face) + ' ' + std::to_string(centre.X) + ' ' +
+                std::to_string(centre.Y) + ' ' + std::string(KanaCatalogue[game.FaceKanaIds[face]].Reading) + '\n';
     }
 }
 

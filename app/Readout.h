@@ -18,7 +18,8 @@ public:
     using TBoardToScreen = std::function<TScreenPoint(int32_t boardX, int32_t boardY)>;
 
     void Status(int panel, std::string_view text);
-    // Each free tile at the centre of its hit zone, where a player would press it.
+    // Each free tile at the centre of its hit zone, where a player would press it, with the
+    // reading of the kana it stands for: "tile <number> <face> <x> <y> <reading>".
     void FreeTiles(const TGame& game, const TBoardToScreen& toScreen);
     // A control of a window, named "<window>.<control>".
     void Widget(std::string_view window, std::string_view control, int left, int top, int width, int height);

@@ -108,6 +108,13 @@ void TGameDialog::Click(std::string_view control, int item)
     RunGuarded([&] { Logic.Click(*this, control, item); });
 }
 
+void TGameDialog::StepPreview(std::string_view preview, int step)
+{
+    const std::string& next = Logic.Screen().StepInGroup(preview, step).Name;
+    As<TPreviewPanel>(Control(next))->Image()->setFocus(Qt::TabFocusReason);
+    Click(next, -1);
+}
+
 int TGameDialog::ItemIndex(std::string_view radioGroup) const
 {
     return Control(radioGroup)->findChild<QButtonGroup*>()->checkedId();

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace {
@@ -10,12 +12,14 @@ namespace {
 constexpr int BevelWidth = 1;
 constexpr int BorderWidth = 3;
 constexpr int FrameWidth = BevelWidth + BorderWidth + BevelWidth;
+constexpr int FocusInset = 2;  // in the border
 
 }  // namespace
 
 TPreviewImage::TPreviewImage(QWidget* parent, const QPixmap& picture)
     : QLabel(parent)
 {
+    setFocusPolicy(Qt::StrongFocus);
     SetPicture(picture);
 }
 
@@ -37,6 +41,30 @@ void TPreviewImage::mouseReleaseEvent(QMouseEvent* event)
         emit Click();
 }
 
+void TPreviewImage::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: emit Step(-1); break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: emit Step(1); break;
+    case Qt::Key_Space: emit Click(); break;
+    default: QLabel::keyPressEvent(event); break;
+    }
+}
+
+void TPreviewImage::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    parentWidget()->update();
+}
+
+void TPreviewImage::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    parentWidget()->update();
+}
+
 TPreviewPanel::TPreviewPanel(QWidget* parent, QPoint position, const QPixmap& picture)
     : QFrame(parent)
     , Picture(new TPreviewImage(this, picture))
@@ -45,6 +73,7 @@ TPreviewPanel::TPreviewPanel(QWidget* parent, QPoint position, const QPixmap& pi
     setLineWidth(BevelWidth);
     setAutoFillBackground(true);
     Picture->move(FrameWidth, FrameWidth);
+    setFocusProxy(Picture);
     setGeometry(QRect(position, Picture->size() + QSize(2 * FrameWidth, 2 * FrameWidth)));
     SetChosen(false);
 }
@@ -69,4 +98,10 @@ void TPreviewPanel::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const int inset = BevelWidth + BorderWidth;
     qDrawShadePanel(&painter, rect().adjusted(inset, inset, -inset, -inset), palette(), false, BevelWidth);
+    if (Picture->hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(FocusInset, FocusInset, -FocusInset, -FocusInset);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }

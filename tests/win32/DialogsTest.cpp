@@ -284,6 +284,26 @@ TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
     }
 }
 
+// The previews are reached with Tab; an arrow key chooses the next of the group and takes the
+// keyboard there, round from the last to the first, and the space bar chooses the one it is on.
+TEST_F(DialogsTest, ArrowKeysStepThroughAPreviewGroup)
+{
+    TRecordingLogic logic(OptionsScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    dialog.ShowDialog();
+    const std::string first = BackgroundPreviewName(0);
+    EXPECT_TRUE(GetWindowLongW(dialog.Control(first), GWL_STYLE) & WS_TABSTOP);
+    SetFocus(dialog.Control(first));
+    PressKey(VK_DOWN);
+    EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(1)));
+    PressKey(VK_UP);
+    PressKey(VK_LEFT);
+    EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(5)));
+    PressKey(VK_SPACE);
+    EXPECT_EQ(logic.Clicks, (std::vector<std::string>{BackgroundPreviewName(1), first, BackgroundPreviewName(5),
+                                                      BackgroundPreviewName(5)}));
+}
+
 // What the logic asks of the view reaches the controls, and what the player typed comes back as
 // UTF-8. A label set to a longer text grows to show it whole.
 TEST_F(DialogsTest, TheViewSetsAndReadsItsControls)

@@ -10,15 +10,16 @@ constexpr const wchar_t* PanelClass = L"TesuliPreviewPanel";
 // Outer bevel, border and inner bevel around the picture.
 constexpr int PictureInset = 5;
 constexpr int InnerBevelInset = 4;
+constexpr int FocusInset = 2;  // the focus frame, in the border
 
 }  // namespace
 
 TPreviewPanel::TPreviewPanel(TTesuliDialog& dialog, const std::string& name, TPlace place, int id,
-                             const TSheetCell& picture)
+                             const TSheetCell& picture, bool tabStop)
     : Shown(picture), Id(id)
 {
     RegisterOwnedClass<TPreviewPanel>(PanelClass, 0, nullptr, nullptr);
-    dialog.AddControl(name.c_str(), PanelClass, L"", WS_CLIPCHILDREN, place, id, 0, this);
+    dialog.AddControl(name.c_str(), PanelClass, L"", WS_CLIPCHILDREN | (tabStop ? WS_TABSTOP : 0), place, id, 0, this);
     dialog.AddName(PreviewImageName(name), Picture);
 }
 
@@ -60,7 +61,17 @@ void TPreviewPanel::Paint()
     const int inset = Scaled(InnerBevelInset, GetDpiForWindow(Panel));
     InflateRect(&area, -inset, -inset);
     DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
+    if (GetFocus() == Panel) {
+        const int focusInset = Scaled(FocusInset, GetDpiForWindow(Panel)) - inset;
+        InflateRect(&area, -focusInset, -focusInset);
+        DrawFocusRect(dc, &area);
+    }
     EndPaint(Panel, &paint);
+}
+
+void TPreviewPanel::Notify(WORD code) const
+{
+    SendMessageW(GetParent(Panel), WM_COMMAND, MAKEWPARAM(Id, code), reinterpret_cast<LPARAM>(Panel));
 }
 
 void TPreviewPanel::DrawPicture(const DRAWITEMSTRUCT& item) const
@@ -95,7 +106,22 @@ LRESULT TPreviewPanel::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) == STN_CLICKED)
-            SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(Id, BN_CLICKED), reinterpret_cast<LPARAM>(Panel));
+            Notify(BN_CLICKED);
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+        switch (wParam) {
+        case VK_LEFT:
+        case VK_UP: Notify(PreviewStepBack); return 0;
+        case VK_RIGHT:
+        case VK_DOWN: Notify(PreviewStepOn); return 0;
+        case VK_SPACE: Notify(BN_CLICKED); return 0;
+        default: return DefWindowProcW(window, message, wParam, lParam);
+        }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(window, nullptr, TRUE);
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
