@@ -179,7 +179,12 @@ void TGameDialog::SetFocus(std::string_view control)
 
 void TGameDialog::Hide()
 {
+    const bool hadTheKeyboard = isActiveWindow();
     hide();
+    // The keyboard goes back to the main window, for its keys, also where no window manager
+    // hands it on.
+    if (hadTheKeyboard && parentWidget())
+        parentWidget()->activateWindow();
 }
 
 void TGameDialog::ShowMessage(TMessageKind kind, const std::string& text)

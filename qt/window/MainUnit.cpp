@@ -55,6 +55,8 @@ void TMainForm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!Shown) {
         Shown = true;
+        // The keyboard plays too: the new window asks for it.
+        activateWindow();
         RunGuarded([this] { MidEnd.FormShow(); });
     }
 }
