@@ -110,14 +110,16 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     }
     case WM_DRAWITEM:
         return DrawMenuIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-    case WM_CHAR:
-        if (const auto typed = TypedKey(static_cast<wchar_t>(wParam), GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)) {
+    case WM_CHAR: {
+        const bool ctrlOrAlt = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+        if (const auto typed = TypedKey(static_cast<wchar_t>(wParam), ctrlOrAlt)) {
             if (typed->Key)
                 Session.TypeKey(*typed->Key);
             else
                 Session.TypeLetter(typed->Letter);
         }
         return 0;
+    }
     case WM_TIMER:
         if (wParam == GameTimer)
             Session.Tick();
