@@ -7,7 +7,7 @@ namespace {
 
 using enum TControlKind;
 
-constexpr int CellWidth = 62, CellHeight = 110, CellGap = 2;
+constexpr int CellWidth = 80, CellHeight = 110, CellGap = 2;  // wide enough for "typed 123.5 s"
 constexpr int ChartWidth = ChartRows * (CellWidth + CellGap) - CellGap;
 constexpr int ChartHeight = ChartColumns * (CellHeight + CellGap) - CellGap;
 constexpr int Margin = 8;
