@@ -31,8 +31,6 @@ struct TTyped {
     TKind Kind = TKind::Editing;
     std::string Letters;
     uint8_t Face = 0;
-
-    bool operator==(const TTyped&) const = default;
 };
 
 // The Latin letters typed on the board, read as a kana's reading. A reading is read as soon as no
