@@ -373,6 +373,12 @@ class PlayAsAPlayer(unittest.TestCase):
             faces.add(face)
         return None
 
+    @staticmethod
+    def typed(reading):
+        """The reading as a player types it: a blank after one that begins a longer one (n, na), and
+        none after the others, where it would close a message the pair may have brought up."""
+        return reading + " " if any(r != reading and r.startswith(reading) for r in READINGS) else reading
+
     def type_name(self, game, name, attempts=3):
         """Types into the box that has the keyboard until the read-out shows the name: on a loaded
         machine the X server may lose a character xdotool types through a remapped key."""
@@ -389,14 +395,13 @@ class PlayAsAPlayer(unittest.TestCase):
 
     def play_to_the_end_by_keys(self, game):
         """A whole game with the keyboard alone: New Game by its key, a hint and an undo by theirs, and
-        every pair taken by typing the reading of a free pair, a blank after it for the readings that
-        begin longer ones (n). At a dead end the message is closed with Enter and the tiles shuffled
+        every pair taken by typing the reading of a free pair. At a dead end the message is closed with Enter and the tiles shuffled
         by their key; a board that a shuffle cannot help (one stack left: lost) gets a new game."""
         game.screen.key("F2")
         game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  192/192" and s.get(1) == "Hints:  0", "a new game")
         game.screen.key("ctrl+h")
         game.wait_for(lambda t, w, s: s.get(1) == "Hints:  1", "the hint")
-        game.screen.type(self.free_reading(game.state()[0]) + " ")
+        game.screen.type(self.typed(self.free_reading(game.state()[0])))
         game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  190/192", "the typed pair to go")
         game.screen.key("ctrl+z")
         game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  192/192", "the pair to come back")
@@ -418,7 +423,7 @@ class PlayAsAPlayer(unittest.TestCase):
                 continue
             stuck = 0
             left = status.get(0)
-            game.screen.type(reading + " ")
+            game.screen.type(self.typed(reading))
             game.wait_for(lambda t, w, s: s.get(0) != left or "NameForm.NameEdit" in w, "the typed pair to go",
                           timeout=5)
         self.fail("the game did not end")

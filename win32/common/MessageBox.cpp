@@ -23,7 +23,7 @@ int RunBox(HWND owner, const std::wstring& text, const std::wstring& title, UINT
 {
     const int answer = MessageBoxW(owner, text.c_str(), title.c_str(), style);
     if (owner && IsWindow(owner))
-        SetActiveWindow(owner);
+        SetForegroundWindow(owner);
     return answer;
 }
 
