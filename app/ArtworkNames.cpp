@@ -15,8 +15,7 @@ const char* ButtonGlyphName(TButtonGlyph glyph)
 const char* SheetName(TSheet sheet)
 {
     switch (sheet) {
-    case TSheet::FaceImage: return "FaceImage";
-    case TSheet::FaceImage_2: return "FaceImage_2";
+    case TSheet::TileFace: return "";
     case TSheet::BackgroundImage: return "BackgroundImage";
     }
     return "";

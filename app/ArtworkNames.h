@@ -11,7 +11,7 @@ enum class TButtonGlyph { None, Tick, Cross, Globe, Save };
 // "GlyphTick" ...; empty for None.
 const char* ButtonGlyphName(TButtonGlyph glyph);
 
-// "FaceImage", "FaceImage_2", "BackgroundImage".
+// "BackgroundImage"; empty for the tile faces, which the core draws.
 const char* SheetName(TSheet sheet);
 
 // What the player is told when a picture compiled into the program cannot be read.

@@ -82,15 +82,17 @@ TDesignRect InBorder(int left, int top, int width, int height)
 TScreen MakeOptionsScreen()
 {
     // The learning modes' two groups below the hint's make the dialog this much taller.
-    constexpr int Modes = 72;
+    constexpr int Modes = 84;
     TScreen screen{"OptionsForm", "Tesuli Options", 317 + 6, 297 + Modes + 6};
     auto& rows = screen.Controls;
     rows.push_back({Bevel, "CentralBevel", {}, InBorder(0, 0, 313, 265 + Modes)});
     rows.push_back({GroupBox, "FaceGroupBox", {}, InBorder(FaceGroupLeft, GroupsTop, 81, 193), "Tile Face"});
-    const TSheet faceSheets[FacePreviewCount] = {TSheet::FaceImage, TSheet::FaceImage_2};
-    for (uint8_t style = 0; style < FacePreviewCount; ++style)
+    for (uint8_t style = 0; style < FacePreviewCount; ++style) {
+        TFacePicture face;
+        face.Artwork = style;
         rows.push_back(MakePreview(FacePreviewName(style), "FaceGroupBox", 16, 24 + 88 * style,
-                               {faceSheets[style], {0, 0, TileWidth, TileHeight}}));
+                                   {TSheet::TileFace, {0, 0, TileWidth, TileHeight}, face}));
+    }
     rows.push_back(
         {GroupBox, "BackgroundGroupBox", {}, InBorder(BackgroundGroupLeft, GroupsTop, 105, 193), "Game Background"});
     for (uint8_t index = 0; index < BackgroundPreviewCount; ++index)
@@ -105,9 +107,9 @@ TScreen MakeOptionsScreen()
     rows.push_back(MakeRadioGroup("HintRadioGroup", "Hint Display Duration", {"short", "medium", "long"}, "Hint", 3,
                               InBorder(8, 208, 297, 49)));
     rows.push_back(MakeRadioGroup("KanaRadioGroup", "Kana", {"Hiragana", "Katakana", "Both"}, "Kana", 1,
-                                  InBorder(8, 264, 145, 65)));
+                                  InBorder(8, 264, 145, 77)));
     rows.push_back(MakeRadioGroup("ReadingsRadioGroup", "Tiles show", {"Kana and reading", "Kana only", "Kana or reading"},
-                                  "Tiles", 1, InBorder(160, 264, 145, 65)));
+                                  "Tiles", 1, InBorder(160, 264, 145, 77)));
     return screen;
 }
 
@@ -144,22 +146,23 @@ TScreen MakeHelpScreen()
 {
     // The text of playing from the keyboard makes the text box and the dialog this much taller.
     constexpr int Keys = 140;
-    TScreen screen{"HelpForm", "Tesuli Help", 678, 502 + Keys};
+    TScreen screen{"HelpForm", "Tesuli Help", 678, 522 + Keys};
     auto& rows = screen.Controls;
     rows.push_back({GroupBox, "HelpGroupBox", {}, {8, 8, 665, 273 + Keys}, "Tesuli Help"});
     rows.push_back({Memo, "HelpMemo", "HelpGroupBox", {8, 15, 649, 250 + Keys}, HelpText()});
-    rows.push_back({Bevel, "Bevel1", {}, {8, 288 + Keys, 665, 177}});
-    rows.push_back({CommandList, "MenuListView", {}, {16, 296 + Keys, 649, 161}});
+    rows.push_back({Bevel, "Bevel1", {}, {8, 288 + Keys, 665, 197}});
+    rows.push_back({CommandList, "MenuListView", {}, {16, 296 + Keys, 649, 181}});
     rows.push_back(
-        Focused(Default(MakeButton("CloseBtn", "Close", TButtonGlyph::Tick, {536, 472 + Keys, 75, 25}), true)));
+        Focused(Default(MakeButton("CloseBtn", "Close", TButtonGlyph::Tick, {536, 492 + Keys, 75, 25}), true)));
     return screen;
 }
 
 TScreen MakeAboutScreen()
 {
-    TScreen screen{"AboutForm", "About Tesuli", 307, 166, true};
+    // Wide enough for where the manual lies, as the installers put it.
+    TScreen screen{"AboutForm", "About Tesuli", 427, 166, true};
     auto& rows = screen.Controls;
-    rows.push_back({GroupBox, "AboutGroupBox", {}, {8, 8, 289, 118}, "Program Information"});
+    rows.push_back({GroupBox, "AboutGroupBox", {}, {8, 8, 409, 118}, "Program Information"});
     rows.push_back({ProgramIcon, "ProgramImage", "AboutGroupBox", {16, 24, 32, 32}});
     rows.push_back(MakeLabel("AboutLabel", "AboutGroupBox", 64, 24, std::string(AboutTexts::Code)));
     TControl graphics = MakeLabel("GraphicsLabel", "AboutGroupBox", 64, 40, std::string(AboutTexts::Graphics));
@@ -168,9 +171,9 @@ TScreen MakeAboutScreen()
     rows.push_back(graphics);
     rows.push_back(MakeLabel("VersionLabel", "AboutGroupBox", 16, 64, std::string(AboutTexts::Version)));
     rows.push_back(MakeLabel("StatementLabel", "AboutGroupBox", 16, 80, std::string(AboutTexts::Statement)));
-    rows.push_back(MakeLabel("UrlLabel", "AboutGroupBox", 16, 96, AboutTexts::Availability()));
-    rows.push_back(Focused(Default(MakeButton("CloseOK", "Close", TButtonGlyph::Tick, {217, 137, 75, 25}), true)));
-    rows.push_back(MakeButton("VisitMeBitBtn", "Visit Author's Website", TButtonGlyph::Globe, {15, 137, 141, 25}));
+    rows.push_back({Label, "UrlLabel", "AboutGroupBox", {16, 96, 385, 13}});  // the manual's place, once known
+    rows.push_back(Focused(Default(MakeButton("CloseOK", "Close", TButtonGlyph::Tick, {337, 137, 75, 25}), true)));
+    rows.push_back(MakeButton("VisitMeBitBtn", std::string(AboutTexts::OpenManual), TButtonGlyph::Globe, {15, 137, 141, 25}));
     return screen;
 }
 

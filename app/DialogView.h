@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -40,8 +41,10 @@ public:
         size_t Filter = 0;
     };
     virtual std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters) = 0;
-    // Opens the page in the player's browser, which runs on its own.
-    virtual void OpenUrl(std::string_view url) = 0;
+    // Opens the page in the player's browser, which runs on its own; false when none could be started.
+    virtual bool OpenUrl(std::string_view url) = 0;
+    // The folder the running program was started from.
+    virtual std::filesystem::path ProgramFolder() const = 0;
 };
 
 // A dialog's logic: its screen, what showing it loads, and what a click on one of its controls does.

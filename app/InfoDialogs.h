@@ -9,9 +9,11 @@ public:
     void Click(TDialogView& view, std::string_view control, int item) override;
 };
 
-// The about dialog: who made the game, its version, Close and a visit to its website.
+// The about dialog: who made the game, its version, where its manual lies, Close and the manual
+// opened in the player's browser.
 class TAboutDialog final : public TDialogLogic {
 public:
     const TScreen& Screen() const override;
+    void FormShow(TDialogView& view) override;
     void Click(TDialogView& view, std::string_view control, int item) override;
 };

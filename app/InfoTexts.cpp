@@ -1,31 +1,38 @@
 #include "app/InfoTexts.h"
 
-const std::array<std::string_view, 20> HelpLines{
+#include <span>
+
+const std::array<std::string_view, 27> HelpLines{
     "'Tesuli' is a simple game designed to allow for rapid learning of the most basic of Japanese symbol sets.",
     "",
-    "Hiragana consists of well over forty characters, which correspond to Latin vowels and syllabi. The game is designed to allow for learning ",
+    "Hiragana consists of well over forty characters, which correspond to Latin vowels and syllables. The game is designed to allow for learning ",
     "of the sounding of the Hiragana symbols. These are indicated to the player and the recognition of the symbols is learned through the ",
     "method of searching for the similarities of tiles used.",
     "",
     "The Options let the tiles show Katakana instead, or both scripts on one board (two tiles of each sound in either), and the kana alone ",
     "without its reading, or on half of the tiles the reading alone, so that a pair may be a kana and its reading. Tiles of one sound always match.",
     "",
+    "A tile's plate is coloured by the vowel of its kana: yellow for a, orange for i, blue for u, green for e, pink for o and for n.",
+    "",
     "THE GAME RULES",
     "",
     "At the beginning of each game a player is presented with a collection of 192 tiles. These are arranged in some complex pattern. The ",
-    "player is requested to identify pairs of identical tiles, which are not blocked from right or left by any other tiles. Then, such free tiles may ",
-    "be clicked with the mouse one after the other and in this way removed from the board. In order for a tile to be available for removal it has ",
-    "to have an unblocked edge (either right or left). Otherwise it may be positioned anywhere on the board.",
+    "player is requested to identify pairs of matching tiles, which are not blocked from right or left by any other tiles: two tiles of the same ",
+    "kana, a Hiragana and its Katakana when both scripts are shown, a kana and its reading when the tiles show kana or reading. Then, such free ",
+    "tiles may be clicked with the mouse one after the other and in this way removed from the board. In order for a tile to be available for ",
+    "removal it has to have an unblocked edge (either right or left). Otherwise it may be positioned anywhere on the board.",
     "",
     "The objective of the game is to remove all of the tiles in the shortest possible time.",
     "",
     "The time taken to successfully complete a game is noted in the 'scores' table so that the player may compare the current result with the ",
     "one obtained by other players if desired.",
+    "",
+    "The Progress window shows how long each kana lay free as a pair before it was taken, coloured from quick to slow, with its hints, and the ",
+    "kana most often mixed up: a click on a tile of another kana while one is selected. A tile that shows only its reading counts for no script. ",
+    "The About dialog opens the manual, which tells more.",
 };
 
-namespace {
-
-const std::array<std::string_view, 8> TypingLines{
+const std::array<std::string_view, 8> TypingHelpLines{
     "",
     "PLAYING FROM THE KEYBOARD",
     "",
@@ -35,6 +42,8 @@ const std::array<std::string_view, 8> TypingLines{
     "clears them. Of three or four free tiles, the selected one goes first, then the others in the order the hint searches them. Where the ",
     "tiles show the kana alone, a pair taken by typing is recall, and Progress shows its time as 'typed'.",
 };
+
+namespace {
 
 // Every command with a key, one after the other: "New Game F2 or Ctrl+N, Hint Ctrl+H, ...".
 std::string KeyLine()
@@ -58,25 +67,29 @@ std::string KeyLine()
 std::string HelpText()
 {
     std::string text;
-    for (size_t i = 0; i < HelpLines.size(); ++i)
-        text.append(i == 0 ? "" : "\n").append(HelpLines[i]);
-    for (const std::string_view line : TypingLines)
-        text.append("\n").append(line);
+    using TLines = std::span<const std::string_view>;
+    for (const TLines lines : {TLines(HelpLines), TLines(TypingHelpLines)})
+        for (size_t i = 0; i < lines.size(); ++i) {
+            // A line that ends in a blank goes on in the next, so that the text box wraps the paragraph.
+            const bool continued = i > 0 && lines[i - 1].ends_with(' ');
+            text.append(text.empty() || continued ? "" : "\n").append(lines[i]);
+        }
     return text + "\n\n" + KeyLine();
 }
 
-const std::array<THelpCommand, 8> HelpCommands{{
-    {"   New Game    -  Start a new game", TCommandId::NewGame},
-    {"   View Scores  -  The last 31 completed games are listed by the date", TCommandId::Scores},
-    {"   Hint               -  A suggestion of a move with a ten seconds penalty applied", TCommandId::Hint},
-    {"   Shuffle          -  Rearrange randomly the tiles", TCommandId::Shuffle},
-    {"   Undo            -   96 levels of undo. Shuffling makes the undo start from 0", TCommandId::Undo},
-    {"   Options         -  Choose options. Changing the map restarts the game", TCommandId::Options},
-    {"   Help             -  Displays this window", TCommandId::Help},
-    {"   About           -  Displays a short note about the authors of the program", TCommandId::About},
+const std::array<THelpCommand, 9> HelpCommands{{
+    {"New Game", "Start a new game", TCommandId::NewGame},
+    {"View Scores", "The last 31 completed games are listed by the date", TCommandId::Scores},
+    {"Progress", "How quickly each kana is recognised, and the kana mixed up", TCommandId::Progress},
+    {"Hint", "A suggestion of a move with a ten seconds penalty applied", TCommandId::Hint},
+    {"Shuffle", "Rearrange randomly the tiles", TCommandId::Shuffle},
+    {"Undo", "96 levels of undo. Shuffling makes the undo start from 0", TCommandId::Undo},
+    {"Options", "Choose options. Changing the map restarts the game", TCommandId::Options},
+    {"Help", "Displays this window", TCommandId::Help},
+    {"About", "The program's version, and its manual", TCommandId::About},
 }};
 
-std::string AboutTexts::Availability()
+std::string AboutTexts::Availability(const std::string& manualPath)
 {
-    return "Availability: " + std::string(AuthorUrl);
+    return "Manual: " + manualPath;
 }

@@ -27,15 +27,16 @@ std::array<bool, CommandCount> InitialStates()
 
 }  // namespace
 
-TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options)
+TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options, const TMonotonicClock& clock)
     : Front(frontEnd)
     , Store(std::move(options))
+    , Recognition(clock)
     , GameModel(*this, random)
     , Enabled(InitialStates())
     , OptionsDialog(Store, *this)
     , NameDialog(Store)
     , ScoresDialog(Store)
-    , ProgressDialog(Store, GameModel)
+    , ProgressDialog(Store, GameModel, Recognition)
 {
     GameModel.Recognition = &Recognition;
 }
@@ -43,7 +44,7 @@ TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options
 void TMidEnd::FormCreate(const TErrorReport& report)
 {
     CreateGame(GameModel, Store, report);
-    Recognition.SetKana(GameModel, GameModel.Kana);
+    Recognition.SetModes(GameModel);
 }
 
 void TMidEnd::FormShow()
@@ -99,7 +100,7 @@ void TMidEnd::Tick()
 
 void TMidEnd::DialogActivated()
 {
-    Front.StopClock();
+    GameModel.StopClock();
 }
 
 void TMidEnd::TypeLetter(char letter)
@@ -164,5 +165,5 @@ void TMidEnd::OptionsChanged(TOptionsNotice notice, const TSettings& choices)
     if (notice == TOptionsNotice::AcceptedOtherMap)
         EndGame();
     ApplyOptions(GameModel, notice, choices);
-    Recognition.SetKana(GameModel, GameModel.Kana);
+    Recognition.SetModes(GameModel);
 }

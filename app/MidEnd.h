@@ -41,7 +41,9 @@ public:
 // A front end drives it with commands and board events and shows what it is told.
 class TMidEnd final : private TGameEffects, private TOptionsListener {
 public:
-    TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options = TRegOptions());
+    // The clock measures how long each pair lies free while the game clock runs.
+    TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options = TRegOptions(),
+            const TMonotonicClock& clock = SteadyClock());
 
     // Creating the main window: the settings in force, the tiles on their map. A store that cannot
     // be read is reported through report, and the game starts with the defaults.

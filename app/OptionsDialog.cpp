@@ -37,11 +37,9 @@ void TOptionsDialog::ShowChoices(TDialogView& view) const
     view.SetItemIndex("KanaRadioGroup", Flow.Choices.Kana);
     view.SetItemIndex("ReadingsRadioGroup", Flow.Choices.Readings);
     // Each artwork's preview is the first tile as the chosen learning modes draw it.
-    const TFaceCell first = FaceCell(0, 0, Flow.Choices.Kana, Flow.Choices.Readings, false);
     for (uint8_t style = 0; style < FacePreviewCount; ++style) {
         TSheetCell picture = OptionsScreen().Control(FacePreviewName(style)).Picture;
-        picture.Cell.Left = first.Column * TileWidth;
-        picture.Cell.Top = first.Row * TileHeight;
+        picture.Face = TilePicture(0, 0, Flow.Choices.Kana, Flow.Choices.Readings, style, false);
         view.SetPicture(FacePreviewName(style), picture);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -44,17 +45,7 @@ uint32_t Blend(uint32_t from, uint32_t to, double t)
     return colour;
 }
 
-// Position t from 0 (quick) to 1 (slow) on the scale.
-uint32_t ScaleColour(double t)
-{
-    return t < 0.5 ? Blend(QuickColour, MiddleColour, t * 2) : Blend(MiddleColour, SlowColour, t * 2 - 1);
-}
-
-std::string SecondsText(double seconds)
-{
-    const long tenths = std::lround(seconds * 10);
-    return std::to_string(tenths / 10) + (tenths % 10 != 0 ? "." + std::to_string(tenths % 10) : "") + " s";
-}
+constexpr int MixUpsNamed = 3;
 
 std::string HintsText(int32_t hints)
 {
@@ -63,20 +54,37 @@ std::string HintsText(int32_t hints)
     return std::to_string(hints) + (hints == 1 ? " hint" : " hints");
 }
 
-// Times spread over a wide range: the scale runs on their logarithms, so that a few slow kana do
-// not leave every other one the same quick colour.
-void Colour(std::array<TChartCell, FaceCount>& cells)
+std::string SeenKanaText(TSeenKana kana)
 {
-    double quickest = HUGE_VAL;
-    double slowest = 0;
-    for (const TChartCell& cell : cells)
-        if (cell.Median) {
-            quickest = std::min(quickest, std::log1p(*cell.Median));
-            slowest = std::max(slowest, std::log1p(*cell.Median));
-        }
-    for (TChartCell& cell : cells)
-        if (cell.Median)
-            cell.Colour = ScaleColour(slowest > quickest ? (std::log1p(*cell.Median) - quickest) / (slowest - quickest) : 0);
+    return std::string(KanaOf(kana.Face, kana.Script));
+}
+
+// Names the two kana in the chart's order, whichever order they are kept in.
+std::string MixUpsText(TScript script, const std::vector<TMixUp>& mixUps, const std::array<TChartCell, FaceCount>& cells)
+{
+    std::array<size_t, FaceCount> place{};
+    for (size_t at = 0; at < cells.size(); ++at)
+        place[cells[at].Face] = at;
+    const auto inChartOrder = [&place](TMixUp mixUp) {
+        if (std::pair(place[mixUp.Second.Face], mixUp.Second.Script) < std::pair(place[mixUp.First.Face], mixUp.First.Script))
+            std::swap(mixUp.First, mixUp.Second);
+        return mixUp;
+    };
+    std::map<TMixUp, int> counts;
+    for (const TMixUp& mixUp : mixUps)
+        if (mixUp.First.Script == script || mixUp.Second.Script == script)
+            ++counts[mixUp];
+    if (counts.empty())
+        return "No mix-ups yet: a press on a tile of another kana counts as one.";
+    std::vector<std::pair<TMixUp, int>> sorted(counts.begin(), counts.end());
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::string text = "Mixed up most: ";
+    for (size_t i = 0; i < sorted.size() && i < MixUpsNamed; ++i) {
+        const TMixUp named = inChartOrder(sorted[i].first);
+        text += (i == 0 ? "" : ", ") + SeenKanaText(named.First) + "\u2013" + SeenKanaText(named.Second) + " " +
+                std::to_string(sorted[i].second);
+    }
+    return text;
 }
 
 std::string SlowestText(const std::array<TChartCell, FaceCount>& cells)
@@ -96,6 +104,38 @@ std::string SlowestText(const std::array<TChartCell, FaceCount>& cells)
 
 }  // namespace
 
+// Times spread over a wide range: the scale runs on their logarithms, so that between 1.5 s and
+// 4 s it changes as much as between 4 s and 10 s.
+uint32_t TimeColour(double seconds)
+{
+    const double at = std::log(std::clamp(seconds, QuickSeconds, SlowSeconds));
+    if (at <= std::log(MiddleSeconds))
+        return Blend(QuickColour, MiddleColour, (at - std::log(QuickSeconds)) / (std::log(MiddleSeconds) - std::log(QuickSeconds)));
+    return Blend(MiddleColour, SlowColour, (at - std::log(MiddleSeconds)) / (std::log(SlowSeconds) - std::log(MiddleSeconds)));
+}
+
+std::vector<TLegendEntry> ChartLegend()
+{
+    std::vector<TLegendEntry> legend;
+    for (const double seconds : {QuickSeconds, 2.5, MiddleSeconds, 6.5, SlowSeconds}) {
+        // Words, not signs: the dialog font of every system has them.
+        std::string text = SecondsText(seconds);
+        if (seconds == QuickSeconds)
+            text += " or less";
+        else if (seconds == SlowSeconds)
+            text += " or more";
+        legend.push_back({TimeColour(seconds), text});
+    }
+    legend.push_back({NoTimeColour, std::string(ProgressTexts::NoTime)});
+    return legend;
+}
+
+std::string SecondsText(double seconds)
+{
+    const long tenths = std::lround(seconds * 10);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
+}
+
 std::string ProgressTexts::ResetQuestion(TScript script)
 {
     return "Clear every " + std::string(Scripts[static_cast<size_t>(script)]) + " time and hint?";
@@ -111,7 +151,8 @@ double Median(std::vector<int32_t> samples)
     return (upper + *std::max_element(samples.begin(), samples.begin() + middle)) / 2;
 }
 
-TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const TScriptProgress& typed)
+TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps,
+                             const TScriptProgress& typed)
 {
     TProgressChart chart;
     size_t next = 0;
@@ -128,15 +169,16 @@ TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, co
             cell.Reading = reading;
             const TKanaProgress& kana = progress[cell.Face];
             if (!kana.Samples.empty()) {
-                cell.Median = Median(kana.Samples);
+                cell.Median = Median(kana.Samples) / 10;
                 cell.TimeText = SecondsText(*cell.Median);
+                cell.Colour = TimeColour(*cell.Median);
             }
             cell.Hints = kana.Hints;
             cell.HintsText = HintsText(kana.Hints);
             if (const std::vector<int32_t>& recalled = typed[cell.Face].Samples; !recalled.empty())
-                cell.TypedText = "typed " + SecondsText(Median(recalled));
+                cell.TypedText = "typed " + SecondsText(Median(recalled) / 10);
         }
-    Colour(chart.Cells);
     chart.SlowestText = SlowestText(chart.Cells);
+    chart.MixUpsText = MixUpsText(script, mixUps, chart.Cells);
     return chart;
 }

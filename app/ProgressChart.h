@@ -15,6 +15,10 @@ inline constexpr std::string_view Title = "Tesuli Progress";
 inline constexpr std::string_view Command = "Progress";  // in the Game menu, after "View Scores"
 inline constexpr std::array<std::string_view, ScriptCount> Scripts{"Hiragana", "Katakana"};  // by TScript
 inline constexpr std::string_view Reset = "Reset";
+inline constexpr std::string_view TimeMeaning =
+    "Time: the median of the latest 20, each from the moment two tiles of a kana first lie free to the moment the pair is taken.";
+inline constexpr std::string_view HintMeaning = "1 hint: a hint once showed the kana's pair; a hinted pair gives no time.";
+inline constexpr std::string_view NoTime = "no time yet";
 // Asked before a reset clears the script's data.
 std::string ResetQuestion(TScript script);
 }  // namespace ProgressTexts
@@ -23,11 +27,23 @@ std::string ResetQuestion(TScript script);
 inline constexpr int ChartRows = 11;
 inline constexpr int ChartColumns = 5;
 
-// Cell colours as 0xRRGGBB: one scale from the script's quickest median to its slowest.
+// Cell colours as 0xRRGGBB on one scale in seconds, the same for every script and chart: a kana
+// recognised at a glance is quick, one that needs a search slow.
 inline constexpr uint32_t QuickColour = 0x8fd694;
 inline constexpr uint32_t MiddleColour = 0xf6e27f;
 inline constexpr uint32_t SlowColour = 0xf2877a;
 inline constexpr uint32_t NoTimeColour = 0xd9d9d9;
+inline constexpr double QuickSeconds = 1.5;   // and quicker
+inline constexpr double MiddleSeconds = 4;
+inline constexpr double SlowSeconds = 10;  // and slower
+uint32_t TimeColour(double seconds);
+
+// The legend under the chart: the colour of each time named, then the grey of no time.
+struct TLegendEntry {
+    uint32_t Colour;
+    std::string Text;
+};
+std::vector<TLegendEntry> ChartLegend();
 
 struct TChartCell {
     uint8_t Face = 0;
@@ -38,18 +54,25 @@ struct TChartCell {
     std::optional<double> Median;  // seconds; none before the first time
     int32_t Hints = 0;
     uint32_t Colour = NoTimeColour;
-    std::string TimeText;   // "12 s", "6.5 s"; empty without a time
+    std::string TimeText;   // "12.0 s", "6.5 s"; empty without a time
     std::string HintsText;  // "1 hint", "3 hints"; empty without hints
-    std::string TypedText;  // "typed 4 s": the median of the pairs taken by typing the reading of
+    std::string TypedText;  // "typed 4.0 s": the median of the pairs taken by typing the reading of
                             // the kana alone; empty without one
 };
 
 struct TProgressChart {
     std::array<TChartCell, FaceCount> Cells;  // in chart order: a i u e o, ka ki ku ke ko ... wa wi we wo n
     std::string SlowestText;                   // names the five slowest kana, slowest first
+    std::string MixUpsText;                    // names the kana most often taken for each other
 };
 
-TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const TScriptProgress& typed = {});
+// The chart of the script's kana (times in tenths), of the mix-ups with one of them, and of the
+// kana's typed recall (times in tenths).
+TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps = {},
+                             const TScriptProgress& typed = {});
+
+// A time in seconds, to a tenth: "1.4 s".
+std::string SecondsText(double seconds);
 
 // The middle time, or the mean of the two middle ones; the samples must not be empty.
 double Median(std::vector<int32_t> samples);

@@ -22,14 +22,15 @@ void TProgressDialog::Click(TDialogView& view, std::string_view control, int ite
         Script = static_cast<TScript>(item);
         ShowChart(view);
     } else if (control == "ResetBitBtn" && view.Confirm(ProgressTexts::ResetQuestion(Script))) {
-        Options.ResetProgress(Script);
+        ResetProgress(Options, Recognition, Script);
         ShowChart(view);
     }
 }
 
 void TProgressDialog::ShowChart(TDialogView& view) const
 {
-    const TProgressChart chart = ReadProgressChart(Options, Script);
+    const TProgressChart chart = ReadProgressChart(Options, Recognition, Script);
     view.SetText("SlowestLabel", chart.SlowestText);
+    view.SetText("MixUpsLabel", chart.MixUpsText);
     view.SetChart("KanaChart", ChartLooks(chart, Script, Game.FaceStyle));
 }

@@ -2,11 +2,15 @@
 
 #include "app/DialogView.h"
 #include "model/Game.h"
+#include "model/Recognition.h"
 
 // The Progress window: how long each kana of a script has lain free before the player took it.
 class TProgressDialog final : public TDialogLogic {
 public:
-    TProgressDialog(TRegOptions& options, const TGame& game) : Options(options), Game(game) {}
+    TProgressDialog(TRegOptions& options, const TGame& game, TRecognition& recognition)
+        : Options(options), Game(game), Recognition(recognition)
+    {
+    }
 
     const TScreen& Screen() const override;
     void FormShow(TDialogView& view) override;
@@ -15,6 +19,7 @@ public:
 private:
     TRegOptions& Options;
     const TGame& Game;  // its artwork draws the kana
+    TRecognition& Recognition;  // the game in progress
     TScript Script = TScript::Hiragana;
 
     void ShowChart(TDialogView& view) const;

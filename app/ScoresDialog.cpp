@@ -13,7 +13,13 @@ void TScoresDialog::FormShow(TDialogView& view)
     Rows = std::move(list.Rows);
     view.SetRows("ScoresListView", Rows);
     view.SetFocus("AcceptBitBtn");
-    // The rows read before a bad record stay listed and are what an export writes.
+    // Each damaged value is told once, not at every showing; the rows listed are what an export writes.
+    std::string told;
+    for (const std::string& damaged : list.Damaged)
+        if (Reported.insert(damaged).second)
+            told += (told.empty() ? "" : "\n") + damaged;
+    if (!told.empty())
+        view.ShowMessage(TMessageKind::Error, told);
     if (list.Failure)
         std::rethrow_exception(list.Failure);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <set>
+#include <string>
 #include <vector>
 
 #include "app/DialogView.h"
@@ -16,6 +18,7 @@ public:
 private:
     TRegOptions& Options;
     std::vector<TScoreRow> Rows;  // as listed
+    std::set<std::string> Reported;  // the damaged values the player has been told of
 
     void Export(TDialogView& view) const;
 };

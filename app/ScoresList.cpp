@@ -1,17 +1,31 @@
 #include "app/ScoresList.h"
 
+#include <algorithm>
+
+#include "storage/RegistryErrors.h"
 #include "storage/ScoreRecordSplit.h"
+
+std::string NotARecord(const std::string& name)
+{
+    return "The score '" + name + "' is damaged and is not listed";
+}
 
 TScoreList ReadScoreRows(TRegOptions& options)
 {
     TScoreList list;
-    std::string record;
     try {
-        for (uint8_t k = 1; options.ReadScore(k, record); ++k) {
-            const std::vector<std::string> fields = SplitScoreRecord(record);
+        for (const TRegOptions::TStoredScore& score : options.ReadScores()) {
+            if (score.Read != TValueRead::Ok) {
+                list.Damaged.push_back(score.Read == TValueRead::WrongType ? InvalidType(score.Name) : FailedToGet(score.Name));
+                continue;
+            }
+            const std::vector<std::string> fields = SplitScoreRecord(score.Record);
+            if (fields.size() != ScoreColumnCount) {
+                list.Damaged.push_back(NotARecord(score.Name));
+                continue;
+            }
             TScoreRow& row = list.Rows.emplace_back();
-            for (size_t column = 0; column < row.size() && column < fields.size(); ++column)
-                row[column] = fields[column];
+            std::copy(fields.begin(), fields.end(), row.begin());
         }
     } catch (const std::exception&) {
         list.Failure = std::current_exception();

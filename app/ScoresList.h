@@ -28,12 +28,17 @@ inline constexpr std::array<TScoreColumn, ScoreColumnCount> ScoreColumns{{
 
 using TScoreRow = std::array<std::string, ScoreColumnCount>;
 
-// The stored records, oldest first, split into their columns. A record changed outside the game may
-// hold fewer fields: their columns stay empty. A record that cannot be read ends the reading: the
-// rows before it are still listed, and Failure holds its error, for the player to be shown.
+// The stored records, oldest first, split into their columns. A value that is not text, or whose
+// text does not split into the five fields (changed outside the game), is left out of the rows and
+// named in Damaged, with what is wrong with it; the values after it are listed. A store that cannot
+// be read gives no rows and Failure holds its error, for the player to be shown.
 struct TScoreList {
     std::vector<TScoreRow> Rows;
+    std::vector<std::string> Damaged;  // one error text for each value left out
     std::exception_ptr Failure;
 };
+
+// Names a value that holds text but not a score record.
+std::string NotARecord(const std::string& name);
 
 TScoreList ReadScoreRows(TRegOptions& options);

@@ -34,10 +34,14 @@ struct TDesignRect {
     bool operator==(const TDesignRect&) const = default;
 };
 
-// A picture of one cell of a built-in sprite sheet, in the sheet's pixels at scale 1.
+// A preview's picture: a tile face as the core draws it, or one cell of a built-in sprite sheet;
+// Cell is in the sheet's pixels at scale 1 (a face's is its 40 x 56 at the origin).
 struct TSheetCell {
-    TSheet Sheet = TSheet::FaceImage;
+    TSheet Sheet = TSheet::TileFace;
     TDesignRect Cell{};
+    TFacePicture Face{};  // when Sheet is TileFace
+
+    bool operator==(const TSheetCell&) const = default;
 };
 
 struct TControl {

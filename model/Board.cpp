@@ -101,7 +101,7 @@ bool TGame::CheckLost()
     }
     if (lost) {
         Effects.ShowMessage(TMessageKind::Information, LostMessage);
-        Effects.StopClock();
+        StopClock();
     }
     return lost;
 }

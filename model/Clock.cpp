@@ -21,10 +21,22 @@ std::string TGame::TickClock()
     return TimeString(ElapsedSeconds);
 }
 
+void TGame::StartClock()
+{
+    Effects.StartClock();
+    if (Recognition != nullptr)
+        Recognition->ClockStarted();
+}
+
+void TGame::StopClock()
+{
+    Effects.StopClock();
+    if (Recognition != nullptr)
+        Recognition->ClockStopped();
+}
+
 void TGame::GameTimerTimer()
 {
-    if (Recognition != nullptr)
-        Recognition->Tick();
     Effects.SetStatusText(2, "Time:  " + TickClock());
 }
 

@@ -39,7 +39,7 @@ void TGame::DrawBoard()
         for (int i = 0; i < counts[layer]; ++i) {
             const TTileClass& tile = Tiles[layers[layer][i]];
             const TTileOrigin origin = TileOrigin(tile);
-            tile.Draw(look, origin.Left, origin.Top, picture);
+            tile.Draw(look, FaceKanaIds[tile.Face], origin.Left, origin.Top, picture);
         }
     Effects.BoardChanged();
 }

@@ -78,7 +78,9 @@ public:
     // selected is let go first.
     void TakeTypedPair(uint8_t first, uint8_t second);
 
-    // Clock, hints, status line.
+    // Clock, hints, status line. The game clock runs from StartClock to StopClock.
+    void StartClock();
+    void StopClock();
     std::string TickClock();
     void GameTimerTimer();
     void UpdateStatus();

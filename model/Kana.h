@@ -2,15 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "model/FacePicture.h"
 #include "model/KanaCatalogue.h"
 #include "model/LearningModes.h"
 #include "model/TileUnit.h"
-
-// The two scripts a tile can show.
-enum class TScript : uint8_t { Hiragana, Katakana };
-inline constexpr int ScriptCount = 2;
 
 // In the designed game face f stands for catalogue entry f.
 constexpr std::string_view KanaOf(uint8_t face, TScript script)
@@ -38,4 +36,20 @@ constexpr TScript ScriptOfCopy(uint8_t copy, uint8_t kana)
 constexpr TScript ScriptOfTile(uint8_t number, uint8_t kana)
 {
     return ScriptOfCopy(static_cast<uint8_t>((number - 1) % 4), kana);
+}
+
+// Whether copy (0..3) of a face shows its kana under the readings setting: with kana-or-reading
+// pairs, copies 1 and 3 show the reading alone, and so no script.
+constexpr bool ShowsKana(uint8_t copy, uint8_t readings)
+{
+    return readings != ReadingsSetting::KanaOrReading || copy % 2 == 0;
+}
+
+// The script tile n shows under the settings; none when it shows only its reading.
+constexpr std::optional<TScript> SeenScript(uint8_t number, uint8_t kana, uint8_t readings)
+{
+    const auto copy = static_cast<uint8_t>((number - 1) % 4);
+    if (!ShowsKana(copy, readings))
+        return std::nullopt;
+    return ScriptOfCopy(copy, kana);
 }

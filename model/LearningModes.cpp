@@ -5,18 +5,6 @@
 
 namespace {
 
-constexpr int32_t FacesPerSheetRow = 24;
-constexpr int32_t HighlightRowOffset = 2;
-constexpr int32_t BlockRows = 4;
-
-// The face sheets' blocks, from the top.
-enum class TFaceBlock : int32_t { HiraganaWithReading, KatakanaWithReading, Hiragana, Katakana, Reading };
-
-bool ShowsKatakana(uint8_t copy, uint8_t kana)
-{
-    return ScriptOfCopy(copy, kana) == TScript::Katakana;
-}
-
 const char* KanaName(uint8_t kana)
 {
     switch (kana) {
@@ -35,26 +23,21 @@ const char* ReadingsName(uint8_t readings)
     }
 }
 
-TFaceBlock FaceBlock(uint8_t copy, uint8_t kana, uint8_t readings)
+TFaceShows Shows(uint8_t copy, uint8_t readings)
 {
-    const bool katakana = ShowsKatakana(copy, kana);
     switch (readings) {
-    case ReadingsSetting::KanaOnly: return katakana ? TFaceBlock::Katakana : TFaceBlock::Hiragana;
-    case ReadingsSetting::KanaOrReading:
-        if (copy % 2 == 1)
-            return TFaceBlock::Reading;
-        return katakana ? TFaceBlock::Katakana : TFaceBlock::Hiragana;
-    default: return katakana ? TFaceBlock::KatakanaWithReading : TFaceBlock::HiraganaWithReading;
+    case ReadingsSetting::KanaOnly: return TFaceShows::Kana;
+    case ReadingsSetting::KanaOrReading: return ShowsKana(copy, readings) ? TFaceShows::Kana : TFaceShows::Reading;
+    default: return TFaceShows::KanaWithReading;
     }
 }
 
 }  // namespace
 
-TFaceCell FaceCell(uint8_t face, uint8_t copy, uint8_t kana, uint8_t readings, bool highlighted)
+TFacePicture TilePicture(TKanaId kana, uint8_t copy, uint8_t kanaSetting, uint8_t readings, uint8_t artwork,
+                         bool highlighted)
 {
-    const int32_t block = static_cast<int32_t>(FaceBlock(copy, kana, readings));
-    const int32_t row = block * BlockRows + face / FacesPerSheetRow + (highlighted ? HighlightRowOffset : 0);
-    return {face % FacesPerSheetRow, row};
+    return {kana, ScriptOfCopy(copy, kanaSetting), Shows(copy, readings), artwork, highlighted};
 }
 
 std::string ScoreMapText(uint8_t mapNumber, uint8_t kana, uint8_t readings)

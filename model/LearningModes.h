@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/FacePicture.h"
+
 // The learning modes: which script a tile shows (Kana) and whether it shows its reading (Readings).
 // A value outside the range is taken as the default, 0.
 namespace KanaSetting {
@@ -17,19 +19,10 @@ constexpr uint8_t KanaOnly = 1;
 constexpr uint8_t KanaOrReading = 2;  // copies 0 and 2 of a face the kana alone, copies 1 and 3 the reading alone
 }  // namespace ReadingsSetting
 
-// A cell of a face sheet, counted in cells (40 x 56 pixels).
-struct TFaceCell {
-    int32_t Column;
-    int32_t Row;
-
-    bool operator==(const TFaceCell&) const = default;
-};
-
-// The cell of a face sheet a tile shows, plain or highlighted: copy is the tile's place (0..3) in
-// its face's four tiles (tile n is copy (n - 1) mod 4 of face (n - 1) div 4). A face sheet holds
-// five blocks of four rows, each laid out as the first: hiragana with reading, katakana with
-// reading, hiragana alone, katakana alone, reading alone.
-TFaceCell FaceCell(uint8_t face, uint8_t copy, uint8_t kana, uint8_t readings, bool highlighted);
+// The picture of a tile standing for the catalogue kana `kana`, plain or highlighted: copy is the
+// tile's place (0..3) in its face's four tiles (tile n is copy (n - 1) mod 4 of face (n - 1) div 4).
+TFacePicture TilePicture(TKanaId kana, uint8_t copy, uint8_t kanaSetting, uint8_t readings, uint8_t artwork,
+                         bool highlighted);
 
 // The map as a won game records it: the map's name, followed by the learning modes that differ
 // from the defaults, e.g. "Babel / katakana / kana or reading". No comma, for the export's columns.

@@ -23,7 +23,7 @@ void TGame::StartNewGame()
     UpdateStatus();
     Effects.SetCommandEnabled(TCommand::Shuffle, true);
     Effects.SetCommandEnabled(TCommand::Hint, true);
-    Effects.StartClock();
+    StartClock();
 }
 
 void TGame::ShuffleActionExecute()

@@ -9,7 +9,7 @@ constexpr uint8_t LostCheckLimit = 9;  // a single stack can only remain with fe
 
 void TGame::BackgroundImageMouseDown(int32_t px, int32_t py)
 {
-    Effects.StartClock();
+    StartClock();
     ClickTile(TileAtPoint(px, py));
 }
 
@@ -59,6 +59,8 @@ void TGame::Press(uint8_t c, bool typed)
     } else if (s != 0 && c != 0) {
         if (Tiles[s].Face == Tiles[c].Face)
             RemovePair(s, c, typed);
+        else if (Recognition != nullptr)
+            Recognition->MixedUp(*this, s, c);  // ignored by the game, but a sign of confusion
     } else if (s == 0) {
         Tiles[c].Selected = true;
         SelectedTile = c;
@@ -101,7 +103,7 @@ void TGame::WinGame()
     Effects.SetCommandEnabled(TCommand::Undo, false);
     Effects.SetCommandEnabled(TCommand::Shuffle, false);
     Effects.SetCommandEnabled(TCommand::Hint, false);
-    Effects.StopClock();
+    StopClock();
     Effects.ShowWin(scoreTime, HintCount, ScoreMapText(MapNumber, Kana, Readings));
 }
 

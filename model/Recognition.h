@@ -1,20 +1,23 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <vector>
 
 #include "model/Kana.h"
+#include "model/MonotonicClock.h"
 
 class TGame;
 
-// One pair taken: the seconds of game clock it lay free before the player took it, or a hint when
-// a hint had shown that face. A pair of both scripts gives one of each.
+// One pair taken: the tenths of a second of running game clock it lay free before the player took
+// it, or a hint when a hint had shown that face. A pair counts for the script of each kana its
+// tiles show: one sample, one for each script, or none when both tiles show only the reading.
 struct TRecognitionSample {
     uint8_t Face = 0;
     TScript Script = TScript::Hiragana;
     bool Hinted = false;
-    int32_t Seconds = 0;  // 0 for a hint
+    int32_t Tenths = 0;  // 0 for a hint
     // Recall: a pair of tiles that showed the kana alone, taken by typing its reading. It comes
     // beside the pair's ordinary sample.
     bool Typed = false;
@@ -22,37 +25,62 @@ struct TRecognitionSample {
     bool operator==(const TRecognitionSample&) const = default;
 };
 
+// A kana as a tile showed it.
+struct TSeenKana {
+    uint8_t Face = 0;
+    TScript Script = TScript::Hiragana;
+
+    auto operator<=>(const TSeenKana&) const = default;
+};
+
+// A press on a tile of another kana while one was selected: the two kana taken for each other,
+// the lesser first, so that either order of the presses is the same mix-up.
+struct TMixUp {
+    TSeenKana First;
+    TSeenKana Second;
+
+    auto operator<=>(const TMixUp&) const = default;
+};
+TMixUp MixUpOf(TSeenKana a, TSeenKana b);
+
 // How long each face lies free as a pair before the player takes it. Each face has its own clock,
-// started when two of its tiles are first free at once and advanced only by the game clock's
-// ticks, so that it stands still whenever the game clock does. The game tells it what happens
-// on the board once it is attached to TGame::Recognition.
+// started when two of its tiles are first free at once, read from a monotonic clock that runs only
+// while the game clock runs: paused time and the hint's penalty stay out. The game tells it what
+// happens on the board once it is attached to TGame::Recognition.
 class TRecognition {
 public:
-    TRecognition();
+    explicit TRecognition(const TMonotonicClock& clock = SteadyClock());
 
-    // The kana setting in force (see ScriptOfTile). Tiles that change their script start afresh.
-    void SetKana(const TGame& game, uint8_t kana);
+    // The learning modes in force. Tiles that change what they show start afresh.
+    void SetModes(const TGame& game);
 
-    // The samples taken since the last ForgetSamples, in the order the pairs were taken.
+    // What was collected since the last ForgetSamples, in the order it happened.
     const std::vector<TRecognitionSample>& Samples() const { return Taken; }
-    void ForgetSamples() { Taken.clear(); }
+    const std::vector<TMixUp>& MixUps() const { return Mixed; }
+    void ForgetSamples();
+    // Forgets what was collected of the script's kana, and every mix-up with one of them.
+    void ForgetScript(TScript script);
 
     // From the game.
-    void Tick() { ++Now; }
+    void ClockStarted() { Running.Start(); }
+    void ClockStopped() { Running.Stop(); }
     void Restart(const TGame& game);  // a new deal or a shuffle: every clock starts afresh
     // typed: taken by its typed reading.
     void PairTaken(const TGame& game, uint8_t first, uint8_t second, bool typed = false);
     void PairPutBack(const TGame& game, uint8_t first);
     void PairHinted(uint8_t face) { Hinted[face] = true; }
+    void MixedUp(const TGame& game, uint8_t selected, uint8_t pressed);
 
 private:
-    static constexpr uint32_t Stopped = UINT32_MAX;
+    static constexpr int64_t Stopped = -1;
 
     uint8_t Kana = 0;
-    uint32_t Now = 0;  // game clock ticks
-    std::array<uint32_t, FaceCount> FreeSince;
+    uint8_t Readings = 0;
+    TStopwatch Running;
+    std::array<int64_t, FaceCount> FreeSince;  // tenths of running clock
     std::array<bool, FaceCount> Hinted{};
     std::vector<TRecognitionSample> Taken;
+    std::vector<TMixUp> Mixed;
 
     // Starts the clock of each face that now has two free tiles and stops the others.
     void Follow(const TGame& game);

@@ -3,13 +3,14 @@
 #include <array>
 #include <cstdint>
 
-// Where a tile's artwork is copied to; the window side supplies the pixels.
+#include "model/FacePicture.h"
+
+// Where a tile's face is drawn.
 class TTileTarget {
 public:
     virtual ~TTileTarget() = default;
-    // Copies the 40 x 56 cell at (sourceLeft, sourceTop) of the face sheet of faceStyle to (left, top).
-    virtual void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop,
-                              int32_t left, int32_t top) = 0;
+    // Draws the 40 x 56 face with its top-left corner at (left, top), in design pixels.
+    virtual void DrawFace(const TFacePicture& face, int32_t left, int32_t top) = 0;
 };
 
 // The settings that choose a tile's picture: the artwork and the learning modes.
@@ -36,9 +37,9 @@ public:
     bool Selected = false;
     bool Hinted = false;
 
-    // Copies this tile's cell (plain, or highlighted while selected or hinted) in the given look;
-    // a face style other than 0 or 1 copies nothing.
-    void Draw(const TTileLook& look, int32_t left, int32_t top, TTileTarget& target) const;
+    // Draws this tile's face, standing for the catalogue kana `kana` (plain, or highlighted while
+    // selected or hinted), in the given look; a face style other than 0 or 1 draws nothing.
+    void Draw(const TTileLook& look, TKanaId kana, int32_t left, int32_t top, TTileTarget& target) const;
 };
 
 constexpr int TileCount = 192;

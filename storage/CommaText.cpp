@@ -38,5 +38,8 @@ std::string CommaText(const std::vector<std::string>& fields)
 
 std::string ExportLine(std::string_view date, const std::vector<std::string>& fields)
 {
-    return std::string(date) + ',' + CommaText(fields) + "\r\n";
+    // A date that would split its own field ("ddd, M/d/yyyy") is quoted; any other stays as it is.
+    const std::string dateText(date);
+    const bool splits = dateText.find_first_of(",\"") != std::string::npos;
+    return (splits ? Quoted(dateText) : dateText) + ',' + CommaText(fields) + "\r\n";
 }

@@ -27,7 +27,13 @@ void AddSample(TKanaProgress& progress, const TRecognitionSample& sample)
     }
     if (progress.Samples.size() >= KeptSamples)
         progress.Samples.erase(progress.Samples.begin(), progress.Samples.end() - (KeptSamples - 1));
-    progress.Samples.push_back(std::clamp(sample.Seconds, 0, Largest));
+    progress.Samples.push_back(std::clamp(sample.Tenths, 0, Largest));
+}
+
+TRecognitionSample InWholeSeconds(TRecognitionSample sample)
+{
+    sample.Tenths = (sample.Tenths + 5) / 10;
+    return sample;
 }
 
 std::string ProgressText(const TKanaProgress& progress)
@@ -64,13 +70,69 @@ std::optional<TKanaProgress> ParseProgressText(std::string_view text)
     return progress;
 }
 
-std::string ProgressValueName(TScript script, uint8_t face, bool typed)
+std::string ProgressValueName(TScript script, uint8_t face)
 {
-    return std::string(typed ? "typed_" : "") + (script == TScript::Hiragana ? "hiragana_" : "katakana_") +
-           std::string(KanaCatalogue[face].Reading);
+    return std::string(script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(KanaCatalogue[face].Reading);
 }
 
-std::string SampleValueName(const TRecognitionSample& sample)
+std::string ProgressTenthsName(TScript script, uint8_t face, bool typed)
 {
-    return ProgressValueName(sample.Script, sample.Face, sample.Typed);
+    return (typed ? "typed_" : "") + ProgressValueName(script, face) + "_tenths";
+}
+
+std::string SampleTenthsName(const TRecognitionSample& sample)
+{
+    return ProgressTenthsName(sample.Script, sample.Face, sample.Typed);
+}
+
+namespace {
+
+std::optional<TSeenKana> KanaOfValueName(std::string_view name)
+{
+    for (const TScript script : {TScript::Hiragana, TScript::Katakana})
+        for (uint8_t face = 0; face < FaceCount; ++face)
+            if (ProgressValueName(script, face) == name)
+                return TSeenKana{face, script};
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string MixUpsText(const std::vector<TMixUp>& mixUps)
+{
+    std::string text;
+    for (const TMixUp& mixUp : mixUps)
+        text += (text.empty() ? "" : ",") + ProgressValueName(mixUp.First.Script, mixUp.First.Face) + "+" +
+                ProgressValueName(mixUp.Second.Script, mixUp.Second.Face);
+    return text;
+}
+
+std::optional<std::vector<TMixUp>> ParseMixUpsText(std::string_view text)
+{
+    std::vector<TMixUp> mixUps;
+    while (!text.empty()) {
+        const size_t comma = text.find(',');
+        const std::string_view entry = text.substr(0, comma);
+        const size_t plus = entry.find('+');
+        if (plus == std::string_view::npos || mixUps.size() == KeptMixUps)
+            return std::nullopt;
+        const auto first = KanaOfValueName(entry.substr(0, plus));
+        const auto second = KanaOfValueName(entry.substr(plus + 1));
+        if (!first || !second || *first == *second)
+            return std::nullopt;
+        mixUps.push_back(MixUpOf(*first, *second));
+        if (comma == std::string_view::npos)
+            break;
+        text = text.substr(comma + 1);
+        if (text.empty())
+            return std::nullopt;  // a trailing comma
+    }
+    return mixUps;
+}
+
+void AddMixUps(std::vector<TMixUp>& kept, const std::vector<TMixUp>& added)
+{
+    kept.insert(kept.end(), added.begin(), added.end());
+    if (kept.size() > KeptMixUps)
+        kept.erase(kept.begin(), kept.end() - KeptMixUps);
 }

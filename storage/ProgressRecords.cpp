@@ -8,7 +8,7 @@
 
 namespace {
 
-// What the store holds for the kana; nothing for a value the game did not write.
+// What the store holds for the kana in the value; nothing for a value the game did not write.
 TKanaProgress StoredProgress(TKeyValueStore& store, const std::string& name)
 {
     std::string text;
@@ -17,25 +17,53 @@ TKanaProgress StoredProgress(TKeyValueStore& store, const std::string& name)
     return ParseProgressText(text).value_or(TKanaProgress{});
 }
 
-// Every kana's value that holds a text the game did not write is written afresh, with no data.
-void ReplaceDamaged(TKeyValueStore& store, std::map<std::string, TKanaProgress>& changed)
+// The kana's times in tenths: before its first time in tenths, the earlier release's seconds.
+TKanaProgress StoredTenths(TKeyValueStore& store, TScript script, uint8_t face)
 {
-    for (const bool typed : {false, true})
-        for (const TScript script : {TScript::Hiragana, TScript::Katakana})
-            for (uint8_t face = 0; face < FaceCount; ++face) {
-                const std::string name = ProgressValueName(script, face, typed);
-                std::string text;
-                const TValueRead read = store.ReadString(name, text);
-                if (read == TValueRead::WrongType || (read == TValueRead::Ok && !ParseProgressText(text)))
-                    changed.try_emplace(name);
-            }
+    std::string text;
+    if (store.ReadString(ProgressTenthsName(script, face), text) != TValueRead::Missing)
+        return StoredProgress(store, ProgressTenthsName(script, face));
+    TKanaProgress progress = StoredProgress(store, ProgressValueName(script, face));
+    for (int32_t& seconds : progress.Samples)
+        seconds *= 10;
+    return progress;
+}
+
+std::vector<TMixUp> StoredMixUps(TKeyValueStore& store)
+{
+    std::string text;
+    if (store.ReadString(std::string(MixUpsValueName), text) != TValueRead::Ok)
+        return {};
+    return ParseMixUpsText(text).value_or(std::vector<TMixUp>{});
+}
+
+bool Damaged(TKeyValueStore& store, const std::string& name, bool (*parses)(const std::string&))
+{
+    std::string text;
+    const TValueRead read = store.ReadString(name, text);
+    return read == TValueRead::WrongType || (read == TValueRead::Ok && !parses(text));
+}
+
+// Every value that holds a text the game did not write is written afresh, with no data.
+void ReplaceDamaged(TKeyValueStore& store, std::map<std::string, std::string>& changed)
+{
+    const auto progressParses = [](const std::string& text) { return ParseProgressText(text).has_value(); };
+    for (const TScript script : {TScript::Hiragana, TScript::Katakana})
+        for (uint8_t face = 0; face < FaceCount; ++face)
+            for (const std::string& name :
+                 {ProgressValueName(script, face), ProgressTenthsName(script, face), ProgressTenthsName(script, face, true)})
+                if (Damaged(store, name, progressParses))
+                    changed.try_emplace(name, ProgressText({}));
+    const std::string mixUps(MixUpsValueName);
+    if (Damaged(store, mixUps, [](const std::string& text) { return ParseMixUpsText(text).has_value(); }))
+        changed.try_emplace(mixUps, "");
 }
 
 // Writes the values in one update; answers the error text of the first step that fails.
-std::optional<std::string> WriteAll(TKeyValueStore& store, const std::map<std::string, TKanaProgress>& values)
+std::optional<std::string> WriteAll(TKeyValueStore& store, const std::map<std::string, std::string>& values)
 {
-    for (const auto& [name, progress] : values)
-        if (!store.WriteString(name, ProgressText(progress)))
+    for (const auto& [name, text] : values)
+        if (!store.WriteString(name, text))
             return FailedToSet(name);
     if (!store.CommitUpdate())
         return FailedToSet(values.begin()->first);
@@ -57,7 +85,8 @@ TScriptProgress TRegOptions::ReadProgress(TScript script, bool typed)
         const auto store = Store();
         if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
             for (uint8_t face = 0; face < FaceCount; ++face)
-                progress[face] = StoredProgress(*store, ProgressValueName(script, face, typed));
+                progress[face] = typed ? StoredProgress(*store, ProgressTenthsName(script, face, true))
+                                       : StoredTenths(*store, script, face);
         busy = store->Busy();
     }
     // Times that could not be read are unknown, not missing.
@@ -66,27 +95,61 @@ TScriptProgress TRegOptions::ReadProgress(TScript script, bool typed)
     return progress;
 }
 
-void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
+std::vector<TMixUp> TRegOptions::ReadMixUps()
 {
-    if (samples.empty())
+    std::vector<TMixUp> mixUps;
+    bool busy = false;
+    {
+        const auto store = Store();
+        if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
+            mixUps = StoredMixUps(*store);
+        busy = store->Busy();
+    }
+    if (busy)
+        throw ERegistryError(FailedToGet(std::string(MixUpsValueName)));
+    return mixUps;
+}
+
+void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples, const std::vector<TMixUp>& mixUps)
+{
+    if (samples.empty() && mixUps.empty())
         return;
     std::optional<std::string> failure;
     {
         const auto store = Store();
         // Read inside the update, so that another copy of the game adding at the same time loses nothing.
         if (store->BeginUpdate() && store->OpenKey(ProgressPath())) {
-            std::map<std::string, TKanaProgress> changed;
+            // The earlier release's whole seconds are kept up too, so that it still shows every game.
+            std::map<std::string, TKanaProgress> tenths, seconds;
+            // Recall was never kept in seconds: it has its tenths alone.
             for (const TRecognitionSample& sample : samples) {
-                const std::string name = SampleValueName(sample);
-                const auto [entry, added] = changed.try_emplace(name);
+                const auto [inTenths, added] = tenths.try_emplace(SampleTenthsName(sample));
                 if (added)
-                    entry->second = StoredProgress(*store, name);
-                AddSample(entry->second, sample);
+                    inTenths->second = sample.Typed ? StoredProgress(*store, inTenths->first)
+                                                    : StoredTenths(*store, sample.Script, sample.Face);
+                AddSample(inTenths->second, sample);
+                if (sample.Typed)
+                    continue;
+                const std::string name = ProgressValueName(sample.Script, sample.Face);
+                const auto [inSeconds, read] = seconds.try_emplace(name);
+                if (read)
+                    inSeconds->second = StoredProgress(*store, name);
+                AddSample(inSeconds->second, InWholeSeconds(sample));
+            }
+            std::map<std::string, std::string> changed;
+            for (const auto* values : {&tenths, &seconds})
+                for (const auto& [name, progress] : *values)
+                    changed[name] = ProgressText(progress);
+            if (!mixUps.empty()) {
+                std::vector<TMixUp> kept = StoredMixUps(*store);
+                AddMixUps(kept, mixUps);
+                changed[std::string(MixUpsValueName)] = MixUpsText(kept);
             }
             ReplaceDamaged(*store, changed);
             failure = WriteAll(*store, changed);
         } else {
-            failure = FailedToSet(SampleValueName(samples.front()));
+            failure = FailedToSet(samples.empty() ? std::string(MixUpsValueName)
+                                                  : ProgressValueName(samples.front().Script, samples.front().Face));
         }
     }
     if (failure)
@@ -95,17 +158,23 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples)
 
 void TRegOptions::ResetProgress(TScript script)
 {
-    std::map<std::string, TKanaProgress> cleared;
-    for (const bool typed : {false, true})
-        for (uint8_t face = 0; face < FaceCount; ++face)
-            cleared[ProgressValueName(script, face, typed)] = {};
+    std::map<std::string, std::string> cleared;
+    for (uint8_t face = 0; face < FaceCount; ++face) {
+        cleared[ProgressValueName(script, face)] = ProgressText({});
+        cleared[ProgressTenthsName(script, face)] = ProgressText({});
+        cleared[ProgressTenthsName(script, face, true)] = ProgressText({});
+    }
     std::optional<std::string> failure;
     {
         const auto store = Store();
-        if (store->BeginUpdate() && store->OpenKey(ProgressPath()))
+        if (store->BeginUpdate() && store->OpenKey(ProgressPath())) {
+            std::vector<TMixUp> kept = StoredMixUps(*store);
+            std::erase_if(kept, [script](const TMixUp& mixUp) { return mixUp.First.Script == script || mixUp.Second.Script == script; });
+            cleared[std::string(MixUpsValueName)] = MixUpsText(kept);
             failure = WriteAll(*store, cleared);
-        else
+        } else {
             failure = FailedToSet(ProgressValueName(script, 0));
+        }
     }
     if (failure)
         throw ERegistryError(*failure);

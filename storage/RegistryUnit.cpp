@@ -200,6 +200,28 @@ void TRegOptions::AddScore(const std::string& player, const std::string& score, 
         throw ERegistryError(*failure);
 }
 
+std::vector<TRegOptions::TStoredScore> TRegOptions::ReadScores()
+{
+    std::vector<TStoredScore> scores;
+    bool busy = false;
+    {
+        const auto store = Store();
+        if (store->KeyExists(ScoresPath()) && store->OpenKey(ScoresPath())) {
+            const size_t count = ValueCount(*store);
+            scores.resize(count);
+            for (size_t k = 1; k <= count; ++k) {
+                TStoredScore& score = scores[k - 1];
+                score.Name = ValueName(k);
+                score.Read = store->ReadString(score.Name, score.Record);
+            }
+        }
+        busy = store->Busy();
+    }
+    if (busy)
+        throw ERegistryError(FailedToGet(ValueName(scores.empty() ? 1 : scores.size())));
+    return scores;
+}
+
 bool TRegOptions::ReadScore(uint8_t k, std::string& record)
 {
     record.clear();

@@ -57,15 +57,26 @@ public:
     void AddScore(const std::string& player, const std::string& score, int32_t hints, const std::string& map);
     // Record k (1 = oldest); false and the empty text past the end of the table and for k = 0.
     bool ReadScore(uint8_t k, std::string& record);
+    // Every record value, oldest first, read in one access however many there are; each says how
+    // it read. A store that cannot be read raises.
+    struct TStoredScore {
+        std::string Name;
+        TValueRead Read = TValueRead::Ok;
+        std::string Record;
+    };
+    std::vector<TStoredScore> ReadScores();
 
-    // Recognition times under the progress subkey, one value per script and face. A value the game
-    // did not write reads as no data for its kana; a store that cannot be read raises.
+    // Recognition times under the progress subkey, one value per script and face, in tenths; where
+    // only the earlier release's whole seconds are kept, those. A value the game did not write
+    // reads as no data for its kana; a store that cannot be read raises.
     // typed: the times of pairs taken by typing the reading of tiles that showed the kana alone.
     TScriptProgress ReadProgress(TScript script, bool typed = false);
-    // Adds a game's samples to what is kept, in one update that also replaces every value the game
-    // did not write; a refused write raises and changes nothing.
-    void AddProgress(std::span<const TRecognitionSample> samples);
-    // Clears every kana of the script, typed times too, in one update.
+    // The latest mix-ups, oldest first.
+    std::vector<TMixUp> ReadMixUps();
+    // Adds a game's samples and mix-ups to what is kept, in one update that also replaces every value
+    // the game did not write; a refused write raises and changes nothing.
+    void AddProgress(std::span<const TRecognitionSample> samples, const std::vector<TMixUp>& mixUps = {});
+    // Clears every kana of the script, typed times too, and every mix-up with one of them, in one update.
     void ResetProgress(TScript script);
 
 private:

@@ -1,21 +1,27 @@
-// A full repaint of the board image (background, then 192 tiles) against the floor: a plain
-// row-by-row memcpy of the same rectangles between the same images.
+// A full repaint of the board picture (background, then 192 tiles) against the floor: a plain
+// row-by-row memcpy of the same rectangles from the same faces into a picture of the same size;
+// a full repaint of a board fitted to a 1920 x 1080 screen; and the faces made anew for a new size.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
 
 #include "model/MapUnit.h"
 #include "model/TilePlacement.h"
 #include "model/TileUnit.h"
-#include "qt/window/BoardImage.h"
 #include "qt/common/SpriteUnit.h"
+#include "qt/window/BoardImage.h"
 
 namespace {
 
 constexpr int Texture = 3;
 constexpr int TextureSide = 32;
+// The board fitted to the height of a 1920 x 1080 screen, and a neighbouring size to alternate with.
+constexpr double FullHdScale = 1080.0 / BoardHeight;
+constexpr double OtherScale = 2.0;
 
 // Tiles 1..192 on map 1 in drawing order (layer by layer, highest number first), every eighth
 // one highlighted.
@@ -37,59 +43,41 @@ std::vector<TTileClass> BoardTiles()
     return tiles;
 }
 
-void Repaint(TBoardImage& board, const std::vector<TTileClass>& tiles)
+void Repaint(TBoardPicture& board, const std::vector<TTileClass>& tiles)
 {
     board.DrawBackground(Texture);
     for (const TTileClass& tile : tiles) {
         const TTileOrigin at = TileOrigin(tile);
-        tile.Draw({.FaceStyle = 1}, at.Left, at.Top, board);
+        tile.Draw({.FaceStyle = 1}, tile.Face, at.Left, at.Top, board);
     }
 }
 
 // The same rectangles as Repaint, each copied row by row with memcpy and cut at the edges.
-class TFloorCopy {
-public:
-    explicit TFloorCopy(QImage& target)
-        : Pixels(target.bits()), Stride(size_t(target.bytesPerLine())), Width(target.width()), Height(target.height())
-    {
-    }
-
-    void Rect(const QImage& source, int sx, int sy, int w, int h, int dx, int dy)
-    {
-        w = std::min(w, Width - dx);
-        h = std::min(h, Height - dy);
-        const uchar* from = source.constBits() + size_t(sy) * size_t(source.bytesPerLine()) + size_t(sx) * 4;
-        uchar* to = Pixels + size_t(dy) * Stride + size_t(dx) * 4;
-        for (int row = 0; row < h; ++row)
-            std::memcpy(to + size_t(row) * Stride, from + size_t(row) * size_t(source.bytesPerLine()), size_t(w) * 4);
-    }
-
-private:
-    uchar* Pixels;
-    size_t Stride;
-    int Width, Height;
-};
-
-void FloorRepaint(QImage& target, int s, const std::vector<TTileClass>& tiles)
+void CopyRect(TPixelImage& target, const TPixelImage& source, int sx, int sy, int w, int h, int dx, int dy)
 {
-    TFloorCopy copy(target);
-    const QImage& textures = ImageForm->BackgroundImage.Image(s);
-    const int columns = BoardWidth / TextureSide + 1, rows = BoardHeight / TextureSide + 1;
-    for (int c = 0; c < columns; ++c)
-        for (int r = 0; r < rows; ++r)
-            copy.Rect(textures, Texture * TextureSide * s, 0, TextureSide * s, TextureSide * s, c * TextureSide * s,
-                      r * TextureSide * s);
-    const QImage& faces = ImageForm->FaceImage_2.Image(s);
+    w = std::min(w, target.Width - dx);
+    h = std::min(h, target.Height - dy);
+    for (int row = 0; row < h; ++row)
+        std::memcpy(target.Row(dy + row) + dx, source.Row(sy + row) + sx, size_t(w) * 4);
+}
+
+void FloorRepaint(TPixelImage& target, TBoardPicture& faces, const TPixelImage& textures, int s,
+                  const std::vector<TTileClass>& tiles)
+{
+    const int side = TextureSide * s;
+    for (int y = 0; y < target.Height; y += side)
+        for (int x = 0; x < target.Width; x += side)
+            CopyRect(target, textures, Texture * side, 0, side, side, x, y);
     for (const TTileClass& tile : tiles) {
         const TTileOrigin at = TileOrigin(tile);
-        const int row = (tile.Face / 24) + (tile.Selected ? 2 : 0), column = tile.Face % 24;
-        copy.Rect(faces, column * TileWidth * s, row * TileHeight * s, TileWidth * s, TileHeight * s, at.Left * s,
-                  at.Top * s);
+        const TPixelImage& face = faces.FaceStore().Face(
+            {tile.Face, TScript::Hiragana, TFaceShows::KanaWithReading, 1, tile.Selected});
+        CopyRect(target, face, 0, 0, face.Width, face.Height, at.Left * s, at.Top * s);
     }
 }
 
 // Bytes written by one repaint: the texture grid cut at the edges, and 192 whole cells.
-double BytesPerRepaint(int s)
+double BytesPerRepaint(double s)
 {
     return (double(BoardWidth) * BoardHeight + double(TileCount) * TileWidth * TileHeight) * 4 * s * s;
 }
@@ -99,9 +87,10 @@ void BM_BoardRepaint(benchmark::State& state)
     const int s = int(state.range(0));
     TBoardImage board(s);
     const std::vector<TTileClass> tiles = BoardTiles();
+    Repaint(board, tiles);
     for (auto _ : state) {
         Repaint(board, tiles);
-        benchmark::DoNotOptimize(board.Image().constBits());
+        benchmark::DoNotOptimize(board.Pixels().Pixels.data());
     }
     state.SetBytesProcessed(int64_t(state.iterations() * BytesPerRepaint(s)));
 }
@@ -109,17 +98,63 @@ void BM_BoardRepaint(benchmark::State& state)
 void BM_MemcpyFloor(benchmark::State& state)
 {
     const int s = int(state.range(0));
-    QImage target(BoardWidth * s, BoardHeight * s, QImage::Format_RGB32);
+    TBoardImage faces(s);
     const std::vector<TTileClass> tiles = BoardTiles();
+    Repaint(faces, tiles);
+    const TPixelImage textures = ImageForm->BackgroundImage.Pixels(s);
+    TPixelImage target(BoardWidth * s, BoardHeight * s);
     for (auto _ : state) {
-        FloorRepaint(target, s, tiles);
-        benchmark::DoNotOptimize(target.constBits());
+        FloorRepaint(target, faces, textures, s, tiles);
+        benchmark::DoNotOptimize(target.Pixels.data());
     }
     state.SetBytesProcessed(int64_t(state.iterations() * BytesPerRepaint(s)));
 }
 
+// The board maximised on a 1920 x 1080 screen, its faces made already.
+void BM_FullHdRepaint(benchmark::State& state)
+{
+    TBoardImage board(FullHdScale);
+    const std::vector<TTileClass> tiles = BoardTiles();
+    Repaint(board, tiles);
+    for (auto _ : state) {
+        Repaint(board, tiles);
+        benchmark::DoNotOptimize(board.Pixels().Pixels.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations() * BytesPerRepaint(FullHdScale)));
+}
+
+// A resize: the picture remade at a new size and repainted, every face made anew for it.
+void BM_ResizeRemakingFaces(benchmark::State& state)
+{
+    TBoardImage board(OtherScale);
+    const std::vector<TTileClass> tiles = BoardTiles();
+    bool large = false;
+    for (auto _ : state) {
+        large = !large;
+        const double scale = large ? FullHdScale : OtherScale;
+        board.Resize(int(std::lround(BoardWidth * scale)), int(std::lround(BoardHeight * scale)), scale);
+        Repaint(board, tiles);
+        benchmark::DoNotOptimize(board.Pixels().Pixels.data());
+    }
+    state.counters["faces"] = double(board.FaceStore().Count());
+}
+
+// The first board of a run: the picture made, its textures taken, every face made for it.
+void BM_FirstBoard(benchmark::State& state)
+{
+    const std::vector<TTileClass> tiles = BoardTiles();
+    for (auto _ : state) {
+        TBoardImage board(1);
+        Repaint(board, tiles);
+        benchmark::DoNotOptimize(board.Pixels().Pixels.data());
+    }
+}
+
 BENCHMARK(BM_BoardRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemcpyFloor)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullHdRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResizeRemakingFaces)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstBoard)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // The store as the player meets it: appending to a full table (the shift of 30 records and the new
 // 31st, committed to disk), reading all 31 records back for the scores dialog, and reading one
-// setting, as the options dialog does four times when it is shown. Then how long the window stands
+// setting, as the options dialog does four times when it is shown; a table of many values read one
+// record at a time against all at once. Then how long the window stands
 // still when another program holds the store locked.
 #include "storage/RegistryUnit.h"
 
@@ -60,19 +61,41 @@ void AppendToFullTable(benchmark::State& state)
 }
 BENCHMARK(AppendToFullTable)->Unit(benchmark::kMillisecond);
 
-void ReadAllScores(benchmark::State& state)
+// A table of n values, as another program or an older copy may leave it.
+void FillTable(int n)
+{
+    const auto store = OpenUserStore();
+    store->OpenKey("Software\\tesuli\\/scores/");
+    for (int k = 32; k <= n; ++k)
+        store->WriteString(std::to_string(k), "\xC2\xA0" "07.12.2026 18:33:48" "\xC2\xA0\xC2\xAA\xC2\xA0" "Anna" "\xC2\xA0");
+}
+
+// The list read a record at a time, each in an access of its own, against all in one access; the
+// two alternate in one run, for tables of 31 and of many values.
+void ReadScoresOneByOne(benchmark::State& state)
 {
     TBenchStore store;
+    FillTable(static_cast<int>(state.range(0)));
     std::string record;
     for (auto _ : state) {
-        uint8_t k = 1;
-        while (store.Options.ReadScore(k, record))
+        int k = 1;
+        while (k <= 255 && store.Options.ReadScore(static_cast<uint8_t>(k), record))
             ++k;
-        if (k != 32)
-            state.SkipWithError("the table does not hold 31 records");
+        if (k != state.range(0) + 1)
+            state.SkipWithError("the table does not hold its records");
     }
 }
-BENCHMARK(ReadAllScores)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadScoresOneByOne)->Arg(31)->Arg(250)->Unit(benchmark::kMillisecond);
+
+void ReadScoresInOneAccess(benchmark::State& state)
+{
+    TBenchStore store;
+    FillTable(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        if (store.Options.ReadScores().size() != static_cast<size_t>(state.range(0)))
+            state.SkipWithError("the table does not hold its records");
+}
+BENCHMARK(ReadScoresInOneAccess)->Arg(31)->Arg(250)->Arg(300)->Unit(benchmark::kMillisecond);
 
 void ReadOneSetting(benchmark::State& state)
 {

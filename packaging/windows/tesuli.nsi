@@ -1,7 +1,7 @@
 ; The Windows installer: a per-user install that needs no administrator, with a Start menu
 ; shortcut and an entry in the list of installed programs. Built by the target tesuli_installer:
 ;   makensis -DVERSION=<version> -DFILEVERSION=<version as four numbers> -DEXE=tesuli.exe
-;            -DICON=tesuli.ico -DOUTFILE=tesuli-<version>-setup.exe tesuli.nsi
+;            -DMANUAL=manual.html -DICON=tesuli.ico -DOUTFILE=tesuli-<version>-setup.exe -DFONTLICENCES=<assets/fonts> tesuli.nsi
 Unicode true
 ; Debian's wine64 runs only 64-bit programs, and so does the test of this installer.
 Target amd64-unicode
@@ -38,6 +38,13 @@ Section "Tesuli"
   SetShellVarContext current
   SetOutPath "$INSTDIR"
   File "/oname=tesuli.exe" "${EXE}"
+  ; The About dialog opens the manual beside the program.
+  File "/oname=manual.html" "${MANUAL}"
+  ; The tile faces are drawn from subsets of these fonts, compiled into the program.
+  SetOutPath "$INSTDIR\fonts"
+  File "${FONTLICENCES}\KleeOne-OFL.txt"
+  File "${FONTLICENCES}\DejaVu-LICENSE.txt"
+  SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Tesuli.lnk" "$INSTDIR\tesuli.exe"
 
@@ -56,7 +63,11 @@ Section "Uninstall"
   SetShellVarContext current
   Delete "$SMPROGRAMS\Tesuli.lnk"
   Delete "$INSTDIR\tesuli.exe"
+  Delete "$INSTDIR\manual.html"
   Delete "$INSTDIR\uninstall.exe"
+  Delete "$INSTDIR\fonts\KleeOne-OFL.txt"
+  Delete "$INSTDIR\fonts\DejaVu-LICENSE.txt"
+  RMDir "$INSTDIR\fonts"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
   ; The player's settings and scores are theirs: they go only when asked, never in a silent uninstall.

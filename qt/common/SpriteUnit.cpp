@@ -1,13 +1,12 @@
 #include "qt/common/SpriteUnit.h"
 
 #include <QFile>
-#include <QResource>
 
-#include <limits>
+#include <cstring>
 #include <stdexcept>
 
 #include "app/ArtworkNames.h"
-#include "qt/common/PngRowReader.h"
+#include "faces/SharedFaces.h"
 
 TImageForm* ImageForm = nullptr;
 
@@ -16,22 +15,6 @@ namespace {
 [[noreturn]] void ReportUnreadable(const QString& path)
 {
     throw std::runtime_error(UnreadableArtworkText(path.toStdString()));
-}
-
-std::unique_ptr<TPngRowReader> OpenSheet(const QString& path, int factor)
-{
-    auto sheet = std::make_unique<TPngRowReader>(QResource(path).uncompressedData(), factor);
-    if (sheet->Failed())
-        ReportUnreadable(path);
-    return sheet;
-}
-
-// Decodes on until the sheet holds `rows` device rows, or all of them.
-const QImage& DecodeRows(TPngRowReader& sheet, int rows, const QString& path)
-{
-    if (!sheet.DecodeRows(rows))
-        ReportUnreadable(path);
-    return sheet.Picture();
 }
 
 }  // namespace
@@ -44,48 +27,47 @@ TSpriteSheet::TSpriteSheet(const QString& name)
             ReportUnreadable(path);
 }
 
-TSpriteSheet::~TSpriteSheet() = default;
-
-const QImage& TSpriteSheet::Image(int scale) const
+const QImage& TSpriteSheet::Image(qreal ratio) const
 {
-    return Rows(scale, std::numeric_limits<int>::max() / 2);
+    const int scale = ScaleFor(ratio);
+    QImage& image = Images[size_t(scale - 1)];
+    if (image.isNull()) {
+        image = QImage(Paths[size_t(scale - 1)]).convertToFormat(QImage::Format_RGB32);
+        if (image.isNull())
+            ReportUnreadable(Paths[size_t(scale - 1)]);
+        image.setDevicePixelRatio(scale);
+    }
+    return image;
 }
 
-const QImage& TSpriteSheet::Rows(int scale, int bottom) const
+QImage TSpriteSheet::Copy(const QRect& logical, qreal ratio) const
 {
-    const size_t index = Index(scale);
-    const int factor = static_cast<int>(index) + 1;
-    std::unique_ptr<TPngRowReader>& sheet = Sheets[index];
-    if (!sheet)
-        sheet = OpenSheet(Paths[index], factor);
-    return DecodeRows(*sheet, bottom * factor, Paths[index]);
+    const int scale = ScaleFor(ratio);
+    QImage part = Image(ratio).copy(QRect(logical.topLeft() * scale, logical.size() * scale));
+    part.setDevicePixelRatio(scale);
+    return part;
 }
 
-QImage TSpriteSheet::Copy(const QRect& logical, int scale) const
+TPixelImage TSpriteSheet::Pixels(int scale) const
 {
-    const size_t index = Index(scale);
-    const int factor = static_cast<int>(index) + 1;
-    const QRect device(logical.topLeft() * factor, logical.size() * factor);
-    if (Sheets[index] && Sheets[index]->DecodedRows() > device.bottom())
-        return Sheets[index]->Picture().copy(device);
-    const std::unique_ptr<TPngRowReader> passing = OpenSheet(Paths[index], factor);
-    return DecodeRows(*passing, device.bottom() + 1, Paths[index]).copy(device);
+    const QImage& image = Image(scale);
+    TPixelImage pixels(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(pixels.Row(y), image.constScanLine(y), size_t(image.width()) * sizeof(uint32_t));
+    return pixels;
 }
 
 TImageForm::TImageForm(QWidget* parent)
-    : QWidget(parent)
-    , FaceImage(QString::fromLatin1(SheetName(TSheet::FaceImage)))
-    , BackgroundImage(QString::fromLatin1(SheetName(TSheet::BackgroundImage)))
-    , FaceImage_2(QString::fromLatin1(SheetName(TSheet::FaceImage_2)))
+    : QWidget(parent), BackgroundImage(QString::fromLatin1(SheetName(TSheet::BackgroundImage)))
 {
 }
 
-const TSpriteSheet& TImageForm::Sheet(TSheet sheet) const
+QImage TileFaceImage(const TFacePicture& face, qreal ratio)
 {
-    switch (sheet) {
-    case TSheet::FaceImage: return FaceImage;
-    case TSheet::FaceImage_2: return FaceImage_2;
-    case TSheet::BackgroundImage: return BackgroundImage;
-    }
-    return FaceImage;
+    const TPixelImage& pixels = SharedFace(face, ratio);
+    // The cache keeps the pixels for the run, so the image may stand on them.
+    QImage image(reinterpret_cast<const uchar*>(pixels.Pixels.data()), pixels.Width, pixels.Height,
+                 pixels.Width * int(sizeof(uint32_t)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,6 +106,29 @@ QWidget* MakeEdit(TGameDialog&, QWidget* parent, const TControl& row)
 // The items fill the columns top to bottom, evenly spread over the height below the caption. The
 // group can show no item checked, so that a value none of its items stands for is not shown as some
 // other value.
+// Tab into a radio group lands on its checked item, as arrows and clicks leave the player there.
+class TCheckedItemFocus final : public QObject {
+public:
+    TCheckedItemFocus(QButtonGroup* buttons) : QObject(buttons), Buttons(buttons) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            QAbstractButton* checked = Buttons->checkedButton();
+            if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && checked && checked != watched) {
+                checked->setFocus(reason);
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QButtonGroup* Buttons;
+};
+
 QWidget* MakeRadioGroup(TGameDialog& dialog, QWidget* parent, const TControl& row)
 {
     auto* group = Placed(new QGroupBox(Text(row.Caption), parent), row);
@@ -117,8 +140,12 @@ QWidget* MakeRadioGroup(TGameDialog& dialog, QWidget* parent, const TControl& ro
         item->setObjectName(Text(RadioItemName(row.ItemPrefix, caption)));
         buttons->addButton(item, i);
     }
+    auto* focus = new TCheckedItemFocus(buttons);
+    for (QAbstractButton* item : buttons->buttons())
+        item->installEventFilter(focus);
     for (int i = 0; i < count; ++i) {
-        const TDesignRect place = RadioItemPlace(row, i, group->fontMetrics().height());
+        // Below the frame's top line, wherever the style draws it under the title.
+        const TDesignRect place = RadioItemPlace(row, i, group->contentsRect().top());
         buttons->button(i)->setGeometry(place.Left, place.Top, place.Width, place.Height);
     }
     QObject::connect(buttons, &QButtonGroup::idClicked, &dialog,
@@ -149,7 +176,7 @@ QWidget* MakeScoreList(TGameDialog&, QWidget* parent, const TControl& row)
     list->setRootIsDecorated(false);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setFocusPolicy(row.TabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    list->setFocusPolicy(row.TabStop ? Qt::StrongFocus : Qt::ClickFocus);  // reached with Tab, to scroll with the keys
     list->setColumnCount(ScoreColumnCount);
     QTreeWidgetItem* header = list->headerItem();
     for (int column = 0; column < ScoreColumnCount; ++column) {
@@ -204,15 +231,23 @@ QWidget* MakeMemo(TGameDialog&, QWidget* parent, const TControl& row)
 
 QWidget* MakeCommandList(TGameDialog&, QWidget* parent, const TControl& row)
 {
-    auto* list = Placed(new QListWidget(parent), row);
-    list->setViewMode(QListView::ListMode);
+    auto* list = Placed(new QTreeWidget(parent), row);
+    list->setColumnCount(2);
+    list->setHeaderHidden(true);
+    list->setRootIsDecorated(false);
+    list->setIndentation(0);
     list->setIconSize(QSize(GlyphSide, GlyphSide));
     list->setFocusPolicy(Qt::NoFocus);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setStyleSheet(QStringLiteral("QListWidget { padding: %1px; }").arg(CommandListBorder));
-    for (const THelpCommand& command : HelpCommands)
-        new QListWidgetItem(CommandIcon(command.Command), QString::fromUtf8(command.Caption), list);
+    list->setStyleSheet(QStringLiteral("QTreeWidget { padding: %1px; }").arg(CommandListBorder));
+    for (const THelpCommand& command : HelpCommands) {
+        auto* item = new QTreeWidgetItem(list, {QString::fromUtf8(command.Name), QString::fromUtf8(command.Description)});
+        item->setIcon(0, CommandIcon(command.Command));
+    }
+    // The descriptions start together, a little after the longest name.
+    list->resizeColumnToContents(0);
+    list->setColumnWidth(0, list->columnWidth(0) + list->fontMetrics().horizontalAdvance(QStringLiteral("  ")));
     return list;
 }
 
@@ -251,9 +286,11 @@ QWidget* BuildControl(TGameDialog& dialog, QWidget* parent, const TControl& row)
 
 QPixmap SheetCellPicture(const TSheetCell& cell)
 {
-    const int scale = qApp->devicePixelRatio() > 1.0 ? 2 : 1;
+    const qreal ratio = qApp->devicePixelRatio();
+    if (cell.Sheet == TSheet::TileFace)
+        return QPixmap::fromImage(TileFaceImage(cell.Face, ratio));
     const QRect logical(cell.Cell.Left, cell.Cell.Top, cell.Cell.Width, cell.Cell.Height);
-    return QPixmap::fromImage(ImageForm->Sheet(cell.Sheet).Copy(logical, scale));
+    return QPixmap::fromImage(ImageForm->BackgroundImage.Copy(logical, ratio));
 }
 
 void ShowScoreRows(QTreeWidget* list, const std::vector<TScoreRow>& rows)
@@ -265,6 +302,8 @@ void ShowScoreRows(QTreeWidget* list, const std::vector<TScoreRow>& rows)
             const size_t at = static_cast<size_t>(column);
             item->setText(column, QString::fromStdString(row[at]));
             item->setTextAlignment(column, AlignmentOf(ScoreColumns[at].Alignment) | Qt::AlignVCenter);
+            // The whole text where the column cuts it short, as a long map with its modes.
+            item->setToolTip(column, item->text(column));
         }
     }
 }

@@ -202,10 +202,15 @@ std::optional<TDialogView::TSaveChoice> TGameDialog::AskSaveFileName(std::span<c
     return ::AskSaveFileName(this, filters);
 }
 
-// The browser runs on its own; whether it could be started is of no concern to the dialog.
-void TGameDialog::OpenUrl(std::string_view url)
+// The browser runs on its own once started.
+bool TGameDialog::OpenUrl(std::string_view url)
 {
-    QDesktopServices::openUrl(QUrl(Name(url)));
+    return QDesktopServices::openUrl(QUrl(Name(url)));
+}
+
+std::filesystem::path TGameDialog::ProgramFolder() const
+{
+    return QCoreApplication::applicationDirPath().toStdU16String();
 }
 
 void TGameDialog::reject()

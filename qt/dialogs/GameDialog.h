@@ -36,7 +36,8 @@ public:
     void ShowMessage(TMessageKind kind, const std::string& text) override;
     bool Confirm(const std::string& question) override;
     std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters) override;
-    void OpenUrl(std::string_view url) override;
+    bool OpenUrl(std::string_view url) override;
+    std::filesystem::path ProgramFolder() const override;
 
     // Escape: a click of the cancel row.
     void reject() override;

@@ -18,7 +18,7 @@ void TKanaChartView::SetCells(const std::vector<TChartCellLook>& cells)
     Looks = cells;
     Pictures.clear();
     for (const TChartCellLook& cell : Looks)
-        Pictures.push_back(SheetCellPicture(cell.Picture));
+        Pictures.push_back(cell.Picture.Cell.Width > 0 ? SheetCellPicture(cell.Picture) : QPixmap());
     update();
 }
 
@@ -31,7 +31,8 @@ void TKanaChartView::paintEvent(QPaintEvent*)
         painter.fillRect(Rect(cell.Cell), ground);
         painter.setPen(ground.darker(140));
         painter.drawRect(Rect(cell.Cell).adjusted(0, 0, -1, -1));
-        painter.drawPixmap(Rect(cell.PictureAt), Pictures[at]);
+        if (!Pictures[at].isNull())
+            painter.drawPixmap(Rect(cell.PictureAt), Pictures[at]);
         painter.setPen(palette().color(QPalette::WindowText));
         for (size_t line = 0; line < cell.Lines.size(); ++line)
             painter.drawText(Rect(cell.LineAt[line]), Qt::AlignCenter, QString::fromStdString(cell.Lines[line]));

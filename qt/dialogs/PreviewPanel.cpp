@@ -1,5 +1,6 @@
 #include "qt/dialogs/PreviewPanel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -47,7 +48,10 @@ void TPreviewImage::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Up: emit Step(-1); break;
     case Qt::Key_Right:
     case Qt::Key_Down: emit Step(1); break;
-    case Qt::Key_Space: emit Click(); break;
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            emit Click();
+        break;
     default: QLabel::keyPressEvent(event); break;
     }
 }

@@ -1,14 +1,8 @@
 #include "qt/window/BoardImage.h"
 
-#include <QPainter>
+#include <cmath>
 
 #include "qt/common/SpriteUnit.h"
-
-namespace {
-
-int ScaleFor(qreal devicePixelRatio) { return devicePixelRatio >= 2 ? 2 : 1; }
-
-}  // namespace
 
 TBoardImage::TBoardImage(qreal devicePixelRatio, QSize logicalSize)
     : TBoardImage(devicePixelRatio, logicalSize, *ImageForm)
@@ -16,43 +10,17 @@ TBoardImage::TBoardImage(qreal devicePixelRatio, QSize logicalSize)
 }
 
 TBoardImage::TBoardImage(qreal devicePixelRatio, QSize logicalSize, const TImageForm& sheets)
-    : TBoardRaster(logicalSize.width(), logicalSize.height())
-    , Sheets(sheets)
-    , ScaleFactor(ScaleFor(devicePixelRatio))
-    , Picture(logicalSize * ScaleFactor, QImage::Format_RGB32)
+    : TBoardPicture(sheets.BackgroundImage.Pixels(1), sheets.BackgroundImage.Pixels(2))
 {
-    Picture.setDevicePixelRatio(ScaleFactor);
-    Picture.fill(Qt::black);
+    Resize(int32_t(std::lround(logicalSize.width() * devicePixelRatio)),
+           int32_t(std::lround(logicalSize.height() * devicePixelRatio)), devicePixelRatio);
 }
 
-const QImage& TBoardImage::Image() const
+QImage TBoardImage::Image() const
 {
-    OpenPainter.reset();
-    return Picture;
-}
-
-int TBoardImage::Scale() const
-{
-    return ScaleFactor;
-}
-
-// Copies are made in device pixels (the painter's pixel-ratio scaling undone), so that at
-// either ratio each is an unscaled opaque blit.
-QPainter& TBoardImage::Painter()
-{
-    if (!OpenPainter) {
-        OpenPainter.emplace(&Picture);
-        OpenPainter->setWorldTransform(QTransform::fromScale(1.0 / ScaleFactor, 1.0 / ScaleFactor));
-        OpenPainter->setCompositionMode(QPainter::CompositionMode_Source);
-    }
-    return *OpenPainter;
-}
-
-void TBoardImage::CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
-                           int32_t left, int32_t top)
-{
-    const TSpriteSheet& source = Sheets.Sheet(sheet);
-    const int s = ScaleFactor;
-    Painter().drawImage(QRect(left * s, top * s, width * s, height * s), source.Rows(s, sourceTop + height),
-                        QRect(sourceLeft * s, sourceTop * s, width * s, height * s));
+    const TPixelImage& pixels = Pixels();
+    QImage image(reinterpret_cast<const uchar*>(pixels.Pixels.data()), pixels.Width, pixels.Height,
+                 pixels.Width * int(sizeof(uint32_t)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(Scale());
+    return image;
 }

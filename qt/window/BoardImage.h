@@ -1,43 +1,22 @@
 #pragma once
 
 #include <QImage>
-#include <QPainter>
 #include <QSize>
 
-#include <cstdint>
-#include <optional>
-
-#include "model/BoardRaster.h"
+#include "faces/BoardPicture.h"
 #include "model/TilePlacement.h"
 
 class TImageForm;
 
-// The off-screen board picture that all board drawing goes into. It is drawn from the
-// double-size sheets on screens with a device pixel ratio of 2 or more, so that it stays sharp
-// there; every coordinate given to it is in logical pixels all the same. Tiles draw themselves
-// into it (TTileClass::Draw).
-class TBoardImage : public TBoardRaster {
+// The board picture that all board drawing goes into: the core's picture at the screen's device
+// pixels, shown through a QImage that stands on the core's own pixels. Every coordinate given to
+// it is in logical (design) pixels all the same.
+class TBoardImage : public TBoardPicture {
 public:
     explicit TBoardImage(qreal devicePixelRatio, QSize logicalSize = QSize(BoardWidth, BoardHeight));
     TBoardImage(qreal devicePixelRatio, QSize logicalSize, const TImageForm& sheets);
 
-    // Opaque RGB32; its devicePixelRatio (1 or 2) makes it show at the logical size. Taking it
-    // finishes the drawing done so far.
-    const QImage& Image() const;
-    int Scale() const;
-
-protected:
-    void CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height, int32_t left,
-                  int32_t top) override;
-
-private:
-    QPainter& Painter();
-
-    const TImageForm& Sheets;
-    int ScaleFactor;
-    QImage Picture;
-    // One painter serves all the copies of a repaint (a painter per copy would cost more than
-    // the copy); it is ended whenever the picture is handed out, so that no copy of the picture
-    // shares pixels with a painter still at work.
-    mutable std::optional<QPainter> OpenPainter;
+    // Opaque RGB32 over the core's pixels; its devicePixelRatio makes it show at the logical size.
+    // It stands on this picture's pixels: copy it to keep it past a Resize or this picture's end.
+    QImage Image() const;
 };

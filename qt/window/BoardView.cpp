@@ -27,8 +27,10 @@ TBoardImage& TBoardView::Picture()
 void TBoardView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (Image)
+    if (Image) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(QPoint(0, 0), Image->Image());
+    }
     else
         painter.fillRect(rect(), palette().button());
 }

@@ -1,13 +1,19 @@
 // What the dialogs do with their controls, against a private store and a view of plain values.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <set>
+#include <vector>
 
 #include "app/DialogScreens.h"
 #include "app/InfoDialogs.h"
 #include "app/NameDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/InfoTexts.h"
+#include "app/Manual.h"
+#include "app/ProgressScreen.h"
 #include "app/ScoresDialog.h"
 #include "model/LearningModes.h"
 #include "tests/app/FakeDialogView.h"
@@ -33,7 +39,8 @@ protected:
 // Every control a logic names must be in its screen: a misspelt name would leave a control dead.
 TEST(DialogScreens, EveryNameIsUniqueAndEveryParentAGroupBoxOfTheSameScreen)
 {
-    for (const TScreen* screen : {&OptionsScreen(), &NameScreen(), &ScoresScreen(), &HelpScreen(), &AboutScreen()}) {
+    for (const TScreen* screen : {&OptionsScreen(), &NameScreen(), &ScoresScreen(), &HelpScreen(), &AboutScreen(),
+                                 &ProgressScreen()}) {
         std::set<std::string> names;
         int defaults = 0;
         for (const TControl& control : screen->Controls) {
@@ -81,15 +88,17 @@ TEST_F(TDialogLogicTest, OptionsLearningModesAreStoredAndTheFacePreviewsShowThem
     TListener listener;
     TOptionsDialog dialog(Options, listener);
     dialog.FormShow(View);
-    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Cell, (TDesignRect{0, 0, 40, 56})) << "today's first tile";
+    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Face,
+              (TFacePicture{0, TScript::Hiragana, TFaceShows::KanaWithReading, 1, false}))
+        << "today's first tile";
     dialog.Click(View, "KanaRadioGroup", 1);
     dialog.Click(View, "ReadingsRadioGroup", 1);
-    const TFaceCell katakanaAlone = FaceCell(0, 0, 1, 1, false);
-    for (const char* preview : {"TileFacePanel1", "TileFacePanel2"})
-        EXPECT_EQ(View.Pictures.at(preview).Cell,
-                  (TDesignRect{katakanaAlone.Column * 40, katakanaAlone.Row * 56, 40, 56})) << preview;
-    EXPECT_EQ(View.Pictures.at("TileFacePanel1").Sheet, TSheet::FaceImage);
-    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Sheet, TSheet::FaceImage_2);
+    for (const uint8_t artwork : {0, 1}) {
+        const TSheetCell& picture = View.Pictures.at(artwork == 0 ? "TileFacePanel1" : "TileFacePanel2");
+        EXPECT_EQ(picture.Sheet, TSheet::TileFace);
+        EXPECT_EQ(picture.Cell, (TDesignRect{0, 0, 40, 56}));
+        EXPECT_EQ(picture.Face, (TFacePicture{0, TScript::Katakana, TFaceShows::Kana, artwork, false}));
+    }
     dialog.Click(View, "AcceptBitBtn", -1);
     EXPECT_EQ(Options.ReadKana(), 1);
     EXPECT_EQ(Options.ReadReadings(), 1);
@@ -145,6 +154,22 @@ TEST_F(TDialogLogicTest, WinNeedsANameThenStoresItAndCloses)
     EXPECT_NE(ReadTable(Options)[0].find("さくら"), std::string::npos);
 }
 
+// The rows before a bad record are listed, and then its error is raised for the player to see.
+TEST_F(TDialogLogicTest, ScoresListTheRowsBeforeABadRecordThenRaise)
+{
+    Options.AddScore("Anna", "0:12:34", 3, "Flat Square");
+    Options.AddScore("Ben", "0:10:00", 0, "Babel");
+    {
+        const auto store = Store.Open();
+        store->OpenKey(ScoresKey);
+        store->WriteInteger("2", 7);
+    }
+    TScoresDialog dialog(Options);
+    EXPECT_EQ(ErrorOf([&] { dialog.FormShow(View); }), "Invalid data type for '2'");
+    ASSERT_EQ(View.Rows.size(), 1u);
+    EXPECT_EQ(View.Rows[0][1], "Anna");
+}
+
 class TScoresDialogTest : public TDialogLogicTest {
 protected:
     TScoresDialog Dialog{Options};
@@ -188,15 +213,88 @@ TEST_F(TScoresDialogTest, AnExportThatCannotBeWrittenRaisesAndIsNeverReportedAsS
     EXPECT_TRUE(View.Messages.empty());
 }
 
-TEST_F(TDialogLogicTest, AboutVisitsThePageEachTimeAndStaysOpenAndCloseHides)
+TEST_F(TScoresDialogTest, EachDamagedValueIsToldOnceNamingItOverTheOtherRows)
+{
+    Options.AddScore("Ben", "0:01:00", 0, "Babel");
+    {
+        const auto store = Store.Open();
+        store->OpenKey(ScoresKey);
+        store->WriteString("1", "damaged");
+        store->WriteInteger("3", 7);
+    }
+    Dialog.FormShow(View);
+    EXPECT_EQ(View.Rows.size(), 1u);
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: " + NotARecord("1") + "\nInvalid data type for '3'"});
+    Dialog.FormShow(View);
+    EXPECT_EQ(View.Messages.size(), 1u);
+}
+
+TEST(HelpText, ALineEndingInASpaceRunsOnIntoTheNextAndOtherLinesEndTheirParagraph)
+{
+    const std::string text = HelpText();
+    std::vector<std::string_view> lines(HelpLines.begin(), HelpLines.end());
+    lines.insert(lines.end(), TypingHelpLines.begin(), TypingHelpLines.end());
+    size_t paragraphEnds = 2;  // the blank line and the keys' line after them
+    for (size_t line = 0; line + 1 < lines.size(); ++line) {
+        paragraphEnds += !lines[line].ends_with(' ');
+        EXPECT_NE(text.find(lines[line]), std::string::npos) << line;
+    }
+    EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), paragraphEnds);
+    EXPECT_NE(text.find("\n\nKeys: New Game F2 or Ctrl+N, "), std::string::npos);
+    EXPECT_EQ(text.find(" \n"), std::string::npos);
+}
+
+// The manual opens each time and the dialog stays; a browser that cannot be started is said so.
+TEST_F(TDialogLogicTest, AboutNamesTheManualAndOpensItOrSaysWhyNot)
 {
     TAboutDialog about;
+    View.Folder = std::filesystem::path(testing::TempDir()) / "no-manual-here" / "bin";
+    const std::filesystem::path manual = View.Folder / "manual.html";
+    about.FormShow(View);
+    EXPECT_EQ(View.Texts.at("UrlLabel"), "Manual: " + manual.string());
     about.Click(View, "VisitMeBitBtn", -1);
     about.Click(View, "VisitMeBitBtn", -1);
-    EXPECT_EQ(View.OpenedUrls.size(), 2u);
+    EXPECT_EQ(View.OpenedUrls, std::vector<std::string>(2, FileUrl(manual)));
+    EXPECT_TRUE(View.Messages.empty());
+    View.BrowserStarts = false;
+    about.Click(View, "VisitMeBitBtn", -1);
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: " + NoBrowserText(manual)});
     EXPECT_FALSE(View.Hidden);
     about.Click(View, "CloseOK", -1);
     EXPECT_TRUE(View.Hidden);
+}
+
+// Beside the program (Windows, a build) before the installed data folder (bin/../share/tesuli).
+TEST(Manual, LiesBesideTheProgramOrInTheInstalledDataFolder)
+{
+    const std::filesystem::path root = std::filesystem::path(testing::TempDir()) / "tesuli-manual";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "bin");
+    EXPECT_EQ(ManualPath(root / "bin"), root / "bin" / "manual.html") << "neither: where it belongs beside";
+    std::filesystem::create_directories(root / "share" / "tesuli");
+    std::ofstream(root / "share" / "tesuli" / "manual.html") << "<html></html>";
+    EXPECT_EQ(ManualPath(root / "bin"), root / "share" / "tesuli" / "manual.html");
+    std::ofstream(root / "bin" / "manual.html") << "<html></html>";
+    EXPECT_EQ(ManualPath(root / "bin"), root / "bin" / "manual.html");
+    std::filesystem::remove_all(root);
+}
+
+TEST(Manual, ItsAddressEscapesWhatAnAddressCannotHold)
+{
+#ifdef _WIN32
+    const std::pair<const char*, const char*> files[] = {
+        {"C:\\Program Files\\Tesuli\\manual.html", "file:///C:/Program%20Files/Tesuli/manual.html"},
+        {"C:\\Users\\\u306F\u306A\\a#b%c.html", "file:///C:/Users/%E3%81%AF%E3%81%AA/a%23b%25c.html"},
+    };
+#else
+    const std::pair<const char*, const char*> files[] = {
+        {"/usr/share/tesuli/manual.html", "file:///usr/share/tesuli/manual.html"},
+        {"/home/anna/My Games/manual.html", "file:///home/anna/My%20Games/manual.html"},
+        {"/home/\u306F\u306A/a#b%c.html", "file:///home/%E3%81%AF%E3%81%AA/a%23b%25c.html"},
+    };
+#endif
+    for (const auto& [file, url] : files)
+        EXPECT_EQ(FileUrl(std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(file)))), url) << file;
 }
 
 }  // namespace

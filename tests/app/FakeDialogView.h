@@ -21,6 +21,8 @@ public:
     std::vector<std::string> Messages;  // "Error: ..." / "Information: ..."
     std::optional<TSaveChoice> SaveAnswer;
     std::vector<std::string> OpenedUrls;
+    bool BrowserStarts = true;
+    std::filesystem::path Folder = "/opt/tesuli/bin";
     std::vector<TChartCellLook> Chart;
     bool ConfirmAnswer = false;
     std::vector<std::string> Questions;
@@ -56,7 +58,12 @@ public:
         return ConfirmAnswer;
     }
     std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter>) override { return SaveAnswer; }
-    void OpenUrl(std::string_view url) override { OpenedUrls.emplace_back(url); }
+    bool OpenUrl(std::string_view url) override
+    {
+        OpenedUrls.emplace_back(url);
+        return BrowserStarts;
+    }
+    std::filesystem::path ProgramFolder() const override { return Folder; }
 
     // The names of the previews the logic shows as chosen.
     std::vector<std::string> ChosenPreviews() const

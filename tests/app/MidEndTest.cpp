@@ -8,6 +8,7 @@
 #include "app/MidEnd.h"
 #include "model/TilePlacement.h"
 #include "tests/app/FakeDialogView.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/TestStore.h"
 #include "tests/support/KeepOnly.h"
 #include "tests/support/SeededRandom.h"
@@ -45,7 +46,8 @@ protected:
     TTestStore Store;
     TFakeFrontEnd Front;
     TSeededRandom Random;
-    TMidEnd MidEnd{Front, Random, Store.Options()};
+    TFakeClock Clock;
+    TMidEnd MidEnd{Front, Random, Store.Options(), Clock};
 
     void SetUp() override
     {
@@ -101,36 +103,36 @@ TEST_F(TMidEndTest, TheLastPairOpensTheWinDialogWithTheGameAndGreysThePlay)
     EXPECT_EQ(Front.Log, std::vector<std::string>{"Dialog 1"});
     TFakeDialogView view;
     MidEnd.Dialog(TDialogId::Name).FormShow(view);
-    EXPECT_EQ(view.Texts.at("CongratsLabel"), "Score: " + TimeString(MidEnd.Game().ElapsedSeconds));
+    EXPECT_EQ(view.Texts.at("CongratsLabel"), "Score: 1:02:04") << "the second of the last pair counts";
     EXPECT_FALSE(Shown(TCommandId::Hint));
     EXPECT_FALSE(Shown(TCommandId::Shuffle));
     MidEnd.RunCommand(TCommandId::Hint);
     EXPECT_EQ(Front.Log.size(), 1u) << "a greyed hint does nothing";
 }
 
-// What the e2e game sees at length, here with the clock in the test's hand.
-TEST_F(TMidEndTest, APairsTimeIsStoredWhenANewGameEndsThisOneAndTheProgressWindowShowsIt)
+// The Progress window reads what the game's end stored; a reset asks first.
+TEST_F(TMidEndTest, TheProgressWindowShowsTheStoredTimesAndAResetAsksFirst)
 {
     uint8_t first = 0, second = 0;
     ASSERT_TRUE(MidEnd.Game().FindFreePair(first, second));
     Press(first);
-    for (int tick = 0; tick < 12; ++tick)
-        MidEnd.Tick();
+    Clock.Now += 1200;
+    MidEnd.DialogActivated();  // paused: no time passes for the pair
+    Clock.Now += 60000;
     Press(second);
+    const TCatalogueKana& kana = KanaCatalogue[MidEnd.Game().Tiles[first].Face];
     const uint8_t face = MidEnd.Game().Tiles[first].Face;
-    EXPECT_TRUE(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples.empty()) << "not once per move";
-
     MidEnd.RunCommand(TCommandId::NewGame);
     const TKanaProgress stored = MidEnd.Options().ReadProgress(TScript::Hiragana)[face];
-    ASSERT_EQ(stored.Samples.size(), 1u);
-    EXPECT_GE(stored.Samples[0], 12);
+    EXPECT_EQ(stored.Samples, std::vector<int32_t>{12});
 
     TFakeDialogView view;
     TDialogLogic& progress = MidEnd.Dialog(TDialogId::Progress);
     progress.FormShow(view);
-    ASSERT_EQ(view.Chart.size(), static_cast<size_t>(FaceCount));
+    ASSERT_EQ(view.Chart.size(), FaceCount + ChartLegend().size());
     EXPECT_EQ(view.ItemIndexes.at("ScriptRadioGroup"), 0);
-    EXPECT_NE(view.Texts.at("SlowestLabel").find(KanaCatalogue[face].Hiragana), std::string::npos);
+    EXPECT_EQ(view.Texts.at("SlowestLabel"),
+              "Slowest: " + std::string(kana.Hiragana) + " " + std::string(kana.Reading) + " 1.2 s");
 
     progress.Click(view, "ResetBitBtn", -1);
     EXPECT_EQ(view.Questions.size(), 1u);
@@ -167,5 +169,65 @@ TEST_F(TMidEndTest, ATypedReadingTakesAFreePairOrSaysWhyNot)
     EXPECT_EQ(Front.Status[TypingPanel], "no free pair: a");
     EXPECT_EQ(MidEnd.Game().PresentCount(), 3);
 }
+
+// Every end of a game keeps the times measured in it; options that leave the game going keep them
+// for its end.
+struct TGameEnd {
+    const char* Name;
+    void (*End)(TMidEnd& midEnd);
+    bool Stored;
+};
+
+void PrintTo(const TGameEnd& end, std::ostream* out)
+{
+    *out << end.Name;
+}
+
+void CloseOptionsWith(TMidEnd& midEnd, std::string_view button, int map)
+{
+    TFakeDialogView view;
+    TDialogLogic& options = midEnd.Dialog(TDialogId::Options);
+    options.FormShow(view);
+    options.Click(view, "MapRadioGroup", map);
+    options.Click(view, button, -1);
+}
+
+void WinWithAnotherFace(TMidEnd& midEnd)
+{
+    // Face 47's tiles, never the face of the pair taken first (which lay free from the deal).
+    KeepOnly(midEnd.Game(), {{189, {0, 0, 0}}, {190, {8, 0, 0}}});
+    for (const uint8_t n : {189, 190}) {
+        const TTileOrigin origin = TileOrigin(midEnd.Game().Tiles[n]);
+        midEnd.BoardPress(origin.Left + 21, origin.Top + 25);
+    }
+    ASSERT_EQ(midEnd.Game().PresentCount(), 0);
+}
+
+class TGameEndTest : public TMidEndTest, public testing::WithParamInterface<TGameEnd> {};
+
+TEST_P(TGameEndTest, TheTimesOfTheGameAreStoredAtItsEndOnly)
+{
+    uint8_t first = 0, second = 0;
+    ASSERT_TRUE(MidEnd.Game().FindFreePair(first, second));
+    const uint8_t face = MidEnd.Game().Tiles[first].Face;
+    ASSERT_NE(face, 47);
+    Press(first);
+    for (int tick = 0; tick < 7; ++tick)
+        MidEnd.Tick();
+    Press(second);
+    GetParam().End(MidEnd);
+    const std::vector<int32_t> expected = GetParam().Stored ? std::vector<int32_t>{7} : std::vector<int32_t>{};
+    EXPECT_EQ(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryEnd, TGameEndTest,
+    testing::Values(TGameEnd{"NewGame", [](TMidEnd& m) { m.RunCommand(TCommandId::NewGame); }, true},
+                    TGameEnd{"WindowCloses", [](TMidEnd& m) { m.FormClose(); }, true},
+                    TGameEnd{"Win", WinWithAnotherFace, true},
+                    TGameEnd{"AnotherMap", [](TMidEnd& m) { CloseOptionsWith(m, "AcceptBitBtn", 3); }, true},
+                    TGameEnd{"SameMap", [](TMidEnd& m) { CloseOptionsWith(m, "AcceptBitBtn", 0); }, false},
+                    TGameEnd{"Cancelled", [](TMidEnd& m) { CloseOptionsWith(m, "CancelBitBtn", 3); }, false}),
+    [](const testing::TestParamInfo<TGameEnd>& info) { return info.param.Name; });
 
 }  // namespace

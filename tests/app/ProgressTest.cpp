@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ProgressFlow.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/TestGame.h"
 #include "tests/support/InstrumentedStore.h"
 #include "tests/support/TestStore.h"
@@ -38,39 +39,77 @@ TEST(ProgressChart, TheKanaStandInTheChartsOrderAndPlaces)
     EXPECT_EQ(CellOf(ProgressChart(TScript::Hiragana, {}), "wi").Kana, "ゐ");
 }
 
-TEST(ProgressChart, CellsShowTheMedianAndHintsColouredFromQuickToSlow)
+TEST(ProgressChart, CellsShowTheMedianAndHintsColouredByTimeOnOneScale)
 {
     TScriptProgress progress;
-    progress[FaceOfReading("ka")] = {{3, 20, 9, 4}, 0};
-    progress[FaceOfReading("shi")] = {{2}, 1};
-    progress[FaceOfReading("nu")] = {{30, 40, 35}, 0};
+    progress[FaceOfReading("ka")] = {{30, 200, 90, 40}, 0};
+    progress[FaceOfReading("shi")] = {{14}, 1};
+    progress[FaceOfReading("nu")] = {{300, 400, 350}, 0};
     progress[FaceOfReading("a")] = {{}, 2};
     TScriptProgress typed;
-    typed[FaceOfReading("ka")] = {{4, 8}, 0};
+    typed[FaceOfReading("ka")] = {{40, 81}, 0};
     typed[FaceOfReading("nu")] = {{}, 1};
-    const TProgressChart chart = ProgressChart(TScript::Hiragana, progress, typed);
+    const TProgressChart chart = ProgressChart(TScript::Hiragana, progress, {}, typed);
 
     const TChartCell& ka = CellOf(chart, "ka");
     EXPECT_EQ(ka.Median, 6.5);
     EXPECT_EQ(ka.TimeText, "6.5 s");
-    EXPECT_EQ(ka.TypedText, "typed 6 s");
+    EXPECT_EQ(ka.TypedText, "typed 6.1 s");
     EXPECT_EQ(CellOf(chart, "nu").TypedText, "") << "a hint is no typed time";
-    EXPECT_NE(ka.Colour, QuickColour);
-    EXPECT_NE(ka.Colour, SlowColour);
-    EXPECT_EQ(CellOf(chart, "shi").Colour, QuickColour);
+    EXPECT_EQ(ka.Colour, TimeColour(6.5));
     EXPECT_EQ(CellOf(chart, "shi").HintsText, "1 hint");
-    EXPECT_EQ(CellOf(chart, "nu").Colour, SlowColour);
-    EXPECT_EQ(CellOf(chart, "nu").TimeText, "35 s");
+    EXPECT_EQ(CellOf(chart, "nu").TimeText, "35.0 s");
     const TChartCell& a = CellOf(chart, "a");
     EXPECT_EQ(a.Colour, NoTimeColour);
     EXPECT_EQ(a.Median, std::nullopt);
     EXPECT_EQ(a.HintsText, "2 hints");
-    EXPECT_EQ(chart.SlowestText, "Slowest: ぬ nu 35 s, か ka 6.5 s, し shi 2 s");
+    EXPECT_EQ(chart.SlowestText, "Slowest: ぬ nu 35.0 s, か ka 6.5 s, し shi 1.4 s");
 
     for (const char* reading : {"te", "ho", "mo"})
-        progress[FaceOfReading(reading)] = {{50}, 0};
+        progress[FaceOfReading(reading)] = {{500}, 0};
     EXPECT_EQ(ProgressChart(TScript::Hiragana, progress).SlowestText,
-              "Slowest: て te 50 s, ほ ho 50 s, も mo 50 s, ぬ nu 35 s, か ka 6.5 s");
+              "Slowest: て te 50.0 s, ほ ho 50.0 s, も mo 50.0 s, ぬ nu 35.0 s, か ka 6.5 s");
+}
+
+// A time has its colour whatever else the chart holds: the bounds are in seconds.
+TEST(ProgressChart, TheColourScaleIsFixedInSecondsAndTheLegendNamesIt)
+{
+    const std::pair<double, uint32_t> scale[] = {
+        {0.2, QuickColour}, {1.5, QuickColour}, {4, MiddleColour}, {10, SlowColour}, {28, SlowColour}};
+    for (const auto& [seconds, colour] : scale)
+        EXPECT_EQ(TimeColour(seconds), colour) << seconds;
+    EXPECT_NE(TimeColour(2.5), TimeColour(3));
+    EXPECT_NE(TimeColour(6.5), TimeColour(7));
+
+    TScriptProgress once, again;
+    once[0] = {{50}, 0};
+    again[0] = {{50}, 0};
+    again[1] = {{270}, 0};
+    EXPECT_EQ(CellOf(ProgressChart(TScript::Hiragana, once), "a").Colour, CellOf(ProgressChart(TScript::Katakana, again), "a").Colour);
+
+    std::string legend;
+    for (const TLegendEntry& entry : ChartLegend()) {
+        legend += entry.Text + "|";
+        if (entry.Text != ProgressTexts::NoTime) {
+            EXPECT_EQ(entry.Colour, TimeColour(std::stod(entry.Text)));
+        }
+    }
+    EXPECT_EQ(legend, "1.5 s or less|2.5 s|4.0 s|6.5 s|10.0 s or more|no time yet|");
+    EXPECT_EQ(ChartLegend().back().Colour, NoTimeColour);
+}
+
+TEST(ProgressChart, TheMostFrequentMixUpsWithTheScriptsKanaAreNamed)
+{
+    const TSeenKana shi{FaceOfReading("shi"), TScript::Katakana}, tsu{FaceOfReading("tsu"), TScript::Katakana},
+        so{FaceOfReading("so"), TScript::Katakana}, n{FaceOfReading("n"), TScript::Katakana},
+        ne{FaceOfReading("ne"), TScript::Hiragana}, re{FaceOfReading("re"), TScript::Hiragana},
+        hiraganaShi{FaceOfReading("shi"), TScript::Hiragana};
+    const std::vector<TMixUp> mixUps = {MixUpOf(so, n),  MixUpOf(tsu, shi), MixUpOf(ne, re),  MixUpOf(shi, tsu),
+                                        MixUpOf(n, so),  MixUpOf(shi, tsu), MixUpOf(hiraganaShi, tsu), MixUpOf(ne, re),
+                                        MixUpOf(ne, re), MixUpOf(ne, re)};
+    EXPECT_EQ(ProgressChart(TScript::Katakana, {}, mixUps).MixUpsText, "Mixed up most: シ\u2013ツ 3, ソ\u2013ン 2, し\u2013ツ 1");
+    EXPECT_EQ(ProgressChart(TScript::Hiragana, {}, mixUps).MixUpsText, "Mixed up most: ね\u2013れ 4, し\u2013ツ 1");
+    EXPECT_EQ(ProgressChart(TScript::Hiragana, {}, {}).MixUpsText.find("Mixed up most"), std::string::npos);
 }
 
 // A pair that lies free 12 s before it is taken, played, stored at the game's end and read back by
@@ -81,14 +120,19 @@ TEST(ProgressFlow, AGamesTimesReachTheChartAndAreStoredOnce)
     TWriteLog log;
     TRegOptions options{TInstrumentedStore::Around(TTestStore::TestStore(), log), LocalTimeNow, {}};
     TTestGame test;
-    TRecognition recognition;
+    TFakeClock clock;
+    TRecognition recognition{clock};
     test.Game.Recognition = &recognition;
-    KeepOnly(test.Game, {{17, {0, 0, 0}}, {18, {4, 0, 0}}});  // a pair of face 4, か
+    KeepOnly(test.Game, {{17, {0, 0, 0}}, {18, {4, 0, 0}}, {1, {8, 0, 0}}, {5, {12, 0, 0}}});  // か, あ, い
     recognition.Restart(test.Game);
-    for (int tick = 0; tick < 12; ++tick)
-        test.Game.GameTimerTimer();
+    test.Game.StartClock();
+    clock.Now += 12000;
+    test.Game.ClickTile(1);
+    test.Game.ClickTile(5);  // あ taken for い
+    test.Game.ClickTile(1);
     test.Game.ClickTile(17);
     test.Game.ClickTile(18);
+    EXPECT_EQ(CellOf(ReadProgressChart(options, recognition, TScript::Hiragana), "ka").TimeText, "12.0 s");  // before the end
 
     log.Refused = "hiragana_ka";
     EXPECT_EQ(ErrorOf([&] { StoreProgress(recognition, options); }), "Failed to set data for 'hiragana_ka'");
@@ -97,9 +141,39 @@ TEST(ProgressFlow, AGamesTimesReachTheChartAndAreStoredOnce)
     StoreProgress(recognition, options);  // nothing new since
 
     TRegOptions restarted = place.Options();
-    const TProgressChart chart = ReadProgressChart(restarted, TScript::Hiragana);
-    EXPECT_EQ(CellOf(chart, "ka").TimeText, "12 s");
-    EXPECT_EQ(restarted.ReadProgress(TScript::Hiragana)[4].Samples, std::vector<int32_t>{12});
+    const TProgressChart chart = ReadProgressChart(restarted, TRecognition{}, TScript::Hiragana);
+    EXPECT_EQ(CellOf(chart, "ka").TimeText, "12.0 s");
+    EXPECT_EQ(chart.MixUpsText, "Mixed up most: あ\u2013い 1");
+    EXPECT_EQ(restarted.ReadProgress(TScript::Hiragana)[4].Samples, std::vector<int32_t>{120});
+}
+
+// Reset clears the script's times in the store and those of the game in progress, not yet stored.
+TEST(ProgressFlow, AResetClearsTheStoredAndTheUnstoredTimesOfItsScript)
+{
+    TTestStore place;
+    TRegOptions options = place.Options();
+    TTestGame test;
+    TRecognition recognition;
+    test.Game.Recognition = &recognition;
+    test.Game.Kana = KanaSetting::Both;
+    recognition.SetModes(test.Game);
+    KeepOnly(test.Game, {{1, {0, 0, 0}}, {2, {4, 0, 0}}, {3, {8, 0, 0}}, {4, {12, 0, 0}}, {5, {16, 0, 0}}});
+    recognition.Restart(test.Game);
+    options.AddProgress(std::vector<TRecognitionSample>{{0, TScript::Hiragana, false, 30}, {0, TScript::Katakana, false, 40}});
+    for (const uint8_t selected : {1, 3}) {
+        test.Game.ClickTile(selected);
+        test.Game.ClickTile(5);  // あ, then ア, taken for い
+        test.Game.ClickTile(selected);
+    }
+    test.Game.ClickTile(1);
+    test.Game.ClickTile(3);
+    ResetProgress(options, recognition, TScript::Katakana);
+    const TProgressChart hiragana = ReadProgressChart(options, recognition, TScript::Hiragana);
+    EXPECT_EQ(hiragana.MixUpsText, "Mixed up most: あ\u2013い 1");
+    EXPECT_EQ(CellOf(hiragana, "a").TimeText, "1.5 s");  // median of 3.0 s and the new 0.0 s
+    const TProgressChart katakana = ReadProgressChart(options, recognition, TScript::Katakana);
+    EXPECT_EQ(CellOf(katakana, "a").Median, std::nullopt);
+    EXPECT_EQ(katakana.MixUpsText.find("Mixed up most"), std::string::npos);
 }
 
 }  // namespace

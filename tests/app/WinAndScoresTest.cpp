@@ -13,6 +13,7 @@
 #include "app/ScoresExport.h"
 #include "app/ScoresList.h"
 #include "app/WinFlow.h"
+#include "storage/ScoreRecord.h"
 #include "tests/support/TestStore.h"
 
 namespace {
@@ -54,37 +55,40 @@ TEST_F(TScoresFlow, AnEmptyNameStoresNothingAndANameIsListedAsTyped)
     EXPECT_EQ(rows[0], (TScoreRow{"06.12.2026 14:03:59", " はなこ, \"K\" ", "0:12:34", "3", "Babel"}));
 }
 
-TEST_F(TScoresFlow, ARecordWithFewerFieldsLeavesItsLastColumnsEmpty)
-{
-    {
-        const auto store = Store.Open();
-        store->OpenKey(ScoresKey);
-        store->WriteString("1", Quote + "1/2/26" + Quote);
-        store->WriteString("2", "");
-    }
-    const TScoreList list = ReadScoreRows(Options);
-    EXPECT_EQ(list.Rows, (std::vector<TScoreRow>{{"1/2/26", "", "", "", ""}, {"", "", "", "", ""}}));
-    EXPECT_FALSE(list.Failure);
-}
-
-// The error is the player's to see; the records read before the bad one stay listed and exported.
-TEST_F(TScoresFlow, ARecordThatCannotBeReadEndsTheListAfterTheRowsBeforeIt)
+// A damaged value is left out and named; every record after it is still listed and exported.
+TEST_F(TScoresFlow, EachDamagedValueIsLeftOutAndNamedAndTheRestAreListed)
 {
     const TWonGame won{"0:12:34", 3, "Babel"};
-    ASSERT_TRUE(AcceptWin(Options, "Anna", won));
-    ASSERT_TRUE(AcceptWin(Options, "Bob", won));
-    ASSERT_TRUE(AcceptWin(Options, "Cleo", won));
+    for (const char* player : {"Anna", "Bob", "Cleo", "Dan", "Eve"})
+        ASSERT_TRUE(AcceptWin(Options, player, won));
     {
         const auto store = Store.Open();
         store->OpenKey(ScoresKey);
         store->WriteInteger("2", 7);
+        store->WriteString("3", Quote + "1/2/26" + Quote);
+        store->WriteString("5", "");
     }
     const TScoreList list = ReadScoreRows(Options);
-    ASSERT_EQ(list.Rows.size(), 1u);
-    EXPECT_EQ(list.Rows[0][1], "Anna");
-    ASSERT_TRUE(list.Failure);
-    EXPECT_EQ(ErrorOf([&] { std::rethrow_exception(list.Failure); }), "Invalid data type for '2'");
-    EXPECT_EQ(ExportText(list.Rows), "06.12.2026 14:03:59,Anna,0:12:34,3,Babel\r\n");
+    EXPECT_FALSE(list.Failure);
+    EXPECT_EQ(list.Damaged, (std::vector<std::string>{"Invalid data type for '2'", NotARecord("3"), NotARecord("5")}));
+    ASSERT_EQ(list.Rows.size(), 2u);
+    EXPECT_EQ(list.Rows[1][1], "Dan");
+    EXPECT_EQ(ExportText(list.Rows),
+              "06.12.2026 14:03:59,Anna,0:12:34,3,Babel\r\n06.12.2026 14:03:59,Dan,0:12:34,3,Babel\r\n");
+}
+
+// Past 255 values a count in one byte would wrap to none.
+TEST_F(TScoresFlow, EveryValueIsListedHoweverManyThereAre)
+{
+    {
+        const auto store = Store.Open();
+        store->OpenKey(ScoresKey);
+        for (int k = 1; k <= 300; ++k)
+            store->WriteString(std::to_string(k), ScoreRecord("d", "p" + std::to_string(k), "0:00:01", 0, "Babel"));
+    }
+    const TScoreList list = ReadScoreRows(Options);
+    ASSERT_EQ(list.Rows.size(), 300u);
+    EXPECT_EQ(list.Rows.back()[1], "p300");
 }
 
 TEST_F(TScoresFlow, ExportWritesTheRowsOldestFirstAsTheyAreListed)

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -58,7 +57,7 @@ constexpr int MarkWidth = 20;
 
 std::string DialogName(TDialogId dialog)
 {
-    const std::string names[DialogCount] = {"Options", "Name", "Scores", "Help", "About"};
+    const std::string names[DialogCount] = {"Options", "Name", "Scores", "Help", "About", "Progress"};
     return names[static_cast<int>(dialog)];
 }
 
@@ -149,6 +148,7 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
                 EXPECT_EQ(item->text(), Text(row.Items[i]));
                 EXPECT_EQ(item->objectName(), Text(RadioItemName(row.ItemPrefix, row.Items[i])));
                 EXPECT_TRUE(group->rect().contains(item->geometry()));
+                EXPECT_GE(item->geometry().top(), group->contentsRect().top()) << "clear of the frame's top line";
                 EXPECT_LE(font.horizontalAdvance(item->text()) + MarkWidth, item->width());
                 EXPECT_LE(font.height(), item->height());
             }
@@ -176,7 +176,7 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             EXPECT_GE(place.width(), designed.width());
             break;
         case TControlKind::ScoreList: EXPECT_NE(qobject_cast<QTreeWidget*>(control), nullptr); break;
-        case TControlKind::CommandList: EXPECT_NE(qobject_cast<QListWidget*>(control), nullptr); break;
+        case TControlKind::CommandList: EXPECT_NE(qobject_cast<QTreeWidget*>(control), nullptr); break;
         case TControlKind::ProgramIcon:
             ASSERT_NE(qobject_cast<QLabel*>(control), nullptr);
             EXPECT_EQ(place, designed);
@@ -258,7 +258,7 @@ TEST_P(TDialogBuilder, FocusStartsWhereTheScreenSaysAndTabFollowsTheRows)
 
 INSTANTIATE_TEST_SUITE_P(EveryDialog, TDialogBuilder,
                          testing::Values(TDialogId::Options, TDialogId::Name, TDialogId::Scores, TDialogId::Help,
-                                         TDialogId::About),
+                                         TDialogId::About, TDialogId::Progress),
                          [](const testing::TestParamInfo<TDialogId>& info) { return DialogName(info.param); });
 
 }  // namespace

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QListWidget>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTreeWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -24,8 +27,8 @@ class TUrlRecorder : public QObject {
     Q_OBJECT
 
 public:
-    TUrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl"); }
-    ~TUrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    TUrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl"); }
+    ~TUrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
 
     QList<QUrl> Opened;
 
@@ -61,47 +64,44 @@ TEST_F(InformationDialogTest, DialogsOpenAgainWhereTheyWereLeft)
     }
 }
 
-TEST_F(InformationDialogTest, HelpTextKeepsItsLinesAndTheirTrailingSpaces)
+TEST_F(InformationDialogTest, HelpBoxHoldsTheHelpText)
 {
     const auto* memo = DialogControl<QPlainTextEdit>(TDialogId::Help, "HelpMemo");
-    const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
-    // The designed text, then playing from the keyboard and a last line of keys.
-    ASSERT_GT(lines.size(), 20);
-    EXPECT_EQ(lines[21], QStringLiteral("PLAYING FROM THE KEYBOARD"));
-    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("Keys: New Game F2 or Ctrl+N, "))) << lines.last().toStdString();
-    for (int line = 1; line <= 20; ++line) {
-        const bool continued = QList<int>{3, 4, 7, 12, 13, 14, 19}.contains(line);
-        const bool empty = QList<int>{2, 6, 9, 11, 16, 18}.contains(line);
-        SCOPED_TRACE(line);
-        EXPECT_EQ(lines[line - 1].isEmpty(), empty);
-        EXPECT_EQ(lines[line - 1].endsWith(QLatin1Char(' ')), continued);
-    }
-    EXPECT_EQ(lines[9], QStringLiteral("THE GAME RULES"));
-    EXPECT_TRUE(lines[11].contains(QStringLiteral("a collection of %1 tiles.").arg(TileCount))) << "the game's own count";
+    EXPECT_EQ(memo->toPlainText(), QString::fromStdString(HelpText()));
+    EXPECT_TRUE(memo->toPlainText().contains(QStringLiteral("a collection of %1 tiles.").arg(TileCount))) << "the game's own count";
     EXPECT_EQ(memo->focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(InformationDialogTest, CommandListPairsEachCaptionWithItsCommandsIcon)
+// Each description starts in its own column, after the widest name with its picture.
+TEST_F(InformationDialogTest, CommandListPairsEachNameAndPictureWithItsDescriptionInAColumn)
 {
-    const auto* list = DialogControl<QListWidget>(TDialogId::Help, "MenuListView");
-    ASSERT_EQ(list->count(), static_cast<int>(HelpCommands.size()));
-    for (int row = 0; row < list->count(); ++row) {
+    const auto* list = DialogControl<QTreeWidget>(TDialogId::Help, "MenuListView");
+    ASSERT_EQ(list->topLevelItemCount(), static_cast<int>(HelpCommands.size()));
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
         SCOPED_TRACE(row);
         const THelpCommand& command = HelpCommands[static_cast<size_t>(row)];
-        EXPECT_EQ(list->item(row)->text(), QString::fromUtf8(command.Caption));
-        EXPECT_EQ(IconPicture(list->item(row)->icon()), IconPicture(CommandIcon(command.Command)));
-        EXPECT_FALSE(list->item(row)->flags() & Qt::ItemIsEditable);
+        const QTreeWidgetItem* item = list->topLevelItem(row);
+        EXPECT_EQ(item->text(0), QString::fromUtf8(command.Name));
+        EXPECT_EQ(item->text(1), QString::fromUtf8(command.Description));
+        EXPECT_EQ(IconPicture(item->icon(0)), IconPicture(CommandIcon(command.Command)));
+        EXPECT_GT(list->columnWidth(0), list->iconSize().width() + list->fontMetrics().horizontalAdvance(item->text(0)));
+        EXPECT_FALSE(item->flags() & Qt::ItemIsEditable);
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(item))) << "every command in view";
     }
     EXPECT_EQ(list->focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(InformationDialogTest, VisitAsksTheBrowserForThePageAndTheDialogStays)
+// The address reaches the browser as the local file the dialog names.
+TEST_F(InformationDialogTest, TheManualButtonAsksTheBrowserForTheManualAndTheDialogStays)
 {
     TUrlRecorder browser;
     ShowAndActivate(TDialogId::About);
     QTest::mouseClick(DialogControl<QPushButton>(TDialogId::About, "VisitMeBitBtn"), Qt::LeftButton);
     EXPECT_TRUE(GameDialog(TDialogId::About)->isVisible());
-    EXPECT_EQ(browser.Opened, QList<QUrl>{QUrl(QString::fromUtf8(AboutTexts::AuthorUrl))});
+    ASSERT_EQ(browser.Opened.size(), 1);
+    const QString file = browser.Opened[0].toLocalFile();
+    EXPECT_EQ(QFileInfo(file).fileName(), QStringLiteral("manual.html"));
+    EXPECT_EQ(DialogControl<QLabel>(TDialogId::About, "UrlLabel")->text(), QStringLiteral("Manual: ") + QDir::toNativeSeparators(file));
 }
 
 TEST_F(InformationDialogTest, EnterOnTheFocusedVisitButtonOpensThePageInsteadOfClosing)

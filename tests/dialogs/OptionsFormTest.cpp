@@ -2,6 +2,7 @@
 // them, keys, and the pictures of the previews.
 #include "DialogTestSupport.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "app/DialogScreens.h"
+#include "faces/FaceMaker.h"
 #include "qt/common/SpriteUnit.h"
 #include "qt/dialogs/PreviewPanel.h"
 #include "qt/window/MainUnit.h"
@@ -125,6 +127,34 @@ TEST_F(OptionsFormTest, ValuesOutsideTheItemsClearTheChecksShownBefore)
     EXPECT_EQ(Shown(), (TShownChoices{-1, -1, -1, 0}));
 }
 
+// Every picture is reached with Tab and chosen with the space bar; Tab into a radio group lands on
+// its checked item.
+TEST_F(OptionsFormTest, TabReachesEveryPictureAndTheCheckedItemOfEachGroup)
+{
+    SeedSettings({0, 0, 2, 1});
+    ShowAndActivate(TDialogId::Options);
+    ASSERT_EQ(Shown(), (TShownChoices{0, 0, 2, 1}));
+    QStringList visited;
+    for (int press = 0; press < 20; ++press) {
+        PressKey(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    const auto item = [](std::string_view group, int index) {
+        const TControl& row = OptionsScreen().Control(group);
+        return QString::fromStdString(RadioItemName(row.ItemPrefix, row.Items.at(static_cast<size_t>(index))));
+    };
+    const auto picture = [](const std::string& panel) { return QString::fromStdString(PreviewImageName(panel)); };
+    for (const QString& stop : {picture(FacePreviewName(1)), picture(BackgroundPreviewName(5)), item("HintRadioGroup", 1),
+                                item("MapRadioGroup", 2)})
+        EXPECT_TRUE(visited.contains(stop)) << stop.toStdString() << " not in " << visited.join(' ').toStdString();
+    EXPECT_FALSE(visited.contains(item("HintRadioGroup", 0)));
+
+    auto* fifth = DialogControl<QWidget>(TDialogId::Options, PreviewImageName(BackgroundPreviewName(5)));
+    fifth->setFocus();
+    PressKey(fifth, Qt::Key_Space);
+    EXPECT_EQ(Shown().Background, 5);
+}
+
 TEST_F(OptionsFormTest, OnlyThePicturesTakeClicks)
 {
     ShowAndActivate(TDialogId::Options);
@@ -148,18 +178,24 @@ TEST_F(OptionsFormTest, ChosenPanelIsSunkenInTheHighlightColourTheOthersRaisedIn
     }
 }
 
-// Each preview shows its row's sheet cell, from the double-size sheet where pixels are dense.
-TEST_F(OptionsFormTest, PreviewsShowTheirCellsOfTheSheets)
+// Each preview shows its row's picture: a face as the core draws it at the screen's ratio, or a
+// texture from the double-size sheet where pixels are dense.
+TEST_F(OptionsFormTest, PreviewsShowTheirPictures)
 {
-    const int scale = qApp->devicePixelRatio() > 1.0 ? 2 : 1;
+    const qreal ratio = qApp->devicePixelRatio();
+    const int scale = TSpriteSheet::ScaleFor(ratio);
     for (const TControl& row : OptionsScreen().Controls) {
         if (row.Kind != TControlKind::Preview)
             continue;
         SCOPED_TRACE(row.Name);
         const TDesignRect& cell = row.Picture.Cell;
-        const QImage expected = ImageForm->Sheet(row.Picture.Sheet)
-                                    .Image(scale)
-                                    .copy(cell.Left * scale, cell.Top * scale, cell.Width * scale, cell.Height * scale);
+        const TPixelImage face = MakeFace(row.Picture.Face, ratio);
+        const QImage expected =
+            row.Picture.Sheet == TSheet::TileFace
+                ? QImage(reinterpret_cast<const uchar*>(face.Pixels.data()), face.Width, face.Height,
+                         QImage::Format_RGB32)
+                : ImageForm->BackgroundImage.Image(ratio).copy(cell.Left * scale, cell.Top * scale,
+                                                               cell.Width * scale, cell.Height * scale);
         const TPreviewImage* image = Panel(row.Name)->Image();
         EXPECT_EQ(Pixels(image->pixmap()), expected.convertToFormat(QImage::Format_RGB32));
         EXPECT_EQ(image->size(), QSize(cell.Width, cell.Height));

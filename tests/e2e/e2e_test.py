@@ -9,6 +9,8 @@ One scenario for both front ends: --launcher native (the default) plays the Linu
 TESULI_BINARY, whose store is an SQLite file; --launcher wine plays the Windows program tesuli.exe
 named by TESULI_BINARY under Wine, whose store is the registry of a prefix made for each test.
 """
+import csv
+import io
 import os
 import re
 import shutil
@@ -136,6 +138,20 @@ class WineLauncher:
     def close(self):
         # Only the Wine server of this test's prefix.
         subprocess.run([self.wineserver, "-k"], env=self.env, capture_output=True)
+
+
+def date_shows(text, moment):
+    """Whether a record's date text, in any locale's order and clock, shows that local moment: day,
+    month (a number or its name) and year (or its last two digits), then hours, minutes, seconds."""
+    numbers = [int(n) for n in re.findall(r"\d+", text)]
+    named_month = time.strftime("%b", moment) in text or time.strftime("%B", moment) in text
+    if len(numbers) != (5 if named_month else 6):
+        return False
+    date, (hour, minute, second) = numbers[:-3], numbers[-3:]
+    month = () if named_month else (moment.tm_mon,)
+    return (any(sorted(date) == sorted((moment.tm_mday, *month, year))
+                for year in (moment.tm_year, moment.tm_year % 100))
+            and hour % 12 == moment.tm_hour % 12 and (minute, second) == (moment.tm_min, moment.tm_sec))
 
 
 def parse_progress(values):
@@ -326,17 +342,30 @@ class PlayAsAPlayer(unittest.TestCase):
 
             self.play_to_the_end_by_keys(game)
 
+            _, _, status = game.state()
+            shown_score = game.texts.get("NameForm.CongratsLabel", "")
+            self.assertRegex(shown_score, r"^Score: \d+:\d\d:\d\d$")
+            shown_hints = status.get(1, "")
+            self.assertRegex(shown_hints, r"^Hints:  \d+$")
             # The win dialog opens with the keyboard in its name box; Enter accepts.
             game.widget("NameForm.NameEdit")
             self.type_name(game, "Anna さくら")
+            started = time.time()
             game.screen.key("Return")
             game.wait_for(lambda t, w, s: "NameForm.NameEdit" not in w, "the win dialog to close")
+            ended = time.time()
             records = self.launcher.scores()
             self.assertEqual(len(records), 1)
             fields = records[0].split("\u00aa")
             self.assertEqual(len(fields), 5)
-            self.assertEqual(fields[1], "\u00a0Anna さくら\u00a0")
-            self.assertEqual(fields[4], "\u00a0" + MIXED_MAP + "\u00a0")
+            self.assertTrue(all(f.startswith("\u00a0") and f.endswith("\u00a0") for f in fields), fields)
+            date, player, score, hints, map_text = (f[1:-1] for f in fields)
+            moments = [time.localtime(second) for second in range(int(started), int(ended) + 1)]
+            self.assertTrue(any(date_shows(date, moment) for moment in moments), date)
+            self.assertEqual(player, "Anna さくら")
+            self.assertEqual(score, shown_score[len("Score: "):])
+            self.assertEqual(hints, shown_hints.split()[-1])
+            self.assertEqual(map_text, MIXED_MAP)
 
             # View Scores from the tool bar and export.
             export = os.path.join(self.home, "scores.csv")
@@ -353,13 +382,13 @@ class PlayAsAPlayer(unittest.TestCase):
             time.sleep(0.3)
             with open(export, "rb") as f:
                 content = f.read()
-            self.assertTrue(content.startswith(self.launcher.export_mark), content[:8])
+            self.assertEqual(content.startswith(b"\xef\xbb\xbf"), bool(self.launcher.export_mark), content[:8])
             content = content[len(self.launcher.export_mark):]
-            self.assertTrue(content.endswith(b"\r\n"))
-            self.assertEqual(content.count(b"\r\n"), 1)
-            line = content.decode("utf-8").rstrip("\r\n")
-            self.assertIn(',"Anna さくら",', line)
-            self.assertTrue(line.endswith(f',"{MIXED_MAP}"'), line)  # quoted for its spaces
+            # The date unquoted, the name and the map quoted for their blanks.
+            self.assertEqual(content.decode("utf-8"), f'{date},"Anna さくら",{score},{hints},"{MIXED_MAP}"\r\n')
+            # As a CSV reader that is not the game's own splits it.
+            rows = list(csv.reader(io.StringIO(content.decode("utf-8"), newline="")))
+            self.assertEqual(rows, [[date, "Anna さくら", score, hints, MIXED_MAP]])
         finally:
             game.close()
 
@@ -433,6 +462,7 @@ class PlayAsAPlayer(unittest.TestCase):
         try:
             tiles, _, _ = game.state()
             taken = []
+            started = time.time()
             for _ in range(3):
                 by_face = {}
                 for number, face, x, y, _ in tiles:
@@ -451,7 +481,12 @@ class PlayAsAPlayer(unittest.TestCase):
             stored = self.launcher.progress()
             for face in taken:
                 hints, samples = stored[READINGS[face]]
+                self.assertEqual(hints, 0)
+                # Each pair lay free at least the 2.2 s waited between its presses, and no longer
+                # than the game has run.
                 self.assertTrue(samples, f"a time for {READINGS[face]}")
+                for seconds in samples:
+                    self.assertTrue(2 <= seconds <= time.time() - started + 1, (READINGS[face], samples))
 
             game.press("MainForm.Game")
             game.press("MainForm.Menu.ProgressAction")
@@ -474,6 +509,18 @@ class PlayAsAPlayer(unittest.TestCase):
             game.press("OptionsForm.AcceptBitBtn")
             game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
             self.assertEqual(self.launcher.settings()[3], "2")
+            # One pair taken: the game that Exit ends keeps its time.
+            tiles, _, _ = game.state()
+            by_face = {}
+            for number, face, x, y, _ in tiles:
+                if face in by_face:
+                    game.screen.click(*by_face[face])
+                    time.sleep(2.2)
+                    game.screen.click(x, y)
+                    taken = face
+                    break
+                by_face[face] = (x, y)
+            game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  190/192", "the pair to go")
             game.press("MainForm.Tool.HintAction")
             time.sleep(1.0)
             self.assertIsNone(game.process.poll(), "the hint blink should still be running")
@@ -486,6 +533,9 @@ class PlayAsAPlayer(unittest.TestCase):
         finally:
             game.close()
         self.assertTrue(self.launcher.store_exists())
+        hints, samples = self.launcher.progress()[READINGS[taken]]
+        self.assertEqual(len(samples), 1, samples)
+        self.assertGreaterEqual(samples[0], 2)
 
 
 if __name__ == "__main__":

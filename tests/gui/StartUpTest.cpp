@@ -53,16 +53,13 @@ class TDamagedStore : public TGuiTest {
     }
 };
 
-TEST_F(TDamagedStore, IsReportedAndTheGameStartsWithTheDefaults)
+// Which settings a store that cannot be read leaves in force is the start-up flow's business; the
+// window shows its error and the board.
+TEST_F(TDamagedStore, IsReportedAndTheGameStarts)
 {
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_EQ(Messages[0].Kind, TMessageKind::Error);
     EXPECT_EQ(Messages[0].Title, "Tesuli");
-    EXPECT_EQ(Game().FaceStyle, 1);
-    EXPECT_EQ(Game().MapNumber, 1);
-    EXPECT_EQ(Game().BackgroundIndex, 1);
-    EXPECT_EQ(Game().HintSpeed, 1);
-    EXPECT_EQ(Game().PresentCount(), 192);
     EXPECT_EQ(PanelText(0), "Tiles left:  192/192");
 }
 

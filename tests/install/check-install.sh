@@ -33,7 +33,8 @@ xml_text() { sed -n "s|.*<$1[^>]*>\([^<]*\)</$1>.*|\1|p" "$metainfo"; }
 
 desktop=$prefix/share/applications/org.tesuli.Tesuli.desktop
 metainfo=$prefix/share/metainfo/org.tesuli.Tesuli.metainfo.xml
-for file in "$desktop" "$metainfo" "$prefix/share/doc/tesuli/copyright"; do
+for file in "$desktop" "$metainfo" "$prefix/share/doc/tesuli/copyright" "$prefix/share/doc/tesuli/fonts/KleeOne-OFL.txt" \
+    "$prefix/share/doc/tesuli/fonts/DejaVu-LICENSE.txt" "$prefix/share/tesuli/manual.html"; do
   [ -f "$file" ] || { fail "${file#"$prefix"/} is not installed"; exit 1; }
 done
 

@@ -63,7 +63,7 @@ struct TPaintWatch {
             Hinted.push_back(hinted);
             int highlighted = 0;
             for (const TCellCopy& cell : test.Effects.Cells)
-                highlighted += cell.SourceTop >= 112 ? 1 : 0;
+                highlighted += cell.Face.Highlighted ? 1 : 0;
             Highlighted.push_back(highlighted);
         };
     }

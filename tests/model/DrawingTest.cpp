@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "tests/support/TestGame.h"
 
 namespace {
@@ -20,7 +22,7 @@ TEST(Drawing, BoardIsPaintedBackgroundFirstThenLayerByLayerFromTheHighestNumber)
     // Tile 192 (X 26, Y 8, layer 0) comes first; tile 8 (X 14, Y 10, layer 5, face 1) last.
     EXPECT_EQ(std::make_pair(cells.front().Left, cells.front().Top), std::make_pair(540, 244));
     EXPECT_EQ(std::make_pair(cells.back().Left, cells.back().Top), std::make_pair(325, 275));
-    EXPECT_EQ(std::make_pair(cells.back().SourceLeft, cells.back().SourceTop), std::make_pair(40, 0));
+    EXPECT_EQ(cells.back().Face, (TFacePicture{1, TScript::Hiragana, TFaceShows::KanaWithReading, 0, false}));
 
     size_t next = 0;
     for (int layer = 0; layer <= 6; ++layer)
@@ -32,27 +34,26 @@ TEST(Drawing, BoardIsPaintedBackgroundFirstThenLayerByLayerFromTheHighestNumber)
             const TTileOrigin origin = TileOrigin(tile);
             const TCellCopy& cell = cells[next++];
             EXPECT_EQ(std::make_pair(cell.Left, cell.Top), std::make_pair(origin.Left, origin.Top)) << "tile " << n;
-            const int row = (tile.Face < 24 ? 0 : 1) + (tile.Selected || tile.Hinted ? 2 : 0);
-            EXPECT_EQ(cell.SourceLeft, tile.Face % 24 * 40) << "tile " << n;
-            EXPECT_EQ(cell.SourceTop, row * 56) << "tile " << n;
-            EXPECT_EQ(cell.FaceStyle, 0);
+            EXPECT_EQ(cell.Face.Kana, tile.Face) << "tile " << n;
+            EXPECT_EQ(cell.Face.Highlighted, tile.Selected || tile.Hinted) << "tile " << n;
+            EXPECT_EQ(cell.Face.Artwork, 0);
         }
 }
 
-TEST(Drawing, TilesAreCopiedFromTheirCellAtTheirPlace)
+TEST(Drawing, TilesDrawTheirFaceAtTheirPlace)
 {
     struct TCase {
         int Number;
         uint8_t X, Y, Layer;
         bool Highlighted;
-        int SourceLeft, SourceTop, Left, Top;
+        int Kana, Left, Top;
     };
     const TCase cases[] = {
-        {93, 0, 0, 0, false, 920, 0, 20, 20},       // face 23
-        {97, 4, 6, 2, false, 0, 56, 110, 178},      // face 24
-        {192, 26, 14, 6, false, 920, 56, 570, 382}, // face 47
-        {121, 2, 2, 0, true, 240, 168, 60, 76},     // face 30, selected or hinted
-        {121, 2, 2, 0, false, 240, 56, 60, 76},
+        {93, 0, 0, 0, false, 23, 20, 20},
+        {97, 4, 6, 2, false, 24, 110, 178},
+        {192, 26, 14, 6, false, 47, 570, 382},
+        {121, 2, 2, 0, true, 30, 60, 76},  // selected or hinted
+        {121, 2, 2, 0, false, 30, 60, 76},
     };
     for (const TCase& c : cases) {
         TTestGame test;
@@ -62,10 +63,25 @@ TEST(Drawing, TilesAreCopiedFromTheirCellAtTheirPlace)
         test.Game.DrawBoard();
         ASSERT_EQ(test.Effects.Cells.size(), 1u);
         const TCellCopy& cell = test.Effects.Cells[0];
-        EXPECT_EQ(std::make_tuple(cell.FaceStyle, cell.SourceLeft, cell.SourceTop, cell.Left, cell.Top),
-                  std::make_tuple(uint8_t{1}, c.SourceLeft, c.SourceTop, c.Left, c.Top))
-            << "tile " << c.Number;
+        const TFacePicture face{TKanaId(c.Kana), TScript::Hiragana, TFaceShows::KanaWithReading, 1, c.Highlighted};
+        EXPECT_EQ(cell.Face, face) << "tile " << c.Number;
+        EXPECT_EQ(std::make_pair(cell.Left, cell.Top), std::make_pair(c.Left, c.Top)) << "tile " << c.Number;
     }
+}
+
+// A game may map its faces onto any catalogue kana; every tile of a face shows the one it maps to.
+TEST(Drawing, AFaceShowsTheCatalogueKanaTheGameMapsItTo)
+{
+    TTestGame test;
+    KeepOnly(test.Game, {{93, 0, 0, 0}, {94, 4, 0, 0}, {1, 8, 0, 0}});  // two of face 23, one of face 0
+    test.Game.FaceKanaIds[23] = KanaOfReading("pyo");
+    test.Game.FaceKanaIds[0] = KanaOfReading("ga");
+    test.Game.DrawBoard();
+    std::map<int, int> kanaOfTile;
+    for (const TCellCopy& cell : test.Effects.Cells)
+        kanaOfTile[cell.Left] = cell.Face.Kana;
+    EXPECT_EQ(kanaOfTile, (std::map<int, int>{{20, KanaOfReading("pyo")}, {100, KanaOfReading("pyo")},
+                                              {180, KanaOfReading("ga")}}));
 }
 
 TEST(Drawing, UnknownFaceStyleLeavesOnlyTheBackground)

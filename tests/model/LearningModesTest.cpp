@@ -8,62 +8,51 @@
 
 namespace {
 
-// What a tile shows, in the words of the game's options: the script of its kana, or the reading
-// alone; and whether a kana carries its reading below it.
-enum class TShows { Hiragana, Katakana, Reading };
-
-struct TTilePicture {
-    TShows Shows;
-    bool WithReading;
-};
-
-TTilePicture Expected(int copy, int kana, int readings)
+// What each tile shows, worked out by hand from the options: the script of its copy (both scripts:
+// copies 2 and 3 katakana), and the kana with its reading, alone, or (kana or reading) the reading
+// alone on copies 1 and 3.
+TEST(TilePicture, EachTileShowsWhatItsModesChoose)
 {
-    const bool katakana = kana == 1 || (kana == 2 && copy >= 2);
-    const TShows script = katakana ? TShows::Katakana : TShows::Hiragana;
-    if (readings == 1)
-        return {script, false};
-    if (readings == 2)
-        return copy == 0 || copy == 2 ? TTilePicture{script, false} : TTilePicture{TShows::Reading, false};
-    return {script, true};
-}
-
-// The sheets' blocks of four rows, from the top.
-int BlockOf(const TTilePicture& picture)
-{
-    if (picture.Shows == TShows::Reading)
-        return 4;
-    const int katakana = picture.Shows == TShows::Katakana ? 1 : 0;
-    return (picture.WithReading ? 0 : 2) + katakana;
-}
-
-TEST(FaceCell, EveryTileOfEveryModeTakesTheCellOfWhatItShows)
-{
-    for (int kana = 0; kana <= 2; ++kana)
-        for (int readings = 0; readings <= 2; ++readings)
-            for (int face = 0; face < 48; ++face)
-                for (int copy = 0; copy < 4; ++copy)
-                    for (const bool lit : {false, true}) {
-                        const int row = BlockOf(Expected(copy, kana, readings)) * 4 + face / 24 + (lit ? 2 : 0);
-                        EXPECT_EQ(FaceCell(uint8_t(face), uint8_t(copy), uint8_t(kana), uint8_t(readings), lit),
-                                  (TFaceCell{face % 24, row}))
-                            << "face " << face << " copy " << copy << " kana " << kana << " readings " << readings
-                            << (lit ? " lit" : "");
-                    }
+    using enum TScript;
+    using enum TFaceShows;
+    struct TCase {
+        int Id, Copy, Kana, Readings, Artwork;
+        bool Lit;
+        TFacePicture Picture;
+    };
+    const TCase cases[] = {
+        {0, 0, 0, 0, 0, false, {0, Hiragana, KanaWithReading, 0, false}},  // the designed game
+        {47, 3, 0, 0, 1, true, {47, Hiragana, KanaWithReading, 1, true}},
+        {25, 1, 1, 0, 0, false, {25, Katakana, KanaWithReading, 0, false}},
+        {5, 2, 2, 0, 0, false, {5, Katakana, KanaWithReading, 0, false}},
+        {5, 1, 2, 0, 0, true, {5, Hiragana, KanaWithReading, 0, true}},
+        {30, 0, 0, 1, 1, false, {30, Hiragana, Kana, 1, false}},
+        {30, 3, 1, 1, 0, true, {30, Katakana, Kana, 0, true}},
+        {10, 1, 0, 2, 0, false, {10, Hiragana, Reading, 0, false}},
+        {40, 3, 2, 2, 0, true, {40, Katakana, Reading, 0, true}},
+        {40, 2, 2, 2, 0, false, {40, Katakana, Kana, 0, false}},
+        {48, 0, 1, 2, 1, false, {48, Katakana, Kana, 1, false}},
+        {105, 0, 2, 2, 0, false, {105, Hiragana, Kana, 0, false}},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(TilePicture(TKanaId(c.Id), uint8_t(c.Copy), uint8_t(c.Kana), uint8_t(c.Readings), uint8_t(c.Artwork),
+                              c.Lit),
+                  c.Picture)
+            << "kana " << c.Id << " copy " << c.Copy << " modes " << c.Kana << "/" << c.Readings;
 }
 
 // A stored value that is no choice (the store reads such as the default, but the game may be
-// handed anything) draws as the default: never a cell beyond the sheet.
-TEST(FaceCell, ValuesOutsideTheChoicesDrawAsTheDefault)
+// handed anything) draws as the default.
+TEST(TilePicture, ValuesOutsideTheChoicesDrawAsTheDefault)
 {
     for (const uint8_t odd : {3, 7, 255})
         for (int copy = 0; copy < 4; ++copy) {
-            EXPECT_EQ(FaceCell(30, uint8_t(copy), odd, 0, true), FaceCell(30, uint8_t(copy), 0, 0, true));
-            EXPECT_EQ(FaceCell(30, uint8_t(copy), 1, odd, false), FaceCell(30, uint8_t(copy), 1, 0, false));
+            EXPECT_EQ(TilePicture(30, uint8_t(copy), odd, 0, 0, true), TilePicture(30, uint8_t(copy), 0, 0, 0, true));
+            EXPECT_EQ(TilePicture(30, uint8_t(copy), 1, odd, 0, false), TilePicture(30, uint8_t(copy), 1, 0, 0, false));
         }
 }
 
-TEST(FaceCell, AWonGameNamesTheModesThatDifferFromTheDefaults)
+TEST(ScoreMapText, AWonGameNamesTheModesThatDifferFromTheDefaults)
 {
     EXPECT_EQ(ScoreMapText(1, 1, 2), "Babel / katakana / kana or reading");
     EXPECT_EQ(ScoreMapText(4, 2, 0), "Towers / hiragana and katakana");

@@ -4,8 +4,8 @@
 
 #include "model/LearningModes.h"
 #include "model/Recognition.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/TestGame.h"
-#include "tools/artgen/FaceTable.h"
 
 namespace {
 
@@ -13,26 +13,32 @@ using TSamples = std::vector<TRecognitionSample>;
 constexpr TScript H = TScript::Hiragana;
 constexpr TScript K = TScript::Katakana;
 
-TRecognitionSample Time(uint8_t face, TScript script, int32_t seconds) { return {face, script, false, seconds}; }
+TRecognitionSample Time(uint8_t face, TScript script, int32_t seconds) { return {face, script, false, 10 * seconds}; }
 TRecognitionSample Hint(uint8_t face, TScript script) { return {face, script, true, 0}; }
 
-// A game with the measuring attached, on a board arranged by the test.
+
+// A game with the measuring attached, on a board arranged by the test, its game clock running.
 struct TMeasuredGame : TTestGame {
-    TRecognition Recognition;
+    TFakeClock Clock;
+    TRecognition Recognition{Clock};
 
     TMeasuredGame() { Game.Recognition = &Recognition; }
 
-    void Arrange(std::initializer_list<TPlacedTile> tiles, uint8_t kana = 0)
+    void Arrange(std::initializer_list<TPlacedTile> tiles, uint8_t kana = 0, uint8_t readings = 0)
     {
         KeepOnly(Game, tiles);
-        Recognition.SetKana(Game, kana);
+        SetModes(kana, readings);
         Recognition.Restart(Game);
+        Game.StartClock();
     }
-    void Ticks(int count)
+    void SetModes(uint8_t kana, uint8_t readings = 0)
     {
-        for (int i = 0; i < count; ++i)
-            Game.GameTimerTimer();
+        Game.Kana = kana;
+        Game.Readings = readings;
+        Recognition.SetModes(Game);
     }
+    void Ticks(int count) { Milliseconds(1000 * count); }
+    void Milliseconds(int64_t count) { Clock.Now += count; }
     void Take(uint8_t first, uint8_t second)
     {
         Game.ClickTile(first);
@@ -80,8 +86,7 @@ TEST(Recognition, APairTakenByItsTypedReadingIsRecallOnlyWhereTheTilesShowedTheK
     for (const TCase& test : cases) {
         SCOPED_TRACE(std::to_string(test.Readings) + (test.Typed ? " typed" : " pressed"));
         TMeasuredGame game;
-        game.Game.Readings = test.Readings;
-        game.Arrange(SpreadOut);
+        game.Arrange(SpreadOut, 0, test.Readings);
         game.Ticks(2);
         if (test.Typed)
             game.Game.TakeTypedPair(1, 2);
@@ -111,10 +116,59 @@ TEST(Recognition, APairOfBothScriptsCountsForEach)
     test.Ticks(7);
     test.Take(1, 3);
     test.Take(2, 4);
-    test.Recognition.SetKana(test.Game, 1);  // the tiles now show other kana: their clocks start again
+    test.SetModes(1);  // the tiles now show other kana: their clocks start again
     test.Ticks(1);
     test.Take(5, 6);
     EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(0, H, 7), Time(0, K, 7), Time(0, H, 0), Time(0, K, 0), Time(1, K, 1)}));
+}
+
+TEST(Recognition, APairOfOneScriptOnAMixedBoardCountsOnce)
+{
+    TMeasuredGame test;
+    test.Arrange(SpreadOut, 2);
+    test.Ticks(3);
+    test.Take(3, 4);
+    test.Take(1, 2);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(0, K, 3), Time(0, H, 0)}));
+}
+
+// The options dialog hands the kana setting over each time it closes, Cancel included.
+TEST(Recognition, TheKanaSettingHandedOverUnchangedKeepsEveryClock)
+{
+    TMeasuredGame test;
+    test.Arrange(SpreadOut, 1);
+    test.Ticks(4);
+    test.SetModes(1);
+    test.Ticks(1);
+    test.Take(1, 2);
+    EXPECT_EQ(test.Recognition.Samples(), TSamples{Time(0, K, 5)});
+}
+
+TEST(Recognition, AHintedFaceCountsAsFoundAgainOnceItsPairIsTaken)
+{
+    TMeasuredGame test;
+    test.Arrange(SpreadOut);
+    test.Game.HintSpeed = 0;
+    test.Game.HintActionExecute();  // shows 1 and 2
+    test.Take(1, 2);
+    test.Ticks(3);
+    test.Take(3, 4);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Hint(0, H), Time(0, H, 3)}));
+}
+
+TEST(Recognition, APairCoveredAgainByAnUndoStopsItsClock)
+{
+    TMeasuredGame test;
+    // Tile 9 (face 2) lies on tile 2 (face 0) until 9 and 10 are taken.
+    test.Arrange({{1, {0, 0, 0}}, {2, {8, 0, 0}}, {9, {8, 0, 1}}, {10, {16, 0, 0}}});
+    test.Take(9, 10);
+    test.Ticks(5);
+    test.Game.UndoActionExecute();
+    test.Ticks(6);
+    test.Take(9, 10);
+    test.Ticks(2);
+    test.Take(1, 2);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(2, H, 0), Time(2, H, 6), Time(0, H, 2)}));
 }
 
 TEST(Recognition, UndoRestartsTheClockOfThePairPutBackAndShuffleEveryClock)
@@ -157,6 +211,80 @@ TEST(Recognition, ANewGameStartsEveryClockAndForgetsTheHints)
     EXPECT_EQ(test.Recognition.Samples(), TSamples{Time(0, H, 2)});
 }
 
+TEST(Recognition, TimesAreInTenthsAndOnlyTheRunningGameClockCounts)
+{
+    TMeasuredGame test;
+    test.Arrange(SpreadOut);
+    test.Milliseconds(1450);
+    test.Game.StopClock();  // a dialog took the focus
+    test.Ticks(60);
+    test.Game.StartClock();
+    test.Game.StartClock();  // a running clock goes on from where it was
+    test.Milliseconds(260);
+    test.Take(1, 2);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{{0, H, false, 17}}));
+    test.Game.HintActionExecute();  // its ten seconds of penalty are the score's, not the kana's
+    test.Recognition.ForgetSamples();
+    test.Take(3, 4);
+    test.Milliseconds(100);
+    test.Take(5, 6);
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{{0, H, true, 0}, {1, H, false, 18}}));
+}
+
+// With kana-or-reading pairs copies 1 and 3 of a face show the reading alone: they show no script.
+TEST(Recognition, APairCountsForTheScriptsItsTilesShowAndAMixUpForTheKanaShown)
+{
+    struct TCase {
+        uint8_t Kana, Readings;
+        uint8_t First, Second;  // face 0's tiles taken
+        TSamples Samples;
+        std::vector<TMixUp> MixUps;  // of tile 1 then 5 (face 1, copy 0) and tile 2 then 6 (copy 1)
+    };
+    const TSeenKana a{0, H}, i{1, H}, aKatakana{0, K}, iKatakana{1, K};
+    const std::vector<TCase> cases = {
+        {0, ReadingsSetting::KanaAndReading, 1, 2, {Time(0, H, 2)}, {MixUpOf(a, i), MixUpOf(a, i)}},
+        {1, ReadingsSetting::KanaOnly, 1, 2, {Time(0, K, 2)}, {MixUpOf(aKatakana, iKatakana), MixUpOf(aKatakana, iKatakana)}},
+        {2, ReadingsSetting::KanaOrReading, 2, 4, {}, {MixUpOf(a, i)}},
+        {2, ReadingsSetting::KanaOrReading, 1, 2, {Time(0, H, 2)}, {MixUpOf(a, i)}},
+        {2, ReadingsSetting::KanaOrReading, 1, 3, {Time(0, H, 2), Time(0, K, 2)}, {MixUpOf(a, i)}},
+        {2, ReadingsSetting::KanaOrReading, 4, 3, {Time(0, K, 2)}, {MixUpOf(a, i)}},
+        {1, ReadingsSetting::KanaOrReading, 2, 3, {Time(0, K, 2)}, {MixUpOf(aKatakana, iKatakana)}},
+    };
+    for (const TCase& c : cases) {
+        TMeasuredGame test;
+        test.Arrange({{1, {0, 0, 0}}, {2, {4, 0, 0}}, {3, {8, 0, 0}}, {4, {12, 0, 0}}, {5, {16, 0, 0}}, {6, {20, 0, 0}}},
+                     c.Kana, c.Readings);
+        for (auto [selected, pressed] : {std::pair{1, 5}, std::pair{2, 6}}) {
+            test.Game.ClickTile(static_cast<uint8_t>(selected));
+            test.Game.ClickTile(static_cast<uint8_t>(pressed));  // ignored by the game
+            test.Game.ClickTile(static_cast<uint8_t>(selected));
+        }
+        test.Ticks(2);
+        test.Take(c.First, c.Second);
+        EXPECT_EQ(test.Recognition.Samples(), c.Samples) << int(c.Kana) << int(c.Readings) << int(c.First) << int(c.Second);
+        EXPECT_EQ(test.Recognition.MixUps(), c.MixUps) << int(c.Kana) << int(c.Readings);
+    }
+}
+
+TEST(Recognition, EitherOrderOfTheKanaIsOneMixUpAndForgettingAScriptForgetsItsMixUps)
+{
+    EXPECT_EQ(MixUpOf({3, K}, {1, K}), MixUpOf({1, K}, {3, K}));
+    TMeasuredGame test;
+    test.Arrange(SpreadOut, 2);
+    test.Game.ClickTile(1);
+    test.Game.ClickTile(5);  // hiragana a for i
+    test.Game.ClickTile(1);
+    test.Game.ClickTile(3);
+    test.Game.ClickTile(6);  // katakana a for hiragana i
+    test.Game.ClickTile(3);
+    test.Ticks(1);
+    test.Take(3, 4);
+    test.Take(1, 2);
+    test.Recognition.ForgetScript(K);
+    EXPECT_EQ(test.Recognition.Samples(), TSamples{Time(0, H, 0)});  // found anew when 3 and 4 were taken
+    EXPECT_EQ(test.Recognition.MixUps(), std::vector<TMixUp>{MixUpOf({0, H}, {1, H})});
+}
+
 std::string Utf8(char16_t c)
 {
     std::string text;
@@ -170,16 +298,16 @@ std::string Utf8(char16_t c)
     return text;
 }
 
-// The kana named for each face are those its artwork draws; each katakana sits 0x60 above its
-// hiragana in Unicode.
-TEST(Kana, EachFaceNamesTheKanaAndReadingOfItsArtwork)
+// Each of the designed 48's katakana sits 0x60 above its hiragana in Unicode, ゐ ゑ ヰ ヱ included,
+// and its reading finds the face again.
+TEST(Kana, EachFaceNamesBothScriptsOfOneKanaAndItsReading)
 {
     for (uint8_t face = 0; face < FaceCount; ++face) {
-        const artwork::TFaceArt& art = artwork::Faces[face];
-        EXPECT_EQ(KanaCatalogue[face].Hiragana, Utf8(art.Kana)) << int(face);
-        EXPECT_EQ(KanaCatalogue[face].Katakana, Utf8(static_cast<char16_t>(art.Kana + 0x60))) << int(face);
-        EXPECT_EQ(KanaCatalogue[face].Reading, art.Reading) << int(face);
-        EXPECT_EQ(FaceOfReading(art.Reading), face);
+        const std::string_view hiragana = KanaCatalogue[face].Hiragana;
+        ASSERT_EQ(hiragana.size(), 3u) << int(face);
+        const char16_t code = char16_t((hiragana[0] & 0x0F) << 12 | (hiragana[1] & 0x3F) << 6 | (hiragana[2] & 0x3F));
+        EXPECT_EQ(KanaCatalogue[face].Katakana, Utf8(static_cast<char16_t>(code + 0x60))) << int(face);
+        EXPECT_EQ(FaceOfReading(KanaCatalogue[face].Reading), face);
     }
 }
 

@@ -11,9 +11,9 @@
 
 namespace {
 
-class GameDrawBoardTest : public ::testing::TestWithParam<int> {
+class GameDrawBoardTest : public ::testing::TestWithParam<double> {
 protected:
-    int Scale() const { return GetParam(); }
+    double Scale() const { return GetParam(); }
 
     QImage Expected(const TGame& game) const
     {
@@ -73,6 +73,6 @@ TEST_P(GameDrawBoardTest, RemovedTilesDisappearAndReturn)
     EXPECT_EQ(FirstDifference(effects.Board.Image(), before), -1);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothRatios, GameDrawBoardTest, ::testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(Ratios, GameDrawBoardTest, ::testing::Values(1.0, 1.5, 2.0));
 
 }  // namespace

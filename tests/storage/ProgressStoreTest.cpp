@@ -12,7 +12,7 @@ constexpr uint8_t Ka = 4;  // the face of か and カ
 constexpr TScript H = TScript::Hiragana;
 constexpr TScript K = TScript::Katakana;
 
-TRecognitionSample Time(uint8_t face, TScript script, int32_t seconds) { return {face, script, false, seconds}; }
+TRecognitionSample Time(uint8_t face, TScript script, int32_t tenths) { return {face, script, false, tenths}; }
 TRecognitionSample Hint(uint8_t face, TScript script) { return {face, script, true, 0}; }
 
 class ProgressStore : public ::testing::Test {
@@ -53,7 +53,7 @@ TEST_F(ProgressStore, SamplesSurviveARestartAndOnlyTheLatestTwentyAreKept)
         game.push_back(Time(Ka, H, seconds));
     game.push_back(Hint(Ka, H));
     Options.AddProgress(game);
-    EXPECT_EQ(Log.Writes, 2);  // one value per kana and script, however many samples
+    EXPECT_EQ(Log.Writes, 4);  // two values per kana and script, however many samples
 
     TRegOptions restarted = Place.Options();
     TScriptProgress hiragana = restarted.ReadProgress(H);
@@ -61,7 +61,7 @@ TEST_F(ProgressStore, SamplesSurviveARestartAndOnlyTheLatestTwentyAreKept)
     hiragana[Ka] = {};
     EXPECT_EQ(hiragana, TScriptProgress{});
     EXPECT_EQ(restarted.ReadProgress(K)[Ka], (TKanaProgress{{40}, 0}));
-    EXPECT_EQ(Stored("katakana_ka"), "0;40");
+    EXPECT_EQ(Stored("katakana_ka_tenths"), "0;40");
 
     restarted.AddProgress(std::vector{Time(Ka, H, 26), Time(Ka, H, 27)});
     EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{Seconds(8, 27), 2}));
@@ -70,9 +70,10 @@ TEST_F(ProgressStore, SamplesSurviveARestartAndOnlyTheLatestTwentyAreKept)
 TEST_F(ProgressStore, AGameIsStoredWhollyOrNotAtAll)
 {
     Options.AddProgress(std::vector{Time(Ka, H, 5)});
-    Log.Refused = "katakana_shi";
+    Log.Refused = "katakana_shi_tenths";
     const std::vector game{Time(Ka, H, 6), Time(9, K, 7)};
-    EXPECT_EQ(ErrorOf([&] { Options.AddProgress(game); }), "Failed to set data for 'katakana_shi'");
+    EXPECT_EQ(ErrorOf([&] { Options.AddProgress(game, {MixUpOf({1, H}, {2, H})}); }), "Failed to set data for 'katakana_shi_tenths'");
+    EXPECT_EQ(Options.ReadMixUps(), std::vector<TMixUp>{});
     EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{{5}, 0}));
 }
 
@@ -95,14 +96,20 @@ TEST_F(ProgressStore, AValueTheGameDidNotWriteReadsAsNoDataAndIsReplacedByTheNex
     ArrangeText("hiragana_ka", "3;4,5");
 
     TScriptProgress expected;
-    expected[Ka] = {{4, 5}, 3};
+    expected[Ka] = {{40, 50}, 3};  // the earlier release's seconds
     EXPECT_EQ(Options.ReadProgress(H), expected);
 
+    ArrangeText(std::string(MixUpsValueName), "hiragana_a+nothing");
+    EXPECT_EQ(Options.ReadMixUps(), std::vector<TMixUp>{});
+    ArrangeText("hiragana_ki_tenths", "garbage");
+
     Options.AddProgress(std::vector{Time(0, H, 7), Time(FaceOfReading("ko"), H, 8)});
-    EXPECT_EQ(Stored("hiragana_a"), "0;7");
-    EXPECT_EQ(Stored("hiragana_ko"), "0;8");
+    EXPECT_EQ(Stored("hiragana_a_tenths"), "0;7");
+    EXPECT_EQ(Stored("hiragana_ko_tenths"), "0;8");
+    EXPECT_EQ(Stored("hiragana_ki_tenths"), "0;");
+    EXPECT_EQ(Stored(std::string(MixUpsValueName)), "");
     for (const auto& [name, text] : damaged) {
-        if (name != std::string("hiragana_a")) {
+        if (name != std::string("hiragana_a") && name != std::string("hiragana_ko")) {
             EXPECT_EQ(Stored(name), "0;") << name;
         }
     }
@@ -113,14 +120,45 @@ TEST_F(ProgressStore, TypedTimesAreKeptApartAndAResetClearsOneScriptWithThem)
 {
     TRecognitionSample typed = Time(Ka, H, 3);
     typed.Typed = true;
-    Options.AddProgress(std::vector{Time(Ka, H, 5), typed, Hint(0, H), Time(Ka, K, 6)});
-    EXPECT_EQ(Stored("typed_hiragana_ka"), "0;3");
+    const TMixUp ofHiragana = MixUpOf({1, H}, {2, H}), ofBoth = MixUpOf({1, H}, {1, K}), ofKatakana = MixUpOf({3, K}, {4, K});
+    Options.AddProgress(std::vector{Time(Ka, H, 5), typed, Hint(0, H), Time(Ka, K, 6)}, {ofHiragana, ofBoth, ofKatakana});
+    EXPECT_EQ(Stored("typed_hiragana_ka_tenths"), "0;3");
+    EXPECT_EQ(Stored("hiragana_ka_tenths"), "0;5") << "recall comes beside the pair's own time, not in it";
     EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{{5}, 0}));
     EXPECT_EQ(Options.ReadProgress(H, true)[Ka], (TKanaProgress{{3}, 0}));
     Options.ResetProgress(H);
     EXPECT_EQ(Options.ReadProgress(H), TScriptProgress{});
     EXPECT_EQ(Options.ReadProgress(H, true), TScriptProgress{});
     EXPECT_EQ(Options.ReadProgress(K)[Ka], (TKanaProgress{{6}, 0}));
+    EXPECT_EQ(Options.ReadMixUps(), std::vector<TMixUp>{ofKatakana});
+    ArrangeText("hiragana_ka", "0;9");  // the earlier release, played after the reset
+    EXPECT_EQ(Options.ReadProgress(H)[Ka].Samples, std::vector<int32_t>{});
+}
+
+// The earlier release keeps whole seconds under the kana's name and reads nothing else: its values
+// keep their meaning and gain each new time, rounded; its times are read as tenths until the kana
+// has times in tenths.
+TEST_F(ProgressStore, TheEarlierReleasesSecondsAreReadAndKeptUp)
+{
+    ArrangeText("hiragana_ka", "1;3,12");
+    EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{{30, 120}, 1}));
+    Options.AddProgress(std::vector{Time(Ka, H, 14), Time(Ka, H, 25), Hint(Ka, H)});
+    EXPECT_EQ(Stored("hiragana_ka"), "2;3,12,1,3");
+    EXPECT_EQ(Stored("hiragana_ka_tenths"), "2;30,120,14,25");
+    ArrangeText("hiragana_ka", "2;3,12,1,3,60");  // the earlier release played again
+    EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{{30, 120, 14, 25}, 2}));
+}
+
+TEST_F(ProgressStore, OnlyTheLatestMixUpsAreKept)
+{
+    std::vector<TMixUp> mixUps;
+    for (size_t i = 0; i < KeptMixUps + 5; ++i)
+        mixUps.push_back(MixUpOf({static_cast<uint8_t>(i % 40), i % 3 == 0 ? K : H}, {47, H}));
+    Options.AddProgress({}, std::vector(mixUps.begin(), mixUps.begin() + 10));
+    Options.AddProgress({}, std::vector(mixUps.begin() + 10, mixUps.end()));
+    EXPECT_EQ(Place.Options().ReadMixUps(), std::vector(mixUps.begin() + 5, mixUps.end()));
+    const std::string first = ProgressValueName(H, 5) + "+" + ProgressValueName(H, 47) + ",";
+    EXPECT_EQ(Stored(std::string(MixUpsValueName)).substr(0, first.size()), first);
 }
 
 }  // namespace

@@ -158,15 +158,6 @@ TEST_F(ScoreTable, NoMarkerEndsAFieldEarly)
     EXPECT_EQ(SplitScoreRecord(record), (Texts{"6a December 02:03:59 p. m.", "Anna Lena" + S, "0:00:09", "0", "Babel"}));
 }
 
-TEST_F(ScoreTable, AWinAtMidnightHasNoTimePart)
-{
-    TRegOptions midnight = Place.Options({2026, 12, 6, 0, 0, 0, 0});
-    midnight.AddScore("Anna", "0:12:34", 3, "Babel");
-    std::string record;
-    ASSERT_TRUE(midnight.ReadScore(1, record));
-    EXPECT_EQ(record.substr(0, Q.size() + 10 + Q.size()), Q + "06.12.2026" + Q);
-}
-
 TEST_F(ScoreTable, StrangeValuesInTheSubkey)
 {
     {

@@ -121,6 +121,22 @@ TEST_F(SettingsStore, FourForeignValuesAreLeftAloneButForTheLearningModes)
     EXPECT_EQ(ErrorOf([&] { Options.ReadFace(); }), "Failed to get data for 'face'");
 }
 
+// As a later release may leave the key: the six settings and more beside them.
+TEST_F(SettingsStore, AKeyWithMoreValuesThanTheGameWritesReadsAsStored)
+{
+    const std::pair<const char*, uint32_t> stored[] = {{"face", 0}, {"bgd", 4}, {"mapId", 5}, {"hintSpeed", 2},
+                                                       {"kana", 1}, {"readings", 2}, {"sound", 1}, {"zoom", 3}};
+    for (const auto& [name, value] : stored)
+        Arrange(name, value);
+    Log.Writes = 0;
+    EXPECT_FALSE(Options.InitDefaults());
+    EXPECT_EQ(Log.Writes, 0);
+    EXPECT_EQ(std::make_tuple(Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed(),
+                              Options.ReadKana(), Options.ReadReadings()),
+              std::make_tuple(0, 4, 5, 2, 1, 2));
+    EXPECT_EQ(StoredInteger("zoom"), 3u);
+}
+
 TEST_F(SettingsStore, AValueOfAnotherTypeIsAnError)
 {
     {

@@ -162,6 +162,10 @@ TEST_F(SqliteStore, AnotherProgramsDatabaseIsLeftAlone)
         // the game's tables, but not as the game makes them
         "CREATE TABLE keys(id INTEGER PRIMARY KEY, path TEXT); CREATE TABLE vals(key, name, value);"
         " PRAGMA user_version = 1;",
+        // the game's own mark on a store a later version of it laid out anew
+        "CREATE TABLE keys(id INTEGER PRIMARY KEY, path TEXT NOT NULL UNIQUE COLLATE NOCASE);"
+        " CREATE TABLE vals(key INTEGER NOT NULL, name TEXT NOT NULL COLLATE NOCASE, value, UNIQUE(key, name));"
+        " PRAGMA user_version = 2; PRAGMA application_id = 1415934837;",
     };
     for (const char* sql : foreign) {
         SCOPED_TRACE(sql);

@@ -16,25 +16,23 @@ std::string DateText(const char* locale, const TLocalTime& time)
     return FormatDateText(time, LocaleFormatsOf(QLocale(QString::fromLatin1(locale))));
 }
 
-TEST(SystemDateText, TwentyFourHourLocales)
+TEST(SystemDateText, EachLocaleWritesItsOwnForm)
 {
-    EXPECT_EQ(DateText("de_DE", Afternoon), "06.12.26 14:03:59");
-    EXPECT_EQ(DateText("de_DE", Morning), "05.01.26 09:04:05");
-    EXPECT_EQ(DateText("fi_FI", Morning), "5.1.2026 9.04.05");
-    // The long time says 14時03分59秒: the words are no separator.
-    EXPECT_EQ(DateText("ja_JP", Afternoon), "2026/12/06 14:03:59");
-}
-
-TEST(SystemDateText, TwelveHourLocales)
-{
-    EXPECT_EQ(DateText("en_US", Afternoon), "12/6/26 2:03:59 PM");
-    EXPECT_EQ(DateText("en_US", Morning), "1/5/26 9:04:05 AM");
-    EXPECT_EQ(DateText("ko_KR", Afternoon), "26. 12. 6. 오후 2:03:59");
-}
-
-TEST(SystemDateText, MidnightIsTheDateAlone)
-{
-    EXPECT_EQ(DateText("en_US", {2026, 12, 6, 0, 0, 0, 0}), "12/6/26");
+    const struct {
+        const char* Locale;
+        TLocalTime Time;
+        const char* Expected;
+    } cases[] = {
+        {"de_DE", Afternoon, "06.12.26 14:03:59"},
+        {"de_DE", Morning, "05.01.26 09:04:05"},
+        {"fi_FI", Morning, "5.1.2026 9.04.05"},
+        {"ja_JP", Afternoon, "2026/12/06 14:03:59"},  // the long time's 14時03分59秒: words are no separator
+        {"en_US", Afternoon, "12/6/26 2:03:59 PM"},
+        {"en_US", Morning, "1/5/26 9:04:05 AM"},
+        {"ko_KR", Afternoon, "26. 12. 6. 오후 2:03:59"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DateText(c.Locale, c.Time), c.Expected) << c.Locale;
 }
 
 TEST(SystemDateText, NamesComeFromTheLocale)

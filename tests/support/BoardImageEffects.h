@@ -6,7 +6,7 @@
 // The game's drawing goes into a board image, as in the main window; nothing else is watched.
 class TBoardImageEffects final : public TSilentEffects {
 public:
-    explicit TBoardImageEffects(int scale) : Board(scale) {}
+    explicit TBoardImageEffects(double scale) : Board(scale) {}
 
     TBoardImage Board;
 

@@ -1,6 +1,7 @@
 #include "tests/support/ExpectedBoard.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/TilePlacement.h"
 
@@ -12,17 +13,23 @@ constexpr int BoardMargin = 20;
 constexpr int LayerShift = 5;
 constexpr int TextureSide = 32;
 
-// The sheet's blocks of four rows, from the top: hiragana with reading, katakana with reading,
-// hiragana alone, katakana alone, reading alone. Tile n is copy (n - 1) mod 4 of its face.
-int PictureBlock(const TTileClass& tile, const TTileLook& look)
+// What a tile shows: tile n is copy (n - 1) mod 4 of its face.
+TFacePicture Picture(const TTileClass& tile, const TTileLook& look)
 {
     const int copy = (tile.Number - 1) % 4;
     const bool katakana = look.Kana == 1 || (look.Kana == 2 && (copy == 2 || copy == 3));
+    TFaceShows shows = TFaceShows::KanaWithReading;
     if (look.Readings == 2 && (copy == 1 || copy == 3))
-        return 4;
-    if (look.Readings == 1 || look.Readings == 2)
-        return katakana ? 3 : 2;
-    return katakana ? 1 : 0;
+        shows = TFaceShows::Reading;
+    else if (look.Readings == 1 || look.Readings == 2)
+        shows = TFaceShows::Kana;
+    return {tile.Face, katakana ? TScript::Katakana : TScript::Hiragana, shows, look.FaceStyle,
+            tile.Selected || tile.Hinted};
+}
+
+int Rounded(double value)
+{
+    return static_cast<int>(std::lround(value));
 }
 
 }  // namespace
@@ -35,31 +42,30 @@ std::vector<TTileClass> InDrawingOrder(std::vector<TTileClass> tiles)
     return tiles;
 }
 
-TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, const TTileLook& look, int texture, int scale,
-                                const TSheetPixel& textures, const TSheetPixel& faces)
+TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, const TTileLook& look, int texture, double scale,
+                                const TSheetPixel& textures, const TFacePixel& faces)
 {
-    const int s = scale;
-    TRgbPicture expected{BoardWidth * s, BoardHeight * s, {}};
+    const double s = scale;
+    TRgbPicture expected{Rounded(BoardWidth * s), Rounded(BoardHeight * s), {}};
     expected.Pixels.resize(static_cast<size_t>(expected.Width * expected.Height));
     const auto set = [&](int x, int y, uint32_t colour) {
-        expected.Pixels[static_cast<size_t>(y * expected.Width + x)] = colour & 0xffffffu;
+        if (x >= 0 && y >= 0 && x < expected.Width && y < expected.Height)
+            expected.Pixels[static_cast<size_t>(y * expected.Width + x)] = colour & 0xffffffu;
     };
+    const int side = TextureSide * (s >= 1.5 ? 2 : 1);
     for (int y = 0; y < expected.Height; ++y)
         for (int x = 0; x < expected.Width; ++x)
-            set(x, y, textures(texture * TextureSide * s + x % (TextureSide * s), y % (TextureSide * s)));
+            set(x, y, textures(texture * side + x % side, y % side));
     if (look.FaceStyle > 1)
         return expected;
+    const int width = Rounded(TileWidth * s), height = Rounded(TileHeight * s);
     for (const TTileClass& tile : InDrawingOrder(std::move(tiles))) {
-        const int left = ((tile.X / 2) * TileWidth + tile.Layer * LayerShift + BoardMargin) * s;
-        const int top = ((tile.Y / 2) * TileHeight - tile.Layer * LayerShift + BoardMargin) * s;
-        // Rows 0 and 1 of a block hold the plain faces 0..23 and 24..47, rows 2 and 3 the lit ones.
-        const int sourceLeft = (tile.Face % 24) * TileWidth * s;
-        const int litRows = tile.Selected || tile.Hinted ? 2 * TileHeight : 0;
-        const int blockTop = PictureBlock(tile, look) * 4 * TileHeight;
-        const int sourceTop = (blockTop + (tile.Face / 24) * TileHeight + litRows) * s;
-        for (int y = 0; y < TileHeight * s; ++y)
-            for (int x = 0; x < TileWidth * s; ++x)
-                set(left + x, top + y, faces(sourceLeft + x, sourceTop + y));
+        const int left = Rounded(((tile.X / 2) * TileWidth + tile.Layer * LayerShift + BoardMargin) * s);
+        const int top = Rounded(((tile.Y / 2) * TileHeight - tile.Layer * LayerShift + BoardMargin) * s);
+        const TFacePicture face = Picture(tile, look);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                set(left + x, top + y, faces(face, x, y));
     }
     return expected;
 }

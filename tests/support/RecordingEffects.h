@@ -10,9 +10,7 @@
 #include "model/TilePlacement.h"
 
 struct TCellCopy {
-    uint8_t FaceStyle;
-    int32_t SourceLeft;
-    int32_t SourceTop;
+    TFacePicture Face;
     int32_t Left;
     int32_t Top;
 };
@@ -22,13 +20,10 @@ class TRecordingEffects;
 // The board image as the rules draw into it: the background starts a paint, tile copies are kept.
 class TRecordingRaster final : public TBoardRaster {
 public:
-    explicit TRecordingRaster(TRecordingEffects& effects) : TBoardRaster(BoardWidth, BoardHeight), Effects(effects) {}
+    explicit TRecordingRaster(TRecordingEffects& effects) : Effects(effects) {}
 
     void DrawBackground(uint8_t index) override;
-    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top) override;
-
-protected:
-    void CopyRect(TSheet, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
+    void DrawFace(const TFacePicture& face, int32_t left, int32_t top) override;
 
 private:
     TRecordingEffects& Effects;
@@ -66,10 +61,10 @@ public:
         Cells.clear();
         Add("Background");
     }
-    void CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left, int32_t top)
+    void DrawFace(const TFacePicture& face, int32_t left, int32_t top)
     {
         if (Recording)
-            Cells.push_back({faceStyle, sourceLeft, sourceTop, left, top});
+            Cells.push_back({face, left, top});
     }
     void BoardChanged() override
     {
@@ -142,8 +137,7 @@ inline void TRecordingRaster::DrawBackground(uint8_t)
     Effects.DrawBackground();
 }
 
-inline void TRecordingRaster::CopyFaceCell(uint8_t faceStyle, int32_t sourceLeft, int32_t sourceTop, int32_t left,
-                                           int32_t top)
+inline void TRecordingRaster::DrawFace(const TFacePicture& face, int32_t left, int32_t top)
 {
-    Effects.CopyFaceCell(faceStyle, sourceLeft, sourceTop, left, top);
+    Effects.DrawFace(face, left, top);
 }

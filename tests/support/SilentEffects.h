@@ -19,9 +19,7 @@ public:
 private:
     class TNoRaster final : public TBoardRaster {
     public:
-        TNoRaster() : TBoardRaster(BoardWidth, BoardHeight) {}
-
-    protected:
-        void CopyRect(TSheet, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) override {}
+        void DrawBackground(uint8_t) override {}
+        void DrawFace(const TFacePicture&, int32_t, int32_t) override {}
     } Nowhere;
 };

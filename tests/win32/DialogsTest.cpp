@@ -3,9 +3,11 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/DialogScreens.h"
+#include "faces/FaceMaker.h"
 #include "app/InfoTexts.h"
 #include "app/NameDialog.h"
 #include "app/ProgressScreen.h"
@@ -22,6 +24,18 @@
 // they say, unclipped at the suite's DPI (96, and 192 in the second run), keys, focus and pictures.
 // What a click does is the dialogs' logic, tested in tests/app.
 namespace {
+
+// The item of a radio group that Tab lands on: the one holding the group's tab stop.
+HWND TabbedItem(TScreenDialog& dialog, const TControl& group)
+{
+    for (const std::string& item : group.Items) {
+        const HWND control = dialog.Control(RadioItemName(group.ItemPrefix, item));
+        if (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP)
+            return control;
+    }
+    return dialog.Control(RadioItemName(group.ItemPrefix, group.Items.front()));
+}
+
 
 // A dialog's logic that only records the clicks it is given.
 class TRecordingLogic final : public TDialogLogic {
@@ -135,6 +149,26 @@ void ExpectKind(const TControl& row, HWND control, const std::string& where)
     EXPECT_EQ(tabStop, row.TabStop && row.Kind != TControlKind::RadioGroup) << where;
 }
 
+// A row's control at the row's place scaled to the DPI; a label only grows to the right.
+void ExpectPlaced(const TScreenDialog& dialog, const TScreen& screen, const TControl& row, UINT dpi)
+{
+    const std::string where = screen.Name + "." + row.Name + " at " + std::to_string(dpi) + " DPI";
+    const TDesignRect rect = screen.PlaceInDialog(row);
+    RECT place = PlaceIn(dialog.Handle(), dialog.Control(row.Name));
+    if (row.Kind == TControlKind::CommandList) {
+        // Inside its frame: see HelpShowsItsTextAndCommands.
+        const int inset = GetSystemMetricsForDpi(SM_CXEDGE, dpi) + Scaled(5, dpi);
+        InflateRect(&place, inset, inset);
+    }
+    EXPECT_EQ(place.left, Scaled(rect.Left, dpi)) << where;
+    EXPECT_EQ(place.top, Scaled(rect.Top, dpi)) << where;
+    EXPECT_EQ(place.bottom - place.top, Scaled(rect.Height, dpi)) << where;
+    if (row.Kind == TControlKind::Label)
+        EXPECT_GE(place.right - place.left, Scaled(rect.Width, dpi)) << where;
+    else
+        EXPECT_EQ(place.right - place.left, Scaled(rect.Width, dpi)) << where;
+}
+
 class DialogsTest : public testing::Test, protected TTestForm {
 protected:
     // A fresh store with the defaults.
@@ -179,20 +213,7 @@ TEST_F(DialogsTest, EachRowBecomesItsControlAtItsPlace)
             const std::string where = screen.Name + "." + row.Name;
             const HWND control = dialog.Control(row.Name);
             ExpectKind(row, control, where);
-            const TDesignRect rect = screen.PlaceInDialog(row);
-            RECT place = PlaceIn(dialog.Handle(), control);
-            if (row.Kind == TControlKind::CommandList) {
-                // Inside its frame: see HelpShowsItsTextAndCommands.
-                const int inset = GetSystemMetricsForDpi(SM_CXEDGE, Dpi) + Scaled(5, Dpi);
-                InflateRect(&place, inset, inset);
-            }
-            EXPECT_EQ(place.left, Scaled(rect.Left, Dpi)) << where;
-            EXPECT_EQ(place.top, Scaled(rect.Top, Dpi)) << where;
-            EXPECT_EQ(place.bottom - place.top, Scaled(rect.Height, Dpi)) << where;
-            if (row.Kind == TControlKind::Label)
-                EXPECT_GE(place.right - place.left, Scaled(rect.Width, Dpi)) << where;
-            else
-                EXPECT_EQ(place.right - place.left, Scaled(rect.Width, Dpi)) << where;
+            ExpectPlaced(dialog, screen, row, Dpi);
             if (row.Kind != TControlKind::Memo) {
                 EXPECT_EQ(Utf8(ControlText(control)), row.Caption) << where;
             }
@@ -304,6 +325,93 @@ TEST_F(DialogsTest, ArrowKeysStepThroughAPreviewGroup)
                                                       BackgroundPreviewName(5)}));
 }
 
+// Tab goes from each tab stop to the next in the rows' order, and from the last round to the
+// first; a radio group takes it on the item that holds the group's tab stop.
+TEST_F(DialogsTest, TabGoesThroughTheTabStopsInTheRowsOrder)
+{
+    for (const TScreen& screen : AllScreens()) {
+        TRecordingLogic logic(screen);
+        TScreenDialog dialog(Form.Handle(), logic);
+        dialog.ShowDialog();
+        std::vector<HWND> stops;
+        for (const TControl& row : screen.Controls)
+            if (row.TabStop)
+                stops.push_back(row.Kind == TControlKind::RadioGroup ? TabbedItem(dialog, row) : dialog.Control(row.Name));
+        ASSERT_GE(stops.size(), 1u) << screen.Name;
+        for (size_t i = 0; i < stops.size(); ++i) {
+            SetFocus(stops[i]);
+            PressKey(VK_TAB);
+            EXPECT_EQ(GetFocus(), stops[(i + 1) % stops.size()]) << screen.Name << ", Tab from stop " << i;
+        }
+    }
+}
+
+// While a dialog is open its focus stays where the player left it, also when the main window was
+// active meanwhile; a dialog hidden and shown again starts from its first-focus row.
+TEST_F(DialogsTest, AnOpenDialogKeepsItsFocusAndAHiddenOneStartsAfresh)
+{
+    Form.Show(SW_SHOW);
+    TScreenDialog& options = Form.DialogWindow(TDialogId::Options);
+    Form.ShowDialog(TDialogId::Options);
+    PumpPendingMessages();
+    const HWND first = GetFocus();
+    ASSERT_TRUE(IsChild(options.Handle(), first));
+    const HWND other = options.Control(first == options.Control("CancelBitBtn") ? "AcceptBitBtn" : "CancelBitBtn");
+    SetFocus(other);
+    SetActiveWindow(Form.Handle());
+    PumpPendingMessages();
+    ASSERT_EQ(GetActiveWindow(), Form.Handle());
+    Form.ShowDialog(TDialogId::Options);
+    PumpPendingMessages();
+    EXPECT_EQ(GetActiveWindow(), options.Handle());
+    EXPECT_EQ(GetFocus(), other);
+
+    options.Hide();
+    Form.ShowDialog(TDialogId::Options);
+    PumpPendingMessages();
+    EXPECT_EQ(GetFocus(), first);
+}
+
+// An open dialog moved to a screen of another DPI lays every row out anew at that DPI, and again
+// on its way back.
+TEST_F(DialogsTest, ADpiChangeLaysAnOpenDialogOutAtTheNewDpi)
+{
+    TScreenDialog& options = Form.DialogWindow(TDialogId::Options);
+    Form.ShowDialog(TDialogId::Options);
+    const TScreen& screen = OptionsScreen();
+    for (const UINT dpi : {Dpi == 96 ? 192u : 96u, Dpi}) {
+        RECT suggested{20, 30, 20, 30};
+        SendMessageW(options.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        RECT client, frame;
+        GetClientRect(options.Handle(), &client);
+        GetWindowRect(options.Handle(), &frame);
+        // A change sent by hand leaves the frame's caption at the system's DPI: the client height
+        // is checked by the rows in it.
+        EXPECT_EQ(client.right, Scaled(screen.ClientWidth, dpi)) << dpi;
+        EXPECT_EQ(frame.left, 20) << "where the system suggests";
+        EXPECT_EQ(frame.top, 30);
+        for (const TControl& row : screen.Controls)
+            ExpectPlaced(options, screen, row, dpi);
+    }
+
+// The dialog manager tabs to an item with the tab stop: it is the chosen one, however it was chosen.
+TEST_F(DialogsTest, TabIntoARadioGroupLandsOnItsChosenItem)
+{
+    TRecordingLogic logic(OptionsScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    const auto tabStops = [&dialog] {
+        std::string marked;
+        for (const char* item : {"short", "medium", "long"})
+            marked += (GetWindowLongW(dialog.Control(RadioItemName("Hint", item)), GWL_STYLE) & WS_TABSTOP) ? "T" : "-";
+        return marked;
+    };
+    dialog.SetItemIndex("HintRadioGroup", 1);
+    EXPECT_EQ(tabStops(), "-T-");
+    dialog.ShowDialog();
+    Click(dialog.Control(RadioItemName("Hint", "long")));
+    EXPECT_EQ(tabStops(), "--T");
+}
+
 // What the logic asks of the view reaches the controls, and what the player typed comes back as
 // UTF-8. A label set to a longer text grows to show it whole.
 TEST_F(DialogsTest, TheViewSetsAndReadsItsControls)
@@ -401,6 +509,18 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
                                                              reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(memo)));
     ReleaseDC(memo, memoDc);
     EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
+    if (style & WS_VSCROLL) {
+        // A bar the box does not keep up has no range: its arrows and thumb do nothing.
+        SCROLLINFO bar{};
+        bar.cbSize = sizeof bar;
+        bar.fMask = SIF_ALL;
+        ASSERT_TRUE(GetScrollInfo(memo, SB_VERT, &bar));
+        EXPECT_GT(bar.nMax + 1, static_cast<int>(bar.nPage));
+        SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
+        SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
+        EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 2);
+        EXPECT_EQ(GetScrollPos(memo, SB_VERT), 2) << "the thumb follows the text";
+    }
     LOGBRUSH colour{};
     ASSERT_TRUE(GetObjectW(brush, sizeof colour, &colour));
     EXPECT_EQ(colour.lbColor, GetSysColor(COLOR_WINDOW));
@@ -427,7 +547,11 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
         item.pszText = caption;
         item.cchTextMax = 128;
         ASSERT_TRUE(ListView_GetItem(list, &item));
-        EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Caption);
+        EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Name);
+        wchar_t description[128] = L"";
+        ListView_GetItemText(list, index, 1, description, 128);
+        EXPECT_EQ(Utf8(description), HelpCommands[static_cast<size_t>(index)].Description);
+        EXPECT_GT(ListView_GetColumnWidth(list, 0), ListView_GetStringWidth(list, caption)) << "the name shows whole";
         EXPECT_EQ(item.iImage, static_cast<int>(HelpCommands[static_cast<size_t>(index)].Command));
         RECT shown{}, inside{};
         ListView_GetItemRect(list, index, &shown, LVIR_BOUNDS);
@@ -438,12 +562,10 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
     EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_SMALL)), CommandCount);
 }
 
-// A preview shows its cell of the sheet pixel for pixel at the artwork's scale, and another picture
-// once told; buttons carry their glyph at the DPI's size.
+// A preview shows its face as the core draws it for the DPI, or its texture cell at the artwork's
+// scale, pixel for pixel, and another picture once told; buttons carry their glyph at the DPI's size.
 TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
 {
-    if (Scaled(1, Dpi) != ArtworkScale(Dpi))
-        GTEST_SKIP() << "the previews are stretched between the artwork's two sizes";
     TRecordingLogic logic(OptionsScreen());
     TScreenDialog dialog(Form.Handle(), logic);
     dialog.ShowDialog();
@@ -451,12 +573,20 @@ TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
         const HWND picture = dialog.Control(PreviewImageName(preview));
         RedrawWindow(picture, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         const int scale = ArtworkScale(Dpi);
-        const TDib& sheet = ImageForm->Sheet(cell.Sheet).Image(scale);
+        const bool face = cell.Sheet == TSheet::TileFace;
+        if (!face && Scaled(cell.Cell.Width, Dpi) != cell.Cell.Width * scale)
+            return;  // a texture is stretched between the artwork's two sizes
+        const TPixelImage drawn = MakeFace(cell.Face, DeviceScale(Dpi));
+        const TDib& sheet = ImageForm->BackgroundImage.Image(scale);
         const HDC dc = GetDC(picture);
         int differences = 0;
-        for (int y = 0; y < cell.Cell.Height * scale; y += 3)
-            for (int x = 0; x < cell.Cell.Width * scale; x += 3) {
-                const uint32_t want = sheet.Pixel(cell.Cell.Left * scale + x, cell.Cell.Top * scale + y) & 0xffffff;
+        const int width = face ? drawn.Width : cell.Cell.Width * scale;
+        const int height = face ? drawn.Height : cell.Cell.Height * scale;
+        for (int y = 0; y < height; y += 3)
+            for (int x = 0; x < width; x += 3) {
+                const uint32_t want = (face ? drawn.At(x, y)
+                                            : sheet.Pixel(cell.Cell.Left * scale + x, cell.Cell.Top * scale + y)) &
+                                      0xffffff;
                 const COLORREF got = GetPixel(dc, x, y);
                 differences += RGB(want >> 16, want >> 8 & 0xff, want & 0xff) != got;
             }
@@ -466,7 +596,7 @@ TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
     for (const TControl& row : OptionsScreen().Controls)
         if (row.Kind == TControlKind::Preview)
             expectShows(row.Name, row.Picture);
-    const TSheetCell other{TSheet::FaceImage_2, {40, 56, 40, 56}};
+    const TSheetCell other{TSheet::TileFace, {0, 0, 40, 56}, {70, TScript::Katakana, TFaceShows::Reading, 1, true}};
     dialog.SetPicture(FacePreviewName(0), other);
     expectShows(FacePreviewName(0), other);
 
@@ -487,17 +617,18 @@ TEST_F(DialogsTest, KanaChartPaintsItsCells)
     TChartCellLook look;
     look.Cell = {10, 10, 50, 70};
     look.Colour = 0x30a050;
-    look.Picture = {TSheet::FaceImage, {40, 0, 40, 56}};
+    look.Picture = {TSheet::TileFace, {0, 0, 40, 56}, {1, TScript::Hiragana, TFaceShows::Kana, 0, false}};
     look.PictureAt = {15, 12, 40, 56};
     dialog.SetChart("KanaChart", {look});
     const HWND chart = dialog.Control("KanaChart");
     RedrawWindow(chart, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     const HDC dc = GetDC(chart);
     EXPECT_EQ(GetPixel(dc, Scaled(12, Dpi), Scaled(75, Dpi)), RGB(0x30, 0xa0, 0x50));
-    const int scale = ArtworkScale(Dpi);
-    if (Scaled(1, Dpi) == scale) {
-        const uint32_t want = ImageForm->FaceImage.Image(scale).Pixel((40 + 20) * scale, 28 * scale) & 0xffffff;
-        EXPECT_EQ(GetPixel(dc, Scaled(15 + 20, Dpi), Scaled(12 + 28, Dpi)), RGB(want >> 16, want >> 8 & 0xff, want & 0xff));
+    const TPixelImage face = MakeFace(look.Picture.Face, DeviceScale(Dpi));
+    for (const auto& [x, y] : {std::pair{20, 28}, std::pair{3, 3}, std::pair{8, 40}}) {
+        const uint32_t want = face.At(Scaled(x, Dpi), Scaled(y, Dpi)) & 0xffffff;
+        EXPECT_EQ(GetPixel(dc, Scaled(15, Dpi) + Scaled(x, Dpi), Scaled(12, Dpi) + Scaled(y, Dpi)),
+                  RGB(want >> 16, want >> 8 & 0xff, want & 0xff));
     }
     ReleaseDC(chart, dc);
 }

@@ -51,8 +51,9 @@ TEST(ErrorGuardTest, AnErrorLeavingAHandlerIsShownAndTheLoopGoesOn)
     EXPECT_EQ(reports[0].Kind, TMessageKind::Error);
     EXPECT_EQ(reports[0].Title, L"Tesuli");
     EXPECT_EQ(reports[0].Text, "Failed to get data for 'face'");
+    EXPECT_EQ(reports[1].Kind, TMessageKind::Error);
     EXPECT_EQ(reports[1].Title, L"Tesuli");
-    EXPECT_FALSE(reports[1].Text.empty());
+    EXPECT_EQ(reports[1].Text, "An unexpected error occurred.");
 }
 
 }  // namespace

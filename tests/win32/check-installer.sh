@@ -29,6 +29,10 @@ uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tesuli'
 "$wine" "$installer" /S
 wait_for 30 test -f "$program_dir/uninstall.exe" || fail "no uninstaller in $program_dir"
 [ -f "$program_dir/tesuli.exe" ] || fail "no tesuli.exe in $program_dir"
+for licence in KleeOne-OFL.txt DejaVu-LICENSE.txt; do
+  [ -f "$program_dir/fonts/$licence" ] || fail "no font licence $licence in $program_dir/fonts"
+done
+[ -f "$program_dir/manual.html" ] || fail "no manual.html in $program_dir"
 [ -f "$shortcut" ] || fail "no Start menu shortcut"
 "$wine" reg query "$uninstall_key" /v UninstallString | grep -q 'uninstall.exe' || fail "no uninstall entry"
 recorded=$("$wine" reg query "$uninstall_key" /v DisplayVersion | sed -n 's/.*REG_SZ[[:space:]]*//p' | tr -d '\r') || true

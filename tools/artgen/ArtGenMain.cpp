@@ -1,5 +1,5 @@
-// Draws every built-in picture of the game from code and the fonts of the Debian packages,
-// and writes them as PNG files into the folder given (the source tree's assets/).
+// Draws the built-in pictures that are made ahead of time (textures, icons, button glyphs; the
+// tile faces are drawn by the game itself) from code and the fonts of the Debian packages, and writes them as PNG files into the folder given (the source tree's assets/).
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -9,7 +9,6 @@
 
 #include "tools/artgen/ButtonGlyphs.h"
 #include "tools/artgen/CommandIcons.h"
-#include "tools/artgen/FaceSheet.h"
 #include "tools/artgen/Fonts.h"
 #include "tools/artgen/ProgramIcon.h"
 #include "tools/artgen/Textures.h"
@@ -47,8 +46,6 @@ int main(int argc, char* argv[])
         const QDir folder(QString::fromLocal8Bit(argv[1]));
         const artwork::TArtFonts fonts;
         for (const int scale : {1, 2}) {
-            Save(artwork::DrawFaceSheet(0, scale, fonts), folder, QStringLiteral("FaceImage"), scale);
-            Save(artwork::DrawFaceSheet(1, scale, fonts), folder, QStringLiteral("FaceImage_2"), scale);
             Save(artwork::DrawBackgroundSheet(scale), folder, QStringLiteral("BackgroundImage"), scale);
             for (const auto& [name, picture] : artwork::DrawCommandIcons(scale, fonts))
                 Save(picture, folder, name, scale);

@@ -6,14 +6,12 @@
 #include <QTransform>
 #include <stdexcept>
 
-#include "tools/artgen/FaceTable.h"
 
 namespace artwork {
 
 namespace {
 
 constexpr const char* KanaFontFile = "/usr/share/fonts/truetype/klee/KleeOne-SemiBold.ttf";
-constexpr const char* ReadingFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr const char* SymbolFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 // Outlines are taken at a large size so that no hinting bends them, then scaled.
 constexpr qreal OutlineSize = 1000;
@@ -50,34 +48,16 @@ void RequireCharacter(const QFont& font, const QRawFont& raw, char16_t character
 TArtFonts::TArtFonts()
 {
     const QString kanaFamily = AddFontFile(KanaFontFile);
-    ReadingFamily = AddFontFile(ReadingFontFile);
-
     const QFont kanaFont = UnmergedFont(kanaFamily, QFont::DemiBold, int(OutlineSize));
     KanaFace = QRawFont::fromFont(kanaFont);
     if (!KanaFace.isValid() || KanaFace.familyName() != kanaFamily || KanaFace.weight() != QFont::DemiBold)
         throw std::runtime_error("the kana face resolved to " + KanaFace.familyName().toStdString() + " " +
                                  KanaFace.styleName().toStdString());
-    for (const TFaceArt& face : Faces) {
-        RequireCharacter(kanaFont, KanaFace, face.Kana);
-        RequireCharacter(kanaFont, KanaFace, Katakana(face.Kana));
-    }
+    RequireCharacter(kanaFont, KanaFace, u'す');
 
     SymbolFace = QRawFont(QString::fromUtf8(SymbolFontFile), OutlineSize);
     if (!SymbolFace.isValid() || !SymbolFace.supportsCharacter(QChar(u'?')))
         throw std::runtime_error(std::string("cannot load the font ") + SymbolFontFile);
-
-    WordFace = QRawFont(QString::fromUtf8(ReadingFontFile), OutlineSize);
-    if (!WordFace.isValid())
-        throw std::runtime_error(std::string("cannot load the font ") + ReadingFontFile);
-
-    const QFont readingFont = ReadingFont(12);
-    const QRawFont readingFace = QRawFont::fromFont(readingFont);
-    for (const TFaceArt& face : Faces)
-        for (const char* letter = face.Reading; *letter; ++letter) {
-            RequireCharacter(readingFont, readingFace, char16_t(*letter));
-            if (!WordFace.supportsCharacter(QChar(*letter)))
-                throw std::runtime_error(std::string("the font ") + ReadingFontFile + " has no letter " + *letter);
-        }
 }
 
 namespace {
@@ -101,27 +81,6 @@ QPainterPath TArtFonts::KanaPath(char16_t kana, qreal pixelSize) const
 QPainterPath TArtFonts::SymbolPath(char16_t symbol, qreal pixelSize) const
 {
     return GlyphPath(SymbolFace, symbol, pixelSize);
-}
-
-QPainterPath TArtFonts::WordPath(const QString& word, qreal pixelSize) const
-{
-    const QList<quint32> glyphs = WordFace.glyphIndexesForString(word);
-    const QList<QPointF> advances = WordFace.advancesForGlyphIndexes(glyphs);
-    QPainterPath path;
-    QPointF pen;
-    for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        path.addPath(WordFace.pathForGlyph(glyphs[i]).translated(pen));
-        pen += advances[i];
-    }
-    const qreal factor = pixelSize / OutlineSize;
-    return QTransform::fromScale(factor, factor).map(path.simplified());
-}
-
-QFont TArtFonts::ReadingFont(int pixelSize) const
-{
-    QFont font = UnmergedFont(ReadingFamily, QFont::Normal, pixelSize);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
 }
 
 }  // namespace artwork

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cmath>
 #include <numbers>
 #include <vector>
 
-#include "tools/artgen/FaceTable.h"
 #include "tools/artgen/Noise.h"
 
 namespace artwork {
@@ -14,6 +14,8 @@ namespace artwork {
 namespace {
 
 constexpr int TextureSize = 32;
+// The six background textures and the mean colour each must have, as 0xRRGGBB.
+constexpr std::array<uint32_t, 6> TextureMeans{0x0b6455, 0x713d28, 0x758ec0, 0xfbb64f, 0xbda582, 0x4d4d4d};
 constexpr double Tau = 2 * std::numbers::pi;
 
 struct TColour {

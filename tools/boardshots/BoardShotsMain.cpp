@@ -37,7 +37,7 @@ QImage Shot(uint8_t map, const TTileLook& look, int scale)
     if (game.FindFreePair(first, second))
         game.Tiles[first].Hinted = game.Tiles[second].Hinted = true;
     game.DrawBoard();
-    return shot.Board.Image();
+    return shot.Board.Image().copy();  // the picture goes with shot
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ void Check(HRESULT result, const std::string& name)
         ReportUnreadable(name);
 }
 
-// Resources cannot carry '@' in their names: "FaceImage@2x" is stored as "FaceImage_at2x".
+// Resources cannot carry '@' in their names: "BackgroundImage@2x" is stored as "BackgroundImage_at2x".
 std::wstring ResourceName(const std::string& name)
 {
     std::wstring resource = Wide(name);

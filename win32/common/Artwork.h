@@ -23,7 +23,7 @@ enum class TAlpha { Straight, Premultiplied };
 // The resource of a built-in PNG, or null when it is missing.
 HRSRC FindArtwork(const std::string& name);
 
-// A built-in PNG (its file name without ".png", e.g. "FaceImage@2x") decoded into a DIB; with a
+// A built-in PNG (its file name without ".png", e.g. "BackgroundImage@2x") decoded into a DIB; with a
 // size, scaled to it. Throws when the picture is missing or cannot be decoded.
 std::unique_ptr<TDib> DecodeArtwork(const std::string& name, TAlpha alpha = TAlpha::Straight, int width = 0,
                                     int height = 0);

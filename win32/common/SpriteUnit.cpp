@@ -1,10 +1,12 @@
 #include "win32/common/SpriteUnit.h"
 
-#include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 #include "app/ArtworkNames.h"
+#include "faces/SharedFaces.h"
 #include "win32/common/Artwork.h"
+#include "win32/common/Dpi.h"
 
 TImageForm* ImageForm = nullptr;
 
@@ -19,36 +21,29 @@ TSpriteSheet::TSpriteSheet(const std::string& name)
 const TDib& TSpriteSheet::Image(int scale) const
 {
     const size_t index = scale >= 2 ? 1 : 0;
-    if (!Whole[index]) {
+    if (!Images[index])
         Images[index] = DecodeArtwork(Names[index]);
-        Whole[index] = true;
-    }
     return *Images[index];
 }
 
-const TDib& TSpriteSheet::Rows(int scale, int bottom) const
-{
-    const size_t index = scale >= 2 ? 1 : 0;
-    const int rows = bottom * static_cast<int>(index + 1);
-    std::unique_ptr<TDib>& image = Images[index];
-    if (Whole[index] || (image && image->Height() >= rows))
-        return *image;
-    // Each new decoding reads from the top again, so it takes at least twice the rows it had.
-    const int asked = image ? std::max(rows, 2 * image->Height()) : rows;
-    image = DecodeArtworkTop(Names[index], asked);
-    Whole[index] = image->Height() < asked;
-    return *image;
-}
-
 TImageForm::TImageForm()
-    : FaceImage(SheetName(TSheet::FaceImage))
-    , BackgroundImage(SheetName(TSheet::BackgroundImage))
-    , FaceImage_2(SheetName(TSheet::FaceImage_2))
+    : BackgroundImage(SheetName(TSheet::BackgroundImage))
 {
 }
 
-const TSpriteSheet& TImageForm::Sheet(TSheet sheet) const
+TPixelImage TImageForm::Textures(int scale) const
 {
-    const TSpriteSheet* const inOrder[] = {&FaceImage, &FaceImage_2, &BackgroundImage};  // as TSheet lists them
-    return *inOrder[static_cast<size_t>(sheet)];
+    const TDib& sheet = BackgroundImage.Image(scale);
+    TPixelImage pixels(sheet.Width(), sheet.Height());
+    for (size_t i = 0; i < pixels.Pixels.size(); ++i)
+        pixels.Pixels[i] = 0xff000000 | sheet.Pixels()[i];
+    return pixels;
+}
+
+void DrawTileFace(HDC dc, const TFacePicture& face, UINT dpi, int left, int top)
+{
+    const TPixelImage& pixels = SharedFace(face, DeviceScale(dpi));
+    TDib cell(pixels.Width, pixels.Height);
+    std::memcpy(cell.Pixels(), pixels.Pixels.data(), pixels.Pixels.size() * sizeof(uint32_t));
+    BitBlt(dc, left, top, pixels.Width, pixels.Height, cell.Dc(), 0, 0, SRCCOPY);
 }

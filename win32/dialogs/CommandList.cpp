@@ -9,6 +9,7 @@ namespace {
 
 constexpr int IconSide = 16;
 constexpr int ListMargin = 5;
+constexpr int ColumnGap = 8;
 
 }  // namespace
 
@@ -19,20 +20,24 @@ TCommandList::TCommandList(TTesuliDialog& dialog, const std::string& name, TPlac
     // free for a scroll bar, which would push the last command out of view.
     List = dialog.AddControl(name.c_str(), WC_LISTVIEWW, L"",
                              LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_SHAREIMAGELISTS, place);
+    // The name with its picture, then the description in a column of its own, so that they line up.
     LVCOLUMNW column{};
     ListView_InsertColumn(List, 0, &column);
-    PlaceList();
+    ListView_InsertColumn(List, 1, &column);
     SetIcons();
     for (int index = 0; index < static_cast<int>(HelpCommands.size()); ++index) {
         const THelpCommand& command = HelpCommands[static_cast<size_t>(index)];
-        std::wstring caption = Wide(std::string(command.Caption));
+        std::wstring name = Wide(std::string(command.Name));
+        std::wstring description = Wide(std::string(command.Description));
         LVITEMW item{};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = index;
-        item.pszText = caption.data();
+        item.pszText = name.data();
         item.iImage = static_cast<int>(command.Command);
         ListView_InsertItem(List, &item);
+        ListView_SetItemText(List, index, 1, description.data());
     }
+    PlaceList();  // the names' column fits the names, once they are in
 }
 
 TCommandList::~TCommandList()
@@ -68,7 +73,9 @@ void TCommandList::PlaceList()
     InflateRect(&area, -inset, -inset);
     SetWindowPos(List, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    ListView_SetColumnWidth(List, 0, LVSCW_AUTOSIZE_USEHEADER);
+    ListView_SetColumnWidth(List, 0, LVSCW_AUTOSIZE);
+    ListView_SetColumnWidth(List, 0, ListView_GetColumnWidth(List, 0) + Scaled(ColumnGap, dpi));
+    ListView_SetColumnWidth(List, 1, LVSCW_AUTOSIZE_USEHEADER);
 }
 
 void TCommandList::DpiChanged()

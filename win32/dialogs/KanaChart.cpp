@@ -61,11 +61,9 @@ void TKanaChart::Paint()
     GetClientRect(Chart, &area);
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
     const UINT dpi = GetDpiForWindow(Chart);
-    const int scale = ArtworkScale(dpi);
     const HGDIOBJ oldFont = SelectObject(dc, Font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    SetStretchBltMode(dc, COLORONCOLOR);
     for (const TChartCellLook& look : Looks) {
         const RECT cell = ScaledRect(look.Cell, dpi);
         const COLORREF ground = ColourOf(look.Colour);
@@ -77,11 +75,10 @@ void TKanaChart::Paint()
         FrameRect(dc, &cell, frame);
         DeleteObject(frame);
 
-        const TDesignRect& from = look.Picture.Cell;
-        const TDib& sheet = ImageForm->Sheet(look.Picture.Sheet).Rows(scale, from.Top + from.Height);
-        const RECT to = ScaledRect(look.PictureAt, dpi);
-        StretchBlt(dc, to.left, to.top, to.right - to.left, to.bottom - to.top, sheet.Dc(), from.Left * scale,
-                   from.Top * scale, from.Width * scale, from.Height * scale, SRCCOPY);
+        if (look.Picture.Cell.Width > 0) {
+            const RECT to = ScaledRect(look.PictureAt, dpi);
+            DrawTileFace(dc, look.Picture.Face, dpi, to.left, to.top);
+        }
         for (size_t line = 0; line < look.Lines.size(); ++line) {
             RECT at = ScaledRect(look.LineAt[line], dpi);
             const std::wstring text = Wide(look.Lines[line]);

@@ -4,14 +4,11 @@
 
 namespace {
 
-// The edit box breaks lines at CR LF only. A line that ends in a space goes on in the next one: the
-// box wraps the two together where its width ends.
+// The edit box breaks lines at CR LF only.
 std::wstring WithCrLf(const std::string& text)
 {
     std::wstring lines;
     for (const wchar_t c : Wide(text)) {
-        if (c == L'\n' && !lines.empty() && lines.back() == L' ')
-            continue;
         if (c == L'\n')
             lines += L'\r';
         lines += c;
@@ -36,10 +33,11 @@ bool TextOverflows(HWND box)
 
 }  // namespace
 
-// The dialog paints a read-only text box white (TTesuliDialog).
+// The dialog paints a read-only text box white (TTesuliDialog). The box is made with its scroll bar:
+// an edit box only scrolls by a bar it was created with, and one shown later stays inert.
 TMemoBox::TMemoBox(TTesuliDialog& dialog, const std::string& name, const std::string& text, TPlace place)
 {
-    Box = dialog.AddControl(name.c_str(), WC_EDITW, WithCrLf(text), ES_MULTILINE | ES_READONLY, place);
+    Box = dialog.AddControl(name.c_str(), WC_EDITW, WithCrLf(text), ES_MULTILINE | ES_READONLY | WS_VSCROLL, place);
     ShowScrollBarWhereNeeded();
 }
 

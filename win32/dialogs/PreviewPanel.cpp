@@ -19,6 +19,7 @@ TPreviewPanel::TPreviewPanel(TTesuliDialog& dialog, const std::string& name, TPl
     : Shown(picture), Id(id)
 {
     RegisterOwnedClass<TPreviewPanel>(PanelClass, 0, nullptr, nullptr);
+    // Reached with Tab and chosen with the space bar, as a button is.
     dialog.AddControl(name.c_str(), PanelClass, L"", WS_CLIPCHILDREN | (tabStop ? WS_TABSTOP : 0), place, id, 0, this);
     dialog.AddName(PreviewImageName(name), Picture);
 }
@@ -76,11 +77,15 @@ void TPreviewPanel::Notify(WORD code) const
 
 void TPreviewPanel::DrawPicture(const DRAWITEMSTRUCT& item) const
 {
-    // The sheet drawn for the DPI; stretched only between the two sizes the artwork comes in.
-    const int scale = ArtworkScale(GetDpiForWindow(Panel));
-    const TDib& sheet = ImageForm->Sheet(Shown.Sheet).Rows(scale, Shown.Cell.Top + Shown.Cell.Height);
-    const TDesignRect& cell = Shown.Cell;
     const RECT& to = item.rcItem;
+    if (Shown.Sheet == TSheet::TileFace) {
+        DrawTileFace(item.hDC, Shown.Face, GetDpiForWindow(Panel), to.left, to.top);
+        return;
+    }
+    // The texture drawn for the DPI; stretched only between the two sizes the artwork comes in.
+    const int scale = ArtworkScale(GetDpiForWindow(Panel));
+    const TDib& sheet = ImageForm->BackgroundImage.Image(scale);
+    const TDesignRect& cell = Shown.Cell;
     SetStretchBltMode(item.hDC, COLORONCOLOR);
     StretchBlt(item.hDC, to.left, to.top, to.right - to.left, to.bottom - to.top, sheet.Dc(), cell.Left * scale,
                cell.Top * scale, cell.Width * scale, cell.Height * scale, SRCCOPY);
@@ -109,7 +114,7 @@ LRESULT TPreviewPanel::HandleMessage(HWND window, UINT message, WPARAM wParam, L
             Notify(BN_CLICKED);
         return 0;
     case WM_GETDLGCODE:
-        return DLGC_WANTARROWS;
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN:
         switch (wParam) {
         case VK_LEFT:

@@ -1,5 +1,7 @@
 #include "win32/dialogs/RadioGroup.h"
 
+#include <algorithm>
+
 #include "storage/WindowsText.h"
 
 namespace {
@@ -11,6 +13,7 @@ constexpr int CaptionHeight = 13;
 
 TRadioGroup::TRadioGroup(TTesuliDialog& dialog, const TControl& row, TPlace place, int firstId)
     : FirstId(firstId)
+    , TabStop(row.TabStop)
 {
     dialog.AddGroupBox(row.Name.c_str(), Wide(row.Caption).c_str(), place);
     for (int i = 0; i < static_cast<int>(row.Items.size()); ++i) {
@@ -35,6 +38,20 @@ void TRadioGroup::SetItemIndex(int index)
 {
     for (size_t i = 0; i < Items.size(); ++i)
         SendMessageW(Items[i], BM_SETCHECK, static_cast<int>(i) == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    MoveTabStopToChosen();
+}
+
+void TRadioGroup::MoveTabStopToChosen()
+{
+    if (!TabStop)
+        return;
+    const int chosen = std::max(ItemIndex(), 0);
+    for (size_t i = 0; i < Items.size(); ++i) {
+        const LONG_PTR style = GetWindowLongPtrW(Items[i], GWL_STYLE);
+        const LONG_PTR wanted = static_cast<int>(i) == chosen ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP);
+        if (wanted != style)
+            SetWindowLongPtrW(Items[i], GWL_STYLE, wanted);
+    }
 }
 
 int TRadioGroup::ItemOf(int id) const

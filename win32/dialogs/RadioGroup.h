@@ -18,6 +18,9 @@ public:
     int ItemIndex() const;
     // An index that names no item leaves none chosen.
     void SetItemIndex(int index);
+    // Tab into the group lands on the chosen item, as arrows and clicks leave it: the tab stop
+    // follows the check.
+    void MoveTabStopToChosen();
     // The item carrying the identifier, or -1.
     int ItemOf(int id) const;
     int ItemCount() const { return static_cast<int>(Items.size()); }
@@ -25,4 +28,5 @@ public:
 private:
     std::vector<HWND> Items;
     int FirstId;
+    bool TabStop;
 };

@@ -24,7 +24,8 @@ TScoreListView::TScoreListView(TTesuliDialog& dialog, const std::string& name, T
     List = dialog.AddControl(name.c_str(), WC_LISTVIEWW, L"",
                              LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER | (tabStop ? WS_TABSTOP : 0), place, 0,
                              WS_EX_CLIENTEDGE);
-    ListView_SetExtendedListViewStyle(List, LVS_EX_FULLROWSELECT);
+    // The info tip shows a row's whole map where its column cuts it short.
+    ListView_SetExtendedListViewStyle(List, LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
     for (int column = 0; column < ScoreColumnCount; ++column) {
         const TScoreColumn& shown = ScoreColumns[static_cast<size_t>(column)];
         std::wstring caption = Wide(shown.Caption);
@@ -40,7 +41,11 @@ TScoreListView::TScoreListView(TTesuliDialog& dialog, const std::string& name, T
 
 void TScoreListView::SetRows(const std::vector<TScoreRow>& rows)
 {
+    Rows = rows;
+    // Drawn once when all are in: a redraw for each of many rows takes seconds.
+    SendMessageW(List, WM_SETREDRAW, FALSE, 0);
     ListView_DeleteAllItems(List);
+    ListView_SetItemCount(List, static_cast<int>(rows.size()));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         for (int column = 0; column < ScoreColumnCount; ++column) {
             std::wstring text = Wide(rows[static_cast<size_t>(row)][static_cast<size_t>(column)]);
@@ -56,6 +61,22 @@ void TScoreListView::SetRows(const std::vector<TScoreRow>& rows)
         }
     }
     SetColumnWidths();
+    SendMessageW(List, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(List, nullptr, TRUE);
+}
+
+LRESULT TScoreListView::Notify(const NMHDR& header)
+{
+    if (header.hwndFrom != List || header.code != LVN_GETINFOTIPW)
+        return 0;
+    auto& tip = const_cast<NMLVGETINFOTIPW&>(reinterpret_cast<const NMLVGETINFOTIPW&>(header));
+    if (tip.iItem < 0 || tip.iItem >= static_cast<int>(Rows.size()) || tip.cchTextMax <= 0)
+        return 0;
+    const std::wstring map = Wide(Rows[static_cast<size_t>(tip.iItem)][ScoreColumnCount - 1]);
+    const size_t length = std::min(map.size(), static_cast<size_t>(tip.cchTextMax - 1));
+    std::copy_n(map.begin(), length, tip.pszText);
+    tip.pszText[length] = L'\0';
+    return 0;
 }
 
 void TScoreListView::DpiChanged()

@@ -16,9 +16,11 @@ public:
 
     void SetRows(const std::vector<TScoreRow>& rows);
     void DpiChanged() override;
+    LRESULT Notify(const NMHDR& header) override;
 
 private:
     void SetColumnWidths();
 
     HWND List;
+    std::vector<TScoreRow> Rows;  // as shown
 };

@@ -107,10 +107,21 @@ std::optional<TDialogView::TSaveChoice> TScreenDialog::AskSaveFileName(std::span
     return ::AskSaveFileName(Handle(), filters);
 }
 
-// The browser runs on its own; whether it could be started is of no concern to the dialog.
-void TScreenDialog::OpenUrl(std::string_view url)
+// The browser runs on its own once started.
+bool TScreenDialog::OpenUrl(std::string_view url)
 {
-    ShellExecuteW(Handle(), L"open", Wide(std::string(url)).c_str(), nullptr, nullptr, SW_SHOW);
+    const auto started = ShellExecuteW(Handle(), L"open", Wide(std::string(url)).c_str(), nullptr, nullptr, SW_SHOW);
+    return reinterpret_cast<INT_PTR>(started) > 32;
+}
+
+std::filesystem::path TScreenDialog::ProgramFolder() const
+{
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    return std::filesystem::path(path).parent_path();
 }
 
 void TScreenDialog::FormShow()
@@ -136,8 +147,9 @@ void TScreenDialog::Command(int id, int code)
     for (const TBuilt& control : Controls) {
         const TControl& row = *control.Row;
         // A radio group's frame has no identifier of its own: its items share its first.
-        if (const auto* group = dynamic_cast<const TRadioGroup*>(control.Part.get())) {
+        if (auto* group = dynamic_cast<TRadioGroup*>(control.Part.get())) {
             if (const int item = group->ItemOf(id); item >= 0) {
+                group->MoveTabStopToChosen();
                 ClickOn(control, item);
                 return;
             }

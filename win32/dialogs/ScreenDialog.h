@@ -34,7 +34,8 @@ public:
     void ShowMessage(TMessageKind kind, const std::string& text) override;
     bool Confirm(const std::string& question) override;
     std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters) override;
-    void OpenUrl(std::string_view url) override;
+    bool OpenUrl(std::string_view url) override;
+    std::filesystem::path ProgramFolder() const override;
 
 protected:
     void FormShow() override;

@@ -1,22 +1,24 @@
 #include "win32/window/BoardImage.h"
 
+#include <cmath>
+#include <cstring>
+
 #include "model/TilePlacement.h"
 #include "win32/common/SpriteUnit.h"
 
-TBoardImage::TBoardImage(int scale, const TImageForm& sheets)
-    : TBoardRaster(BoardWidth, BoardHeight)
-    , Sheets(sheets)
-    , ScaleFactor(scale)
-    , Pixels(BoardWidth * scale, BoardHeight * scale)
+TBoardImage::TBoardImage(double scale, const TImageForm& sheets)
+    : TBoardPicture(sheets.Textures(1), sheets.Textures(2))
 {
+    Resize(static_cast<int32_t>(std::lround(BoardWidth * scale)), static_cast<int32_t>(std::lround(BoardHeight * scale)),
+           scale);
 }
 
-// Copies are made in device pixels, so that at either scale each is an unscaled opaque blit.
-void TBoardImage::CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
-                           int32_t left, int32_t top)
+const TDib& TBoardImage::Picture() const
 {
-    const TSpriteSheet& source = Sheets.Sheet(sheet);
-    const int s = ScaleFactor;
-    const TDib& rows = source.Rows(s, sourceTop + height);
-    BitBlt(Pixels.Dc(), left * s, top * s, width * s, height * s, rows.Dc(), sourceLeft * s, sourceTop * s, SRCCOPY);
+    const TPixelImage& pixels = Pixels();
+    if (!Shown || Shown->Width() != pixels.Width || Shown->Height() != pixels.Height)
+        Shown = std::make_unique<TDib>(pixels.Width, pixels.Height);
+    GdiFlush();
+    std::memcpy(Shown->Pixels(), pixels.Pixels.data(), pixels.Pixels.size() * sizeof(uint32_t));
+    return *Shown;
 }

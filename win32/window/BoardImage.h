@@ -1,26 +1,22 @@
 #pragma once
 
-#include "model/BoardRaster.h"
+#include <memory>
+
+#include "faces/BoardPicture.h"
 #include "win32/common/Dib.h"
 
 class TImageForm;
 
-// The off-screen board picture that all board drawing goes into: the board's 605 x 498 grid at
-// scale 1 or 2, drawn from the sheets of that scale. Every coordinate given to it is in grid
-// pixels all the same.
-class TBoardImage : public TBoardRaster {
+// The board picture that all board drawing goes into: the core's picture of the board's 605 x 498
+// grid at the window's device pixels, shown through a DIB section. Every coordinate given to it
+// is in grid pixels all the same.
+class TBoardImage : public TBoardPicture {
 public:
-    TBoardImage(int scale, const TImageForm& sheets);
+    TBoardImage(double scale, const TImageForm& sheets);
 
-    const TDib& Picture() const { return Pixels; }
-    int Scale() const { return ScaleFactor; }
-
-protected:
-    void CopyRect(TSheet sheet, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height, int32_t left,
-                  int32_t top) override;
+    // The core's pixels as they are now, in a DIB to BitBlt from.
+    const TDib& Picture() const;
 
 private:
-    const TImageForm& Sheets;
-    int ScaleFactor;
-    TDib Pixels;
+    mutable std::unique_ptr<TDib> Shown;
 };

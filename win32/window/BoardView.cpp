@@ -36,7 +36,7 @@ TBoardView::TBoardView(HWND parent, TPressHandler pressed)
 TBoardImage& TBoardView::Picture()
 {
     if (!Image)
-        Image = std::make_unique<TBoardImage>(ArtworkScale(GetDpiForWindow(Window)), *ImageForm);
+        Image = std::make_unique<TBoardImage>(DeviceScale(GetDpiForWindow(Window)), *ImageForm);
     return *Image;
 }
 

@@ -96,6 +96,9 @@ private:
     HFONT StatusFont = nullptr;
     HICON BigIcon = nullptr;
     HICON SmallIcon = nullptr;
+    // The DPI of the last layout: the cool bar may change its height in the middle of a DPI change,
+    // before the window's own DPI is the new one.
+    UINT LayoutDpi = USER_DEFAULT_SCREEN_DPI;
     bool ClockRunning = false;
     bool Shown = false;
     bool IsQuitting = false;

@@ -134,6 +134,7 @@ void TMainForm::CreateStatusBar()
 
 void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
 {
+    LayoutDpi = dpi;
     SetProgramIcon(Window, dpi, BigIcon, SmallIcon);
     SetCommandIcons(dpi);
     LayOutCoolBar(dpi);
@@ -152,7 +153,7 @@ void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
     }
     SetWindowPos(Window, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-    if (BackgroundImage->HasPicture() && BackgroundImage->Picture().Scale() != ArtworkScale(dpi)) {
+    if (BackgroundImage->HasPicture() && BackgroundImage->Picture().Scale() != DeviceScale(dpi)) {
         BackgroundImage->DropPicture();
         Session.Game().DrawBoard();
     }
@@ -183,8 +184,7 @@ void TMainForm::CoolBarHeightChanged()
     // The window is still being built: its first layout follows.
     if (!MainStatusBar)
         return;
-    const UINT dpi = GetDpiForWindow(Window);
-    const SIZE frame = FrameSize(LayOutBelowCoolBar(dpi), dpi);
+    const SIZE frame = FrameSize(LayOutBelowCoolBar(LayoutDpi), LayoutDpi);
     SetWindowPos(Window, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -1,6 +1,6 @@
-#include "tools/artgen/CellFrame.h"
+#include "faces/CellFrame.h"
 
-namespace artwork {
+#include "model/TilePlacement.h"
 
 namespace {
 
@@ -38,15 +38,13 @@ TCellPart PlateEdgeAt(double u, double v)
 TCellPart CellPartAt(double u, double v)
 {
     const double topLeft = u + v;
-    const double bottomRight = (CellWidth - u) + (CellHeight - v);
+    const double bottomRight = (TileWidth - u) + (TileHeight - v);
     if (topLeft < CornerCut || bottomRight < CornerCut)
         return TCellPart::Corner;
-    if (topLeft < OutlineCut || bottomRight < OutlineCut || u < 1 || v < 1 || u >= CellWidth - 1 ||
-        v >= CellHeight - 1)
+    if (topLeft < OutlineCut || bottomRight < OutlineCut || u < 1 || v < 1 || u >= TileWidth - 1 ||
+        v >= TileHeight - 1)
         return TCellPart::Outline;
     if (InPlate(u, v))
         return PlateEdgeAt(u, v);
     return TCellPart::Band;
 }
-
-}  // namespace artwork

@@ -1,0 +1,80 @@
+#include "faces/BoardPicture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+constexpr int TextureCount = 6;
+constexpr double DoubleTexturesFrom = 1.5;
+
+void RequireSheet(const TPixelImage& sheet)
+{
+    if (sheet.Height <= 0 || sheet.Width != sheet.Height * TextureCount ||
+        sheet.Pixels.size() != size_t(sheet.Width) * size_t(sheet.Height))
+        throw std::invalid_argument("The background sheet is not six square textures side by side.");
+}
+
+int32_t Device(int32_t design, double scale)
+{
+    return static_cast<int32_t>(std::lround(design * scale));
+}
+
+}  // namespace
+
+TBoardPicture::TBoardPicture(TPixelImage textures, TPixelImage doubleTextures)
+    : Textures(std::move(textures)), DoubleTextures(std::move(doubleTextures))
+{
+    RequireSheet(Textures);
+    RequireSheet(DoubleTextures);
+}
+
+void TBoardPicture::Resize(int32_t width, int32_t height, double scale)
+{
+    if (width <= 0 || height <= 0 || !(scale > 0))
+        throw std::invalid_argument("A board picture needs a positive size and scale.");
+    Faces.SetScale(scale);
+    Picture = TPixelImage(width, height);
+}
+
+void TBoardPicture::DrawBackground(uint8_t index)
+{
+    const TPixelImage& sheet = Scale() >= DoubleTexturesFrom ? DoubleTextures : Textures;
+    const int32_t side = sheet.Height;
+    const int32_t texture = index < TextureCount ? index : 0;
+    for (int32_t top = 0; top < Picture.Height; top += side)
+        for (int32_t left = 0; left < Picture.Width; left += side)
+            Copy(sheet, texture * side, 0, side, side, left, top);
+}
+
+void TBoardPicture::DrawFace(const TFacePicture& face, int32_t left, int32_t top)
+{
+    const TPixelImage& cell = Faces.Face(face);
+    Copy(cell, 0, 0, cell.Width, cell.Height, Device(left, Scale()), Device(top, Scale()));
+}
+
+// An opaque copy, cut at the picture's edges.
+void TBoardPicture::Copy(const TPixelImage& source, int32_t sourceLeft, int32_t sourceTop, int32_t width,
+                         int32_t height, int32_t left, int32_t top)
+{
+    if (left < 0) {
+        sourceLeft -= left;
+        width += left;
+        left = 0;
+    }
+    if (top < 0) {
+        sourceTop -= top;
+        height += top;
+        top = 0;
+    }
+    width = std::min(width, Picture.Width - left);
+    height = std::min(height, Picture.Height - top);
+    if (width <= 0 || height <= 0)
+        return;
+    for (int32_t row = 0; row < height; ++row)
+        std::memcpy(Picture.Row(top + row) + left, source.Row(sourceTop + row) + sourceLeft,
+                    static_cast<size_t>(width) * sizeof(uint32_t));
+}

@@ -1,0 +1,11 @@
+# Writes the two font subsets as C++ byte arrays (see faces/FontBytes.h).
+function(byte_array file name out)
+  file(READ ${file} hex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)" "\\1\n" bytes "${bytes}")
+  file(SIZE ${file} size)
+  set(${out} "extern const unsigned char ${name}[${size}] = {\n${bytes}};\nextern const std::size_t ${name}Size = ${size};\n" PARENT_SCOPE)
+endfunction()
+byte_array(${KANA_FONT} KanaFontBytes kana)
+byte_array(${READING_FONT} ReadingFontBytes reading)
+file(WRITE ${OUTPUT} "#include \"faces/FontBytes.h\"\n\n${kana}\n${reading}")

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "faces/PixelImage.h"
+#include "model/FacePicture.h"
+
+// The faces of one scale, each made when first asked for and kept: a board needs a few dozen of
+// the thousands the catalogue can show. A new scale drops them all.
+class TFaceCache {
+public:
+    explicit TFaceCache(double scale = 1);
+
+    double Scale() const { return CurrentScale; }
+    void SetScale(double scale);
+    const TPixelImage& Face(const TFacePicture& face);
+    // How many faces are kept now.
+    size_t Count() const { return Made; }
+
+private:
+    double CurrentScale;
+    std::vector<std::unique_ptr<TPixelImage>> Faces;  // by Slot
+    size_t Made = 0;
+};

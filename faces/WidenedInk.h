@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "faces/InkRun.h"
+
+// A rectangle of device pixels, right and bottom exclusive.
+struct TPixelRect {
+    int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
+// A run of glyphs filled and stroked along its outline with a round pen, at any pen width: the
+// points within half the width of the filled glyphs. The glyphs are rasterised by stb_truetype at
+// Oversample times the device resolution, and the Euclidean distances from that coverage, as far
+// as the widest pen reaches, give every width at once.
+class TWidenedInk {
+public:
+    // The run at pixelsPerEm with its pen at (penX, penY) device pixels; no Coverage call widens it
+    // by more than maxRadius nor moves it by more than maxShift.
+    TWidenedInk(const TInkRun& run, double pixelsPerEm, double penX, double penY, double maxRadius, double maxShift);
+
+    // Adds the coverage (0..255) of the ink widened by radius and moved right and down by shift
+    // device pixels into a layer of width bytes a row, inside clip only.
+    void Coverage(double radius, double shift, const TPixelRect& clip, std::vector<uint8_t>& layer,
+                  int32_t width) const;
+
+    static constexpr int Oversample = 4;
+
+private:
+    TPixelRect Region;  // device pixels the distances cover
+    int32_t GridWidth = 0;
+    int32_t GridHeight = 0;
+    // Squared, in samples, to the nearest inked sample; beyond the widest pen's reach only "far".
+    std::vector<float> Distances;
+};
