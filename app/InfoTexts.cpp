@@ -2,7 +2,7 @@
 
 #include <span>
 
-const std::array<std::string_view, 27> HelpLines{
+const std::array<std::string_view, 29> HelpLines{
     "'Tesuli' is a simple game designed to allow for rapid learning of the most basic of Japanese symbol sets.",
     "",
     "Hiragana consists of well over forty characters, which correspond to Latin vowels and syllables. The game is designed to allow for learning ",
@@ -23,6 +23,8 @@ const std::array<std::string_view, 27> HelpLines{
     "removal it has to have an unblocked edge (either right or left). Otherwise it may be positioned anywhere on the board.",
     "",
     "The objective of the game is to remove all of the tiles in the shortest possible time.",
+    "",
+    "The window may be resized or maximised: the board grows and shrinks with it, keeping its proportions.",
     "",
     "The time taken to successfully complete a game is noted in the 'scores' table so that the player may compare the current result with the ",
     "one obtained by other players if desired.",

@@ -32,12 +32,14 @@ TBoardPicture::TBoardPicture(TPixelImage textures, TPixelImage doubleTextures)
     RequireSheet(DoubleTextures);
 }
 
-void TBoardPicture::Resize(int32_t width, int32_t height, double scale)
+void TBoardPicture::Resize(int32_t width, int32_t height, double scale, int32_t originX, int32_t originY)
 {
     if (width <= 0 || height <= 0 || !(scale > 0))
         throw std::invalid_argument("A board picture needs a positive size and scale.");
     Faces.SetScale(scale);
     Picture = TPixelImage(width, height);
+    OriginX = originX;
+    OriginY = originY;
 }
 
 void TBoardPicture::DrawBackground(uint8_t index)
@@ -45,15 +47,17 @@ void TBoardPicture::DrawBackground(uint8_t index)
     const TPixelImage& sheet = Scale() >= DoubleTexturesFrom ? DoubleTextures : Textures;
     const int32_t side = sheet.Height;
     const int32_t texture = index < TextureCount ? index : 0;
-    for (int32_t top = 0; top < Picture.Height; top += side)
-        for (int32_t left = 0; left < Picture.Width; left += side)
+    // The grid starts at the board's origin, and reaches back from it over the room before it.
+    const auto first = [side](int32_t origin) { return origin - (origin + side - 1) / side * side; };
+    for (int32_t top = first(OriginY); top < Picture.Height; top += side)
+        for (int32_t left = first(OriginX); left < Picture.Width; left += side)
             Copy(sheet, texture * side, 0, side, side, left, top);
 }
 
 void TBoardPicture::DrawFace(const TFacePicture& face, int32_t left, int32_t top)
 {
     const TPixelImage& cell = Faces.Face(face);
-    Copy(cell, 0, 0, cell.Width, cell.Height, Device(left, Scale()), Device(top, Scale()));
+    Copy(cell, 0, 0, cell.Width, cell.Height, OriginX + Device(left, Scale()), OriginY + Device(top, Scale()));
 }
 
 // An opaque copy, cut at the picture's edges.

@@ -8,13 +8,15 @@
 
 // The board's picture in device pixels, which the core draws and a front end only copies to the
 // screen. Its API in three steps:
-// - Resize(device width, device height, scale) makes it (or remakes it) that many device pixels,
-//   black, showing the design board at that scale; a new scale drops the faces kept for the old.
-//   The caller picks both: the designed 605 x 498 board times the screen's ratio, or whatever size
-//   and scale a resized window fits; it maps presses back to design pixels itself (the rules hit
-//   tiles in design pixels, TGame::TileAtPoint).
-// - The rules draw into it in design pixels (TBoardRaster): the background texture over all of it,
-//   then each tile at device left/top = round(design left/top * scale).
+// - Resize(device width, device height, scale, origin) makes it (or remakes it) that many device
+//   pixels, black, showing the design board at that scale with its origin at that device point; a
+//   new scale drops the faces kept for the old. The caller picks them: the designed 605 x 498 board
+//   times the screen's ratio, or the area of a resized window with the board fitted and centred in
+//   it; it maps presses back to design pixels itself (the rules hit tiles in design pixels,
+//   TGame::TileAtPoint).
+// - The rules draw into it in design pixels (TBoardRaster): the background texture over all of it on
+//   a grid that starts at the origin, then each tile at device left/top = origin + round(design
+//   left/top * scale).
 // - Pixels() hands out the picture.
 class TBoardPicture : public TBoardRaster {
 public:
@@ -22,7 +24,7 @@ public:
     // and the same drawn at twice the size, which serves from scale 1.5 up.
     TBoardPicture(TPixelImage textures, TPixelImage doubleTextures);
 
-    void Resize(int32_t width, int32_t height, double scale);
+    void Resize(int32_t width, int32_t height, double scale, int32_t originX = 0, int32_t originY = 0);
     const TPixelImage& Pixels() const { return Picture; }
     double Scale() const { return Faces.Scale(); }
     TFaceCache& FaceStore() { return Faces; }
@@ -38,4 +40,6 @@ private:
     TPixelImage DoubleTextures;
     TFaceCache Faces;
     TPixelImage Picture;
+    int32_t OriginX = 0;
+    int32_t OriginY = 0;
 };

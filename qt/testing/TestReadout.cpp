@@ -75,7 +75,7 @@ void WriteReadout(const QString& path, TMainForm& form)
         out.Status(panel, form.StatusPanels[static_cast<size_t>(panel)]->text().toStdString());
     const TBoardView* board = form.BackgroundImage;
     out.FreeTiles(form.MidEnd.Game(), [board](int32_t x, int32_t y) {
-        const QPoint centre = board->mapToGlobal(QPoint(x, y));
+        const QPoint centre = board->mapToGlobal(board->ToView(x, y));
         return TReadoutText::TScreenPoint{centre.x(), centre.y()};
     });
     ReadCommands(out, form);

@@ -1,5 +1,6 @@
 #include "qt/window/BoardImage.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "qt/common/SpriteUnit.h"
@@ -14,6 +15,14 @@ TBoardImage::TBoardImage(qreal devicePixelRatio, QSize logicalSize, const TImage
 {
     Resize(int32_t(std::lround(logicalSize.width() * devicePixelRatio)),
            int32_t(std::lround(logicalSize.height() * devicePixelRatio)), devicePixelRatio);
+}
+
+TBoardImage::TBoardImage(const TBoardGeometry& geometry)
+    : TBoardPicture(ImageForm->BackgroundImage.Pixels(1), ImageForm->BackgroundImage.Pixels(2))
+{
+    const TDeviceRect board = geometry.Board();
+    Resize(std::max(geometry.Area().Width, 1), std::max(geometry.Area().Height, 1), std::max(geometry.Scale(), 0.01),
+           board.Left, board.Top);
 }
 
 QImage TBoardImage::Image() const

@@ -8,7 +8,6 @@
 #include "qt/common/Application.h"
 #include "qt/common/MessageBox.h"
 #include "qt/dialogs/GameDialog.h"
-#include "qt/window/BoardImage.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/CommandKeys.h"
 
@@ -16,7 +15,7 @@ TMainForm* MainForm = nullptr;
 
 TMainForm::TMainForm()
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+                               Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QString::fromUtf8(MainFormCaption));
     CreateActions();

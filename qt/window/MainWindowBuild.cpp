@@ -13,6 +13,7 @@
 
 #include <vector>
 
+#include "app/BoardGeometry.h"
 #include "app/MainWindowLayout.h"
 #include "model/TilePlacement.h"
 #include "qt/common/Application.h"
@@ -100,7 +101,8 @@ void TMainForm::CreateMainMenu()
 void TMainForm::CreateCoolBar(QWidget* client)
 {
     TopCoolBar = new QWidget(client);
-    TopCoolBar->setFixedSize(BoardWidth, CoolBarHeight);
+    // The bands keep their widths at the left; a wider window only lengthens the strip.
+    TopCoolBar->setFixedHeight(CoolBarHeight);
     auto* bands = new QHBoxLayout(TopCoolBar);
     bands->setContentsMargins(0, 0, 0, 0);
     bands->setSpacing(0);
@@ -119,7 +121,7 @@ void TMainForm::CreateStatusBar(QWidget* client)
 {
     // A plain strip rather than the toolkit's status bar, whose own margins would squeeze the panels.
     MainStatusBar = new QWidget(client);
-    MainStatusBar->setFixedSize(BoardWidth, StatusBarHeight);
+    MainStatusBar->setFixedHeight(StatusBarHeight);
     auto* row = new QHBoxLayout(MainStatusBar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
@@ -140,9 +142,9 @@ void TMainForm::CreateClientArea()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     CreateCoolBar(client);
-    BackgroundImage = new TBoardView(client, [this](int32_t px, int32_t py) {
-        RunGuarded([&] { MidEnd.BoardPress(px, py); });
-    });
+    BackgroundImage = new TBoardView(
+        client, [this](int32_t px, int32_t py) { RunGuarded([&] { MidEnd.BoardPress(px, py); }); },
+        [this] { RunGuarded([this] { MidEnd.Game().DrawBoard(); }); });
     CreateStatusBar(client);
     column->addWidget(TopCoolBar);
     column->addWidget(BackgroundImage);
@@ -152,8 +154,17 @@ void TMainForm::CreateClientArea()
 
 void TMainForm::PlaceWindow()
 {
-    // The menu bar lies outside the client area.
-    setFixedSize(BoardWidth, menuBar()->sizeHint().height() + MainClientHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()).topLeft());
+    // Qt sizes windows in logical pixels, so the designed sizes already stand for themselves times
+    // the pixel ratio. The menu bar lies outside the client area; the title bar is not known
+    // before the window manager frames the window, so the style's guess at it is kept free.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int bars = menuBar()->sizeHint().height() + CoolBarHeight + StatusBarHeight;
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, BoardWidth, bars + BoardHeight);
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const TDeviceSize opening =
+        OpeningBoardArea(1.0, {available.width(), available.height() - titleBar - bars});
+    const TDeviceSize smallest = SmallestBoardArea(1.0, opening);
+    setMinimumSize(smallest.Width, smallest.Height + bars);
+    resize(opening.Width, opening.Height + bars);
+    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), available).topLeft());
 }

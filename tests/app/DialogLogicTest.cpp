@@ -154,22 +154,6 @@ TEST_F(TDialogLogicTest, WinNeedsANameThenStoresItAndCloses)
     EXPECT_NE(ReadTable(Options)[0].find("さくら"), std::string::npos);
 }
 
-// The rows before a bad record are listed, and then its error is raised for the player to see.
-TEST_F(TDialogLogicTest, ScoresListTheRowsBeforeABadRecordThenRaise)
-{
-    Options.AddScore("Anna", "0:12:34", 3, "Flat Square");
-    Options.AddScore("Ben", "0:10:00", 0, "Babel");
-    {
-        const auto store = Store.Open();
-        store->OpenKey(ScoresKey);
-        store->WriteInteger("2", 7);
-    }
-    TScoresDialog dialog(Options);
-    EXPECT_EQ(ErrorOf([&] { dialog.FormShow(View); }), "Invalid data type for '2'");
-    ASSERT_EQ(View.Rows.size(), 1u);
-    EXPECT_EQ(View.Rows[0][1], "Anna");
-}
-
 class TScoresDialogTest : public TDialogLogicTest {
 protected:
     TScoresDialog Dialog{Options};

@@ -212,8 +212,7 @@ TEST_P(TGameEndTest, TheTimesOfTheGameAreStoredAtItsEndOnly)
     const uint8_t face = MidEnd.Game().Tiles[first].Face;
     ASSERT_NE(face, 47);
     Press(first);
-    for (int tick = 0; tick < 7; ++tick)
-        MidEnd.Tick();
+    Clock.Now += 700;
     Press(second);
     GetParam().End(MidEnd);
     const std::vector<int32_t> expected = GetParam().Stored ? std::vector<int32_t>{7} : std::vector<int32_t>{};

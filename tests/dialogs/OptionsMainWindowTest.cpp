@@ -2,7 +2,6 @@
 
 #include "app/DialogScreens.h"
 #include "model/MapUnit.h"
-#include "qt/window/BoardImage.h"
 #include "qt/window/BoardView.h"
 #include "qt/window/MainUnit.h"
 #include "qt/common/SpriteUnit.h"
@@ -18,7 +17,7 @@ namespace {
 // The board's bottom right corner, which no map covers with tiles, shows the background texture.
 QRgb BoardCorner()
 {
-    const QImage& board = MainForm->BackgroundImage->Picture().Image();
+    const QImage board = MainForm->BackgroundImage->Shown();
     return board.pixel(board.width() - 1, board.height() - 1);
 }
 

@@ -9,9 +9,12 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "app/MainWindowLayout.h"
 #include "model/TilePlacement.h"
 #include "qt/window/BoardView.h"
+#include "app/BoardGeometry.h"
 #include "qt/window/MainUnit.h"
 #include "tests/support/GuiFixture.h"
 
@@ -34,13 +37,32 @@ TEST_F(TMainWindow, ClientAreaAddsUpBelowTheMenu)
     const int menuHeight = MainForm->menuBar()->height();
     EXPECT_EQ(MainForm->windowTitle(), Text(MainFormCaption));
     EXPECT_EQ(MainForm->size(), QSize(BoardWidth, menuHeight + MainClientHeight));
-    EXPECT_EQ(MainForm->minimumSize(), MainForm->maximumSize());
-    EXPECT_FALSE(MainForm->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(MainForm->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(MainForm->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(InWindow(MainForm->TopCoolBar), QRect(0, menuHeight, BoardWidth, CoolBarHeight));
     EXPECT_EQ(InWindow(MainForm->BackgroundImage), QRect(0, menuHeight + CoolBarHeight, BoardWidth, BoardHeight));
     EXPECT_EQ(InWindow(MainForm->MainStatusBar),
               QRect(0, menuHeight + CoolBarHeight + BoardHeight, BoardWidth, StatusBarHeight));
+}
+
+// Run also on a 1280 x 1024 screen at pixel ratio 2, where the designed window is too high: the
+// whole window stays on the screen with its menu bar, bars and the whole board, drawn smaller.
+TEST_F(TMainWindow, FitsTheScreensAvailableArea)
+{
+    const QRect available = MainForm->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(MainForm->frameGeometry())) << available.height();
+    const int menuHeight = MainForm->menuBar()->height();
+    const int boardHeight = MainForm->height() - menuHeight - CoolBarHeight - StatusBarHeight;
+    EXPECT_EQ(InWindow(MainForm->MainStatusBar).bottom(), MainForm->height() - 1);
+    EXPECT_EQ(InWindow(MainForm->BackgroundImage).height(), boardHeight);
+    const qreal ratio = MainForm->devicePixelRatioF();
+    const TBoardGeometry geometry = MainForm->BackgroundImage->Geometry();
+    EXPECT_DOUBLE_EQ(geometry.Scale(), std::min(ratio, boardHeight * ratio / BoardHeight));
+    EXPECT_EQ(MainForm->BackgroundImage->Shown().size(), MainForm->BackgroundImage->size() * ratio);
+    // The bars keep their designed widths; the window goes no narrower than they are.
+    EXPECT_EQ(MainForm->width(), BoardWidth);
+    EXPECT_EQ(MainForm->minimumWidth(), BoardWidth);
+    EXPECT_LT(MainForm->minimumHeight(), MainForm->height());
 }
 
 TEST_F(TMainWindow, CommandsShowTheirLooksAndTheSessionsStates)

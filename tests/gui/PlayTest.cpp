@@ -9,13 +9,15 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QtMath>
 #include <QToolBar>
 #include <QTreeWidget>
 
 #include "tests/support/GuiFixture.h"
 #include "model/TilePlacement.h"
-#include "qt/window/BoardImage.h"
+#include "app/NameDialog.h"
 #include "qt/window/BoardView.h"
+#include "app/BoardGeometry.h"
 #include "qt/window/MainUnit.h"
 
 namespace {
@@ -43,16 +45,43 @@ TEST_F(TPlay, AnyButtonPressesTheTileDrawnThere)
     EXPECT_TRUE(TakeMessages().empty());
 }
 
-// Run also with QT_SCALE_FACTOR=2: the picture is then drawn at twice the pixels, and presses still
-// count in its logical pixels.
+// Run also on a screen of pixel ratio 2: the picture then has the view's device pixels, and presses
+// still find the tiles where they are drawn.
 TEST_F(TPlay, BoardPictureFollowsThePixelDensity)
 {
-    const int expected = MainForm->BackgroundImage->devicePixelRatioF() >= 2 ? 2 : 1;
-    EXPECT_EQ(MainForm->BackgroundImage->Picture().Scale(), expected);
-    EXPECT_EQ(MainForm->BackgroundImage->Picture().Image().size(), QSize(605, 498) * expected);
+    const TBoardView& view = *MainForm->BackgroundImage;
+    EXPECT_EQ(MainForm->BackgroundImage->Shown().size(), view.size() * view.devicePixelRatioF());
     KeepOnly({{1, At(0, 0)}, {2, At(26, 14)}});
     PressTile(2);
     EXPECT_EQ(Game().SelectedTile, 2);
+}
+
+// A resized window draws its board anew at the size that fits and centred; a press where a tile
+// is drawn takes it, and the tile lights up there.
+TEST_F(TPlay, PressesFindTheTilesWhereTheyAreDrawnAfterAResize)
+{
+    KeepOnly({{1, At(0, 0)}, {2, At(26, 14)}, {5, At(12, 6)}});
+    MainForm->resize(1000, 560);
+    QCoreApplication::processEvents();
+    TBoardView& view = *MainForm->BackgroundImage;
+    const qreal ratio = view.devicePixelRatioF();
+    const TDeviceSize area{qRound(view.width() * ratio), qRound(view.height() * ratio)};
+    const TBoardGeometry geometry(area);
+    ASSERT_EQ(view.Geometry().Area(), area);
+    const TTileOrigin origin = TileOrigin(Game().Tiles[5]);
+    const TDevicePoint centre = geometry.ToDevice(origin.Left + 21, origin.Top + 25);
+    const TDeviceRect plate = geometry.ToDevice(origin.Left + 6, origin.Top + 3, 31, 47);
+    const QImage before = view.Shown().copy();  // the view's image stands on the live pixels
+    const QPoint at(qFloor(centre.X / ratio), qFloor(centre.Y / ratio));
+    QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(Game().SelectedTile, 5);
+    // Most of the plate changes its colour; the kana and the reading on it do not.
+    const QImage after = view.Shown();
+    int changed = 0;
+    for (int y = plate.Top; y < plate.Top + plate.Height; ++y)
+        for (int x = plate.Left; x < plate.Left + plate.Width; ++x)
+            changed += before.pixel(x, y) != after.pixel(x, y);
+    EXPECT_GT(changed, plate.Width * plate.Height / 2);
 }
 
 TEST_F(TPlay, DoubleClickSelectsAndDeselects)
@@ -73,7 +102,8 @@ TEST_F(TPlay, PressGoesToTheTopmostFreeTile)
     EXPECT_EQ(Game().SelectedTile, 0);
     EXPECT_TRUE(MainForm->GameTimer.isActive());  // any press starts the clock
     const TTileOrigin under = TileOrigin(Game().Tiles[1]);
-    QTest::mouseClick(MainForm->BackgroundImage, Qt::LeftButton, Qt::NoModifier, QPoint(under.Left + 20, under.Top + 25));
+    QTest::mouseClick(MainForm->BackgroundImage, Qt::LeftButton, Qt::NoModifier,
+                      MainForm->BackgroundImage->ToView(under.Left + 20, under.Top + 25));
     EXPECT_EQ(Game().SelectedTile, 9);  // the middle of tile 1 lies on tile 9's plate too
     PressTile(10);
     EXPECT_FALSE(Game().Tiles[9].Present);

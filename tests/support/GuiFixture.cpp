@@ -101,13 +101,16 @@ TGame& TGuiTest::Game()
 QPoint TGuiTest::TilePoint(uint8_t n)
 {
     // A tile stacked high beside this one may reach over part of its plate: take a point of the
-    // plate that the hit test gives to this tile when there is one.
+    // view where the tile is drawn that the hit test gives to this tile when there is one.
+    const TBoardView& view = *MainForm->BackgroundImage;
     const TTileOrigin origin = TileOrigin(Game().Tiles[n]);
-    for (int y = origin.Top + 2; y <= origin.Top + 49; ++y)
-        for (int x = origin.Left + 6; x <= origin.Left + 37; ++x)
-            if (Game().TileAtPoint(x, y) == n)
+    const QPoint first = view.ToView(origin.Left, origin.Top);
+    const QPoint last = view.ToView(origin.Left + TileWidth, origin.Top + TileHeight);
+    for (int y = first.y(); y <= last.y(); ++y)
+        for (int x = first.x(); x <= last.x(); ++x)
+            if (const TBoardPoint at = view.ToBoard(QPoint(x, y)); Game().TileAtPoint(at.X, at.Y) == n)
                 return {x, y};
-    return {origin.Left + TileWidth / 2, origin.Top + TileHeight / 2 - 3};
+    return view.ToView(origin.Left + TileWidth / 2, origin.Top + TileHeight / 2 - 3);
 }
 
 void TGuiTest::PressTile(uint8_t n, Qt::MouseButton button)

@@ -10,7 +10,9 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An offscreen platform with options of its own (a screen of a given size and ratio) is kept.
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir configHome;
     if (!configHome.isValid())
         return 2;

@@ -393,6 +393,7 @@ TEST_F(DialogsTest, ADpiChangeLaysAnOpenDialogOutAtTheNewDpi)
         for (const TControl& row : screen.Controls)
             ExpectPlaced(options, screen, row, dpi);
     }
+}
 
 // The dialog manager tabs to an item with the tab stop: it is the chosen one, however it was chosen.
 TEST_F(DialogsTest, TabIntoARadioGroupLandsOnItsChosenItem)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -35,10 +37,11 @@ protected:
             [&](const TFacePicture& face, int x, int y) { return faces.Face(face).At(x, y) & 0xffffffu; });
     }
 
-    // The index of the first pixel of the window's picture that differs from the expected board.
-    int FirstDifference() const
+    // The index of the first pixel of the window's picture that differs from the expected board
+    // (at this scale, filling the board's window).
+    int FirstDifference()
     {
-        const TDib& actual = Form.BackgroundImage->Picture().Picture();
+        const TDib& actual = Form.BackgroundImage->Shown();
         const TRgbPicture expected = Expected();
         if (actual.Width() != expected.Width || actual.Height() != expected.Height)
             return 0;
@@ -79,7 +82,7 @@ TEST_F(MainWindowBoardTest, EveryMapDealtShowsItsTilesInPlace)
         Game.Tiles[first].Selected = true;
         Game.Tiles[second].Hinted = true;
         Game.DrawBoard();
-        EXPECT_EQ(Form.BackgroundImage->Picture().Scale(), Scale);
+        EXPECT_EQ(Form.BackgroundImage->Geometry().Scale(), Scale);
         EXPECT_EQ(FirstDifference(), -1) << "map " << int(map) << " at " << Dpi << " DPI";
     }
 }
@@ -91,9 +94,14 @@ TEST_F(MainWindowBoardTest, WindowAndBoardHaveTheirSizeAtTheDpi)
     const UINT other = Dpi == 96 ? 192u : 96u;
     for (const auto& [dpi, moved] : {std::pair{Dpi, false}, std::pair{other, true}, std::pair{Dpi, true}}) {
         if (moved) {
-            RECT suggested{30, 40, 30, 40};
+            // What the system suggests: the frame as it stands around the designed client area at
+            // the new DPI.
+            RECT frame{}, client{};
+            GetWindowRect(Form.Handle(), &frame);
+            GetClientRect(Form.Handle(), &client);
+            RECT suggested{30, 40, 30 + frame.right - frame.left - client.right + Scaled(605, dpi),
+                           40 + frame.bottom - frame.top - client.bottom + Scaled(546, dpi)};
             SendMessageW(Form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-            RECT frame{};
             GetWindowRect(Form.Handle(), &frame);
             EXPECT_EQ(frame.left, 30) << "where the system suggests";
             EXPECT_EQ(frame.top, 40);
@@ -178,9 +186,11 @@ TEST_F(MainWindowBoardTest, TheBandsKeepTheirRowAndTheBoardFollowsTheBar)
     const int twoRows = static_cast<int>(SendMessageW(bar, RB_GETBARHEIGHT, 0, 0));
     ASSERT_GT(twoRows, Scaled(CoolBarHeight, Dpi));
     EXPECT_EQ(boardTop(), twoRows);
-    RECT client{};
+    RECT client{}, status{};
     GetClientRect(Form.Handle(), &client);
-    EXPECT_EQ(client.bottom, twoRows + Scaled(BoardHeight + StatusBarHeight, Dpi));
+    GetWindowRect(Form.MainStatusBar, &status);
+    MapWindowPoints(nullptr, Form.Handle(), reinterpret_cast<POINT*>(&status), 2);
+    EXPECT_EQ(status.bottom, client.bottom);
     row.fStyle &= ~RBBS_BREAK;
     SendMessageW(bar, RB_SETBANDINFOW, 2, reinterpret_cast<LPARAM>(&row));
     EXPECT_EQ(boardTop(), Scaled(CoolBarHeight, Dpi));
@@ -199,7 +209,7 @@ TEST_F(MainWindowBoardTest, PressesFindTheTileUnderThePointer)
         const int x = Scaled(origin.Left + 37, Dpi) + dx, y = Scaled(origin.Top + 25, Dpi);
         SendMessageW(Form.BackgroundImage->Handle(), message, 0, MAKELPARAM(x, y));
     };
-    press(WM_RBUTTONDOWN, first, Dpi / 96 - 1);
+    press(WM_RBUTTONDOWN, first, static_cast<int>(Dpi) / 96 - 1);
     EXPECT_EQ(Game.SelectedTile, first);
     press(WM_MBUTTONDOWN, first, 0);
     EXPECT_EQ(Game.SelectedTile, 0);
@@ -208,6 +218,70 @@ TEST_F(MainWindowBoardTest, PressesFindTheTileUnderThePointer)
     EXPECT_FALSE(Game.Tiles[first].Present);
     EXPECT_FALSE(Game.Tiles[second].Present);
     EXPECT_EQ(FirstDifference(), -1);
+}
+
+// Resized so that the board stands at the other scale (2 at 96 DPI, 1 at 192), the window shows that
+// board pixel for pixel, centred, and a press at the last device pixel of a tile's hit zone still takes it.
+TEST_F(MainWindowBoardTest, AResizedWindowFitsItsBoardAndFindsItsTiles)
+{
+    Deal(3);
+    Game.DrawBoard();
+    // The board area is made the board's height at the other scale, a little wider than the board
+    // and never narrower than the bars.
+    const double resized = 3 - Scale;
+    const int wider = 40, boardWidth = static_cast<int>(std::lround(BoardWidth * resized));
+    const TDeviceSize area{std::max(boardWidth, Scaled(BoardWidth, Dpi)) + wider,
+                           static_cast<int32_t>(std::lround(BoardHeight * resized))};
+    const int left = (area.Width - boardWidth) / 2;
+    RECT frame{}, board{};
+    GetWindowRect(Form.Handle(), &frame);
+    GetClientRect(Form.BackgroundImage->Handle(), &board);
+    SetWindowPos(Form.Handle(), nullptr, 0, 0, frame.right - frame.left + area.Width - board.right,
+                 frame.bottom - frame.top + area.Height - board.bottom, SWP_NOMOVE | SWP_NOZORDER);
+    const TBoardGeometry geometry = Form.BackgroundImage->Geometry();
+    ASSERT_EQ(geometry.Area(), area);
+    EXPECT_DOUBLE_EQ(geometry.Scale(), resized);
+    EXPECT_EQ(geometry.Board().Left, left);
+    // The board's own pixels, cut out of the wider picture, are the expected board at that scale.
+    Scale = resized;
+    const TRgbPicture expected = Expected();
+    const TDib& shown = Form.BackgroundImage->Shown();
+    int differing = 0;
+    for (int y = 0; y < expected.Height; ++y)
+        for (int x = 0; x < expected.Width; ++x)
+            differing += (shown.Pixel(x + left, y) & 0xffffffu) != expected.At(x, y);
+    EXPECT_EQ(differing, 0);
+
+    uint8_t first = 0, second = 0;
+    ASSERT_TRUE(Game.FindFreePair(first, second));
+    const TTileOrigin origin = TileOrigin(Game.Tiles[first]);
+    const TDevicePoint edge = geometry.ToDevice(origin.Left + 38, origin.Top + 50);
+    SendMessageW(Form.BackgroundImage->Handle(), WM_LBUTTONDOWN, 0, MAKELPARAM(edge.X - 1, edge.Y - 1));
+    EXPECT_EQ(Game.SelectedTile, first);
+}
+
+// Maximised, the board area takes the work area's room and the board stays centred in it; restored,
+// the window has its size again.
+TEST_F(MainWindowBoardTest, MaximisedTheBoardGrowsCentred)
+{
+    Deal(2);
+    Game.DrawBoard();
+    RECT before{};
+    GetWindowRect(Form.Handle(), &before);
+    ShowWindow(Form.Handle(), SW_SHOWMAXIMIZED);
+    RECT board{};
+    GetClientRect(Form.BackgroundImage->Handle(), &board);
+    const TBoardGeometry geometry = Form.BackgroundImage->Geometry();
+    EXPECT_EQ(geometry.Area(), (TDeviceSize{board.right, board.bottom}));
+    EXPECT_GT(geometry.Scale(), DeviceScale(Dpi));
+    const TDeviceRect shown = geometry.Board();
+    EXPECT_LE(std::abs(2 * shown.Left + shown.Width - board.right), 1);
+    EXPECT_LE(std::abs(2 * shown.Top + shown.Height - board.bottom), 1);
+    EXPECT_EQ(Form.BackgroundImage->Shown().Width(), board.right);
+    ShowWindow(Form.Handle(), SW_RESTORE);
+    RECT after{};
+    GetWindowRect(Form.Handle(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
 }
 
 }  // namespace

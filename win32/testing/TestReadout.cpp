@@ -9,7 +9,6 @@
 
 #include "app/Readout.h"
 #include "storage/WindowsText.h"
-#include "win32/common/Dpi.h"
 #include "win32/dialogs/DialogBase.h"
 #include "win32/window/MainUnit.h"
 
@@ -42,9 +41,10 @@ void WriteStatus(TReadoutText& out)
 void WriteTiles(TReadoutText& out)
 {
     const HWND board = Form->BackgroundImage->Handle();
-    const UINT dpi = GetDpiForWindow(board);
+    const TBoardGeometry geometry = Form->BackgroundImage->Geometry();
     out.FreeTiles(Form->MidEnd().Game(), [&](int32_t x, int32_t y) {
-        POINT at{Scaled(x, dpi), Scaled(y, dpi)};
+        const TDevicePoint device = geometry.ToDevice(x, y);
+        POINT at{device.X, device.Y};
         ClientToScreen(board, &at);
         return TReadoutText::TScreenPoint{at.x, at.y};
     });

@@ -1,5 +1,6 @@
 #include "win32/window/BoardImage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -11,6 +12,14 @@ TBoardImage::TBoardImage(double scale, const TImageForm& sheets)
 {
     Resize(static_cast<int32_t>(std::lround(BoardWidth * scale)), static_cast<int32_t>(std::lround(BoardHeight * scale)),
            scale);
+}
+
+TBoardImage::TBoardImage(const TBoardGeometry& geometry, const TImageForm& sheets)
+    : TBoardPicture(sheets.Textures(1), sheets.Textures(2))
+{
+    const TDeviceRect board = geometry.Board();
+    Resize(std::max(geometry.Area().Width, 1), std::max(geometry.Area().Height, 1), std::max(geometry.Scale(), 0.01),
+           board.Left, board.Top);
 }
 
 const TDib& TBoardImage::Picture() const

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/BoardGeometry.h"
 #include "faces/BoardPicture.h"
 #include "win32/common/Dib.h"
 
@@ -13,6 +14,8 @@ class TImageForm;
 class TBoardImage : public TBoardPicture {
 public:
     TBoardImage(double scale, const TImageForm& sheets);
+    // The whole area a window shows the board in, the board fitted and centred in it.
+    TBoardImage(const TBoardGeometry& geometry, const TImageForm& sheets);
 
     // The core's pixels as they are now, in a DIB to BitBlt from.
     const TDib& Picture() const;

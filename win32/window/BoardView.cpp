@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include "win32/common/Dpi.h"
 #include "win32/common/SpriteUnit.h"
 #include "win32/common/WindowClass.h"
 
@@ -24,8 +23,8 @@ public:
 
 }  // namespace
 
-TBoardView::TBoardView(HWND parent, TPressHandler pressed)
-    : Pressed(std::move(pressed))
+TBoardView::TBoardView(HWND parent, TPressHandler pressed, TRedrawHandler redraw)
+    : Pressed(std::move(pressed)), Redraw(std::move(redraw))
 {
     // Without CS_DBLCLKS the second press of a double click arrives as a press of its own.
     RegisterOwnedClass<TBoardView>(BoardClass, 0, nullptr, nullptr);
@@ -33,16 +32,35 @@ TBoardView::TBoardView(HWND parent, TPressHandler pressed)
                              GetModuleHandleW(nullptr), this);
 }
 
-TBoardImage& TBoardView::Picture()
+TDeviceSize TBoardView::ClientSize() const
+{
+    RECT client{};
+    GetClientRect(Window, &client);
+    return {client.right, client.bottom};
+}
+
+TBoardGeometry TBoardView::Geometry() const
+{
+    return Fit ? *Fit : TBoardGeometry(ClientSize());
+}
+
+void TBoardView::MakePicture()
+{
+    Fit.emplace(ClientSize());
+    Image = std::make_unique<TBoardImage>(*Fit, *ImageForm);
+}
+
+TBoardRaster& TBoardView::Picture()
 {
     if (!Image)
-        Image = std::make_unique<TBoardImage>(DeviceScale(GetDpiForWindow(Window)), *ImageForm);
+        MakePicture();
     return *Image;
 }
 
-void TBoardView::DropPicture()
+const TDib& TBoardView::Shown()
 {
-    Image.reset();
+    Picture();
+    return Image->Picture();
 }
 
 LRESULT TBoardView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -53,6 +71,13 @@ LRESULT TBoardView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_ERASEBKGND:
         return 1;  // the paint covers everything
+    case WM_SIZE:
+        // A picture only for a size that changed, and only once there is a board to draw.
+        if (Image && Fit->Area() != ClientSize()) {
+            MakePicture();
+            Redraw();
+        }
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -73,21 +98,12 @@ void TBoardView::Paint()
         return;
     }
     const TDib& picture = Image->Picture();
-    if (client.right == picture.Width() && client.bottom == picture.Height()) {
-        BitBlt(scope.Dc, 0, 0, picture.Width(), picture.Height(), picture.Dc(), 0, 0, SRCCOPY);
-    } else {
-        // Between 96 and 192 DPI the nearer drawing is stretched to the window.
-        SetStretchBltMode(scope.Dc, HALFTONE);
-        SetBrushOrgEx(scope.Dc, 0, 0, nullptr);
-        StretchBlt(scope.Dc, 0, 0, client.right, client.bottom, picture.Dc(), 0, 0, picture.Width(), picture.Height(),
-                   SRCCOPY);
-    }
+    BitBlt(scope.Dc, 0, 0, picture.Width(), picture.Height(), picture.Dc(), 0, 0, SRCCOPY);
 }
 
 void TBoardView::Press(LPARAM lParam)
 {
     // A screen pixel belongs to the board pixel it lies in.
-    const UINT dpi = GetDpiForWindow(Window);
-    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-    Pressed(x * USER_DEFAULT_SCREEN_DPI / static_cast<int>(dpi), y * USER_DEFAULT_SCREEN_DPI / static_cast<int>(dpi));
+    const TBoardPoint at = Geometry().ToBoard(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    Pressed(at.X, at.Y);
 }

@@ -5,32 +5,47 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "app/BoardGeometry.h"
 #include "win32/window/BoardImage.h"
 
-// The board image on screen: a child window that shows the off-screen picture and turns every
-// press of the left, right or middle button into a board press at the point in board pixels.
+class TBoardRaster;
+
+// The board image on screen: a child window filling the area between the tool bar and the status
+// bar, which the board fills at the largest scale that fits, centred. It shows the board picture
+// and turns every press of the left, right or middle button into a board press at the point on the
+// board's own grid.
 class TBoardView {
 public:
     using TPressHandler = std::function<void(int32_t px, int32_t py)>;
+    using TRedrawHandler = std::function<void()>;
 
-    TBoardView(HWND parent, TPressHandler pressed);
+    // redraw draws the board again into a picture made anew for a new size.
+    TBoardView(HWND parent, TPressHandler pressed, TRedrawHandler redraw);
 
     HWND Handle() const { return Window; }
 
-    // The picture, created on the first drawing with the artwork for the window's DPI.
-    TBoardImage& Picture();
-    bool HasPicture() const { return Image != nullptr; }
-    // The window's DPI has changed: the next drawing starts a picture for it.
-    void DropPicture();
+    // The picture the game draws into, made on the first drawing for the window's size.
+    TBoardRaster& Picture();
+    // What the window shows; made if need be.
+    const TDib& Shown();
+    // Where the board stands in the window.
+    TBoardGeometry Geometry() const;
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    TDeviceSize ClientSize() const;
     void Paint();
     void Press(LPARAM lParam);
 
     TPressHandler Pressed;
+    TRedrawHandler Redraw;
+    // The picture for the window's device pixels, the board fitted into them.
+    void MakePicture();
+
+    std::optional<TBoardGeometry> Fit;
     std::unique_ptr<TBoardImage> Image;
     HWND Window = nullptr;
 };

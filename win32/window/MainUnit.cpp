@@ -34,8 +34,9 @@ TMainForm::TMainForm(TRandomSource& random)
     Accelerators = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
     SetMainAccelerators(Window, Accelerators);
     CreateCoolBar();
-    BackgroundImage =
-        std::make_unique<TBoardView>(Window, [this](int32_t px, int32_t py) { Session.BoardPress(px, py); });
+    BackgroundImage = std::make_unique<TBoardView>(
+        Window, [this](int32_t px, int32_t py) { Session.BoardPress(px, py); },
+        [this] { Session.Game().DrawBoard(); });
     CreateStatusBar();
     ApplyDpi(GetDpiForWindow(Window), nullptr);
 }
@@ -132,6 +133,13 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_DPICHANGED:
         ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+            LayOut();
+        return 0;
+    case WM_GETMINMAXINFO:
+        LimitSize(window, *reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_DESTROY:
         // A hint blink in progress sees this at its next pass and stops, so the program ends at once.

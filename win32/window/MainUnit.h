@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/BoardGeometry.h"
 #include "app/MainWindowLayout.h"
 #include "app/MidEnd.h"
 #include "model/RandomSource.h"
@@ -19,8 +20,8 @@
 // A command's identifier as menu item and tool button.
 constexpr UINT MenuIdOf(TCommandId command) { return 100 + static_cast<UINT>(command); }
 
-// Fixed single frame: no resizing, no maximising.
-constexpr DWORD MainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// A frame that can be resized and maximised: the board grows and shrinks with it.
+constexpr DWORD MainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 // The main window: menus, tool bars, board and status bar around the session, which it drives with
 // the player's commands, presses and the clock, and whose dialogs it shows.
@@ -76,13 +77,21 @@ private:
     // The menu items' pictures are drawn here, greyed for a disabled item: a menu draws a picture
     // as it is given, and a disabled one without its transparency. False for anything else.
     bool DrawMenuIcon(const DRAWITEMSTRUCT& item);
-    void LayOutCoolBar(UINT dpi);
+    // The bars across the client area and the board between them.
+    void LayOut();
+    void LayOutCoolBar(UINT dpi, int width);
     void LayOutStatusBar(UINT dpi);
-    // The board and the status bar stand below the cool bar, as high as its bands make it;
-    // answers the client height the three need.
-    int LayOutBelowCoolBar(UINT dpi);
+    // The board and the status bar stand below the cool bar, as high as its bands make it; the
+    // board takes what height is left.
+    void LayOutBelowCoolBar(UINT dpi);
     void CoolBarHeightChanged();
-    SIZE FrameSize(int clientHeight, UINT dpi) const;
+    // The window's frame around a board area of that size with the bars and the menu.
+    static SIZE FrameSize(TDeviceSize board, UINT dpi);
+    // What the monitor's work area leaves for the board beside the frame, the menu and the bars.
+    static TDeviceSize BoardRoom(HWND window, UINT dpi);
+    static RECT WorkArea(HWND window);
+    // The smallest size the player may drag the window to.
+    void LimitSize(HWND window, MINMAXINFO& limits) const;
     const wchar_t* Tooltip(UINT id);
 
     TMidEnd Session;

@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "app/BoardGeometry.h"
 #include "model/TilePlacement.h"
 #include "storage/WindowsText.h"
 #include "win32/common/Artwork.h"
@@ -137,46 +138,82 @@ void TMainForm::ApplyDpi(UINT dpi, const RECT* suggested)
     LayoutDpi = dpi;
     SetProgramIcon(Window, dpi, BigIcon, SmallIcon);
     SetCommandIcons(dpi);
-    LayOutCoolBar(dpi);
     LayOutStatusBar(dpi);
-    const SIZE frame = FrameSize(LayOutBelowCoolBar(dpi), dpi);
-    const int width = frame.cx, height = frame.cy;
-    POINT at{};
     if (suggested) {
-        at = {suggested->left, suggested->top};
+        SetWindowPos(Window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        GetMonitorInfoW(MonitorFromWindow(Window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-        at = {(monitor.rcWork.left + monitor.rcWork.right - width) / 2,
-              (monitor.rcWork.top + monitor.rcWork.bottom - height) / 2};
+        const TDeviceSize board = OpeningBoardArea(DeviceScale(dpi), BoardRoom(Window, dpi));
+        const SIZE frame = FrameSize(board, dpi);
+        const RECT work = WorkArea(Window);
+        SetWindowPos(Window, nullptr, (work.left + work.right - frame.cx) / 2, (work.top + work.bottom - frame.cy) / 2,
+                     frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SetWindowPos(Window, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-
-    if (BackgroundImage->HasPicture() && BackgroundImage->Picture().Scale() != DeviceScale(dpi)) {
-        BackgroundImage->DropPicture();
-        Session.Game().DrawBoard();
-    }
+    // The bars change with the DPI even where the frame keeps its size.
+    LayOut();
 }
 
-SIZE TMainForm::FrameSize(int clientHeight, UINT dpi) const
+TDeviceSize TMainForm::BoardRoom(HWND window, UINT dpi)
 {
-    RECT frame{0, 0, Scaled(BoardWidth, dpi), clientHeight};
+    const RECT work = WorkArea(window);
+    const SIZE frame = FrameSize({}, dpi);
+    return {work.right - work.left - frame.cx, work.bottom - work.top - frame.cy};
+}
+
+SIZE TMainForm::FrameSize(TDeviceSize board, UINT dpi)
+{
+    RECT frame{0, 0, board.Width, Scaled(CoolBarHeight, dpi) + board.Height + Scaled(StatusBarHeight, dpi)};
     AdjustWindowRectExForDpi(&frame, MainStyle, TRUE, 0, dpi);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-int TMainForm::LayOutBelowCoolBar(UINT dpi)
+RECT TMainForm::WorkArea(HWND window)
 {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return monitor.rcWork;
+}
+
+void TMainForm::LimitSize(HWND window, MINMAXINFO& limits) const
+{
+    // The DPI being laid out for: in the middle of a DPI change the window's own is still the old.
+    const UINT dpi = LayoutDpi;
+    const double scale = DeviceScale(dpi);
+    const TDeviceSize board = SmallestBoardArea(scale, OpeningBoardArea(scale, BoardRoom(window, dpi)));
+    // The frame and menu bar as they stand around the client area.
+    RECT frame{}, client{};
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &client);
+    limits.ptMinTrackSize = {frame.right - frame.left - client.right + board.Width,
+                             frame.bottom - frame.top - client.bottom + Scaled(CoolBarHeight, dpi) + board.Height +
+                                 Scaled(StatusBarHeight, dpi)};
+}
+
+void TMainForm::LayOut()
+{
+    // The window is still being built: its first layout follows.
+    if (!MainStatusBar)
+        return;
+    const UINT dpi = LayoutDpi;
+    RECT client{};
+    GetClientRect(Window, &client);
+    LayOutCoolBar(dpi, client.right);
+    LayOutBelowCoolBar(dpi);
+}
+
+void TMainForm::LayOutBelowCoolBar(UINT dpi)
+{
+    RECT client{};
+    GetClientRect(Window, &client);
     const int barHeight =
         std::max(Scaled(CoolBarHeight, dpi), static_cast<int>(SendMessageW(TopCoolBar, RB_GETBARHEIGHT, 0, 0)));
-    const int width = Scaled(BoardWidth, dpi), boardHeight = Scaled(BoardHeight, dpi);
-    const int statusHeight = Scaled(StatusBarHeight, dpi);
+    const int width = client.right, statusHeight = Scaled(StatusBarHeight, dpi);
+    const int boardHeight = std::max(0, static_cast<int>(client.bottom) - barHeight - statusHeight);
     SetWindowPos(TopCoolBar, nullptr, 0, 0, width, barHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(BackgroundImage->Handle(), nullptr, 0, barHeight, width, boardHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(MainStatusBar, nullptr, 0, barHeight + boardHeight, width, statusHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    return barHeight + boardHeight + statusHeight;
 }
 
 void TMainForm::CoolBarHeightChanged()
@@ -184,8 +221,7 @@ void TMainForm::CoolBarHeightChanged()
     // The window is still being built: its first layout follows.
     if (!MainStatusBar)
         return;
-    const SIZE frame = FrameSize(LayOutBelowCoolBar(LayoutDpi), LayoutDpi);
-    SetWindowPos(Window, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutBelowCoolBar(LayoutDpi);
 }
 
 void TMainForm::SetCommandIcons(UINT dpi)
@@ -231,9 +267,9 @@ bool TMainForm::DrawMenuIcon(const DRAWITEMSTRUCT& item)
     return true;
 }
 
-void TMainForm::LayOutCoolBar(UINT dpi)
+void TMainForm::LayOutCoolBar(UINT dpi, int width)
 {
-    SetWindowPos(TopCoolBar, nullptr, 0, 0, Scaled(BoardWidth, dpi), Scaled(CoolBarHeight, dpi),
+    SetWindowPos(TopCoolBar, nullptr, 0, 0, width, Scaled(CoolBarHeight, dpi),
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     for (UINT index = 0; index < Bands.size(); ++index)
         SetBand(TopCoolBar, index, ToolBars[index], Bands[index], Scaled(Bands[index].Width, dpi), dpi, false);
@@ -244,7 +280,7 @@ void TMainForm::LayOutCoolBar(UINT dpi)
     SendMessageW(TopCoolBar, RB_GETRECT, 1, reinterpret_cast<LPARAM>(&second));
     const int border = static_cast<int>(second.left - first.right);
     const UINT last = static_cast<UINT>(Bands.size() - 1);
-    int rest = Scaled(BoardWidth, dpi);
+    int rest = width;
     for (UINT index = 0; index < last; ++index)
         rest -= Scaled(Bands[index].Width, dpi) + border;
     SetBand(TopCoolBar, last, ToolBars[last], Bands[last], std::max(rest, Scaled(Bands[last].Width, dpi)), dpi, false);
