@@ -176,4 +176,32 @@ TEST(ProgressFlow, AResetClearsTheStoredAndTheUnstoredTimesOfItsScript)
     EXPECT_EQ(katakana.MixUpsText.find("Mixed up most"), std::string::npos);
 }
 
+// Recall is charted apart, from the game in progress and the store, and a reset clears it too.
+TEST(ProgressFlow, APairTakenByTypingInKanaOnlyIsChartedAsTypedBesideItsTime)
+{
+    TTestStore place;
+    TRegOptions options = place.Options();
+    TTestGame test;
+    TFakeClock clock;
+    TRecognition recognition{clock};
+    test.Game.Recognition = &recognition;
+    test.Game.Readings = ReadingsSetting::KanaOnly;
+    recognition.SetModes(test.Game);
+    KeepOnly(test.Game, {{17, {0, 0, 0}}, {18, {4, 0, 0}}});  // か
+    recognition.Restart(test.Game);
+    options.AddProgress(std::vector<TRecognitionSample>{{4, TScript::Hiragana, false, 30}});
+    test.Game.StartClock();
+    clock.Now += 12000;
+    test.Game.TakeTypedPair(17, 18);
+    for (const bool stored : {false, true}) {
+        SCOPED_TRACE(stored ? "stored" : "in progress");
+        const TChartCell ka = CellOf(ReadProgressChart(options, stored ? TRecognition{} : recognition, TScript::Hiragana), "ka");
+        EXPECT_EQ(ka.TimeText, "7.5 s");  // the median of 3.0 s and 12.0 s: the typed time is not counted twice
+        EXPECT_EQ(ka.TypedText, "typed 12.0 s");
+        StoreProgress(recognition, options);
+    }
+    ResetProgress(options, recognition, TScript::Hiragana);
+    EXPECT_EQ(CellOf(ReadProgressChart(options, recognition, TScript::Hiragana), "ka").TypedText, "");
+}
+
 }  // namespace
