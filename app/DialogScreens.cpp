@@ -141,7 +141,7 @@ TScreen MakeScoresScreen()
     auto& rows = screen.Controls;
     rows.push_back({Bevel, "Bevel1", {}, {0, 0, 497, 497}});
     TControl list{ScoreList, "ScoresListView", {}, {8, 8, 481, 481}};
-    list.TabStop = true;
+    list.TabStop = true;  // the arrow keys scroll it
     rows.push_back(list);
     rows.push_back(Focused(Default(MakeButton("AcceptBitBtn", "Close", TButtonGlyph::Tick, {336, 504, 75, 25}), true)));
     rows.push_back(MakeButton("ExportBitBtn", "Export", TButtonGlyph::Save, {64, 504, 75, 25}));
@@ -150,13 +150,16 @@ TScreen MakeScoresScreen()
 
 TScreen MakeHelpScreen()
 {
-    TScreen screen{"HelpForm", "Tesuli Help", 678, 522};
+    // The text of playing from the keyboard makes the text box and the dialog this much taller.
+    constexpr int Keys = 140;
+    TScreen screen{"HelpForm", "Tesuli Help", 678, 522 + Keys};
     auto& rows = screen.Controls;
-    rows.push_back({GroupBox, "HelpGroupBox", {}, {8, 8, 665, 273}, "Tesuli Help"});
-    rows.push_back({Memo, "HelpMemo", "HelpGroupBox", {8, 15, 649, 250}, HelpText()});
-    rows.push_back({Bevel, "Bevel1", {}, {8, 288, 665, 197}});
-    rows.push_back({CommandList, "MenuListView", {}, {16, 296, 649, 181}});
-    rows.push_back(Focused(Default(MakeButton("CloseBtn", "Close", TButtonGlyph::Tick, {536, 492, 75, 25}), true)));
+    rows.push_back({GroupBox, "HelpGroupBox", {}, {8, 8, 665, 273 + Keys}, "Tesuli Help"});
+    rows.push_back({Memo, "HelpMemo", "HelpGroupBox", {8, 15, 649, 250 + Keys}, HelpText()});
+    rows.push_back({Bevel, "Bevel1", {}, {8, 288 + Keys, 665, 197}});
+    rows.push_back({CommandList, "MenuListView", {}, {16, 296 + Keys, 649, 181}});
+    rows.push_back(
+        Focused(Default(MakeButton("CloseBtn", "Close", TButtonGlyph::Tick, {536, 492 + Keys, 75, 25}), true)));
     return screen;
 }
 

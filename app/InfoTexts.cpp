@@ -1,5 +1,7 @@
 #include "app/InfoTexts.h"
 
+#include <span>
+
 const std::array<std::string_view, 36> HelpLines{
     "'Tesuli' is a simple game designed to allow for rapid learning of the most basic of Japanese symbol sets.",
     "",
@@ -39,14 +41,49 @@ const std::array<std::string_view, 36> HelpLines{
     "The About dialog opens the manual, which tells more.",
 };
 
+const std::array<std::string_view, 8> TypingHelpLines{
+    "",
+    "PLAYING FROM THE KEYBOARD",
+    "",
+    "Type the reading of a kana, and a free pair of it is taken as if you had clicked both tiles; the letters show at the right of the status ",
+    "bar. Hepburn and the common spellings are read alike: shi or si, chi or ti, tsu or tu, fu or hu, ji or zi, n or nn, sha or sya, ja or jya. ",
+    "Where one reading begins another, as n begins na, Enter or the space bar takes the shorter one. Backspace takes back a letter, Escape ",
+    "clears them. Of three or four free tiles, the selected one goes first, then the others in the order the hint searches them. Where the ",
+    "tiles show the kana alone, a pair taken by typing is recall, and Progress shows its time as 'typed'.",
+};
+
+namespace {
+
+// Every command with a key, one after the other: "New Game F2 or Ctrl+N, Hint Ctrl+H, ...".
+std::string KeyLine()
+{
+    std::string text = "Keys: ";
+    for (const TCommandLook& look : CommandLooks) {
+        const auto command = static_cast<TCommandId>(&look - CommandLooks.data());
+        const std::vector<TShortcut> keys = ShortcutsOf(command, HostPlatform);
+        if (keys.empty())
+            continue;
+        text.append(look.Caption).append(" ");
+        for (size_t i = 0; i < keys.size(); ++i)
+            text.append(i == 0 ? "" : " or ").append(ShortcutText(keys[i]));
+        text.append(", ");
+    }
+    return text + "and Alt with a menu's underlined letter.";
+}
+
+}  // namespace
+
 std::string HelpText()
 {
     std::string text;
-    for (size_t i = 0; i < HelpLines.size(); ++i) {
-        const bool continued = i > 0 && HelpLines[i - 1].ends_with(' ');
-        text.append(i == 0 || continued ? "" : "\n").append(HelpLines[i]);
-    }
-    return text;
+    using TLines = std::span<const std::string_view>;
+    for (const TLines lines : {TLines(HelpLines), TLines(TypingHelpLines)})
+        for (size_t i = 0; i < lines.size(); ++i) {
+            // A line that ends in a blank goes on in the next, so that the text box wraps the paragraph.
+            const bool continued = i > 0 && lines[i - 1].ends_with(' ');
+            text.append(text.empty() || continued ? "" : "\n").append(lines[i]);
+        }
+    return text + "\n\n" + KeyLine();
 }
 
 const std::array<THelpCommand, 9> HelpCommands{{

@@ -21,6 +21,7 @@ struct TMenuLayout {
     std::string_view Caption;
     std::string_view Name;  // how an automated player finds it
     std::span<const TMenuItem> Items;
+    char AccessKey;  // with Alt, opens the menu
 };
 
 namespace MenuItems {
@@ -31,9 +32,9 @@ inline constexpr TMenuItem HelpMenu[] = {{Help}, {About, true}};
 }  // namespace MenuItems
 
 inline constexpr std::array<TMenuLayout, 3> Menus{{
-    {"Game", "Game", MenuItems::GameMenu},
-    {"Edit", "EditMenu", MenuItems::EditMenu},
-    {"Help", "HelpMenu", MenuItems::HelpMenu},
+    {"Game", "Game", MenuItems::GameMenu, 'G'},
+    {"Edit", "EditMenu", MenuItems::EditMenu, 'E'},
+    {"Help", "HelpMenu", MenuItems::HelpMenu, 'H'},
 }};
 
 // The cool bar: one row of three bands, each holding a flat tool bar at its right end whose
@@ -64,7 +65,8 @@ inline constexpr std::array<TBandLayout, 3> Bands{{
     {83, 70, 24, BandButtons::HelpBand},
 }};
 
-// The status bar: tiles left, hints, time, and a last narrow panel.
+// The status bar: tiles left, hints, time, and the rest of the width for the reading the player
+// types.
 inline constexpr int StatusBarHeight = 19;
 
 struct TPanelLayout {
@@ -72,7 +74,10 @@ struct TPanelLayout {
     bool Centred;
 };
 
-inline constexpr std::array<TPanelLayout, 4> StatusPanelLayouts{{{150, true}, {150, true}, {150, true}, {50, false}}};
+inline constexpr int StatusPanelWidth = 150;
+inline constexpr int TypingPanel = 3;
+inline constexpr std::array<TPanelLayout, 4> StatusPanelLayouts{
+    {{StatusPanelWidth, true}, {StatusPanelWidth, true}, {StatusPanelWidth, true}, {BoardWidth - 3 * StatusPanelWidth, false}}};
 
 // The client area: cool bar, board, status bar, one above the other.
 inline constexpr int MainClientHeight = CoolBarHeight + BoardHeight + StatusBarHeight;  // 546

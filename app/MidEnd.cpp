@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "app/MainWindowLayout.h"
 #include "app/PracticePaces.h"
 #include "app/ProgressFlow.h"
 
@@ -115,6 +116,36 @@ void TMidEnd::Tick()
 void TMidEnd::DialogActivated()
 {
     GameModel.StopClock();
+}
+
+void TMidEnd::TypeLetter(char letter)
+{
+    Typed(Typing.Letter(letter, FaceSpellings(GameModel.FaceKanaIds)));
+}
+
+void TMidEnd::TypeKey(TTypingKey key)
+{
+    Typed(Typing.Key(key, FaceSpellings(GameModel.FaceKanaIds)));
+}
+
+void TMidEnd::Typed(const TTyped& typed)
+{
+    switch (typed.Kind) {
+    case TTyped::TKind::Editing: Front.SetStatusText(TypingPanel, typed.Letters); break;
+    case TTyped::TKind::NoReading: Front.SetStatusText(TypingPanel, TypingTexts::NoReading(typed.Letters)); break;
+    case TTyped::TKind::Read: {
+        uint8_t first = 0;
+        uint8_t second = 0;
+        if (!GameModel.FreePairOfFace(typed.Face, first, second)) {
+            Front.SetStatusText(TypingPanel, TypingTexts::NoFreePair(typed.Letters));
+            break;
+        }
+        // Emptied first: taking the pair may end the game and open a window.
+        Front.SetStatusText(TypingPanel, "");
+        GameModel.TakeTypedPair(first, second);
+        break;
+    }
+    }
 }
 
 TDialogLogic& TMidEnd::Dialog(TDialogId dialog)

@@ -10,6 +10,7 @@
 #include "app/OptionsDialog.h"
 #include "app/ProgressDialog.h"
 #include "app/ScoresDialog.h"
+#include "app/TypedReading.h"
 #include "model/Game.h"
 #include "model/Recognition.h"
 
@@ -60,6 +61,11 @@ public:
     void Tick();
     // One of the game's own dialogs took the focus: the clock stops until the next press.
     void DialogActivated();
+    // A Latin letter, or one of the keys that edit the reading, typed while the main window has
+    // the focus. A reading whose kana has a free pair takes it; the typing panel shows the
+    // letters so far, or why none was taken.
+    void TypeLetter(char letter);
+    void TypeKey(TTypingKey key);
 
     TDialogLogic& Dialog(TDialogId dialog);
     const TGame& Game() const { return GameModel; }
@@ -78,6 +84,7 @@ private:
     THelpDialog HelpDialog;
     TAboutDialog AboutDialog;
     TProgressDialog ProgressDialog;
+    TTypedReading Typing;
 
     // A game ends (won, given up for a new one or another map, or the program ends): the times
     // measured in it are stored. A store that refuses them is reported; they are kept for the next end.
@@ -85,6 +92,7 @@ private:
     // Before a deal of new kana: with practice on a larger set, the player's paces from the store.
     // A store that cannot be read is reported, and the deal goes on as if nothing were timed.
     void PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana);
+    void Typed(const TTyped& typed);
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }
     void BoardChanged() override { Front.BoardChanged(); }

@@ -212,7 +212,7 @@ double Median(std::vector<int32_t> samples)
 }
 
 TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps,
-                             TChartKind kind, int slowestAmong)
+                             const TScriptProgress& typed, TChartKind kind, int slowestAmong)
 {
     TProgressChart chart;
     const TChartReadings& readings = ReadingsOf(kind);
@@ -235,6 +235,8 @@ TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, co
             }
             cell.Hints = kana.Hints;
             cell.HintsText = HintsText(kana.Hints);
+            if (const std::vector<int32_t>& recalled = typed[cell.Id].Samples; !recalled.empty())
+                cell.TypedText = "typed " + SecondsText(Median(recalled) / 10);
         }
     chart.SlowestText = SlowestText(script, progress, slowestAmong);
     chart.MixUpsText = MixUpsText(script, mixUps);

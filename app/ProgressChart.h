@@ -63,6 +63,8 @@ struct TChartCell {
     uint32_t Colour = NoTimeColour;
     std::string TimeText;   // "12.0 s", "6.5 s"; empty without a time
     std::string HintsText;  // "1 hint", "3 hints"; empty without hints
+    std::string TypedText;  // "typed 4.0 s": the median of the pairs taken by typing the reading of
+                            // the kana alone; empty without one
 };
 
 struct TProgressChart {
@@ -71,11 +73,12 @@ struct TProgressChart {
     std::string MixUpsText;         // names the kana most often taken for each other
 };
 
-// The chart of the script's kana (times in tenths) and of the mix-ups with one of them; the five
-// slowest are named across the catalogue's first slowestAmong kana (the kana set in force),
-// whichever chart is shown.
+// The chart of the script's kana (times in tenths), of the mix-ups with one of them, and of the
+// kana's typed recall (times in tenths); the five slowest are named across the catalogue's first
+// slowestAmong kana (the kana set in force), whichever chart is shown.
 TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps = {},
-                             TChartKind kind = TChartKind::Basic, int slowestAmong = FaceCount);
+                             const TScriptProgress& typed = {}, TChartKind kind = TChartKind::Basic,
+                             int slowestAmong = FaceCount);
 
 // A time in seconds, to a tenth: "1.4 s".
 std::string SecondsText(double seconds);

@@ -10,12 +10,13 @@ TProgressChart ReadProgressChart(TRegOptions& options, const TRecognition& recog
                                  TChartKind kind, int slowestAmong)
 {
     TScriptProgress progress = options.ReadProgress(script);
+    TScriptProgress typed = options.ReadProgress(script, true);
     for (const TRecognitionSample& sample : recognition.Samples())
         if (sample.Script == script)
-            AddSample(progress[sample.Kana], sample);
+            AddSample((sample.Typed ? typed : progress)[sample.Kana], sample);
     std::vector<TMixUp> mixUps = options.ReadMixUps();
     AddMixUps(mixUps, recognition.MixUps());
-    return ProgressChart(script, progress, mixUps, kind, slowestAmong);
+    return ProgressChart(script, progress, mixUps, typed, kind, slowestAmong);
 }
 
 void ResetProgress(TRegOptions& options, TRecognition& recognition, TScript script)

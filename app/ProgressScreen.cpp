@@ -7,7 +7,7 @@ namespace {
 
 using enum TControlKind;
 
-constexpr int CellWidth = 62, CellHeight = 98, CellGap = 2;
+constexpr int CellWidth = 80, CellHeight = 110, CellGap = 2;  // wide enough for "typed 123.5 s"
 constexpr int ChartWidth = ChartRows * (CellWidth + CellGap) - CellGap;
 constexpr int ChartHeight = ChartColumns * (CellHeight + CellGap) - CellGap;
 constexpr int LegendTop = ChartHeight + 6, LegendWidth = 86, LegendHeight = 18, LegendGap = 4;
@@ -71,7 +71,7 @@ std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript scri
                         {0, 0, TileWidth, TileHeight},
                         TilePicture(cell.Id, 0, kana, ReadingsSetting::KanaOnly, faceStyle, false)};
         look.PictureAt = {look.Cell.Left + (CellWidth - TileWidth) / 2, look.Cell.Top + 3, TileWidth, TileHeight};
-        look.Lines = {std::string(cell.Reading), cell.TimeText, cell.HintsText};
+        look.Lines = {std::string(cell.Reading), cell.TimeText, cell.HintsText, cell.TypedText};
         for (size_t line = 0; line < look.Lines.size(); ++line)
             look.LineAt[line] = {look.Cell.Left, look.Cell.Top + 3 + TileHeight + 1 + static_cast<int>(line) * LineHeight,
                                  CellWidth, LineHeight};

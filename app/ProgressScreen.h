@@ -12,14 +12,15 @@
 const TScreen& ProgressScreen();
 
 // One kana of the chart as it is drawn: a cell in the colour of its time, the kana alone as the
-// tiles show it, and below it the reading, the median time and the hints, each line centred.
+// tiles show it, and below it the reading, the median time, the hints and the typed time, each line
+// centred.
 struct TChartCellLook {
     TDesignRect Cell;  // in the chart
     uint32_t Colour = NoTimeColour;  // 0xRRGGBB
     TSheetCell Picture;  // none (an empty cell) in the legend
     TDesignRect PictureAt;
-    std::array<std::string, 3> Lines;
-    std::array<TDesignRect, 3> LineAt;
+    std::array<std::string, 4> Lines;
+    std::array<TDesignRect, 4> LineAt;
 };
 
 // The chart in the artwork of faceStyle: one column for each row of the kana table (a, ka, sa ...

@@ -49,6 +49,21 @@ TDesignRect RadioItemPlace(const TControl& group, int item, int captionHeight)
     return {8 + item / perColumn * width, topMargin + item % perColumn * height, width, height};
 }
 
+const TControl& TScreen::StepInGroup(std::string_view preview, int step) const
+{
+    const TControl& from = Control(preview);
+    std::vector<const TControl*> group;
+    size_t at = 0;
+    for (const TControl& row : Controls)
+        if (row.Kind == TControlKind::Preview && row.Parent == from.Parent) {
+            if (&row == &from)
+                at = group.size();
+            group.push_back(&row);
+        }
+    const auto count = static_cast<long>(group.size());
+    return *group[static_cast<size_t>(((static_cast<long>(at) + step) % count + count) % count)];
+}
+
 std::string PreviewImageName(std::string_view panelName)
 {
     std::string name(panelName);

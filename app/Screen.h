@@ -17,7 +17,7 @@ enum class TControlKind {
     Button,       // a push button with its glyph beside the caption
     Edit,         // a one-line text box
     RadioGroup,   // a captioned frame of radio items (Items), filling Columns top to bottom
-    Preview,      // a framed picture of a sprite sheet's cell that can be chosen by a click
+    Preview,      // a framed picture of a sprite sheet's cell, chosen by a click or the arrow keys
     ProgramIcon,  // the program icon, 32 x 32
     ScoreList,    // the scores table, with the columns of app/ScoresList.h
     Memo,         // read-only text that wraps and scrolls
@@ -75,6 +75,9 @@ struct TScreen {
     const TControl& Control(std::string_view name) const;
     // Where a control stands in the dialog's client area, its parents' places added.
     TDesignRect PlaceInDialog(const TControl& control) const;
+    // The preview step places on from the named one among the previews of its group, in the order
+    // of the rows and round from the last to the first, as the arrow keys go through radio items.
+    const TControl& StepInGroup(std::string_view preview, int step) const;
 };
 
 // The font every window of the game asks for; a system without it stands in its own.

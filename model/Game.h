@@ -76,6 +76,13 @@ public:
     void BackgroundImageMouseDown(int32_t px, int32_t py);
     void ClickTile(uint8_t c);
     void UndoActionExecute();
+    // The pair of the face a typed reading takes: the selected tile when it is a free tile of the
+    // face, then the face's free tiles in the order the hint searches them. False when fewer than
+    // two are free.
+    bool FreePairOfFace(uint8_t face, uint8_t& first, uint8_t& second) const;
+    // Takes that pair as two presses would, after a press on the board's clock; another tile
+    // selected is let go first.
+    void TakeTypedPair(uint8_t first, uint8_t second);
 
     // Clock, hints, status line. The game clock runs from StartClock to StopClock.
     void StartClock();
@@ -96,7 +103,8 @@ private:
 
     void ChooseKana();  // for a new game: what each face stands for
     void MixPositions();  // until a pair is free
-    void RemovePair(uint8_t selected, uint8_t chosen);
+    void Press(uint8_t c, bool typed);
+    void RemovePair(uint8_t selected, uint8_t chosen, bool typed);
     void WinGame();
     void Blink(uint8_t first, uint8_t second, uint32_t passes);
     bool PumpPasses(uint32_t passes);  // false as soon as the program is quitting

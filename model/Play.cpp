@@ -13,8 +13,39 @@ void TGame::BackgroundImageMouseDown(int32_t px, int32_t py)
     ClickTile(TileAtPoint(px, py));
 }
 
-// c comes from the hit test, so it is a free tile or 0; the selected tile is not tested again.
 void TGame::ClickTile(uint8_t c)
+{
+    Press(c, false);
+}
+
+bool TGame::FreePairOfFace(uint8_t face, uint8_t& first, uint8_t& second) const
+{
+    std::array<uint8_t, 2> pair{};
+    size_t found = 0;
+    if (IsFree(SelectedTile) && Tiles[SelectedTile].Face == face)
+        pair[found++] = SelectedTile;
+    for (int n = 1; n <= TileCount && found < pair.size(); ++n)
+        if (n != SelectedTile && IsFree(static_cast<uint8_t>(n)) && Tiles[n].Face == face)
+            pair[found++] = static_cast<uint8_t>(n);
+    first = pair[0];
+    second = pair[1];
+    return found == pair.size();
+}
+
+void TGame::TakeTypedPair(uint8_t first, uint8_t second)
+{
+    Effects.StartClock();
+    if (SelectedTile != 0 && SelectedTile != first) {
+        Tiles[SelectedTile].Selected = false;
+        SelectedTile = 0;
+    }
+    if (SelectedTile != first)
+        Press(first, true);
+    Press(second, true);
+}
+
+// c comes from the hit test, so it is a free tile or 0; the selected tile is not tested again.
+void TGame::Press(uint8_t c, bool typed)
 {
     if (c > TileCount)
         c = 0;  // names no tile: a press on empty board
@@ -27,7 +58,7 @@ void TGame::ClickTile(uint8_t c)
         }
     } else if (s != 0 && c != 0) {
         if (Tiles[s].Face == Tiles[c].Face)
-            RemovePair(s, c);
+            RemovePair(s, c, typed);
         else if (Recognition != nullptr)
             Recognition->MixedUp(*this, s, c);  // ignored by the game, but a sign of confusion
     } else if (s == 0) {
@@ -37,7 +68,7 @@ void TGame::ClickTile(uint8_t c)
     }
 }
 
-void TGame::RemovePair(uint8_t selected, uint8_t chosen)
+void TGame::RemovePair(uint8_t selected, uint8_t chosen, bool typed)
 {
     ++UndoCount;
     UndoPairs[UndoCount] = {selected, chosen};
@@ -50,7 +81,7 @@ void TGame::RemovePair(uint8_t selected, uint8_t chosen)
     UpdateStatus();
     DrawBoard();
     if (Recognition != nullptr)
-        Recognition->PairTaken(*this, selected, chosen);
+        Recognition->PairTaken(*this, selected, chosen, typed);
 
     const uint8_t present = PresentCount();
     if (present >= 1 && present <= LostCheckLimit && CheckLost())

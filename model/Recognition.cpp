@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Game.h"
+#include "model/LearningModes.h"
 
 TMixUp MixUpOf(TSeenKana a, TSeenKana b)
 {
@@ -43,15 +44,16 @@ void TRecognition::Restart(const TGame& game)
     Follow(game);
 }
 
-void TRecognition::PairTaken(const TGame& game, uint8_t first, uint8_t second)
+void TRecognition::PairTaken(const TGame& game, uint8_t first, uint8_t second, bool typed)
 {
     const uint8_t face = game.Tiles[first].Face;
     const auto firstScript = SeenScript(first, Kana, Readings);
     const auto secondScript = SeenScript(second, Kana, Readings);
+    const bool recalled = typed && Readings == ReadingsSetting::KanaOnly;
     if (firstScript)
-        Record(game, face, *firstScript);
+        Record(game, face, *firstScript, recalled);
     if (secondScript && secondScript != firstScript)
-        Record(game, face, *secondScript);
+        Record(game, face, *secondScript, recalled);
     Hinted[face] = false;
     FreeSince[face] = Stopped;  // another free pair of the face is a new find
     Follow(game);
@@ -72,13 +74,19 @@ void TRecognition::MixedUp(const TGame& game, uint8_t selected, uint8_t pressed)
                                 {game.FaceKanaIds[game.Tiles[pressed].Face], *pressedScript}));
 }
 
-void TRecognition::Record(const TGame& game, uint8_t face, TScript script)
+void TRecognition::Record(const TGame& game, uint8_t face, TScript script, bool recalled)
 {
-    const TKanaId kana = game.FaceKanaIds[face];
-    if (Hinted[face])
-        Taken.push_back({kana, script, true, 0});
-    else if (FreeSince[face] != Stopped)
-        Taken.push_back({kana, script, false, static_cast<int32_t>(Running.Tenths() - FreeSince[face])});
+    TRecognitionSample sample{game.FaceKanaIds[face], script, Hinted[face], 0};
+    if (!sample.Hinted) {
+        if (FreeSince[face] == Stopped)
+            return;
+        sample.Tenths = static_cast<int32_t>(Running.Tenths() - FreeSince[face]);
+    }
+    Taken.push_back(sample);
+    if (recalled) {
+        sample.Typed = true;
+        Taken.push_back(sample);
+    }
 }
 
 void TRecognition::Follow(const TGame& game)

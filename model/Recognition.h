@@ -19,6 +19,9 @@ struct TRecognitionSample {
     TScript Script = TScript::Hiragana;
     bool Hinted = false;
     int32_t Tenths = 0;  // 0 for a hint
+    // Recall: a pair of tiles that showed the kana alone, taken by typing its reading. It comes
+    // beside the pair's ordinary sample.
+    bool Typed = false;
 
     bool operator==(const TRecognitionSample&) const = default;
 };
@@ -63,7 +66,8 @@ public:
     void ClockStarted() { Running.Start(); }
     void ClockStopped() { Running.Stop(); }
     void Restart(const TGame& game);  // a new deal or a shuffle: every clock starts afresh
-    void PairTaken(const TGame& game, uint8_t first, uint8_t second);
+    // typed: taken by its typed reading.
+    void PairTaken(const TGame& game, uint8_t first, uint8_t second, bool typed = false);
     void PairPutBack(const TGame& game, uint8_t first);
     void PairHinted(uint8_t face) { Hinted[face] = true; }
     void MixedUp(const TGame& game, uint8_t selected, uint8_t pressed);
@@ -81,5 +85,5 @@ private:
 
     // Starts the clock of each face that now has two free tiles and stops the others.
     void Follow(const TGame& game);
-    void Record(const TGame& game, uint8_t face, TScript script);
+    void Record(const TGame& game, uint8_t face, TScript script, bool recalled);
 };

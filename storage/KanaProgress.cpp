@@ -75,9 +75,14 @@ std::string ProgressValueName(TScript script, TKanaId kana)
     return (script == TScript::Hiragana ? "hiragana_" : "katakana_") + std::string(KanaCatalogue[kana].Reading);
 }
 
-std::string ProgressTenthsName(TScript script, TKanaId kana)
+std::string ProgressTenthsName(TScript script, TKanaId kana, bool typed)
 {
-    return ProgressValueName(script, kana) + "_tenths";
+    return (typed ? "typed_" : "") + ProgressValueName(script, kana) + "_tenths";
+}
+
+std::string SampleTenthsName(const TRecognitionSample& sample)
+{
+    return ProgressTenthsName(sample.Script, sample.Kana, sample.Typed);
 }
 
 namespace {

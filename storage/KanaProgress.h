@@ -36,9 +36,11 @@ std::optional<TKanaProgress> ParseProgressText(std::string_view text);
 
 // The value's name under the progress key: "hiragana_ka", "katakana_shi" ... It holds whole
 // seconds, as the earlier release wrote and reads them; the times in tenths are kept beside it,
-// under the name with "_tenths" after it.
+// under the name with "_tenths" after it. Recall (pairs taken by typing the reading of tiles that
+// showed the kana alone) is kept in tenths only, under "typed_" and that name: "typed_hiragana_ka_tenths".
 std::string ProgressValueName(TScript script, TKanaId kana);
-std::string ProgressTenthsName(TScript script, TKanaId kana);
+std::string ProgressTenthsName(TScript script, TKanaId kana, bool typed = false);
+std::string SampleTenthsName(const TRecognitionSample& sample);
 
 // The latest mix-ups, oldest first, as one value under the progress key: each the two kana's value
 // names joined by "+", separated by commas ("katakana_shi+katakana_tsu,hiragana_ne+hiragana_re").

@@ -50,7 +50,8 @@ void ReplaceDamaged(TKeyValueStore& store, std::map<std::string, std::string>& c
     const auto progressParses = [](const std::string& text) { return ParseProgressText(text).has_value(); };
     for (const TScript script : {TScript::Hiragana, TScript::Katakana})
         for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
-            for (const std::string& name : {ProgressValueName(script, kana), ProgressTenthsName(script, kana)})
+            for (const std::string& name :
+                 {ProgressValueName(script, kana), ProgressTenthsName(script, kana), ProgressTenthsName(script, kana, true)})
                 if (Damaged(store, name, progressParses))
                     changed.try_emplace(name, ProgressText({}));
     const std::string mixUps(MixUpsValueName);
@@ -76,7 +77,7 @@ std::string TRegOptions::ProgressPath() const
     return KeyPath + "progress";
 }
 
-TScriptProgress TRegOptions::ReadProgress(TScript script)
+TScriptProgress TRegOptions::ReadProgress(TScript script, bool typed)
 {
     TScriptProgress progress;
     bool busy = false;
@@ -84,7 +85,8 @@ TScriptProgress TRegOptions::ReadProgress(TScript script)
         const auto store = Store();
         if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
             for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
-                progress[kana] = StoredTenths(*store, script, kana);
+                progress[kana] = typed ? StoredProgress(*store, ProgressTenthsName(script, kana, true))
+                                       : StoredTenths(*store, script, kana);
         busy = store->Busy();
     }
     // Times that could not be read are unknown, not missing.
@@ -119,11 +121,15 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples, const
         if (store->BeginUpdate() && store->OpenKey(ProgressPath())) {
             // The earlier release's whole seconds are kept up too, so that it still shows every game.
             std::map<std::string, TKanaProgress> tenths, seconds;
+            // Recall was never kept in seconds: it has its tenths alone.
             for (const TRecognitionSample& sample : samples) {
-                const auto [inTenths, added] = tenths.try_emplace(ProgressTenthsName(sample.Script, sample.Kana));
+                const auto [inTenths, added] = tenths.try_emplace(SampleTenthsName(sample));
                 if (added)
-                    inTenths->second = StoredTenths(*store, sample.Script, sample.Kana);
+                    inTenths->second = sample.Typed ? StoredProgress(*store, inTenths->first)
+                                                    : StoredTenths(*store, sample.Script, sample.Kana);
                 AddSample(inTenths->second, sample);
+                if (sample.Typed)
+                    continue;
                 const std::string name = ProgressValueName(sample.Script, sample.Kana);
                 const auto [inSeconds, read] = seconds.try_emplace(name);
                 if (read)
@@ -156,6 +162,7 @@ void TRegOptions::ResetProgress(TScript script)
     for (TKanaId kana = 0; kana < CatalogueSize; ++kana) {
         cleared[ProgressValueName(script, kana)] = ProgressText({});
         cleared[ProgressTenthsName(script, kana)] = ProgressText({});
+        cleared[ProgressTenthsName(script, kana, true)] = ProgressText({});
     }
     std::optional<std::string> failure;
     {

@@ -76,13 +76,14 @@ public:
     // Recognition times under the progress subkey, one value per script and catalogue kana, in tenths; where
     // only the earlier release's whole seconds are kept, those. A value the game did not write
     // reads as no data for its kana; a store that cannot be read raises.
-    TScriptProgress ReadProgress(TScript script);
+    // typed: the times of pairs taken by typing the reading of tiles that showed the kana alone.
+    TScriptProgress ReadProgress(TScript script, bool typed = false);
     // The latest mix-ups, oldest first.
     std::vector<TMixUp> ReadMixUps();
     // Adds a game's samples and mix-ups to what is kept, in one update that also replaces every value
     // the game did not write; a refused write raises and changes nothing.
     void AddProgress(std::span<const TRecognitionSample> samples, const std::vector<TMixUp>& mixUps = {});
-    // Clears every kana of the script and every mix-up with one of them, in one update.
+    // Clears every kana of the script, typed times too, and every mix-up with one of them, in one update.
     void ResetProgress(TScript script);
 
 private:

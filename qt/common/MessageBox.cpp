@@ -18,6 +18,18 @@ TQuestionHook& QuestionHook()
     return hook;
 }
 
+// Runs the box with the keyboard in it, and gives the keyboard back to the window it came from,
+// also where no window manager hands it on.
+int RunWithTheKeyboard(QMessageBox& box, QWidget* parent)
+{
+    box.show();
+    box.activateWindow();
+    const int answer = box.exec();
+    if (parent)
+        parent->window()->activateWindow();
+    return answer;
+}
+
 }  // namespace
 
 void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, const QString& text)
@@ -32,7 +44,7 @@ void ShowMessageBox(QWidget* parent, TMessageKind kind, const QString& title, co
     box.setTextFormat(Qt::PlainText);
     // The dialogs stay on top; a modal box behind one of them would leave the game looking frozen.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
+    RunWithTheKeyboard(box, parent);
 }
 
 void ShowMessage(QWidget* parent, TMessageKind kind, const std::string& text)
@@ -54,7 +66,7 @@ bool AskQuestion(QWidget* parent, const std::string& question)
     box.setDefaultButton(QMessageBox::No);
     box.setTextFormat(Qt::PlainText);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    return box.exec() == QMessageBox::Yes;
+    return RunWithTheKeyboard(box, parent) == QMessageBox::Yes;
 }
 
 void SetQuestionHook(TQuestionHook hook)

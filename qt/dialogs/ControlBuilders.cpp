@@ -171,6 +171,8 @@ QWidget* MakePreview(TGameDialog& dialog, QWidget* parent, const TControl& row)
     auto* panel = new TPreviewPanel(parent, QPoint(row.Rect.Left, row.Rect.Top), SheetCellPicture(row.Picture));
     panel->Image()->setObjectName(Text(PreviewImageName(row.Name)));
     QObject::connect(panel->Image(), &TPreviewImage::Click, &dialog, [&dialog, name = row.Name] { dialog.Click(name, -1); });
+    QObject::connect(panel->Image(), &TPreviewImage::Step, &dialog,
+                     [&dialog, name = row.Name](int step) { dialog.StepPreview(name, step); });
     return panel;
 }
 
@@ -187,7 +189,7 @@ QWidget* MakeScoreList(TGameDialog&, QWidget* parent, const TControl& row)
     list->setRootIsDecorated(false);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setFocusPolicy(Qt::StrongFocus);  // reached with Tab, to scroll with the keys
+    list->setFocusPolicy(row.TabStop ? Qt::StrongFocus : Qt::ClickFocus);  // reached with Tab, to scroll with the keys
     list->setColumnCount(ScoreColumnCount);
     QTreeWidgetItem* header = list->headerItem();
     for (int column = 0; column < ScoreColumnCount; ++column) {

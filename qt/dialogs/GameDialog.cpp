@@ -112,6 +112,13 @@ void TGameDialog::Click(std::string_view control, int item)
     RunGuarded([&] { Logic.Click(*this, control, item); });
 }
 
+void TGameDialog::StepPreview(std::string_view preview, int step)
+{
+    const std::string& next = Logic.Screen().StepInGroup(preview, step).Name;
+    As<TPreviewPanel>(Control(next))->Image()->setFocus(Qt::TabFocusReason);
+    Click(next, -1);
+}
+
 int TGameDialog::ItemIndex(std::string_view radioGroup) const
 {
     if (const auto* box = qobject_cast<const QCheckBox*>(Control(radioGroup)))
@@ -182,7 +189,12 @@ void TGameDialog::SetFocus(std::string_view control)
 
 void TGameDialog::Hide()
 {
+    const bool hadTheKeyboard = isActiveWindow();
     hide();
+    // The keyboard goes back to the main window, for its keys, also where no window manager
+    // hands it on.
+    if (hadTheKeyboard && parentWidget())
+        parentWidget()->activateWindow();
 }
 
 void TGameDialog::ShowMessage(TMessageKind kind, const std::string& text)

@@ -20,6 +20,8 @@ public:
     QWidget* Control(std::string_view name) const;
     // What a click of the control does, an error shown and gone.
     void Click(std::string_view control, int item);
+    // An arrow key on a preview: the keyboard goes step previews on in its group, which is chosen.
+    void StepPreview(std::string_view preview, int step);
 
     int ItemIndex(std::string_view radioGroup) const override;
     void SetItemIndex(std::string_view radioGroup, int index) override;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPen>
 #include <qdrawutil.h>
 
 namespace {
@@ -11,35 +12,15 @@ namespace {
 constexpr int BevelWidth = 1;
 constexpr int BorderWidth = 3;
 constexpr int FrameWidth = BevelWidth + BorderWidth + BevelWidth;
+constexpr int FocusInset = 2;  // in the border
 
 }  // namespace
 
-// Reached with Tab and chosen with the space bar, as a button is.
 TPreviewImage::TPreviewImage(QWidget* parent, const QPixmap& picture)
     : QLabel(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     SetPicture(picture);
-}
-
-void TPreviewImage::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
-        emit Click();
-    else
-        QLabel::keyPressEvent(event);
-}
-
-void TPreviewImage::focusInEvent(QFocusEvent* event)
-{
-    QLabel::focusInEvent(event);
-    parentWidget()->update();
-}
-
-void TPreviewImage::focusOutEvent(QFocusEvent* event)
-{
-    QLabel::focusOutEvent(event);
-    parentWidget()->update();
 }
 
 void TPreviewImage::SetPicture(const QPixmap& picture)
@@ -58,6 +39,33 @@ void TPreviewImage::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit Click();
+}
+
+void TPreviewImage::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: emit Step(-1); break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: emit Step(1); break;
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            emit Click();
+        break;
+    default: QLabel::keyPressEvent(event); break;
+    }
+}
+
+void TPreviewImage::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    parentWidget()->update();
+}
+
+void TPreviewImage::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    parentWidget()->update();
 }
 
 TPreviewPanel::TPreviewPanel(QWidget* parent, QPoint position, const QPixmap& picture)
@@ -93,8 +101,9 @@ void TPreviewPanel::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const int inset = BevelWidth + BorderWidth;
     qDrawShadePanel(&painter, rect().adjusted(inset, inset, -inset, -inset), palette(), false, BevelWidth);
+    // Dotted, as the classic focus frame: some styles draw theirs too faintly to find on a bevel.
     if (Picture->hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        painter.drawRect(rect().adjusted(FocusInset, FocusInset, -FocusInset - 1, -FocusInset - 1));
     }
 }

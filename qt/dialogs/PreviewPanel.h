@@ -5,7 +5,8 @@
 
 class QPixmap;
 
-// A preview picture; a left click released over it is a choice of what it shows.
+// A preview picture; a left click released over it, or the space bar, is a choice of what it
+// shows. It takes the keyboard by Tab, and its arrow keys step through its group.
 class TPreviewImage : public QLabel {
     Q_OBJECT
 
@@ -16,11 +17,13 @@ public:
 
 signals:
     void Click();
+    void Step(int step);  // -1 for left and up, 1 for right and down
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The frame around shows where the keyboard is.
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };

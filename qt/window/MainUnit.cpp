@@ -9,6 +9,7 @@
 #include "qt/common/MessageBox.h"
 #include "qt/dialogs/GameDialog.h"
 #include "qt/window/BoardView.h"
+#include "qt/window/CommandKeys.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -53,6 +54,8 @@ void TMainForm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!Shown) {
         Shown = true;
+        // The keyboard plays too: the new window asks for it.
+        activateWindow();
         RunGuarded([this] { MidEnd.FormShow(); });
     }
 }
@@ -64,6 +67,21 @@ void TMainForm::closeEvent(QCloseEvent* event)
     GameTimer.stop();
     RunGuarded([this] { MidEnd.FormClose(); });
     QMainWindow::closeEvent(event);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event)
+{
+    const std::optional<TTypedKey> typed = TypedKey(*event);
+    if (!typed) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    RunGuarded([&] {
+        if (typed->Key)
+            MidEnd.TypeKey(*typed->Key);
+        else
+            MidEnd.TypeLetter(typed->Letter);
+    });
 }
 
 TBoardRaster& TMainForm::BoardPicture()

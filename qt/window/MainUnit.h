@@ -47,6 +47,9 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Letters and the keys that edit a reading go to the session; the commands' keys are
+    // shortcuts and never come here.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Building the window, in MainWindowBuild.cpp.

@@ -19,6 +19,7 @@
 #include "qt/common/Application.h"
 #include "qt/common/Artwork.h"
 #include "qt/window/BoardView.h"
+#include "qt/window/CommandKeys.h"
 #include "qt/window/FlatToolBarStyle.h"
 #include "qt/window/MainUnit.h"
 
@@ -35,8 +36,9 @@ QString Text(std::string_view text)
 QAction* MakeAction(QObject* owner, TCommandId command)
 {
     const TCommandLook& look = LookOf(command);
-    auto* action = new QAction(CommandIcon(command), Text(look.Caption), owner);
-    action->setToolTip(Text(look.Hint));
+    auto* action = new QAction(CommandIcon(command), Text(MenuCaption(look.Caption, look.AccessKey)), owner);
+    action->setToolTip(Text(TooltipText(command, TPlatform::Linux)));
+    action->setShortcuts(CommandShortcuts(command));
     return action;
 }
 
@@ -87,7 +89,7 @@ void TMainForm::CreateActions()
 void TMainForm::CreateMainMenu()
 {
     for (size_t m = 0; m < Menus.size(); ++m) {
-        QMenu* menu = MenuTitles[m] = menuBar()->addMenu(Text(Menus[m].Caption));
+        QMenu* menu = MenuTitles[m] = menuBar()->addMenu(Text(MenuCaption(Menus[m].Caption, Menus[m].AccessKey)));
         for (const TMenuItem& item : Menus[m].Items) {
             if (item.SeparatorBefore)
                 menu->addSeparator();

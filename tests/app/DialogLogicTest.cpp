@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <vector>
 
 #include "app/DialogScreens.h"
 #include "app/InfoDialogs.h"
@@ -248,12 +249,15 @@ TEST_F(TScoresDialogTest, EachDamagedValueIsToldOnceNamingItOverTheOtherRows)
 TEST(HelpText, ALineEndingInASpaceRunsOnIntoTheNextAndOtherLinesEndTheirParagraph)
 {
     const std::string text = HelpText();
-    size_t paragraphEnds = 0;
-    for (size_t line = 0; line + 1 < HelpLines.size(); ++line) {
-        paragraphEnds += !HelpLines[line].ends_with(' ');
-        EXPECT_NE(text.find(HelpLines[line]), std::string::npos) << line;
+    std::vector<std::string_view> lines(HelpLines.begin(), HelpLines.end());
+    lines.insert(lines.end(), TypingHelpLines.begin(), TypingHelpLines.end());
+    size_t paragraphEnds = 2;  // the blank line and the keys' line after them
+    for (size_t line = 0; line + 1 < lines.size(); ++line) {
+        paragraphEnds += !lines[line].ends_with(' ');
+        EXPECT_NE(text.find(lines[line]), std::string::npos) << line;
     }
     EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), paragraphEnds);
+    EXPECT_NE(text.find("\n\nKeys: New Game F2 or Ctrl+N, "), std::string::npos);
     EXPECT_EQ(text.find(" \n"), std::string::npos);
 }
 

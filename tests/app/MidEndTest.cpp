@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MainWindowLayout.h"
 #include "app/MidEnd.h"
 #include "model/TilePlacement.h"
 #include "tests/app/FakeDialogView.h"
@@ -20,6 +21,7 @@ public:
     std::vector<std::string> Log;
     std::array<bool, CommandCount> Shown{};
     bool ClockRunning = false;
+    std::array<std::string, 4> Status;
 
     TBoardRaster& BoardPicture() override { return Silent.BoardPicture(); }
     void BoardChanged() override {}
@@ -30,7 +32,7 @@ public:
     {
         Shown[static_cast<size_t>(command)] = enabled;
     }
-    void SetStatusText(int, const std::string&) override {}
+    void SetStatusText(int panel, const std::string& text) override { Status.at(static_cast<size_t>(panel)) = text; }
     bool PumpEvents() override { return true; }
     void ShowDialog(TDialogId dialog) override { Log.push_back("Dialog " + std::to_string(static_cast<int>(dialog))); }
     void CloseMainWindow() override { Log.push_back("Close"); }
@@ -138,6 +140,34 @@ TEST_F(TMidEndTest, TheProgressWindowShowsTheStoredTimesAndAResetAsksFirst)
     view.ConfirmAnswer = true;
     progress.Click(view, "ResetBitBtn", -1);
     EXPECT_TRUE(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples.empty());
+}
+
+// The status texts of typing are the mid end's; the picked pair and the parser are tested apart.
+TEST_F(TMidEndTest, ATypedReadingTakesAFreePairOrSaysWhyNot)
+{
+    uint8_t first = 0, second = 0;
+    ASSERT_TRUE(MidEnd.Game().FindFreePair(first, second));
+    const std::string_view reading = KanaCatalogue[MidEnd.Game().FaceKanaIds[MidEnd.Game().Tiles[first].Face]].Reading;
+    for (const char letter : reading.substr(0, reading.size() - 1))
+        MidEnd.TypeLetter(letter);
+    EXPECT_EQ(Front.Status[TypingPanel], reading.substr(0, reading.size() - 1));
+    MidEnd.TypeLetter(reading.back());
+    if (reading == "n")
+        MidEnd.TypeKey(TTypingKey::Enter);
+    EXPECT_EQ(Front.Status[TypingPanel], "");
+    EXPECT_EQ(MidEnd.Game().PresentCount(), TileCount - 2);
+    EXPECT_FALSE(MidEnd.Game().Tiles[first].Present);
+    EXPECT_TRUE(MidEnd.IsEnabled(TCommandId::Undo));
+    EXPECT_TRUE(Front.ClockRunning) << "typing starts the clock as a press does";
+
+    MidEnd.TypeLetter('x');
+    EXPECT_EQ(Front.Status[TypingPanel], "x: no reading");
+
+    // A kana with no free pair: its tiles all taken away.
+    KeepOnly(MidEnd.Game(), {{1, {0, 0, 0}}, {5, {8, 0, 0}}, {6, {12, 0, 0}}});
+    MidEnd.TypeLetter('a');
+    EXPECT_EQ(Front.Status[TypingPanel], "no free pair: a");
+    EXPECT_EQ(MidEnd.Game().PresentCount(), 3);
 }
 
 // Every end of a game keeps the times measured in it; options that leave the game going keep them

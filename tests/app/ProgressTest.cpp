@@ -47,11 +47,16 @@ TEST(ProgressChart, CellsShowTheMedianAndHintsColouredByTimeOnOneScale)
     progress[FaceOfReading("shi")] = {{14}, 1};
     progress[FaceOfReading("nu")] = {{300, 400, 350}, 0};
     progress[FaceOfReading("a")] = {{}, 2};
-    const TProgressChart chart = ProgressChart(TScript::Hiragana, progress);
+    TScriptProgress typed;
+    typed[FaceOfReading("ka")] = {{40, 81}, 0};
+    typed[FaceOfReading("nu")] = {{}, 1};
+    const TProgressChart chart = ProgressChart(TScript::Hiragana, progress, {}, typed);
 
     const TChartCell& ka = CellOf(chart, "ka");
     EXPECT_EQ(ka.Median, 6.5);
     EXPECT_EQ(ka.TimeText, "6.5 s");
+    EXPECT_EQ(ka.TypedText, "typed 6.1 s");
+    EXPECT_EQ(CellOf(chart, "nu").TypedText, "") << "a hint is no typed time";
     EXPECT_EQ(ka.Colour, TimeColour(6.5));
     EXPECT_EQ(CellOf(chart, "shi").HintsText, "1 hint");
     EXPECT_EQ(CellOf(chart, "nu").TimeText, "35.0 s");
@@ -250,6 +255,34 @@ TEST(ProgressFlow, AResetClearsTheStoredAndTheUnstoredTimesOfItsScript)
     const TProgressChart katakana = ReadProgressChart(options, recognition, TScript::Katakana);
     EXPECT_EQ(CellOf(katakana, "a").Median, std::nullopt);
     EXPECT_EQ(katakana.MixUpsText.find("Mixed up most"), std::string::npos);
+}
+
+// Recall is charted apart, from the game in progress and the store, and a reset clears it too.
+TEST(ProgressFlow, APairTakenByTypingInKanaOnlyIsChartedAsTypedBesideItsTime)
+{
+    TTestStore place;
+    TRegOptions options = place.Options();
+    TTestGame test;
+    TFakeClock clock;
+    TRecognition recognition{clock};
+    test.Game.Recognition = &recognition;
+    test.Game.Readings = ReadingsSetting::KanaOnly;
+    recognition.SetModes(test.Game);
+    KeepOnly(test.Game, {{17, {0, 0, 0}}, {18, {4, 0, 0}}});  // か
+    recognition.Restart(test.Game);
+    options.AddProgress(std::vector<TRecognitionSample>{{4, TScript::Hiragana, false, 30}});
+    test.Game.StartClock();
+    clock.Now += 12000;
+    test.Game.TakeTypedPair(17, 18);
+    for (const bool stored : {false, true}) {
+        SCOPED_TRACE(stored ? "stored" : "in progress");
+        const TChartCell ka = CellOf(ReadProgressChart(options, stored ? TRecognition{} : recognition, TScript::Hiragana), "ka");
+        EXPECT_EQ(ka.TimeText, "7.5 s");  // the median of 3.0 s and 12.0 s: the typed time is not counted twice
+        EXPECT_EQ(ka.TypedText, "typed 12.0 s");
+        StoreProgress(recognition, options);
+    }
+    ResetProgress(options, recognition, TScript::Hiragana);
+    EXPECT_EQ(CellOf(ReadProgressChart(options, recognition, TScript::Hiragana), "ka").TypedText, "");
 }
 
 }  // namespace

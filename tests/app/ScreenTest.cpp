@@ -1,6 +1,7 @@
 // Where the items of a radio group stand, as every front end places them.
 #include <gtest/gtest.h>
 
+#include "app/DialogScreens.h"
 #include "app/Screen.h"
 
 namespace {
@@ -25,6 +26,27 @@ TEST(RadioItemPlace, ItemsFillTheColumnsTopToBottomBelowTheCaption)
 
     const TControl row = Group(3, 3, {8, 208, 297, 49});
     EXPECT_EQ(RadioItemPlace(row, 2, 13), (TDesignRect{198, 14, 95, 31}));
+}
+
+// The arrow keys go round the previews of one group only: a face style never steps to a texture.
+TEST(StepInGroup, ArrowsGoRoundThePreviewsOfTheirGroup)
+{
+    const TScreen& options = OptionsScreen();
+    const struct {
+        std::string From;
+        int Step;
+        std::string To;
+    } cases[] = {
+        {BackgroundPreviewName(0), 1, BackgroundPreviewName(1)},
+        {BackgroundPreviewName(0), -1, BackgroundPreviewName(5)},
+        {BackgroundPreviewName(5), 1, BackgroundPreviewName(0)},
+        {FacePreviewName(1), 1, FacePreviewName(0)},
+        {FacePreviewName(0), -1, FacePreviewName(1)},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.From + " " + std::to_string(test.Step));
+        EXPECT_EQ(options.StepInGroup(test.From, test.Step).Name, test.To);
+    }
 }
 
 }  // namespace

@@ -235,7 +235,6 @@ class Game:
         self.launcher = launcher
         self.readout = os.path.join(home, "readout.txt")
         self.texts = {}  # what the text boxes hold, by name, in the last read-out
-        self.face_readings = {}  # the reading of the kana each face stands for, as the read-out names it
         self.chart = {}  # the Progress window's chart: each reading's time, "" before the first
         env = {**launcher.environment(), "DISPLAY": screen.display,
                "TESULI_TEST_READOUT": launcher.path(self.readout)}
@@ -263,8 +262,7 @@ class Game:
             kind, *rest = line.split(" ")
             if kind == "tile":
                 number, face, x, y = map(int, rest[:4])
-                tiles.append((number, face, x, y))
-                self.face_readings[face] = rest[4]
+                tiles.append((number, face, x, y, rest[4]))
             elif kind == "widget":
                 name, x, y, w, h = rest[0], *map(int, rest[1:])
                 widgets[name] = (x, y, w, h)
@@ -296,22 +294,6 @@ class Game:
         time.sleep(0.3)  # a window that has just been shown may still be on its way to the screen
         x, y, w, h = self.widget(name)
         self.screen.click(x + (w // 2 if left is None else left), y + h // 2)
-
-    def type_into(self, name, text, attempts=3):
-        """Types into a text box until the read-out shows it holding the text: on a loaded machine
-        the X server may lose a character xdotool types through a remapped key. A read-out that
-        shows no text boxes is taken at its word after one typing."""
-        for attempt in range(attempts):
-            self.press(name)
-            if attempt > 0:
-                self.screen.key("ctrl+a", "BackSpace")
-            self.screen.type(text)
-            try:
-                self.wait_for(lambda t, w, s: self.texts.get(name, text) == text, f"{name} to hold {text!r}", 3)
-                return
-            except AssertionError:
-                pass
-        raise AssertionError(f"{name} holds {self.texts.get(name)!r} after {attempts} typings of {text!r}")
 
     def close(self):
         if self.process.poll() is None:
@@ -368,7 +350,7 @@ class PlayAsAPlayer(unittest.TestCase):
             game.screen.key("Return")
             game.wait_for(lambda t, w, s: "AboutForm.CloseOK" not in w, "about to close")
 
-            taken = self.play_to_the_end(game)
+            taken = self.play_to_the_end_by_keys(game)
             beyond_basic = taken - set(READINGS)
             self.assertTrue(beyond_basic, "the board dealt voiced or combined kana")
 
@@ -377,10 +359,11 @@ class PlayAsAPlayer(unittest.TestCase):
             self.assertRegex(shown_score, r"^Score: \d+:\d\d:\d\d$")
             shown_hints = status.get(1, "")
             self.assertRegex(shown_hints, r"^Hints:  \d+$")
+            # The win dialog opens with the keyboard in its name box; Enter accepts.
             game.widget("NameForm.NameEdit")
-            game.type_into("NameForm.NameEdit", "Anna さくら")
+            self.type_name(game, "Anna さくら")
             started = time.time()
-            game.press("NameForm.AcceptBitBtn")
+            game.screen.key("Return")
             game.wait_for(lambda t, w, s: "NameForm.NameEdit" not in w, "the win dialog to close")
             ended = time.time()
             records = self.launcher.scores()
@@ -435,37 +418,71 @@ class PlayAsAPlayer(unittest.TestCase):
         finally:
             game.close()
 
-    def play_to_the_end(self, game):
-        """Takes free pairs where they are drawn. At a dead end the message is closed and the tiles
-        shuffled; a board that a shuffle cannot help (one stack left: lost) gets a new game."""
+    @staticmethod
+    def free_reading(tiles):
+        """The reading of a kana with two free tiles, or None."""
+        faces = set()
+        for _, face, _, _, reading in tiles:
+            if face in faces:
+                return reading
+            faces.add(face)
+        return None
+
+    @staticmethod
+    def typed(reading):
+        """The reading as a player types it: a blank after one that begins a longer one (n, na), and
+        none after the others, where it would close a message the pair may have brought up."""
+        return reading + " " if any(r != reading and r.startswith(reading) for r in READINGS) else reading
+
+    def type_name(self, game, name, attempts=3):
+        """Types into the box that has the keyboard until the read-out shows the name: on a loaded
+        machine the X server may lose a character xdotool types through a remapped key."""
+        for attempt in range(attempts):
+            if attempt > 0:
+                game.screen.key("ctrl+a", "BackSpace")
+            game.screen.type(name)
+            try:
+                game.wait_for(lambda t, w, s: game.texts.get("NameForm.NameEdit", name) == name, "the name", 3)
+                return
+            except AssertionError:
+                pass
+        self.fail(f"the name box holds {game.texts.get('NameForm.NameEdit')!r}")
+
+    def play_to_the_end_by_keys(self, game):
+        """A whole game with the keyboard alone: New Game by its key, a hint and an undo by theirs, and
+        every pair taken by typing the reading of a free pair. At a dead end the message is closed with Enter and the tiles shuffled
+        by their key; a board that a shuffle cannot help (one stack left: lost) gets a new game."""
+        game.screen.key("F2")
+        game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  192/192" and s.get(1) == "Hints:  0", "a new game")
+        game.screen.key("ctrl+h")
+        game.wait_for(lambda t, w, s: s.get(1) == "Hints:  1", "the hint")
+        game.screen.type(self.typed(self.free_reading(game.state()[0])))
+        game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  190/192", "the typed pair to go")
+        game.screen.key("ctrl+z")
+        game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  192/192", "the pair to come back")
         stuck = 0
         taken = set()
         deadline = time.time() + 240
         while time.time() < deadline:
-            tiles, widgets, _ = game.state()
+            tiles, widgets, status = game.state()
             if "NameForm.NameEdit" in widgets:
                 return taken
-            by_face = {}
-            pair = None
-            for number, face, x, y in tiles:
-                if face in by_face:
-                    pair = (by_face[face], (number, x, y))
-                    break
-                by_face[face] = (number, x, y)
-            if pair is None:
+            reading = self.free_reading(tiles)
+            if reading is None:
                 game.screen.key("Return")  # the "no more moves" or loss message
                 stuck += 1
-                game.press("MainForm.Tool.ShuffleAction" if stuck == 1 else "MainForm.Tool.NewGameAction")
+                time.sleep(0.3)
+                game.screen.key("ctrl+r" if stuck == 1 else "F2")
                 time.sleep(0.5)
                 game.screen.key("Return")  # a lost board repeats its message on Shuffle
                 time.sleep(0.3)
                 continue
             stuck = 0
-            taken.add(game.face_readings[face])
-            numbers = {number for number, _, _ in pair}
-            game.screen.click_each([(x, y) for _, x, y in pair])
-            game.wait_for(lambda t, w, s: not numbers & {n for n, *_ in t} or "NameForm.NameEdit" in w,
-                          "the pair to go", timeout=5)
+            taken.add(reading)
+            left = status.get(0)
+            game.screen.type(self.typed(reading))
+            game.wait_for(lambda t, w, s: s.get(0) != left or "NameForm.NameEdit" in w, "the typed pair to go",
+                          timeout=5)
         self.fail("the game did not end")
 
     def test_times_of_the_pairs_taken_are_kept_and_charted(self):
@@ -476,7 +493,7 @@ class PlayAsAPlayer(unittest.TestCase):
             started = time.time()
             for _ in range(3):
                 by_face = {}
-                for number, face, x, y in tiles:
+                for number, face, x, y, _ in tiles:
                     if face in by_face:
                         game.screen.click(*by_face[face])
                         time.sleep(2.2)  # the pair lies free on a running clock
@@ -523,7 +540,7 @@ class PlayAsAPlayer(unittest.TestCase):
             # One pair taken: the game that Exit ends keeps its time.
             tiles, _, _ = game.state()
             by_face = {}
-            for number, face, x, y in tiles:
+            for number, face, x, y, _ in tiles:
                 if face in by_face:
                     game.screen.click(*by_face[face])
                     time.sleep(2.2)

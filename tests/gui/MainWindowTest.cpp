@@ -1,6 +1,7 @@
 // The main window as built from its layout tables: sizes and places, commands, menus, tool bars and
 // status bar.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -71,10 +72,16 @@ TEST_F(TMainWindow, CommandsShowTheirLooksAndTheSessionsStates)
         const TCommandLook& look = CommandLooks[index];
         SCOPED_TRACE(look.ActionName);
         const QAction* action = CommandAction(command);
-        EXPECT_EQ(action->text(), Text(look.Caption));
-        EXPECT_EQ(action->toolTip(), Text(look.Hint));
+        EXPECT_EQ(action->text(), Text(MenuCaption(look.Caption, look.AccessKey)));
+        EXPECT_EQ(action->toolTip(), Text(TooltipText(command, TPlatform::Linux)));
         EXPECT_EQ(action->isEnabled(), MainForm->MidEnd.IsEnabled(command));
-        EXPECT_TRUE(action->shortcut().isEmpty());
+        QStringList keys;
+        for (const TShortcut& key : ShortcutsOf(command, TPlatform::Linux))
+            keys.push_back(Text(ShortcutText(key)));
+        QStringList bound;
+        for (const QKeySequence& sequence : action->shortcuts())
+            bound.push_back(sequence.toString(QKeySequence::PortableText));
+        EXPECT_EQ(bound, keys);
         EXPECT_FALSE(action->icon().isNull());
     }
 }
@@ -85,7 +92,7 @@ TEST_F(TMainWindow, MenusHoldTheTablesItemsWithTheirSeparators)
     ASSERT_EQ(titles.size(), static_cast<qsizetype>(Menus.size()));
     for (size_t m = 0; m < Menus.size(); ++m) {
         SCOPED_TRACE(Menus[m].Name);
-        EXPECT_EQ(titles[static_cast<qsizetype>(m)]->text(), Text(Menus[m].Caption));
+        EXPECT_EQ(titles[static_cast<qsizetype>(m)]->text(), Text(MenuCaption(Menus[m].Caption, Menus[m].AccessKey)));
         std::vector<const QAction*> expected;
         for (const TMenuItem& item : Menus[m].Items) {
             if (item.SeparatorBefore)
@@ -162,6 +169,23 @@ TEST_F(TMainWindow, StateChangesReachMenuAndToolBar)
     QTest::mouseClick(MainForm->ToolBars[1]->widgetForAction(CommandAction(TCommandId::Undo)), Qt::LeftButton);
     EXPECT_TRUE(Game().Tiles[1].Present);
     EXPECT_FALSE(shownEverywhere());
+}
+
+// The keys reach the window as the player types them: a command's key runs it, letters go to the
+// reading in the typing panel, and a letter with Ctrl is a command's, not the reading's.
+TEST_F(TMainWindow, CommandKeysRunTheirCommandsAndLettersSpellAReading)
+{
+    KeepOnly({{1, {0, 0, 0}}, {2, {8, 0, 0}}, {5, {16, 0, 0}}, {6, {24, 0, 0}}});
+    QApplication::setActiveWindow(MainForm);
+    QTest::keyClicks(MainForm, "kx");
+    EXPECT_EQ(PanelText(TypingPanel), "kx: no reading");
+    Game().HintSpeed = 0;
+    QTest::keyClick(MainForm, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(Game().HintCount, 1);
+    EXPECT_EQ(PanelText(TypingPanel), "kx: no reading");
+    QTest::keyClicks(MainForm, "i");
+    QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Game().PresentCount(), 4) << "i taken and given back";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/LearningModes.h"
 #include "model/Recognition.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/TestGame.h"
@@ -84,6 +85,35 @@ TEST(Recognition, ThePairCountsFromTheMomentTwoOfItsTilesAreFreeUntilItIsTaken)
     test.Ticks(3);
     test.Take(3, 4);  // free all along, but found anew after the pair of its face was taken
     EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(2, H, 4), Time(1, H, 12), Time(0, H, 16), Time(0, H, 3)}));
+}
+
+// Recall is a typed reading of tiles that showed the kana alone: it comes beside the ordinary time.
+TEST(Recognition, APairTakenByItsTypedReadingIsRecallOnlyWhereTheTilesShowedTheKanaAlone)
+{
+    struct TCase {
+        uint8_t Readings;
+        bool Typed;
+        TSamples Expected;
+    };
+    TRecognitionSample recalled = Time(0, H, 2);
+    recalled.Typed = true;
+    const TCase cases[] = {
+        {ReadingsSetting::KanaOnly, true, {Time(0, H, 2), recalled}},
+        {ReadingsSetting::KanaOnly, false, {Time(0, H, 2)}},
+        {ReadingsSetting::KanaAndReading, true, {Time(0, H, 2)}},
+        {ReadingsSetting::KanaOrReading, true, {Time(0, H, 2)}},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(std::to_string(test.Readings) + (test.Typed ? " typed" : " pressed"));
+        TMeasuredGame game;
+        game.Arrange(SpreadOut, 0, test.Readings);
+        game.Ticks(2);
+        if (test.Typed)
+            game.Game.TakeTypedPair(1, 2);
+        else
+            game.Take(1, 2);
+        EXPECT_EQ(game.Recognition.Samples(), test.Expected);
+    }
 }
 
 TEST(Recognition, AHintedFaceGivesAHintAndNoTimeAndTheHintsPenaltyIsNoTime)

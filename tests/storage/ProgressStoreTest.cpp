@@ -137,12 +137,19 @@ TEST_F(ProgressStore, AValueTheGameDidNotWriteReadsAsNoDataAndIsReplacedByTheNex
     EXPECT_EQ(Stored("hiragana_ka"), "3;4,5");
 }
 
-TEST_F(ProgressStore, AResetClearsOneScriptOnly)
+TEST_F(ProgressStore, TypedTimesAreKeptApartAndAResetClearsOneScriptWithThem)
 {
+    TRecognitionSample typed = Time(Ka, H, 3);
+    typed.Typed = true;
     const TMixUp ofHiragana = MixUpOf({1, H}, {2, H}), ofBoth = MixUpOf({1, H}, {1, K}), ofKatakana = MixUpOf({3, K}, {4, K});
-    Options.AddProgress(std::vector{Time(Ka, H, 5), Hint(0, H), Time(Ka, K, 6)}, {ofHiragana, ofBoth, ofKatakana});
+    Options.AddProgress(std::vector{Time(Ka, H, 5), typed, Hint(0, H), Time(Ka, K, 6)}, {ofHiragana, ofBoth, ofKatakana});
+    EXPECT_EQ(Stored("typed_hiragana_ka_tenths"), "0;3");
+    EXPECT_EQ(Stored("hiragana_ka_tenths"), "0;5") << "recall comes beside the pair's own time, not in it";
+    EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{{5}, 0}));
+    EXPECT_EQ(Options.ReadProgress(H, true)[Ka], (TKanaProgress{{3}, 0}));
     Options.ResetProgress(H);
     EXPECT_EQ(Options.ReadProgress(H), TScriptProgress{});
+    EXPECT_EQ(Options.ReadProgress(H, true), TScriptProgress{});
     EXPECT_EQ(Options.ReadProgress(K)[Ka], (TKanaProgress{{6}, 0}));
     EXPECT_EQ(Options.ReadMixUps(), std::vector<TMixUp>{ofKatakana});
     ArrangeText("hiragana_ka", "0;9");  // the earlier release, played after the reset

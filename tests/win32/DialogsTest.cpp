@@ -315,6 +315,26 @@ TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
     }
 }
 
+// The previews are reached with Tab; an arrow key chooses the next of the group and takes the
+// keyboard there, round from the last to the first, and the space bar chooses the one it is on.
+TEST_F(DialogsTest, ArrowKeysStepThroughAPreviewGroup)
+{
+    TRecordingLogic logic(OptionsScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    dialog.ShowDialog();
+    const std::string first = BackgroundPreviewName(0);
+    EXPECT_TRUE(GetWindowLongW(dialog.Control(first), GWL_STYLE) & WS_TABSTOP);
+    SetFocus(dialog.Control(first));
+    PressKey(VK_DOWN);
+    EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(1)));
+    PressKey(VK_UP);
+    PressKey(VK_LEFT);
+    EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(5)));
+    PressKey(VK_SPACE);
+    EXPECT_EQ(logic.Clicks, (std::vector<std::string>{BackgroundPreviewName(1), first, BackgroundPreviewName(5),
+                                                      BackgroundPreviewName(5)}));
+}
+
 // Tab goes from each tab stop to the next in the rows' order, and from the last round to the
 // first; a radio group takes it on the item that holds the group's tab stop.
 TEST_F(DialogsTest, TabGoesThroughTheTabStopsInTheRowsOrder)

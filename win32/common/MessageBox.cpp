@@ -17,6 +17,16 @@ TQuestionHook& QuestionHook()
     return hook;
 }
 
+// The box's answer, with the keyboard handed back to the window it came from: Wine without a
+// window manager leaves no window active when the box closes, and the window's keys would be lost.
+int RunBox(HWND owner, const std::wstring& text, const std::wstring& title, UINT style)
+{
+    const int answer = MessageBoxW(owner, text.c_str(), title.c_str(), style);
+    if (owner && IsWindow(owner))
+        SetForegroundWindow(owner);
+    return answer;
+}
+
 }  // namespace
 
 void ShowMessageBox(HWND owner, TMessageKind kind, std::string_view title, const std::string& text)
@@ -27,7 +37,7 @@ void ShowMessageBox(HWND owner, TMessageKind kind, std::string_view title, const
         return;
     }
     const UINT icon = kind == TMessageKind::Error ? MB_ICONERROR : MB_ICONINFORMATION;
-    MessageBoxW(owner, Wide(text).c_str(), wideTitle.c_str(), MB_OK | icon | MB_TOPMOST);
+    RunBox(owner, Wide(text), wideTitle, MB_OK | icon | MB_TOPMOST);
 }
 
 void ShowMessage(HWND owner, TMessageKind kind, const std::string& text)
@@ -45,8 +55,7 @@ bool AskQuestion(HWND owner, const std::string& question)
     const std::wstring title = Wide(std::string(ConfirmTitle));
     if (QuestionHook())
         return QuestionHook()(title, question);
-    return MessageBoxW(owner, Wide(question).c_str(), title.c_str(),
-                       MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION | MB_TOPMOST) == IDYES;
+    return RunBox(owner, Wide(question), title, MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION | MB_TOPMOST) == IDYES;
 }
 
 void SetQuestionHook(TQuestionHook hook)

@@ -10,16 +10,17 @@ constexpr const wchar_t* PanelClass = L"TesuliPreviewPanel";
 // Outer bevel, border and inner bevel around the picture.
 constexpr int PictureInset = 5;
 constexpr int InnerBevelInset = 4;
+constexpr int FocusInset = 2;  // the focus frame, in the border
 
 }  // namespace
 
 TPreviewPanel::TPreviewPanel(TTesuliDialog& dialog, const std::string& name, TPlace place, int id,
-                             const TSheetCell& picture)
+                             const TSheetCell& picture, bool tabStop)
     : Shown(picture), Id(id)
 {
     RegisterOwnedClass<TPreviewPanel>(PanelClass, 0, nullptr, nullptr);
     // Reached with Tab and chosen with the space bar, as a button is.
-    dialog.AddControl(name.c_str(), PanelClass, L"", WS_CLIPCHILDREN | WS_TABSTOP, place, id, 0, this);
+    dialog.AddControl(name.c_str(), PanelClass, L"", WS_CLIPCHILDREN | (tabStop ? WS_TABSTOP : 0), place, id, 0, this);
     dialog.AddName(PreviewImageName(name), Picture);
 }
 
@@ -62,10 +63,16 @@ void TPreviewPanel::Paint()
     InflateRect(&area, -inset, -inset);
     DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
     if (GetFocus() == Panel) {
-        InflateRect(&area, -1, -1);
+        const int focusInset = Scaled(FocusInset, GetDpiForWindow(Panel)) - inset;
+        InflateRect(&area, -focusInset, -focusInset);
         DrawFocusRect(dc, &area);
     }
     EndPaint(Panel, &paint);
+}
+
+void TPreviewPanel::Notify(WORD code) const
+{
+    SendMessageW(GetParent(Panel), WM_COMMAND, MAKEWPARAM(Id, code), reinterpret_cast<LPARAM>(Panel));
 }
 
 void TPreviewPanel::DrawPicture(const DRAWITEMSTRUCT& item) const
@@ -104,20 +111,23 @@ LRESULT TPreviewPanel::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         return TRUE;
     case WM_COMMAND:
         if (HIWORD(wParam) == STN_CLICKED)
-            SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(Id, BN_CLICKED), reinterpret_cast<LPARAM>(Panel));
-        return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        InvalidateRect(Panel, nullptr, TRUE);
+            Notify(BN_CLICKED);
         return 0;
     case WM_GETDLGCODE:
-        return DLGC_WANTCHARS;
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN:
-        if (wParam == VK_SPACE) {
-            SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(Id, BN_CLICKED), reinterpret_cast<LPARAM>(Panel));
-            return 0;
+        switch (wParam) {
+        case VK_LEFT:
+        case VK_UP: Notify(PreviewStepBack); return 0;
+        case VK_RIGHT:
+        case VK_DOWN: Notify(PreviewStepOn); return 0;
+        case VK_SPACE: Notify(BN_CLICKED); return 0;
+        default: return DefWindowProcW(window, message, wParam, lParam);
         }
-        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(window, nullptr, TRUE);
+        return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }

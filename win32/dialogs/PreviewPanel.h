@@ -11,10 +11,16 @@
 // A framed preview of one choice: a panel with a raised inner bevel and a border of 3 around a
 // picture of a sprite sheet's cell. The chosen one is in highlight colour with a lowered outer
 // bevel. Only the picture takes clicks; the dialog gets them as clicks of the panel's identifier.
+// The panel takes the keyboard: the space bar is a click, an arrow key comes to the dialog as a
+// command of the panel's identifier with PreviewStepBack or PreviewStepOn.
 class TPreviewPanel final : public TControlPart {
 public:
+    static constexpr WORD PreviewStepBack = 0x7001;
+    static constexpr WORD PreviewStepOn = 0x7002;
+
     // The panel is named as given, its picture after it (PreviewImageName).
-    TPreviewPanel(TTesuliDialog& dialog, const std::string& name, TPlace place, int id, const TSheetCell& picture);
+    TPreviewPanel(TTesuliDialog& dialog, const std::string& name, TPlace place, int id, const TSheetCell& picture,
+                  bool tabStop);
     ~TPreviewPanel() override;
     TPreviewPanel(const TPreviewPanel&) = delete;
     TPreviewPanel& operator=(const TPreviewPanel&) = delete;
@@ -28,6 +34,7 @@ private:
     void Paint();
     void DrawPicture(const DRAWITEMSTRUCT& item) const;
     void PlacePicture();
+    void Notify(WORD code) const;
 
     TSheetCell Shown;
     int Id;

@@ -19,9 +19,10 @@ int FormatOf(TColumnAlignment alignment)
 
 }  // namespace
 
-TScoreListView::TScoreListView(TTesuliDialog& dialog, const std::string& name, TPlace place)
+TScoreListView::TScoreListView(TTesuliDialog& dialog, const std::string& name, TPlace place, bool tabStop)
 {
-    List = dialog.AddControl(name.c_str(), WC_LISTVIEWW, L"", WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER, place, 0,
+    List = dialog.AddControl(name.c_str(), WC_LISTVIEWW, L"",
+                             LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER | (tabStop ? WS_TABSTOP : 0), place, 0,
                              WS_EX_CLIENTEDGE);
     // The info tip shows a row's whole map where its column cuts it short.
     ListView_SetExtendedListViewStyle(List, LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);

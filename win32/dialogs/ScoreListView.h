@@ -12,7 +12,7 @@
 // The scores table: a report list with the columns of app/ScoresList.h, a row selected whole.
 class TScoreListView final : public TControlPart {
 public:
-    TScoreListView(TTesuliDialog& dialog, const std::string& name, TPlace place);
+    TScoreListView(TTesuliDialog& dialog, const std::string& name, TPlace place, bool tabStop);
 
     void SetRows(const std::vector<TScoreRow>& rows);
     void DpiChanged() override;

@@ -145,6 +145,10 @@ void TScreenDialog::ClickOn(const TBuilt& control, int item)
 // as IDCANCEL.
 void TScreenDialog::Command(int id, int code)
 {
+    if (code == TPreviewPanel::PreviewStepBack || code == TPreviewPanel::PreviewStepOn) {
+        StepPreview(id, code == TPreviewPanel::PreviewStepOn ? 1 : -1);
+        return;
+    }
     if (code != BN_CLICKED)
         return;
     for (const TBuilt& control : Controls) {
@@ -164,6 +168,17 @@ void TScreenDialog::Command(int id, int code)
             return;
         }
     }
+}
+
+void TScreenDialog::StepPreview(int id, int step)
+{
+    for (const TBuilt& control : Controls)
+        if (control.Id == id) {
+            const TControl& next = Logic.Screen().StepInGroup(control.Row->Name, step);
+            ::SetFocus(Control(next.Name));
+            ClickOn(Find(next.Name), -1);
+            return;
+        }
 }
 
 LRESULT TScreenDialog::Notify(const NMHDR& header)

@@ -58,6 +58,8 @@ private:
     template <typename Part>
     Part& PartOf(std::string_view name) const;
     void ClickOn(const TBuilt& control, int item);
+    // An arrow key on the preview of that identifier: the keyboard and the choice go step previews on.
+    void StepPreview(int id, int step);
 
     TDialogLogic& Logic;
     std::vector<TBuilt> Controls;

@@ -72,9 +72,9 @@ TScreenDialog::TBuilt TScreenDialog::Make(const TScreen& screen, const TControl&
                    WS_EX_CLIENTEDGE);
         break;
     case TControlKind::RadioGroup: built.Part = std::make_unique<TRadioGroup>(*this, row, place, id); break;
-    case TControlKind::Preview: built.Part = std::make_unique<TPreviewPanel>(*this, row.Name, place, id, row.Picture); break;
+    case TControlKind::Preview: built.Part = std::make_unique<TPreviewPanel>(*this, row.Name, place, id, row.Picture, row.TabStop); break;
     case TControlKind::ProgramIcon: AddProgramIcon(name, {place.Left, place.Top}); break;
-    case TControlKind::ScoreList: built.Part = std::make_unique<TScoreListView>(*this, row.Name, place); break;
+    case TControlKind::ScoreList: built.Part = std::make_unique<TScoreListView>(*this, row.Name, place, row.TabStop); break;
     case TControlKind::Memo: built.Part = std::make_unique<TMemoBox>(*this, row.Name, row.Caption, place); break;
     case TControlKind::CommandList: built.Part = std::make_unique<TCommandList>(*this, row.Name, place); break;
     case TControlKind::KanaChart: built.Part = std::make_unique<TKanaChart>(*this, row.Name, place); break;

@@ -9,6 +9,7 @@
 #include "win32/common/GameDialogs.h"
 #include "win32/common/MessageBox.h"
 #include "win32/common/WindowClass.h"
+#include "win32/window/CommandKeys.h"
 #include "win32/window/MessageLoop.h"
 
 namespace {
@@ -29,6 +30,9 @@ TMainForm::TMainForm(TRandomSource& random)
     if (!Window)
         throw std::runtime_error("The main window could not be created.");
     CreateMainMenu();
+    std::vector<ACCEL> keys = CommandAccelerators();
+    Accelerators = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+    SetMainAccelerators(Window, Accelerators);
     CreateCoolBar();
     BackgroundImage = std::make_unique<TBoardView>(
         Window, [this](int32_t px, int32_t py) { Session.BoardPress(px, py); },
@@ -44,6 +48,9 @@ TMainForm::~TMainForm()
         dialog.reset();
     if (IsWindow(Window))
         DestroyWindow(Window);
+    SetMainAccelerators(nullptr, nullptr);
+    if (Accelerators)
+        DestroyAcceleratorTable(Accelerators);
     for (HIMAGELIST list : {ImageList1, GreyedImageList})
         if (list)
             ImageList_Destroy(list);
@@ -104,6 +111,16 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     }
     case WM_DRAWITEM:
         return DrawMenuIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_CHAR: {
+        const bool ctrlOrAlt = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+        if (const auto typed = TypedKey(static_cast<wchar_t>(wParam), ctrlOrAlt)) {
+            if (typed->Key)
+                Session.TypeKey(*typed->Key);
+            else
+                Session.TypeLetter(typed->Letter);
+        }
+        return 0;
+    }
     case WM_TIMER:
         if (wParam == GameTimer)
             Session.Tick();

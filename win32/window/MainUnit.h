@@ -50,6 +50,7 @@ public:
     std::unique_ptr<TBoardView> BackgroundImage;
     HWND MainStatusBar = nullptr;
     HMENU MainMenu = nullptr;
+    HACCEL Accelerators = nullptr;  // the commands' keys
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

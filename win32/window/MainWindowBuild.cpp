@@ -21,11 +21,6 @@
 
 namespace {
 
-const TCommandLook& LookOfId(UINT id)
-{
-    return LookOf(static_cast<TCommandId>(id - MenuIdOf(TCommandId::NewGame)));
-}
-
 // A flat tool bar of icon buttons with tooltips, the buttons standing apart by empty gaps. A gap
 // is a disabled button without a picture: a separator would draw a line in a flat bar.
 HWND MakeToolBar(HWND owner, std::span<const TCommandId> buttons, const TMidEnd& session)
@@ -86,7 +81,9 @@ void SetBand(HWND coolBar, UINT index, HWND bar, const TBandLayout& band, int wi
 const wchar_t* TMainForm::Tooltip(UINT id)
 {
     const UINT first = MenuIdOf(TCommandId::NewGame);
-    TooltipText = id >= first && id < first + CommandCount ? Wide(std::string(LookOfId(id).Hint)) : L"";
+    TooltipText = id >= first && id < first + CommandCount
+                      ? Wide(::TooltipText(static_cast<TCommandId>(id - first), TPlatform::Windows))
+                      : L"";
     return TooltipText.c_str();
 }
 
@@ -99,7 +96,7 @@ void TMainForm::CreateMainMenu()
             if (item.SeparatorBefore)
                 AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             const UINT greyed = Session.IsEnabled(item.Command) ? 0 : MF_GRAYED;
-            const std::wstring caption = Wide(std::string(LookOf(item.Command).Caption));
+            const std::wstring caption = Wide(MenuItemText(item.Command, TPlatform::Windows));
             AppendMenuW(menu, MF_STRING | greyed, MenuIdOf(item.Command), caption.c_str());
             MENUITEMINFOW picture{};
             picture.cbSize = sizeof picture;
@@ -107,7 +104,8 @@ void TMainForm::CreateMainMenu()
             picture.hbmpItem = HBMMENU_CALLBACK;
             SetMenuItemInfoW(menu, MenuIdOf(item.Command), FALSE, &picture);
         }
-        AppendMenuW(MainMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), Wide(std::string(layout.Caption)).c_str());
+        AppendMenuW(MainMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(menu),
+                    Wide(MenuCaption(layout.Caption, layout.AccessKey)).c_str());
     }
     SetMenu(Window, MainMenu);
 }

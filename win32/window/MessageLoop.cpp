@@ -6,15 +6,31 @@
 
 namespace {
 
+HWND AcceleratedWindow = nullptr;
+HACCEL Accelerators = nullptr;
+
+bool TranslateCommandKey(MSG& message)
+{
+    if (!Accelerators || (message.hwnd != AcceleratedWindow && !IsChild(AcceleratedWindow, message.hwnd)))
+        return false;
+    return TranslateAcceleratorW(AcceleratedWindow, Accelerators, &message) != 0;
+}
+
 void Dispatch(MSG& message)
 {
-    if (RouteToGameDialog(message))
+    if (RouteToGameDialog(message) || TranslateCommandKey(message))
         return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
 
 }  // namespace
+
+void SetMainAccelerators(HWND window, HACCEL table)
+{
+    AcceleratedWindow = window;
+    Accelerators = table;
+}
 
 bool PumpPendingMessages()
 {
