@@ -133,7 +133,7 @@ TEST(ProgressChart, TheVoicedAndCombinedChartsStandInTheirRowsAndColumns)
          "きゃきゅきょしゃしゅしょちゃちゅちょにゃにゅにょひゃひゅひょみゃみゅみょりゃりゅりょぎゃぎゅぎょじゃじゅじょびゃびゅびょぴゃぴゅぴょ"},
     };
     for (const TCase& test : cases) {
-        const TProgressChart chart = ProgressChart(TScript::Hiragana, {}, {}, test.Kind);
+        const TProgressChart chart = ProgressChart(TScript::Hiragana, {}, {}, {}, test.Kind);
         std::string readings;
         std::string kana;
         for (const TChartCell& cell : chart.Cells) {
@@ -160,7 +160,7 @@ TEST(ProgressChart, TheSlowestAreNamedAcrossTheSet)
                                                  {106, "Slowest: キョ kyo 30.0 s, ガ ga 20.0 s, カ ka 9.0 s"}};
     for (const auto& [among, text] : cases)
         for (const TChartKind kind : {TChartKind::Basic, TChartKind::Combined})
-            EXPECT_EQ(ProgressChart(TScript::Katakana, progress, {}, kind, among).SlowestText, text) << among;
+            EXPECT_EQ(ProgressChart(TScript::Katakana, progress, {}, {}, kind, among).SlowestText, text) << among;
 }
 
 // What practice ranks by: the median of the times and hints (a hint a 30 s time) in the scripts

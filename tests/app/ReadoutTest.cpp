@@ -31,7 +31,7 @@ TEST(Readout, TheChartNamesEachKanaWithItsTime)
     TScriptProgress progress;
     progress[KanaOfReading("gu")] = {{40, 90}, 0};
     TReadoutText readout;
-    readout.Chart(ProgressChart(TScript::Hiragana, progress, {}, TChartKind::Voiced));
+    readout.Chart(ProgressChart(TScript::Hiragana, progress, {}, {}, TChartKind::Voiced));
     const std::string text = readout.Finish();
     EXPECT_EQ(text.substr(0, 33), "chart ga\nchart gi\nchart gu 6.5 s\n");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), VoicedKanaCount + 1);
