@@ -8,7 +8,7 @@ namespace {
 
 using enum TControlKind;
 
-constexpr int FaceGroupLeft = 8, BackgroundGroupLeft = 96, GroupsTop = 8;
+constexpr int FaceGroupLeft = 8, GroupsTop = 8;
 constexpr int PreviewBorder = 5;  // around a preview's picture
 constexpr int TextureSide = 32;
 
@@ -82,12 +82,14 @@ TDesignRect InBorder(int left, int top, int width, int height)
 TScreen MakeOptionsScreen()
 {
     // The learning modes' two groups below the hint's, and the kana set's below them, make the
-    // dialog this much taller.
-    constexpr int Modes = 168;
-    TScreen screen{"OptionsForm", "Tesuli Options", 317 + 6, 297 + Modes + 6};
+    // dialog this much taller; a face preview's room for three tiles, this much wider.
+    constexpr int Modes = 168, Pair = 2 * PartnerStep;
+    constexpr int BackgroundGroupLeft = 96 + Pair, MapGroupLeft = 208 + Pair, HalfWidth = 145 + Pair / 2;
+    constexpr int RightHalfLeft = 8 + HalfWidth + 7;
+    TScreen screen{"OptionsForm", "Tesuli Options", 317 + Pair + 6, 297 + Modes + 6};
     auto& rows = screen.Controls;
-    rows.push_back({Bevel, "CentralBevel", {}, InBorder(0, 0, 313, 265 + Modes)});
-    rows.push_back({GroupBox, "FaceGroupBox", {}, InBorder(FaceGroupLeft, GroupsTop, 81, 193), "Tile Face"});
+    rows.push_back({Bevel, "CentralBevel", {}, InBorder(0, 0, 313 + Pair, 265 + Modes)});
+    rows.push_back({GroupBox, "FaceGroupBox", {}, InBorder(FaceGroupLeft, GroupsTop, 81 + Pair, 193), "Tile Face"});
     for (uint8_t style = 0; style < FacePreviewCount; ++style) {
         TFacePicture face;
         face.Artwork = style;
@@ -103,17 +105,18 @@ TScreen MakeOptionsScreen()
     rows.push_back(
         Focused(Default(MakeButton("AcceptBitBtn", "Accept", TButtonGlyph::Tick, InBorder(8, 272 + Modes, 75, 25)))));
     rows.push_back(
-        Cancel(MakeButton("CancelBitBtn", "Cancel", TButtonGlyph::Cross, InBorder(224, 272 + Modes, 75, 25))));
-    rows.push_back(MakeRadioGroup("MapRadioGroup", "Map Selection", MapNames(), "Map", 1, InBorder(208, 8, 97, 193)));
+        Cancel(MakeButton("CancelBitBtn", "Cancel", TButtonGlyph::Cross, InBorder(224 + Pair, 272 + Modes, 75, 25))));
+    rows.push_back(
+        MakeRadioGroup("MapRadioGroup", "Map Selection", MapNames(), "Map", 1, InBorder(MapGroupLeft, 8, 97, 193)));
     rows.push_back(MakeRadioGroup("HintRadioGroup", "Hint Display Duration", {"short", "medium", "long"}, "Hint", 3,
-                              InBorder(8, 208, 297, 49)));
+                              InBorder(8, 208, 297 + Pair, 49)));
     rows.push_back(MakeRadioGroup("KanaRadioGroup", "Kana", {"Hiragana", "Katakana", "Both"}, "Kana", 1,
-                                  InBorder(8, 264, 145, 77)));
+                                  InBorder(8, 264, HalfWidth, 77)));
     rows.push_back(MakeRadioGroup("ReadingsRadioGroup", "Tiles show", {"Kana and reading", "Kana only", "Kana or reading"},
-                                  "Tiles", 1, InBorder(160, 264, 145, 77)));
+                                  "Tiles", 1, InBorder(RightHalfLeft, 264, HalfWidth, 77)));
     rows.push_back(MakeRadioGroup("KanaSetRadioGroup", "Kana set", {"Basic", "Basic and voiced", "All"}, "KanaSet", 1,
-                                  InBorder(8, 348, 145, 77)));
-    TControl practice{CheckBox, "PracticeCheckBox", {}, InBorder(160, 355, 145, 17), "Practise my slow kana"};
+                                  InBorder(8, 348, HalfWidth, 77)));
+    TControl practice{CheckBox, "PracticeCheckBox", {}, InBorder(RightHalfLeft, 355, HalfWidth, 17), "Practise my slow kana"};
     practice.TabStop = true;
     rows.push_back(practice);
     return screen;
@@ -177,7 +180,7 @@ TScreen MakeAboutScreen()
     rows.push_back(graphics);
     rows.push_back(MakeLabel("VersionLabel", "AboutGroupBox", 16, 64, std::string(AboutTexts::Version)));
     rows.push_back(MakeLabel("StatementLabel", "AboutGroupBox", 16, 80, std::string(AboutTexts::Statement)));
-    rows.push_back({Label, "UrlLabel", "AboutGroupBox", {16, 96, 385, 13}});  // the manual's place, once known
+    rows.push_back({PathLabel, "UrlLabel", "AboutGroupBox", {16, 96, 385, 13}});  // the manual's place, once known
     rows.push_back(Focused(Default(MakeButton("CloseOK", "Close", TButtonGlyph::Tick, {337, 137, 75, 25}), true)));
     rows.push_back(MakeButton("VisitMeBitBtn", std::string(AboutTexts::OpenManual), TButtonGlyph::Globe, {15, 137, 141, 25}));
     return screen;

@@ -1,5 +1,7 @@
 #include "app/OptionsDialog.h"
 
+#include <algorithm>
+
 #include "app/DialogScreens.h"
 #include "model/LearningModes.h"
 #include "model/TilePlacement.h"
@@ -38,10 +40,19 @@ void TOptionsDialog::ShowChoices(TDialogView& view) const
     view.SetItemIndex("ReadingsRadioGroup", Flow.Choices.Readings);
     view.SetItemIndex("KanaSetRadioGroup", Flow.Choices.KanaSet);
     view.SetItemIndex("PracticeCheckBox", Flow.Choices.Practice);
-    // Each artwork's preview is the first tile as the chosen learning modes draw it.
+    // Each artwork's preview is the first tile as the chosen learning modes draw it, and beside it
+    // each other look its face's four tiles take.
     for (uint8_t style = 0; style < FacePreviewCount; ++style) {
         TSheetCell picture = OptionsScreen().Control(FacePreviewName(style)).Picture;
         picture.Face = TilePicture(0, 0, Flow.Choices.Kana, Flow.Choices.Readings, style, false);
+        for (uint8_t copy = 1; copy < 4; ++copy) {
+            TFacePicture look = TilePicture(0, copy, Flow.Choices.Kana, Flow.Choices.Readings, style, false);
+            if (look.Shows == TFaceShows::Reading)
+                look.Script = picture.Face.Script;  // the reading alone looks the same in either script
+            if (look != picture.Face && std::ranges::find(picture.Partners, look) == picture.Partners.end())
+                picture.Partners.push_back(look);
+        }
+        picture.Cell.Width = TileWidth + PartnerStep * static_cast<int>(picture.Partners.size());
         view.SetPicture(FacePreviewName(style), picture);
     }
 }

@@ -6,6 +6,9 @@
 
 #include "app/ArtworkNames.h"
 #include "model/BoardRaster.h"
+#include "model/TilePlacement.h"
+
+inline constexpr int PartnerStep = TileWidth + 4;
 
 // A dialog stated as data: each front end has one builder per kind of control and makes its
 // toolkit's widgets from these rows; nothing of a dialog's look is written in a front end.
@@ -14,6 +17,7 @@ enum class TControlKind {
     Bevel,        // a sunken frame behind a group of controls
     GroupBox,     // a captioned frame; the controls naming it as parent stand inside it
     Label,        // one line of text; grows to the right where the font runs wider, never cut off
+    PathLabel,    // a file's place on one line, shortened in its middle where longer; whole on hovering
     Button,       // a push button with its glyph beside the caption
     Edit,         // a one-line text box
     RadioGroup,   // a captioned frame of radio items (Items), filling Columns top to bottom
@@ -36,11 +40,15 @@ struct TDesignRect {
 };
 
 // A preview's picture: a tile face as the core draws it, or one cell of a built-in sprite sheet;
-// Cell is in the sheet's pixels at scale 1 (a face's is its 40 x 56 at the origin).
+// Cell is in the sheet's pixels at scale 1 (a face's is its 40 x 56 at the origin, a mixed board's
+// faces side by side).
 struct TSheetCell {
     TSheet Sheet = TSheet::TileFace;
     TDesignRect Cell{};
     TFacePicture Face{};  // when Sheet is TileFace
+    // The other looks the learning modes give the same kana on one board (the other script, the
+    // reading alone), each PartnerStep further right.
+    std::vector<TFacePicture> Partners{};
 
     bool operator==(const TSheetCell&) const = default;
 };

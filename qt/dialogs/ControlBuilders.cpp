@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +24,7 @@
 #include "qt/common/SpriteUnit.h"
 #include "qt/dialogs/GameDialog.h"
 #include "qt/dialogs/KanaChartView.h"
+#include "qt/dialogs/PathLabel.h"
 #include "qt/dialogs/PreviewPanel.h"
 
 namespace {
@@ -84,6 +86,13 @@ QWidget* MakeLabel(TGameDialog&, QWidget* parent, const TControl& row)
     const QSize needed = label->sizeHint();
     label->setGeometry(row.Rect.Left, row.Rect.Top, std::max(row.Rect.Width, needed.width()),
                        std::max(row.Rect.Height, needed.height()));
+    return label;
+}
+
+QWidget* MakePathLabel(TGameDialog&, QWidget* parent, const TControl& row)
+{
+    auto* label = new TPathLabel(Text(row.Caption), parent);
+    label->setGeometry(row.Rect.Left, row.Rect.Top, row.Rect.Width, std::max(row.Rect.Height, label->sizeHint().height()));
     return label;
 }
 
@@ -280,6 +289,7 @@ QWidget* BuildControl(TGameDialog& dialog, QWidget* parent, const TControl& row)
     case Bevel: build = MakeBevel; break;
     case GroupBox: build = MakeGroupBox; break;
     case Label: build = MakeLabel; break;
+    case PathLabel: build = MakePathLabel; break;
     case Button: build = MakeButton; break;
     case Edit: build = MakeEdit; break;
     case RadioGroup: build = MakeRadioGroup; break;
@@ -301,8 +311,22 @@ QWidget* BuildControl(TGameDialog& dialog, QWidget* parent, const TControl& row)
 QPixmap SheetCellPicture(const TSheetCell& cell)
 {
     const qreal ratio = qApp->devicePixelRatio();
-    if (cell.Sheet == TSheet::TileFace)
+    if (cell.Sheet == TSheet::TileFace && cell.Partners.empty())
         return QPixmap::fromImage(TileFaceImage(cell.Face, ratio));
+    if (cell.Sheet == TSheet::TileFace) {
+        // Every face at its device pixels, placed in device pixels so none is resampled.
+        QImage faces(qRound(cell.Cell.Width * ratio), qRound(cell.Cell.Height * ratio), QImage::Format_ARGB32_Premultiplied);
+        faces.fill(Qt::transparent);
+        QPainter painter(&faces);
+        for (size_t n = 0; n <= cell.Partners.size(); ++n) {
+            QImage face = TileFaceImage(n == 0 ? cell.Face : cell.Partners[n - 1], ratio);
+            face.setDevicePixelRatio(1);
+            painter.drawImage(qRound(static_cast<int>(n) * PartnerStep * ratio), 0, face);
+        }
+        painter.end();
+        faces.setDevicePixelRatio(ratio);
+        return QPixmap::fromImage(faces);
+    }
     const QRect logical(cell.Cell.Left, cell.Cell.Top, cell.Cell.Width, cell.Cell.Height);
     return QPixmap::fromImage(ImageForm->BackgroundImage.Copy(logical, ratio));
 }

@@ -55,7 +55,10 @@ TEST(DialogScreens, EveryNameIsUniqueAndEveryParentAGroupBoxOfTheSameScreen)
         }
         EXPECT_EQ(defaults, 1) << screen->Name << " has one default button";
     }
-    EXPECT_EQ(OptionsScreen().PlaceInDialog(OptionsScreen().Control("BgdPanel6")), (TDesignRect{155, 147, 42, 42}));
+    EXPECT_EQ(OptionsScreen().PlaceInDialog(OptionsScreen().Control("BgdPanel6")), (TDesignRect{243, 147, 42, 42}));
+    const TDesignRect facePreview = OptionsScreen().Control("TileFacePanel2").Rect;
+    EXPECT_LT(facePreview.Left + 2 * PartnerStep + facePreview.Width, OptionsScreen().Control("FaceGroupBox").Rect.Width)
+        << "room for three tiles";
     EXPECT_EQ(RadioItemName("Map", "flat square"), "MapFlatSquare");
     EXPECT_EQ(PreviewImageName("TileFacePanel2"), "TileFaceImage2");
 }
@@ -98,7 +101,26 @@ TEST_F(TDialogLogicTest, OptionsLearningModesAreStoredAndTheFacePreviewsShowThem
         EXPECT_EQ(picture.Sheet, TSheet::TileFace);
         EXPECT_EQ(picture.Cell, (TDesignRect{0, 0, 40, 56}));
         EXPECT_EQ(picture.Face, (TFacePicture{0, TScript::Katakana, TFaceShows::Kana, artwork, false}));
+        EXPECT_TRUE(picture.Partners.empty()) << "nothing mixes";
     }
+    // Where the modes mix, the other looks of the kana stand beside it, a reading alone once.
+    constexpr TFacePicture katakana{0, TScript::Katakana, TFaceShows::KanaWithReading, 1, false},
+        reading{0, TScript::Hiragana, TFaceShows::Reading, 1, false},
+        katakanaAlone{0, TScript::Katakana, TFaceShows::Kana, 1, false};
+    const struct {
+        uint8_t Kana, Readings;
+        std::vector<TFacePicture> Partners;
+    } mixes[] = {{2, 0, {katakana}}, {0, 2, {reading}}, {2, 2, {reading, katakanaAlone}}};
+    for (const auto& mix : mixes) {
+        dialog.Click(View, "KanaRadioGroup", mix.Kana);
+        dialog.Click(View, "ReadingsRadioGroup", mix.Readings);
+        const TSheetCell& picture = View.Pictures.at("TileFacePanel2");
+        EXPECT_EQ(picture.Face.Script, TScript::Hiragana);
+        EXPECT_EQ(picture.Partners, mix.Partners);
+        EXPECT_EQ(picture.Cell.Width, 40 + PartnerStep * static_cast<int>(mix.Partners.size()));
+    }
+    dialog.Click(View, "KanaRadioGroup", 1);
+    dialog.Click(View, "ReadingsRadioGroup", 1);
     dialog.Click(View, "AcceptBitBtn", -1);
     EXPECT_EQ(Options.ReadKana(), 1);
     EXPECT_EQ(Options.ReadReadings(), 1);

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "qt/dialogs/KanaChartView.h"
+#include "qt/dialogs/PathLabel.h"
 #include "qt/dialogs/PreviewPanel.h"
 #include "qt/window/MainUnit.h"
 #include "tests/support/GuiFixture.h"
@@ -196,6 +197,11 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             EXPECT_LE(font.height(), box->height());
             break;
         }
+        case TControlKind::PathLabel:
+            ASSERT_NE(qobject_cast<TPathLabel*>(control), nullptr);
+            EXPECT_EQ(place.topLeft(), designed.topLeft());
+            EXPECT_EQ(place.width(), designed.width()) << "a long path must not push it out of the dialog";
+            break;
         case TControlKind::Bevel: break;
         }
         if (row.Kind == TControlKind::ScoreList || row.Kind == TControlKind::CommandList ||

@@ -114,6 +114,10 @@ void ExpectKind(const TControl& row, HWND control, const std::string& where)
         EXPECT_EQ(kind, WC_STATICW) << where;
         EXPECT_EQ(style & SS_TYPEMASK, SS_LEFT) << where;
         break;
+    case TControlKind::PathLabel:
+        EXPECT_EQ(kind, WC_STATICW) << where;
+        EXPECT_EQ(style & (SS_TYPEMASK | SS_ELLIPSISMASK), SS_LEFT | SS_PATHELLIPSIS) << where;
+        break;
     case TControlKind::Button:
         EXPECT_EQ(kind, WC_BUTTONW) << where;
         EXPECT_EQ(style & BS_TYPEMASK, row.IsDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) << where;
@@ -235,7 +239,8 @@ TEST_F(DialogsTest, EachRowBecomesItsControlAtItsPlace)
 }
 
 // Every control lies inside its dialog, and every caption fits its control in the font the system
-// gives for "MS Sans Serif": nothing is cut off. The game's own dialogs, with their texts loaded.
+// gives for "MS Sans Serif": nothing is cut off. The game's own dialogs, with their texts loaded,
+// the manual in a folder as deep as a player may install to.
 TEST_F(DialogsTest, NothingIsCutOff)
 {
     static_cast<TNameDialog&>(Form.MidEnd().Dialog(TDialogId::Name)).Won = {"0:12:34", 0, "Babel"};
@@ -243,6 +248,8 @@ TEST_F(DialogsTest, NothingIsCutOff)
                                TDialogId::Progress}) {
         TScreenDialog& dialog = Form.DialogWindow(id);
         dialog.ShowDialog();
+        if (id == TDialogId::About)
+            dialog.SetText("UrlLabel", "Manual: C:\\" + std::string(200, 'x') + "\\docs\\manual.html");
         RECT client;
         GetClientRect(dialog.Handle(), &client);
         for (const auto& [name, control] : dialog.NamedControls()) {
@@ -250,7 +257,7 @@ TEST_F(DialogsTest, NothingIsCutOff)
             EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.right && place.bottom <= client.bottom)
                 << dialog.Name() << '.' << name;
             const LONG style = GetWindowLongW(control, GWL_STYLE);
-            const bool label = ClassOf(control) == WC_STATICW && (style & SS_TYPEMASK) == SS_LEFT;
+            const bool label = ClassOf(control) == WC_STATICW && (style & (SS_TYPEMASK | SS_ELLIPSISMASK)) == SS_LEFT;
             if (label || ClassOf(control) == WC_BUTTONW) {
                 EXPECT_LE(NeededWidth(control), place.right - place.left)
                     << dialog.Name() << '.' << name << " cuts off \"" << Utf8(ControlText(control)) << '"';

@@ -178,6 +178,16 @@ void TTesuliDialog::SetLabelText(HWND label, const std::wstring& text)
     LayOut(Dpi());
 }
 
+void TTesuliDialog::Resize(HWND control, int width, int height)
+{
+    for (TPlaced& placed : Placed)
+        if (placed.Control == control) {
+            placed.Place.Width = width;
+            placed.Place.Height = height;
+        }
+    LayOut(Dpi());
+}
+
 HWND TTesuliDialog::AddGlyphButton(const char* name, const wchar_t* caption, TButtonGlyph glyph, TPlace place, int id,
                                    bool isDefault)
 {

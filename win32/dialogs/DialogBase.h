@@ -63,6 +63,8 @@ public:
     // The control that has the focus when the dialog opens.
     void SetFirstFocus(HWND control) { FirstFocus = control; }
     void SetLabelText(HWND label, const std::wstring& text);
+    // A control the dialog placed takes a new size in design pixels, kept through DPI changes.
+    void Resize(HWND control, int width, int height);
 
 protected:
     bool IsOpen() const override { return Visible(); }

@@ -16,7 +16,7 @@ constexpr int FocusInset = 2;  // the focus frame, in the border
 
 TPreviewPanel::TPreviewPanel(TTesuliDialog& dialog, const std::string& name, TPlace place, int id,
                              const TSheetCell& picture, bool tabStop)
-    : Shown(picture), Id(id)
+    : Dialog(dialog), Shown(picture), Id(id)
 {
     RegisterOwnedClass<TPreviewPanel>(PanelClass, 0, nullptr, nullptr);
     // Reached with Tab and chosen with the space bar, as a button is.
@@ -35,11 +35,15 @@ void TPreviewPanel::SetChosen(bool chosen)
 {
     Chosen = chosen;
     InvalidateRect(Panel, nullptr, TRUE);
+    InvalidateRect(Picture, nullptr, FALSE);  // the gaps between the faces
 }
 
 void TPreviewPanel::SetPicture(const TSheetCell& picture)
 {
+    const bool resized = picture.Cell.Width != Shown.Cell.Width || picture.Cell.Height != Shown.Cell.Height;
     Shown = picture;
+    if (resized)
+        Dialog.Resize(Panel, Shown.Cell.Width + 2 * PictureInset, Shown.Cell.Height + 2 * PictureInset);
     PlacePicture();
     InvalidateRect(Picture, nullptr, FALSE);
 }
@@ -79,7 +83,12 @@ void TPreviewPanel::DrawPicture(const DRAWITEMSTRUCT& item) const
 {
     const RECT& to = item.rcItem;
     if (Shown.Sheet == TSheet::TileFace) {
-        DrawTileFace(item.hDC, Shown.Face, GetDpiForWindow(Panel), to.left, to.top);
+        const UINT dpi = GetDpiForWindow(Panel);
+        FillRect(item.hDC, &to, GetSysColorBrush(Chosen ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE));
+        DrawTileFace(item.hDC, Shown.Face, dpi, to.left, to.top);
+        for (size_t n = 1; n <= Shown.Partners.size(); ++n)
+            DrawTileFace(item.hDC, Shown.Partners[n - 1], dpi, to.left + Scaled(static_cast<int>(n) * PartnerStep, dpi),
+                         to.top);
         return;
     }
     // The texture drawn for the DPI; stretched only between the two sizes the artwork comes in.

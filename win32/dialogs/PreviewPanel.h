@@ -36,6 +36,7 @@ private:
     void PlacePicture();
     void Notify(WORD code) const;
 
+    TTesuliDialog& Dialog;
     TSheetCell Shown;
     int Id;
     bool Chosen = false;

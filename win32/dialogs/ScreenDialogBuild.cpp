@@ -8,6 +8,7 @@
 #include "win32/dialogs/CommandList.h"
 #include "win32/dialogs/KanaChart.h"
 #include "win32/dialogs/MemoBox.h"
+#include "win32/dialogs/PathLabel.h"
 #include "win32/dialogs/PreviewPanel.h"
 #include "win32/dialogs/RadioGroup.h"
 #include "win32/dialogs/ScoreListView.h"
@@ -66,6 +67,7 @@ TScreenDialog::TBuilt TScreenDialog::Make(const TScreen& screen, const TControl&
             AddTooltip(Handle(), label, Wide(row.Tooltip));
         break;
     }
+    case TControlKind::PathLabel: built.Part = std::make_unique<TPathLabel>(*this, row, place); break;
     case TControlKind::Button: AddGlyphButton(name, caption.c_str(), row.Glyph, place, id, row.IsDefault); break;
     case TControlKind::Edit:
         AddControl(name, WC_EDITW, caption, (row.TabStop ? WS_TABSTOP : 0) | ES_AUTOHSCROLL, place, id,
