@@ -49,9 +49,14 @@ void TBoardPicture::DrawBackground(uint8_t index)
     const int32_t texture = index < TextureCount ? index : 0;
     // The grid starts at the board's origin, and reaches back from it over the room before it.
     const auto first = [side](int32_t origin) { return origin - (origin + side - 1) / side * side; };
-    for (int32_t top = first(OriginY); top < Picture.Height; top += side)
+    // Cell by cell down to a whole band of the grid; below it each row repeats the one a band up,
+    // whole rows being the fastest copies.
+    int32_t top = first(OriginY);
+    for (; top < std::min(side, Picture.Height); top += side)
         for (int32_t left = first(OriginX); left < Picture.Width; left += side)
             Copy(sheet, texture * side, 0, side, side, left, top);
+    for (int32_t row = top; row < Picture.Height; ++row)
+        std::memcpy(Picture.Row(row), Picture.Row(row - side), static_cast<size_t>(Picture.Width) * sizeof(uint32_t));
 }
 
 void TBoardPicture::DrawFace(const TFacePicture& face, int32_t left, int32_t top)

@@ -31,6 +31,7 @@ public:
 
     void DrawBackground(uint8_t index) override;
     void DrawFace(const TFacePicture& face, int32_t left, int32_t top) override;
+    void PrepareFaces(std::span<const TFacePicture> faces) override { Faces.Prepare(faces); }
 
 private:
     void Copy(const TPixelImage& source, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,

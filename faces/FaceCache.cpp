@@ -1,6 +1,8 @@
 #include "faces/FaceCache.h"
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include "faces/FaceMaker.h"
 
@@ -33,15 +35,50 @@ void TFaceCache::SetScale(double scale)
     Made = 0;
 }
 
+std::unique_ptr<TPixelImage> TFaceCache::Make(const TFacePicture& face) const
+{
+    TFacePicture drawn = face;
+    drawn.Kana = std::min<TKanaId>(face.Kana, CatalogueSize);
+    drawn.Artwork = face.Artwork == 1 ? 1 : 0;
+    return std::make_unique<TPixelImage>(MakeFace(drawn, CurrentScale));
+}
+
 const TPixelImage& TFaceCache::Face(const TFacePicture& face)
 {
     std::unique_ptr<TPixelImage>& kept = Faces[Slot(face)];
     if (!kept) {
-        TFacePicture drawn = face;
-        drawn.Kana = std::min<TKanaId>(face.Kana, CatalogueSize);
-        drawn.Artwork = face.Artwork == 1 ? 1 : 0;
-        kept = std::make_unique<TPixelImage>(MakeFace(drawn, CurrentScale));
+        kept = Make(face);
         ++Made;
     }
     return *kept;
+}
+
+void TFaceCache::Prepare(std::span<const TFacePicture> faces)
+{
+    // A repaint finds them all kept: that costs one look each.
+    std::vector<const TFacePicture*> missing;
+    for (const TFacePicture& face : faces)
+        if (!Faces[Slot(face)])
+            missing.push_back(&face);
+    if (missing.empty())
+        return;
+    std::ranges::sort(missing, {}, [](const TFacePicture* face) { return Slot(*face); });
+    missing.erase(std::unique(missing.begin(), missing.end(),
+                              [](const TFacePicture* a, const TFacePicture* b) { return Slot(*a) == Slot(*b); }),
+                  missing.end());
+    // Each worker takes the next face not yet taken and fills its own slot.
+    std::atomic<size_t> next = 0;
+    const auto work = [&] {
+        for (size_t i = next++; i < missing.size(); i = next++)
+            Faces[Slot(*missing[i])] = Make(*missing[i]);
+    };
+    constexpr size_t FacesWorthAThread = 8;
+    const size_t helpers = std::min<size_t>(std::max(1U, std::thread::hardware_concurrency()) - 1,
+                                            missing.size() / FacesWorthAThread);
+    std::vector<std::jthread> workers;
+    for (size_t n = 0; n < helpers; ++n)
+        workers.emplace_back(work);
+    work();
+    workers.clear();
+    Made += missing.size();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "faces/PixelImage.h"
@@ -15,10 +16,15 @@ public:
     double Scale() const { return CurrentScale; }
     void SetScale(double scale);
     const TPixelImage& Face(const TFacePicture& face);
+    // Makes those of faces not kept yet, side by side on the processor's cores: a new board's
+    // few dozen at once.
+    void Prepare(std::span<const TFacePicture> faces);
     // How many faces are kept now.
     size_t Count() const { return Made; }
 
 private:
+    std::unique_ptr<TPixelImage> Make(const TFacePicture& face) const;
+
     double CurrentScale;
     std::vector<std::unique_ptr<TPixelImage>> Faces;  // by Slot
     size_t Made = 0;

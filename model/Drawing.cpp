@@ -1,4 +1,5 @@
 #include <array>
+#include <vector>
 
 #include "model/Game.h"
 #include "model/TilePlacement.h"
@@ -35,6 +36,11 @@ void TGame::DrawBoard()
     }
     TBoardRaster& picture = Effects.BoardPicture();
     const TTileLook look{FaceStyle, Kana, Readings};
+    std::vector<TFacePicture> faces;
+    for (int n = 1; n <= TileCount; ++n)
+        if (Tiles[n].Present && FaceStyle <= 1)
+            faces.push_back(Tiles[n].Picture(look, FaceKanaIds[Tiles[n].Face]));
+    picture.PrepareFaces(faces);
     for (int layer = 0; layer <= TopLayer; ++layer)
         for (int i = 0; i < counts[layer]; ++i) {
             const TTileClass& tile = Tiles[layers[layer][i]];

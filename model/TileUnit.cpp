@@ -8,6 +8,11 @@ void TTileClass::Draw(const TTileLook& look, TKanaId kana, int32_t left, int32_t
 {
     if (look.FaceStyle > 1)
         return;
+    target.DrawFace(Picture(look, kana), left, top);
+}
+
+TFacePicture TTileClass::Picture(const TTileLook& look, TKanaId kana) const
+{
     const uint8_t copy = static_cast<uint8_t>((Number - 1) % 4);
-    target.DrawFace(TilePicture(kana, copy, look.Kana, look.Readings, look.FaceStyle, Selected || Hinted), left, top);
+    return TilePicture(kana, copy, look.Kana, look.Readings, look.FaceStyle, Selected || Hinted);
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "model/FacePicture.h"
 
@@ -11,6 +12,8 @@ public:
     virtual ~TTileTarget() = default;
     // Draws the 40 x 56 face with its top-left corner at (left, top), in design pixels.
     virtual void DrawFace(const TFacePicture& face, int32_t left, int32_t top) = 0;
+    // The faces a whole board is about to draw, so that a target can make them all at once.
+    virtual void PrepareFaces(std::span<const TFacePicture>) {}
 };
 
 // The settings that choose a tile's picture: the artwork and the learning modes.
@@ -40,6 +43,7 @@ public:
     // Draws this tile's face, standing for the catalogue kana `kana` (plain, or highlighted while
     // selected or hinted), in the given look; a face style other than 0 or 1 draws nothing.
     void Draw(const TTileLook& look, TKanaId kana, int32_t left, int32_t top, TTileTarget& target) const;
+    TFacePicture Picture(const TTileLook& look, TKanaId kana) const;
 };
 
 constexpr int TileCount = 192;
