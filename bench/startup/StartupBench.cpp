@@ -24,7 +24,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr double TargetRatio = 1.3;
+constexpr double TargetRatio = 1.15;
 constexpr double TargetExtraMegabytes = 5.0;
 constexpr auto Patience = 10s;
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds the core suites, the Windows front end and its installer with mingw-w64, and runs
 # them under Wine on a private Xvfb display with a fresh prefix: every *_tests.exe, the window and
-# dialog suites again at 192 DPI, the installer, then the end-to-end game.
+# dialog suites again at 120, 144 and 192 DPI, the installer, then the end-to-end game.
 #   tests/win32/run.sh <work folder>
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
@@ -54,9 +54,12 @@ for suite in "$work"/build/tests/*/*_tests.exe; do
   echo "-- $(basename "$suite")"
   run_suite "$suite"
 done
-echo "-- win32_tests.exe at 192 DPI"
-set_dpi 192
-TESULI_EXPECT_DPI=192 run_suite "$work/build/tests/win32/win32_tests.exe" --gtest_filter='MainWindowBoardTest.*:DialogsTest.*'
+# The scales Windows laptops ship at, and twice the design.
+for dpi in 120 144 192; do
+  echo "-- win32_tests.exe at $dpi DPI"
+  set_dpi "$dpi"
+  TESULI_EXPECT_DPI=$dpi run_suite "$work/build/tests/win32/win32_tests.exe" --gtest_filter='MainWindowBoardTest.*:DialogsTest.*'
+done
 set_dpi 96
 
 echo "-- Installer"
