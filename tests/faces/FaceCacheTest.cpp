@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "faces/FaceCache.h"
 #include "faces/FaceMaker.h"
 
@@ -39,6 +41,26 @@ TEST(FaceCache, EveryPartOfAPictureHasAFaceOfItsOwn)
     for (const TFacePicture& face : {base, kana, script, shows, artwork, lit})
         EXPECT_EQ(cache.Face(face).Pixels, MakeFace(face, 1).Pixels);
     EXPECT_EQ(cache.Count(), 6u);
+}
+
+// A board's faces made at once, on several threads: each distinct picture once, the same pixels as
+// one made alone, and kept, so that drawing the tiles then makes none.
+TEST(FaceCache, PreparesABoardsFacesOnceEach)
+{
+    TFaceCache cache(1.5);
+    std::vector<TFacePicture> board;
+    for (TKanaId kana = 0; kana < 48; ++kana)
+        for (const bool lit : {false, false, true})
+            board.push_back({kana, kana % 2 ? TScript::Katakana : TScript::Hiragana, TFaceShows::KanaWithReading, 1, lit});
+    cache.Face(board[0]);
+    cache.Prepare(board);
+    EXPECT_EQ(cache.Count(), 96u);
+    const TPixelImage* kept = &cache.Face(board[140]);
+    cache.Prepare(board);
+    EXPECT_EQ(&cache.Face(board[140]), kept);
+    EXPECT_EQ(cache.Count(), 96u);
+    for (const size_t n : {0u, 1u, 2u, 77u, 143u})
+        EXPECT_EQ(cache.Face(board[n]).Pixels, MakeFace(board[n], 1.5).Pixels) << n;
 }
 
 }  // namespace
