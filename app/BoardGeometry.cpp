@@ -102,6 +102,11 @@ TDeviceSize OpeningBoardArea(double scale, TDeviceSize room)
             std::clamp(Rounded(BoardHeight * scale), 1, std::max(room.Height, 1))};
 }
 
+double OpeningScale(double ratio)
+{
+    return FittingScale({Rounded(BoardWidth * ratio), Rounded(BoardHeight * ratio)});
+}
+
 TDeviceSize SmallestBoardArea(double scale, TDeviceSize opening)
 {
     return {std::min(Rounded(BoardWidth * scale), opening.Width),

@@ -71,6 +71,9 @@ int NearestSheetScale(double scale);
 // the designed board times scale, cut down to the room the screen leaves for it (its available
 // area less the window's frame, menu bar, cool bar and status bar).
 TDeviceSize OpeningBoardArea(double scale, TDeviceSize room);
+// The scale of the board in the area it opens with where the screen has room: the device ratio,
+// but for the rounding of the area to whole pixels.
+double OpeningScale(double ratio);
 // The smallest board area the player may size the window to: as wide as the designed bars, so
 // that they keep their look, and half the designed board's height; never more than it opened with.
 TDeviceSize SmallestBoardArea(double scale, TDeviceSize opening);

@@ -42,6 +42,12 @@ void TBoardPicture::Resize(int32_t width, int32_t height, double scale, int32_t 
     OriginY = originY;
 }
 
+void TBoardPicture::TakeFaces(TFaceCache faces)
+{
+    if (faces.Scale() == Scale())
+        Faces = std::move(faces);
+}
+
 void TBoardPicture::DrawBackground(uint8_t index)
 {
     const TPixelImage& sheet = Scale() >= DoubleTexturesFrom ? DoubleTextures : Textures;

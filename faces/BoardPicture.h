@@ -28,6 +28,8 @@ public:
     const TPixelImage& Pixels() const { return Picture; }
     double Scale() const { return Faces.Scale(); }
     TFaceCache& FaceStore() { return Faces; }
+    // Faces made elsewhere at this picture's scale, kept instead of its own.
+    void TakeFaces(TFaceCache faces);
 
     void DrawBackground(uint8_t index) override;
     void DrawFace(const TFacePicture& face, int32_t left, int32_t top) override;

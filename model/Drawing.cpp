@@ -2,6 +2,8 @@
 #include <vector>
 
 #include "model/Game.h"
+#include "model/KanaSets.h"
+#include "model/LearningModes.h"
 #include "model/TilePlacement.h"
 
 namespace {
@@ -48,6 +50,17 @@ void TGame::DrawBoard()
             tile.Draw(look, FaceKanaIds[tile.Face], origin.Left, origin.Top, picture);
         }
     Effects.BoardChanged();
+}
+
+std::vector<TFacePicture> TGame::FacesOfNextDeal() const
+{
+    std::vector<TFacePicture> faces;
+    if (KanaSetSize(KanaSet) != FaceCount || FaceStyle > 1)
+        return faces;
+    for (const TKanaId kana : DesignedFaceKana())
+        for (uint8_t copy = 0; copy < 4; ++copy)
+            faces.push_back(TilePicture(kana, copy, Kana, Readings, FaceStyle, false));
+    return faces;
 }
 
 uint8_t TGame::TileAtPoint(int32_t px, int32_t py) const

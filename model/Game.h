@@ -70,6 +70,9 @@ public:
     // Drawing and hit test (the pixels themselves are the window's).
     void DrawBackground();
     void DrawBoard();
+    // The plain faces the next deal is sure to draw, so that they can be made ahead: every copy of
+    // each designed kana where the kana set is the basic one, none where the kana are drawn at random.
+    std::vector<TFacePicture> FacesOfNextDeal() const;
     uint8_t TileAtPoint(int32_t px, int32_t py) const;
 
     // Play.

@@ -51,6 +51,12 @@ void TBoardView::MakePicture()
 {
     Fit.emplace(DeviceSize());
     Image = std::make_unique<TBoardImage>(*Fit);
+    TFacesAhead::Hand(FacesAhead, *Image);
+}
+
+void TBoardView::ExpectFaces(TFacesAhead faces)
+{
+    FacesAhead.emplace(std::move(faces));
 }
 
 void TBoardView::FitPicture()

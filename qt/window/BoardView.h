@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/BoardGeometry.h"
+#include "faces/FacesAhead.h"
 
 class TBoardImage;
 class TBoardRaster;
@@ -36,6 +37,8 @@ public:
     QImage Shown();
 
     QSize sizeHint() const override;
+    // Faces being made for the first picture, which takes them on if made at its scale.
+    void ExpectFaces(TFacesAhead faces);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -55,4 +58,5 @@ private:
     TRedrawHandler Redraw;
     std::optional<TBoardGeometry> Fit;
     std::unique_ptr<TBoardImage> Image;
+    std::optional<TFacesAhead> FacesAhead;
 };

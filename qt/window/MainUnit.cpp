@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScreen>
 
 #include "qt/common/Application.h"
 #include "qt/common/MessageBox.h"
@@ -18,16 +19,20 @@ TMainForm::TMainForm()
                                Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QString::fromUtf8(MainFormCaption));
+    MidEnd.FormCreate([](const std::exception& error) { ShowApplicationError(error.what()); });
+    // The settings are known: the first board's faces are made on other cores while the window is
+    // built, at the scale it opens at where it fits the screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    TFacesAhead faces(MidEnd.Game().FacesOfNextDeal(), OpeningScale(screen ? screen->devicePixelRatio() : 1.0));
     CreateActions();
     CreateMainMenu();
     CreateClientArea();
+    BackgroundImage->ExpectFaces(std::move(faces));
     PlaceWindow();
 
     GameTimer.setInterval(1000);
     connect(&GameTimer, &QTimer::timeout, this, [this] { RunGuarded([this] { MidEnd.Tick(); }); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { IsQuitting = true; });
-
-    MidEnd.FormCreate([](const std::exception& error) { ShowApplicationError(error.what()); });
 }
 
 TMainForm::~TMainForm() = default;

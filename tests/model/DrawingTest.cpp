@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+
+#include "model/LearningModes.h"
 
 #include "tests/support/TestGame.h"
 
@@ -37,6 +40,27 @@ TEST(Drawing, BoardIsPaintedBackgroundFirstThenLayerByLayerFromTheHighestNumber)
             EXPECT_EQ(cell.Face.Kana, tile.Face) << "tile " << n;
             EXPECT_EQ(cell.Face.Highlighted, tile.Selected || tile.Hinted) << "tile " << n;
             EXPECT_EQ(cell.Face.Artwork, 0);
+        }
+}
+
+// What can be made ahead is every face the basic set's deal then draws, in any learning mode; a set
+// whose kana are drawn at random foresees none.
+TEST(Drawing, TheFacesOfTheNextDealAreForeseenForTheBasicSetOnly)
+{
+    for (const uint8_t kana : {KanaSetting::Hiragana, KanaSetting::Both})
+        for (const uint8_t readings : {ReadingsSetting::KanaAndReading, ReadingsSetting::KanaOrReading}) {
+            TTestGame test;
+            test.Game.FaceStyle = 1;
+            test.Game.Kana = kana;
+            test.Game.Readings = readings;
+            const std::vector<TFacePicture> foreseen = test.Game.FacesOfNextDeal();
+            test.Game.FormShow();
+            ASSERT_EQ(test.Effects.Cells.size(), 192u);
+            for (const TCellCopy& cell : test.Effects.Cells)
+                EXPECT_NE(std::find(foreseen.begin(), foreseen.end(), cell.Face), foreseen.end())
+                    << "kana " << int(cell.Face.Kana) << " modes " << int(kana) << "," << int(readings);
+            test.Game.KanaSet = KanaSetSetting::Voiced;
+            EXPECT_TRUE(test.Game.FacesOfNextDeal().empty());
         }
 }
 

@@ -48,6 +48,12 @@ void TBoardView::MakePicture()
 {
     Fit.emplace(ClientSize());
     Image = std::make_unique<TBoardImage>(*Fit, *ImageForm);
+    TFacesAhead::Hand(FacesAhead, *Image);
+}
+
+void TBoardView::ExpectFaces(TFacesAhead faces)
+{
+    FacesAhead.emplace(std::move(faces));
 }
 
 TBoardRaster& TBoardView::Picture()

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/BoardGeometry.h"
+#include "faces/FacesAhead.h"
 #include "win32/window/BoardImage.h"
 
 class TBoardRaster;
@@ -32,6 +33,8 @@ public:
     const TDib& Shown();
     // Where the board stands in the window.
     TBoardGeometry Geometry() const;
+    // Faces being made for the first picture, which takes them on if made at its scale.
+    void ExpectFaces(TFacesAhead faces);
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -47,5 +50,6 @@ private:
 
     std::optional<TBoardGeometry> Fit;
     std::unique_ptr<TBoardImage> Image;
+    std::optional<TFacesAhead> FacesAhead;
     HWND Window = nullptr;
 };

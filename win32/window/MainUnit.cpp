@@ -65,6 +65,10 @@ TMainForm::~TMainForm()
 void TMainForm::FormCreate()
 {
     Session.FormCreate([](const std::exception& error) { ShowApplicationError(error.what()); });
+    // The first board's faces are made on other cores while the pictures are loaded and the
+    // window is shown.
+    BackgroundImage->ExpectFaces(
+        TFacesAhead(Session.Game().FacesOfNextDeal(), OpeningScale(GetDpiForWindow(Window) / double(USER_DEFAULT_SCREEN_DPI))));
 }
 
 void TMainForm::Show(int showCommand)
