@@ -133,7 +133,7 @@ void PrintComparison(const char* store, const std::vector<TStart>& game, const s
     PrintStarts(store, "empty window", floor);
     const double ratio = median(game, &TStart::Milliseconds) / median(floor, &TStart::Milliseconds);
     const double extra = median(game, &TStart::Megabytes) - median(floor, &TStart::Megabytes);
-    std::printf("%-6s game/empty    %.2fx (target %.1fx: %s)   %+.1f MB (target %.0f MB: %s)\n", store, ratio,
+    std::printf("%-6s game/empty    %.2fx (target %.2fx: %s)   %+.1f MB (target %.0f MB: %s)\n", store, ratio,
                 TargetRatio, ratio <= TargetRatio ? "met" : "not met", extra, TargetExtraMegabytes,
                 extra <= TargetExtraMegabytes ? "met" : "not met");
     // Each game run beside the empty window's run that follows it: a load that comes and goes on
