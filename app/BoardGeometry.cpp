@@ -35,11 +35,17 @@ int32_t BoardPixel(int32_t device, double scale, const auto& toDevice)
     return p;
 }
 
+bool KeepsRatio(TDeviceSize area, double ratio)
+{
+    return Rounded(BoardWidth * ratio) <= area.Width && Rounded(BoardHeight * ratio) <= area.Height &&
+           FittingScale(area) * BoardWidth < ratio * BoardWidth + 1;
+}
+
 }  // namespace
 
-TBoardGeometry::TBoardGeometry(TDeviceSize area)
+TBoardGeometry::TBoardGeometry(TDeviceSize area, double deviceRatio)
     : AreaSize(area)
-    , Factor(FittingScale(area))
+    , Factor(KeepsRatio(area, deviceRatio) ? deviceRatio : FittingScale(area))
     , Offset{(area.Width - Rounded(BoardWidth * Factor)) / 2, (area.Height - Rounded(BoardHeight * Factor)) / 2}
 {
 }
@@ -100,11 +106,6 @@ TDeviceSize OpeningBoardArea(double scale, TDeviceSize room)
 {
     return {std::clamp(Rounded(BoardWidth * scale), 1, std::max(room.Width, 1)),
             std::clamp(Rounded(BoardHeight * scale), 1, std::max(room.Height, 1))};
-}
-
-double OpeningScale(double ratio)
-{
-    return FittingScale({Rounded(BoardWidth * ratio), Rounded(BoardHeight * ratio)});
 }
 
 TDeviceSize SmallestBoardArea(double scale, TDeviceSize opening)

@@ -35,7 +35,10 @@ struct TBoardPoint {
 // hints and the read-out through here.
 class TBoardGeometry {
 public:
-    explicit TBoardGeometry(TDeviceSize area);
+    // At the device ratio itself where the board at that ratio, its pixels rounded, fits the area
+    // and fitting would differ from it by less than a pixel across the board: a designed window at
+    // 125 % is 756 pixels wide, a quarter short of 1.25 times 605.
+    explicit TBoardGeometry(TDeviceSize area, double deviceRatio = 1);
 
     TDeviceSize Area() const { return AreaSize; }
     // Device pixels per board pixel.
@@ -71,9 +74,6 @@ int NearestSheetScale(double scale);
 // the designed board times scale, cut down to the room the screen leaves for it (its available
 // area less the window's frame, menu bar, cool bar and status bar).
 TDeviceSize OpeningBoardArea(double scale, TDeviceSize room);
-// The scale of the board in the area it opens with where the screen has room: the device ratio,
-// but for the rounding of the area to whole pixels.
-double OpeningScale(double ratio);
 // The smallest board area the player may size the window to: as wide as the designed bars, so
 // that they keep their look, and half the designed board's height; never more than it opened with.
 TDeviceSize SmallestBoardArea(double scale, TDeviceSize opening);

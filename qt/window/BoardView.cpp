@@ -30,7 +30,7 @@ TDeviceSize TBoardView::DeviceSize() const
 
 TBoardGeometry TBoardView::Geometry() const
 {
-    return Fit ? *Fit : TBoardGeometry(DeviceSize());
+    return Fit ? *Fit : TBoardGeometry(DeviceSize(), devicePixelRatioF());
 }
 
 QPoint TBoardView::ToView(int32_t x, int32_t y) const
@@ -49,7 +49,7 @@ TBoardRaster& TBoardView::Picture()
 
 void TBoardView::MakePicture()
 {
-    Fit.emplace(DeviceSize());
+    Fit.emplace(DeviceSize(), devicePixelRatioF());
     Image = std::make_unique<TBoardImage>(*Fit);
     TFacesAhead::Hand(FacesAhead, *Image);
 }

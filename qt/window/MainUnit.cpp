@@ -23,7 +23,7 @@ TMainForm::TMainForm()
     // The settings are known: the first board's faces are made on other cores while the window is
     // built, at the scale it opens at where it fits the screen.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    TFacesAhead faces(MidEnd.Game().FacesOfNextDeal(), OpeningScale(screen ? screen->devicePixelRatio() : 1.0));
+    TFacesAhead faces(MidEnd.Game().FacesOfNextDeal(), screen ? screen->devicePixelRatio() : 1.0);
     CreateActions();
     CreateMainMenu();
     CreateClientArea();

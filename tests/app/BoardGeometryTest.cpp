@@ -10,6 +10,7 @@ struct TFitCase {
     TDeviceSize Area;
     double Scale;
     TDeviceRect Board;
+    double Ratio = 1;
 };
 
 // The largest scale that fits, proportions kept, centred in the room left over.
@@ -24,12 +25,19 @@ const TFitCase FitCases[] = {
     {{1210, 838}, 838.0 / 498, {96, 0, 1018, 838}},
     {{908, 747}, 1.5, {0, 0, 908, 747}},
     {{1815, 1494}, 3.0, {0, 0, 1815, 1494}},
+    // The board at the device ratio, rounded to whole pixels, keeps the ratio: the designed window
+    // at 125 %, where the width alone would decide a hair below, and at 175 % where the height
+    // would decide a hair above; a pixel more and fitting decides again.
+    {{756, 623}, 1.25, {0, 0, 756, 623}, 1.25},
+    {{756, 623}, 756.0 / 605, {0, 0, 756, 622}},
+    {{1300, 872}, 1.75, {120, 0, 1059, 872}, 1.75},
+    {{1300, 873}, 873.0 / 498, {119, 0, 1061, 873}, 1.75},
 };
 
 TEST(BoardGeometry, FitsTheLargestBoardCentred)
 {
     for (const TFitCase& c : FitCases) {
-        const TBoardGeometry geometry(c.Area);
+        const TBoardGeometry geometry(c.Area, c.Ratio);
         SCOPED_TRACE(testing::Message() << c.Area.Width << " x " << c.Area.Height);
         EXPECT_DOUBLE_EQ(geometry.Scale(), c.Scale);
         EXPECT_EQ(geometry.Board(), c.Board);
@@ -42,7 +50,7 @@ TEST(BoardGeometry, FitsTheLargestBoardCentred)
 TEST(BoardGeometry, DevicePixelsMapBackToTheBoardPixelDrawnThere)
 {
     for (const TFitCase& c : FitCases) {
-        const TBoardGeometry geometry(c.Area);
+        const TBoardGeometry geometry(c.Area, c.Ratio);
         SCOPED_TRACE(testing::Message() << c.Area.Width << " x " << c.Area.Height);
         for (int32_t d = 0; d < c.Area.Width; ++d) {
             const int32_t p = geometry.ToBoard(d, 0).X;

@@ -39,14 +39,19 @@ TDeviceSize TBoardView::ClientSize() const
     return {client.right, client.bottom};
 }
 
+double TBoardView::DeviceRatio() const
+{
+    return GetDpiForWindow(Window) / double(USER_DEFAULT_SCREEN_DPI);
+}
+
 TBoardGeometry TBoardView::Geometry() const
 {
-    return Fit ? *Fit : TBoardGeometry(ClientSize());
+    return Fit ? *Fit : TBoardGeometry(ClientSize(), DeviceRatio());
 }
 
 void TBoardView::MakePicture()
 {
-    Fit.emplace(ClientSize());
+    Fit.emplace(ClientSize(), DeviceRatio());
     Image = std::make_unique<TBoardImage>(*Fit, *ImageForm);
     TFacesAhead::Hand(FacesAhead, *Image);
 }

@@ -40,6 +40,7 @@ public:
 
 private:
     TDeviceSize ClientSize() const;
+    double DeviceRatio() const;
     void Paint();
     void Press(LPARAM lParam);
 

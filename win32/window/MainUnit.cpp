@@ -68,7 +68,7 @@ void TMainForm::FormCreate()
     // The first board's faces are made on other cores while the pictures are loaded and the
     // window is shown.
     BackgroundImage->ExpectFaces(
-        TFacesAhead(Session.Game().FacesOfNextDeal(), OpeningScale(GetDpiForWindow(Window) / double(USER_DEFAULT_SCREEN_DPI))));
+        TFacesAhead(Session.Game().FacesOfNextDeal(), GetDpiForWindow(Window) / double(USER_DEFAULT_SCREEN_DPI)));
 }
 
 void TMainForm::Show(int showCommand)
