@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "faces/FaceCache.h"
+#include "app/MainWindowLayout.h"
 #include "model/TilePlacement.h"
 #include "tests/support/ExpectedBoard.h"
 #include "win32/common/Dpi.h"
@@ -15,7 +16,7 @@
 #include "win32/common/SpriteUnit.h"
 
 // The board as the real main window draws it, at the scale its DPI asks for, against the picture
-// stated apart with the core's faces: the suite runs once at 96 and once at 192 DPI.
+// stated apart with the core's faces: the suite runs at 96, 120, 144 and 192 DPI.
 namespace {
 
 class MainWindowBoardTest : public testing::Test, protected TTestForm {
@@ -100,7 +101,7 @@ TEST_F(MainWindowBoardTest, WindowAndBoardHaveTheirSizeAtTheDpi)
             GetWindowRect(Form.Handle(), &frame);
             GetClientRect(Form.Handle(), &client);
             RECT suggested{30, 40, 30 + frame.right - frame.left - client.right + Scaled(605, dpi),
-                           40 + frame.bottom - frame.top - client.bottom + Scaled(546, dpi)};
+                           40 + frame.bottom - frame.top - client.bottom + Scaled(MainClientHeight, dpi)};
             SendMessageW(Form.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
             GetWindowRect(Form.Handle(), &frame);
             EXPECT_EQ(frame.left, 30) << "where the system suggests";
@@ -113,13 +114,18 @@ TEST_F(MainWindowBoardTest, WindowAndBoardHaveTheirSizeAtTheDpi)
         GetWindowRect(Form.MainStatusBar, &status);
         MapWindowPoints(nullptr, Form.Handle(), reinterpret_cast<POINT*>(&status), 2);
         EXPECT_EQ(client.right, Scaled(605, dpi)) << dpi;
-        // A change sent by hand leaves the frame's caption and menu bar at the system's DPI, so
-        // the client height is checked by what stands in it.
-        EXPECT_EQ(moved ? status.bottom : client.bottom, Scaled(546, dpi)) << dpi;
+        // The window opens around the bars and the board each scaled whole; a move takes the
+        // system's suggestion, the whole client area scaled, and the board takes what the bars
+        // leave: a pixel less at 144 DPI, where the parts' rounding adds one. A change sent by hand
+        // leaves the frame's caption and menu bar at the system's DPI, so the client height is
+        // checked by what stands in it.
+        const int height = moved ? Scaled(MainClientHeight, dpi)
+                                 : Scaled(CoolBarHeight, dpi) + Scaled(BoardHeight, dpi) + Scaled(StatusBarHeight, dpi);
+        EXPECT_EQ(moved ? status.bottom : client.bottom, height) << dpi;
         EXPECT_EQ(board.left, 0);
-        EXPECT_EQ(board.top, Scaled(29, dpi)) << dpi;
+        EXPECT_EQ(board.top, Scaled(CoolBarHeight, dpi)) << dpi;
         EXPECT_EQ(board.right - board.left, Scaled(BoardWidth, dpi)) << dpi;
-        EXPECT_EQ(board.bottom - board.top, Scaled(BoardHeight, dpi)) << dpi;
+        EXPECT_EQ(board.bottom - board.top, height - Scaled(CoolBarHeight, dpi) - Scaled(StatusBarHeight, dpi)) << dpi;
         EXPECT_EQ(status.top, board.bottom) << dpi;
     }
 }
@@ -240,10 +246,12 @@ TEST_F(MainWindowBoardTest, AResizedWindowFitsItsBoardAndFindsItsTiles)
                  frame.bottom - frame.top + area.Height - board.bottom, SWP_NOMOVE | SWP_NOZORDER);
     const TBoardGeometry geometry = Form.BackgroundImage->Geometry();
     ASSERT_EQ(geometry.Area(), area);
-    EXPECT_DOUBLE_EQ(geometry.Scale(), resized);
+    // The area is wider than the board: its height decides, which at 120 DPI is 871.5 rounded up.
+    const double fitted = double(area.Height) / BoardHeight;
+    EXPECT_DOUBLE_EQ(geometry.Scale(), fitted);
     EXPECT_EQ(geometry.Board().Left, left);
     // The board's own pixels, cut out of the wider picture, are the expected board at that scale.
-    Scale = resized;
+    Scale = fitted;
     const TRgbPicture expected = Expected();
     const TDib& shown = Form.BackgroundImage->Shown();
     int differing = 0;
