@@ -1,7 +1,6 @@
 #include "app/Manual.h"
 
 #include <array>
-#include <cctype>
 
 std::filesystem::path ManualPath(const std::filesystem::path& programFolder)
 {
@@ -20,7 +19,9 @@ std::string FileUrl(const std::filesystem::path& file)
     constexpr std::array<char, 16> Hex{'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
     for (const char8_t c : path) {
         const auto byte = static_cast<unsigned char>(c);
-        if (std::isalnum(byte) || byte == '/' || byte == '-' || byte == '.' || byte == '_' || byte == '~' || byte == ':')
+        // ASCII letters and digits only: isalnum would follow the locale and pass bytes of UTF-8.
+        const bool plain = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9');
+        if (plain || byte == '/' || byte == '-' || byte == '.' || byte == '_' || byte == '~' || byte == ':')
             url += static_cast<char>(byte);
         else
             url.append({'%', Hex[byte >> 4], Hex[byte & 0xF]});

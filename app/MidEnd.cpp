@@ -120,12 +120,21 @@ void TMidEnd::DialogActivated()
 
 void TMidEnd::TypeLetter(char letter)
 {
-    Typed(Typing.Letter(letter, FaceSpellings(GameModel.FaceKanaIds)));
+    Typed(Typing.Letter(letter, FacesSpellings()));
 }
 
 void TMidEnd::TypeKey(TTypingKey key)
 {
-    Typed(Typing.Key(key, FaceSpellings(GameModel.FaceKanaIds)));
+    Typed(Typing.Key(key, FacesSpellings()));
+}
+
+std::span<const TSpelling> TMidEnd::FacesSpellings()
+{
+    if (Spellings.empty() || SpelledKana != GameModel.FaceKanaIds) {
+        Spellings = FaceSpellings(GameModel.FaceKanaIds);
+        SpelledKana = GameModel.FaceKanaIds;
+    }
+    return Spellings;
 }
 
 void TMidEnd::Typed(const TTyped& typed)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "app/Commands.h"
 #include "app/InfoDialogs.h"
@@ -85,6 +87,9 @@ private:
     TAboutDialog AboutDialog;
     TProgressDialog ProgressDialog;
     TTypedReading Typing;
+    // The spellings of the faces' kana, made again only when a deal changes the kana.
+    std::vector<TSpelling> Spellings;
+    std::array<TKanaId, FaceCount> SpelledKana{};
 
     // A game ends (won, given up for a new one or another map, or the program ends): the times
     // measured in it are stored. A store that refuses them is reported; they are kept for the next end.
@@ -93,6 +98,7 @@ private:
     // A store that cannot be read is reported, and the deal goes on as if nothing were timed.
     void PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana);
     void Typed(const TTyped& typed);
+    std::span<const TSpelling> FacesSpellings();
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }
     void BoardChanged() override { Front.BoardChanged(); }

@@ -36,19 +36,22 @@ void TGame::DrawBoard()
         if (tile.Present && tile.Layer <= TopLayer)
             layers[tile.Layer][counts[tile.Layer]++] = static_cast<uint8_t>(n);
     }
-    TBoardRaster& picture = Effects.BoardPicture();
+    // Every face in drawing order, asked for at once so that the picture can make them together; a
+    // face style other than 0 or 1 draws none.
     const TTileLook look{FaceStyle, Kana, Readings};
-    std::vector<TFacePicture> faces;
-    for (int n = 1; n <= TileCount; ++n)
-        if (Tiles[n].Present && FaceStyle <= 1)
-            faces.push_back(Tiles[n].Picture(look, FaceKanaIds[Tiles[n].Face]));
-    picture.PrepareFaces(faces);
-    for (int layer = 0; layer <= TopLayer; ++layer)
-        for (int i = 0; i < counts[layer]; ++i) {
+    std::array<TFacePicture, TileCount> faces;
+    std::array<TTileOrigin, TileCount> origins;
+    size_t count = 0;
+    for (int layer = 0; layer <= TopLayer && FaceStyle <= 1; ++layer)
+        for (int i = 0; i < counts[layer]; ++i, ++count) {
             const TTileClass& tile = Tiles[layers[layer][i]];
-            const TTileOrigin origin = TileOrigin(tile);
-            tile.Draw(look, FaceKanaIds[tile.Face], origin.Left, origin.Top, picture);
+            faces[count] = tile.Picture(look, FaceKanaIds[tile.Face]);
+            origins[count] = TileOrigin(tile);
         }
+    TBoardRaster& picture = Effects.BoardPicture();
+    picture.PrepareFaces(std::span(faces.data(), count));
+    for (size_t i = 0; i < count; ++i)
+        picture.DrawFace(faces[i], origins[i].Left, origins[i].Top);
     Effects.BoardChanged();
 }
 

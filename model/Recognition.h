@@ -19,8 +19,8 @@ struct TRecognitionSample {
     TScript Script = TScript::Hiragana;
     bool Hinted = false;
     int32_t Tenths = 0;  // 0 for a hint
-    // Recall: a pair of tiles that showed the kana alone, taken by typing its reading. It comes
-    // beside the pair's ordinary sample.
+    // Recall: a pair taken by typing its reading in the kana-only mode, where no tile of the board
+    // shows a reading. It comes beside the pair's ordinary sample.
     bool Typed = false;
 
     bool operator==(const TRecognitionSample&) const = default;

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/MidEnd.h"
+#include "bench/PairsTaken.h"
 #include "model/Recognition.h"
 #include "model/TilePlacement.h"
 #include "tests/support/SeededRandom.h"
@@ -31,24 +32,6 @@ private:
     TSilentEffects Silent;
 };
 
-// The pairs of the dealt board, always the first free pair, but for the last: a win would store
-// the times. The first free pair is also the one its reading takes.
-std::vector<std::pair<uint8_t, uint8_t>> PairsTaken(TGame game)
-{
-    std::vector<std::pair<uint8_t, uint8_t>> pairs;
-    uint8_t first = 0;
-    uint8_t second = 0;
-    while (game.FindFreePair(first, second)) {
-        pairs.emplace_back(first, second);
-        game.Tiles[first].Present = game.Tiles[second].Present = false;
-        game.UpdateCoverage();
-        game.UpdateLinks();
-    }
-    if (!pairs.empty())
-        pairs.pop_back();
-    return pairs;
-}
-
 // One pair taken as the player does it, through the session: typed (1), its reading and a blank,
 // or pressed (0), two presses on the tiles' middles. The same game is replayed pair by pair.
 void TakePair(benchmark::State& state)
@@ -61,7 +44,10 @@ void TakePair(benchmark::State& state)
     session.FormShow();
     TGame& game = session.Game();
     const TTileArray dealt = game.Tiles;
-    const auto pairs = PairsTaken(game);
+    // The last pair would win the game, which stores the times. The first free pair is also the
+    // one its reading takes.
+    auto pairs = PairsTaken(game);
+    pairs.pop_back();
     const bool typed = state.range(0) != 0;
     size_t next = 0;
     for (auto _ : state) {

@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/PairsTaken.h"
 #include "model/Game.h"
 #include "model/Recognition.h"
 #include "tests/support/SeededRandom.h"
@@ -114,21 +115,6 @@ void WholeGame(benchmark::State& state)
     state.counters["won"] = benchmark::Counter(static_cast<double>(won), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(WholeGame)->DenseRange(1, 7)->Unit(benchmark::kMicrosecond);
-
-// The pairs a player takes from the dealt board, always the first free pair, until none is left.
-std::vector<std::pair<uint8_t, uint8_t>> PairsTaken(TGame game)
-{
-    std::vector<std::pair<uint8_t, uint8_t>> pairs;
-    uint8_t first = 0;
-    uint8_t second = 0;
-    while (game.FindFreePair(first, second)) {
-        pairs.emplace_back(first, second);
-        game.Tiles[first].Present = game.Tiles[second].Present = false;
-        game.UpdateCoverage();
-        game.UpdateLinks();
-    }
-    return pairs;
-}
 
 // One move, a pair taken with two presses, with the recognition times measured (1) or not (0).
 // The same game is replayed move by move and its board put back when it is over.

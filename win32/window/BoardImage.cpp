@@ -25,9 +25,26 @@ TBoardImage::TBoardImage(const TBoardGeometry& geometry, const TImageForm& sheet
 const TDib& TBoardImage::Picture() const
 {
     const TPixelImage& pixels = Pixels();
-    if (!Shown || Shown->Width() != pixels.Width || Shown->Height() != pixels.Height)
+    if (!Shown || Shown->Width() != pixels.Width || Shown->Height() != pixels.Height) {
         Shown = std::make_unique<TDib>(pixels.Width, pixels.Height);
-    GdiFlush();
-    std::memcpy(Shown->Pixels(), pixels.Pixels.data(), pixels.Pixels.size() * sizeof(uint32_t));
+        Drawn = true;
+    }
+    if (Drawn) {
+        GdiFlush();
+        std::memcpy(Shown->Pixels(), pixels.Pixels.data(), pixels.Pixels.size() * sizeof(uint32_t));
+        Drawn = false;
+    }
     return *Shown;
+}
+
+void TBoardImage::DrawBackground(uint8_t index)
+{
+    Drawn = true;
+    TBoardPicture::DrawBackground(index);
+}
+
+void TBoardImage::DrawFace(const TFacePicture& face, int32_t left, int32_t top)
+{
+    Drawn = true;
+    TBoardPicture::DrawFace(face, left, top);
 }

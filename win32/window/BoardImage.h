@@ -17,9 +17,14 @@ public:
     // The whole area a window shows the board in, the board fitted and centred in it.
     TBoardImage(const TBoardGeometry& geometry, const TImageForm& sheets);
 
-    // The core's pixels as they are now, in a DIB to BitBlt from.
+    // The core's pixels as they are now, in a DIB to BitBlt from; copied only after drawing, so
+    // that a window uncovered repaints from the DIB as it stands.
     const TDib& Picture() const;
+
+    void DrawBackground(uint8_t index) override;
+    void DrawFace(const TFacePicture& face, int32_t left, int32_t top) override;
 
 private:
     mutable std::unique_ptr<TDib> Shown;
+    mutable bool Drawn = true;  // since the DIB was last copied
 };
