@@ -53,7 +53,7 @@ const TPixelImage& TFaceCache::Face(const TFacePicture& face)
     return *kept;
 }
 
-void TFaceCache::Prepare(std::span<const TFacePicture> faces)
+void TFaceCache::Prepare(std::span<const TFacePicture> faces, unsigned coresTaken)
 {
     // A repaint finds them all kept: that costs one look each.
     std::vector<const TFacePicture*> missing;
@@ -73,8 +73,8 @@ void TFaceCache::Prepare(std::span<const TFacePicture> faces)
             Faces[Slot(*missing[i])] = Make(*missing[i]);
     };
     constexpr size_t FacesWorthAThread = 8;
-    const size_t helpers = std::min<size_t>(std::max(1U, std::thread::hardware_concurrency()) - 1,
-                                            missing.size() / FacesWorthAThread);
+    const unsigned cores = std::max(1U, std::thread::hardware_concurrency());
+    const size_t helpers = std::min<size_t>(cores - std::min(cores, coresTaken + 1), missing.size() / FacesWorthAThread);
     std::vector<std::jthread> workers;
     for (size_t n = 0; n < helpers; ++n)
         workers.emplace_back(work);

@@ -16,9 +16,9 @@ public:
     double Scale() const { return CurrentScale; }
     void SetScale(double scale);
     const TPixelImage& Face(const TFacePicture& face);
-    // Makes those of faces not kept yet, side by side on the processor's cores: a new board's
-    // few dozen at once.
-    void Prepare(std::span<const TFacePicture> faces);
+    // Makes those of faces not kept yet, side by side on the processor's cores but for those
+    // taken by other work: a new board's few dozen at once.
+    void Prepare(std::span<const TFacePicture> faces, unsigned coresTaken = 0);
     // How many faces are kept now.
     size_t Count() const { return Made; }
 

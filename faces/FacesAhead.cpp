@@ -6,7 +6,8 @@
 TFacesAhead::TFacesAhead(std::vector<TFacePicture> faces, double scale)
     : Scale(scale), Made(std::async(std::launch::async, [faces = std::move(faces), scale] {
           TFaceCache cache(scale);
-          cache.Prepare(faces);
+          // The window is being built meanwhile: its core is left to it, or the first frame waits.
+          cache.Prepare(faces, 1);
           return cache;
       }))
 {

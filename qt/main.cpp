@@ -1,4 +1,5 @@
 #include "qt/common/Application.h"
+#include "qt/common/StartAhead.h"
 #include "qt/window/MainUnit.h"
 #include "qt/window/StartUp.h"
 #include "qt/common/SystemDateText.h"
@@ -6,6 +7,7 @@
 
 int main(int argc, char** argv)
 {
+    const TStartAhead ahead;
     TTesuliApplication application(argc, argv);
     InstallSystemDateText();
     CreateForms();

@@ -25,5 +25,5 @@ tesuli_install_packages() {
   fi
 }
 
-TESULI_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev libgl-dev libsqlite3-dev libstb-dev
+TESULI_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev libgl-dev libfontconfig-dev libsqlite3-dev libstb-dev
   libgtest-dev libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev fonts-dejavu-core)

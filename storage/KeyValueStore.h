@@ -48,3 +48,7 @@ using TStoreFactory = std::function<std::unique_ptr<TKeyValueStore>()>;
 
 // An access to the current user's store of this platform.
 std::unique_ptr<TKeyValueStore> OpenUserStore();
+
+// Opens the current user's store and leaves it open for the process's next access, which then
+// skips the opening, the file's check and, on a first run, its making. Any thread may call it.
+void PrepareUserStore();

@@ -68,6 +68,12 @@ std::unique_ptr<TKeyValueStore> OpenUserStore()
     return std::make_unique<TSqliteStore>(TSqliteStoreOptions{UserStoreFile()});
 }
 
+void PrepareUserStore()
+{
+    // Its connection goes back to the pool as the access ends.
+    TSqliteStore store(TSqliteStoreOptions{UserStoreFile()});
+}
+
 TSqliteStore::TSqliteStore(const TSqliteStoreOptions& options)
     : Wait(std::chrono::milliseconds(options.LockWaitMs)), Connection(TakeConnection(options, Wait))
 {

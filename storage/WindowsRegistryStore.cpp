@@ -60,6 +60,11 @@ std::unique_ptr<TKeyValueStore> OpenUserStore()
     return std::make_unique<TWindowsRegistryStore>();
 }
 
+void PrepareUserStore()
+{
+    // Each access opens its keys as it goes: there is nothing to open ahead.
+}
+
 TWindowsRegistryStore::TWindowsRegistryStore(std::string baseKey)
     : BaseKey(std::move(baseKey))
 {
