@@ -17,6 +17,7 @@
 
 #include "qt/common/Application.h"
 #include "qt/common/Artwork.h"
+#include "qt/common/KanaFont.h"
 #include "qt/common/MessageBox.h"
 #include "qt/dialogs/ControlBuilders.h"
 #include "qt/dialogs/KanaChartView.h"
@@ -54,6 +55,7 @@ TGameDialog::TGameDialog(QWidget* parent, TDialogLogic& logic)
     const TScreen& screen = Logic.Screen();
     setObjectName(Name(screen.Name));
     setWindowTitle(QString::fromStdString(screen.Caption));
+    setFont(WithTilesKana(font()));
     setModal(false);
     setFixedSize(screen.ClientWidth, screen.ClientHeight);
     if (screen.ProgramIconInTitle)

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextLayout>
 #include <QTest>
 #include <QUrl>
 
@@ -65,6 +66,23 @@ TEST_F(InformationDialogTest, HelpBoxTakesNoFocus)
 {
     const auto* memo = DialogControl<QPlainTextEdit>(TDialogId::Help, "HelpMemo");
     EXPECT_EQ(memo->focusPolicy(), Qt::NoFocus);
+}
+
+// The help's kana come from the tiles' own font, whatever the system has.
+TEST_F(InformationDialogTest, HelpTextTakesItsKanaFromTheTilesFont)
+{
+    const auto* memo = DialogControl<QPlainTextEdit>(TDialogId::Help, "HelpMemo");
+    const QString kanaFamily = QStringLiteral("Tesuli Kana");
+    for (const QString& text : {QStringLiteral("ゐ"), QStringLiteral("きゃ")}) {
+        SCOPED_TRACE(text.toStdString());
+        QTextLayout layout(text, memo->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        ASSERT_EQ(runs.size(), 1);
+        EXPECT_EQ(runs.front().rawFont().familyName(), kanaFamily);
+    }
 }
 
 // Each description starts in its own column, after the widest name with its picture, all in view.
