@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <latch>
 #include <thread>
 
 namespace {
@@ -138,6 +139,30 @@ TEST_F(SqliteStore, TheDefaultObjectUsesTheUserStoreAndTheInstalledFormats)
     std::string record;
     ASSERT_TRUE(Place.Options().ReadScore(1, record));
     EXPECT_EQ(SplitScoreRecord(record).at(0).substr(0, 9), "installed");
+}
+
+// The start opens the store ahead on another thread while the game may already open it, and
+// another copy of the game may start at the same moment: on a first run all of them make the file
+// at once, and each access has the one usable store.
+TEST_F(SqliteStore, AStoreMadeByManyAccessesAtOnceIsMadeOnce)
+{
+    constexpr int Accesses = 4;
+    for (int run = 0; run < 10; ++run) {
+        fs::remove_all(File().parent_path());
+        std::latch start(Accesses);
+        std::vector<std::jthread> ahead;
+        for (int access = 1; access < Accesses; ++access)
+            ahead.emplace_back([&start] {
+                start.arrive_and_wait();
+                PrepareUserStore();
+            });
+        start.arrive_and_wait();
+        TRegOptions options;
+        ASSERT_TRUE(options.InitDefaults()) << "run " << run;
+        ahead.clear();
+        options.WriteMapId(4);
+        EXPECT_EQ(Place.Options().ReadMapId(), 4);
+    }
 }
 
 TEST_F(SqliteStore, ADamagedFileIsLeftAlone)
