@@ -1,9 +1,11 @@
 // What the dialogs do with their controls, against a private store and a view of plain values.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <vector>
 
 #include "app/DialogScreens.h"
 #include "app/InfoDialogs.h"
@@ -89,36 +91,73 @@ TEST_F(TDialogLogicTest, OptionsLearningModesAreStoredAndTheFacePreviewsShowThem
     TListener listener;
     TOptionsDialog dialog(Options, listener);
     dialog.FormShow(View);
-    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Cell, (TDesignRect{0, 0, 40, 56})) << "today's first tile";
+    EXPECT_EQ(View.Pictures.at("TileFacePanel2").Face,
+              (TFacePicture{0, TScript::Hiragana, TFaceShows::KanaWithReading, 1, false}))
+        << "today's first tile";
+    dialog.Click(View, "KanaRadioGroup", 1);
+    dialog.Click(View, "ReadingsRadioGroup", 1);
+    for (const uint8_t artwork : {0, 1}) {
+        const TSheetCell& picture = View.Pictures.at(artwork == 0 ? "TileFacePanel1" : "TileFacePanel2");
+        EXPECT_EQ(picture.Sheet, TSheet::TileFace);
+        EXPECT_EQ(picture.Cell, (TDesignRect{0, 0, 40, 56}));
+        EXPECT_EQ(picture.Face, (TFacePicture{0, TScript::Katakana, TFaceShows::Kana, artwork, false}));
+        EXPECT_TRUE(picture.Partners.empty()) << "nothing mixes";
+    }
     // Where the modes mix, the other looks of the kana stand beside it, a reading alone once.
     constexpr TFacePicture katakana{0, TScript::Katakana, TFaceShows::KanaWithReading, 1, false},
         reading{0, TScript::Hiragana, TFaceShows::Reading, 1, false},
         katakanaAlone{0, TScript::Katakana, TFaceShows::Kana, 1, false};
-    const std::tuple<uint8_t, uint8_t, std::vector<TFacePicture>> mixes[] = {
-        {2, 0, {katakana}}, {0, 2, {reading}}, {2, 2, {reading, katakanaAlone}}};
-    for (const auto& [kana, readings, partners] : mixes) {
-        dialog.Click(View, "KanaRadioGroup", kana);
-        dialog.Click(View, "ReadingsRadioGroup", readings);
-        EXPECT_EQ(View.Pictures.at("TileFacePanel2").Partners, partners);
-        EXPECT_EQ(View.Pictures.at("TileFacePanel2").Cell.Width, 40 + PartnerStep * static_cast<int>(partners.size()));
+    const struct {
+        uint8_t Kana, Readings;
+        std::vector<TFacePicture> Partners;
+    } mixes[] = {{2, 0, {katakana}}, {0, 2, {reading}}, {2, 2, {reading, katakanaAlone}}};
+    for (const auto& mix : mixes) {
+        dialog.Click(View, "KanaRadioGroup", mix.Kana);
+        dialog.Click(View, "ReadingsRadioGroup", mix.Readings);
+        const TSheetCell& picture = View.Pictures.at("TileFacePanel2");
+        EXPECT_EQ(picture.Face.Script, TScript::Hiragana);
+        EXPECT_EQ(picture.Partners, mix.Partners);
+        EXPECT_EQ(picture.Cell.Width, 40 + PartnerStep * static_cast<int>(mix.Partners.size()));
     }
     dialog.Click(View, "KanaRadioGroup", 1);
     dialog.Click(View, "ReadingsRadioGroup", 1);
-    for (const uint8_t artwork : {0, 1})
-        EXPECT_EQ(View.Pictures.at(FacePreviewName(artwork)).Face, (TFacePicture{0, TScript::Katakana, TFaceShows::Kana, artwork, false}));
-    // Another set changes the tiles: Accept asks first, and No stores nothing and keeps the dialog open.
-    dialog.Click(View, "KanaSetRadioGroup", 2);
-    dialog.Click(View, "PracticeCheckBox", 1);
-    dialog.Click(View, "AcceptBitBtn", -1);
-    EXPECT_EQ(View.Questions, std::vector<std::string>{std::string(KanaSetQuestion)});
-    EXPECT_FALSE(View.Hidden);
-    EXPECT_EQ(Options.ReadKana(), 0);
-    View.ConfirmAnswer = true;
     dialog.Click(View, "AcceptBitBtn", -1);
     EXPECT_EQ(Options.ReadKana(), 1);
     EXPECT_EQ(Options.ReadReadings(), 1);
-    EXPECT_EQ(std::pair(Options.ReadKanaSet(), Options.ReadPractice()), std::pair(uint8_t{2}, uint8_t{1}));
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedSameMap});
+}
+
+// Another set changes the tiles: Accept asks first, and No stores nothing and keeps the dialog
+// open. Practice alone asks nothing.
+TEST_F(TDialogLogicTest, OptionsAskBeforeAnotherKanaSetAndPracticeIsAChecked)
+{
+    TListener listener;
+    TOptionsDialog dialog(Options, listener);
+    dialog.FormShow(View);
+    EXPECT_EQ(View.ItemIndex("KanaSetRadioGroup"), 0);
+    EXPECT_EQ(View.ItemIndex("PracticeCheckBox"), 0);
+    dialog.Click(View, "PracticeCheckBox", 1);
+    EXPECT_EQ(View.ItemIndex("PracticeCheckBox"), 1);
+    dialog.Click(View, "KanaSetRadioGroup", 2);
+    View.ConfirmAnswer = false;
+    dialog.Click(View, "AcceptBitBtn", -1);
+    EXPECT_EQ(View.Questions, std::vector<std::string>{std::string(KanaSetQuestion)});
+    EXPECT_FALSE(View.Hidden);
+    EXPECT_TRUE(listener.Notices.empty());
+    EXPECT_EQ(std::make_pair(Options.ReadKanaSet(), Options.ReadPractice()), std::make_pair(uint8_t{0}, uint8_t{0}));
+
+    View.ConfirmAnswer = true;
+    dialog.Click(View, "AcceptBitBtn", -1);
+    EXPECT_TRUE(View.Hidden);
+    EXPECT_EQ(std::make_pair(Options.ReadKanaSet(), Options.ReadPractice()), std::make_pair(uint8_t{2}, uint8_t{1}));
+    EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedSameMap});
+
+    TFakeDialogView reopened;
+    dialog.FormShow(reopened);
+    dialog.Click(reopened, "PracticeCheckBox", 0);
+    dialog.Click(reopened, "AcceptBitBtn", -1);
+    EXPECT_TRUE(reopened.Questions.empty()) << "the set did not change";
+    EXPECT_EQ(Options.ReadPractice(), 0);
 }
 
 TEST_F(TDialogLogicTest, OptionsCancelShowsTheStoredChoicesAgainAtTheNextShowing)
@@ -223,20 +262,29 @@ TEST_F(TScoresDialogTest, EachDamagedValueIsToldOnceNamingItOverTheOtherRows)
         store->WriteInteger("3", 7);
     }
     Dialog.FormShow(View);
+    EXPECT_EQ(View.Rows.size(), 1u);
     EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: " + NotARecord("1") + "\nInvalid data type for '3'"});
     Dialog.FormShow(View);
     EXPECT_EQ(View.Messages.size(), 1u);
 }
 
-// A line ending in a blank runs on into the next, so that the box wraps the paragraph.
-TEST(HelpText, ALineEndingInABlankRunsOnIntoTheNext)
+TEST(HelpText, ALineEndingInASpaceRunsOnIntoTheNextAndOtherLinesEndTheirParagraph)
 {
     const std::string text = HelpText();
-    EXPECT_NE(text.find(std::string(HelpLines[2]) + std::string(HelpLines[3])), std::string::npos);
-    EXPECT_NE(text.find(std::string(HelpLines[4]) + "\n\n"), std::string::npos);
+    std::vector<std::string_view> lines(HelpLines.begin(), HelpLines.end());
+    lines.insert(lines.end(), TypingHelpLines.begin(), TypingHelpLines.end());
+    size_t paragraphEnds = 2;  // the blank line and the keys' line after them
+    for (size_t line = 0; line + 1 < lines.size(); ++line) {
+        paragraphEnds += !lines[line].ends_with(' ');
+        EXPECT_NE(text.find(lines[line]), std::string::npos) << line;
+    }
+    EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')), paragraphEnds);
+    EXPECT_NE(text.find("\n\nKeys: New Game F2 or Ctrl+N, "), std::string::npos);
+    EXPECT_EQ(text.find(" \n"), std::string::npos);
 }
 
-TEST_F(TDialogLogicTest, AboutVisitsThePageEachTimeAndStaysOpenAndCloseHides)
+// The manual opens each time and the dialog stays; a browser that cannot be started is said so.
+TEST_F(TDialogLogicTest, AboutNamesTheManualAndOpensItOrSaysWhyNot)
 {
     TAboutDialog about;
     View.Folder = std::filesystem::path(testing::TempDir()) / "no-manual-here" / "bin";
@@ -246,6 +294,7 @@ TEST_F(TDialogLogicTest, AboutVisitsThePageEachTimeAndStaysOpenAndCloseHides)
     about.Click(View, "VisitMeBitBtn", -1);
     about.Click(View, "VisitMeBitBtn", -1);
     EXPECT_EQ(View.OpenedUrls, std::vector<std::string>(2, FileUrl(manual)));
+    EXPECT_TRUE(View.Messages.empty());
     View.BrowserStarts = false;
     about.Click(View, "VisitMeBitBtn", -1);
     EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: " + NoBrowserText(manual)});
@@ -254,28 +303,37 @@ TEST_F(TDialogLogicTest, AboutVisitsThePageEachTimeAndStaysOpenAndCloseHides)
     EXPECT_TRUE(View.Hidden);
 }
 
-// Beside the program (Windows, a build) before the installed data folder (bin/../share/tesuli); its
-// address escapes what an address cannot hold.
-TEST(Manual, LiesBesideTheProgramOrInTheInstalledDataFolderAndItsAddressIsEscaped)
+// Beside the program (Windows, a build) before the installed data folder (bin/../share/tesuli).
+TEST(Manual, LiesBesideTheProgramOrInTheInstalledDataFolder)
 {
     const std::filesystem::path root = std::filesystem::path(testing::TempDir()) / "tesuli-manual";
     std::filesystem::remove_all(root);
     std::filesystem::create_directories(root / "bin");
+    EXPECT_EQ(ManualPath(root / "bin"), root / "bin" / "manual.html") << "neither: where it belongs beside";
     std::filesystem::create_directories(root / "share" / "tesuli");
     std::ofstream(root / "share" / "tesuli" / "manual.html") << "<html></html>";
     EXPECT_EQ(ManualPath(root / "bin"), root / "share" / "tesuli" / "manual.html");
     std::ofstream(root / "bin" / "manual.html") << "<html></html>";
     EXPECT_EQ(ManualPath(root / "bin"), root / "bin" / "manual.html");
     std::filesystem::remove_all(root);
+}
 
+TEST(Manual, ItsAddressEscapesWhatAnAddressCannotHold)
+{
 #ifdef _WIN32
-    const char* file = "C:\\Users\\\u306F\u306A\\My Games\\a#b%c.html";
-    const char* url = "file:///C:/Users/%E3%81%AF%E3%81%AA/My%20Games/a%23b%25c.html";
+    const std::pair<const char*, const char*> files[] = {
+        {"C:\\Program Files\\Tesuli\\manual.html", "file:///C:/Program%20Files/Tesuli/manual.html"},
+        {"C:\\Users\\\u306F\u306A\\a#b%c.html", "file:///C:/Users/%E3%81%AF%E3%81%AA/a%23b%25c.html"},
+    };
 #else
-    const char* file = "/home/\u306F\u306A/My Games/a#b%c.html";
-    const char* url = "file:///home/%E3%81%AF%E3%81%AA/My%20Games/a%23b%25c.html";
+    const std::pair<const char*, const char*> files[] = {
+        {"/usr/share/tesuli/manual.html", "file:///usr/share/tesuli/manual.html"},
+        {"/home/anna/My Games/manual.html", "file:///home/anna/My%20Games/manual.html"},
+        {"/home/\u306F\u306A/a#b%c.html", "file:///home/%E3%81%AF%E3%81%AA/a%23b%25c.html"},
+    };
 #endif
-    EXPECT_EQ(FileUrl(std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(file)))), url);
+    for (const auto& [file, url] : files)
+        EXPECT_EQ(FileUrl(std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(file)))), url) << file;
 }
 
 }  // namespace

@@ -110,8 +110,8 @@ TEST_F(TMidEndTest, TheLastPairOpensTheWinDialogWithTheGameAndGreysThePlay)
     EXPECT_EQ(Front.Log.size(), 1u) << "a greyed hint does nothing";
 }
 
-// What the e2e game sees at length, here with the clock in the test's hand.
-TEST_F(TMidEndTest, APairsTimeIsStoredWhenANewGameEndsThisOneAndTheProgressWindowShowsIt)
+// The Progress window reads what the game's end stored; a reset asks first.
+TEST_F(TMidEndTest, TheProgressWindowShowsTheStoredTimesAndAResetAsksFirst)
 {
     uint8_t first = 0, second = 0;
     ASSERT_TRUE(MidEnd.Game().FindFreePair(first, second));
@@ -120,9 +120,8 @@ TEST_F(TMidEndTest, APairsTimeIsStoredWhenANewGameEndsThisOneAndTheProgressWindo
     MidEnd.DialogActivated();  // paused: no time passes for the pair
     Clock.Now += 60000;
     Press(second);
+    const TCatalogueKana& kana = KanaCatalogue[MidEnd.Game().Tiles[first].Face];
     const uint8_t face = MidEnd.Game().Tiles[first].Face;
-    EXPECT_TRUE(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples.empty()) << "not once per move";
-
     MidEnd.RunCommand(TCommandId::NewGame);
     const TKanaProgress stored = MidEnd.Options().ReadProgress(TScript::Hiragana)[face];
     EXPECT_EQ(stored.Samples, std::vector<int32_t>{12});
@@ -132,18 +131,15 @@ TEST_F(TMidEndTest, APairsTimeIsStoredWhenANewGameEndsThisOneAndTheProgressWindo
     progress.FormShow(view);
     ASSERT_EQ(view.Chart.size(), FaceCount + ChartLegend().size());
     EXPECT_EQ(view.ItemIndexes.at("ScriptRadioGroup"), 0);
-    EXPECT_NE(view.Texts.at("SlowestLabel").find(KanaCatalogue[face].Hiragana), std::string::npos);
+    EXPECT_EQ(view.Texts.at("SlowestLabel"),
+              "Slowest: " + std::string(kana.Hiragana) + " " + std::string(kana.Reading) + " 1.2 s");
 
     progress.Click(view, "ResetBitBtn", -1);
     EXPECT_EQ(view.Questions.size(), 1u);
     EXPECT_EQ(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples.size(), 1u) << "No keeps the data";
     view.ConfirmAnswer = true;
-    ASSERT_TRUE(MidEnd.Game().FindFreePair(first, second));
-    Press(first);
-    Press(second);  // a time not yet stored, which the reset clears too
     progress.Click(view, "ResetBitBtn", -1);
-    MidEnd.RunCommand(TCommandId::NewGame);
-    EXPECT_EQ(MidEnd.Options().ReadProgress(TScript::Hiragana), TScriptProgress{});
+    EXPECT_TRUE(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples.empty());
 }
 
 // The status texts of typing are the mid end's; the picked pair and the parser are tested apart.
@@ -159,38 +155,57 @@ TEST_F(TMidEndTest, ATypedReadingTakesAFreePairOrSaysWhyNot)
     if (reading == "n")
         MidEnd.TypeKey(TTypingKey::Enter);
     EXPECT_EQ(Front.Status[TypingPanel], "");
+    EXPECT_EQ(MidEnd.Game().PresentCount(), TileCount - 2);
     EXPECT_FALSE(MidEnd.Game().Tiles[first].Present);
     EXPECT_TRUE(MidEnd.IsEnabled(TCommandId::Undo));
     EXPECT_TRUE(Front.ClockRunning) << "typing starts the clock as a press does";
+
     MidEnd.TypeLetter('x');
     EXPECT_EQ(Front.Status[TypingPanel], "x: no reading");
-    KeepOnly(MidEnd.Game(), {{1, {0, 0, 0}}, {5, {8, 0, 0}}, {6, {12, 0, 0}}});  // あ alone
+
+    // A kana with no free pair: its tiles all taken away.
+    KeepOnly(MidEnd.Game(), {{1, {0, 0, 0}}, {5, {8, 0, 0}}, {6, {12, 0, 0}}});
     MidEnd.TypeLetter('a');
     EXPECT_EQ(Front.Status[TypingPanel], "no free pair: a");
+    EXPECT_EQ(MidEnd.Game().PresentCount(), 3);
 }
 
-void AcceptAnotherMap(TMidEnd& midEnd)
+// Every end of a game keeps the times measured in it; options that leave the game going keep them
+// for its end.
+struct TGameEnd {
+    const char* Name;
+    void (*End)(TMidEnd& midEnd);
+    bool Stored;
+};
+
+void PrintTo(const TGameEnd& end, std::ostream* out)
+{
+    *out << end.Name;
+}
+
+void CloseOptionsWith(TMidEnd& midEnd, std::string_view button, int map)
 {
     TFakeDialogView view;
     TDialogLogic& options = midEnd.Dialog(TDialogId::Options);
     options.FormShow(view);
-    options.Click(view, "MapRadioGroup", 3);
-    options.Click(view, "AcceptBitBtn", -1);
+    options.Click(view, "MapRadioGroup", map);
+    options.Click(view, button, -1);
 }
 
 void WinWithAnotherFace(TMidEnd& midEnd)
 {
-    KeepOnly(midEnd.Game(), {{189, {0, 0, 0}}, {190, {8, 0, 0}}});  // face 47, never the pair taken first
+    // Face 47's tiles, never the face of the pair taken first (which lay free from the deal).
+    KeepOnly(midEnd.Game(), {{189, {0, 0, 0}}, {190, {8, 0, 0}}});
     for (const uint8_t n : {189, 190}) {
         const TTileOrigin origin = TileOrigin(midEnd.Game().Tiles[n]);
         midEnd.BoardPress(origin.Left + 21, origin.Top + 25);
     }
+    ASSERT_EQ(midEnd.Game().PresentCount(), 0);
 }
 
-// Every end of a game stores the times measured in it (a new game: above).
-class TGameEndTest : public TMidEndTest, public testing::WithParamInterface<std::pair<const char*, void (*)(TMidEnd&)>> {};
+class TGameEndTest : public TMidEndTest, public testing::WithParamInterface<TGameEnd> {};
 
-TEST_P(TGameEndTest, TheTimesOfTheGameAreStoredAtItsEnd)
+TEST_P(TGameEndTest, TheTimesOfTheGameAreStoredAtItsEndOnly)
 {
     uint8_t first = 0, second = 0;
     ASSERT_TRUE(MidEnd.Game().FindFreePair(first, second));
@@ -199,13 +214,19 @@ TEST_P(TGameEndTest, TheTimesOfTheGameAreStoredAtItsEnd)
     Press(first);
     Clock.Now += 700;
     Press(second);
-    GetParam().second(MidEnd);
-    EXPECT_EQ(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples, std::vector<int32_t>{7});
+    GetParam().End(MidEnd);
+    const std::vector<int32_t> expected = GetParam().Stored ? std::vector<int32_t>{7} : std::vector<int32_t>{};
+    EXPECT_EQ(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryEnd, TGameEndTest,
-                         testing::Values(std::pair("WindowCloses", +[](TMidEnd& m) { m.FormClose(); }),
-                                         std::pair("Win", &WinWithAnotherFace), std::pair("AnotherMap", &AcceptAnotherMap)),
-                         [](const auto& info) { return std::string(info.param.first); });
+INSTANTIATE_TEST_SUITE_P(
+    EveryEnd, TGameEndTest,
+    testing::Values(TGameEnd{"NewGame", [](TMidEnd& m) { m.RunCommand(TCommandId::NewGame); }, true},
+                    TGameEnd{"WindowCloses", [](TMidEnd& m) { m.FormClose(); }, true},
+                    TGameEnd{"Win", WinWithAnotherFace, true},
+                    TGameEnd{"AnotherMap", [](TMidEnd& m) { CloseOptionsWith(m, "AcceptBitBtn", 3); }, true},
+                    TGameEnd{"SameMap", [](TMidEnd& m) { CloseOptionsWith(m, "AcceptBitBtn", 0); }, false},
+                    TGameEnd{"Cancelled", [](TMidEnd& m) { CloseOptionsWith(m, "CancelBitBtn", 3); }, false}),
+    [](const testing::TestParamInfo<TGameEnd>& info) { return info.param.Name; });
 
 }  // namespace

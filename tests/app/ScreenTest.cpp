@@ -31,9 +31,22 @@ TEST(RadioItemPlace, ItemsFillTheColumnsTopToBottomBelowTheCaption)
 // The arrow keys go round the previews of one group only: a face style never steps to a texture.
 TEST(StepInGroup, ArrowsGoRoundThePreviewsOfTheirGroup)
 {
-    EXPECT_EQ(OptionsScreen().StepInGroup(BackgroundPreviewName(0), -1).Name, BackgroundPreviewName(5));
-    EXPECT_EQ(OptionsScreen().StepInGroup(BackgroundPreviewName(5), 1).Name, BackgroundPreviewName(0));
-    EXPECT_EQ(OptionsScreen().StepInGroup(FacePreviewName(1), 1).Name, FacePreviewName(0));
+    const TScreen& options = OptionsScreen();
+    const struct {
+        std::string From;
+        int Step;
+        std::string To;
+    } cases[] = {
+        {BackgroundPreviewName(0), 1, BackgroundPreviewName(1)},
+        {BackgroundPreviewName(0), -1, BackgroundPreviewName(5)},
+        {BackgroundPreviewName(5), 1, BackgroundPreviewName(0)},
+        {FacePreviewName(1), 1, FacePreviewName(0)},
+        {FacePreviewName(0), -1, FacePreviewName(1)},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.From + " " + std::to_string(test.Step));
+        EXPECT_EQ(options.StepInGroup(test.From, test.Step).Name, test.To);
+    }
 }
 
 }  // namespace

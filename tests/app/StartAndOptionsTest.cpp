@@ -82,46 +82,62 @@ protected:
     }
 };
 
-TEST_F(TMainFlow, FirstRunStoresTheDefaultsAndTakesThem)
+// What the store holds when the main window is created.
+enum class TStartStore { Empty, Stored, UnreadableValue, Unopenable };
+
+struct TStartCase {
+    const char* Name;
+    TStartStore Store;
+    const char* Report;  // none when null; any one when empty
+    TSettings InForce;
+    uint8_t MapNumber;
+};
+
+void PrintTo(const TStartCase& start, std::ostream* out)
 {
-    Create();
-    EXPECT_TRUE(Reports.empty());
-    const TSettings defaults{1, 1, 0, 1, 0, 0};
-    EXPECT_EQ(InForce(), defaults);
-    EXPECT_EQ(Game.MapNumber, 1);
-    EXPECT_EQ(Stored(), defaults);
-    EXPECT_TRUE(TilesStandOnMap(1));
+    *out << start.Name;
 }
 
-TEST_F(TMainFlow, StoredSettingsAreTakenWithTheMapCountedFromOne)
+class TStartUp : public TMainFlow, public testing::WithParamInterface<TStartCase> {};
+
+// Half-read settings would mix the player's choices with the defaults: one error, and every
+// setting is the default.
+TEST_P(TStartUp, TheSettingsInForceAndTheTilesOnTheirMap)
 {
-    Seed({0, 5, 6, 2, 2, 1, 2, 1});
+    const TStartCase& start = GetParam();
+    const TSettings stored{0, 5, 6, 2, 2, 1, 2, 1};
+    switch (start.Store) {
+    case TStartStore::Empty: break;
+    case TStartStore::Stored: Seed(stored); break;
+    case TStartStore::UnreadableValue:
+        Seed(stored);
+        StoreAsText("bgd");
+        break;
+    case TStartStore::Unopenable: Store.MakeUnopenable(); break;
+    }
     Create();
-    EXPECT_TRUE(Reports.empty());
-    EXPECT_EQ(InForce(), (TSettings{0, 5, 6, 2, 2, 1, 2, 1}));
-    EXPECT_EQ(Game.MapNumber, 7);
-    EXPECT_TRUE(TilesStandOnMap(7));
+    if (!start.Report) {
+        EXPECT_TRUE(Reports.empty());
+        EXPECT_EQ(Stored(), start.InForce) << "the first run stores the defaults";
+    } else {
+        ASSERT_EQ(Reports.size(), 1u);
+        if (*start.Report) {
+            EXPECT_EQ(Reports[0], start.Report);
+        }
+    }
+    EXPECT_EQ(InForce(), start.InForce);
+    EXPECT_EQ(Game.MapNumber, start.MapNumber);
+    EXPECT_TRUE(TilesStandOnMap(start.MapNumber));
 }
 
-// Half-read settings would mix the player's choices with the defaults.
-TEST_F(TMainFlow, AnUnreadableValueIsReportedOnceAndEverySettingIsTheDefault)
-{
-    Seed({0, 5, 6, 2, 1, 1, 2, 1});
-    StoreAsText("bgd");
-    Create();
-    EXPECT_EQ(Reports, std::vector<std::string>{"Invalid data type for 'bgd'"});
-    EXPECT_EQ(InForce(), (TSettings{1, 1, 0, 1}));
-    EXPECT_TRUE(TilesStandOnMap(1));
-}
-
-TEST_F(TMainFlow, AStoreThatCannotBeOpenedIsReportedOnceAndTheGameStarts)
-{
-    Store.MakeUnopenable();
-    Create();
-    EXPECT_EQ(Reports.size(), 1u);
-    EXPECT_EQ(InForce(), (TSettings{1, 1, 0, 1}));
-    EXPECT_TRUE(TilesStandOnMap(1));
-}
+INSTANTIATE_TEST_SUITE_P(
+    EveryStore, TStartUp,
+    testing::Values(TStartCase{"FirstRun", TStartStore::Empty, nullptr, {1, 1, 0, 1, 0, 0}, 1},
+                    TStartCase{"Stored", TStartStore::Stored, nullptr, {0, 5, 6, 2, 2, 1, 2, 1}, 7},
+                    TStartCase{"UnreadableValue", TStartStore::UnreadableValue, "Invalid data type for 'bgd'",
+                               {1, 1, 0, 1, 0, 0}, 1},
+                    TStartCase{"Unopenable", TStartStore::Unopenable, "", {1, 1, 0, 1, 0, 0}, 1}),
+    [](const testing::TestParamInfo<TStartCase>& info) { return info.param.Name; });
 
 TEST_F(TMainFlow, SameMapChoicesTakeEffectAndTheGameGoesOn)
 {
@@ -173,7 +189,8 @@ TEST_F(TMainFlow, AnotherMapStartsANewGameThereWithTheClockRunning)
     EXPECT_EQ(onBoard, onMap) << "the deal fills the new map's places";
 }
 
-// Another kana set deals a new game on the same map; practice alone waits for the next new game.
+// Another kana set changes the tiles: a new game on the same map, dealt from the new set. Practice
+// alone waits for the next new game.
 TEST_F(TMainFlow, AnotherKanaSetStartsANewGameAndPracticeWaitsForTheNext)
 {
     Create();
@@ -182,10 +199,14 @@ TEST_F(TMainFlow, AnotherKanaSetStartsANewGameAndPracticeWaitsForTheNext)
     ApplyOptions(Game, TOptionsNotice::AcceptedSameMap, {1, 1, 0, 1, 0, 0, 0, 1});
     EXPECT_TRUE(Game.Practice);
     EXPECT_EQ(Game.ElapsedSeconds, 77) << "practice alone deals nothing";
+    EXPECT_EQ(Game.FaceKanaIds, DesignedFaceKana());
+
+    EXPECT_FALSE(StartsNewGame(Game, TOptionsNotice::Cancelled, {1, 1, 0, 1, 0, 0, 2, 1}));
     ApplyOptions(Game, TOptionsNotice::AcceptedSameMap, {1, 1, 0, 1, 0, 0, 2, 1});
     EXPECT_EQ(Game.KanaSet, 2);
     EXPECT_EQ(Game.MapNumber, 1);
     EXPECT_EQ(Game.ElapsedSeconds, 0);
+    EXPECT_EQ(Game.PresentCount(), TileCount);
     EXPECT_TRUE(Effects.ClockRunning);
     EXPECT_NE(Game.FaceKanaIds, DesignedFaceKana());
 }
@@ -206,39 +227,39 @@ protected:
     void SetUp() override { Flow.Listener = &Listener; }
 };
 
-TEST_F(TOptionsDialogFlow, AcceptStoresEveryChoiceThenTellsOfTheNewMap)
+// Accept stores every choice, then tells whether the map changed: a learning mode changed alone, or a
+// map chosen and chosen back, is the same map; values outside the choices go back untouched.
+TEST_F(TOptionsDialogFlow, AcceptStoresEveryChoiceThenTellsWhetherTheMapChanged)
 {
-    Seed({0, 2, 4, 1, 1, 2, 1, 0});
-    Flow.FormShow(Options);
-    EXPECT_EQ(Flow.Choices, (TSettings{0, 2, 4, 1, 1, 2, 1, 0}));
-    Flow.Choices = {1, 5, 6, 0, 2, 1, 2, 1};
-    Flow.Accept(Options);
-    EXPECT_EQ(Stored(), (TSettings{1, 5, 6, 0, 2, 1, 2, 1}));
-    ASSERT_EQ(Listener.Calls.size(), 1u);
-    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::AcceptedOtherMap, TSettings{1, 5, 6, 0, 2, 1, 2, 1}));
-}
-
-// A learning mode changed alone is no other map: the board is redrawn, not dealt again.
-TEST_F(TOptionsDialogFlow, ALearningModeChangedAloneIsTheSameMap)
-{
-    Seed({0, 2, 4, 1, 0, 0});
-    Flow.FormShow(Options);
-    Flow.Choices.Readings = 2;
-    Flow.Accept(Options);
-    ASSERT_EQ(Listener.Calls.size(), 1u);
-    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::AcceptedSameMap, TSettings{0, 2, 4, 1, 0, 2}));
-}
-
-TEST_F(TOptionsDialogFlow, AMapChosenAndThenChosenBackIsTheSameMap)
-{
-    Seed({0, 2, 4, 1});
-    Flow.FormShow(Options);
-    Flow.Choices.MapId = 6;
-    Flow.Choices.MapId = 4;
-    Flow.Choices.BackgroundIndex = 3;
-    Flow.Accept(Options);
-    ASSERT_EQ(Listener.Calls.size(), 1u);
-    EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::AcceptedSameMap, TSettings{0, 3, 4, 1}));
+    const struct {
+        TSettings Seeded;
+        void (*Choose)(TSettings& choices);
+        TSettings Stored;
+        TOptionsNotice Notice;
+    } cases[] = {
+        {{0, 2, 4, 1, 1, 2, 1, 0}, [](TSettings& c) { c = {1, 5, 6, 0, 2, 1, 2, 1}; }, {1, 5, 6, 0, 2, 1, 2, 1},
+         TOptionsNotice::AcceptedOtherMap},
+        {{0, 2, 4, 1, 0, 0}, [](TSettings& c) { c.Readings = 2; }, {0, 2, 4, 1, 0, 2}, TOptionsNotice::AcceptedSameMap},
+        {{0, 2, 4, 1, 0, 0},
+         [](TSettings& c) {
+             c.MapId = 6;
+             c.MapId = 4;
+             c.BackgroundIndex = 3;
+         },
+         {0, 3, 4, 1, 0, 0}, TOptionsNotice::AcceptedSameMap},
+        {{7, 9, 12, 5, 0, 0}, [](TSettings&) {}, {7, 9, 12, 5, 0, 0}, TOptionsNotice::AcceptedSameMap},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.Seeded));
+        Listener.Calls.clear();
+        Seed(c.Seeded);
+        Flow.FormShow(Options);
+        EXPECT_EQ(Flow.Choices, c.Seeded);
+        c.Choose(Flow.Choices);
+        Flow.Accept(Options);
+        EXPECT_EQ(Stored(), c.Stored);
+        EXPECT_EQ(Listener.Calls, (std::vector{std::make_tuple(c.Notice, c.Stored)}));
+    }
 }
 
 TEST_F(TOptionsDialogFlow, CancelStoresNothingAndTellsWhatWasReadOnShowing)
@@ -251,15 +272,6 @@ TEST_F(TOptionsDialogFlow, CancelStoresNothingAndTellsWhatWasReadOnShowing)
     EXPECT_EQ(Stored(), (TSettings{0, 2, 4, 1}));
     ASSERT_EQ(Listener.Calls.size(), 1u);
     EXPECT_EQ(Listener.Calls[0], std::make_tuple(TOptionsNotice::Cancelled, TSettings{0, 2, 4, 1}));
-}
-
-TEST_F(TOptionsDialogFlow, ValuesOutsideTheChoicesAreWrittenBackUntouched)
-{
-    Seed({7, 9, 12, 5});
-    Flow.FormShow(Options);
-    Flow.Accept(Options);
-    EXPECT_EQ(Stored(), (TSettings{7, 9, 12, 5}));
-    EXPECT_EQ(std::get<0>(Listener.Calls.at(0)), TOptionsNotice::AcceptedSameMap);
 }
 
 TEST_F(TOptionsDialogFlow, AFailedWriteRaisesAndTellsNobody)

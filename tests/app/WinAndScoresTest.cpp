@@ -71,6 +71,8 @@ TEST_F(TScoresFlow, EachDamagedValueIsLeftOutAndNamedAndTheRestAreListed)
     const TScoreList list = ReadScoreRows(Options);
     EXPECT_FALSE(list.Failure);
     EXPECT_EQ(list.Damaged, (std::vector<std::string>{"Invalid data type for '2'", NotARecord("3"), NotARecord("5")}));
+    ASSERT_EQ(list.Rows.size(), 2u);
+    EXPECT_EQ(list.Rows[1][1], "Dan");
     EXPECT_EQ(ExportText(list.Rows),
               "06.12.2026 14:03:59,Anna,0:12:34,3,Babel\r\n06.12.2026 14:03:59,Dan,0:12:34,3,Babel\r\n");
 }

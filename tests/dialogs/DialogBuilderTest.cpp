@@ -188,13 +188,15 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             EXPECT_NE(qobject_cast<TKanaChartView*>(control), nullptr);
             EXPECT_EQ(place, designed);
             break;
-        case TControlKind::CheckBox:
-            ASSERT_NE(qobject_cast<QCheckBox*>(control), nullptr);
+        case TControlKind::CheckBox: {
+            const auto* box = qobject_cast<QCheckBox*>(control);
+            ASSERT_NE(box, nullptr);
             EXPECT_EQ(place.topLeft(), designed.topLeft());
-            EXPECT_EQ(qobject_cast<QCheckBox*>(control)->text(), Text(row.Caption));
-            EXPECT_LE(font.horizontalAdvance(Text(row.Caption)) + MarkWidth, place.width());
-            EXPECT_LE(font.height(), place.height());
+            EXPECT_EQ(box->text(), Text(row.Caption));
+            EXPECT_LE(font.horizontalAdvance(box->text()) + MarkWidth, box->width());
+            EXPECT_LE(font.height(), box->height());
             break;
+        }
         case TControlKind::PathLabel:
             ASSERT_NE(qobject_cast<TPathLabel*>(control), nullptr);
             EXPECT_EQ(place.topLeft(), designed.topLeft());

@@ -1,10 +1,12 @@
 // The help and about dialogs' own widgets: where they reopen, the help text and command list, the
-// browser asked for the manual.
+// browser asked for the website.
 #include "DialogTestSupport.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTreeWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "app/InfoTexts.h"
+#include "model/TilePlacement.h"
 #include "qt/common/Artwork.h"
 #include "qt/window/MainUnit.h"
 
@@ -62,9 +65,11 @@ TEST_F(InformationDialogTest, DialogsOpenAgainWhereTheyWereLeft)
     }
 }
 
-TEST_F(InformationDialogTest, HelpBoxTakesNoFocus)
+TEST_F(InformationDialogTest, HelpBoxHoldsTheHelpText)
 {
     const auto* memo = DialogControl<QPlainTextEdit>(TDialogId::Help, "HelpMemo");
+    EXPECT_EQ(memo->toPlainText(), QString::fromStdString(HelpText()));
+    EXPECT_TRUE(memo->toPlainText().contains(QStringLiteral("a collection of %1 tiles.").arg(TileCount))) << "the game's own count";
     EXPECT_EQ(memo->focusPolicy(), Qt::NoFocus);
 }
 
@@ -85,7 +90,7 @@ TEST_F(InformationDialogTest, HelpTextTakesItsKanaFromTheTilesFont)
     }
 }
 
-// Each description starts in its own column, after the widest name with its picture, all in view.
+// Each description starts in its own column, after the widest name with its picture.
 TEST_F(InformationDialogTest, CommandListPairsEachNameAndPictureWithItsDescriptionInAColumn)
 {
     const auto* list = DialogControl<QTreeWidget>(TDialogId::Help, "MenuListView");
@@ -99,19 +104,22 @@ TEST_F(InformationDialogTest, CommandListPairsEachNameAndPictureWithItsDescripti
         EXPECT_EQ(IconPicture(item->icon(0)), IconPicture(CommandIcon(command.Command)));
         EXPECT_GT(list->columnWidth(0), list->iconSize().width() + list->fontMetrics().horizontalAdvance(item->text(0)));
         EXPECT_FALSE(item->flags() & Qt::ItemIsEditable);
-        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(item)));
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(item))) << "every command in view";
     }
     EXPECT_EQ(list->focusPolicy(), Qt::NoFocus);
 }
 
-TEST_F(InformationDialogTest, VisitAsksTheBrowserForThePageAndTheDialogStays)
+// The address reaches the browser as the local file the dialog names.
+TEST_F(InformationDialogTest, TheManualButtonAsksTheBrowserForTheManualAndTheDialogStays)
 {
     TUrlRecorder browser;
     ShowAndActivate(TDialogId::About);
     QTest::mouseClick(DialogControl<QPushButton>(TDialogId::About, "VisitMeBitBtn"), Qt::LeftButton);
     EXPECT_TRUE(GameDialog(TDialogId::About)->isVisible());
     ASSERT_EQ(browser.Opened.size(), 1);
-    EXPECT_EQ(QFileInfo(browser.Opened[0].toLocalFile()).fileName(), QStringLiteral("manual.html"));
+    const QString file = browser.Opened[0].toLocalFile();
+    EXPECT_EQ(QFileInfo(file).fileName(), QStringLiteral("manual.html"));
+    EXPECT_EQ(DialogControl<QLabel>(TDialogId::About, "UrlLabel")->text(), QStringLiteral("Manual: ") + QDir::toNativeSeparators(file));
 }
 
 TEST_F(InformationDialogTest, EnterOnTheFocusedVisitButtonOpensThePageInsteadOfClosing)

@@ -127,19 +127,28 @@ TEST_F(OptionsFormTest, ValuesOutsideTheItemsClearTheChecksShownBefore)
     EXPECT_EQ(Shown(), (TShownChoices{-1, -1, -1, 0}));
 }
 
-// Tab into a radio group lands on its checked item; the space bar chooses the picture in focus.
-TEST_F(OptionsFormTest, TabLandsOnTheCheckedItemAndSpaceChoosesThePicture)
+// Every picture is reached with Tab and chosen with the space bar; Tab into a radio group lands on
+// its checked item.
+TEST_F(OptionsFormTest, TabReachesEveryPictureAndTheCheckedItemOfEachGroup)
 {
     SeedSettings({0, 0, 2, 1});
     ShowAndActivate(TDialogId::Options);
+    ASSERT_EQ(Shown(), (TShownChoices{0, 0, 2, 1}));
     QStringList visited;
     for (int press = 0; press < 20; ++press) {
         PressKey(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
-    const TControl& hint = OptionsScreen().Control("HintRadioGroup");
-    EXPECT_TRUE(visited.contains(QString::fromStdString(RadioItemName(hint.ItemPrefix, hint.Items.at(1)))));
-    EXPECT_FALSE(visited.contains(QString::fromStdString(RadioItemName(hint.ItemPrefix, hint.Items.at(0)))));
+    const auto item = [](std::string_view group, int index) {
+        const TControl& row = OptionsScreen().Control(group);
+        return QString::fromStdString(RadioItemName(row.ItemPrefix, row.Items.at(static_cast<size_t>(index))));
+    };
+    const auto picture = [](const std::string& panel) { return QString::fromStdString(PreviewImageName(panel)); };
+    for (const QString& stop : {picture(FacePreviewName(1)), picture(BackgroundPreviewName(5)), item("HintRadioGroup", 1),
+                                item("MapRadioGroup", 2)})
+        EXPECT_TRUE(visited.contains(stop)) << stop.toStdString() << " not in " << visited.join(' ').toStdString();
+    EXPECT_FALSE(visited.contains(item("HintRadioGroup", 0)));
+
     auto* fifth = DialogControl<QWidget>(TDialogId::Options, PreviewImageName(BackgroundPreviewName(5)));
     fifth->setFocus();
     PressKey(fifth, Qt::Key_Space);

@@ -9,6 +9,8 @@ One scenario for both front ends: --launcher native (the default) plays the Linu
 TESULI_BINARY, whose store is an SQLite file; --launcher wine plays the Windows program tesuli.exe
 named by TESULI_BINARY under Wine, whose store is the registry of a prefix made for each test.
 """
+import csv
+import io
 import os
 import re
 import shutil
@@ -20,7 +22,8 @@ import unittest
 
 BINARY = os.environ.get("TESULI_BINARY", "")
 SETTINGS = ("face", "bgd", "mapId", "hintSpeed", "kana", "readings", "kanaset", "practice")
-# The map of a game won with all kana in both scripts, a kana or its reading on each tile.
+# The map of a game won with all kana in both scripts, a kana or its reading on each tile, as the
+# record keeps it.
 MIXED_MAP = "Babel / all kana / hiragana and katakana / kana or reading"
 # The reading of each face, in face order, as the store names a kana's recognition times.
 READINGS = ("a i e o ka ki su ke sa shi tsu te ni to fu ho mu me mo ya re wo wa wi "
@@ -138,6 +141,20 @@ class WineLauncher:
         subprocess.run([self.wineserver, "-k"], env=self.env, capture_output=True)
 
 
+def date_shows(text, moment):
+    """Whether a record's date text, in any locale's order and clock, shows that local moment: day,
+    month (a number or its name) and year (or its last two digits), then hours, minutes, seconds."""
+    numbers = [int(n) for n in re.findall(r"\d+", text)]
+    named_month = time.strftime("%b", moment) in text or time.strftime("%B", moment) in text
+    if len(numbers) != (5 if named_month else 6):
+        return False
+    date, (hour, minute, second) = numbers[:-3], numbers[-3:]
+    month = () if named_month else (moment.tm_mon,)
+    return (any(sorted(date) == sorted((moment.tm_mday, *month, year))
+                for year in (moment.tm_year, moment.tm_year % 100))
+            and hour % 12 == moment.tm_hour % 12 and (minute, second) == (moment.tm_min, moment.tm_sec))
+
+
 def parse_progress(values):
     """The hiragana times by reading: "<hints>;<seconds>,<seconds>..." read as (hints, [seconds])."""
     parsed = {}
@@ -145,16 +162,6 @@ def parse_progress(values):
         hints, _, samples = text.partition(";")
         parsed[name[len("hiragana_"):]] = (int(hints), [int(s) for s in samples.split(",") if s])
     return parsed
-
-
-def free_pair(tiles):
-    """Two free tiles of one kana, each (number, face, x, y, reading), or None."""
-    seen = {}
-    for tile in tiles:
-        if tile[1] in seen:
-            return seen[tile[1]], tile
-        seen[tile[1]] = tile
-    return None
 
 
 LAUNCHERS = {"native": NativeLauncher, "wine": WineLauncher}
@@ -209,6 +216,10 @@ class Screen:
     def click(self, x, y, button=1):
         self.xdotool("mousemove", "--sync", x, y, "click", button)
 
+    def click_each(self, points):
+        """Presses at each point in turn, in one run of xdotool."""
+        self.xdotool(*[arg for x, y in points for arg in ("mousemove", "--sync", x, y, "click", 1)])
+
     def key(self, *keys):
         self.xdotool("key", "--delay", "30", *keys)
 
@@ -224,6 +235,7 @@ class Game:
         self.launcher = launcher
         self.readout = os.path.join(home, "readout.txt")
         self.texts = {}  # what the text boxes hold, by name, in the last read-out
+        self.chart = {}  # the Progress window's chart: each reading's time, "" before the first
         env = {**launcher.environment(), "DISPLAY": screen.display,
                "TESULI_TEST_READOUT": launcher.path(self.readout)}
         self.log = open(os.path.join(home, "stderr.txt"), "wb")
@@ -245,6 +257,7 @@ class Game:
             time.sleep(0.05)
         tiles, widgets, status = [], {}, {}
         self.texts = {}
+        self.chart = {}
         for line in lines:
             kind, *rest = line.split(" ")
             if kind == "tile":
@@ -255,6 +268,8 @@ class Game:
                 widgets[name] = (x, y, w, h)
             elif kind == "status":
                 status[int(rest[0])] = " ".join(rest[1:])
+            elif kind == "chart":
+                self.chart[rest[0]] = " ".join(rest[1:])
             elif kind == "text":
                 self.texts[rest[0]] = " ".join(rest[1:])
         return tiles, widgets, status
@@ -279,30 +294,6 @@ class Game:
         time.sleep(0.3)  # a window that has just been shown may still be on its way to the screen
         x, y, w, h = self.widget(name)
         self.screen.click(x + (w // 2 if left is None else left), y + h // 2)
-
-    def type_into(self, name, text, attempts=3):
-        """Types into a text box until the read-out shows it holding the text: on a loaded machine
-        the X server may lose a character xdotool types through a remapped key. A read-out that
-        shows no text boxes is taken at its word after one typing."""
-        for attempt in range(attempts):
-            self.press(name)
-            if attempt > 0:
-                self.screen.key("ctrl+a", "BackSpace")
-            self.screen.type(text)
-            try:
-                self.wait_for(lambda t, w, s: self.texts.get(name, text) == text, f"{name} to hold {text!r}", 3)
-                return
-            except AssertionError:
-                pass
-        raise AssertionError(f"{name} holds {self.texts.get(name)!r} after {attempts} typings of {text!r}")
-
-    def take_slowly(self, tiles):
-        """Presses the tiles of a free pair 2.2 s apart, the pair lying free on a running clock; its face."""
-        first, second = free_pair(tiles)
-        self.screen.click(*first[2:4])
-        time.sleep(2.2)
-        self.screen.click(*second[2:4])
-        return first[1]
 
     def close(self):
         if self.process.poll() is None:
@@ -331,8 +322,8 @@ class PlayAsAPlayer(unittest.TestCase):
             self.assertEqual(self.launcher.settings(), ["1", "1", "0", "1", "0", "0", "0", "0"])
 
             # Options through the menu: artwork 0, background 4, short hints, same map, and the game
-            # played in both scripts with a kana or its reading on each tile, with all kana, the slow
-            # ones practised; another set asks before it starts a new game.
+            # played with all kana, the slow ones practised, in both scripts with a kana or its
+            # reading on each tile. Another set asks before it starts a new game.
             game.press("MainForm.EditMenu")
             game.press("MainForm.Menu.PropertiesAction")
             game.press("OptionsForm.TileFaceImage1")
@@ -359,19 +350,48 @@ class PlayAsAPlayer(unittest.TestCase):
             game.screen.key("Return")
             game.wait_for(lambda t, w, s: "AboutForm.CloseOK" not in w, "about to close")
 
-            taken = self.play_to_the_end(game)
-            self.assertTrue(taken - set(READINGS), "the board dealt voiced or combined kana")
+            taken = self.play_to_the_end_by_keys(game)
+            beyond_basic = taken - set(READINGS)
+            self.assertTrue(beyond_basic, "the board dealt voiced or combined kana")
 
+            _, _, status = game.state()
+            shown_score = game.texts.get("NameForm.CongratsLabel", "")
+            self.assertRegex(shown_score, r"^Score: \d+:\d\d:\d\d$")
+            shown_hints = status.get(1, "")
+            self.assertRegex(shown_hints, r"^Hints:  \d+$")
+            # The win dialog opens with the keyboard in its name box; Enter accepts.
             game.widget("NameForm.NameEdit")
-            game.type_into("NameForm.NameEdit", "Anna さくら")
-            game.press("NameForm.AcceptBitBtn")
+            self.type_name(game, "Anna さくら")
+            started = time.time()
+            game.screen.key("Return")
             game.wait_for(lambda t, w, s: "NameForm.NameEdit" not in w, "the win dialog to close")
+            ended = time.time()
             records = self.launcher.scores()
             self.assertEqual(len(records), 1)
             fields = records[0].split("\u00aa")
             self.assertEqual(len(fields), 5)
-            self.assertEqual(fields[1], "\u00a0Anna さくら\u00a0")
-            self.assertEqual(fields[4], "\u00a0" + MIXED_MAP + "\u00a0")
+            self.assertTrue(all(f.startswith("\u00a0") and f.endswith("\u00a0") for f in fields), fields)
+            date, player, score, hints, map_text = (f[1:-1] for f in fields)
+            moments = [time.localtime(second) for second in range(int(started), int(ended) + 1)]
+            self.assertTrue(any(date_shows(date, moment) for moment in moments), date)
+            self.assertEqual(player, "Anna さくら")
+            self.assertEqual(score, shown_score[len("Score: "):])
+            self.assertEqual(hints, shown_hints.split()[-1])
+            self.assertEqual(map_text, MIXED_MAP)
+            # A pair of one script keeps its time under that script alone: of the voiced and
+            # combined kana taken, those kept in hiragana are charted.
+            stored = self.launcher.progress()
+            charted = {reading for reading in beyond_basic if stored.get(reading, (0, []))[1]}
+            self.assertTrue(charted, f"hiragana times for some of {sorted(beyond_basic)}")
+            game.press("MainForm.Game")
+            game.press("MainForm.Menu.ProgressAction")
+            game.widget("ProgressForm.KanaChart")
+            combined = any(len(reading) == 3 or reading in ("ja", "ju", "jo") for reading in charted)
+            game.press("ProgressForm.ChartCombined" if combined else "ProgressForm.ChartVoiced", left=8)
+            game.wait_for(lambda t, w, s: any(re.fullmatch(r"\d+(\.\d)? s", game.chart.get(r, "")) for r in charted),
+                          f"the chart to show a time for one of {sorted(charted)}")
+            game.screen.key("Escape")
+            game.wait_for(lambda t, w, s: "ProgressForm.KanaChart" not in w, "progress to close")
 
             # View Scores from the tool bar and export.
             export = os.path.join(self.home, "scores.csv")
@@ -388,20 +408,58 @@ class PlayAsAPlayer(unittest.TestCase):
             time.sleep(0.3)
             with open(export, "rb") as f:
                 content = f.read()
-            self.assertTrue(content.startswith(self.launcher.export_mark), content[:8])
+            self.assertEqual(content.startswith(b"\xef\xbb\xbf"), bool(self.launcher.export_mark), content[:8])
             content = content[len(self.launcher.export_mark):]
-            self.assertTrue(content.endswith(b"\r\n"))
-            self.assertEqual(content.count(b"\r\n"), 1)
-            line = content.decode("utf-8").rstrip("\r\n")
-            self.assertIn(',"Anna さくら",', line)
-            self.assertTrue(line.endswith(f',"{MIXED_MAP}"'), line)  # quoted for its spaces
+            # The date unquoted, the name and the map quoted for their blanks.
+            self.assertEqual(content.decode("utf-8"), f'{date},"Anna さくら",{score},{hints},"{MIXED_MAP}"\r\n')
+            # As a CSV reader that is not the game's own splits it.
+            rows = list(csv.reader(io.StringIO(content.decode("utf-8"), newline="")))
+            self.assertEqual(rows, [[date, "Anna さくら", score, hints, MIXED_MAP]])
         finally:
             game.close()
 
-    def play_to_the_end(self, game):
-        """Types the reading of a free pair till the game is won, a blank only after one that begins a
-        longer one (n, na). At a dead end the message is closed and the tiles shuffled by their key; a
-        board that a shuffle cannot help (one stack left: lost) gets a new game. The readings taken."""
+    @staticmethod
+    def free_reading(tiles):
+        """The reading of a kana with two free tiles, or None."""
+        faces = set()
+        for _, face, _, _, reading in tiles:
+            if face in faces:
+                return reading
+            faces.add(face)
+        return None
+
+    @staticmethod
+    def typed(reading):
+        """The reading as a player types it: a blank after one that begins a longer one (n, na), and
+        none after the others, where it would close a message the pair may have brought up."""
+        return reading + " " if any(r != reading and r.startswith(reading) for r in READINGS) else reading
+
+    def type_name(self, game, name, attempts=3):
+        """Types into the box that has the keyboard until the read-out shows the name: on a loaded
+        machine the X server may lose a character xdotool types through a remapped key."""
+        for attempt in range(attempts):
+            if attempt > 0:
+                game.screen.key("ctrl+a", "BackSpace")
+            game.screen.type(name)
+            try:
+                game.wait_for(lambda t, w, s: game.texts.get("NameForm.NameEdit", name) == name, "the name", 3)
+                return
+            except AssertionError:
+                pass
+        self.fail(f"the name box holds {game.texts.get('NameForm.NameEdit')!r}")
+
+    def play_to_the_end_by_keys(self, game):
+        """A whole game with the keyboard alone: New Game by its key, a hint and an undo by theirs, and
+        every pair taken by typing the reading of a free pair. At a dead end the message is closed with Enter and the tiles shuffled
+        by their key; a board that a shuffle cannot help (one stack left: lost) gets a new game."""
+        game.screen.key("F2")
+        game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  192/192" and s.get(1) == "Hints:  0", "a new game")
+        game.screen.key("ctrl+h")
+        game.wait_for(lambda t, w, s: s.get(1) == "Hints:  1", "the hint")
+        game.screen.type(self.typed(self.free_reading(game.state()[0])))
+        game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  190/192", "the typed pair to go")
+        game.screen.key("ctrl+z")
+        game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  192/192", "the pair to come back")
         stuck = 0
         taken = set()
         deadline = time.time() + 240
@@ -409,8 +467,8 @@ class PlayAsAPlayer(unittest.TestCase):
             tiles, widgets, status = game.state()
             if "NameForm.NameEdit" in widgets:
                 return taken
-            pair = free_pair(tiles)
-            if pair is None:
+            reading = self.free_reading(tiles)
+            if reading is None:
                 game.screen.key("Return")  # the "no more moves" or loss message
                 stuck += 1
                 time.sleep(0.3)
@@ -420,11 +478,9 @@ class PlayAsAPlayer(unittest.TestCase):
                 time.sleep(0.3)
                 continue
             stuck = 0
-            reading = pair[0][4]
             taken.add(reading)
             left = status.get(0)
-            longer = any(r != reading and r.startswith(reading) for r in READINGS)
-            game.screen.type(reading + " " if longer else reading)
+            game.screen.type(self.typed(reading))
             game.wait_for(lambda t, w, s: s.get(0) != left or "NameForm.NameEdit" in w, "the typed pair to go",
                           timeout=5)
         self.fail("the game did not end")
@@ -434,8 +490,17 @@ class PlayAsAPlayer(unittest.TestCase):
         try:
             tiles, _, _ = game.state()
             taken = []
+            started = time.time()
             for _ in range(3):
-                taken.append(game.take_slowly(tiles))
+                by_face = {}
+                for number, face, x, y, _ in tiles:
+                    if face in by_face:
+                        game.screen.click(*by_face[face])
+                        time.sleep(2.2)  # the pair lies free on a running clock
+                        game.screen.click(x, y)
+                        taken.append(face)
+                        break
+                    by_face[face] = (x, y)
                 tiles, _, _ = game.wait_for(lambda t, w, s: s.get(0) == f"Tiles left:  {192 - 2 * len(taken)}/192",
                                             "the pair to go")
             game.press("MainForm.Tool.NewGameAction")
@@ -444,7 +509,12 @@ class PlayAsAPlayer(unittest.TestCase):
             stored = self.launcher.progress()
             for face in taken:
                 hints, samples = stored[READINGS[face]]
+                self.assertEqual(hints, 0)
+                # Each pair lay free at least the 2.2 s waited between its presses, and no longer
+                # than the game has run.
                 self.assertTrue(samples, f"a time for {READINGS[face]}")
+                for seconds in samples:
+                    self.assertTrue(2 <= seconds <= time.time() - started + 1, (READINGS[face], samples))
 
             game.press("MainForm.Game")
             game.press("MainForm.Menu.ProgressAction")
@@ -468,7 +538,16 @@ class PlayAsAPlayer(unittest.TestCase):
             game.wait_for(lambda t, w, s: "OptionsForm.AcceptBitBtn" not in w, "the options dialog to close")
             self.assertEqual(self.launcher.settings()[3], "2")
             # One pair taken: the game that Exit ends keeps its time.
-            taken = game.take_slowly(game.state()[0])
+            tiles, _, _ = game.state()
+            by_face = {}
+            for number, face, x, y, _ in tiles:
+                if face in by_face:
+                    game.screen.click(*by_face[face])
+                    time.sleep(2.2)
+                    game.screen.click(x, y)
+                    taken = face
+                    break
+                by_face[face] = (x, y)
             game.wait_for(lambda t, w, s: s.get(0) == "Tiles left:  190/192", "the pair to go")
             game.press("MainForm.Tool.HintAction")
             time.sleep(1.0)
@@ -482,7 +561,9 @@ class PlayAsAPlayer(unittest.TestCase):
         finally:
             game.close()
         self.assertTrue(self.launcher.store_exists())
-        self.assertEqual(len(self.launcher.progress()[READINGS[taken]][1]), 1)
+        hints, samples = self.launcher.progress()[READINGS[taken]]
+        self.assertEqual(len(samples), 1, samples)
+        self.assertGreaterEqual(samples[0], 2)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <vector>
 
 #include "faces/BoardPicture.h"
@@ -10,42 +9,82 @@
 
 namespace {
 
-// A board's faces made at once on several threads, here or ahead: each distinct picture once, as it
-// is made alone, a face made before kept; faces made ahead taken once, by a picture of their scale
-// only, and a new scale drops them. Each part of a picture, the script too, changes its pixels.
-TEST(FaceCache, PrepareMakesEachFaceOnceAndFacesAheadServeTheirScaleOnly)
+// A face is made once for its scale and kept; a new scale makes faces of its own size.
+TEST(FaceCache, KeepsEachFaceOfItsScaleAndRemakesThemForAnother)
 {
-    // Each picture twice, and for each part one that differs in that part alone.
-    std::vector<TFacePicture> board;
-    for (int n = 0; n < 128; ++n)
-        board.push_back(
-            {TKanaId(n / 32 * 7), TScript(n & 1), TFaceShows(n >> 1 & 1), uint8_t(n >> 2 & 1), bool(n >> 3 & 1)});
-    TFaceCache cache(1.5);
-    const TPixelImage* first = &cache.Face(board[0]);
-    cache.Prepare(board);
-    EXPECT_EQ(cache.Count(), 64u);
-    EXPECT_EQ(&cache.Face(board[0]), first);
-    std::set<std::vector<uint32_t>> pictures;
-    for (size_t n = 0; n < board.size(); ++n) {
-        ASSERT_EQ(cache.Face(board[n]).Pixels, MakeFace(board[n], 1.5).Pixels) << n;
-        pictures.insert(cache.Face(board[n]).Pixels);
-    }
-    EXPECT_EQ(pictures.size(), 64u) << "each part of a picture changes its pixels";
+    TFaceCache cache(1.25);
+    const TFacePicture a{3, TScript::Hiragana, TFaceShows::KanaWithReading, 0, false};
+    TFacePicture b = a;
+    b.Highlighted = true;
+    const TPixelImage* first = &cache.Face(a);
+    EXPECT_EQ(&cache.Face(a), first);
+    EXPECT_EQ(cache.Count(), 1u);
+    EXPECT_EQ(cache.Face(b).Pixels, MakeFace(b, 1.25).Pixels);
+    EXPECT_EQ(cache.Count(), 2u);
+    cache.SetScale(1.25);
+    EXPECT_EQ(cache.Count(), 2u);
+    cache.SetScale(2.5);
+    EXPECT_EQ(cache.Count(), 0u);
+    EXPECT_EQ(cache.Face(a).Width, 100);
+    EXPECT_EQ(cache.Face(a).Pixels, MakeFace(a, 2.5).Pixels);
+}
 
-    EXPECT_FALSE(TFacesAhead(board, 2).Take(1.5));
-    TFacesAhead ahead(board, 1.5);
+// Everything that changes a face's pixels tells kept faces apart.
+TEST(FaceCache, EveryPartOfAPictureHasAFaceOfItsOwn)
+{
+    TFaceCache cache(1);
+    const TFacePicture base{60, TScript::Hiragana, TFaceShows::Kana, 0, false};
+    TFacePicture kana = base, script = base, shows = base, artwork = base, lit = base;
+    kana.Kana = 61;
+    script.Script = TScript::Katakana;
+    shows.Shows = TFaceShows::Reading;
+    artwork.Artwork = 1;
+    lit.Highlighted = true;
+    for (const TFacePicture& face : {base, kana, script, shows, artwork, lit})
+        EXPECT_EQ(cache.Face(face).Pixels, MakeFace(face, 1).Pixels);
+    EXPECT_EQ(cache.Count(), 6u);
+}
+
+// A board's faces made at once, on several threads: each distinct picture once, the same pixels as
+// one made alone, and kept, so that drawing the tiles then makes none.
+TEST(FaceCache, PreparesABoardsFacesOnceEach)
+{
+    TFaceCache cache(1.5);
+    std::vector<TFacePicture> board;
+    for (TKanaId kana = 0; kana < 48; ++kana)
+        for (const bool lit : {false, false, true})
+            board.push_back({kana, kana % 2 ? TScript::Katakana : TScript::Hiragana, TFaceShows::KanaWithReading, 1, lit});
+    cache.Face(board[0]);
+    cache.Prepare(board);
+    EXPECT_EQ(cache.Count(), 96u);
+    const TPixelImage* kept = &cache.Face(board[140]);
+    cache.Prepare(board);
+    EXPECT_EQ(&cache.Face(board[140]), kept);
+    EXPECT_EQ(cache.Count(), 96u);
+    for (const size_t n : {0u, 1u, 2u, 77u, 143u})
+        EXPECT_EQ(cache.Face(board[n]).Pixels, MakeFace(board[n], 1.5).Pixels) << n;
+}
+
+// Faces made ahead serve a picture of their own scale only, and only once.
+TEST(FaceCache, FacesMadeAheadServeOnlyAPictureOfTheirScale)
+{
+    const std::vector<TFacePicture> faces{{5, TScript::Hiragana, TFaceShows::Kana, 0, false},
+                                          {6, TScript::Katakana, TFaceShows::Reading, 1, false}};
+    TFacesAhead other(faces, 2);
+    EXPECT_FALSE(other.Take(1.5));
+    TFacesAhead ahead(faces, 1.5);
     std::optional<TFaceCache> made = ahead.Take(1.5);
     ASSERT_TRUE(made);
+    EXPECT_EQ(made->Count(), 2u);
     EXPECT_FALSE(ahead.Take(1.5)) << "taken already";
-    TBoardPicture picture(TPixelImage(6, 1), TPixelImage(12, 2));
-    picture.Resize(10, 10, 2);
-    picture.TakeFaces(std::move(*made));
-    EXPECT_EQ(picture.FaceStore().Count(), 0u) << "made for another scale";
-    picture.Resize(10, 10, 1.5);
-    picture.TakeFaces(std::move(cache));
-    EXPECT_EQ(picture.FaceStore().Count(), 64u);
-    picture.Resize(10, 10, 2.5);
-    EXPECT_EQ(picture.FaceStore().Count(), 0u);
+
+    TBoardPicture board(TPixelImage(6, 1), TPixelImage(12, 2));
+    board.Resize(10, 10, 2);
+    board.TakeFaces(std::move(*made));
+    EXPECT_EQ(board.FaceStore().Count(), 0u) << "made for another scale";
+    board.Resize(10, 10, 1.5);
+    board.TakeFaces(*TFacesAhead(faces, 1.5).Take(1.5));
+    EXPECT_EQ(board.FaceStore().Count(), 2u);
 }
 
 }  // namespace

@@ -3,31 +3,38 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <vector>
+#include <string>
 
 #include "faces/FaceMaker.h"
 
 namespace {
 
-// A cell with its inner plate, the pixels whose centres lie on the plate the ink is kept to.
-struct TInked {
-    TInked(const TFacePicture& face, double scale) : Cell(MakeFace(face, scale))
-    {
-        const auto first = [scale](double edge) { return int(std::ceil(edge * scale - 0.5)); };
-        Left = first(6), Top = first(3), Right = first(37), Bottom = first(50);
-    }
-    // How far a pixel's colour lies from the plate's; ink from 25 up.
-    int Ink(int x, int y) const
-    {
-        int distance = 0;
-        for (const int shift : {16, 8, 0})
-            distance += std::abs(int(Cell.At(x, y) >> shift & 0xff) - int(Cell.At(Left, Top) >> shift & 0xff));
-        return distance;
-    }
-
-    TPixelImage Cell;
+// The inner plate the ink is kept to, in device pixels of a cell at scale.
+struct TArea {
     int Left, Top, Right, Bottom;
 };
+
+// The inner plate's pixels: those whose centres lie on it.
+TArea InnerPlate(double scale)
+{
+    const auto first = [scale](double edge) { return int(std::ceil(edge * scale - 0.5)); };
+    return {first(6), first(3), first(37), first(50)};
+}
+
+int Distance(uint32_t pixel, uint32_t plate)
+{
+    int distance = 0;
+    for (const int shift : {16, 8, 0})
+        distance += std::abs(int(pixel >> shift & 0xff) - int(plate >> shift & 0xff));
+    return distance;
+}
+
+bool IsInk(uint32_t pixel, uint32_t plate)
+{
+    return Distance(pixel, plate) > 24;
+}
+
+
 
 // Rows of the ink that are the row above over again: what enlarging a smaller picture by repeating
 // pixels leaves behind.
@@ -35,12 +42,14 @@ double RepeatedInkRows(double scale)
 {
     int inked = 0, repeated = 0;
     for (int kana = 0; kana < 48; ++kana) {
-        const TInked face({TKanaId(kana), TScript::Hiragana, TFaceShows::Kana, 0, false}, scale);
-        for (int y = face.Top + 1; y < face.Bottom; ++y) {
+        const TPixelImage cell = MakeFace({TKanaId(kana), TScript::Hiragana, TFaceShows::Kana, 0, false}, scale);
+        const TArea area = InnerPlate(scale);
+        const uint32_t plate = cell.At(area.Left, area.Top);
+        for (int y = area.Top + 1; y < area.Bottom; ++y) {
             bool ink = false, same = true;
-            for (int x = face.Left; x < face.Right; ++x) {
-                ink = ink || face.Ink(x, y) > 24;
-                same = same && face.Cell.At(x, y) == face.Cell.At(x, y - 1);
+            for (int x = area.Left; x < area.Right; ++x) {
+                ink = ink || IsInk(cell.At(x, y), plate);
+                same = same && cell.At(x, y) == cell.At(x, y - 1);
             }
             inked += ink;
             repeated += ink && same;
@@ -57,39 +66,85 @@ TEST(FaceInk, FacesAtFractionalScalesAreDrawnNotEnlarged)
         EXPECT_LT(RepeatedInkRows(scale), atOne + 0.05) << "scale " << scale << " against " << atOne << " at 1";
 }
 
-// Every catalogue kana, in both scripts and artworks, in each learning mode a picture of its own:
-// ink on the plate, and no more than an antialiased fringe on the inner plate's edge rows and
-// columns, where ink would be cut off.
-TEST(FaceInk, EveryCatalogueKanaIsDrawnWholeInsideThePlateInEachMode)
+// Every catalogue kana, in both scripts, as each learning mode shows it, in both artworks: ink on
+// the plate, and no more than an antialiased fringe on the inner plate's edge rows and columns,
+// where ink would be cut off.
+TEST(FaceInk, EveryCatalogueKanaIsDrawnWholeInsideThePlate)
 {
     for (const double scale : {1.0, 1.5})
         for (int kana = 0; kana < CatalogueSize; ++kana)
             for (const TScript script : {TScript::Hiragana, TScript::Katakana})
-                for (const uint8_t artwork : {0, 1}) {
-                    std::vector<std::vector<uint32_t>> modes;
-                    for (const TFaceShows shows : {TFaceShows::KanaWithReading, TFaceShows::Kana, TFaceShows::Reading}) {
-                        SCOPED_TRACE(testing::Message() << KanaCatalogue[size_t(kana)].Reading << " script "
-                                                        << int(script) << " shows " << int(shows) << " artwork "
-                                                        << int(artwork) << " scale " << scale);
-                        const TInked face({TKanaId(kana), script, shows, artwork, false}, scale);
-                        int darkest = 0, ink = 0, onEdge = 0;
-                        for (int y = face.Top; y < face.Bottom; ++y)
-                            for (int x = face.Left; x < face.Right; ++x)
-                                darkest = std::max(darkest, face.Ink(x, y));
-                        for (int y = face.Top; y < face.Bottom; ++y)
-                            for (int x = face.Left; x < face.Right; ++x) {
-                                ink += face.Ink(x, y) > 24;
-                                // Ink covering most of a pixel, as where an outline would be cut.
-                                const bool edge =
-                                    x == face.Left || x == face.Right - 1 || y == face.Top || y == face.Bottom - 1;
-                                onEdge += edge && 4 * face.Ink(x, y) > 3 * darkest;
+                for (const TFaceShows shows : {TFaceShows::KanaWithReading, TFaceShows::Kana, TFaceShows::Reading})
+                    for (const uint8_t artwork : {0, 1}) {
+                        const TFacePicture face{TKanaId(kana), script, shows, artwork, false};
+                        const TPixelImage cell = MakeFace(face, scale);
+                        const TArea area = InnerPlate(scale);
+                        const uint32_t plate = cell.At(area.Left, area.Top);
+                        int darkest = 0;
+                        for (int y = area.Top; y < area.Bottom; ++y)
+                            for (int x = area.Left; x < area.Right; ++x)
+                                darkest = std::max(darkest, Distance(cell.At(x, y), plate));
+                        // Ink covering most of a pixel, as where an outline would be cut.
+                        const auto solid = [&](int x, int y) {
+                            return 4 * Distance(cell.At(x, y), plate) > 3 * darkest;
+                        };
+                        int ink = 0, onEdge = 0;
+                        for (int y = area.Top; y < area.Bottom; ++y)
+                            for (int x = area.Left; x < area.Right; ++x) {
+                                ink += IsInk(cell.At(x, y), plate);
+                                onEdge += solid(x, y) && (x == area.Left || x == area.Right - 1 || y == area.Top ||
+                                                    y == area.Bottom - 1);
                             }
-                        EXPECT_GT(ink, 30 * scale * scale);
-                        EXPECT_EQ(onEdge, 0);
-                        EXPECT_EQ(std::ranges::count(modes, face.Cell.Pixels), 0) << "the picture of another mode";
-                        modes.push_back(face.Cell.Pixels);
+                        const std::string what = std::string(KanaCatalogue[size_t(kana)].Reading) + " script " +
+                                                 std::to_string(int(script)) + " shows " +
+                                                 std::to_string(int(shows)) + " artwork " +
+                                                 std::to_string(artwork) + " scale " + std::to_string(scale);
+                        EXPECT_GT(ink, 30 * scale * scale) << what;
+                        EXPECT_EQ(onEdge, 0) << what;
+                    }
+}
+
+// A kana's two scripts, and a kana and its reading, are different pictures.
+TEST(FaceInk, ScriptsAndModesDrawDifferentPictures)
+{
+    for (const int kana : {0, 47, 60, 90}) {
+        const auto pixels = [kana](TScript script, TFaceShows shows) {
+            return MakeFace({TKanaId(kana), script, shows, 0, false}, 1).Pixels;
+        };
+        EXPECT_NE(pixels(TScript::Hiragana, TFaceShows::Kana), pixels(TScript::Katakana, TFaceShows::Kana)) << kana;
+        EXPECT_NE(pixels(TScript::Hiragana, TFaceShows::Kana), pixels(TScript::Hiragana, TFaceShows::KanaWithReading))
+            << kana;
+        EXPECT_NE(pixels(TScript::Hiragana, TFaceShows::Kana), pixels(TScript::Hiragana, TFaceShows::Reading)) << kana;
+    }
+}
+
+// The highlighted face is the plain one with the plate colour exchanged: outside the inner plate
+// every pixel is the same, and inside it ink of full coverage is equal.
+TEST(FaceInk, HighlightedFacesDifferOnlyWhereThePlateShows)
+{
+    for (const uint8_t artwork : {0, 1})
+        for (const int kana : {5, 70, 100}) {
+            TFacePicture face{TKanaId(kana), TScript::Hiragana, TFaceShows::KanaWithReading, artwork, false};
+            const TPixelImage plain = MakeFace(face, 1.5);
+            face.Highlighted = true;
+            const TPixelImage lit = MakeFace(face, 1.5);
+            const TArea area = InnerPlate(1.5);
+            const uint32_t plainPlate = plain.At(area.Left, area.Top), litPlate = lit.At(area.Left, area.Top);
+            int differing = 0;
+            for (int y = 0; y < plain.Height; ++y)
+                for (int x = 0; x < plain.Width; ++x) {
+                    const bool inside = x >= area.Left && x < area.Right && y >= area.Top && y < area.Bottom;
+                    if (!inside) {
+                        ASSERT_EQ(plain.At(x, y), lit.At(x, y)) << x << "," << y;
+                        continue;
+                    }
+                    differing += plain.At(x, y) != lit.At(x, y);
+                    if (plain.At(x, y) == plainPlate) {
+                        EXPECT_EQ(lit.At(x, y), litPlate) << x << "," << y;
                     }
                 }
+            EXPECT_LT(differing, (area.Right - area.Left) * (area.Bottom - area.Top)) << kana;
+        }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The main window as built from its layout tables: sizes and places, commands, menus, tool bars and
 // status bar.
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,7 @@
 #include "app/MainWindowLayout.h"
 #include "model/TilePlacement.h"
 #include "qt/window/BoardView.h"
+#include "app/BoardGeometry.h"
 #include "qt/window/MainUnit.h"
 #include "tests/support/GuiFixture.h"
 
@@ -44,15 +46,20 @@ TEST_F(TMainWindow, ClientAreaAddsUpBelowTheMenu)
 }
 
 // Run also on a 1280 x 1024 screen at pixel ratio 2, where the designed window is too high: the
-// whole window stays on the screen, the bars at their designed widths and the board drawn smaller.
+// whole window stays on the screen with its menu bar, bars and the whole board, drawn smaller.
 TEST_F(TMainWindow, FitsTheScreensAvailableArea)
 {
-    EXPECT_TRUE(MainForm->screen()->availableGeometry().contains(MainForm->frameGeometry()));
-    const int boardHeight = MainForm->height() - MainForm->menuBar()->height() - CoolBarHeight - StatusBarHeight;
+    const QRect available = MainForm->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(MainForm->frameGeometry())) << available.height();
+    const int menuHeight = MainForm->menuBar()->height();
+    const int boardHeight = MainForm->height() - menuHeight - CoolBarHeight - StatusBarHeight;
     EXPECT_EQ(InWindow(MainForm->MainStatusBar).bottom(), MainForm->height() - 1);
     EXPECT_EQ(InWindow(MainForm->BackgroundImage).height(), boardHeight);
     const qreal ratio = MainForm->devicePixelRatioF();
-    EXPECT_DOUBLE_EQ(MainForm->BackgroundImage->Geometry().Scale(), std::min(ratio, boardHeight * ratio / BoardHeight));
+    const TBoardGeometry geometry = MainForm->BackgroundImage->Geometry();
+    EXPECT_DOUBLE_EQ(geometry.Scale(), std::min(ratio, boardHeight * ratio / BoardHeight));
+    EXPECT_EQ(MainForm->BackgroundImage->Shown().size(), MainForm->BackgroundImage->size() * ratio);
+    // The bars keep their designed widths; the window goes no narrower than they are.
     EXPECT_EQ(MainForm->width(), BoardWidth);
     EXPECT_EQ(MainForm->minimumWidth(), BoardWidth);
     EXPECT_LT(MainForm->minimumHeight(), MainForm->height());
@@ -71,7 +78,10 @@ TEST_F(TMainWindow, CommandsShowTheirLooksAndTheSessionsStates)
         QStringList keys;
         for (const TShortcut& key : ShortcutsOf(command, TPlatform::Linux))
             keys.push_back(Text(ShortcutText(key)));
-        EXPECT_EQ(QKeySequence::listToString(action->shortcuts(), QKeySequence::PortableText), keys.join("; "));
+        QStringList bound;
+        for (const QKeySequence& sequence : action->shortcuts())
+            bound.push_back(sequence.toString(QKeySequence::PortableText));
+        EXPECT_EQ(bound, keys);
         EXPECT_FALSE(action->icon().isNull());
     }
 }
@@ -159,6 +169,23 @@ TEST_F(TMainWindow, StateChangesReachMenuAndToolBar)
     QTest::mouseClick(MainForm->ToolBars[1]->widgetForAction(CommandAction(TCommandId::Undo)), Qt::LeftButton);
     EXPECT_TRUE(Game().Tiles[1].Present);
     EXPECT_FALSE(shownEverywhere());
+}
+
+// The keys reach the window as the player types them: a command's key runs it, letters go to the
+// reading in the typing panel, and a letter with Ctrl is a command's, not the reading's.
+TEST_F(TMainWindow, CommandKeysRunTheirCommandsAndLettersSpellAReading)
+{
+    KeepOnly({{1, {0, 0, 0}}, {2, {8, 0, 0}}, {5, {16, 0, 0}}, {6, {24, 0, 0}}});
+    QApplication::setActiveWindow(MainForm);
+    QTest::keyClicks(MainForm, "kx");
+    EXPECT_EQ(PanelText(TypingPanel), "kx: no reading");
+    Game().HintSpeed = 0;
+    QTest::keyClick(MainForm, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(Game().HintCount, 1);
+    EXPECT_EQ(PanelText(TypingPanel), "kx: no reading");
+    QTest::keyClicks(MainForm, "i");
+    QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Game().PresentCount(), 4) << "i taken and given back";
 }
 
 }  // namespace

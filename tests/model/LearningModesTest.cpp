@@ -16,20 +16,29 @@ TEST(TilePicture, EachTileShowsWhatItsModesChoose)
     using enum TScript;
     using enum TFaceShows;
     struct TCase {
-        uint8_t Id, Copy, Kana, Readings, Artwork;
+        int Id, Copy, Kana, Readings, Artwork;
         bool Lit;
         TFacePicture Picture;
     };
     const TCase cases[] = {
+        {0, 0, 0, 0, 0, false, {0, Hiragana, KanaWithReading, 0, false}},  // the designed game
+        {47, 3, 0, 0, 1, true, {47, Hiragana, KanaWithReading, 1, true}},
         {25, 1, 1, 0, 0, false, {25, Katakana, KanaWithReading, 0, false}},
         {5, 2, 2, 0, 0, false, {5, Katakana, KanaWithReading, 0, false}},
+        {5, 1, 2, 0, 0, true, {5, Hiragana, KanaWithReading, 0, true}},
+        {30, 0, 0, 1, 1, false, {30, Hiragana, Kana, 1, false}},
         {30, 3, 1, 1, 0, true, {30, Katakana, Kana, 0, true}},
-        {10, 1, 2, 2, 0, true, {10, Hiragana, Reading, 0, true}},
+        {10, 1, 0, 2, 0, false, {10, Hiragana, Reading, 0, false}},
+        {40, 3, 2, 2, 0, true, {40, Katakana, Reading, 0, true}},
         {40, 2, 2, 2, 0, false, {40, Katakana, Kana, 0, false}},
+        {48, 0, 1, 2, 1, false, {48, Katakana, Kana, 1, false}},
+        {105, 0, 2, 2, 0, false, {105, Hiragana, Kana, 0, false}},
     };
     for (const TCase& c : cases)
-        EXPECT_EQ(TilePicture(c.Id, c.Copy, c.Kana, c.Readings, c.Artwork, c.Lit), c.Picture)
-            << "kana " << int(c.Id) << " copy " << int(c.Copy) << " modes " << int(c.Kana) << "/" << int(c.Readings);
+        EXPECT_EQ(TilePicture(TKanaId(c.Id), uint8_t(c.Copy), uint8_t(c.Kana), uint8_t(c.Readings), uint8_t(c.Artwork),
+                              c.Lit),
+                  c.Picture)
+            << "kana " << c.Id << " copy " << c.Copy << " modes " << c.Kana << "/" << c.Readings;
 }
 
 // A stored value that is no choice (the store reads such as the default, but the game may be
@@ -48,6 +57,7 @@ TEST(ScoreMapText, AWonGameNamesTheModesThatDifferFromTheDefaults)
     EXPECT_EQ(ScoreMapText(1, 1, 2), "Babel / katakana / kana or reading");
     EXPECT_EQ(ScoreMapText(4, 2, 0), "Towers / hiragana and katakana");
     EXPECT_EQ(ScoreMapText(7, 0, 1), "Pyramid / kana only");
+    EXPECT_EQ(ScoreMapText(1, 0, 0, 2), "Babel / all kana");
     EXPECT_EQ(ScoreMapText(2, 1, 0, 1), "Ridge / basic and voiced kana / katakana");
     std::set<std::string> texts;
     for (uint8_t map = 1; map <= 7; ++map) {

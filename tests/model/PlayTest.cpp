@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/support/TestGame.h"
 
 namespace {
@@ -70,36 +72,52 @@ TEST(Play, AMatchingPressRemovesThePairAndRepaints)
     EXPECT_EQ(test.Effects.Cells.size(), 190u);
 }
 
-// A typed reading names a kana, not tiles: of three or four free, the selected tile comes first,
-// then the hints' order; a tile of another face selected is let go.
+// A typed reading names a kana, not tiles: with three or four of them free, the rule picks two.
 TEST(Play, ATypedReadingTakesTheSelectedTileOrTheFirstFreeTilesInTheHintsOrder)
 {
     struct TCase {
-        std::initializer_list<TPlacedTile> Board;  // tiles 1-4 are face 0, 5 and 6 face 1
+        std::string_view Name;
+        std::initializer_list<TPlacedTile> Board;
         uint8_t Selected;
-        std::pair<uint8_t, uint8_t> Pair;  // none found: {}
+        bool Found;
+        std::pair<uint8_t, uint8_t> Pair;
     };
+    // Tiles 1-4 are face 0, 5 is face 1; x 0, 4, 8, 12, 16 leave every tile on the table free.
     const TCase cases[] = {
-        {{{1, {0, 0, 0}}, {2, {4, 0, 0}}, {3, {8, 0, 0}}, {4, {12, 0, 0}}}, 0, {1, 2}},
-        {{{5, {0, 0, 0}}, {1, {2, 0, 0}}, {6, {4, 0, 0}}, {2, {10, 0, 0}}, {3, {14, 0, 0}}, {4, {18, 0, 0}}}, 0, {2, 3}},
-        {{{1, {0, 0, 0}}, {2, {4, 0, 0}}, {3, {8, 0, 0}}, {4, {12, 0, 0}}}, 3, {3, 1}},
-        {{{1, {0, 0, 0}}, {2, {4, 0, 0}}, {3, {8, 0, 0}}, {5, {16, 0, 0}}}, 5, {1, 2}},
-        {{{1, {4, 0, 0}}, {2, {4, 0, 1}}, {5, {16, 0, 0}}}, 0, {}},
+        {"four free", {{1, {0, 0, 0}}, {2, {4, 0, 0}}, {3, {8, 0, 0}}, {4, {12, 0, 0}}}, 0, true, {1, 2}},
+        {"three free, one covered", {{1, {4, 0, 0}}, {2, {4, 0, 1}}, {3, {8, 0, 0}}, {4, {12, 0, 0}}}, 0, true, {2, 3}},
+        {"three free, one blocked on both sides",
+         {{5, {0, 0, 0}}, {1, {2, 0, 0}}, {6, {4, 0, 0}}, {2, {10, 0, 0}}, {3, {14, 0, 0}}, {4, {18, 0, 0}}},
+         0, true, {2, 3}},
+        {"the selected tile first", {{1, {0, 0, 0}}, {2, {4, 0, 0}}, {3, {8, 0, 0}}, {4, {12, 0, 0}}}, 3, true, {3, 1}},
+        {"another face selected", {{1, {0, 0, 0}}, {2, {4, 0, 0}}, {3, {8, 0, 0}}, {5, {16, 0, 0}}}, 5, true, {1, 2}},
+        {"one free", {{1, {4, 0, 0}}, {2, {4, 0, 1}}, {5, {16, 0, 0}}}, 0, false, {}},
     };
-    for (const TCase& c : cases) {
-        TTestGame test;
-        KeepOnly(test.Game, c.Board);
-        if (c.Selected != 0)
-            test.Game.ClickTile(c.Selected);
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Name);
+        TTestGame game;
+        KeepOnly(game.Game, test.Board);
+        if (test.Selected != 0)
+            game.Game.ClickTile(test.Selected);
         uint8_t first = 0, second = 0;
-        ASSERT_EQ(test.Game.FreePairOfFace(0, first, second), c.Pair.first != 0) << int(c.Selected);
-        if (c.Pair.first == 0)
+        ASSERT_EQ(game.Game.FreePairOfFace(0, first, second), test.Found);
+        if (!test.Found)
             continue;
-        EXPECT_EQ(std::pair(first, second), c.Pair);
-        test.Game.TakeTypedPair(first, second);
-        EXPECT_FALSE(test.Tile(first).Present || test.Tile(second).Present);
+        EXPECT_EQ(std::pair(first, second), test.Pair);
+
+        const uint8_t present = game.Game.PresentCount();
+        game.Effects.Take();
+        game.Game.TakeTypedPair(first, second);
+        // As two presses: the clock, then the same removal, undo entry and status.
+        const TLog log = game.Effects.Take();
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.front(), "StartClock");
+        EXPECT_NE(std::find(log.begin(), log.end(), "Undo on"), log.end());
+        EXPECT_EQ(game.Game.PresentCount(), present - 2);
+        EXPECT_EQ(game.Game.UndoPairs[game.Game.UndoCount], test.Pair);
+        EXPECT_EQ(game.Game.SelectedTile, 0);
         for (int n = 1; n <= TileCount; ++n)
-            EXPECT_FALSE(test.Tile(n).Selected) << n;
+            EXPECT_FALSE(game.Tile(n).Selected) << n;
     }
 }
 

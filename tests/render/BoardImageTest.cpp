@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "RenderTestSupport.h"
@@ -59,14 +60,17 @@ protected:
     }
 };
 
-// Over the core's own pixels, shown at the board's logical size.
-TEST_P(BoardImageTest, IsOpaqueAtTheScreensPixelRatio)
+// The screen gets the core's own pixels, at the ratio that shows them at the board's logical size.
+TEST_P(BoardImageTest, ShowsTheCoresPixelsAtTheScreensPixelRatio)
 {
-    const TBoardImage board(Scale());
-    EXPECT_EQ(board.Image().size(), QSize(605, 498) * Scale());
-    EXPECT_EQ(board.Image().deviceIndependentSize().toSize(), QSize(605, 498));
-    EXPECT_EQ(board.Image().format(), QImage::Format_RGB32);
-    EXPECT_EQ(board.Image().constBits(), reinterpret_cast<const uchar*>(board.Pixels().Pixels.data()));
+    TBoardImage board(Scale());
+    DrawBoard(board, Tiles(KnownBoard), 1, 4);
+    const QImage image = board.Image();
+    EXPECT_EQ(image.size(), QSize(int(std::lround(605 * Scale())), int(std::lround(498 * Scale()))));
+    EXPECT_NEAR(image.deviceIndependentSize().width(), 605, 0.5);
+    EXPECT_NEAR(image.deviceIndependentSize().height(), 498, 0.5);
+    EXPECT_EQ(image.format(), QImage::Format_RGB32);
+    EXPECT_EQ(image.constBits(), reinterpret_cast<const uchar*>(board.Pixels().Pixels.data()));
     EXPECT_EQ(board.Scale(), Scale());
 }
 

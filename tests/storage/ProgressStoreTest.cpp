@@ -12,7 +12,7 @@ constexpr uint8_t Ka = 4;  // the face of か and カ
 constexpr TScript H = TScript::Hiragana;
 constexpr TScript K = TScript::Katakana;
 
-TRecognitionSample Time(uint8_t face, TScript script, int32_t seconds) { return {face, script, false, seconds}; }
+TRecognitionSample Time(uint8_t face, TScript script, int32_t tenths) { return {face, script, false, tenths}; }
 TRecognitionSample Hint(uint8_t face, TScript script) { return {face, script, true, 0}; }
 
 class ProgressStore : public ::testing::Test {
@@ -67,6 +67,26 @@ TEST_F(ProgressStore, SamplesSurviveARestartAndOnlyTheLatestTwentyAreKept)
     EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{Seconds(8, 27), 2}));
 }
 
+// The voiced and combined kana gain values of their own beside the basic kana's, which keep theirs.
+TEST_F(ProgressStore, EveryCatalogueKanaIsKeptUnderItsOwnName)
+{
+    std::vector<TRecognitionSample> game;
+    for (int id = 0; id < CatalogueSize; ++id)
+        game.push_back(Time(static_cast<TKanaId>(id), K, (id + 1) * 10));
+    Options.AddProgress(game);
+    const TScriptProgress katakana = Place.Options().ReadProgress(K);
+    for (int id = 0; id < CatalogueSize; ++id)
+        EXPECT_EQ(katakana[size_t(id)], (TKanaProgress{{(id + 1) * 10}, 0})) << KanaCatalogue[size_t(id)].Reading;
+    const std::pair<const char*, const char*> names[] = {
+        {"katakana_ka", "0;5"},          {"katakana_ga", "0;49"},          {"katakana_po", "0;73"},
+        {"katakana_kya", "0;74"},        {"katakana_pyo", "0;106"},        {"katakana_ka_tenths", "0;50"},
+        {"katakana_ga_tenths", "0;490"}, {"katakana_kya_tenths", "0;740"}, {"katakana_pyo_tenths", "0;1060"}};
+    for (const auto& [name, text] : names)
+        EXPECT_EQ(Stored(name), text) << name;
+    Options.ResetProgress(K);
+    EXPECT_EQ(Options.ReadProgress(K), TScriptProgress{});
+}
+
 TEST_F(ProgressStore, AGameIsStoredWhollyOrNotAtAll)
 {
     Options.AddProgress(std::vector{Time(Ka, H, 5)});
@@ -97,39 +117,48 @@ TEST_F(ProgressStore, AValueTheGameDidNotWriteReadsAsNoDataAndIsReplacedByTheNex
     ArrangeText("hiragana_ka", "3;4,5");
 
     TScriptProgress expected;
-    expected[Ka] = {{40, 50}, 3};
+    expected[Ka] = {{40, 50}, 3};  // the earlier release's seconds
     EXPECT_EQ(Options.ReadProgress(H), expected);
 
     ArrangeText(std::string(MixUpsValueName), "hiragana_a+nothing");
     EXPECT_EQ(Options.ReadMixUps(), std::vector<TMixUp>{});
+    ArrangeText("hiragana_ki_tenths", "garbage");
 
     Options.AddProgress(std::vector{Time(0, H, 7), Time(FaceOfReading("ko"), H, 8)});
     EXPECT_EQ(Stored("hiragana_a_tenths"), "0;7");
     EXPECT_EQ(Stored("hiragana_ko_tenths"), "0;8");
+    EXPECT_EQ(Stored("hiragana_ki_tenths"), "0;");
     EXPECT_EQ(Stored(std::string(MixUpsValueName)), "");
     for (const auto& [name, text] : damaged) {
-        if (name != std::string("hiragana_a")) {
+        if (name != std::string("hiragana_a") && name != std::string("hiragana_ko")) {
             EXPECT_EQ(Stored(name), "0;") << name;
         }
     }
     EXPECT_EQ(Stored("hiragana_ka"), "3;4,5");
 }
 
-// The last catalogue kana stands for every kana beyond the designed 48.
-TEST_F(ProgressStore, AResetClearsOneScriptAndItsMixUps)
+TEST_F(ProgressStore, TypedTimesAreKeptApartAndAResetClearsOneScriptWithThem)
 {
-    const TMixUp ofBoth = MixUpOf({1, H}, {1, K}), ofKatakana = MixUpOf({3, K}, {4, K});
-    Options.AddProgress(std::vector{Time(Ka, H, 5), Hint(0, H), Time(CatalogueSize - 1, H, 7), Time(Ka, K, 6)},
-                        {ofBoth, ofKatakana});
-    EXPECT_EQ(Place.Options().ReadProgress(H)[CatalogueSize - 1], (TKanaProgress{{7}, 0}));
+    TRecognitionSample typed = Time(Ka, H, 3);
+    typed.Typed = true;
+    const TMixUp ofHiragana = MixUpOf({1, H}, {2, H}), ofBoth = MixUpOf({1, H}, {1, K}), ofKatakana = MixUpOf({3, K}, {4, K});
+    Options.AddProgress(std::vector{Time(Ka, H, 5), typed, Hint(0, H), Time(Ka, K, 6)}, {ofHiragana, ofBoth, ofKatakana});
+    EXPECT_EQ(Stored("typed_hiragana_ka_tenths"), "0;3");
+    EXPECT_EQ(Stored("hiragana_ka_tenths"), "0;5") << "recall comes beside the pair's own time, not in it";
+    EXPECT_EQ(Options.ReadProgress(H)[Ka], (TKanaProgress{{5}, 0}));
+    EXPECT_EQ(Options.ReadProgress(H, true)[Ka], (TKanaProgress{{3}, 0}));
     Options.ResetProgress(H);
     EXPECT_EQ(Options.ReadProgress(H), TScriptProgress{});
+    EXPECT_EQ(Options.ReadProgress(H, true), TScriptProgress{});
     EXPECT_EQ(Options.ReadProgress(K)[Ka], (TKanaProgress{{6}, 0}));
     EXPECT_EQ(Options.ReadMixUps(), std::vector<TMixUp>{ofKatakana});
+    ArrangeText("hiragana_ka", "0;9");  // the earlier release, played after the reset
+    EXPECT_EQ(Options.ReadProgress(H)[Ka].Samples, std::vector<int32_t>{});
 }
 
-// The earlier release reads only whole seconds under the kana's name: they gain each new time,
-// rounded, and count as tenths until the kana has times in tenths.
+// The earlier release keeps whole seconds under the kana's name and reads nothing else: its values
+// keep their meaning and gain each new time, rounded; its times are read as tenths until the kana
+// has times in tenths.
 TEST_F(ProgressStore, TheEarlierReleasesSecondsAreReadAndKeptUp)
 {
     ArrangeText("hiragana_ka", "1;3,12");
@@ -149,6 +178,8 @@ TEST_F(ProgressStore, OnlyTheLatestMixUpsAreKept)
     Options.AddProgress({}, std::vector(mixUps.begin(), mixUps.begin() + 10));
     Options.AddProgress({}, std::vector(mixUps.begin() + 10, mixUps.end()));
     EXPECT_EQ(Place.Options().ReadMixUps(), std::vector(mixUps.begin() + 5, mixUps.end()));
+    const std::string first = ProgressValueName(H, 5) + "+" + ProgressValueName(H, CatalogueSize - 1) + ",";
+    EXPECT_EQ(Stored(std::string(MixUpsValueName)).substr(0, first.size()), first);
 }
 
 }  // namespace

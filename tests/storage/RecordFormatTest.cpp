@@ -61,15 +61,21 @@ TEST(CommaText, QuotesOnlyFieldsThatNeedIt)
     EXPECT_EQ(CommaText({"Anna Lee", "Smith, J", "say \"hi\"", "tab\there"}),
               "\"Anna Lee\",\"Smith, J\",\"say \"\"hi\"\"\",\"tab\there\"");
     EXPECT_EQ(CommaText({"", "はなこ"}), ",はなこ");
-    EXPECT_EQ(CommaText({"two\r\nlines"}), "\"two\r\nlines\"");
+    // A line break inside a name must not start a new record.
+    EXPECT_EQ(CommaText({"two\r\nlines", "cr\rx", "lf\ny"}), "\"two\r\nlines\",\"cr\rx\",\"lf\ny\"");
 }
 
-TEST(CommaText, ExportLineQuotesOnlyADateThatWouldSplit)
+// A date with a blank stays unquoted; one that would split into two fields does not.
+TEST(CommaText, ExportLineQuotesOnlyADateThatHoldsACommaOrAQuote)
 {
-    EXPECT_EQ(ExportLine("06.12.2026 14:03:59", {"Anna", "0:12:34", "3", "Flat Square"}),
-              "06.12.2026 14:03:59,Anna,0:12:34,3,\"Flat Square\"\r\n");
-    EXPECT_EQ(ExportLine("Mon, 12/7/2026", {"Anna"}), "\"Mon, 12/7/2026\",Anna\r\n");
-    EXPECT_EQ(ExportLine("7 \"Dec\"", {"Anna"}), "\"7 \"\"Dec\"\"\",Anna\r\n");
+    const std::pair<const char*, const char*> dates[] = {
+        {"06.12.2026 14:03:59", "06.12.2026 14:03:59"},
+        {"Mon, 12/7/2026 6:33:48 PM", "\"Mon, 12/7/2026 6:33:48 PM\""},
+        {"7 \"Dec\" 2026", "\"7 \"\"Dec\"\" 2026\""},
+    };
+    for (const auto& [date, written] : dates)
+        EXPECT_EQ(ExportLine(date, {"Anna", "0:12:34", "3", "Flat Square"}),
+                  std::string(written) + ",Anna,0:12:34,3,\"Flat Square\"\r\n");
 }
 
 }  // namespace

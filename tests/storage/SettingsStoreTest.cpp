@@ -65,33 +65,53 @@ TEST_F(SettingsStore, FirstRunWritesTheDefaultsOnceAndTheSecondRunNothing)
     EXPECT_EQ(Log.Writes, 8);
 }
 
-// The key as the release before the kana sets left it: the player's settings, modes and scores.
-TEST_F(SettingsStore, AKeyOfTheEarlierReleaseKeepsItsValuesAndGainsTheNewSettings)
+// The key as each earlier release left it: the player's four settings and scores, then the
+// learning modes beside them. Each keeps its values and gains only the settings it lacks.
+TEST_F(SettingsStore, AKeyOfAnEarlierReleaseKeepsItsValuesAndGainsTheNewSettings)
 {
-    Arrange("face", 0);
-    Arrange("bgd", 4);
-    Arrange("mapId", 5);
-    Arrange("hintSpeed", 2);
-    Arrange("kana", 2);
-    Arrange("readings", 1);
-    Options.AddScore("Yuki", "0:12:34", 3, "Babel");
-    Log.Writes = 0;
-    EXPECT_FALSE(Options.InitDefaults()) << "the settings are to be read, not taken as defaults";
-    EXPECT_EQ(Log.Writes, 2);
-    EXPECT_EQ(StoredNames(), AllNames);
-    EXPECT_EQ(std::make_tuple(Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed(),
-                              Options.ReadKana(), Options.ReadReadings(), Options.ReadKanaSet(), Options.ReadPractice()),
-              std::make_tuple(0, 4, 5, 2, 2, 1, 0, 0));
-    std::string record;
-    EXPECT_TRUE(Options.ReadScore(1, record));
-    EXPECT_NE(record.find("Yuki"), std::string::npos);
+    struct TRelease {
+        std::vector<std::pair<const char*, uint32_t>> Stored;
+        int Added;
+    };
+    const TRelease releases[] = {
+        {{{"face", 0}, {"bgd", 4}, {"mapId", 5}, {"hintSpeed", 2}}, 4},
+        {{{"face", 0}, {"bgd", 4}, {"mapId", 5}, {"hintSpeed", 2}, {"kana", 2}, {"readings", 1}}, 2},
+    };
+    for (const TRelease& release : releases) {
+        TTestStore place;
+        TWriteLog log;
+        TRegOptions options{TInstrumentedStore::Around(TTestStore::TestStore(), log), LocalTimeNow, {}};
+        {
+            const auto store = place.Open();
+            ASSERT_TRUE(store->OpenKey(SettingsKey));
+            for (const auto& [name, value] : release.Stored)
+                ASSERT_TRUE(store->WriteInteger(name, value));
+        }
+        options.AddScore("Yuki", "0:12:34", 3, "Babel");
+        log.Writes = 0;
+        EXPECT_FALSE(options.InitDefaults()) << "the settings are to be read, not taken as defaults";
+        EXPECT_EQ(log.Writes, release.Added);
+        const auto kept = [&](const char* name, uint8_t fallback) {
+            for (const auto& [stored, value] : release.Stored)
+                if (std::string_view(stored) == name)
+                    return static_cast<uint8_t>(value);
+            return fallback;
+        };
+        EXPECT_EQ(std::make_tuple(options.ReadFace(), options.ReadBackground(), options.ReadMapId(),
+                                  options.ReadHintSpeed(), options.ReadKana(), options.ReadReadings(),
+                                  options.ReadKanaSet(), options.ReadPractice()),
+                  std::make_tuple(0, 4, 5, 2, kept("kana", 0), kept("readings", 0), 0, 0));
+        std::string record;
+        EXPECT_TRUE(options.ReadScore(1, record));
+        EXPECT_NE(record.find("Yuki"), std::string::npos);
 
-    // The next start finds the key complete, a later release's value beside it, and changes nothing.
-    Arrange("kanaset", 2);
-    Arrange("zoom", 3);
-    EXPECT_FALSE(Options.InitDefaults());
-    EXPECT_EQ(Log.Writes, 2);
-    EXPECT_EQ(Options.ReadKanaSet(), 2);
+        // The next start finds the key complete and changes nothing.
+        options.WriteKanaSet(2);
+        log.Writes = 0;
+        EXPECT_FALSE(options.InitDefaults());
+        EXPECT_EQ(log.Writes, 0);
+        EXPECT_EQ(options.ReadKanaSet(), 2);
+    }
 }
 
 TEST_F(SettingsStore, WritesAreSeenByTheNextReadOfAnyObject)
@@ -127,6 +147,24 @@ TEST_F(SettingsStore, FourForeignValuesAreLeftAloneButForTheLaterSettings)
     EXPECT_EQ(ErrorOf([&] { Options.ReadFace(); }), "Failed to get data for 'face'");
 }
 
+// As a later release may leave the key: the eight settings and more beside them.
+TEST_F(SettingsStore, AKeyWithMoreValuesThanTheGameWritesReadsAsStored)
+{
+    const std::pair<const char*, uint32_t> stored[] = {{"face", 0},     {"bgd", 4},      {"mapId", 5},
+                                                       {"hintSpeed", 2}, {"kana", 1},     {"readings", 2},
+                                                       {"kanaset", 2},   {"practice", 1}, {"sound", 1},
+                                                       {"zoom", 3}};
+    for (const auto& [name, value] : stored)
+        Arrange(name, value);
+    Log.Writes = 0;
+    EXPECT_FALSE(Options.InitDefaults());
+    EXPECT_EQ(Log.Writes, 0);
+    EXPECT_EQ(std::make_tuple(Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed(),
+                              Options.ReadKana(), Options.ReadReadings(), Options.ReadKanaSet(), Options.ReadPractice()),
+              std::make_tuple(0, 4, 5, 2, 1, 2, 2, 1));
+    EXPECT_EQ(StoredInteger("zoom"), 3u);
+}
+
 TEST_F(SettingsStore, AValueOfAnotherTypeIsAnError)
 {
     {
@@ -150,20 +188,24 @@ TEST_F(SettingsStore, AValueOfAnotherTypeIsAnError)
 // however stored, is the default, so that a damaged value never shows a picture that does not exist.
 TEST_F(SettingsStore, AChoiceOutsideItsRangeReadsAsTheDefault)
 {
-    const std::pair<uint32_t, uint8_t> cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}, {255, 0}, {257, 0}, {258, 0},
-                                                  {0xFFFFFFFFu, 0}};
-    for (const auto& [stored, read] : cases) {
+    const std::tuple<uint32_t, uint8_t, uint8_t> cases[] = {{0, 0, 0},   {1, 1, 1},   {2, 2, 0},   {3, 0, 0},
+                                                            {255, 0, 0}, {257, 0, 0}, {258, 0, 0}, {0xFFFFFFFFu, 0, 0}};
+    for (const auto& [stored, ofThree, ofTwo] : cases) {
         for (const char* name : {"kana", "readings", "kanaset", "practice"})
             Arrange(name, stored);
-        EXPECT_EQ(Options.ReadKana(), read) << stored;
-        EXPECT_EQ(Options.ReadReadings(), read) << stored;
-        EXPECT_EQ(Options.ReadKanaSet(), read) << stored;
-        EXPECT_EQ(Options.ReadPractice(), stored == 1 ? 1 : 0) << stored;
+        EXPECT_EQ(Options.ReadKana(), ofThree) << stored;
+        EXPECT_EQ(Options.ReadReadings(), ofThree) << stored;
+        EXPECT_EQ(Options.ReadKanaSet(), ofThree) << stored;
+        EXPECT_EQ(Options.ReadPractice(), ofTwo) << stored;
     }
     Options.WriteKana(2);
     Options.WriteReadings(1);
+    Options.WriteKanaSet(2);
+    Options.WritePractice(1);
     EXPECT_EQ(StoredInteger("kana"), 2u);
     EXPECT_EQ(StoredInteger("readings"), 1u);
+    EXPECT_EQ(StoredInteger("kanaset"), 2u);
+    EXPECT_EQ(StoredInteger("practice"), 1u);
 }
 
 TEST_F(SettingsStore, ReadsTakeTheLowEightBitsAndWritesZeroExtend)

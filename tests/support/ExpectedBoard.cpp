@@ -18,11 +18,18 @@ TFacePicture Picture(const TTileClass& tile, const TTileLook& look)
 {
     const int copy = (tile.Number - 1) % 4;
     const bool katakana = look.Kana == 1 || (look.Kana == 2 && (copy == 2 || copy == 3));
-    const TFaceShows shows = look.Readings == 2 && (copy == 1 || copy == 3) ? TFaceShows::Reading
-                             : look.Readings == 1 || look.Readings == 2   ? TFaceShows::Kana
-                                                                          : TFaceShows::KanaWithReading;
+    TFaceShows shows = TFaceShows::KanaWithReading;
+    if (look.Readings == 2 && (copy == 1 || copy == 3))
+        shows = TFaceShows::Reading;
+    else if (look.Readings == 1 || look.Readings == 2)
+        shows = TFaceShows::Kana;
     return {tile.Face, katakana ? TScript::Katakana : TScript::Hiragana, shows, look.FaceStyle,
             tile.Selected || tile.Hinted};
+}
+
+int Rounded(double value)
+{
+    return static_cast<int>(std::lround(value));
 }
 
 }  // namespace
@@ -35,10 +42,11 @@ std::vector<TTileClass> InDrawingOrder(std::vector<TTileClass> tiles)
     return tiles;
 }
 
-TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, const TTileLook& look, int texture, double s,
+TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, const TTileLook& look, int texture, double scale,
                                 const TSheetPixel& textures, const TFacePixel& faces)
 {
-    TRgbPicture expected{int(std::lround(BoardWidth * s)), int(std::lround(BoardHeight * s)), {}};
+    const double s = scale;
+    TRgbPicture expected{Rounded(BoardWidth * s), Rounded(BoardHeight * s), {}};
     expected.Pixels.resize(static_cast<size_t>(expected.Width * expected.Height));
     const auto set = [&](int x, int y, uint32_t colour) {
         if (x >= 0 && y >= 0 && x < expected.Width && y < expected.Height)
@@ -50,10 +58,10 @@ TRgbPicture ExpectedBoardPixels(std::vector<TTileClass> tiles, const TTileLook& 
             set(x, y, textures(texture * side + x % side, y % side));
     if (look.FaceStyle > 1)
         return expected;
-    const int width = int(std::lround(TileWidth * s)), height = int(std::lround(TileHeight * s));
+    const int width = Rounded(TileWidth * s), height = Rounded(TileHeight * s);
     for (const TTileClass& tile : InDrawingOrder(std::move(tiles))) {
-        const int left = int(std::lround(((tile.X / 2) * TileWidth + tile.Layer * LayerShift + BoardMargin) * s));
-        const int top = int(std::lround(((tile.Y / 2) * TileHeight - tile.Layer * LayerShift + BoardMargin) * s));
+        const int left = Rounded(((tile.X / 2) * TileWidth + tile.Layer * LayerShift + BoardMargin) * s);
+        const int top = Rounded(((tile.Y / 2) * TileHeight - tile.Layer * LayerShift + BoardMargin) * s);
         const TFacePicture face = Picture(tile, look);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)

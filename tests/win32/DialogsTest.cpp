@@ -21,9 +21,21 @@
 #include "win32/window/MessageLoop.h"
 
 // What the dialog builder adds to the screens stated in app/: the controls the rows say, where
-// they say, unclipped at the suite's DPI (96, 120, 144 or 192), keys, focus and pictures.
+// they say, unclipped at the suite's DPI (96, and 192 in the second run), keys, focus and pictures.
 // What a click does is the dialogs' logic, tested in tests/app.
 namespace {
+
+// The item of a radio group that Tab lands on: the one holding the group's tab stop.
+HWND TabbedItem(TScreenDialog& dialog, const TControl& group)
+{
+    for (const std::string& item : group.Items) {
+        const HWND control = dialog.Control(RadioItemName(group.ItemPrefix, item));
+        if (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP)
+            return control;
+    }
+    return dialog.Control(RadioItemName(group.ItemPrefix, group.Items.front()));
+}
+
 
 // A dialog's logic that only records the clicks it is given.
 class TRecordingLogic final : public TDialogLogic {
@@ -145,6 +157,26 @@ void ExpectKind(const TControl& row, HWND control, const std::string& where)
     EXPECT_EQ(tabStop, row.TabStop && row.Kind != TControlKind::RadioGroup) << where;
 }
 
+// A row's control at the row's place scaled to the DPI; a label only grows to the right.
+void ExpectPlaced(const TScreenDialog& dialog, const TScreen& screen, const TControl& row, UINT dpi)
+{
+    const std::string where = screen.Name + "." + row.Name + " at " + std::to_string(dpi) + " DPI";
+    const TDesignRect rect = screen.PlaceInDialog(row);
+    RECT place = PlaceIn(dialog.Handle(), dialog.Control(row.Name));
+    if (row.Kind == TControlKind::CommandList) {
+        // Inside its frame: see HelpShowsItsTextAndCommands.
+        const int inset = GetSystemMetricsForDpi(SM_CXEDGE, dpi) + Scaled(5, dpi);
+        InflateRect(&place, inset, inset);
+    }
+    EXPECT_EQ(place.left, Scaled(rect.Left, dpi)) << where;
+    EXPECT_EQ(place.top, Scaled(rect.Top, dpi)) << where;
+    EXPECT_EQ(place.bottom - place.top, Scaled(rect.Height, dpi)) << where;
+    if (row.Kind == TControlKind::Label)
+        EXPECT_GE(place.right - place.left, Scaled(rect.Width, dpi)) << where;
+    else
+        EXPECT_EQ(place.right - place.left, Scaled(rect.Width, dpi)) << where;
+}
+
 class DialogsTest : public testing::Test, protected TTestForm {
 protected:
     // A fresh store with the defaults.
@@ -189,20 +221,7 @@ TEST_F(DialogsTest, EachRowBecomesItsControlAtItsPlace)
             const std::string where = screen.Name + "." + row.Name;
             const HWND control = dialog.Control(row.Name);
             ExpectKind(row, control, where);
-            const TDesignRect rect = screen.PlaceInDialog(row);
-            RECT place = PlaceIn(dialog.Handle(), control);
-            if (row.Kind == TControlKind::CommandList) {
-                // Inside its frame: see HelpShowsItsTextAndCommands.
-                const int inset = GetSystemMetricsForDpi(SM_CXEDGE, Dpi) + Scaled(5, Dpi);
-                InflateRect(&place, inset, inset);
-            }
-            EXPECT_EQ(place.left, Scaled(rect.Left, Dpi)) << where;
-            EXPECT_EQ(place.top, Scaled(rect.Top, Dpi)) << where;
-            EXPECT_EQ(place.bottom - place.top, Scaled(rect.Height, Dpi)) << where;
-            if (row.Kind == TControlKind::Label)
-                EXPECT_GE(place.right - place.left, Scaled(rect.Width, Dpi)) << where;
-            else
-                EXPECT_EQ(place.right - place.left, Scaled(rect.Width, Dpi)) << where;
+            ExpectPlaced(dialog, screen, row, Dpi);
             if (row.Kind != TControlKind::Memo) {
                 EXPECT_EQ(Utf8(ControlText(control)), row.Caption) << where;
             }
@@ -220,7 +239,8 @@ TEST_F(DialogsTest, EachRowBecomesItsControlAtItsPlace)
 }
 
 // Every control lies inside its dialog, and every caption fits its control in the font the system
-// gives for "MS Sans Serif": nothing is cut off. The game's own dialogs, with their texts loaded.
+// gives for "MS Sans Serif": nothing is cut off. The game's own dialogs, with their texts loaded,
+// the manual in a folder as deep as a player may install to.
 TEST_F(DialogsTest, NothingIsCutOff)
 {
     static_cast<TNameDialog&>(Form.MidEnd().Dialog(TDialogId::Name)).Won = {"0:12:34", 0, "Babel"};
@@ -228,7 +248,7 @@ TEST_F(DialogsTest, NothingIsCutOff)
                                TDialogId::Progress}) {
         TScreenDialog& dialog = Form.DialogWindow(id);
         dialog.ShowDialog();
-        if (id == TDialogId::About)  // the manual in a folder as deep as a player may install to
+        if (id == TDialogId::About)
             dialog.SetText("UrlLabel", "Manual: C:\\" + std::string(200, 'x') + "\\docs\\manual.html");
         RECT client;
         GetClientRect(dialog.Handle(), &client);
@@ -288,6 +308,7 @@ TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
             } else if (row.Kind == TControlKind::CheckBox) {
                 Click(dialog.Control(row.Name));
                 expected.push_back(row.Name + ":1");
+                EXPECT_EQ(dialog.ItemIndex(row.Name), 1);
                 dialog.SetItemIndex(row.Name, 0);
                 EXPECT_EQ(SendMessageW(dialog.Control(row.Name), BM_GETCHECK, 0, 0), BST_UNCHECKED);
             }
@@ -301,65 +322,114 @@ TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
     }
 }
 
-// Tab goes round an open dialog's tab stops in the rows' order, into a radio group on its chosen item;
-// an arrow chooses the next preview, round from the first to the last. Shown again while open, the
-// dialog keeps the focus where the player left it; hidden and shown again, it starts afresh.
-TEST_F(DialogsTest, TheKeyboardGoesRoundInOrderAndStaysWhereLeft)
+// The previews are reached with Tab; an arrow key chooses the next of the group and takes the
+// keyboard there, round from the last to the first, and the space bar chooses the one it is on.
+TEST_F(DialogsTest, ArrowKeysStepThroughAPreviewGroup)
+{
+    TRecordingLogic logic(OptionsScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    dialog.ShowDialog();
+    const std::string first = BackgroundPreviewName(0);
+    EXPECT_TRUE(GetWindowLongW(dialog.Control(first), GWL_STYLE) & WS_TABSTOP);
+    SetFocus(dialog.Control(first));
+    PressKey(VK_DOWN);
+    EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(1)));
+    PressKey(VK_UP);
+    PressKey(VK_LEFT);
+    EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(5)));
+    PressKey(VK_SPACE);
+    EXPECT_EQ(logic.Clicks, (std::vector<std::string>{BackgroundPreviewName(1), first, BackgroundPreviewName(5),
+                                                      BackgroundPreviewName(5)}));
+}
+
+// Tab goes from each tab stop to the next in the rows' order, and from the last round to the
+// first; a radio group takes it on the item that holds the group's tab stop.
+TEST_F(DialogsTest, TabGoesThroughTheTabStopsInTheRowsOrder)
+{
+    for (const TScreen& screen : AllScreens()) {
+        TRecordingLogic logic(screen);
+        TScreenDialog dialog(Form.Handle(), logic);
+        dialog.ShowDialog();
+        std::vector<HWND> stops;
+        for (const TControl& row : screen.Controls)
+            if (row.TabStop)
+                stops.push_back(row.Kind == TControlKind::RadioGroup ? TabbedItem(dialog, row) : dialog.Control(row.Name));
+        ASSERT_GE(stops.size(), 1u) << screen.Name;
+        for (size_t i = 0; i < stops.size(); ++i) {
+            SetFocus(stops[i]);
+            PressKey(VK_TAB);
+            EXPECT_EQ(GetFocus(), stops[(i + 1) % stops.size()]) << screen.Name << ", Tab from stop " << i;
+        }
+    }
+}
+
+// While a dialog is open its focus stays where the player left it, also when the main window was
+// active meanwhile; a dialog hidden and shown again starts from its first-focus row.
+TEST_F(DialogsTest, AnOpenDialogKeepsItsFocusAndAHiddenOneStartsAfresh)
 {
     Form.Show(SW_SHOW);
     TScreenDialog& options = Form.DialogWindow(TDialogId::Options);
-    const auto show = [&] {
-        Form.ShowDialog(TDialogId::Options);
-        PumpPendingMessages();
-        return GetFocus();
-    };
-    const HWND first = show();
-    ASSERT_EQ(options.ItemIndex("HintRadioGroup"), 1) << "a group chosen past its first item";
-    std::vector<HWND> stops;
-    for (const TControl& row : OptionsScreen().Controls)
-        if (row.TabStop)
-            stops.push_back(options.Control(row.Kind != TControlKind::RadioGroup ? row.Name
-                : RadioItemName(row.ItemPrefix, row.Items.at(static_cast<size_t>(options.ItemIndex(row.Name))))));
-    for (size_t i = 0; i < stops.size(); ++i) {
-        SetFocus(stops[i]);
-        PressKey(VK_TAB);
-        EXPECT_EQ(GetFocus(), stops[(i + 1) % stops.size()]) << "Tab from stop " << i;
-    }
-    SetFocus(options.Control(BackgroundPreviewName(0)));
-    PressKey(VK_LEFT);
-    const HWND last = options.Control(BackgroundPreviewName(5));
-    EXPECT_EQ(GetFocus(), last);
+    Form.ShowDialog(TDialogId::Options);
+    PumpPendingMessages();
+    const HWND first = GetFocus();
+    ASSERT_TRUE(IsChild(options.Handle(), first));
+    const HWND other = options.Control(first == options.Control("CancelBitBtn") ? "AcceptBitBtn" : "CancelBitBtn");
+    SetFocus(other);
     SetActiveWindow(Form.Handle());
     PumpPendingMessages();
     ASSERT_EQ(GetActiveWindow(), Form.Handle());
-    EXPECT_EQ(show(), last);
+    Form.ShowDialog(TDialogId::Options);
+    PumpPendingMessages();
+    EXPECT_EQ(GetActiveWindow(), options.Handle());
+    EXPECT_EQ(GetFocus(), other);
+
     options.Hide();
-    EXPECT_EQ(show(), first);
+    Form.ShowDialog(TDialogId::Options);
+    PumpPendingMessages();
+    EXPECT_EQ(GetFocus(), first);
 }
 
-// An open dialog moved to a screen of another DPI takes the place the system suggests and lays every
-// row out anew at that DPI, and again on its way back.
+// An open dialog moved to a screen of another DPI lays every row out anew at that DPI, and again
+// on its way back.
 TEST_F(DialogsTest, ADpiChangeLaysAnOpenDialogOutAtTheNewDpi)
 {
     TScreenDialog& options = Form.DialogWindow(TDialogId::Options);
     Form.ShowDialog(TDialogId::Options);
+    const TScreen& screen = OptionsScreen();
     for (const UINT dpi : {Dpi == 96 ? 192u : 96u, Dpi}) {
-        RECT suggested{20, 30, 20, 30}, frame, client;
+        RECT suggested{20, 30, 20, 30};
         SendMessageW(options.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-        GetWindowRect(options.Handle(), &frame);
+        RECT client, frame;
         GetClientRect(options.Handle(), &client);
-        EXPECT_EQ(frame.left, 20);
-        // A change sent by hand leaves the caption at the system's DPI: the rows stand for the height.
-        EXPECT_EQ(client.right, Scaled(OptionsScreen().ClientWidth, dpi)) << dpi;
-        for (const TControl& row : OptionsScreen().Controls) {
-            const TDesignRect rect = OptionsScreen().PlaceInDialog(row);
-            const RECT place = PlaceIn(options.Handle(), options.Control(row.Name));
-            EXPECT_EQ(place.left, Scaled(rect.Left, dpi)) << row.Name << " at " << dpi;
-            EXPECT_EQ(place.top, Scaled(rect.Top, dpi)) << row.Name << " at " << dpi;
-            EXPECT_EQ(place.bottom - place.top, Scaled(rect.Height, dpi)) << row.Name << " at " << dpi;
-        }
+        GetWindowRect(options.Handle(), &frame);
+        // A change sent by hand leaves the frame's caption at the system's DPI: the client height
+        // is checked by the rows in it.
+        EXPECT_EQ(client.right, Scaled(screen.ClientWidth, dpi)) << dpi;
+        EXPECT_EQ(frame.left, 20) << "where the system suggests";
+        EXPECT_EQ(frame.top, 30);
+        for (const TControl& row : screen.Controls)
+            ExpectPlaced(options, screen, row, dpi);
     }
 }
+
+// The dialog manager tabs to an item with the tab stop: it is the chosen one, however it was chosen.
+TEST_F(DialogsTest, TabIntoARadioGroupLandsOnItsChosenItem)
+{
+    TRecordingLogic logic(OptionsScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    const auto tabStops = [&dialog] {
+        std::string marked;
+        for (const char* item : {"short", "medium", "long"})
+            marked += (GetWindowLongW(dialog.Control(RadioItemName("Hint", item)), GWL_STYLE) & WS_TABSTOP) ? "T" : "-";
+        return marked;
+    };
+    dialog.SetItemIndex("HintRadioGroup", 1);
+    EXPECT_EQ(tabStops(), "-T-");
+    dialog.ShowDialog();
+    Click(dialog.Control(RadioItemName("Hint", "long")));
+    EXPECT_EQ(tabStops(), "--T");
+}
+
 // What the logic asks of the view reaches the controls, and what the player typed comes back as
 // UTF-8. A label set to a longer text grows to show it whole.
 TEST_F(DialogsTest, TheViewSetsAndReadsItsControls)
@@ -458,7 +528,12 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
     ReleaseDC(memo, memoDc);
     EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
     if (style & WS_VSCROLL) {
-        // A bar the box does not keep up has no range, and its arrows do nothing.
+        // A bar the box does not keep up has no range: its arrows and thumb do nothing.
+        SCROLLINFO bar{};
+        bar.cbSize = sizeof bar;
+        bar.fMask = SIF_ALL;
+        ASSERT_TRUE(GetScrollInfo(memo, SB_VERT, &bar));
+        EXPECT_GT(bar.nMax + 1, static_cast<int>(bar.nPage));
         SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
         SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
         EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 2);
@@ -491,6 +566,9 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
         item.cchTextMax = 128;
         ASSERT_TRUE(ListView_GetItem(list, &item));
         EXPECT_EQ(Utf8(caption), HelpCommands[static_cast<size_t>(index)].Name);
+        wchar_t description[128] = L"";
+        ListView_GetItemText(list, index, 1, description, 128);
+        EXPECT_EQ(Utf8(description), HelpCommands[static_cast<size_t>(index)].Description);
         EXPECT_GT(ListView_GetColumnWidth(list, 0), ListView_GetStringWidth(list, caption)) << "the name shows whole";
         EXPECT_EQ(item.iImage, static_cast<int>(HelpCommands[static_cast<size_t>(index)].Command));
         RECT shown{}, inside{};
@@ -522,10 +600,11 @@ TEST_F(DialogsTest, PreviewsAndButtonsShowTheirPictures)
         int differences = 0;
         const int width = face ? drawn.Width : cell.Cell.Width * scale;
         const int height = face ? drawn.Height : cell.Cell.Height * scale;
-        const int left = cell.Cell.Left * scale, top = cell.Cell.Top * scale;
         for (int y = 0; y < height; y += 3)
             for (int x = 0; x < width; x += 3) {
-                const uint32_t want = (face ? drawn.At(x, y) : sheet.Pixel(left + x, top + y)) & 0xffffff;
+                const uint32_t want = (face ? drawn.At(x, y)
+                                            : sheet.Pixel(cell.Cell.Left * scale + x, cell.Cell.Top * scale + y)) &
+                                      0xffffff;
                 const COLORREF got = GetPixel(dc, x, y);
                 differences += RGB(want >> 16, want >> 8 & 0xff, want & 0xff) != got;
             }

@@ -151,14 +151,31 @@ TEST_F(MainWindowEventsTest, CommandsReachTheSession)
     EXPECT_FALSE(IsWindow(Form.Handle()));
 }
 
-// A key goes through the message loop and the accelerator table to its command, with its modifier
-// kept in the table's row; letters typed on the window reach the typing panel.
+// The commands' keys come from the core's table into the accelerator table and the menu texts; a
+// key goes through the message loop to its command, and typed letters to the typing panel.
 TEST_F(MainWindowEventsTest, CommandKeysAndTypedLettersReachTheSession)
 {
     const std::vector<ACCEL> rows = CommandAccelerators();
-    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const ACCEL& row) {
-        return row.fVirt == (FVIRTKEY | FCONTROL) && row.key == 'Z' && row.cmd == MenuIdOf(TCommandId::Undo);
-    }));
+    const auto bound = [&](BYTE modifiers, WORD key, TCommandId command) {
+        return std::any_of(rows.begin(), rows.end(), [&](const ACCEL& row) {
+            return row.fVirt == (FVIRTKEY | modifiers) && row.key == key && row.cmd == MenuIdOf(command);
+        });
+    };
+    EXPECT_TRUE(bound(0, VK_F2, TCommandId::NewGame));
+    EXPECT_TRUE(bound(FCONTROL, 'Z', TCommandId::Undo));
+    EXPECT_TRUE(bound(FALT, VK_F4, TCommandId::Exit));
+    size_t keys = 0;
+    for (int command = 0; command < CommandCount; ++command)
+        keys += ShortcutsOf(static_cast<TCommandId>(command), TPlatform::Windows).size();
+    EXPECT_EQ(rows.size(), keys);
+    EXPECT_EQ(CopyAcceleratorTableW(Form.Accelerators, nullptr, 0), static_cast<int>(keys));
+
+    wchar_t text[64] = {};
+    GetMenuStringW(Form.MainMenu, MenuIdOf(TCommandId::Undo), text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"&Undo\tCtrl+Z");
+    GetMenuStringW(Form.MainMenu, 0, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"&Game");
+
     Form.FormCreate();
     Game.MapNumber = 1;
     Game.CreateTiles();
@@ -167,9 +184,9 @@ TEST_F(MainWindowEventsTest, CommandKeysAndTypedLettersReachTheSession)
     PumpPendingMessages();
     EXPECT_TRUE(Form.DialogWindow(TDialogId::Help).Visible());
     Form.DialogWindow(TDialogId::Help).Hide();
+
     for (const wchar_t letter : {L'K', L'x'})
         SendMessageW(Form.Handle(), WM_CHAR, letter, 0);
-    wchar_t text[64] = {};
     SendMessageW(Form.MainStatusBar, SB_GETTEXTW, TypingPanel, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, L"kx: no reading");
 }
