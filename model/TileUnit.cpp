@@ -4,13 +4,6 @@
 
 TTileClass::TTileClass(uint8_t number) : Number(number), Face(static_cast<uint8_t>((number - 1) / 4)) {}
 
-void TTileClass::Draw(const TTileLook& look, TKanaId kana, int32_t left, int32_t top, TTileTarget& target) const
-{
-    if (look.FaceStyle > 1)
-        return;
-    target.DrawFace(Picture(look, kana), left, top);
-}
-
 TFacePicture TTileClass::Picture(const TTileLook& look, TKanaId kana) const
 {
     const uint8_t copy = static_cast<uint8_t>((Number - 1) % 4);

@@ -40,9 +40,8 @@ public:
     bool Selected = false;
     bool Hinted = false;
 
-    // Draws this tile's face, standing for the catalogue kana `kana` (plain, or highlighted while
-    // selected or hinted), in the given look; a face style other than 0 or 1 draws nothing.
-    void Draw(const TTileLook& look, TKanaId kana, int32_t left, int32_t top, TTileTarget& target) const;
+    // This tile's face, standing for the catalogue kana `kana` (plain, or highlighted while
+    // selected or hinted), in the given look.
     TFacePicture Picture(const TTileLook& look, TKanaId kana) const;
 };
 

@@ -52,9 +52,9 @@ void Repaint(TBoardPicture& board, const std::vector<TTileClass>& tiles)
     for (const TTileClass& tile : tiles)
         faces.push_back(tile.Picture({.FaceStyle = 1}, tile.Face));
     board.PrepareFaces(faces);
-    for (const TTileClass& tile : tiles) {
-        const TTileOrigin at = TileOrigin(tile);
-        tile.Draw({.FaceStyle = 1}, tile.Face, at.Left, at.Top, board);
+    for (size_t n = 0; n < tiles.size(); ++n) {
+        const TTileOrigin at = TileOrigin(tiles[n]);
+        board.DrawFace(faces[n], at.Left, at.Top);
     }
 }
 

@@ -311,8 +311,6 @@ QWidget* BuildControl(TGameDialog& dialog, QWidget* parent, const TControl& row)
 QPixmap SheetCellPicture(const TSheetCell& cell)
 {
     const qreal ratio = qApp->devicePixelRatio();
-    if (cell.Sheet == TSheet::TileFace && cell.Partners.empty())
-        return QPixmap::fromImage(TileFaceImage(cell.Face, ratio));
     if (cell.Sheet == TSheet::TileFace) {
         // Every face at its device pixels, placed in device pixels so none is resampled.
         QImage faces(qRound(cell.Cell.Width * ratio), qRound(cell.Cell.Height * ratio), QImage::Format_ARGB32_Premultiplied);

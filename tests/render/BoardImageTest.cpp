@@ -50,7 +50,7 @@ protected:
         board.DrawBackground(texture);
         for (const TTileClass& tile : tiles) {
             const TTileOrigin at = TileOrigin(tile);
-            tile.Draw({.FaceStyle = faceStyle}, tile.Face, at.Left, at.Top, board);
+            board.DrawFace(tile.Picture({.FaceStyle = faceStyle}, tile.Face), at.Left, at.Top);
         }
     }
 
@@ -101,14 +101,6 @@ TEST_P(BoardImageTest, TilesShowTheirCellsHigherLayersOverLower)
         DrawBoard(board, tiles, style, 2);
         EXPECT_EQ(FirstDifference(board.Image(), Expected(tiles, style, 2)), -1) << "face style " << int(style);
     }
-}
-
-TEST_P(BoardImageTest, UnknownFaceStyleDrawsNoTiles)
-{
-    const std::vector<TTileClass> tiles = Tiles(KnownBoard);
-    TBoardImage board(Scale());
-    DrawBoard(board, tiles, 2, 5);
-    EXPECT_EQ(FirstDifference(board.Image(), Expected(tiles, 2, 5)), -1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, BoardImageTest, ::testing::Values(1.0, 1.25, 1.5, 2.0));
