@@ -14,14 +14,10 @@ class TFacesAhead {
 public:
     TFacesAhead(std::vector<TFacePicture> faces, double scale);
 
-    // The faces, waiting for them if need be, once; none for another scale or where making them
-    // failed, and the picture makes its own as it would have.
-    std::optional<TFaceCache> Take(double scale);
-
-    // Hands the faces to a picture made since, and lets go of them.
+    // Hands the faces to a picture made since, waiting for them if need be, and lets go of them. A
+    // picture of another scale, or faces whose making failed, leave the picture to make its own.
     static void Hand(std::optional<TFacesAhead>& ahead, TBoardPicture& picture);
 
 private:
-    double Scale;
     std::future<TFaceCache> Made;
 };

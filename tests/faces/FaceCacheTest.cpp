@@ -65,26 +65,19 @@ TEST(FaceCache, PreparesABoardsFacesOnceEach)
         EXPECT_EQ(cache.Face(board[n]).Pixels, MakeFace(board[n], 1.5).Pixels) << n;
 }
 
-// Faces made ahead serve a picture of their own scale only, and only once.
+// Faces made ahead serve a picture of their own scale only, and are let go once handed.
 TEST(FaceCache, FacesMadeAheadServeOnlyAPictureOfTheirScale)
 {
     const std::vector<TFacePicture> faces{{5, TScript::Hiragana, TFaceShows::Kana, 0, false},
                                           {6, TScript::Katakana, TFaceShows::Reading, 1, false}};
-    TFacesAhead other(faces, 2);
-    EXPECT_FALSE(other.Take(1.5));
-    TFacesAhead ahead(faces, 1.5);
-    std::optional<TFaceCache> made = ahead.Take(1.5);
-    ASSERT_TRUE(made);
-    EXPECT_EQ(made->Count(), 2u);
-    EXPECT_FALSE(ahead.Take(1.5)) << "taken already";
-
     TBoardPicture board(TPixelImage(6, 1), TPixelImage(12, 2));
-    board.Resize(10, 10, 2);
-    board.TakeFaces(std::move(*made));
-    EXPECT_EQ(board.FaceStore().Count(), 0u) << "made for another scale";
     board.Resize(10, 10, 1.5);
-    board.TakeFaces(*TFacesAhead(faces, 1.5).Take(1.5));
-    EXPECT_EQ(board.FaceStore().Count(), 2u);
+    for (const double scale : {2.0, 1.5}) {
+        std::optional<TFacesAhead> ahead(std::in_place, faces, scale);
+        TFacesAhead::Hand(ahead, board);
+        EXPECT_FALSE(ahead);
+        EXPECT_EQ(board.FaceStore().Count(), scale == 1.5 ? 2u : 0u) << scale;
+    }
 }
 
 }  // namespace
