@@ -103,10 +103,6 @@ TScreen MakeOptionsScreen()
                                24 + 56 * (index % 3),
                                {TSheet::BackgroundImage, {TextureSide * index, 0, TextureSide, TextureSide}}));
     rows.push_back(
-        Focused(Default(MakeButton("AcceptBitBtn", "Accept", TButtonGlyph::Tick, InBorder(8, 272 + Modes, 75, 25)))));
-    rows.push_back(
-        Cancel(MakeButton("CancelBitBtn", "Cancel", TButtonGlyph::Cross, InBorder(224 + Pair, 272 + Modes, 75, 25))));
-    rows.push_back(
         MakeRadioGroup("MapRadioGroup", "Map Selection", MapNames(), "Map", 1, InBorder(MapGroupLeft, 8, 97, 193)));
     rows.push_back(MakeRadioGroup("HintRadioGroup", "Hint Display Duration", {"short", "medium", "long"}, "Hint", 3,
                               InBorder(8, 208, 297 + Pair, 49)));
@@ -119,6 +115,11 @@ TScreen MakeOptionsScreen()
     TControl practice{CheckBox, "PracticeCheckBox", {}, InBorder(RightHalfLeft, 355, HalfWidth, 17), "Practise my slow kana"};
     practice.TabStop = true;
     rows.push_back(practice);
+    // Tab goes as the eye reads the dialog, the buttons last.
+    rows.push_back(
+        Focused(Default(MakeButton("AcceptBitBtn", "Accept", TButtonGlyph::Tick, InBorder(8, 272 + Modes, 75, 25)))));
+    rows.push_back(
+        Cancel(MakeButton("CancelBitBtn", "Cancel", TButtonGlyph::Cross, InBorder(224 + Pair, 272 + Modes, 75, 25))));
     return screen;
 }
 

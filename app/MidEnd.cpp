@@ -1,6 +1,7 @@
 #include "app/MidEnd.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "app/MainWindowLayout.h"
 #include "app/PracticePaces.h"
@@ -80,6 +81,16 @@ void TMidEnd::PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana)
     }
 }
 
+template <typename Act>
+void TMidEnd::Play(Act act)
+{
+    const auto counts = [this] { return std::pair(Recognition.Samples().size(), Recognition.MixUps().size()); };
+    const auto before = counts();
+    act();
+    if (counts() != before)
+        Front.RefreshDialog(TDialogId::Progress);
+}
+
 void TMidEnd::RunCommand(TCommandId command)
 {
     // A command greyed out may still arrive, e.g. from a key press queued before it was greyed.
@@ -87,13 +98,15 @@ void TMidEnd::RunCommand(TCommandId command)
         return;
     switch (command) {
     case TCommandId::NewGame:
-        EndGame();
-        PrepareDeal(GameModel.KanaSet, GameModel.Practice, GameModel.Kana);
-        GameModel.StartNewGame();
+        Play([this] {
+            EndGame();
+            PrepareDeal(GameModel.KanaSet, GameModel.Practice, GameModel.Kana);
+            GameModel.StartNewGame();
+        });
         break;
     case TCommandId::Hint: GameModel.HintActionExecute(); break;
     case TCommandId::Shuffle: GameModel.ShuffleActionExecute(); break;
-    case TCommandId::Undo: GameModel.UndoActionExecute(); break;
+    case TCommandId::Undo: Play([this] { GameModel.UndoActionExecute(); }); break;
     case TCommandId::Exit: Front.CloseMainWindow(); break;
     case TCommandId::Options: Front.ShowDialog(TDialogId::Options); break;
     case TCommandId::About: Front.ShowDialog(TDialogId::About); break;
@@ -105,7 +118,7 @@ void TMidEnd::RunCommand(TCommandId command)
 
 void TMidEnd::BoardPress(int32_t px, int32_t py)
 {
-    GameModel.BackgroundImageMouseDown(px, py);
+    Play([&] { GameModel.BackgroundImageMouseDown(px, py); });
 }
 
 void TMidEnd::Tick()
@@ -120,12 +133,12 @@ void TMidEnd::DialogActivated()
 
 void TMidEnd::TypeLetter(char letter)
 {
-    Typed(Typing.Letter(letter, FacesSpellings()));
+    Play([&] { Typed(Typing.Letter(letter, FacesSpellings())); });
 }
 
 void TMidEnd::TypeKey(TTypingKey key)
 {
-    Typed(Typing.Key(key, FacesSpellings()));
+    Play([&] { Typed(Typing.Key(key, FacesSpellings())); });
 }
 
 std::span<const TSpelling> TMidEnd::FacesSpellings()
@@ -146,8 +159,11 @@ void TMidEnd::Typed(const TTyped& typed)
         uint8_t first = 0;
         uint8_t second = 0;
         if (!GameModel.FreePairOfFace(typed.Face, first, second)) {
-            Front.SetStatusText(TypingPanel, TypingTexts::NoFreePair(typed.Letters));
-            break;
+            const std::optional<uint8_t> alike = SoundAlikeFace(GameModel.FaceKanaIds, typed.Face);
+            if (!alike || !GameModel.FreePairOfFace(*alike, first, second)) {
+                Front.SetStatusText(TypingPanel, TypingTexts::NoFreePair(typed.Letters));
+                break;
+            }
         }
         // Emptied first: taking the pair may end the game and open a window.
         Front.SetStatusText(TypingPanel, "");
@@ -186,10 +202,12 @@ void TMidEnd::ShowWin(const std::string& scoreTime, int32_t scoreHints, const st
 
 void TMidEnd::OptionsChanged(TOptionsNotice notice, const TSettings& choices)
 {
-    if (StartsNewGame(GameModel, notice, choices)) {
-        EndGame();
-        PrepareDeal(choices.KanaSet, choices.Practice == 1, choices.Kana);
-    }
-    ApplyOptions(GameModel, notice, choices);
-    Recognition.SetModes(GameModel);
+    Play([&] {
+        if (StartsNewGame(GameModel, notice, choices)) {
+            EndGame();
+            PrepareDeal(choices.KanaSet, choices.Practice == 1, choices.Kana);
+        }
+        ApplyOptions(GameModel, notice, choices);
+        Recognition.SetModes(GameModel);
+    });
 }

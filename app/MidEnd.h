@@ -36,6 +36,8 @@ public:
     virtual bool PumpEvents() = 0;
     // Shows the dialog made from that logic (TMidEnd::Dialog), or brings it to the front.
     virtual void ShowDialog(TDialogId dialog) = 0;
+    // An open dialog shows what its logic reads anew (TDialogLogic::Refresh); a hidden one is left.
+    virtual void RefreshDialog(TDialogId dialog) = 0;
     virtual void CloseMainWindow() = 0;
 };
 
@@ -98,6 +100,10 @@ private:
     // A store that cannot be read is reported, and the deal goes on as if nothing were timed.
     void PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana);
     void Typed(const TTyped& typed);
+    // Does what the player asked; where it took, put back or mixed up a pair, or stored a game's
+    // times, the Progress window, if open, shows it at once.
+    template <typename Act>
+    void Play(Act act);
     std::span<const TSpelling> FacesSpellings();
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }

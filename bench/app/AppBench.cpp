@@ -26,6 +26,7 @@ public:
     void SetStatusText(int, const std::string&) override {}
     bool PumpEvents() override { return true; }
     void ShowDialog(TDialogId) override {}
+    void RefreshDialog(TDialogId) override {}
     void CloseMainWindow() override {}
 
 private:

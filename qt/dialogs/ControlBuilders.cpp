@@ -181,7 +181,7 @@ QWidget* MakePreview(TGameDialog& dialog, QWidget* parent, const TControl& row)
     panel->Image()->setObjectName(Text(PreviewImageName(row.Name)));
     QObject::connect(panel->Image(), &TPreviewImage::Click, &dialog, [&dialog, name = row.Name] { dialog.Click(name, -1); });
     QObject::connect(panel->Image(), &TPreviewImage::Step, &dialog,
-                     [&dialog, name = row.Name](int step) { dialog.StepPreview(name, step); });
+                     [&dialog, name = row.Name](TArrow arrow) { dialog.StepPreview(name, arrow); });
     return panel;
 }
 
@@ -342,4 +342,8 @@ void ShowScoreRows(QTreeWidget* list, const std::vector<TScoreRow>& rows)
             item->setToolTip(column, item->text(column));
         }
     }
+    // The map column shows a map with its learning modes whole, the list scrolling sideways.
+    constexpr int mapColumn = ScoreColumnCount - 1;
+    list->resizeColumnToContents(mapColumn);
+    list->setColumnWidth(mapColumn, std::max(list->columnWidth(mapColumn), ScoreColumns[mapColumn].Width));
 }

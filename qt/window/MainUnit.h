@@ -70,6 +70,7 @@ private:
     void SetStatusText(int panel, const std::string& text) override;
     bool PumpEvents() override;
     void ShowDialog(TDialogId dialog) override;
+    void RefreshDialog(TDialogId dialog) override;
     void CloseMainWindow() override;
 
     std::array<TGameDialog*, DialogCount> Dialogs{};

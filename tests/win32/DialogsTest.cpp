@@ -322,8 +322,9 @@ TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
     }
 }
 
-// The previews are reached with Tab; an arrow key chooses the next of the group and takes the
-// keyboard there, round from the last to the first, and the space bar chooses the one it is on.
+// The previews are reached with Tab; an arrow key chooses the next of the group that way in its
+// grid and takes the keyboard there, round from the last to the first, and the space bar chooses
+// the one it is on.
 TEST_F(DialogsTest, ArrowKeysStepThroughAPreviewGroup)
 {
     TRecordingLogic logic(OptionsScreen());
@@ -334,12 +335,14 @@ TEST_F(DialogsTest, ArrowKeysStepThroughAPreviewGroup)
     SetFocus(dialog.Control(first));
     PressKey(VK_DOWN);
     EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(1)));
+    PressKey(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(4)));
     PressKey(VK_UP);
     PressKey(VK_LEFT);
-    EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(5)));
+    EXPECT_EQ(GetFocus(), dialog.Control(first));
     PressKey(VK_SPACE);
-    EXPECT_EQ(logic.Clicks, (std::vector<std::string>{BackgroundPreviewName(1), first, BackgroundPreviewName(5),
-                                                      BackgroundPreviewName(5)}));
+    EXPECT_EQ(logic.Clicks, (std::vector<std::string>{BackgroundPreviewName(1), BackgroundPreviewName(4),
+                                                      BackgroundPreviewName(3), first, first}));
 }
 
 // Tab goes from each tab stop to the next in the rows' order, and from the last round to the

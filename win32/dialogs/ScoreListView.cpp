@@ -84,15 +84,16 @@ void TScoreListView::DpiChanged()
     SetColumnWidths();
 }
 
-// The columns' own widths; the date column alone widens where the locale's date and time need it.
-// A longer text, such as a long name, ends in an ellipsis in its column.
+// The columns' own widths; the date column widens where the locale's date and time need it, the map
+// column for a map with its learning modes ("Babel / basic and voiced kana"), the list scrolling
+// sideways. A longer text, such as a long name, ends in an ellipsis in its column.
 void TScoreListView::SetColumnWidths()
 {
     const UINT dpi = GetDpiForWindow(List);
     for (int column = 0; column < ScoreColumnCount; ++column) {
         const int designed = Scaled(ScoreColumns[static_cast<size_t>(column)].Width, dpi);
         int width = designed;
-        if (column == 0) {
+        if (column == 0 || column == ScoreColumnCount - 1) {
             ListView_SetColumnWidth(List, column, LVSCW_AUTOSIZE);
             width = std::max(designed, ListView_GetColumnWidth(List, column));
         }

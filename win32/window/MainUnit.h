@@ -64,6 +64,7 @@ public:
     void SetStatusText(int panel, const std::string& text) override;
     bool PumpEvents() override;
     void ShowDialog(TDialogId dialog) override;
+    void RefreshDialog(TDialogId dialog) override;
     void CloseMainWindow() override;
 
 private:
