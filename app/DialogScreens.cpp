@@ -159,7 +159,9 @@ TScreen MakeHelpScreen()
     TScreen screen{"HelpForm", "Tesuli Help", 678, 522 + Keys};
     auto& rows = screen.Controls;
     rows.push_back({GroupBox, "HelpGroupBox", {}, {8, 8, 665, 273 + Keys}, "Tesuli Help"});
-    rows.push_back({Memo, "HelpMemo", "HelpGroupBox", {8, 15, 649, 250 + Keys}, HelpText()});
+    TControl text{Memo, "HelpMemo", "HelpGroupBox", {8, 15, 649, 250 + Keys}, HelpText()};
+    text.TabStop = true;  // scrolled by the keys
+    rows.push_back(text);
     rows.push_back({Bevel, "Bevel1", {}, {8, 288 + Keys, 665, 197}});
     rows.push_back({CommandList, "MenuListView", {}, {16, 296 + Keys, 649, 181}});
     rows.push_back(

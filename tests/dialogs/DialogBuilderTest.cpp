@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -170,10 +170,10 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             EXPECT_EQ(qobject_cast<TPreviewPanel*>(control)->Image()->objectName(), Text(PreviewImageName(row.Name)));
             break;
         case TControlKind::Memo:
-            ASSERT_NE(qobject_cast<QPlainTextEdit*>(control), nullptr);
+            ASSERT_NE(qobject_cast<QTextEdit*>(control), nullptr);
             EXPECT_EQ(place, designed);
-            EXPECT_EQ(qobject_cast<QPlainTextEdit*>(control)->toPlainText(), Text(row.Caption));
-            EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(control)->isReadOnly());
+            EXPECT_EQ(qobject_cast<QTextEdit*>(control)->toPlainText(), Text(row.Caption));
+            EXPECT_TRUE(qobject_cast<QTextEdit*>(control)->isReadOnly());
             break;
         case TControlKind::Edit:
             ASSERT_NE(qobject_cast<QLineEdit*>(control), nullptr);
