@@ -98,7 +98,7 @@ TFaceFont::TShape TFaceFont::Shape(int glyph, double markSize) const
             x = static_cast<stbtt_vertex_type>(std::lround(joint.Left + (x - joint.Left) * markSize));
             y = static_cast<stbtt_vertex_type>(std::lround(joint.Bottom + (y - joint.Bottom) * markSize));
         };
-        for (const auto [start, end] : marks)
+        for (const auto& [start, end] : marks)
             for (size_t i = start; i < end; ++i) {
                 stbtt_vertex& v = shape.Vertices[i];
                 grow(v.x, v.y);
