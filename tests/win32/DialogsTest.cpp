@@ -15,6 +15,7 @@
 #include "storage/WindowsText.h"
 #include "tests/win32/TestForm.h"
 #include "win32/common/Dpi.h"
+#include "win32/common/GameDialogs.h"
 #include "win32/common/MessageBox.h"
 #include "win32/common/SpriteUnit.h"
 #include "win32/dialogs/ScreenDialog.h"
@@ -652,6 +653,44 @@ TEST_F(DialogsTest, KanaChartPaintsItsCells)
                   RGB(want >> 16, want >> 8 & 0xff, want & 0xff));
     }
     ReleaseDC(chart, dc);
+}
+
+// A dialog larger than the screen's work area opens within it, title bar included, and each control
+// the keyboard goes to is scrolled into sight, the farthest too.
+TEST_F(DialogsTest, ADialogLargerThanTheScreenOpensWithinItAndScrollsToEachControl)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(Form.Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int width = MulDiv(work.right - work.left, 96, static_cast<int>(Dpi)) + 400;
+    const int height = MulDiv(work.bottom - work.top, 96, static_cast<int>(Dpi)) + 300;
+    TScreen large{"LargeForm", "Larger than the screen", width, height};
+    const auto button = [](std::string name, int left, int top) {
+        TControl row{TControlKind::Button, std::move(name), {}, {left, top, 75, 25}, "Go"};
+        row.Glyph = TButtonGlyph::Tick;
+        row.TabStop = true;
+        return row;
+    };
+    large.Controls = {button("NearButton", 8, 8), button("MiddleButton", width / 2, height / 2),
+                      button("FarButton", width - 83, height - 33), button("LowButton", 8, height - 33)};
+    TRecordingLogic logic(large);
+    TScreenDialog dialog(Form.Handle(), logic);
+    dialog.ShowDialog();
+    RECT frame, inside, client;
+    GetWindowRect(dialog.Handle(), &frame);
+    EXPECT_TRUE(IntersectRect(&inside, &frame, &work) && EqualRect(&inside, &frame));
+    GetClientRect(dialog.Handle(), &client);
+    EXPECT_LT(client.right, Scaled(width, Dpi));
+    EXPECT_LT(client.bottom, Scaled(height, Dpi));
+    for (const TControl& row : large.Controls) {
+        const HWND control = dialog.Control(row.Name);
+        SetFocus(control);
+        SendMessageW(dialog.Handle(), KeyboardMovedMessage, 0, 0);
+        const RECT place = PlaceIn(dialog.Handle(), control);
+        EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.right && place.bottom <= client.bottom)
+            << row.Name;
+    }
 }
 
 // Showing an open dialog only brings it to the front. The first showing centres the dialog, later

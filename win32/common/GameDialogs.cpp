@@ -26,7 +26,10 @@ bool IsGameDialog(HWND window)
 bool RouteToGameDialog(MSG& message)
 {
     for (HWND dialog : Dialogs())
-        if (IsWindowVisible(dialog) && IsDialogMessageW(dialog, &message))
+        if (IsWindowVisible(dialog) && IsDialogMessageW(dialog, &message)) {
+            if (IsWindow(dialog))
+                SendMessageW(dialog, KeyboardMovedMessage, 0, 0);
             return true;
+        }
     return false;
 }

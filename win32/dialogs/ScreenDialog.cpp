@@ -136,6 +136,16 @@ void TScreenDialog::FormShow()
     Logic.FormShow(*this);
 }
 
+std::optional<RECT> TScreenDialog::BoardToKeepInSight() const
+{
+    const HWND board = Logic.Screen().BesideBoard ? FindWindowExW(GetWindow(Handle(), GW_OWNER), nullptr, L"TesuliBoard", nullptr)
+                                                  : nullptr;
+    RECT shown;
+    if (!board || !IsWindowVisible(board) || !GetWindowRect(board, &shown))
+        return std::nullopt;
+    return shown;
+}
+
 void TScreenDialog::Refresh()
 {
     Logic.Refresh(*this);

@@ -43,6 +43,7 @@ protected:
     void Command(int id, int code) override;
     LRESULT Notify(const NMHDR& header) override;
     void DpiChanged() override;
+    std::optional<RECT> BoardToKeepInSight() const override;
 
 private:
     struct TBuilt {
