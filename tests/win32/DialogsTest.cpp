@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -12,10 +13,12 @@
 #include "app/NameDialog.h"
 #include "app/ProgressScreen.h"
 #include "app/ScoresList.h"
+#include "model/KanaCatalogue.h"
 #include "storage/WindowsText.h"
 #include "tests/win32/TestForm.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/GameDialogs.h"
+#include "win32/common/KanaText.h"
 #include "win32/common/MessageBox.h"
 #include "win32/common/SpriteUnit.h"
 #include "win32/dialogs/ScreenDialog.h"
@@ -653,6 +656,70 @@ TEST_F(DialogsTest, KanaChartPaintsItsCells)
                   RGB(want >> 16, want >> 8 & 0xff, want & 0xff));
     }
     ReleaseDC(chart, dc);
+}
+
+// The pixels of a control's client area as they show on the screen, or of a memory picture.
+std::vector<COLORREF> Pixels(HDC dc, const RECT& area)
+{
+    std::vector<COLORREF> pixels;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    return pixels;
+}
+
+// Kana in a dialog's label come from the tiles' own kana face, which the program brings along: they
+// show on a Windows without a Japanese font. The face has every kana of the game.
+TEST_F(DialogsTest, KanaInALabelAreDrawnInTheTilesKanaFace)
+{
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, KanaFontFor(Dpi));
+    wchar_t face[LF_FACESIZE] = L"";
+    GetTextFaceW(screen, LF_FACESIZE, face);
+    EXPECT_EQ(std::wstring(face), L"Tesuli Kana") << "the program's own face, no stand-in";
+    for (const TCatalogueKana& kana : KanaCatalogue)
+        for (const std::string_view text : {kana.Hiragana, kana.Katakana}) {
+            const std::wstring wide = Wide(std::string(text));
+            std::vector<WORD> glyphs(wide.size());
+            GetGlyphIndicesW(screen, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(),
+                             GGI_MARK_NONEXISTING_GLYPHS);
+            EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), WORD{0xffff}), 0) << text;
+        }
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+
+    TRecordingLogic logic(ProgressScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    dialog.ShowDialog();
+    dialog.SetText("SlowestLabel", "Slowest: ゐ ぱ きゃ");
+    const HWND label = dialog.Control("SlowestLabel");
+    RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT area;
+    GetClientRect(label, &area);
+    const HDC dc = GetDC(label);
+    const auto drawn = [&](bool withKanaFace) {
+        BITMAPINFO format{};
+        format.bmiHeader = {sizeof format.bmiHeader, area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        const HDC memory = CreateCompatibleDC(dc);
+        const HBITMAP picture = CreateDIBSection(memory, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ old = SelectObject(memory, picture);
+        const auto ground = reinterpret_cast<HBRUSH>(SendMessageW(
+            dialog.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memory), reinterpret_cast<LPARAM>(label)));
+        FillRect(memory, &area, ground);
+        SetBkMode(memory, TRANSPARENT);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+        DrawMixedText(memory, 0, 0, ControlText(label), font, withKanaFace ? KanaFontFor(Dpi) : font);
+        const std::vector<COLORREF> pixels = Pixels(memory, area);
+        SelectObject(memory, old);
+        DeleteObject(picture);
+        DeleteDC(memory);
+        return pixels;
+    };
+    const std::vector<COLORREF> shown = Pixels(dc, area), inKanaFace = drawn(true), inDialogFont = drawn(false);
+    ReleaseDC(label, dc);
+    EXPECT_EQ(shown, inKanaFace);
+    EXPECT_NE(shown, inDialogFont);
 }
 
 // A dialog larger than the screen's work area opens within it, title bar included, and each control

@@ -9,6 +9,7 @@
 #include "win32/common/Artwork.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/GameDialogs.h"
+#include "win32/common/KanaText.h"
 #include "win32/common/ProgramIcon.h"
 #include "win32/common/UiFont.h"
 #include "win32/common/WindowClass.h"
@@ -45,6 +46,26 @@ bool IsReadOnlyEdit(HWND control)
     GetClassNameW(control, kind, 16);
     return CompareStringOrdinal(kind, -1, WC_EDITW, -1, TRUE) == CSTR_EQUAL &&
            (GetWindowLongW(control, GWL_STYLE) & ES_READONLY);
+}
+
+// A label paints its own text, its kana in the kana face (win32/common/KanaText.h), on the ground
+// and in the colour the dialog gives a label.
+LRESULT CALLBACK PaintWithKana(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message != WM_PAINT)
+        return DefSubclassProc(label, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(label, &paint);
+    RECT area;
+    GetClientRect(label, &area);
+    auto ground = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
+    FillRect(dc, &area, ground ? ground : GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(dc, TRANSPARENT);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    DrawMixedText(dc, 0, 0, ControlText(label), font, KanaFontFor(GetDpiForWindow(label)));
+    EndPaint(label, &paint);
+    return 0;
 }
 
 }  // namespace
@@ -150,7 +171,7 @@ void TTesuliDialog::SetScrollRanges()
     for (int pass = 0; pass < 2; ++pass) {
         RECT client;
         GetClientRect(Window, &client);
-        for (const auto [bar, length, view] : {std::tuple{SB_HORZ, content.cx, client.right},
+        for (const auto& [bar, length, view] : {std::tuple{SB_HORZ, content.cx, client.right},
                                                std::tuple{SB_VERT, content.cy, client.bottom}}) {
             SCROLLINFO info{};
             info.cbSize = sizeof info;
@@ -215,7 +236,7 @@ void TTesuliDialog::BringFocusIntoSight()
     GetWindowRect(control, &place);
     MapWindowPoints(nullptr, Window, reinterpret_cast<POINT*>(&place), 2);
     GetClientRect(Window, &client);
-    for (const auto [bar, start, end, view, scrolled] :
+    for (const auto& [bar, start, end, view, scrolled] :
          {std::tuple{SB_HORZ, place.left, place.right, client.right, Scrolled.x},
           std::tuple{SB_VERT, place.top, place.bottom, client.bottom, Scrolled.y}}) {
         if (start < 0)
@@ -262,6 +283,7 @@ HWND TTesuliDialog::AddGroupBox(const char* name, const wchar_t* caption, TPlace
 HWND TTesuliDialog::AddLabel(const char* name, const std::wstring& text, TPlace place)
 {
     const HWND label = AddControl(name, WC_STATICW, text, SS_LEFT | SS_NOPREFIX, place);
+    SetWindowSubclass(label, PaintWithKana, 0, 0);
     Placed.back().FitsText = true;
     LayOut(Dpi());
     return label;
@@ -305,12 +327,8 @@ HWND TTesuliDialog::AddProgramIcon(const char* name, POINT at)
 
 int TTesuliDialog::TextWidth(HWND control, UINT dpi) const
 {
-    const std::wstring text = ControlText(control);
     const HDC dc = GetDC(control);
-    const HGDIOBJ previous = SelectObject(dc, DialogFont);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, previous);
+    const SIZE extent = MixedTextExtent(dc, ControlText(control), DialogFont, KanaFontFor(dpi));
     ReleaseDC(control, dc);
     // Back to design pixels, rounded up.
     return MulDiv(extent.cx, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi)) + 1;
