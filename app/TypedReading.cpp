@@ -42,7 +42,8 @@ std::vector<TSpelling> FaceSpellings(const std::array<TKanaId, FaceCount>& faceK
             continue;
         const std::string_view reading = KanaCatalogue[faceKana[face]].Reading;
         add(reading, face);
-        if (const std::string_view alike = SoundAlikeReading(reading); !alike.empty() && !FaceOfReading(faceKana, alike))
+        const std::string_view alike = SoundAlikeReading(reading);
+        if (!alike.empty() && !FaceOfReading(faceKana, alike))
             add(alike, face);
     }
     return spellings;

@@ -34,7 +34,8 @@ TInkRun KanaRun(std::string_view utf8)
     const TFaceFont& font = KanaFont();
     TInkRun run{};
     const std::vector<char32_t> characters = Characters(utf8);
-    const bool voicedCombined = characters.size() > 1 && VoicedFirsts.find(characters.front()) != std::u32string_view::npos;
+    const bool voicedCombined =
+        characters.size() > 1 && VoicedFirsts.find(characters.front()) != std::u32string_view::npos;
     for (const char32_t character : characters) {
         const int glyph = font.Glyph(character);
         const double size = run.Glyphs.empty() ? 1 : SmallKanaSize;

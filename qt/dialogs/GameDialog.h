@@ -11,7 +11,8 @@
 
 // Every dialog of the game, built from its logic's screen: modeless, on top, a title bar without
 // close or system buttons, a fixed client size, placed on the screen the first time (app/
-// DialogPlacement.h) and where it was left later; its content scrolls where the screen cuts it. Its controls carry the rows' names; clicks, Enter and Escape go to the logic.
+// DialogPlacement.h) and where it was left later; its content scrolls where the screen cuts it.
+// Its controls carry the rows' names; clicks, Enter and Escape go to the logic.
 class TGameDialog : public QDialog, public TDialogShowing, public TDialogView {
     Q_OBJECT
 

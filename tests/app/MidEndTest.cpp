@@ -38,7 +38,10 @@ public:
     bool PumpEvents() override { return true; }
     void ShowDialog(TDialogId dialog) override { Log.push_back("Dialog " + std::to_string(static_cast<int>(dialog))); }
     void CloseMainWindow() override { Log.push_back("Close"); }
-    void RefreshDialog(TDialogId dialog) override { Log.push_back("Refresh " + std::to_string(static_cast<int>(dialog))); }
+    void RefreshDialog(TDialogId dialog) override
+    {
+        Log.push_back("Refresh " + std::to_string(static_cast<int>(dialog)));
+    }
 
 private:
     TSilentEffects Silent;

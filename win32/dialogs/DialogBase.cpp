@@ -58,8 +58,8 @@ LRESULT CALLBACK PaintWithKana(HWND label, UINT message, WPARAM wParam, LPARAM l
     const HDC dc = BeginPaint(label, &paint);
     RECT area;
     GetClientRect(label, &area);
-    auto ground = reinterpret_cast<HBRUSH>(
-        SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
+    const auto ground = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(label), WM_CTLCOLORSTATIC,
+                                                              reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
     FillRect(dc, &area, ground ? ground : GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(dc, TRANSPARENT);
     const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));

@@ -138,8 +138,8 @@ void TScreenDialog::FormShow()
 
 std::optional<RECT> TScreenDialog::BoardToKeepInSight() const
 {
-    const HWND board = Logic.Screen().BesideBoard ? FindWindowExW(GetWindow(Handle(), GW_OWNER), nullptr, L"TesuliBoard", nullptr)
-                                                  : nullptr;
+    const HWND owner = GetWindow(Handle(), GW_OWNER);
+    const HWND board = Logic.Screen().BesideBoard ? FindWindowExW(owner, nullptr, L"TesuliBoard", nullptr) : nullptr;
     RECT shown;
     if (!board || !IsWindowVisible(board) || !GetWindowRect(board, &shown))
         return std::nullopt;
