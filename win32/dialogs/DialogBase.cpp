@@ -433,9 +433,10 @@ LRESULT TTesuliDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         const SIZE frame = FrameSize(ClientSize, dpi);
         SetWindowPos(Window, nullptr, suggested->left, suggested->top, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        // At the new DPI the dialog takes its designed size where the system suggests.
         Scrolled = {0, 0};
+        ShowScrollBar(Window, SB_BOTH, FALSE);
         LayOut(dpi);
-        SetScrollRanges();
         SetPictures(dpi);
         DpiChanged();
         InvalidateRect(Window, nullptr, TRUE);
