@@ -1,7 +1,5 @@
 #include "app/ProgressFlow.h"
 
-#include <algorithm>
-
 #include "model/MemoryTable.h"
 
 std::string StoreProgress(TRecognition& recognition, TRegOptions& options, int32_t today)
@@ -25,14 +23,7 @@ std::string DamagedProgressText(const std::vector<std::string>& names)
 
 TReviewPlan ReadReviewPlan(TRegOptions& options, uint8_t kana, int32_t today)
 {
-    TReviewPlan plan;
-    plan.Today = today;
-    plan.Kana = ReviewStates(options.ReadMemories(), kana, today);
-    plan.Partners = KnownLookAlikes(kana);
-    for (const TMixUp& mixUp : options.ReadMixUps())
-        if (mixUp.First.Kana != mixUp.Second.Kana)
-            plan.Partners.emplace_back(std::min(mixUp.First.Kana, mixUp.Second.Kana), std::max(mixUp.First.Kana, mixUp.Second.Kana));
-    return plan;
+    return MakeReviewPlan(options.ReadMemories(), options.ReadMixUps(), kana, today);
 }
 
 TProgressChart ReadProgressChart(TRegOptions& options, const TRecognition& recognition, TScript script, int32_t today,

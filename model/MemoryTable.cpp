@@ -37,3 +37,15 @@ std::vector<TKanaReviewState> ReviewStates(const TMemoryTable& memories, uint8_t
     }
     return states;
 }
+
+TReviewPlan MakeReviewPlan(const TMemoryTable& memories, const std::vector<TMixUp>& mixUps, uint8_t kana, int32_t today)
+{
+    TReviewPlan plan;
+    plan.Today = today;
+    plan.Kana = ReviewStates(memories, kana, today);
+    plan.Partners = KnownLookAlikes(kana);
+    for (const TMixUp& mixUp : mixUps)
+        if (mixUp.First.Kana != mixUp.Second.Kana)
+            plan.Partners.emplace_back(std::min(mixUp.First.Kana, mixUp.Second.Kana), std::max(mixUp.First.Kana, mixUp.Second.Kana));
+    return plan;
+}

@@ -27,6 +27,10 @@ private:
 // A game's grades, each into its kana's memory on that day.
 void ApplyReviews(TMemoryTable& memories, std::span<const TKanaReview> reviews, int32_t day);
 
+// What a review deal of the kana setting's scripts needs: each kana's memories today (below), and
+// as partners the kana the player mixed up and the known look-alikes.
+TReviewPlan MakeReviewPlan(const TMemoryTable& memories, const std::vector<TMixUp>& mixUps, uint8_t kana, int32_t today);
+
 // What the review deal needs of the memories of the kana setting's scripts (model/LearningModes.h):
 // per kana, the least recall today over the scripts and both kinds.
 std::vector<TKanaReviewState> ReviewStates(const TMemoryTable& memories, uint8_t kana, int32_t today);
