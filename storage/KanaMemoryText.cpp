@@ -14,7 +14,8 @@ constexpr double LargestStability = 1e6;  // days: nothing the formulas reach
 std::string Number(double value)
 {
     std::array<char, 32> text{};
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 9).ptr;
+    // The shortest text that reads back as the same number.
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
     return {text.data(), end};
 }
 
