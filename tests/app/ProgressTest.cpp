@@ -284,6 +284,30 @@ TEST(ProgressFlow, AGamesTimesReachTheChartAndAreStoredOnce)
     EXPECT_EQ(restarted.ReadGameDays(), (TGameDays{{Today, 1}})) << "one game, stored once";
 }
 
+// A value found damaged at a game's end is written afresh and named to the player in one message.
+TEST(ProgressFlow, ValuesFoundDamagedAreNamedInOneMessage)
+{
+    TTestStore place;
+    {
+        const auto store = place.Open();
+        ASSERT_TRUE(store->OpenKey("Software\\tesuli\\progress"));
+        ASSERT_TRUE(store->WriteString("hiragana_a_memory", "garbage"));
+        ASSERT_TRUE(store->WriteString("katakana_ka_tenths", "x"));
+    }
+    TRegOptions options = place.Options();
+    TTestGame test;
+    TRecognition recognition;
+    test.Game.Recognition = &recognition;
+    KeepOnly(test.Game, {{1, {0, 0, 0}}, {2, {4, 0, 0}}});
+    recognition.Restart(test.Game);
+    test.Game.ClickTile(1);
+    test.Game.ClickTile(2);
+    EXPECT_EQ(StoreProgress(recognition, options, Today),
+              "Some of what Tesuli keeps of your progress was damaged and has been started afresh; the rest is kept.\n"
+              "Started afresh: katakana_ka_tenths, hiragana_a_memory");
+    EXPECT_TRUE(options.ReadMemories().At({0, TScript::Hiragana}, TReviewKind::Matching).Reviewed());
+}
+
 // Reset clears the script's times in the store and those of the game in progress, not yet stored.
 TEST(ProgressFlow, AResetClearsTheStoredAndTheUnstoredTimesOfItsScript)
 {
