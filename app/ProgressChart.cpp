@@ -213,9 +213,10 @@ std::vector<TLegendEntry> ChartLegend()
     return legend;
 }
 
+// Down, so that a kana due (below 90 %) never reads as 90 %.
 std::string PercentText(double fraction)
 {
-    return std::to_string(std::lround(fraction * 100)) + " %";
+    return std::to_string(static_cast<long>(std::floor(fraction * 100 + 1e-9))) + " %";
 }
 
 std::string SecondsText(double seconds)

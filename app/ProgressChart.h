@@ -108,7 +108,7 @@ struct TProgressChart {
 TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps = {},
                              const TMemoryView& memory = {}, TChartKind kind = TChartKind::Basic, int setSize = FaceCount);
 
-// "93 %"
+// "93 %", rounded down.
 std::string PercentText(double fraction);
 
 // A time in seconds, to a tenth: "1.4 s".
