@@ -227,7 +227,7 @@ std::string SecondsText(double seconds)
 
 std::string ProgressTexts::ResetQuestion(TScript script)
 {
-    return "Clear every " + std::string(Scripts[static_cast<size_t>(script)]) + " time and hint?";
+    return "Clear every " + std::string(Scripts[static_cast<size_t>(script)]) + " time, hint and memory?";
 }
 
 double Median(std::vector<int32_t> samples)

@@ -41,7 +41,6 @@ std::vector<TKanaReviewState> ReviewStates(const TMemoryTable& memories, uint8_t
 TReviewPlan MakeReviewPlan(const TMemoryTable& memories, const std::vector<TMixUp>& mixUps, uint8_t kana, int32_t today)
 {
     TReviewPlan plan;
-    plan.Today = today;
     plan.Kana = ReviewStates(memories, kana, today);
     plan.Partners = KnownLookAlikes(kana);
     for (const TMixUp& mixUp : mixUps)

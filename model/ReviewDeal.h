@@ -15,7 +15,6 @@ struct TKanaReviewState {
 
 struct TReviewPlan {
     std::vector<TKanaReviewState> Kana;  // by id; a kana it lacks was never reviewed
-    int32_t Today = 0;
     // Kana to put on one board with each other: the player's mix-ups and the known look-alikes.
     std::vector<TKanaPair> Partners;
 };
