@@ -54,7 +54,7 @@ std::array<TKanaId, FaceCount> ChooseReviewKana(uint8_t kanaSet, const TReviewPl
         (StateOf(plan, kana).Reviewed ? reviewed : fresh).push_back(kana);
     std::stable_sort(reviewed.begin(), reviewed.end(),
                      [&plan](TKanaId a, TKanaId b) { return StateOf(plan, a).Recall < StateOf(plan, b).Recall; });
-    std::sort(fresh.begin(), fresh.end());  // new kana come in the order they are taught
+    // New kana stay in random order: the set the player chose comes in from all of it.
 
     TBoardKana board(static_cast<size_t>(size));
     for (const TKanaId kana : reviewed)

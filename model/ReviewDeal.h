@@ -22,7 +22,7 @@ struct TReviewPlan {
 // How a review board's 48 faces are filled.
 inline constexpr int ReviewDueFaces = 30;       // at most this many due kana, the least recalled first
 inline constexpr int ReviewPartnersUpTo = 38;   // their look-alike partners join up to this many faces
-inline constexpr int NewKanaPerBoard = 6;       // kana never reviewed, in the catalogue's order
+inline constexpr int NewKanaPerBoard = 6;       // kana never reviewed, at random
 inline constexpr int VarietyFaces = 6;          // at random from the rest of the set
 
 // The kana of a review board from the set: the due kana (predicted recall below DueRecall), the
