@@ -10,7 +10,7 @@
 //   R(t, S)        = (1 + FACTOR t / S)^DECAY, DECAY = -0.5, FACTOR = 0.9^(1/DECAY) - 1 = 19/81
 //   S0(G)          = w[G-1]
 //   D0(G)          = w4 - e^(w5 (G - 1)) + 1
-//   D'(D, G)       = w7 D0(4) + (1 - w7) (D - w6 (G - 3))
+//   D'(D, G)       = w7 D0(4) + (1 - w7) (D + dD (10 - D) / 9), dD = -w6 (G - 3)
 //   S'r(D, S, R, G) = S (1 + e^w8 (11 - D) S^-w9 (e^(w10 (1 - R)) - 1) w15[G = 2] w16[G = 4])
 //   S'f(D, S, R)   = min(S, w11 D^-w12 ((S + 1)^w13 - 1) e^(w14 (1 - R)))
 //   S's(S, G)      = S e^(w17 (G - 3 + w18))   for a second review on the same day
@@ -41,7 +41,8 @@ double ClampDifficulty(double difficulty)
 
 double NextDifficulty(double difficulty, TGrade grade)
 {
-    const double moved = difficulty - W[6] * (Grade(grade) - 3);
+    // Damped, so that a hard kana's difficulty nears 10 without sticking there.
+    const double moved = difficulty - W[6] * (Grade(grade) - 3) * (10 - difficulty) / 9;
     return ClampDifficulty(W[7] * InitialDifficulty(TGrade::Easy) + (1 - W[7]) * moved);
 }
 
