@@ -131,8 +131,9 @@ TEST(TypedReading, JiAndZuReachDiAndDuWhichSoundAlike)
         EXPECT_EQ(typed.Face, FaceOf(test.Kana, *test.Game));
         const std::optional<uint8_t> standIn = SoundAlikeFace(*test.Game, typed.Face);
         EXPECT_EQ(standIn.has_value(), !test.StandIn.empty());
-        if (standIn)
+        if (standIn) {
             EXPECT_EQ(*standIn, FaceOf(test.StandIn, *test.Game));
+        }
     }
 }
 
