@@ -170,6 +170,78 @@ TEST_F(TMidEndTest, ATypedReadingTakesAFreePairOrSaysWhyNot)
     EXPECT_EQ(MidEnd.Game().PresentCount(), 3);
 }
 
+// However a pair is taken, its kana's clock has run as long: in the first game, whose clock the
+// first press starts, and after a dialog stopped the clock.
+TEST(MidEndTimes, APairTypedIsTimedAsThePairPressed)
+{
+    enum class TBy { Press, Type };
+    struct TCase {
+        const char* Name;
+        bool Dialog;  // opened before the second pair, for a minute
+        int64_t Before2;  // milliseconds of running clock before the second pair, and the third
+        int64_t Before3;
+        std::vector<int32_t> Expected;  // tenths of the three pairs, in the order taken
+    };
+    const TCase cases[] = {
+        {"first game", false, 2500, 900, {0, 25, 34}},
+        {"after a dialog", true, 1000, 2000, {0, 10, 30}},
+    };
+    for (const TCase& test : cases) {
+        std::array<std::vector<int32_t>, 2> stored;
+        for (const TBy by : {TBy::Press, TBy::Type}) {
+            SCOPED_TRACE(std::string(test.Name) + (by == TBy::Press ? " pressed" : " typed"));
+            TTestStore store;
+            TFakeFrontEnd front;
+            TSeededRandom random;
+            TFakeClock clock;
+            TMidEnd midEnd{front, random, store.Options(), clock};
+            midEnd.FormCreate([](const std::exception& error) { FAIL() << error.what(); });
+            midEnd.FormShow();
+            clock.Now += 5000;  // the board shown, the clock not yet started
+            std::vector<uint8_t> faces;
+            for (uint8_t face = 0; face < FaceCount && faces.size() < 3; ++face) {
+                uint8_t first = 0, second = 0;
+                if (midEnd.Game().FreePairOfFace(face, first, second))
+                    faces.push_back(face);
+            }
+            ASSERT_EQ(faces.size(), 3u);
+            const auto take = [&](uint8_t face) {
+                uint8_t first = 0, second = 0;
+                ASSERT_TRUE(midEnd.Game().FreePairOfFace(face, first, second));
+                if (by == TBy::Press) {
+                    for (const uint8_t n : {first, second}) {
+                        const TTileOrigin origin = TileOrigin(midEnd.Game().Tiles[n]);
+                        midEnd.BoardPress(origin.Left + 21, origin.Top + 25);
+                    }
+                } else {
+                    for (const char letter : KanaCatalogue[midEnd.Game().FaceKanaIds[face]].Reading)
+                        midEnd.TypeLetter(letter);
+                    if (midEnd.Game().Tiles[first].Present)
+                        midEnd.TypeKey(TTypingKey::Enter);  // a reading that begins another
+                }
+                ASSERT_FALSE(midEnd.Game().Tiles[first].Present || midEnd.Game().Tiles[second].Present);
+            };
+            take(faces[0]);
+            clock.Now += test.Before2;
+            if (test.Dialog) {
+                midEnd.DialogActivated();
+                clock.Now += 60000;
+            }
+            take(faces[1]);
+            clock.Now += test.Before3;
+            take(faces[2]);
+            midEnd.RunCommand(TCommandId::NewGame);
+            for (const uint8_t face : faces) {
+                const std::vector<int32_t> samples = midEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples;
+                ASSERT_EQ(samples.size(), 1u);
+                stored[static_cast<size_t>(by)].push_back(samples[0]);
+            }
+        }
+        EXPECT_EQ(stored[0], test.Expected) << test.Name;
+        EXPECT_EQ(stored[1], stored[0]) << test.Name << ": typed as pressed";
+    }
+}
+
 // Every end of a game keeps the times measured in it; options that leave the game going keep them
 // for its end.
 struct TGameEnd {
