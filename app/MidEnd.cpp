@@ -87,6 +87,13 @@ void TMidEnd::RunCommand(TCommandId command)
         return;
     switch (command) {
     case TCommandId::NewGame:
+    case TCommandId::Hint:
+    case TCommandId::Shuffle:
+    case TCommandId::Undo: ForgetTyping(); break;
+    default: break;
+    }
+    switch (command) {
+    case TCommandId::NewGame:
         EndGame();
         PrepareDeal(GameModel.KanaSet, GameModel.Practice, GameModel.Kana);
         GameModel.StartNewGame();
@@ -157,6 +164,12 @@ void TMidEnd::Typed(const TTyped& typed)
     }
 }
 
+void TMidEnd::ForgetTyping()
+{
+    Typing.Key(TTypingKey::Escape, FacesSpellings());
+    Front.SetStatusText(TypingPanel, "");
+}
+
 TDialogLogic& TMidEnd::Dialog(TDialogId dialog)
 {
     switch (dialog) {
@@ -187,6 +200,7 @@ void TMidEnd::ShowWin(const std::string& scoreTime, int32_t scoreHints, const st
 void TMidEnd::OptionsChanged(TOptionsNotice notice, const TSettings& choices)
 {
     if (StartsNewGame(GameModel, notice, choices)) {
+        ForgetTyping();
         EndGame();
         PrepareDeal(choices.KanaSet, choices.Practice == 1, choices.Kana);
     }

@@ -73,6 +73,8 @@ public:
     const TGame& Game() const { return GameModel; }
     TGame& Game() { return GameModel; }
     TRegOptions& Options() { return Store; }
+    // When the last keys the board took were typed, so that the win dialog keeps them out.
+    TTypingSettle& TypingSettle() { return Settle; }
 
 private:
     TFrontEnd& Front;
@@ -87,6 +89,7 @@ private:
     TAboutDialog AboutDialog;
     TProgressDialog ProgressDialog;
     TTypedReading Typing;
+    TTypingSettle Settle;
     // The spellings of the faces' kana, made again only when a deal changes the kana.
     std::vector<TSpelling> Spellings;
     std::array<TKanaId, FaceCount> SpelledKana{};
@@ -98,6 +101,8 @@ private:
     // A store that cannot be read is reported, and the deal goes on as if nothing were timed.
     void PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana);
     void Typed(const TTyped& typed);
+    // The board changes under the reading: what was typed and what the panel said of it go.
+    void ForgetTyping();
     std::span<const TSpelling> FacesSpellings();
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }

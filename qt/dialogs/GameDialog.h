@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <string_view>
 
 #include "app/DialogShowing.h"
@@ -35,14 +36,21 @@ public:
     void Hide() override;
     void ShowMessage(TMessageKind kind, const std::string& text) override;
     bool Confirm(const std::string& question) override;
-    std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters) override;
-    bool OpenUrl(std::string_view url) override;
+    std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters,
+                                               const std::filesystem::path& proposed) override;
+    void OpenUrl(std::string_view url, std::function<void()> failed) override;
     std::filesystem::path ProgramFolder() const override;
+    std::filesystem::path DocumentsFolder() const override;
+
+    // Keys whose event time this answers true for are dropped before any control sees them.
+    using TKeyGuard = std::function<bool(unsigned long eventTime)>;
+    void SetKeyGuard(TKeyGuard guard);
 
     // Escape: a click of the cancel row.
     void reject() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void FormShow() override;
     bool IsOpen() const override;
     void CentreOnScreen() override;
@@ -51,6 +59,7 @@ protected:
 
 private:
     TDialogLogic& Logic;
+    TKeyGuard KeyGuard;
 
     void FitToLabels();
 };

@@ -40,8 +40,13 @@ TMainForm::~TMainForm() = default;
 TGameDialog* TMainForm::Dialog(TDialogId dialog)
 {
     TGameDialog*& made = Dialogs.at(static_cast<size_t>(dialog));
-    if (!made)
+    if (!made) {
         made = new TGameDialog(this, MidEnd.Dialog(dialog));
+        if (dialog == TDialogId::Name)
+            made->SetKeyGuard([this](unsigned long eventTime) {
+                return MidEnd.TypingSettle().Swallows(static_cast<uint32_t>(eventTime));
+            });
+    }
     return made;
 }
 
@@ -81,6 +86,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
+    MidEnd.TypingSettle().Played(static_cast<uint32_t>(event->timestamp()));
     RunGuarded([&] {
         if (typed->Key)
             MidEnd.TypeKey(*typed->Key);

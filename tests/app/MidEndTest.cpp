@@ -41,6 +41,21 @@ private:
     TSilentEffects Silent;
 };
 
+// A session started as the program starts it, for tests that need several.
+struct TSession {
+    TTestStore Store;
+    TFakeFrontEnd Front;
+    TSeededRandom Random;
+    TFakeClock Clock;
+    TMidEnd MidEnd{Front, Random, Store.Options(), Clock};
+
+    TSession()
+    {
+        MidEnd.FormCreate([](const std::exception& error) { FAIL() << error.what(); });
+        MidEnd.FormShow();
+    }
+};
+
 class TMidEndTest : public testing::Test {
 protected:
     TTestStore Store;
@@ -190,13 +205,9 @@ TEST(MidEndTimes, APairTypedIsTimedAsThePairPressed)
         std::array<std::vector<int32_t>, 2> stored;
         for (const TBy by : {TBy::Press, TBy::Type}) {
             SCOPED_TRACE(std::string(test.Name) + (by == TBy::Press ? " pressed" : " typed"));
-            TTestStore store;
-            TFakeFrontEnd front;
-            TSeededRandom random;
-            TFakeClock clock;
-            TMidEnd midEnd{front, random, store.Options(), clock};
-            midEnd.FormCreate([](const std::exception& error) { FAIL() << error.what(); });
-            midEnd.FormShow();
+            TSession session;
+            TMidEnd& midEnd = session.MidEnd;
+            TFakeClock& clock = session.Clock;
             clock.Now += 5000;  // the board shown, the clock not yet started
             std::vector<uint8_t> faces;
             for (uint8_t face = 0; face < FaceCount && faces.size() < 3; ++face) {
@@ -240,6 +251,30 @@ TEST(MidEndTimes, APairTypedIsTimedAsThePairPressed)
         EXPECT_EQ(stored[0], test.Expected) << test.Name;
         EXPECT_EQ(stored[1], stored[0]) << test.Name << ": typed as pressed";
     }
+}
+
+// What the typing panel said of the board goes when the board changes under it.
+TEST(MidEndTyping, ACommandThatChangesTheBoardClearsWhatThePanelSaid)
+{
+    for (const TCommandId command : {TCommandId::Undo, TCommandId::Hint, TCommandId::Shuffle, TCommandId::NewGame}) {
+        SCOPED_TRACE(static_cast<int>(command));
+        TSession session;
+        TMidEnd& midEnd = session.MidEnd;
+        KeepOnly(midEnd.Game(), {{1, {0, 0, 0}}, {5, {8, 0, 0}}, {6, {16, 0, 0}}, {9, {24, 0, 0}}, {10, {32, 0, 0}}});
+        midEnd.TypeLetter('i');  // face 1: tiles 5 and 6
+        ASSERT_FALSE(midEnd.Game().Tiles[5].Present);
+        midEnd.TypeLetter('a');
+        ASSERT_EQ(session.Front.Status[TypingPanel], "no free pair: a");
+        ASSERT_TRUE(midEnd.IsEnabled(command));
+        midEnd.RunCommand(command);
+        EXPECT_EQ(session.Front.Status[TypingPanel], "");
+    }
+    TSession session;
+    session.MidEnd.TypeLetter('k');
+    session.MidEnd.RunCommand(TCommandId::NewGame);
+    EXPECT_EQ(session.Front.Status[TypingPanel], "");
+    session.MidEnd.TypeLetter('a');
+    EXPECT_NE(session.Front.Status[TypingPanel], "ka") << "letters typed before the new deal are forgotten";
 }
 
 // Every end of a game keeps the times measured in it; options that leave the game going keep them

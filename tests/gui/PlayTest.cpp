@@ -1,6 +1,8 @@
 // Playing with the mouse on the board as drawn: presses of any button where the tiles are drawn, at
 // either pixel density, and a whole game to the win dialog, the scores list and the export.
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 #include "tests/support/GuiFixture.h"
 #include "model/TilePlacement.h"
 #include "app/NameDialog.h"
+#include "app/WinFlow.h"
 #include "qt/window/BoardView.h"
 #include "app/BoardGeometry.h"
 #include "qt/window/MainUnit.h"
@@ -28,6 +31,40 @@ using TPlay = TGuiTest;
 constexpr TBoardPosition At(uint8_t x, uint8_t y, uint8_t layer = 0)
 {
     return {x, y, layer};
+}
+
+// A key as the window system delivers it, at that time of its clock.
+void SendKey(QWidget* to, Qt::Key key, const QString& text, unsigned long time)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    press.setTimestamp(time);
+    QApplication::sendEvent(to, &press);
+}
+
+// The last pair typed opens the win dialog: the keys still coming for the game stay out of the
+// name, those typed once the player has turned to it go in, and Escape asks before the win goes.
+TEST_F(TPlay, KeysTypedAsTheWinDialogOpensStayOutOfTheName)
+{
+    KeepOnly({{1, At(0, 0)}, {2, At(8, 0)}});
+    const unsigned long won = 50000;
+    SendKey(MainForm, Qt::Key_A, QStringLiteral("a"), won);
+    TGameDialog* dialog = GameDialog(TDialogId::Name);
+    ASSERT_TRUE(dialog->isVisible());
+    auto* name = DialogControl<QLineEdit>(TDialogId::Name, "NameEdit");
+    name->setText(QStringLiteral("Anna"));
+    SendKey(name, Qt::Key_K, QStringLiteral("k"), won + 100);
+    SendKey(name, Qt::Key_Escape, QString(), won + 200);
+    EXPECT_EQ(name->text(), "Anna");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(Recorder.Questions.empty()) << "Escape for the game asks nothing";
+    SendKey(name, Qt::Key_B, QStringLiteral("b"), won + TypingSettleMs);
+    EXPECT_EQ(name->text(), "Annab");
+    SendKey(name, Qt::Key_Escape, QString(), won + TypingSettleMs + 100);
+    EXPECT_EQ(Recorder.Questions.size(), 1u);
+    EXPECT_TRUE(dialog->isVisible()) << "No keeps the win";
+    Recorder.Answer = true;
+    SendKey(name, Qt::Key_Escape, QString(), won + TypingSettleMs + 200);
+    EXPECT_FALSE(dialog->isVisible());
 }
 
 // Every button presses: the right and the middle one as well as the left.
@@ -162,6 +199,7 @@ TEST_F(TPlay, GameWonToTheEndIsStoredListedAndExported)
     EXPECT_EQ(row->text(4), "Babel");
 
     const std::filesystem::path file = StoreFolder().parent_path() / "won.csv";
+    std::filesystem::remove(file);
     Export(file);
     QFile written(QString::fromStdString(file.string()));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));

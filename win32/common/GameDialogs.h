@@ -2,9 +2,16 @@
 
 #include <windows.h>
 
+#include <functional>
+
 // The game's own modeless dialogs. Each registers its window once it exists, so that the message
 // loop gives it keyboard navigation and the main window knows when one of them takes the focus.
 void RegisterGameDialog(HWND dialog);
 bool IsGameDialog(HWND window);
-// True when the message was meant for one of the dialogs and has been handled.
+// True when the message was meant for one of the dialogs and has been handled, or dropped by the
+// dialog's key guard.
 bool RouteToGameDialog(MSG& message);
+// Keys for the dialog, or any of its controls, whose message time this answers true for are
+// dropped before they reach it.
+using TKeyGuard = std::function<bool(DWORD messageTime)>;
+void SetKeyGuard(HWND dialog, TKeyGuard guard);
