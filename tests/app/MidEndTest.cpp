@@ -1,6 +1,8 @@
 // The session between a front end and the game: commands, their states, dialogs, the clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -251,6 +253,40 @@ TEST(MidEndTimes, APairTypedIsTimedAsThePairPressed)
         EXPECT_EQ(stored[0], test.Expected) << test.Name;
         EXPECT_EQ(stored[1], stored[0]) << test.Name << ": typed as pressed";
     }
+}
+
+// A new deal of other kana is typed by their spellings: a kana new to it takes its own pair.
+TEST(MidEndTyping, ANewDealOfOtherKanaIsTypedByItsOwnSpellings)
+{
+    TTestStore store;
+    store.Options().InitDefaults();
+    store.Options().WriteKanaSet(KanaSetSetting::All);
+    TFakeFrontEnd front;
+    TSeededRandom random;
+    TFakeClock clock;
+    TMidEnd midEnd{front, random, store.Options(), clock};
+    midEnd.FormCreate([](const std::exception& error) { FAIL() << error.what(); });
+    midEnd.FormShow();
+    midEnd.TypeLetter('x');  // the first deal's spellings made
+    const std::array<TKanaId, FaceCount> before = midEnd.Game().FaceKanaIds;
+    midEnd.RunCommand(TCommandId::NewGame);
+    const std::array<TKanaId, FaceCount> after = midEnd.Game().FaceKanaIds;
+    const auto dealt = [](const std::array<TKanaId, FaceCount>& ids, TKanaId kana) {
+        return std::find(ids.begin(), ids.end(), kana) != ids.end();
+    };
+    uint8_t first = 0, second = 0;
+    std::optional<uint8_t> newFace;
+    for (uint8_t face = 0; face < FaceCount && !newFace; ++face)
+        if (!dealt(before, after[face]) && midEnd.Game().FreePairOfFace(face, first, second))
+            newFace = face;
+    ASSERT_TRUE(newFace) << "the seeded deals share no free new kana";
+    const std::string_view reading = KanaCatalogue[after[*newFace]].Reading;
+    for (const char letter : reading)
+        midEnd.TypeLetter(letter);
+    if (midEnd.Game().PresentCount() == TileCount)
+        midEnd.TypeKey(TTypingKey::Enter);
+    EXPECT_EQ(midEnd.Game().PresentCount(), TileCount - 2) << reading;
+    EXPECT_FALSE(midEnd.Game().Tiles[first].Present || midEnd.Game().Tiles[second].Present) << reading;
 }
 
 // What the typing panel said of the board goes when the board changes under it.
