@@ -38,6 +38,7 @@ TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options
     , NameDialog(Store)
     , ScoresDialog(Store)
     , ProgressDialog(Store, GameModel, Recognition)
+    , Settle(clock)
 {
     GameModel.Recognition = &Recognition;
 }

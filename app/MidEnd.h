@@ -89,7 +89,7 @@ private:
     TAboutDialog AboutDialog;
     TProgressDialog ProgressDialog;
     TTypedReading Typing;
-    TTypingSettle Settle;
+    TTypingSettle Settle;  // on the clock the pairs are timed by
     // The spellings of the faces' kana, made again only when a deal changes the kana.
     std::vector<TSpelling> Spellings;
     std::array<TKanaId, FaceCount> SpelledKana{};

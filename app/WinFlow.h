@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "model/MonotonicClock.h"
 
 #include "storage/RegistryUnit.h"
 
@@ -21,21 +24,20 @@ std::string CongratsText(const TWonGame& won);
 std::string DropWinQuestion(const TWonGame& won);
 
 // Keys typed for the game as its last pair goes must not land in the win dialog that opens: a
-// key that comes within TypingSettleMs of the last key the board took is dropped there. Times are
-// the window system's event times in milliseconds, which wrap.
-inline constexpr uint32_t TypingSettleMs = 800;
+// key handled within TypingSettleMs of the last key the board took is dropped there. The time is
+// when each key is handled, on one monotonic clock: the window systems' own event times come from
+// more than one clock (Wine stamps a posted character otherwise than the key it came from).
+inline constexpr int64_t TypingSettleMs = 800;
 class TTypingSettle {
 public:
-    void Played(uint32_t eventTime)
-    {
-        LastPlayed = eventTime;
-        Any = true;
-    }
-    bool Swallows(uint32_t eventTime) const { return Any && eventTime - LastPlayed < TypingSettleMs; }
+    explicit TTypingSettle(const TMonotonicClock& clock) : Clock(clock) {}
+
+    void Played() { LastPlayed = Clock.Milliseconds(); }
+    bool Swallows() const { return LastPlayed && Clock.Milliseconds() - *LastPlayed < TypingSettleMs; }
 
 private:
-    uint32_t LastPlayed = 0;
-    bool Any = false;
+    const TMonotonicClock& Clock;
+    std::optional<int64_t> LastPlayed;
 };
 
 // The win dialog's Accept: false for an empty name (nothing is stored; the player is told

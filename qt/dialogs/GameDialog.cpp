@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QStandardPaths>
 #include <QGuiApplication>
 #include <QLabel>
@@ -246,7 +245,7 @@ void TGameDialog::SetKeyGuard(TKeyGuard guard)
 bool TGameDialog::eventFilter(QObject* watched, QEvent* event)
 {
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
-    if (key && KeyGuard && KeyGuard(static_cast<QKeyEvent*>(event)->timestamp()))
+    if (key && KeyGuard && KeyGuard())
         return true;
     return QDialog::eventFilter(watched, event);
 }

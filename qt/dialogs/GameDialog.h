@@ -42,8 +42,8 @@ public:
     std::filesystem::path ProgramFolder() const override;
     std::filesystem::path DocumentsFolder() const override;
 
-    // Keys whose event time this answers true for are dropped before any control sees them.
-    using TKeyGuard = std::function<bool(unsigned long eventTime)>;
+    // Keys that come while this answers true are dropped before any control sees them.
+    using TKeyGuard = std::function<bool()>;
     void SetKeyGuard(TKeyGuard guard);
 
     // Escape: a click of the cancel row.

@@ -43,9 +43,7 @@ TGameDialog* TMainForm::Dialog(TDialogId dialog)
     if (!made) {
         made = new TGameDialog(this, MidEnd.Dialog(dialog));
         if (dialog == TDialogId::Name)
-            made->SetKeyGuard([this](unsigned long eventTime) {
-                return MidEnd.TypingSettle().Swallows(static_cast<uint32_t>(eventTime));
-            });
+            made->SetKeyGuard([this] { return MidEnd.TypingSettle().Swallows(); });
     }
     return made;
 }
@@ -86,7 +84,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
-    MidEnd.TypingSettle().Played(static_cast<uint32_t>(event->timestamp()));
+    MidEnd.TypingSettle().Played();
     RunGuarded([&] {
         if (typed->Key)
             MidEnd.TypeKey(*typed->Key);

@@ -1,8 +1,6 @@
 // Playing with the mouse on the board as drawn: presses of any button where the tiles are drawn, at
 // either pixel density, and a whole game to the win dialog, the scores list and the export.
 #include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,31 +31,23 @@ constexpr TBoardPosition At(uint8_t x, uint8_t y, uint8_t layer = 0)
     return {x, y, layer};
 }
 
-// A key as the window system delivers it, at that time of its clock.
-void SendKey(QWidget* to, Qt::Key key, const QString& text, unsigned long time)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    press.setTimestamp(time);
-    QApplication::sendEvent(to, &press);
-}
-
 // The last pair typed opens the win dialog: the keys still coming for the game stay out of the
 // name (Escape too), those typed once the player has turned to it go in.
 TEST_F(TPlay, KeysTypedAsTheWinDialogOpensStayOutOfTheName)
 {
     KeepOnly({{1, At(0, 0)}, {2, At(8, 0)}});
-    const unsigned long won = 50000;
-    SendKey(MainForm, Qt::Key_A, QStringLiteral("a"), won);
+    QTest::keyClick(MainForm, Qt::Key_A);
     TGameDialog* dialog = GameDialog(TDialogId::Name);
     ASSERT_TRUE(dialog->isVisible());
     auto* name = DialogControl<QLineEdit>(TDialogId::Name, "NameEdit");
     name->setText(QStringLiteral("Anna"));
-    SendKey(name, Qt::Key_K, QStringLiteral("k"), won + 100);
-    SendKey(name, Qt::Key_Escape, QString(), won + 200);
+    QTest::keyClick(name, Qt::Key_K);
+    QTest::keyClick(name, Qt::Key_Escape);
     EXPECT_EQ(name->text(), "Anna");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(Recorder.Questions.empty()) << "an Escape for the game asks nothing";
-    SendKey(name, Qt::Key_B, QStringLiteral("b"), won + TypingSettleMs);
+    QTest::qWait(static_cast<int>(TypingSettleMs));
+    QTest::keyClick(name, Qt::Key_B);
     EXPECT_EQ(name->text(), "Annab");
 }
 

@@ -27,7 +27,7 @@ bool Guarded(const MSG& message)
     if (!IsKey(message.message))
         return false;
     for (const auto& [dialog, guard] : Guards())
-        if ((message.hwnd == dialog || IsChild(dialog, message.hwnd)) && guard(message.time))
+        if ((message.hwnd == dialog || IsChild(dialog, message.hwnd)) && guard())
             return true;
     return false;
 }

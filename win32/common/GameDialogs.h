@@ -11,7 +11,7 @@ bool IsGameDialog(HWND window);
 // True when the message was meant for one of the dialogs and has been handled, or dropped by the
 // dialog's key guard.
 bool RouteToGameDialog(MSG& message);
-// Keys for the dialog, or any of its controls, whose message time this answers true for are
-// dropped before they reach it.
-using TKeyGuard = std::function<bool(DWORD messageTime)>;
+// Keys for the dialog, or any of its controls, that come while this answers true are dropped
+// before they reach it.
+using TKeyGuard = std::function<bool()>;
 void SetKeyGuard(HWND dialog, TKeyGuard guard);

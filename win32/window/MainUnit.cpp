@@ -87,7 +87,7 @@ TScreenDialog& TMainForm::DialogWindow(TDialogId dialog)
     if (!made) {
         made = std::make_unique<TScreenDialog>(Window, Session.Dialog(dialog));
         if (dialog == TDialogId::Name)
-            SetKeyGuard(made->Handle(), [this](DWORD time) { return Session.TypingSettle().Swallows(time); });
+            SetKeyGuard(made->Handle(), [this] { return Session.TypingSettle().Swallows(); });
     }
     return *made;
 }
@@ -121,7 +121,7 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CHAR: {
         const bool ctrlOrAlt = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
         if (const auto typed = TypedKey(static_cast<wchar_t>(wParam), ctrlOrAlt)) {
-            Session.TypingSettle().Played(static_cast<uint32_t>(GetMessageTime()));
+            Session.TypingSettle().Played();
             if (typed->Key)
                 Session.TypeKey(*typed->Key);
             else
