@@ -24,7 +24,7 @@ void TAboutDialog::FormShow(TDialogView& view)
 {
     const std::optional<std::filesystem::path> manual = FindManual(view.ProgramFolder());
     const std::u8string path = manual ? manual->u8string() : std::u8string();
-    view.SetText("UrlLabel", AboutTexts::Availability(manual ? std::string(path.begin(), path.end()) : std::string()));
+    view.SetText("UrlLabel", AboutTexts::Availability(std::string(path.begin(), path.end())));
 }
 
 void TAboutDialog::Click(TDialogView& view, std::string_view control, int)
