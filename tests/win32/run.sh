@@ -31,8 +31,8 @@ export WINEPREFIX=$work/wineprefix WINEARCH=win64 WINEDEBUG=-all WINE=$wine
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 rm -rf "$WINEPREFIX"
 exec 3>"$work/display"
-# Large enough for the main window at 192 DPI.
-Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
+# Large enough for the main window and every dialog at its designed size at 192 DPI.
+Xvfb -displayfd 3 -screen 0 3840x2400x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 finish() {
   "$wineserver" -k >/dev/null 2>&1 || true
