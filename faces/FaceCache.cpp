@@ -62,7 +62,8 @@ void TFaceCache::Prepare(std::span<const TFacePicture> faces, unsigned coresTake
             missing.push_back(&face);
     if (missing.empty())
         return;
-    std::ranges::sort(missing, {}, [](const TFacePicture* face) { return Slot(*face); });
+    std::sort(missing.begin(), missing.end(),
+              [](const TFacePicture* a, const TFacePicture* b) { return Slot(*a) < Slot(*b); });
     missing.erase(std::unique(missing.begin(), missing.end(),
                               [](const TFacePicture* a, const TFacePicture* b) { return Slot(*a) == Slot(*b); }),
                   missing.end());
@@ -75,10 +76,11 @@ void TFaceCache::Prepare(std::span<const TFacePicture> faces, unsigned coresTake
     constexpr size_t FacesWorthAThread = 8;
     const unsigned cores = std::max(1U, std::thread::hardware_concurrency());
     const size_t helpers = std::min<size_t>(cores - std::min(cores, coresTaken + 1), missing.size() / FacesWorthAThread);
-    std::vector<std::jthread> workers;
+    std::vector<std::thread> workers;
     for (size_t n = 0; n < helpers; ++n)
         workers.emplace_back(work);
     work();
-    workers.clear();
+    for (std::thread& worker : workers)
+        worker.join();
     Made += missing.size();
 }
