@@ -59,6 +59,8 @@ namespace {
 
 // The one folder exports go to before the page hands them to the browser's downloads.
 const std::filesystem::path DownloadFolder = "/downloads";
+// How far a radio group's frame reaches down under its caption on the page (page.css).
+constexpr int RadioCaptionHeight = 14;
 
 std::string RectJson(const TDesignRect& r)
 {
@@ -118,8 +120,12 @@ std::string TWebDialog::ScreenJson() const
             .Field("parent", c.Parent)
             .Raw("rect", RectJson(c.Rect))
             .Field("caption", c.Caption)
-            .Raw("items", JsonArray(c.Items, [&](const std::string& item) {
-                     return TJsonObject().Field("caption", item).Field("name", RadioItemName(c.ItemPrefix, item)).Text();
+            .Raw("items", JsonArray(c.Items, [&, n = 0](const std::string& item) mutable {
+                     return TJsonObject()
+                         .Field("caption", item)
+                         .Field("name", RadioItemName(c.ItemPrefix, item))
+                         .Raw("place", RectJson(RadioItemPlace(c, n++, RadioCaptionHeight)))
+                         .Text();
                  }))
             .Field("columns", c.Columns)
             .Field("isDefault", c.IsDefault)

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app/MainWindowLayout.h"
+#include "app/InfoTexts.h"
 #include "app/Readout.h"
+#include "app/ScoresList.h"
 #include "web/JsonText.h"
 
 namespace {
@@ -62,6 +64,20 @@ std::string WindowJson()
     const std::string panels = JsonArray(StatusPanelLayouts, [](const TPanelLayout& panel) {
         return TJsonObject().Field("width", panel.Width).Field("centred", panel.Centred).Text();
     });
+    const std::string help = JsonArray(HelpCommands, [](const THelpCommand& command) {
+        return TJsonObject()
+            .Field("name", command.Name)
+            .Field("description", command.Description)
+            .Field("command", static_cast<int>(command.Command))
+            .Text();
+    });
+    const std::string columns = JsonArray(ScoreColumns, [](const TScoreColumn& column) {
+        return TJsonObject()
+            .Field("caption", column.Caption)
+            .Field("width", column.Width)
+            .Field("align", static_cast<int>(column.Alignment))
+            .Text();
+    });
     return TJsonObject()
         .Field("caption", MainFormCaption)
         .Field("window", MainFormName)
@@ -69,6 +85,8 @@ std::string WindowJson()
         .Raw("menus", menus)
         .Raw("bands", bands)
         .Raw("panels", panels)
+        .Raw("helpCommands", help)
+        .Raw("scoreColumns", columns)
         .Text();
 }
 
