@@ -9,7 +9,8 @@
 #include "faces/SharedFaces.h"
 #include "web/JsonText.h"
 
-EM_JS(void, tesuli_dialog_show, (int id, const char* screen), { TesuliPage.dialogs.show(id, UTF8ToString(screen)); });
+EM_JS(void, tesuli_dialog_build, (int id, const char* screen), { TesuliPage.dialogs.build(id, UTF8ToString(screen)); });
+EM_JS(void, tesuli_dialog_show, (int id), { TesuliPage.dialogs.show(id); });
 EM_JS(int, tesuli_dialog_open, (int id), { return TesuliPage.dialogs.isOpen(id) ? 1 : 0; });
 EM_JS(void, tesuli_dialog_hide, (int id), { TesuliPage.dialogs.hide(id); });
 EM_JS(int, tesuli_dialog_item, (int id, const char* group), {
@@ -167,9 +168,19 @@ bool TWebDialog::IsOpen() const
     return tesuli_dialog_open(Id) != 0;
 }
 
+void TWebDialog::FormShow()
+{
+    // Built hidden on the first showing, so that the show handler finds its controls.
+    if (!Built) {
+        tesuli_dialog_build(Id, ScreenJson().c_str());
+        Built = true;
+    }
+    DialogLogic.FormShow(*this);
+}
+
 void TWebDialog::Appear()
 {
-    tesuli_dialog_show(Id, ScreenJson().c_str());
+    tesuli_dialog_show(Id);
     Activated();
 }
 

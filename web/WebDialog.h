@@ -44,7 +44,7 @@ protected:
     void CentreOnScreen() override {}
     void Appear() override;
     void BringToFront() override;
-    void FormShow() override { DialogLogic.FormShow(*this); }
+    void FormShow() override;
 
 private:
     // A file the logic saved goes to the player as a download.
@@ -53,6 +53,7 @@ private:
     int Id;
     TDialogLogic& DialogLogic;
     std::function<void()> Activated;
+    bool Built = false;
 };
 
 // The picture of a preview's or chart cell's faces at the device ratio, as the page draws it:

@@ -143,6 +143,12 @@ EMSCRIPTEN_KEEPALIVE int tesuli_name_keys_swallowed()
     return Form->MidEnd.TypingSettle().Swallows() ? 1 : 0;
 }
 
+// For the test of two tabs: a score appended through the game's own store, as a win appends it.
+EMSCRIPTEN_KEEPALIVE void tesuli_test_add_score(const char* player)
+{
+    Guarded([&] { Form->MidEnd.Options().AddScore(player, "0:01:00", 0, "Babel"); });
+}
+
 EMSCRIPTEN_KEEPALIVE const uint32_t* tesuli_board_pixels()
 {
     return Form->Shown().Pixels.data();

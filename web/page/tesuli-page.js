@@ -53,9 +53,15 @@ const TesuliPage = (() => {
     const observer = new ResizeObserver((entries) => {
       const entry = entries[entries.length - 1];
       const ratio = window.devicePixelRatio || 1;
+      // The browser's own count of device pixels, where it agrees with the ratio (an emulated
+      // ratio may leave it at the CSS size).
       const device = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
-      const width = device ? device.inlineSize : Math.round(entry.contentRect.width * ratio);
-      const height = device ? device.blockSize : Math.round(entry.contentRect.height * ratio);
+      let width = Math.round(entry.contentRect.width * ratio);
+      let height = Math.round(entry.contentRect.height * ratio);
+      if (device && Math.abs(device.inlineSize - width) <= 1 && Math.abs(device.blockSize - height) <= 1) {
+        width = device.inlineSize;
+        height = device.blockSize;
+      }
       core._tesuli_resize(width / ratio, height / ratio, ratio);
       fitDialogs();
     });
@@ -600,12 +606,11 @@ const TesuliPage = (() => {
   }
 
   const dialogApi = {
-    show(id, screenJson) {
-      let dialog = dialogs.get(id);
-      if (!dialog) {
-        dialog = buildDialog(JSON.parse(screenJson));
-        dialogs.set(id, dialog);
-      }
+    build(id, screenJson) {
+      if (!dialogs.has(id)) dialogs.set(id, buildDialog(JSON.parse(screenJson)));
+    },
+    show(id) {
+      const dialog = dialogs.get(id);
       dialog.element.classList.add("open");
       fitDialog(dialog);
       raise(dialog);
@@ -772,6 +777,7 @@ const TesuliPage = (() => {
       window.tesuliReadout = readout;
       window.tesuliCorePixels = corePixels;
       window.tesuliBoardPainted = () => boardPainted;
+      window.tesuliAddScore = (player) => core.ccall("tesuli_test_add_score", null, ["string"], [player]);
     }
     if ("serviceWorker" in navigator && location.protocol !== "file:") navigator.serviceWorker.register("sw.js");
     document.body.classList.add("ready");
