@@ -136,7 +136,7 @@ std::string TWebDialog::ScreenJson() const
             .Field("glyph", c.Glyph == TButtonGlyph::None ? "" : ButtonGlyphName(c.Glyph))
             .Field("tooltip", c.Tooltip);
         if (c.Kind == TControlKind::Preview)
-            row.Raw("picture", CellJson(c.Picture, ratio));
+            row.Raw("picture", CellJson(c.Picture, ratio)).Field("image", PreviewImageName(c.Name));
         return row.Text();
     });
     return TJsonObject()

@@ -75,8 +75,8 @@ describe("the page", () => {
 
       await reload(page);
       await command(page, await state(page), "ScoresAction");
-      await page.waitForSelector('.dialog.open [data-name="ScoreList"] tbody tr');
-      const rows = await page.$$eval('.dialog.open [data-name="ScoreList"] tbody tr',
+      await page.waitForSelector(".dialog.open .score-list tbody tr");
+      const rows = await page.$$eval(".dialog.open .score-list tbody tr",
                                      (trs) => trs.map((tr) => [...tr.cells].map((td) => td.textContent)));
       assert.equal(rows.length, 1);
       assert.equal(rows[0][1], "Anna さくら");
@@ -231,8 +231,8 @@ describe("the store", () => {
         await page.evaluate((player) => window.tesuliAddScore(player), name);
       }
       await command(second, await state(second), "ScoresAction");
-      await second.waitForSelector('.dialog.open [data-name="ScoreList"] tbody tr');
-      const names = await second.$$eval('.dialog.open [data-name="ScoreList"] tbody tr', (trs) => trs.map((tr) => tr.cells[1].textContent));
+      await second.waitForSelector(".dialog.open .score-list tbody tr");
+      const names = await second.$$eval(".dialog.open .score-list tbody tr", (trs) => trs.map((tr) => tr.cells[1].textContent));
       assert.deepEqual(names.sort(), ["one", "three", "two"]);
     } finally {
       await context.close();

@@ -467,7 +467,7 @@ const TesuliPage = (() => {
       const panel = make("div", "preview");
       panel.tabIndex = 0;
       const picture = make("div", "picture");
-      picture.dataset.name = row.name.replace(/Panel$/, "Image");
+      picture.dataset.name = row.image;
       drawPicture(picture, row.picture);
       panel.append(picture);
       panel.addEventListener("click", () => click(dialog, row.name, -1));
