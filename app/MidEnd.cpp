@@ -57,6 +57,7 @@ void TMidEnd::FormShow()
 
 void TMidEnd::FormClose()
 {
+    GameModel.StopBlinks();
     EndGame();
 }
 

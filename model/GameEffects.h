@@ -22,7 +22,8 @@ public:
     virtual void StopClock() = 0;
     virtual void SetCommandEnabled(TCommand command, bool enabled) = 0;
     virtual void SetStatusText(int panel, const std::string& text) = 0;
-    // Handles every pending event and returns at once; false when the program is quitting.
-    virtual bool PumpEvents() = 0;
+    // Asks for one call of TGame::BlinkTimerTimer after this many milliseconds, in place of any
+    // call still pending. Nothing waits for it: ticks, presses and commands run meanwhile.
+    virtual void StartBlinkTimer(uint32_t milliseconds) = 0;
     virtual void ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap) = 0;
 };

@@ -24,7 +24,7 @@ public:
     void StopClock() override {}
     void SetCommandEnabled(TCommandId, bool) override {}
     void SetStatusText(int, const std::string&) override {}
-    bool PumpEvents() override { return true; }
+    void StartBlinkTimer(uint32_t) override {}
     void ShowDialog(TDialogId) override {}
     void CloseMainWindow() override {}
 

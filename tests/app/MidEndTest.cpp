@@ -23,6 +23,7 @@ public:
     std::vector<std::string> Log;
     std::array<bool, CommandCount> Shown{};
     bool ClockRunning = false;
+    uint32_t BlinkTimer = 0;  // 0: none asked for
     std::array<std::string, 4> Status;
 
     TBoardRaster& BoardPicture() override { return Silent.BoardPicture(); }
@@ -35,7 +36,7 @@ public:
         Shown[static_cast<size_t>(command)] = enabled;
     }
     void SetStatusText(int panel, const std::string& text) override { Status.at(static_cast<size_t>(panel)) = text; }
-    bool PumpEvents() override { return true; }
+    void StartBlinkTimer(uint32_t milliseconds) override { BlinkTimer = milliseconds; }
     void ShowDialog(TDialogId dialog) override { Log.push_back("Dialog " + std::to_string(static_cast<int>(dialog))); }
     void CloseMainWindow() override { Log.push_back("Close"); }
 

@@ -13,7 +13,7 @@ public:
     void StopClock() override {}
     void SetCommandEnabled(TCommand, bool) override {}
     void SetStatusText(int, const std::string&) override {}
-    bool PumpEvents() override { return true; }
+    void StartBlinkTimer(uint32_t) override {}
     void ShowWin(const std::string&, int32_t, const std::string&) override {}
 
 private:

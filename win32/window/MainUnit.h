@@ -62,7 +62,7 @@ public:
     void StopClock() override;
     void SetCommandEnabled(TCommandId command, bool enabled) override;
     void SetStatusText(int panel, const std::string& text) override;
-    bool PumpEvents() override;
+    void StartBlinkTimer(uint32_t milliseconds) override;
     void ShowDialog(TDialogId dialog) override;
     void CloseMainWindow() override;
 
