@@ -27,7 +27,8 @@ public:
     // The board image the game draws into; BoardChanged asks for it to be shown.
     virtual TBoardRaster& BoardPicture() = 0;
     virtual void BoardChanged() = 0;
-    virtual void ShowMessage(TMessageKind kind, const std::string& text) = 0;  // modal
+    // Shows the box over the main window and runs request.Close with the answer once it is closed.
+    virtual void ShowMessage(TMessageRequest request) = 0;
     virtual void StartClock() = 0;  // a running clock keeps its phase
     virtual void StopClock() = 0;
     virtual void SetCommandEnabled(TCommandId command, bool enabled) = 0;
@@ -111,7 +112,7 @@ private:
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }
     void BoardChanged() override { Front.BoardChanged(); }
-    void ShowMessage(TMessageKind kind, const std::string& text) override { Front.ShowMessage(kind, text); }
+    void ShowMessage(TMessageRequest request) override { Front.ShowMessage(std::move(request)); }
     void StartClock() override { Front.StartClock(); }
     void StopClock() override { Front.StopClock(); }
     void SetCommandEnabled(TCommand command, bool enabled) override;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "model/BoardRaster.h"
+#include "model/MessageRequest.h"
 
-enum class TMessageKind { Information, Error };
 enum class TCommand { Undo, Shuffle, Hint };
 
 // Everything the rules do to the window goes through here, in the order the rules give.
@@ -17,7 +17,7 @@ public:
     // then BoardChanged so that the window shows the new content at its next repaint.
     virtual TBoardRaster& BoardPicture() = 0;
     virtual void BoardChanged() = 0;
-    virtual void ShowMessage(TMessageKind kind, const std::string& text) = 0;  // modal, returns when closed
+    virtual void ShowMessage(TMessageRequest request) = 0;  // the game goes on in request.Closed
     virtual void StartClock() = 0;  // a running clock keeps its phase
     virtual void StopClock() = 0;
     virtual void SetCommandEnabled(TCommand command, bool enabled) = 0;

@@ -13,7 +13,7 @@ void TGame::HintActionExecute()
     uint8_t first = 0;
     uint8_t second = 0;
     if (!FindFreePair(first, second)) {
-        Effects.ShowMessage(TMessageKind::Information, NoMoreMovesMessage);
+        Effects.ShowMessage(Inform(TMessageKind::Information, NoMoreMovesMessage));
         return;
     }
     ElapsedSeconds += HintPenaltySeconds;

@@ -19,7 +19,7 @@ class TSilentFrontEnd final : public TFrontEnd {
 public:
     TBoardRaster& BoardPicture() override { return Silent.BoardPicture(); }
     void BoardChanged() override {}
-    void ShowMessage(TMessageKind, const std::string&) override {}
+    void ShowMessage(TMessageRequest) override {}
     void StartClock() override {}
     void StopClock() override {}
     void SetCommandEnabled(TCommandId, bool) override {}

@@ -105,9 +105,9 @@ void TMainForm::BoardChanged()
     BackgroundImage->update();
 }
 
-void TMainForm::ShowMessage(TMessageKind kind, const std::string& text)
+void TMainForm::ShowMessage(TMessageRequest request)
 {
-    ::ShowMessage(this, kind, text);
+    ::ShowMessage(this, request);
 }
 
 void TMainForm::StartClock()

@@ -64,7 +64,7 @@ private:
     // What the session asks of the window.
     TBoardRaster& BoardPicture() override;
     void BoardChanged() override;
-    void ShowMessage(TMessageKind kind, const std::string& text) override;
+    void ShowMessage(TMessageRequest request) override;
     void StartClock() override;
     void StopClock() override;
     void SetCommandEnabled(TCommandId command, bool enabled) override;

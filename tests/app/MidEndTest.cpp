@@ -28,7 +28,11 @@ public:
 
     TBoardRaster& BoardPicture() override { return Silent.BoardPicture(); }
     void BoardChanged() override {}
-    void ShowMessage(TMessageKind, const std::string& text) override { Log.push_back("Message " + text); }
+    void ShowMessage(TMessageRequest request) override
+    {
+        Log.push_back("Message " + request.Text);
+        request.Close(request.DefaultAnswer());
+    }
     void StartClock() override { ClockRunning = true; }
     void StopClock() override { ClockRunning = false; }
     void SetCommandEnabled(TCommandId command, bool enabled) override

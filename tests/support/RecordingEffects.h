@@ -70,10 +70,12 @@ public:
         if (OnBoardChanged)
             OnBoardChanged();
     }
-    void ShowMessage(TMessageKind kind, const std::string& text) override
+    // Each box is closed at once with its default answer.
+    void ShowMessage(TMessageRequest request) override
     {
         ++MessageCount;
-        Add(std::string(kind == TMessageKind::Information ? "Information: " : "Error: ") + text);
+        Add(std::string(request.Kind == TMessageKind::Information ? "Information: " : "Error: ") + request.Text);
+        request.Close(request.DefaultAnswer());
     }
     void StartClock() override
     {

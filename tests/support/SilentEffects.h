@@ -8,7 +8,7 @@ class TSilentEffects : public TGameEffects {
 public:
     TBoardRaster& BoardPicture() override { return Nowhere; }
     void BoardChanged() override {}
-    void ShowMessage(TMessageKind, const std::string&) override {}
+    void ShowMessage(TMessageRequest request) override { request.Close(request.DefaultAnswer()); }
     void StartClock() override {}
     void StopClock() override {}
     void SetCommandEnabled(TCommand, bool) override {}

@@ -176,9 +176,9 @@ void TMainForm::BoardChanged()
     InvalidateRect(BackgroundImage->Handle(), nullptr, FALSE);
 }
 
-void TMainForm::ShowMessage(TMessageKind kind, const std::string& text)
+void TMainForm::ShowMessage(TMessageRequest request)
 {
-    ::ShowMessage(Window, kind, text);
+    ::ShowMessage(Window, request);
 }
 
 void TMainForm::StartClock()
