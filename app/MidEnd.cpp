@@ -57,6 +57,7 @@ void TMidEnd::FormShow()
 
 void TMidEnd::FormClose()
 {
+    GameModel.StopBlinks();
     EndGame();
 }
 
@@ -65,7 +66,7 @@ void TMidEnd::EndGame()
     try {
         StoreProgress(Recognition, Store);
     } catch (const std::exception& error) {
-        Front.ShowMessage(TMessageKind::Error, error.what());
+        Front.ShowMessage(Inform(TMessageKind::Error, error.what()));
     }
 }
 
@@ -77,7 +78,7 @@ void TMidEnd::PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana)
     try {
         GameModel.PracticePaces = ReadPracticePaces(Store, kana);
     } catch (const std::exception& error) {
-        Front.ShowMessage(TMessageKind::Error, error.what());
+        Front.ShowMessage(Inform(TMessageKind::Error, error.what()));
     }
 }
 

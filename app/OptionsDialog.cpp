@@ -60,10 +60,17 @@ void TOptionsDialog::ShowChoices(TDialogView& view) const
 void TOptionsDialog::Click(TDialogView& view, std::string_view control, int item)
 {
     if (control == "AcceptBitBtn") {
-        if (Flow.KanaSetChanged() && !view.Confirm(std::string(KanaSetQuestion)))
-            return;
-        Flow.Accept(Options);
-        view.Hide();
+        const auto accept = [this, &view] {
+            Flow.Accept(Options);
+            view.Hide();
+        };
+        if (!Flow.KanaSetChanged())
+            accept();
+        else
+            view.ShowMessage(Ask(std::string(KanaSetQuestion), [accept](bool yes) {
+                if (yes)
+                    accept();
+            }));
         return;
     }
     if (control == "CancelBitBtn") {

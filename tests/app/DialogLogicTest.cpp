@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -233,6 +234,64 @@ TEST_F(TDialogLogicTest, CancelOnAWinAsksBeforeTheWinIsDropped)
     dialog.Click(next, "CancelBitBtn", -1);
     EXPECT_TRUE(next.Hidden);
     EXPECT_EQ(ReadTable(Options).size(), 1u);
+}
+
+// Nothing a question guards happens before its box is closed, however long it stays open; Yes does
+// it once, No never.
+TEST_F(TDialogLogicTest, AQuestionsEffectWaitsForItsAnswerAndRunsOnce)
+{
+    TListener listener;
+    TOptionsDialog options(Options, listener);
+    TNameDialog name(Options);
+    name.Won = {"0:03:07", 2, "Babel"};
+    TScoresDialog scores(Options);
+    const std::filesystem::path file = std::filesystem::path(testing::TempDir()) / "tesuli-held-export.csv";
+    struct TCase {
+        const char* Name;
+        std::function<void(TFakeDialogView&)> Ask;
+        std::function<int(const TFakeDialogView&)> Done;  // how often the guarded effect ran
+    };
+    const TCase cases[] = {
+        {"another kana set",
+         [&](TFakeDialogView& view) {
+             options.FormShow(view);
+             options.Click(view, "KanaSetRadioGroup", 1);
+             options.Click(view, "AcceptBitBtn", -1);
+         },
+         [&](const TFakeDialogView&) { return static_cast<int>(listener.Notices.size()); }},
+        {"dropping a win",
+         [&](TFakeDialogView& view) {
+             name.FormShow(view);
+             name.Click(view, "CancelBitBtn", -1);
+         },
+         [&](const TFakeDialogView& view) { return view.Hidden ? 1 : 0; }},
+        {"replacing a file",
+         [&](TFakeDialogView& view) {
+             std::ofstream(file) << "other data";
+             scores.FormShow(view);
+             view.SaveAnswer = TDialogView::TSaveChoice{file.string(), 0};
+             scores.Click(view, "ExportBitBtn", -1);
+         },
+         [&](const TFakeDialogView& view) { return static_cast<int>(view.Messages.size()); }},
+    };
+    for (const TCase& test : cases)
+        for (const TMessageAnswer answer : {TMessageAnswer::No, TMessageAnswer::Yes}) {
+            SCOPED_TRACE(std::string(test.Name) + (answer == TMessageAnswer::Yes ? ", yes" : ", no"));
+            listener.Notices.clear();
+            Options.InitDefaults();
+            TFakeDialogView view;
+            view.HoldBoxes = true;
+            test.Ask(view);
+            ASSERT_EQ(view.Open.size(), 1u);
+            EXPECT_EQ(view.Questions.size(), 1u);
+            EXPECT_TRUE(view.Open[0].HasYesNo());
+            EXPECT_EQ(view.Open[0].DefaultAnswer(), TMessageAnswer::No);
+            EXPECT_EQ(test.Done(view), 0) << "before the answer";
+            view.CloseBox(answer);
+            EXPECT_EQ(test.Done(view), answer == TMessageAnswer::Yes ? 1 : 0);
+            EXPECT_EQ(view.Questions.size(), 1u) << "asked once";
+        }
+    std::filesystem::remove(file);
 }
 
 // Keys that come while the player is still typing readings stay out of the win dialog.

@@ -23,11 +23,16 @@ public:
     std::vector<std::string> Log;
     std::array<bool, CommandCount> Shown{};
     bool ClockRunning = false;
+    uint32_t BlinkTimer = 0;  // 0: none asked for
     std::array<std::string, 4> Status;
 
     TBoardRaster& BoardPicture() override { return Silent.BoardPicture(); }
     void BoardChanged() override {}
-    void ShowMessage(TMessageKind, const std::string& text) override { Log.push_back("Message " + text); }
+    void ShowMessage(TMessageRequest request) override
+    {
+        Log.push_back("Message " + request.Text);
+        request.Close(request.DefaultAnswer());
+    }
     void StartClock() override { ClockRunning = true; }
     void StopClock() override { ClockRunning = false; }
     void SetCommandEnabled(TCommandId command, bool enabled) override
@@ -35,7 +40,7 @@ public:
         Shown[static_cast<size_t>(command)] = enabled;
     }
     void SetStatusText(int panel, const std::string& text) override { Status.at(static_cast<size_t>(panel)) = text; }
-    bool PumpEvents() override { return true; }
+    void StartBlinkTimer(uint32_t milliseconds) override { BlinkTimer = milliseconds; }
     void ShowDialog(TDialogId dialog) override { Log.push_back("Dialog " + std::to_string(static_cast<int>(dialog))); }
     void CloseMainWindow() override { Log.push_back("Close"); }
 
