@@ -8,6 +8,7 @@
 #include "app/ArtworkNames.h"
 #include "faces/SharedFaces.h"
 #include "web/JsonText.h"
+#include "web/WebMessages.h"
 
 EM_JS(void, tesuli_dialog_build, (int id, const char* screen), { TesuliPage.dialogs.build(id, UTF8ToString(screen)); });
 EM_JS(void, tesuli_dialog_show, (int id), { TesuliPage.dialogs.show(id); });
@@ -44,15 +45,9 @@ EM_JS(void, tesuli_dialog_chart, (int id, const char* chart, const char* cells),
 EM_JS(void, tesuli_dialog_focus, (int id, const char* control), {
     TesuliPage.dialogs.focus(id, UTF8ToString(control));
 });
-EM_JS(int, tesuli_dialog_confirm, (const char* question), {
-    return TesuliPage.confirm(UTF8ToString(question)) ? 1 : 0;
-});
 EM_JS(void, tesuli_open_url, (const char* url), { TesuliPage.openUrl(UTF8ToString(url)); });
 EM_JS(void, tesuli_download, (const char* name, const uint8_t* bytes, int size), {
     TesuliPage.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size));
-});
-EM_JS(void, tesuli_dialog_message, (int error, const char* text), {
-    TesuliPage.message(error !== 0, UTF8ToString(text));
 });
 EM_JS(double, tesuli_device_ratio, (), { return window.devicePixelRatio || 1; });
 
@@ -255,14 +250,9 @@ void TWebDialog::Hide()
     tesuli_dialog_hide(Id);
 }
 
-void TWebDialog::ShowMessage(TMessageKind kind, const std::string& text)
+void TWebDialog::ShowMessage(TMessageRequest request)
 {
-    tesuli_dialog_message(kind == TMessageKind::Error, text.c_str());
-}
-
-bool TWebDialog::Confirm(const std::string& question)
-{
-    return tesuli_dialog_confirm(question.c_str()) != 0;
+    ShowPageMessage(std::move(request));
 }
 
 std::optional<TDialogView::TSaveChoice> TWebDialog::AskSaveFileName(std::span<const TExportFilter>,

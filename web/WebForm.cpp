@@ -6,13 +6,12 @@
 #include <cmath>
 
 #include "web/WebDialog.h"
+#include "web/WebMessages.h"
 
 EM_JS(void, tesuli_page_board, (const uint32_t* pixels, int width, int height), {
     TesuliPage.board(pixels, width, height);
 });
-EM_JS(void, tesuli_page_message, (int error, const char* text), {
-    TesuliPage.message(error !== 0, UTF8ToString(text));
-});
+EM_JS(void, tesuli_page_blink, (unsigned milliseconds), { TesuliPage.blink(milliseconds); });
 EM_JS(void, tesuli_page_clock, (int running), { TesuliPage.clock(running !== 0); });
 EM_JS(void, tesuli_page_enabled, (int command, int enabled), { TesuliPage.enable(command, enabled !== 0); });
 EM_JS(void, tesuli_page_status, (int panel, const char* text), { TesuliPage.status(panel, UTF8ToString(text)); });
@@ -67,9 +66,14 @@ void TWebForm::BoardChanged()
     tesuli_page_board(pixels.Pixels.data(), pixels.Width, pixels.Height);
 }
 
-void TWebForm::ShowMessage(TMessageKind kind, const std::string& text)
+void TWebForm::ShowMessage(TMessageRequest request)
 {
-    tesuli_page_message(kind == TMessageKind::Error, text.c_str());
+    ShowPageMessage(std::move(request));
+}
+
+void TWebForm::StartBlinkTimer(uint32_t milliseconds)
+{
+    tesuli_page_blink(milliseconds);
 }
 
 void TWebForm::StartClock()

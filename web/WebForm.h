@@ -35,12 +35,12 @@ public:
 private:
     TBoardRaster& BoardPicture() override { return Picture; }
     void BoardChanged() override;
-    void ShowMessage(TMessageKind kind, const std::string& text) override;
+    void ShowMessage(TMessageRequest request) override;
     void StartClock() override;
     void StopClock() override;
     void SetCommandEnabled(TCommandId command, bool enabled) override;
     void SetStatusText(int panel, const std::string& text) override;
-    bool PumpEvents() override { return true; }
+    void StartBlinkTimer(uint32_t milliseconds) override;
     void ShowDialog(TDialogId dialog) override;
     void CloseMainWindow() override;
 

@@ -16,10 +16,8 @@
 #include "web/JsonText.h"
 #include "web/WebDialog.h"
 #include "web/WebForm.h"
+#include "web/WebMessages.h"
 
-EM_JS(void, tesuli_page_error, (const char* text, const char* title), {
-    TesuliPage.message(true, UTF8ToString(text), UTF8ToString(title));
-});
 EM_JS(char*, tesuli_page_status_text, (int panel), {
     const text = TesuliPage.statusText(panel);
     const size = lengthBytesUTF8(text) + 1;
@@ -35,7 +33,7 @@ std::string Returned;  // the last text handed to the page, kept until the next
 
 void ShowError(const char* text)
 {
-    tesuli_page_error(text, std::string(ApplicationErrorTitle).c_str());
+    ShowPageMessage(Inform(TMessageKind::Error, text), ApplicationErrorTitle);
 }
 
 template <typename Act>
@@ -120,6 +118,11 @@ EMSCRIPTEN_KEEPALIVE void tesuli_command(int command)
     const auto id = static_cast<TCommandId>(command);
     if (Form->MidEnd.IsEnabled(id))
         Guarded([&] { Form->MidEnd.RunCommand(id); });
+}
+
+EMSCRIPTEN_KEEPALIVE void tesuli_blink()
+{
+    Guarded([] { Form->MidEnd.BlinkTimerTimer(); });
 }
 
 EMSCRIPTEN_KEEPALIVE void tesuli_close()

@@ -305,43 +305,50 @@ const TesuliPage = (() => {
   }
 
   // --- Messages ---------------------------------------------------------------------------------
-  function modal(title, text, buttons) {
+  // A box over everything; the core learns the answer when it is closed. Escape answers as the
+  // last button (OK, or No), Enter as the one with the focus (No first where there is a question).
+  function message(id, title, text, yesNo) {
+    const before = document.activeElement;
     const back = make("div", "modal-back");
     const box = make("div", "modal");
     box.setAttribute("role", "alertdialog");
     box.setAttribute("aria-modal", "true");
     box.append(make("div", "title", title), make("div", "text", text));
     const row = make("div", "buttons");
-    for (const [caption, act] of buttons) {
+    const answers = yesNo ? [["Yes", 1], ["No", 2]] : [["OK", 0]];
+    for (const [caption, answer] of answers) {
       const button = make("button", "", caption);
       button.type = "button";
       button.addEventListener("click", () => {
         back.remove();
-        act();
+        if (before && before.focus && document.contains(before)) before.focus();
+        core._tesuli_message_closed(id, answer);
       });
       row.append(button);
     }
     box.append(row);
     box.addEventListener("keydown", (event) => {
-      if (event.key === "Escape" || event.key === "Enter") {
+      event.stopPropagation();
+      if (event.key === "Escape") {
         event.preventDefault();
-        event.stopPropagation();
         row.lastChild.click();
+      } else if (yesNo && (event.key === "y" || event.key === "n")) {
+        event.preventDefault();
+        row.children[event.key === "y" ? 0 : 1].click();
       }
     });
     back.append(box);
     $("modals").append(back);
-    row.firstChild.focus();
-    return box;
+    row.lastChild.focus();
   }
 
-  function message(error, text, title) {
-    const before = document.activeElement;
-    modal(title || (error ? "Error" : "Information"), text, [["OK", () => before && before.focus && before.focus()]]);
-  }
-
-  function confirmQuestion(question) {
-    return window.confirm(question);
+  let blinkTimer = null;
+  function blink(milliseconds) {
+    clearTimeout(blinkTimer);
+    blinkTimer = setTimeout(() => {
+      blinkTimer = null;
+      core._tesuli_blink();
+    }, milliseconds);
   }
 
   function openUrl(url) {
@@ -360,8 +367,11 @@ const TesuliPage = (() => {
     setTimeout(() => URL.revokeObjectURL(link.href), 10000);
   }
 
+  let ended = false;
   function close() {
+    ended = true;
     clock(false);
+    clearTimeout(blinkTimer);
     $("window").hidden = true;
     const back = make("div", "ended");
     const again = make("button", "", "Play again");
@@ -772,7 +782,9 @@ const TesuliPage = (() => {
     core._free(sheetAt);
     core._free(doubleAt);
     watchSize();
-    window.addEventListener("pagehide", () => core._tesuli_close());
+    window.addEventListener("pagehide", () => {
+      if (!ended) core._tesuli_close();
+    });
     if (params.has("readout")) {
       window.tesuliReadout = readout;
       window.tesuliCorePixels = corePixels;
@@ -783,6 +795,6 @@ const TesuliPage = (() => {
     document.body.classList.add("ready");
   }
 
-  return {start, board, message, clock, enable, status, statusText, close, confirm: confirmQuestion, openUrl, download,
+  return {start, board, message, blink, clock, enable, status, statusText, close, openUrl, download,
           dialogs: dialogApi};
 })();
