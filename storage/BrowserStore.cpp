@@ -45,6 +45,11 @@ bool EnumeratedBefore(const std::string& a, const std::string& b)
 
 TBrowserStore::TBrowserStore(std::string prefix) : Prefix(std::move(prefix)) {}
 
+std::string TBrowserStore::ItemName(const std::string& prefix, const std::string& path, const std::string& name)
+{
+    return prefix + NormalPath(path) + NameSeparator + name;
+}
+
 std::string TBrowserStore::KeyItem(const std::string& path) const
 {
     return Prefix + NormalPath(path);
@@ -54,6 +59,7 @@ std::string TBrowserStore::ValueItem(const std::string& name) const
 {
     return *CurrentKey + NameSeparator + name;
 }
+
 
 std::optional<std::string> TBrowserStore::Read(const std::string& item) const
 {
@@ -111,13 +117,22 @@ std::vector<std::string> TBrowserStore::ValueNames()
     return names;
 }
 
+// Each item is its type's letter and the value: "i" an integer, "s" text, "b" binary data, which
+// another program may leave. An item of nothing is a value without data (a registry's REG_NONE).
 TValueRead TBrowserStore::ReadTyped(const std::string& name, char type, std::string& text) const
 {
     if (!CurrentKey)
         return TValueRead::Missing;
     const std::optional<std::string> stored = Read(ValueItem(name));
-    if (!stored || stored->empty())
+    if (!stored)
         return TValueRead::Missing;
+    if (stored->empty())
+        return type == 's' ? TValueRead::Missing : TValueRead::WrongType;
+    // As in the registry, a value without data reads as the empty text, whatever its type.
+    if (type == 's' && (*stored)[0] == 'b' && stored->size() == 1) {
+        text.clear();
+        return TValueRead::Ok;
+    }
     if ((*stored)[0] != type)
         return TValueRead::WrongType;
     text = stored->substr(1);

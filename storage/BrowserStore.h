@@ -31,6 +31,9 @@ public:
     void CancelUpdate() override;
     bool Busy() const override { return false; }
 
+    // The browser's item that holds the value name of the key at path.
+    static std::string ItemName(const std::string& prefix, const std::string& path, const std::string& name);
+
 private:
     std::string KeyItem(const std::string& path) const;
     std::string ValueItem(const std::string& name) const;
