@@ -14,6 +14,9 @@ const TesuliPage = (() => {
   const params = new URLSearchParams(location.search);
 
   // --- The board ------------------------------------------------------------------------------
+  // How long the page's own work took, for the benchmark (?readout): each press handled, each
+  // resize that drew the board anew, each repaint, and when the first board frame went out.
+  const timings = {press: [], resize: [], paint: [], firstFrame: null};
   let frame = null;  // the core's latest picture: {pixels, width, height}
   let frameAsked = false;
   let boardPainted = 0;
@@ -31,6 +34,7 @@ const TesuliPage = (() => {
   function paint() {
     frameAsked = false;
     if (!frame) return;
+    const started = performance.now();
     const c = canvas();
     if (c.width !== frame.width || c.height !== frame.height) {
       c.width = frame.width;
@@ -45,6 +49,8 @@ const TesuliPage = (() => {
     }
     c.getContext("2d").putImageData(image, 0, 0);
     ++boardPainted;
+    timings.paint.push(performance.now() - started);
+    if (timings.firstFrame === null) timings.firstFrame = performance.now();
   }
 
   // The canvas's exact device pixels, so that none of the core's is resampled.
@@ -62,7 +68,9 @@ const TesuliPage = (() => {
         width = device.inlineSize;
         height = device.blockSize;
       }
+      const started = performance.now();
       core._tesuli_resize(width / ratio, height / ratio, ratio);
+      timings.resize.push(performance.now() - started);
       fitDialogs();
     });
     try {
@@ -78,8 +86,10 @@ const TesuliPage = (() => {
       event.preventDefault();
       closeMenus();
       document.activeElement && document.activeElement !== document.body && document.activeElement.blur();
+      const started = performance.now();
       const box = c.getBoundingClientRect();
       core._tesuli_press(event.clientX - box.left, event.clientY - box.top);
+      timings.press.push(performance.now() - started);
     });
     c.addEventListener("contextmenu", (event) => event.preventDefault());
   }
@@ -789,6 +799,7 @@ const TesuliPage = (() => {
       window.tesuliReadout = readout;
       window.tesuliCorePixels = corePixels;
       window.tesuliBoardPainted = () => boardPainted;
+      window.tesuliTimings = timings;
       window.tesuliAddScore = (player) => core.ccall("tesuli_test_add_score", null, ["string"], [player]);
     }
     if ("serviceWorker" in navigator && location.protocol !== "file:") navigator.serviceWorker.register("sw.js");
