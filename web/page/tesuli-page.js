@@ -771,6 +771,7 @@ const TesuliPage = (() => {
     const [module, sheet, doubleSheet] = await Promise.all([
       TesuliModule(), decode("art/BackgroundImage.png"), decode("art/BackgroundImage@2x.png")]);
     core = module;
+    performance.mark("tesuli-ready");
     table = JSON.parse(core.UTF8ToString(core._tesuli_window_json()));
     buildMenus();
     buildToolBar();
@@ -791,6 +792,7 @@ const TesuliPage = (() => {
                        Math.round(box.width * ratio) / ratio, Math.round(box.height * ratio) / ratio, ratio);
     core._free(sheetAt);
     core._free(doubleAt);
+    performance.mark("tesuli-started");
     watchSize();
     window.addEventListener("pagehide", () => {
       if (!ended) core._tesuli_close();
