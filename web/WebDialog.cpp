@@ -151,6 +151,12 @@ void TWebDialog::Click(std::string_view control, int item)
     HandOverSaved();
 }
 
+void TWebDialog::Reload()
+{
+    if (IsOpen())
+        DialogLogic.FormShow(*this);
+}
+
 void TWebDialog::StepPreview(std::string_view preview, int step)
 {
     const TControl& next = DialogLogic.Screen().StepInGroup(preview, step);

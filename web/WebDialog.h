@@ -15,6 +15,8 @@ public:
     TWebDialog(TDialogId id, TDialogLogic& logic, std::function<void()> activated);
 
     void Click(std::string_view control, int item);
+    // Another tab changed the store: an open dialog loads again what it shows.
+    void Reload();
     // An arrow key on a preview steps on through its group.
     void StepPreview(std::string_view preview, int step);
     // The screen's rows as JSON for the page's builders.

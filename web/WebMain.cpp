@@ -140,6 +140,14 @@ EMSCRIPTEN_KEEPALIVE void tesuli_dialog_step(int dialog, const char* preview, in
     Guarded([&] { Form->Dialog(static_cast<TDialogId>(dialog)).StepPreview(preview, step); });
 }
 
+// Another tab changed the store: the lists and the chart on show are read again. The options
+// dialog keeps what the player is choosing.
+EMSCRIPTEN_KEEPALIVE void tesuli_store_changed()
+{
+    for (const TDialogId dialog : {TDialogId::Scores, TDialogId::Progress})
+        Guarded([&] { Form->Dialog(dialog).Reload(); });
+}
+
 // Keys typed into the win dialog right after the last pair are the board's, not the name's.
 EMSCRIPTEN_KEEPALIVE int tesuli_name_keys_swallowed()
 {

@@ -232,8 +232,12 @@ describe("the store", () => {
       }
       await command(second, await state(second), "ScoresAction");
       await second.waitForSelector(".dialog.open .score-list tbody tr");
-      const names = await second.$$eval(".dialog.open .score-list tbody tr", (trs) => trs.map((tr) => tr.cells[1].textContent));
-      assert.deepEqual(names.sort(), ["one", "three", "two"]);
+      const listed = () => second.$$eval(".dialog.open .score-list tbody tr", (trs) => trs.map((tr) => tr.cells[1].textContent));
+      assert.deepEqual((await listed()).sort(), ["one", "three", "two"]);
+      // The list on show in one tab takes in a score the other tab adds.
+      await first.evaluate(() => window.tesuliAddScore("four"));
+      await second.waitForFunction(() => document.querySelectorAll(".dialog.open .score-list tbody tr").length === 4);
+      assert.deepEqual((await listed()).sort(), ["four", "one", "three", "two"]);
     } finally {
       await context.close();
     }

@@ -794,6 +794,9 @@ const TesuliPage = (() => {
     core._free(doubleAt);
     performance.mark("tesuli-started");
     watchSize();
+    window.addEventListener("storage", (event) => {
+      if (event.key === null || event.key.startsWith("tesuli:")) core._tesuli_store_changed();
+    });
     window.addEventListener("pagehide", () => {
       if (!ended) core._tesuli_close();
     });
