@@ -83,8 +83,9 @@ TEST_F(TDialogLogicTest, OptionsPreviewsAndGroupsChooseAndOnlyTheChosenPreviewsS
 
     dialog.Click(View, "AcceptBitBtn", -1);
     EXPECT_TRUE(View.Hidden);
-    EXPECT_EQ((TSettings{Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed()}),
-              (TSettings{0, 5, 4, 2}));
+    TSettings stored;
+    Options.ReadSettings(stored);
+    EXPECT_EQ(stored, (TSettings{0, 5, 4, 2}));
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedOtherMap});
 }
 
@@ -124,8 +125,8 @@ TEST_F(TDialogLogicTest, OptionsLearningModesAreStoredAndTheFacePreviewsShowThem
     dialog.Click(View, "KanaRadioGroup", 1);
     dialog.Click(View, "ReadingsRadioGroup", 1);
     dialog.Click(View, "AcceptBitBtn", -1);
-    EXPECT_EQ(Options.ReadKana(), 1);
-    EXPECT_EQ(Options.ReadReadings(), 1);
+    EXPECT_EQ(Options.Read(Setting("kana")), 1);
+    EXPECT_EQ(Options.Read(Setting("readings")), 1);
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedSameMap});
 }
 
@@ -146,12 +147,14 @@ TEST_F(TDialogLogicTest, OptionsAskBeforeAnotherKanaSetAndPracticeIsAChecked)
     EXPECT_EQ(View.Questions, std::vector<std::string>{std::string(KanaSetQuestion)});
     EXPECT_FALSE(View.Hidden);
     EXPECT_TRUE(listener.Notices.empty());
-    EXPECT_EQ(std::make_pair(Options.ReadKanaSet(), Options.ReadPractice()), std::make_pair(uint8_t{0}, uint8_t{0}));
+    EXPECT_EQ(std::make_pair(Options.Read(Setting("kanaset")), Options.Read(Setting("practice"))),
+              std::make_pair(uint8_t{0}, uint8_t{0}));
 
     View.ConfirmAnswer = true;
     dialog.Click(View, "AcceptBitBtn", -1);
     EXPECT_TRUE(View.Hidden);
-    EXPECT_EQ(std::make_pair(Options.ReadKanaSet(), Options.ReadPractice()), std::make_pair(uint8_t{2}, uint8_t{1}));
+    EXPECT_EQ(std::make_pair(Options.Read(Setting("kanaset")), Options.Read(Setting("practice"))),
+              std::make_pair(uint8_t{2}, uint8_t{1}));
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedSameMap});
 
     TFakeDialogView reopened;
@@ -159,7 +162,7 @@ TEST_F(TDialogLogicTest, OptionsAskBeforeAnotherKanaSetAndPracticeIsAChecked)
     dialog.Click(reopened, "PracticeCheckBox", 0);
     dialog.Click(reopened, "AcceptBitBtn", -1);
     EXPECT_TRUE(reopened.Questions.empty()) << "the set did not change";
-    EXPECT_EQ(Options.ReadPractice(), 0);
+    EXPECT_EQ(Options.Read(Setting("practice")), 0);
 }
 
 TEST_F(TDialogLogicTest, OptionsCancelShowsTheStoredChoicesAgainAtTheNextShowing)
@@ -171,7 +174,7 @@ TEST_F(TDialogLogicTest, OptionsCancelShowsTheStoredChoicesAgainAtTheNextShowing
     dialog.Click(View, "CancelBitBtn", -1);
     EXPECT_TRUE(View.Hidden);
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::Cancelled});
-    EXPECT_EQ(Options.ReadFace(), DefaultFace);
+    EXPECT_EQ(Options.Read(Setting("face")), Setting("face").Default);
     TFakeDialogView reopened;
     dialog.FormShow(reopened);
     EXPECT_TRUE(reopened.Chosen.at("TileFacePanel2"));
@@ -181,7 +184,7 @@ TEST_F(TDialogLogicTest, OptionsThatCannotBeReadStillShowWhatWasReadThenRaise)
 {
     TListener listener;
     TOptionsDialog dialog(Options, listener);
-    Options.WriteFace(0);
+    Options.Write(Setting("face"), 0);
     {
         const auto store = Store.Open();
         store->OpenKey(SettingsKey);

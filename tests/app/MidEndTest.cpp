@@ -265,7 +265,7 @@ TEST(MidEndTyping, ANewDealOfOtherKanaIsTypedByItsOwnSpellings)
 {
     TTestStore store;
     store.Options().InitDefaults();
-    store.Options().WriteKanaSet(KanaSetSetting::All);
+    store.Options().Write(Setting("kanaset"), KanaSetSetting::All);
     TFakeFrontEnd front;
     TSeededRandom random;
     TFakeClock clock;
