@@ -116,7 +116,7 @@ TScreen MakeOptionsScreen()
                                   "Tiles", 1, InBorder(RightHalfLeft, 264, HalfWidth, 77)));
     rows.push_back(MakeRadioGroup("KanaSetRadioGroup", "Kana set", {"Basic", "Basic and voiced", "All"}, "KanaSet", 1,
                                   InBorder(8, 348, HalfWidth, 77)));
-    TControl practice{CheckBox, "PracticeCheckBox", {}, InBorder(RightHalfLeft, 355, HalfWidth, 17), "Practise my slow kana"};
+    TControl practice{CheckBox, "PracticeCheckBox", {}, InBorder(RightHalfLeft, 355, HalfWidth, 17), "Review the kana that are due"};
     practice.TabStop = true;
     rows.push_back(practice);
     return screen;

@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "app/MainWindowLayout.h"
-#include "app/PracticePaces.h"
 #include "app/ProgressFlow.h"
 
 namespace {
@@ -28,8 +27,10 @@ std::array<bool, CommandCount> InitialStates()
 
 }  // namespace
 
-TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options, const TMonotonicClock& clock)
+TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options, const TMonotonicClock& clock,
+                 const TDayClock& days)
     : Front(frontEnd)
+    , Days(days)
     , Store(std::move(options))
     , Recognition(clock)
     , GameModel(*this, random)
@@ -37,7 +38,7 @@ TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options
     , OptionsDialog(Store, *this)
     , NameDialog(Store)
     , ScoresDialog(Store)
-    , ProgressDialog(Store, GameModel, Recognition)
+    , ProgressDialog(Store, GameModel, Recognition, days)
     , Settle(clock)
 {
     GameModel.Recognition = &Recognition;
@@ -64,7 +65,8 @@ void TMidEnd::FormClose()
 void TMidEnd::EndGame()
 {
     try {
-        StoreProgress(Recognition, Store);
+        if (const std::string damaged = StoreProgress(Recognition, Store, Days.Today()); !damaged.empty())
+            Front.ShowMessage(TMessageKind::Error, damaged);
     } catch (const std::exception& error) {
         Front.ShowMessage(Inform(TMessageKind::Error, error.what()));
     }
@@ -72,11 +74,11 @@ void TMidEnd::EndGame()
 
 void TMidEnd::PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana)
 {
-    GameModel.PracticePaces.clear();
+    GameModel.Review = {};
     if (!practice || KanaSetSize(kanaSet) == FaceCount)
         return;
     try {
-        GameModel.PracticePaces = ReadPracticePaces(Store, kana);
+        GameModel.Review = ReadReviewPlan(Store, kana, Days.Today());
     } catch (const std::exception& error) {
         Front.ShowMessage(Inform(TMessageKind::Error, error.what()));
     }

@@ -13,6 +13,7 @@
 #include "app/ProgressDialog.h"
 #include "app/ScoresDialog.h"
 #include "app/TypedReading.h"
+#include "model/DayClock.h"
 #include "model/Game.h"
 #include "model/Recognition.h"
 
@@ -45,9 +46,10 @@ public:
 // A front end drives it with commands and board events and shows what it is told.
 class TMidEnd final : private TGameEffects, private TOptionsListener {
 public:
-    // The clock measures how long each pair lies free while the game clock runs.
+    // The clock measures how long each pair lies free while the game clock runs; the days date
+    // each game's reviews.
     TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options = TRegOptions(),
-            const TMonotonicClock& clock = SteadyClock());
+            const TMonotonicClock& clock = SteadyClock(), const TDayClock& days = SystemDays());
 
     // Creating the main window: the settings in force, the tiles on their map. A store that cannot
     // be read is reported through report, and the game starts with the defaults.
@@ -83,6 +85,7 @@ public:
 
 private:
     TFrontEnd& Front;
+    const TDayClock& Days;
     TRegOptions Store;
     TRecognition Recognition;
     TGame GameModel;
@@ -100,10 +103,11 @@ private:
     std::array<TKanaId, FaceCount> SpelledKana{};
 
     // A game ends (won, given up for a new one or another map, or the program ends): the times
-    // measured in it are stored. A store that refuses them is reported; they are kept for the next end.
+    // measured in it are stored and its grades reviewed into the memories. A store that refuses
+    // them is reported, and they are kept for the next end; so are values found damaged.
     void EndGame();
-    // Before a deal of new kana: with practice on a larger set, the player's paces from the store.
-    // A store that cannot be read is reported, and the deal goes on as if nothing were timed.
+    // Before a deal of new kana: with review on a larger set, the player's memories from the store.
+    // A store that cannot be read is reported, and the deal goes on as if nothing were reviewed.
     void PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana);
     void Typed(const TTyped& typed);
     // The board changes under the reading: what was typed and what the panel said of it go.

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "app/DialogView.h"
+#include "model/DayClock.h"
 #include "model/Game.h"
 #include "model/Recognition.h"
 
-// The Progress window: how long each kana of a script has lain free before the player took it.
+// The Progress window: how well the player remembers each kana of a script, and how quickly they find it.
 class TProgressDialog final : public TDialogLogic {
 public:
-    TProgressDialog(TRegOptions& options, const TGame& game, TRecognition& recognition)
-        : Options(options), Game(game), Recognition(recognition)
+    TProgressDialog(TRegOptions& options, const TGame& game, TRecognition& recognition, const TDayClock& days)
+        : Options(options), Game(game), Recognition(recognition), Days(days)
     {
     }
 
@@ -22,6 +23,7 @@ private:
     TRegOptions& Options;
     const TGame& Game;  // its artwork draws the kana
     TRecognition& Recognition;  // the game in progress
+    const TDayClock& Days;
     TScript Script = TScript::Hiragana;
     TChartKind Kind = TChartKind::Basic;
     TProgressChart Chart;
