@@ -2,7 +2,7 @@
 
 #include <span>
 
-const std::array<std::string_view, 36> HelpLines{
+const std::array<std::string_view, 38> HelpLines{
     "'Tesuli' is a simple game designed to allow for rapid learning of the most basic of Japanese symbol sets.",
     "",
     "Hiragana consists of well over forty characters, which correspond to Latin vowels and syllables. The game is designed to allow for learning ",
@@ -12,14 +12,16 @@ const std::array<std::string_view, 36> HelpLines{
     "The Options let the tiles show Katakana instead, or both scripts on one board (two tiles of each sound in either), and the kana alone ",
     "without its reading, or on half of the tiles the reading alone, so that a pair may be a kana and its reading. Tiles of one sound always match.",
     "",
-    "A tile's plate is coloured by the vowel of its kana (of a combined kana, its last vowel): yellow for a, orange for i, ",
-    "blue for u, green for e, pink for o and for n.",
+    "Each tile is coloured by the vowel of its kana (of a combined kana, its last vowel): yellow for a, orange for i, blue for u, ",
+    "green for e, pink for o and for n. The pastel tile face colours the plate, with the kana in dark blue; the maroon one colours the kana ",
+    "on a maroon plate.",
     "",
     "The kana set chooses what the 48 kana of a board are dealt from: the basic kana, the basic and voiced kana (が, ぱ), or all of them, the ",
     "combined kana (きゃ, しゅ) too; a change of set starts a new game. With 'Review the kana that are due', a new game of a larger set is a ",
     "review: first the kana whose chance of recall today is lowest (those due), beside them the kana they look like or that you took them ",
     "for, then six kana you have not played yet, at that steady pace, and six at random; the rest are those that fall due soonest. ",
-    "ゐ (wi) and ゑ (we) are archaic kana, no longer in use, kept for reading older text.",
+    "ゐ (wi) and ゑ (we) are archaic kana, no longer in use, kept for reading older text. ぢ and づ sound like じ and ず and are labelled ",
+    "and typed di and du; typing ji or zu takes a ぢ or づ pair when no じ or ず pair is free.",
     "",
     "THE GAME RULES",
     "",

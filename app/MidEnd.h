@@ -39,6 +39,8 @@ public:
     virtual void StartBlinkTimer(uint32_t milliseconds) = 0;
     // Shows the dialog made from that logic (TMidEnd::Dialog), or brings it to the front.
     virtual void ShowDialog(TDialogId dialog) = 0;
+    // An open dialog shows what its logic reads anew (TDialogLogic::Refresh); a hidden one is left.
+    virtual void RefreshDialog(TDialogId dialog) = 0;
     virtual void CloseMainWindow() = 0;
 };
 
@@ -112,6 +114,10 @@ private:
     void Typed(const TTyped& typed);
     // The board changes under the reading: what was typed and what the panel said of it go.
     void ForgetTyping();
+    // Does what the player asked; where it took, put back or mixed up a pair, or stored a game's
+    // times, the Progress window, if open, shows it at once.
+    template <typename Act>
+    void Play(Act act);
     std::span<const TSpelling> FacesSpellings();
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }

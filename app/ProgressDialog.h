@@ -15,6 +15,7 @@ public:
 
     const TScreen& Screen() const override;
     void FormShow(TDialogView& view) override;
+    void Refresh(TDialogView& view) override { ShowChart(view); }
     void Click(TDialogView& view, std::string_view control, int item) override;
     // The chart as it was last shown.
     const TProgressChart& Shown() const { return Chart; }

@@ -30,6 +30,7 @@ TScreen MakeProgressScreen()
 {
     TScreen screen{"ProgressForm", std::string(ProgressTexts::Title), ChartWidth + 2 * Margin,
                    ButtonsTop + 25 + Margin, true};
+    screen.BesideBoard = true;
     auto& rows = screen.Controls;
     TControl scripts{RadioGroup, "ScriptRadioGroup", {}, {Margin, Margin, 240, 41}, "Kana"};
     scripts.Items = {std::string(ProgressTexts::Scripts[0]), std::string(ProgressTexts::Scripts[1])};

@@ -157,9 +157,15 @@ void TWebDialog::Reload()
         DialogLogic.FormShow(*this);
 }
 
-void TWebDialog::StepPreview(std::string_view preview, int step)
+void TWebDialog::RefreshIfOpen()
 {
-    const TControl& next = DialogLogic.Screen().StepInGroup(preview, step);
+    if (IsOpen())
+        DialogLogic.Refresh(*this);
+}
+
+void TWebDialog::StepPreview(std::string_view preview, TArrow arrow)
+{
+    const TControl& next = DialogLogic.Screen().StepInGroup(preview, arrow);
     SetFocus(next.Name);
     Click(next.Name, -1);
 }

@@ -17,8 +17,10 @@ public:
     void Click(std::string_view control, int item);
     // Another tab changed the store: an open dialog loads again what it shows.
     void Reload();
-    // An arrow key on a preview steps on through its group.
-    void StepPreview(std::string_view preview, int step);
+    // The game went on under the open dialog: it shows what it reads of the game anew.
+    void RefreshIfOpen();
+    // An arrow key on a preview goes on through the picture grid of its group.
+    void StepPreview(std::string_view preview, TArrow arrow);
     // The screen's rows as JSON for the page's builders.
     std::string ScreenJson() const;
     TDialogLogic& Logic() { return DialogLogic; }

@@ -101,6 +101,12 @@ void TWebForm::ShowDialog(TDialogId dialog)
     Dialog(dialog).ShowDialog();
 }
 
+void TWebForm::RefreshDialog(TDialogId dialog)
+{
+    if (const auto& made = Dialogs.at(static_cast<size_t>(dialog)))
+        made->RefreshIfOpen();
+}
+
 void TWebForm::CloseMainWindow()
 {
     MidEnd.FormClose();

@@ -135,9 +135,10 @@ EMSCRIPTEN_KEEPALIVE void tesuli_dialog_click(int dialog, const char* control, i
     Guarded([&] { Form->Dialog(static_cast<TDialogId>(dialog)).Click(control, item); });
 }
 
-EMSCRIPTEN_KEEPALIVE void tesuli_dialog_step(int dialog, const char* preview, int step)
+// 0 left, 1 right, 2 up, 3 down, as TArrow.
+EMSCRIPTEN_KEEPALIVE void tesuli_dialog_step(int dialog, const char* preview, int arrow)
 {
-    Guarded([&] { Form->Dialog(static_cast<TDialogId>(dialog)).StepPreview(preview, step); });
+    Guarded([&] { Form->Dialog(static_cast<TDialogId>(dialog)).StepPreview(preview, static_cast<TArrow>(arrow)); });
 }
 
 // Another tab changed the store: the lists and the chart on show are read again. The options

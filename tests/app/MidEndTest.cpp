@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ public:
     void StartBlinkTimer(uint32_t milliseconds) override { BlinkTimer = milliseconds; }
     void ShowDialog(TDialogId dialog) override { Log.push_back("Dialog " + std::to_string(static_cast<int>(dialog))); }
     void CloseMainWindow() override { Log.push_back("Close"); }
+    void RefreshDialog(TDialogId dialog) override
+    {
+        Log.push_back("Refresh " + std::to_string(static_cast<int>(dialog)));
+    }
 
 private:
     TSilentEffects Silent;
@@ -165,6 +170,37 @@ TEST_F(TMidEndTest, TheProgressWindowShowsTheStoredTimesAndAResetAsksFirst)
     EXPECT_TRUE(MidEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples.empty());
 }
 
+// What changes the Progress window's chart shows in it at once, whatever took the pair; what leaves
+// the chart as it was does not read it again.
+TEST_F(TMidEndTest, TheProgressWindowFollowsEveryPairTaken)
+{
+    const std::string refresh = "Refresh " + std::to_string(static_cast<int>(TDialogId::Progress));
+    uint8_t first = 0, second = 0;
+    ASSERT_TRUE(MidEnd.Game().FindFreePair(first, second));
+    const struct {
+        const char* Act;
+        std::function<void()> Do;
+        bool Refreshed;
+    } acts[] = {
+        {"a press on the first tile", [&] { Press(first); }, false},
+        {"a press on its partner", [&] { Press(second); }, true},
+        {"a hint", [&] { MidEnd.RunCommand(TCommandId::Hint); }, false},
+        {"an undo, which keeps the time taken", [&] { MidEnd.RunCommand(TCommandId::Undo); }, false},
+        {"a letter", [&] { MidEnd.TypeLetter('x'); }, false},
+        {"a new game", [&] {
+             Press(first);
+             Press(second);
+             Front.Log.clear();
+             MidEnd.RunCommand(TCommandId::NewGame);
+         }, true},
+    };
+    for (const auto& act : acts) {
+        Front.Log.clear();
+        act.Do();
+        EXPECT_EQ(std::count(Front.Log.begin(), Front.Log.end(), refresh), act.Refreshed ? 1 : 0) << act.Act;
+    }
+}
+
 // The status texts of typing are the mid end's; the picked pair and the parser are tested apart.
 TEST_F(TMidEndTest, ATypedReadingTakesAFreePairOrSaysWhyNot)
 {
@@ -191,6 +227,22 @@ TEST_F(TMidEndTest, ATypedReadingTakesAFreePairOrSaysWhyNot)
     MidEnd.TypeLetter('a');
     EXPECT_EQ(Front.Status[TypingPanel], "no free pair: a");
     EXPECT_EQ(MidEnd.Game().PresentCount(), 3);
+
+    // With no free pair of じ, ji takes one of ぢ, which sounds alike.
+    MidEnd.Game().FaceKanaIds[0] = KanaOfReading("ji");
+    MidEnd.Game().FaceKanaIds[1] = KanaOfReading("di");
+    MidEnd.Game().FaceKanaIds[2] = KanaOfReading("zu");
+    KeepOnly(MidEnd.Game(), {{1, {0, 0, 0}}, {5, {8, 0, 0}}, {6, {12, 0, 0}}, {9, {20, 0, 0}}});
+    for (const char letter : std::string_view("zu"))
+        MidEnd.TypeLetter(letter);
+    EXPECT_EQ(Front.Status[TypingPanel], "no free pair: zu") << "no づ on the board";
+    for (const char letter : std::string_view("ji"))
+        MidEnd.TypeLetter(letter);
+    EXPECT_EQ(Front.Status[TypingPanel], "");
+    EXPECT_EQ(MidEnd.Game().PresentCount(), 2);
+    EXPECT_FALSE(MidEnd.Game().Tiles[5].Present);
+    EXPECT_TRUE(MidEnd.Game().Tiles[1].Present);
+    EXPECT_TRUE(MidEnd.Game().Tiles[9].Present);
 }
 
 // However a pair is taken, its kana's clock has run as long: in the first game, whose clock the

@@ -492,8 +492,8 @@ const TesuliPage = (() => {
       panel.append(picture);
       panel.addEventListener("click", () => click(dialog, row.name, -1));
       panel.addEventListener("keydown", (event) => {
-        const step = {ArrowLeft: -1, ArrowUp: -1, ArrowRight: 1, ArrowDown: 1}[event.key];
-        if (step) {
+        const step = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3}[event.key];
+        if (step !== undefined) {
           event.preventDefault();
           core.ccall("tesuli_dialog_step", null, ["number", "string", "number"], [dialog.screen.id, row.name, step]);
         } else if (event.key === " ") {
