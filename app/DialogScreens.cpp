@@ -103,10 +103,6 @@ TScreen MakeOptionsScreen()
                                24 + 56 * (index % 3),
                                {TSheet::BackgroundImage, {TextureSide * index, 0, TextureSide, TextureSide}}));
     rows.push_back(
-        Focused(Default(MakeButton("AcceptBitBtn", "Accept", TButtonGlyph::Tick, InBorder(8, 272 + Modes, 75, 25)))));
-    rows.push_back(
-        Cancel(MakeButton("CancelBitBtn", "Cancel", TButtonGlyph::Cross, InBorder(224 + Pair, 272 + Modes, 75, 25))));
-    rows.push_back(
         MakeRadioGroup("MapRadioGroup", "Map Selection", MapNames(), "Map", 1, InBorder(MapGroupLeft, 8, 97, 193)));
     rows.push_back(MakeRadioGroup("HintRadioGroup", "Hint Display Duration", {"short", "medium", "long"}, "Hint", 3,
                               InBorder(8, 208, 297 + Pair, 49)));
@@ -116,9 +112,14 @@ TScreen MakeOptionsScreen()
                                   "Tiles", 1, InBorder(RightHalfLeft, 264, HalfWidth, 77)));
     rows.push_back(MakeRadioGroup("KanaSetRadioGroup", "Kana set", {"Basic", "Basic and voiced", "All"}, "KanaSet", 1,
                                   InBorder(8, 348, HalfWidth, 77)));
-    TControl practice{CheckBox, "PracticeCheckBox", {}, InBorder(RightHalfLeft, 355, HalfWidth, 17), "Practise my slow kana"};
+    TControl practice{CheckBox, "PracticeCheckBox", {}, InBorder(RightHalfLeft, 355, HalfWidth, 17), "Review the kana that are due"};
     practice.TabStop = true;
     rows.push_back(practice);
+    // Tab goes as the eye reads the dialog, the buttons last.
+    rows.push_back(
+        Focused(Default(MakeButton("AcceptBitBtn", "Accept", TButtonGlyph::Tick, InBorder(8, 272 + Modes, 75, 25)))));
+    rows.push_back(
+        Cancel(MakeButton("CancelBitBtn", "Cancel", TButtonGlyph::Cross, InBorder(224 + Pair, 272 + Modes, 75, 25))));
     return screen;
 }
 
@@ -158,7 +159,9 @@ TScreen MakeHelpScreen()
     TScreen screen{"HelpForm", "Tesuli Help", 678, 522 + Keys};
     auto& rows = screen.Controls;
     rows.push_back({GroupBox, "HelpGroupBox", {}, {8, 8, 665, 273 + Keys}, "Tesuli Help"});
-    rows.push_back({Memo, "HelpMemo", "HelpGroupBox", {8, 15, 649, 250 + Keys}, HelpText()});
+    TControl text{Memo, "HelpMemo", "HelpGroupBox", {8, 15, 649, 250 + Keys}, HelpText()};
+    text.TabStop = true;  // scrolled by the keys
+    rows.push_back(text);
     rows.push_back({Bevel, "Bevel1", {}, {8, 288 + Keys, 665, 197}});
     rows.push_back({CommandList, "MenuListView", {}, {16, 296 + Keys, 649, 181}});
     rows.push_back(

@@ -2,6 +2,12 @@
 
 #include <exception>
 
+void TDialogShowing::RefreshIfOpen()
+{
+    if (IsOpen())
+        Refresh();
+}
+
 void TDialogShowing::ShowDialog()
 {
     std::exception_ptr failure;

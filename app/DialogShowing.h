@@ -9,10 +9,13 @@ public:
     virtual ~TDialogShowing() = default;
 
     void ShowDialog();
+    // An open dialog shows anew what it reads of the game; a hidden one reads it when next shown.
+    void RefreshIfOpen();
 
 protected:
     // Runs each time the hidden dialog is shown, before it becomes visible.
     virtual void FormShow() {}
+    virtual void Refresh() {}
 
     virtual bool IsOpen() const = 0;
     virtual void CentreOnScreen() = 0;

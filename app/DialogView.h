@@ -60,6 +60,8 @@ public:
     // Runs each time the hidden dialog is shown, before it becomes visible. An error raised here is
     // shown once the dialog is up, which still opens with what was loaded.
     virtual void FormShow(TDialogView&) {}
+    // The open dialog shows what it reads of the game anew, as the game goes on under it.
+    virtual void Refresh(TDialogView&) {}
     // A click of a button or preview, or of a radio group's item (item is then its index; -1
     // otherwise). Enter is a click of the default button, Escape one of the cancel button.
     virtual void Click(TDialogView& view, std::string_view control, int item) = 0;

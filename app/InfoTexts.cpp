@@ -2,7 +2,7 @@
 
 #include <span>
 
-const std::array<std::string_view, 36> HelpLines{
+const std::array<std::string_view, 38> HelpLines{
     "'Tesuli' is a simple game designed to allow for rapid learning of the most basic of Japanese symbol sets.",
     "",
     "Hiragana consists of well over forty characters, which correspond to Latin vowels and syllables. The game is designed to allow for learning ",
@@ -12,14 +12,16 @@ const std::array<std::string_view, 36> HelpLines{
     "The Options let the tiles show Katakana instead, or both scripts on one board (two tiles of each sound in either), and the kana alone ",
     "without its reading, or on half of the tiles the reading alone, so that a pair may be a kana and its reading. Tiles of one sound always match.",
     "",
-    "A tile's plate is coloured by the vowel of its kana (of a combined kana, its last vowel): yellow for a, orange for i, ",
-    "blue for u, green for e, pink for o and for n.",
+    "Each tile is coloured by the vowel of its kana (of a combined kana, its last vowel): yellow for a, orange for i, blue for u, ",
+    "green for e, pink for o and for n. The pastel tile face colours the plate, with the kana in dark blue; the maroon one colours the kana ",
+    "on a maroon plate.",
     "",
     "The kana set chooses what the 48 kana of a board are dealt from: the basic kana, the basic and voiced kana (が, ぱ), or all of them, the ",
-    "combined kana (きゃ, しゅ) too; a change of set starts a new game. With 'Practise my slow kana', 32 of the 48 are the kana of the set you ",
-    "are slowest at in the scripts on the board: first those never timed, then those with the slowest median time, a hint counting as a time ",
-    "of 30 seconds, equals in random order. The other 16 are drawn at random from the rest of the set, so that every kana comes back now and ",
-    "then. ゐ (wi) and ゑ (we) are archaic kana, no longer in use, kept for reading older text.",
+    "combined kana (きゃ, しゅ) too; a change of set starts a new game. With 'Review the kana that are due', a new game of a larger set is a ",
+    "review: first the kana whose chance of recall today is lowest (those due), beside them the kana they look like or that you took them ",
+    "for, then six kana you have not played yet, at that steady pace, and six at random; the rest are those that fall due soonest. ",
+    "ゐ (wi) and ゑ (we) are archaic kana, no longer in use, kept for reading older text. ぢ and づ sound like じ and ず and are labelled ",
+    "and typed di and du; typing ji or zu takes a ぢ or づ pair when no じ or ず pair is free.",
     "",
     "THE GAME RULES",
     "",
@@ -36,9 +38,9 @@ const std::array<std::string_view, 36> HelpLines{
     "The time taken to successfully complete a game is noted in the 'scores' table so that the player may compare the current result with the ",
     "one obtained by other players if desired.",
     "",
-    "The Progress window shows how long each kana lay free as a pair before it was taken, coloured from quick to slow, with its hints, and the ",
-    "kana most often mixed up: a click on a tile of another kana while one is selected. A tile that shows only its reading counts for no script. ",
-    "The About dialog opens the manual, which tells more.",
+    "The Progress window colours each kana by the chance that you recall it today, learned from every game: a mix-up or a hint counts ",
+    "against a kana, a slow time a little. It counts the kana learned and due, plots those due in the next week and your games of each day, ",
+    "and names the kana most often mixed up. A tile that shows only its reading counts for no script. The About dialog opens the manual.",
 };
 
 const std::array<std::string_view, 8> TypingHelpLines{
@@ -49,7 +51,7 @@ const std::array<std::string_view, 8> TypingHelpLines{
     "bar. Hepburn and the common spellings are read alike: shi or si, chi or ti, tsu or tu, fu or hu, ji or zi, n or nn, sha or sya, ja or jya. ",
     "Where one reading begins another, as n begins na, Enter or the space bar takes the shorter one. Backspace takes back a letter, Escape ",
     "clears them. Of three or four free tiles, the selected one goes first, then the others in the order the hint searches them. Where the ",
-    "tiles show the kana alone, a pair taken by typing is recall, and Progress shows its time as 'typed'.",
+    "tiles show the kana alone, a pair taken by typing is recall, with a memory of its own: Progress shows it as 'typed'.",
 };
 
 namespace {
@@ -89,7 +91,7 @@ std::string HelpText()
 const std::array<THelpCommand, 9> HelpCommands{{
     {"New Game", "Start a new game", TCommandId::NewGame},
     {"View Scores", "The last 31 completed games are listed by the date", TCommandId::Scores},
-    {"Progress", "How quickly each kana is recognised, and the kana mixed up", TCommandId::Progress},
+    {"Progress", "How well each kana is remembered, and which are due", TCommandId::Progress},
     {"Hint", "A suggestion of a move with a ten seconds penalty applied", TCommandId::Hint},
     {"Shuffle", "Rearrange randomly the tiles", TCommandId::Shuffle},
     {"Undo", "96 levels of undo. Shuffling makes the undo start from 0", TCommandId::Undo},

@@ -9,7 +9,7 @@
 
 // The help dialog's text, line by line. A line that ends in a space continues in the next one; the
 // box wraps them together.
-extern const std::array<std::string_view, 36> HelpLines;
+extern const std::array<std::string_view, 38> HelpLines;
 // Playing from the keyboard, after the lines above; the text ends with a line of the keys.
 extern const std::array<std::string_view, 8> TypingHelpLines;
 // The paragraphs, each line joined to the one it continues, separated by line breaks: the text box

@@ -1,9 +1,9 @@
 #include "app/MidEnd.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "app/MainWindowLayout.h"
-#include "app/PracticePaces.h"
 #include "app/ProgressFlow.h"
 
 namespace {
@@ -28,8 +28,10 @@ std::array<bool, CommandCount> InitialStates()
 
 }  // namespace
 
-TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options, const TMonotonicClock& clock)
+TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options, const TMonotonicClock& clock,
+                 const TDayClock& days)
     : Front(frontEnd)
+    , Days(days)
     , Store(std::move(options))
     , Recognition(clock)
     , GameModel(*this, random)
@@ -37,7 +39,7 @@ TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options
     , OptionsDialog(Store, *this)
     , NameDialog(Store)
     , ScoresDialog(Store)
-    , ProgressDialog(Store, GameModel, Recognition)
+    , ProgressDialog(Store, GameModel, Recognition, days)
     , Settle(clock)
 {
     GameModel.Recognition = &Recognition;
@@ -64,7 +66,8 @@ void TMidEnd::FormClose()
 void TMidEnd::EndGame()
 {
     try {
-        StoreProgress(Recognition, Store);
+        if (const std::string damaged = StoreProgress(Recognition, Store, Days.Today()); !damaged.empty())
+            Front.ShowMessage(Inform(TMessageKind::Error, damaged));
     } catch (const std::exception& error) {
         Front.ShowMessage(Inform(TMessageKind::Error, error.what()));
     }
@@ -72,14 +75,24 @@ void TMidEnd::EndGame()
 
 void TMidEnd::PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana)
 {
-    GameModel.PracticePaces.clear();
+    GameModel.Review = {};
     if (!practice || KanaSetSize(kanaSet) == FaceCount)
         return;
     try {
-        GameModel.PracticePaces = ReadPracticePaces(Store, kana);
+        GameModel.Review = ReadReviewPlan(Store, kana, Days.Today());
     } catch (const std::exception& error) {
         Front.ShowMessage(Inform(TMessageKind::Error, error.what()));
     }
+}
+
+template <typename Act>
+void TMidEnd::Play(Act act)
+{
+    const auto counts = [this] { return std::pair(Recognition.Samples().size(), Recognition.MixUps().size()); };
+    const auto before = counts();
+    act();
+    if (counts() != before)
+        Front.RefreshDialog(TDialogId::Progress);
 }
 
 void TMidEnd::RunCommand(TCommandId command)
@@ -96,13 +109,15 @@ void TMidEnd::RunCommand(TCommandId command)
     }
     switch (command) {
     case TCommandId::NewGame:
-        EndGame();
-        PrepareDeal(GameModel.KanaSet, GameModel.Practice, GameModel.Kana);
-        GameModel.StartNewGame();
+        Play([this] {
+            EndGame();
+            PrepareDeal(GameModel.KanaSet, GameModel.Practice, GameModel.Kana);
+            GameModel.StartNewGame();
+        });
         break;
     case TCommandId::Hint: GameModel.HintActionExecute(); break;
     case TCommandId::Shuffle: GameModel.ShuffleActionExecute(); break;
-    case TCommandId::Undo: GameModel.UndoActionExecute(); break;
+    case TCommandId::Undo: Play([this] { GameModel.UndoActionExecute(); }); break;
     case TCommandId::Exit: Front.CloseMainWindow(); break;
     case TCommandId::Options: Front.ShowDialog(TDialogId::Options); break;
     case TCommandId::About: Front.ShowDialog(TDialogId::About); break;
@@ -114,7 +129,7 @@ void TMidEnd::RunCommand(TCommandId command)
 
 void TMidEnd::BoardPress(int32_t px, int32_t py)
 {
-    GameModel.BackgroundImageMouseDown(px, py);
+    Play([&] { GameModel.BackgroundImageMouseDown(px, py); });
 }
 
 void TMidEnd::Tick()
@@ -129,12 +144,12 @@ void TMidEnd::DialogActivated()
 
 void TMidEnd::TypeLetter(char letter)
 {
-    Typed(Typing.Letter(letter, FacesSpellings()));
+    Play([&] { Typed(Typing.Letter(letter, FacesSpellings())); });
 }
 
 void TMidEnd::TypeKey(TTypingKey key)
 {
-    Typed(Typing.Key(key, FacesSpellings()));
+    Play([&] { Typed(Typing.Key(key, FacesSpellings())); });
 }
 
 std::span<const TSpelling> TMidEnd::FacesSpellings()
@@ -155,8 +170,11 @@ void TMidEnd::Typed(const TTyped& typed)
         uint8_t first = 0;
         uint8_t second = 0;
         if (!GameModel.FreePairOfFace(typed.Face, first, second)) {
-            Front.SetStatusText(TypingPanel, TypingTexts::NoFreePair(typed.Letters));
-            break;
+            const std::optional<uint8_t> alike = SoundAlikeFace(GameModel.FaceKanaIds, typed.Face);
+            if (!alike || !GameModel.FreePairOfFace(*alike, first, second)) {
+                Front.SetStatusText(TypingPanel, TypingTexts::NoFreePair(typed.Letters));
+                break;
+            }
         }
         // Emptied first: taking the pair may end the game and open a window.
         Front.SetStatusText(TypingPanel, "");
@@ -201,11 +219,13 @@ void TMidEnd::ShowWin(const std::string& scoreTime, int32_t scoreHints, const st
 
 void TMidEnd::OptionsChanged(TOptionsNotice notice, const TSettings& choices)
 {
-    if (StartsNewGame(GameModel, notice, choices)) {
-        ForgetTyping();
-        EndGame();
-        PrepareDeal(choices.KanaSet, choices.Practice == 1, choices.Kana);
-    }
-    ApplyOptions(GameModel, notice, choices);
-    Recognition.SetModes(GameModel);
+    Play([&] {
+        if (StartsNewGame(GameModel, notice, choices)) {
+            ForgetTyping();
+            EndGame();
+            PrepareDeal(choices.KanaSet, choices.Practice == 1, choices.Kana);
+        }
+        ApplyOptions(GameModel, notice, choices);
+        Recognition.SetModes(GameModel);
+    });
 }

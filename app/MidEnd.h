@@ -13,6 +13,7 @@
 #include "app/ProgressDialog.h"
 #include "app/ScoresDialog.h"
 #include "app/TypedReading.h"
+#include "model/DayClock.h"
 #include "model/Game.h"
 #include "model/Recognition.h"
 
@@ -38,6 +39,8 @@ public:
     virtual void StartBlinkTimer(uint32_t milliseconds) = 0;
     // Shows the dialog made from that logic (TMidEnd::Dialog), or brings it to the front.
     virtual void ShowDialog(TDialogId dialog) = 0;
+    // An open dialog shows what its logic reads anew (TDialogLogic::Refresh); a hidden one is left.
+    virtual void RefreshDialog(TDialogId dialog) = 0;
     virtual void CloseMainWindow() = 0;
 };
 
@@ -45,9 +48,10 @@ public:
 // A front end drives it with commands and board events and shows what it is told.
 class TMidEnd final : private TGameEffects, private TOptionsListener {
 public:
-    // The clock measures how long each pair lies free while the game clock runs.
+    // The clock measures how long each pair lies free while the game clock runs; the days date
+    // each game's reviews.
     TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options = TRegOptions(),
-            const TMonotonicClock& clock = SteadyClock());
+            const TMonotonicClock& clock = SteadyClock(), const TDayClock& days = SystemDays());
 
     // Creating the main window: the settings in force, the tiles on their map. A store that cannot
     // be read is reported through report, and the game starts with the defaults.
@@ -83,6 +87,7 @@ public:
 
 private:
     TFrontEnd& Front;
+    const TDayClock& Days;
     TRegOptions Store;
     TRecognition Recognition;
     TGame GameModel;
@@ -100,14 +105,19 @@ private:
     std::array<TKanaId, FaceCount> SpelledKana{};
 
     // A game ends (won, given up for a new one or another map, or the program ends): the times
-    // measured in it are stored. A store that refuses them is reported; they are kept for the next end.
+    // measured in it are stored and its grades reviewed into the memories. A store that refuses
+    // them is reported, and they are kept for the next end; so are values found damaged.
     void EndGame();
-    // Before a deal of new kana: with practice on a larger set, the player's paces from the store.
-    // A store that cannot be read is reported, and the deal goes on as if nothing were timed.
+    // Before a deal of new kana: with review on a larger set, the player's memories from the store.
+    // A store that cannot be read is reported, and the deal goes on as if nothing were reviewed.
     void PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana);
     void Typed(const TTyped& typed);
     // The board changes under the reading: what was typed and what the panel said of it go.
     void ForgetTyping();
+    // Does what the player asked; where it took, put back or mixed up a pair, or stored a game's
+    // times, the Progress window, if open, shows it at once.
+    template <typename Act>
+    void Play(Act act);
     std::span<const TSpelling> FacesSpellings();
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }

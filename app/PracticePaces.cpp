@@ -37,11 +37,3 @@ std::vector<TKanaPace> PracticePaces(const TScriptProgress& hiragana, const TScr
     }
     return paces;
 }
-
-std::vector<TKanaPace> ReadPracticePaces(TRegOptions& options, uint8_t kana)
-{
-    const bool hiragana = kana != KanaSetting::Katakana;
-    const bool katakana = kana == KanaSetting::Katakana || kana == KanaSetting::Both;
-    return PracticePaces(hiragana ? options.ReadProgress(TScript::Hiragana) : TScriptProgress{},
-                         katakana ? options.ReadProgress(TScript::Katakana) : TScriptProgress{}, kana);
-}

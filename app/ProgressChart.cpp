@@ -162,32 +162,61 @@ std::string SlowestText(TScript script, const TScriptProgress& progress, int amo
     return text;
 }
 
+void CountMemories(TProgressChart& chart, TScript script, const TMemoryView& view, int setSize)
+{
+    for (int id = 0; id < setSize && id < CatalogueSize; ++id) {
+        const TKanaMemory& memory = view.Memories.At({static_cast<TKanaId>(id), script}, TReviewKind::Matching);
+        if (!memory.Reviewed()) {
+            ++chart.NotReviewed;
+            continue;
+        }
+        ++(IsDue(memory, view.Today) ? chart.Due : chart.Learned);
+        for (int day = 0; day < ForecastDays; ++day)
+            if (IsDue(memory, view.Today + day) && (day == 0 || !IsDue(memory, view.Today + day - 1)))
+                ++chart.DueForecast[size_t(day)];
+    }
+    chart.CountsText = std::to_string(chart.Learned) + " learned, " + std::to_string(chart.Due) + " due today, " +
+                       std::to_string(chart.NotReviewed) + " not reviewed yet, of the " + std::to_string(std::min(setSize, CatalogueSize)) +
+                       " kana of the set.";
+    for (const auto& [day, games] : view.GameDays)
+        if (const int32_t ago = view.Today - day; ago >= 0 && ago < PlayedDays)
+            chart.GamesPerDay[size_t(PlayedDays - 1 - ago)] = games;
+}
+
 }  // namespace
 
-// Times spread over a wide range: the scale runs on their logarithms, so that between 1.5 s and
-// 4 s it changes as much as between 4 s and 10 s.
-uint32_t TimeColour(double seconds)
+// Recall changes little near the top, where the learned kana are: the scale runs from green at
+// RecalledAt to yellow at DueRecall and on to red at ForgottenAt.
+uint32_t RecallColour(double recall)
 {
-    const double at = std::log(std::clamp(seconds, QuickSeconds, SlowSeconds));
-    if (at <= std::log(MiddleSeconds))
-        return Blend(QuickColour, MiddleColour, (at - std::log(QuickSeconds)) / (std::log(MiddleSeconds) - std::log(QuickSeconds)));
-    return Blend(MiddleColour, SlowColour, (at - std::log(MiddleSeconds)) / (std::log(SlowSeconds) - std::log(MiddleSeconds)));
+    const double at = std::clamp(recall, ForgottenAt, RecalledAt);
+    if (at >= DueRecall)
+        return Blend(DueColour, RecalledColour, (at - DueRecall) / (RecalledAt - DueRecall));
+    return Blend(ForgottenColour, DueColour, (at - ForgottenAt) / (DueRecall - ForgottenAt));
 }
 
 std::vector<TLegendEntry> ChartLegend()
 {
     std::vector<TLegendEntry> legend;
-    for (const double seconds : {QuickSeconds, 2.5, MiddleSeconds, 6.5, SlowSeconds}) {
+    for (const double recall : {RecalledAt, 0.93, DueRecall, 0.8, ForgottenAt}) {
         // Words, not signs: the dialog font of every system has them.
-        std::string text = SecondsText(seconds);
-        if (seconds == QuickSeconds)
-            text += " or less";
-        else if (seconds == SlowSeconds)
+        std::string text = PercentText(recall);
+        if (recall == RecalledAt)
             text += " or more";
-        legend.push_back({TimeColour(seconds), text});
+        else if (recall == DueRecall)
+            text += ": due below";
+        else if (recall == ForgottenAt)
+            text += " or less";
+        legend.push_back({RecallColour(recall), text});
     }
-    legend.push_back({NoTimeColour, std::string(ProgressTexts::NoTime)});
+    legend.push_back({NotReviewedColour, std::string(ProgressTexts::NotReviewed)});
     return legend;
+}
+
+// Down, so that a kana due (below 90 %) never reads as 90 %.
+std::string PercentText(double fraction)
+{
+    return std::to_string(static_cast<long>(std::floor(fraction * 100 + 1e-9))) + " %";
 }
 
 std::string SecondsText(double seconds)
@@ -198,7 +227,7 @@ std::string SecondsText(double seconds)
 
 std::string ProgressTexts::ResetQuestion(TScript script)
 {
-    return "Clear every " + std::string(Scripts[static_cast<size_t>(script)]) + " time and hint?";
+    return "Clear every " + std::string(Scripts[static_cast<size_t>(script)]) + " time, hint and memory?";
 }
 
 double Median(std::vector<int32_t> samples)
@@ -212,7 +241,7 @@ double Median(std::vector<int32_t> samples)
 }
 
 TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps,
-                             const TScriptProgress& typed, TChartKind kind, int slowestAmong)
+                             const TMemoryView& memory, TChartKind kind, int setSize)
 {
     TProgressChart chart;
     const TChartReadings& readings = ReadingsOf(kind);
@@ -231,14 +260,20 @@ TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, co
             if (!kana.Samples.empty()) {
                 cell.Median = Median(kana.Samples) / 10;
                 cell.TimeText = SecondsText(*cell.Median);
-                cell.Colour = TimeColour(*cell.Median);
             }
             cell.Hints = kana.Hints;
             cell.HintsText = HintsText(kana.Hints);
-            if (const std::vector<int32_t>& recalled = typed[cell.Id].Samples; !recalled.empty())
-                cell.TypedText = "typed " + SecondsText(Median(recalled) / 10);
+            cell.RecallText = std::string(ProgressTexts::NotReviewed);
+            if (const TKanaMemory& matching = memory.Memories.At({cell.Id, script}, TReviewKind::Matching); matching.Reviewed()) {
+                cell.Recall = RecallOn(matching, memory.Today);
+                cell.RecallText = "recall " + PercentText(*cell.Recall);
+                cell.Colour = RecallColour(*cell.Recall);
+            }
+            if (const TKanaMemory& typed = memory.Memories.At({cell.Id, script}, TReviewKind::Typed); typed.Reviewed())
+                cell.TypedText = "typed " + PercentText(RecallOn(typed, memory.Today));
         }
-    chart.SlowestText = SlowestText(script, progress, slowestAmong);
+    chart.SlowestText = SlowestText(script, progress, setSize);
     chart.MixUpsText = MixUpsText(script, mixUps);
+    CountMemories(chart, script, memory, setSize);
     return chart;
 }

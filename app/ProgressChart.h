@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/MemoryTable.h"
+#include "storage/KanaMemoryText.h"
 #include "storage/KanaProgress.h"
 
 // The Progress window's texts.
@@ -16,10 +18,15 @@ inline constexpr std::string_view Command = "Progress";  // in the Game menu, af
 inline constexpr std::array<std::string_view, ScriptCount> Scripts{"Hiragana", "Katakana"};  // by TScript
 inline constexpr std::string_view Reset = "Reset";
 inline constexpr std::array<std::string_view, 3> Charts{"Basic", "Voiced", "Combined"};  // by TChartKind
+inline constexpr std::string_view RecallMeaning =
+    "Colour: the chance that you recall the kana today, from every game so far. Below 90 % it is due: "
+    "a review deal brings it back.";
 inline constexpr std::string_view TimeMeaning =
-    "Time: the median of the latest 20, each from the moment two tiles of a kana first lie free to the moment the pair is taken.";
-inline constexpr std::string_view HintMeaning = "1 hint: a hint once showed the kana's pair; a hinted pair gives no time.";
-inline constexpr std::string_view NoTime = "no time yet";
+    "Time: the median of your latest 20, each from when the pair lay free and you had made your last move to when "
+    "you took it. A hint gives no time.";
+inline constexpr std::string_view NotReviewed = "not reviewed";
+inline constexpr std::string_view DueCaption = "Kana due in the next 7 days";
+inline constexpr std::string_view GamesCaption = "Games played, last 14 days";
 // Asked before a reset clears the script's data.
 std::string ResetQuestion(TScript script);
 }  // namespace ProgressTexts
@@ -34,18 +41,23 @@ inline constexpr int ChartKindCount = 3;
 inline constexpr int ChartRows = 11;
 inline constexpr int ChartColumns = 5;
 
-// Cell colours as 0xRRGGBB on one scale in seconds, the same for every script and chart: a kana
-// recognised at a glance is quick, one that needs a search slow.
-inline constexpr uint32_t QuickColour = 0x8fd694;
-inline constexpr uint32_t MiddleColour = 0xf6e27f;
-inline constexpr uint32_t SlowColour = 0xf2877a;
-inline constexpr uint32_t NoTimeColour = 0xd9d9d9;
-inline constexpr double QuickSeconds = 1.5;   // and quicker
-inline constexpr double MiddleSeconds = 4;
-inline constexpr double SlowSeconds = 10;  // and slower
-uint32_t TimeColour(double seconds);
+// Cell colours as 0xRRGGBB on one scale of today's predicted recall, the same for every script and
+// chart: green for a kana well remembered, yellow where it falls due, red for one nearly forgotten.
+inline constexpr uint32_t RecalledColour = 0x8fd694;
+inline constexpr uint32_t DueColour = 0xf6e27f;
+inline constexpr uint32_t ForgottenColour = 0xf2877a;
+inline constexpr uint32_t NotReviewedColour = 0xd9d9d9;
+inline constexpr double RecalledAt = 0.97;  // and more
+inline constexpr double ForgottenAt = 0.7;  // and less; DueRecall between
+uint32_t RecallColour(double recall);
 
-// The legend under the chart: the colour of each time named, then the grey of no time.
+// The plots' bars.
+inline constexpr uint32_t DueBarColour = 0xf2b36b;
+inline constexpr uint32_t GamesBarColour = 0x86aee0;
+inline constexpr int ForecastDays = 7;
+inline constexpr int PlayedDays = 14;
+
+// The legend under the chart: the colour of each recall named, then the grey of a kana not reviewed.
 struct TLegendEntry {
     uint32_t Colour;
     std::string Text;
@@ -60,25 +72,44 @@ struct TChartCell {
     std::string_view Reading;
     std::optional<double> Median;  // seconds; none before the first time
     int32_t Hints = 0;
-    uint32_t Colour = NoTimeColour;
+    std::optional<double> Recall;  // today, by matching; none for a kana never reviewed
+    uint32_t Colour = NotReviewedColour;
+    std::string RecallText;  // "recall 93 %" or "not reviewed"
     std::string TimeText;   // "12.0 s", "6.5 s"; empty without a time
     std::string HintsText;  // "1 hint", "3 hints"; empty without hints
-    std::string TypedText;  // "typed 4.0 s": the median of the pairs taken by typing the reading of
-                            // the kana alone; empty without one
+    std::string TypedText;  // "typed 85 %": today's recall of the sound from the kana alone, typed;
+                            // empty before its first review
+};
+
+// What the memories add to the chart: they are read as of today.
+struct TMemoryView {
+    TMemoryTable Memories;
+    int32_t Today = 0;
+    TGameDays GameDays;
 };
 
 struct TProgressChart {
     std::vector<TChartCell> Cells;  // in chart order: a i u e o, ka ki ku ke ko ... wa wi we wo n
     std::string SlowestText;        // names the five slowest kana of the set, slowest first
     std::string MixUpsText;         // names the kana most often taken for each other
+    // Of the script's kana in the set, by matching: learned (recall today DueRecall or more), due,
+    // and never reviewed, and a sentence that says so.
+    int Learned = 0;
+    int Due = 0;
+    int NotReviewed = 0;
+    std::string CountsText;
+    std::array<int, ForecastDays> DueForecast{};  // kana falling due today (with those overdue), tomorrow ...
+    std::array<int, PlayedDays> GamesPerDay{};    // 13 days ago ... today
 };
 
-// The chart of the script's kana (times in tenths), of the mix-ups with one of them, and of the
-// kana's typed recall (times in tenths); the five slowest are named across the catalogue's first
-// slowestAmong kana (the kana set in force), whichever chart is shown.
+// The chart of the script's kana (times in tenths), of the mix-ups with one of them, and of their
+// memories; the five slowest are named and the kana counted across the catalogue's first
+// setSize kana (the kana set in force), whichever chart is shown.
 TProgressChart ProgressChart(TScript script, const TScriptProgress& progress, const std::vector<TMixUp>& mixUps = {},
-                             const TScriptProgress& typed = {}, TChartKind kind = TChartKind::Basic,
-                             int slowestAmong = FaceCount);
+                             const TMemoryView& memory = {}, TChartKind kind = TChartKind::Basic, int setSize = FaceCount);
+
+// "93 %", rounded down.
+std::string PercentText(double fraction);
 
 // A time in seconds, to a tenth: "1.4 s".
 std::string SecondsText(double seconds);

@@ -38,8 +38,9 @@ void TProgressDialog::Click(TDialogView& view, std::string_view control, int ite
 
 void TProgressDialog::ShowChart(TDialogView& view)
 {
-    // The slowest are named across the kana set the game deals from.
-    Chart = ReadProgressChart(Options, Recognition, Script, Kind, KanaSetSize(Game.KanaSet));
+    // The slowest are named and the kana counted across the kana set the game deals from.
+    Chart = ReadProgressChart(Options, Recognition, Script, Days.Today(), Kind, KanaSetSize(Game.KanaSet));
+    view.SetText("CountsLabel", Chart.CountsText);
     view.SetText("SlowestLabel", Chart.SlowestText);
     view.SetText("MixUpsLabel", Chart.MixUpsText);
     view.SetChart("KanaChart", ChartLooks(Chart, Script, Game.FaceStyle));

@@ -1,22 +1,41 @@
 #include "app/ProgressFlow.h"
 
-void StoreProgress(TRecognition& recognition, TRegOptions& options)
+#include "model/MemoryTable.h"
+
+std::string StoreProgress(TRecognition& recognition, TRegOptions& options, int32_t today)
 {
-    options.AddProgress(recognition.Samples(), recognition.MixUps());
+    const std::vector<TKanaReview> reviews = GradeGame(recognition.Samples(), recognition.MixUps());
+    const std::vector<std::string> damaged = options.AddProgress(recognition.Samples(), recognition.MixUps(), reviews, today);
     recognition.ForgetSamples();
+    return DamagedProgressText(damaged);
 }
 
-TProgressChart ReadProgressChart(TRegOptions& options, const TRecognition& recognition, TScript script,
-                                 TChartKind kind, int slowestAmong)
+std::string DamagedProgressText(const std::vector<std::string>& names)
+{
+    if (names.empty())
+        return "";
+    std::string text = "Some of what Tesuli keeps of your progress was damaged and has been started afresh; the rest is "
+                       "kept.\nStarted afresh: ";
+    for (size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : ", ") + names[i];
+    return text;
+}
+
+TReviewPlan ReadReviewPlan(TRegOptions& options, uint8_t kana, int32_t today)
+{
+    return MakeReviewPlan(options.ReadMemories(), options.ReadMixUps(), kana, today);
+}
+
+TProgressChart ReadProgressChart(TRegOptions& options, const TRecognition& recognition, TScript script, int32_t today,
+                                 TChartKind kind, int setSize)
 {
     TScriptProgress progress = options.ReadProgress(script);
-    TScriptProgress typed = options.ReadProgress(script, true);
     for (const TRecognitionSample& sample : recognition.Samples())
-        if (sample.Script == script)
-            AddSample((sample.Typed ? typed : progress)[sample.Kana], sample);
+        if (sample.Script == script && !sample.Typed)
+            AddSample(progress[sample.Kana], sample);
     std::vector<TMixUp> mixUps = options.ReadMixUps();
     AddMixUps(mixUps, recognition.MixUps());
-    return ProgressChart(script, progress, mixUps, typed, kind, slowestAmong);
+    return ProgressChart(script, progress, mixUps, {options.ReadMemories(), today, options.ReadGameDays()}, kind, setSize);
 }
 
 void ResetProgress(TRegOptions& options, TRecognition& recognition, TScript script)

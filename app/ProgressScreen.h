@@ -7,16 +7,19 @@
 #include "app/ProgressChart.h"
 #include "app/Screen.h"
 
-// The Progress window, stated once: the script to show, the five slowest kana, the most frequent
-// mix-ups, the chart with its legend, what a time and a hint mean, Reset and Close.
+// The Progress window, stated once: the script to show, how many kana are learned and due, the
+// five slowest kana, the most frequent mix-ups, the chart with its legend and two plots (the kana
+// falling due in the next days, the games played per day), what a colour and a time mean, Reset
+// and Close.
 const TScreen& ProgressScreen();
 
-// One kana of the chart as it is drawn: a cell in the colour of its time, the kana alone as the
-// tiles show it, and below it the reading, the median time, the hints and the typed time, each line
-// centred.
+// One kana of the chart as it is drawn: a cell in the colour of its recall, the kana alone as the
+// tiles show it, and below it the reading, the recall, the median time with the hints and the typed
+// recall, each line centred. The legend's entries, the plots' bars and their texts are cells too.
 struct TChartCellLook {
     TDesignRect Cell;  // in the chart
-    uint32_t Colour = NoTimeColour;  // 0xRRGGBB
+    uint32_t Colour = NotReviewedColour;  // 0xRRGGBB
+    bool Ground = true;  // false: no ground nor frame, the text alone on the dialog's own
     TSheetCell Picture;  // none (an empty cell) in the legend
     TDesignRect PictureAt;
     std::array<std::string, 4> Lines;
@@ -24,5 +27,5 @@ struct TChartCellLook {
 };
 
 // The chart in the artwork of faceStyle: one column for each row of the kana table (a, ka, sa ...
-// n), its five kana (a i u e o) from the top; below them the legend's cells.
+// n), its five kana (a i u e o) from the top; below them the legend's cells, then the plots.
 std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript script, uint8_t faceStyle);

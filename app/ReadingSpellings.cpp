@@ -23,6 +23,15 @@ bool IsCombinedVowel(std::string_view rest)
 
 }  // namespace
 
+std::string_view SoundAlikeReading(std::string_view reading)
+{
+    if (reading == "di")
+        return "ji";
+    if (reading == "du")
+        return "zu";
+    return {};
+}
+
 std::vector<std::string> Spellings(std::string_view reading)
 {
     std::vector<std::string> spellings{std::string(reading)};

@@ -49,19 +49,26 @@ TDesignRect RadioItemPlace(const TControl& group, int item, int captionHeight)
     return {8 + item / perColumn * width, topMargin + item % perColumn * height, width, height};
 }
 
-const TControl& TScreen::StepInGroup(std::string_view preview, int step) const
+const TControl& TScreen::StepInGroup(std::string_view preview, TArrow arrow) const
 {
     const TControl& from = Control(preview);
-    std::vector<const TControl*> group;
-    size_t at = 0;
-    for (const TControl& row : Controls)
-        if (row.Kind == TControlKind::Preview && row.Parent == from.Parent) {
-            if (&row == &from)
-                at = group.size();
-            group.push_back(&row);
-        }
-    const auto count = static_cast<long>(group.size());
-    return *group[static_cast<size_t>(((static_cast<long>(at) + step) % count + count) % count)];
+    const bool across = arrow == TArrow::Left || arrow == TArrow::Right;
+    const bool forward = arrow == TArrow::Right || arrow == TArrow::Down;
+    // Along a row the place is the left edge, down a column the top one.
+    const auto along = [&](const TControl& row) { return across ? row.Rect.Left : row.Rect.Top; };
+    const auto line = [&](const TControl& row) { return across ? row.Rect.Top : row.Rect.Left; };
+    const TControl* next = nullptr;
+    const TControl* first = &from;
+    for (const TControl& row : Controls) {
+        if (row.Kind != TControlKind::Preview || row.Parent != from.Parent || line(row) != line(from))
+            continue;
+        const int ahead = forward ? along(row) - along(from) : along(from) - along(row);
+        if (ahead > 0 && (!next || ahead < (forward ? along(*next) - along(from) : along(from) - along(*next))))
+            next = &row;
+        if (forward ? along(row) < along(*first) : along(row) > along(*first))
+            first = &row;
+    }
+    return next ? *next : *first;
 }
 
 std::string PreviewImageName(std::string_view panelName)

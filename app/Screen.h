@@ -71,6 +71,8 @@ struct TControl {
     std::string Tooltip{};  // shown on hovering, where the caption is short of the whole text
 };
 
+enum class TArrow { Left, Right, Up, Down };
+
 struct TScreen {
     std::string Name{};     // "OptionsForm" ...
     std::string Caption{};  // the title bar
@@ -78,14 +80,16 @@ struct TScreen {
     int ClientHeight = 0;
     bool ProgramIconInTitle = false;
     std::vector<TControl> Controls{};
+    bool BesideBoard = false;  // opens where it hides the board least, as it shows the game going on
 
     // The row of that name; raises for a name the screen does not have.
     const TControl& Control(std::string_view name) const;
     // Where a control stands in the dialog's client area, its parents' places added.
     TDesignRect PlaceInDialog(const TControl& control) const;
-    // The preview step places on from the named one among the previews of its group, in the order
-    // of the rows and round from the last to the first, as the arrow keys go through radio items.
-    const TControl& StepInGroup(std::string_view preview, int step) const;
+    // The preview an arrow key goes to from the named one among the previews of its group: the next
+    // in that direction in its row or column of the grid they stand in, round from the last to the
+    // first, as the arrow keys go through radio items.
+    const TControl& StepInGroup(std::string_view preview, TArrow arrow) const;
 };
 
 // The font every window of the game asks for; a system without it stands in its own.

@@ -20,16 +20,44 @@ bool BeginsLonger(std::string_view letters, std::span<const TSpelling> spellings
     });
 }
 
+std::optional<uint8_t> FaceOfReading(const std::array<TKanaId, FaceCount>& faceKana, std::string_view reading)
+{
+    for (size_t face = 0; face < faceKana.size(); ++face)
+        if (faceKana[face] < CatalogueSize && KanaCatalogue[faceKana[face]].Reading == reading)
+            return static_cast<uint8_t>(face);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<TSpelling> FaceSpellings(const std::array<TKanaId, FaceCount>& faceKana)
 {
     std::vector<TSpelling> spellings;
-    for (size_t face = 0; face < faceKana.size(); ++face)
-        if (faceKana[face] < CatalogueSize)
-            for (std::string& letters : Spellings(KanaCatalogue[faceKana[face]].Reading))
-                spellings.push_back({std::move(letters), static_cast<uint8_t>(face)});
+    const auto add = [&](std::string_view reading, size_t face) {
+        for (std::string& letters : Spellings(reading))
+            spellings.push_back({std::move(letters), static_cast<uint8_t>(face)});
+    };
+    for (size_t face = 0; face < faceKana.size(); ++face) {
+        if (faceKana[face] >= CatalogueSize)
+            continue;
+        const std::string_view reading = KanaCatalogue[faceKana[face]].Reading;
+        add(reading, face);
+        const std::string_view alike = SoundAlikeReading(reading);
+        if (!alike.empty() && !FaceOfReading(faceKana, alike))
+            add(alike, face);
+    }
     return spellings;
+}
+
+std::optional<uint8_t> SoundAlikeFace(const std::array<TKanaId, FaceCount>& faceKana, uint8_t face)
+{
+    if (face >= faceKana.size() || faceKana[face] >= CatalogueSize)
+        return std::nullopt;
+    const std::string_view reading = KanaCatalogue[faceKana[face]].Reading;
+    for (size_t other = 0; other < faceKana.size(); ++other)
+        if (faceKana[other] < CatalogueSize && SoundAlikeReading(KanaCatalogue[faceKana[other]].Reading) == reading)
+            return static_cast<uint8_t>(other);
+    return std::nullopt;
 }
 
 TTyped TTypedReading::Letter(char letter, std::span<const TSpelling> spellings)

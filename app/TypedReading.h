@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,8 +17,12 @@ struct TSpelling {
     uint8_t Face = 0;
 };
 
-// Every spelling of the kana the game's faces stand for.
+// Every spelling of the kana the game's faces stand for. ぢ and づ are also spelt as じ and ず, which
+// they sound like, where those are on no face.
 std::vector<TSpelling> FaceSpellings(const std::array<TKanaId, FaceCount>& faceKana);
+// The face of ぢ for that of じ, of づ for ず: the sound the player typed, taken from it when its own
+// kana has no free pair.
+std::optional<uint8_t> SoundAlikeFace(const std::array<TKanaId, FaceCount>& faceKana, uint8_t face);
 
 enum class TTypingKey { Enter, Space, Backspace, Escape };
 

@@ -23,15 +23,20 @@ public:
 
     // The glyph of a character; throws std::runtime_error when the subset lacks it.
     int Glyph(char32_t character) const;
-    TEmBox Box(int glyph) const;
+    // A markSize other than 1 draws the glyph's voicing mark (its small strokes or ring at the top
+    // right) that many times its size, grown up and to the right from its lower left corner.
+    TEmBox Box(int glyph, double markSize = 1) const;
     double Advance(int glyph) const;
     double Kerning(int first, int second) const;
     // Adds the glyph's coverage (0..255), at pixelsPerEm, into a bitmap of width x height bytes, with
     // the glyph's pen at (penX, penY) in the bitmap's pixels; what falls outside is cut.
     void Rasterise(int glyph, double pixelsPerEm, double penX, double penY, uint8_t* bitmap, int width,
-                   int height) const;
+                   int height, double markSize = 1) const;
 
 private:
+    struct TShape;
+    TShape Shape(int glyph, double markSize) const;
+
     std::unique_ptr<stbtt_fontinfo> Info;
     double UnitsPerEm;
 };

@@ -24,9 +24,10 @@ TWidenedInk::TWidenedInk(const TInkRun& run, double pixelsPerEm, double penX, do
     const size_t samples = static_cast<size_t>(GridWidth) * static_cast<size_t>(GridHeight);
     std::vector<uint8_t> coverage(samples);
     for (const TPlacedGlyph& glyph : run.Glyphs)
-        glyph.Font->Rasterise(glyph.Glyph, pixelsPerEm * Oversample,
+        glyph.Font->Rasterise(glyph.Glyph, pixelsPerEm * glyph.Size * Oversample,
                               (penX + glyph.PenX * pixelsPerEm - Region.Left) * Oversample,
-                              (penY - Region.Top) * Oversample, coverage.data(), GridWidth, GridHeight);
+                              (penY - Region.Top) * Oversample, coverage.data(), GridWidth, GridHeight,
+                              glyph.MarkSize);
 
     // A sample is inked when its centre lies inside the outline. Each row first finds its nearest
     // inked sample along the row; then each sample the nearest of those within reach up and down.

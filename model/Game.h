@@ -11,6 +11,7 @@
 #include "model/KanaCatalogue.h"
 #include "model/KanaSets.h"
 #include "model/RandomSource.h"
+#include "model/ReviewDeal.h"
 #include "model/TileUnit.h"
 
 constexpr int MaxUndoPairs = 96;
@@ -38,9 +39,9 @@ public:
     uint8_t Kana = 0;      // learning modes (model/LearningModes.h): they change the pictures only
     uint8_t Readings = 0;
     uint8_t KanaSet = 0;  // which kana a new game deals from (model/KanaSets.h)
-    bool Practice = false;
-    // The player's pace at each kana by id, for practice; set before a new game, empty for none.
-    std::vector<TKanaPace> PracticePaces;
+    bool Practice = false;  // a new game of a larger set is a review deal
+    // What the review deal knows of the player's memory; set before a new game, empty for none.
+    TReviewPlan Review;
 
     TTileArray Tiles;
     uint8_t SelectedTile = 0;

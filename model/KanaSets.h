@@ -29,7 +29,8 @@ struct TKanaPace {
 // Practice fills this many of the 48 faces with the slowest kana, about two thirds.
 inline constexpr int PractisedFaces = 32;
 
-// The catalogue kana each of the 48 faces stands for in a new game. The basic set is the designed
+// The catalogue kana each of the 48 faces stands for in a new game without review (practice of the
+// slowest kana is the earlier release's deal, which the learning benchmark compares review with). The basic set is the designed
 // game and draws nothing. A larger set without practice draws the 48 at random from the set. With
 // practice, 32 are the slowest of the set by paces (indexed by kana id; a kana it lacks counts as
 // never timed): the never-timed first, then the slowest, ties in random order; the other 16 are

@@ -36,5 +36,5 @@ void TGame::ShuffleActionExecute()
 
 void TGame::ChooseKana()
 {
-    FaceKanaIds = ChooseFaceKana(KanaSet, Practice, PracticePaces, Random);
+    FaceKanaIds = Practice ? ChooseReviewKana(KanaSet, Review, Random) : ChooseFaceKana(KanaSet, false, {}, Random);
 }

@@ -41,6 +41,7 @@ void TRecognition::Restart(const TGame& game)
 {
     FreeSince.fill(Stopped);
     Hinted.fill(false);
+    LastMove = Running.Tenths();
     Follow(game);
 }
 
@@ -56,12 +57,14 @@ void TRecognition::PairTaken(const TGame& game, uint8_t first, uint8_t second, b
         Record(game, face, *secondScript, recalled);
     Hinted[face] = false;
     FreeSince[face] = Stopped;  // another free pair of the face is a new find
+    LastMove = Running.Tenths();
     Follow(game);
 }
 
 void TRecognition::PairPutBack(const TGame& game, uint8_t first)
 {
     FreeSince[game.Tiles[first].Face] = Stopped;
+    LastMove = Running.Tenths();
     Follow(game);
 }
 
@@ -80,7 +83,7 @@ void TRecognition::Record(const TGame& game, uint8_t face, TScript script, bool 
     if (!sample.Hinted) {
         if (FreeSince[face] == Stopped)
             return;
-        sample.Tenths = static_cast<int32_t>(Running.Tenths() - FreeSince[face]);
+        sample.Tenths = static_cast<int32_t>(Running.Tenths() - std::max(FreeSince[face], LastMove));
     }
     Taken.push_back(sample);
     if (recalled) {

@@ -44,9 +44,11 @@ struct TMixUp {
 };
 TMixUp MixUpOf(TSeenKana a, TSeenKana b);
 
-// How long each face lies free as a pair before the player takes it. Each face has its own clock,
-// started when two of its tiles are first free at once, read from a monotonic clock that runs only
-// while the game clock runs: paused time and the hint's penalty stay out. The game tells it what
+// How long the player takes to find each face's pair. Each face has its own clock, started when two
+// of its tiles are first free at once or, when that was earlier, at the player's latest move (a
+// pair taken or put back): time spent on other pairs while this one lay free is scan order, not
+// recognition. It reads a monotonic clock that runs only while the game clock runs: paused time
+// and the hint's penalty stay out. The game tells it what
 // happens on the board once it is attached to TGame::Recognition.
 class TRecognition {
 public:
@@ -79,6 +81,7 @@ private:
     uint8_t Readings = 0;
     TStopwatch Running;
     std::array<int64_t, FaceCount> FreeSince;  // tenths of running clock
+    int64_t LastMove = 0;
     std::array<bool, FaceCount> Hinted{};
     std::vector<TRecognitionSample> Taken;
     std::vector<TMixUp> Mixed;

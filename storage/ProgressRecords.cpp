@@ -29,6 +29,24 @@ TKanaProgress StoredTenths(TKeyValueStore& store, TScript script, TKanaId kana)
     return progress;
 }
 
+TKanaMemory StoredMemory(TKeyValueStore& store, TSeenKana kana, TReviewKind kind)
+{
+    std::string text;
+    if (store.ReadString(MemoryValueName(kana, kind), text) != TValueRead::Ok)
+        return {};
+    return ParseMemoryText(text).value_or(TKanaMemory{});
+}
+
+TGameDays StoredGameDays(TKeyValueStore& store)
+{
+    std::string text;
+    if (store.ReadString(std::string(GameDaysValueName), text) != TValueRead::Ok)
+        return {};
+    return ParseGameDaysText(text).value_or(TGameDays{});
+}
+
+constexpr TReviewKind ReviewKinds[] = {TReviewKind::Matching, TReviewKind::Typed};
+
 std::vector<TMixUp> StoredMixUps(TKeyValueStore& store)
 {
     std::string text;
@@ -44,19 +62,31 @@ bool Damaged(TKeyValueStore& store, const std::string& name, bool (*parses)(cons
     return read == TValueRead::WrongType || (read == TValueRead::Ok && !parses(text));
 }
 
-// Every value that holds a text the game did not write is written afresh, with no data.
-void ReplaceDamaged(TKeyValueStore& store, std::map<std::string, std::string>& changed)
+// Every value that holds a text the game did not write is written afresh, with no data; answers
+// their names.
+std::vector<std::string> ReplaceDamaged(TKeyValueStore& store, std::map<std::string, std::string>& changed)
 {
+    std::vector<std::string> replaced;
+    const auto replace = [&](const std::string& name, bool (*parses)(const std::string&), std::string fresh) {
+        if (Damaged(store, name, parses)) {
+            changed.try_emplace(name, std::move(fresh));
+            replaced.push_back(name);
+        }
+    };
     const auto progressParses = [](const std::string& text) { return ParseProgressText(text).has_value(); };
     for (const TScript script : {TScript::Hiragana, TScript::Katakana})
         for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
             for (const std::string& name :
                  {ProgressValueName(script, kana), ProgressTenthsName(script, kana), ProgressTenthsName(script, kana, true)})
-                if (Damaged(store, name, progressParses))
-                    changed.try_emplace(name, ProgressText({}));
-    const std::string mixUps(MixUpsValueName);
-    if (Damaged(store, mixUps, [](const std::string& text) { return ParseMixUpsText(text).has_value(); }))
-        changed.try_emplace(mixUps, "");
+                replace(name, progressParses, ProgressText({}));
+    const auto memoryParses = [](const std::string& text) { return ParseMemoryText(text).has_value(); };
+    for (const TScript script : {TScript::Hiragana, TScript::Katakana})
+        for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+            for (const TReviewKind kind : ReviewKinds)
+                replace(MemoryValueName({kana, script}, kind), memoryParses, MemoryText({}));
+    replace(std::string(MixUpsValueName), [](const std::string& text) { return ParseMixUpsText(text).has_value(); }, "");
+    replace(std::string(GameDaysValueName), [](const std::string& text) { return ParseGameDaysText(text).has_value(); }, "");
+    return replaced;
 }
 
 // Writes the values in one update; answers the error text of the first step that fails.
@@ -110,10 +140,45 @@ std::vector<TMixUp> TRegOptions::ReadMixUps()
     return mixUps;
 }
 
-void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples, const std::vector<TMixUp>& mixUps)
+TMemoryTable TRegOptions::ReadMemories()
 {
-    if (samples.empty() && mixUps.empty())
-        return;
+    TMemoryTable memories;
+    bool busy = false;
+    {
+        const auto store = Store();
+        if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
+            for (const TScript script : {TScript::Hiragana, TScript::Katakana})
+                for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+                    for (const TReviewKind kind : ReviewKinds)
+                        memories.At({kana, script}, kind) = StoredMemory(*store, {kana, script}, kind);
+        busy = store->Busy();
+    }
+    if (busy)
+        throw ERegistryError(FailedToGet("progress"));
+    return memories;
+}
+
+TGameDays TRegOptions::ReadGameDays()
+{
+    TGameDays days;
+    bool busy = false;
+    {
+        const auto store = Store();
+        if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
+            days = StoredGameDays(*store);
+        busy = store->Busy();
+    }
+    if (busy)
+        throw ERegistryError(FailedToGet(std::string(GameDaysValueName)));
+    return days;
+}
+
+std::vector<std::string> TRegOptions::AddProgress(std::span<const TRecognitionSample> samples, const std::vector<TMixUp>& mixUps,
+                                                  std::span<const TKanaReview> reviews, int32_t day)
+{
+    if (samples.empty() && mixUps.empty() && reviews.empty())
+        return {};
+    std::vector<std::string> replaced;
     std::optional<std::string> failure;
     {
         const auto store = Store();
@@ -145,15 +210,28 @@ void TRegOptions::AddProgress(std::span<const TRecognitionSample> samples, const
                 AddMixUps(kept, mixUps);
                 changed[std::string(MixUpsValueName)] = MixUpsText(kept);
             }
-            ReplaceDamaged(*store, changed);
+            if (!reviews.empty()) {
+                TMemoryTable memories;
+                for (const TKanaReview& review : reviews)
+                    memories.At(review.Kana, review.Kind) = StoredMemory(*store, review.Kana, review.Kind);
+                ApplyReviews(memories, reviews, day);
+                for (const TKanaReview& review : reviews)
+                    changed[MemoryValueName(review.Kana, review.Kind)] = MemoryText(memories.At(review.Kana, review.Kind));
+                TGameDays days = StoredGameDays(*store);
+                AddGame(days, day);
+                changed[std::string(GameDaysValueName)] = GameDaysText(days);
+            }
+            replaced = ReplaceDamaged(*store, changed);
             failure = WriteAll(*store, changed);
+        } else if (!samples.empty()) {
+            failure = FailedToSet(ProgressValueName(samples.front().Script, samples.front().Kana));
         } else {
-            failure = FailedToSet(samples.empty() ? std::string(MixUpsValueName)
-                                                  : ProgressValueName(samples.front().Script, samples.front().Kana));
+            failure = FailedToSet(mixUps.empty() ? std::string(GameDaysValueName) : std::string(MixUpsValueName));
         }
     }
     if (failure)
         throw ERegistryError(*failure);
+    return replaced;
 }
 
 void TRegOptions::ResetProgress(TScript script)
@@ -163,6 +241,8 @@ void TRegOptions::ResetProgress(TScript script)
         cleared[ProgressValueName(script, kana)] = ProgressText({});
         cleared[ProgressTenthsName(script, kana)] = ProgressText({});
         cleared[ProgressTenthsName(script, kana, true)] = ProgressText({});
+        for (const TReviewKind kind : ReviewKinds)
+            cleared[MemoryValueName({kana, script}, kind)] = MemoryText({});
     }
     std::optional<std::string> failure;
     {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "storage/DateText.h"
+#include "model/MemoryTable.h"
+#include "storage/KanaMemoryText.h"
 #include "storage/KanaProgress.h"
 #include "storage/KeyValueStore.h"
 #include "storage/SettingsTable.h"
@@ -61,10 +63,19 @@ public:
     TScriptProgress ReadProgress(TScript script, bool typed = false);
     // The latest mix-ups, oldest first.
     std::vector<TMixUp> ReadMixUps();
-    // Adds a game's samples and mix-ups to what is kept, in one update that also replaces every value
-    // the game did not write; a refused write raises and changes nothing.
-    void AddProgress(std::span<const TRecognitionSample> samples, const std::vector<TMixUp>& mixUps = {});
-    // Clears every kana of the script, typed times too, and every mix-up with one of them, in one update.
+    // The memory of every kana in each script and kind of review (one value each under the
+    // progress key); a kana without a value, or with one the game did not write, was never reviewed.
+    TMemoryTable ReadMemories();
+    // The games played on each day.
+    TGameDays ReadGameDays();
+    // Adds a game's samples and mix-ups to what is kept and its reviews on that day to the memories,
+    // counting a game for the day when it has reviews, in one update that also writes afresh every
+    // value the game did not write: it answers their names, for the player to be told. A refused
+    // write raises and changes nothing.
+    std::vector<std::string> AddProgress(std::span<const TRecognitionSample> samples, const std::vector<TMixUp>& mixUps = {},
+                                         std::span<const TKanaReview> reviews = {}, int32_t day = 0);
+    // Clears every kana of the script, typed times and memories too, and every mix-up with one of
+    // them, in one update.
     void ResetProgress(TScript script);
 
 private:

@@ -26,6 +26,7 @@ public:
     void SetStatusText(int, const std::string&) override {}
     void StartBlinkTimer(uint32_t) override {}
     void ShowDialog(TDialogId) override {}
+    void RefreshDialog(TDialogId) override {}
     void CloseMainWindow() override {}
 
 private:

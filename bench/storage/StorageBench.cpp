@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 #error "bench_storage measures the SQLite store"
@@ -104,6 +105,41 @@ void ReadOneSetting(benchmark::State& state)
         benchmark::DoNotOptimize(store.Options.Read(Setting("mapId")));
 }
 BENCHMARK(ReadOneSetting)->Unit(benchmark::kMicrosecond);
+
+// A game's end: 96 pairs' times of 48 kana and their 48 reviews, in one update that also checks
+// every value of the progress key; and every memory read back, as a review deal and the Progress
+// window do.
+std::vector<TKanaReview> GameReviews(std::vector<TRecognitionSample>& samples)
+{
+    std::vector<TKanaReview> reviews;
+    for (TKanaId kana = 0; kana < 48; ++kana) {
+        samples.push_back({kana, TScript::Hiragana, false, 25});
+        samples.push_back({kana, TScript::Hiragana, false, 40});
+        reviews.push_back({{kana, TScript::Hiragana}, TReviewKind::Matching, TGrade::Good});
+    }
+    return reviews;
+}
+
+void EndAGameWithItsReviews(benchmark::State& state)
+{
+    TBenchStore store;
+    std::vector<TRecognitionSample> samples;
+    const std::vector<TKanaReview> reviews = GameReviews(samples);
+    int32_t day = 20000;
+    for (auto _ : state)
+        store.Options.AddProgress(samples, {}, reviews, ++day);
+}
+BENCHMARK(EndAGameWithItsReviews)->Unit(benchmark::kMillisecond);
+
+void ReadEveryMemory(benchmark::State& state)
+{
+    TBenchStore store;
+    std::vector<TRecognitionSample> samples;
+    store.Options.AddProgress(samples, {}, GameReviews(samples), 20000);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.Options.ReadMemories());
+}
+BENCHMARK(ReadEveryMemory)->Unit(benchmark::kMillisecond);
 
 // The options dialog's four reads, which it abandons at the first that fails.
 void ShowOptionsWhileLocked(benchmark::State& state)

@@ -18,6 +18,13 @@ QStringList KanaFamilies()
 
 }  // namespace
 
+QFont TilesKanaFont(const QFont& font)
+{
+    QFont result = font;
+    result.setFamilies(KanaFamilies());
+    return result;
+}
+
 QFont WithTilesKana(const QFont& font)
 {
     // Qt takes the first family of the list it has: one it only knows by a stand-in, as the

@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextDocument>
@@ -23,6 +25,7 @@
 #include "qt/common/Artwork.h"
 #include "qt/common/SpriteUnit.h"
 #include "qt/dialogs/GameDialog.h"
+#include "qt/common/KanaFont.h"
 #include "qt/dialogs/KanaChartView.h"
 #include "qt/dialogs/PathLabel.h"
 #include "qt/dialogs/PreviewPanel.h"
@@ -30,7 +33,7 @@
 namespace {
 
 constexpr int CommandListBorder = 5;
-constexpr qreal SmallestMemoTextSize = 6.0;
+constexpr qreal KanaInTextScale = 1.35;
 constexpr int GlyphSide = 16;
 
 QString Text(const std::string& text)
@@ -181,7 +184,7 @@ QWidget* MakePreview(TGameDialog& dialog, QWidget* parent, const TControl& row)
     panel->Image()->setObjectName(Text(PreviewImageName(row.Name)));
     QObject::connect(panel->Image(), &TPreviewImage::Click, &dialog, [&dialog, name = row.Name] { dialog.Click(name, -1); });
     QObject::connect(panel->Image(), &TPreviewImage::Step, &dialog,
-                     [&dialog, name = row.Name](int step) { dialog.StepPreview(name, step); });
+                     [&dialog, name = row.Name](TArrow arrow) { dialog.StepPreview(name, arrow); });
     return panel;
 }
 
@@ -212,42 +215,61 @@ QWidget* MakeScoreList(TGameDialog&, QWidget* parent, const TControl& row)
     return list;
 }
 
-bool TextFits(const QPlainTextEdit* box, const QFont& font)
+bool IsKana(QChar c)
 {
-    QTextDocument text;
-    text.setDefaultFont(font);
-    text.setDocumentMargin(box->document()->documentMargin());
-    text.setPlainText(box->toPlainText());
-    text.setTextWidth(box->contentsRect().width());
-    return text.size().height() <= box->contentsRect().height();
+    return c.unicode() >= 0x3040 && c.unicode() <= 0x30ff;
 }
 
-// The box has no scroll bar, so all of the text must fit: where the system's stand-in for the
-// dialog font runs wider than the font the lines were written for, the box takes a smaller size of
-// it. Should even the smallest readable size not fit, a scroll bar keeps the rest reachable.
-void FitTextToBox(QPlainTextEdit* box)
+// Kana in running text stand larger than the letters around them, in the tiles' own face, which
+// draws them finer than a text face would; every line is as high as one holding kana, so that the
+// lines stay evenly spaced.
+void SetKanaLarger(QTextEdit* memo)
 {
-    QFont font = box->font();
-    for (qreal size = font.pointSizeF(); size >= SmallestMemoTextSize; size -= 0.5) {
-        font.setPointSizeF(size);
-        if (TextFits(box, font)) {
-            box->setFont(font);
-            return;
+    QTextCharFormat kana;
+    QFont kanaFont = TilesKanaFont(memo->font());
+    kanaFont.setPixelSize(qRound(QFontInfo(memo->font()).pixelSize() * KanaInTextScale));
+    // The face's strokes are thin for a text's size; drawn heavier, they read as the letters do.
+    kanaFont.setWeight(QFont::Bold);
+    kana.setFont(kanaFont);
+    QTextDocument* text = memo->document();
+    const QString plain = text->toPlainText();
+    for (qsizetype at = 0; at < plain.size();) {
+        if (!IsKana(plain[at])) {
+            ++at;
+            continue;
         }
+        qsizetype end = at;
+        while (end < plain.size() && IsKana(plain[end]))
+            ++end;
+        QTextCursor run(text);
+        run.setPosition(static_cast<int>(at));
+        run.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
+        run.mergeCharFormat(kana);
+        at = end;
     }
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QTextBlockFormat evenly;
+    // The kana face's own line spacing is far wider than its ink needs.
+    const QFontMetricsF letters(memo->font()), kanaInk(kanaFont);
+    evenly.setLineHeight(std::max(letters.lineSpacing(), kanaInk.tightBoundingRect(QStringLiteral("ぱゐ")).height() +
+                                                             letters.descent() + 2),
+                         QTextBlockFormat::FixedHeight);
+    QTextCursor all(text);
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(evenly);
 }
 
+// Read-only text in the dialog's font, scrolled by its bar or, once reached by Tab, by the keys.
 QWidget* MakeMemo(TGameDialog&, QWidget* parent, const TControl& row)
 {
-    auto* memo = Placed(new QPlainTextEdit(parent), row);
+    auto* memo = Placed(new QTextEdit(parent), row);
     memo->setReadOnly(true);
-    memo->setFocusPolicy(Qt::NoFocus);
-    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setAcceptRichText(false);
+    memo->setFocusPolicy(row.TabStop ? Qt::StrongFocus : Qt::NoFocus);
+    memo->setLineWrapMode(QTextEdit::WidgetWidth);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setPlainText(Text(row.Caption));
-    FitTextToBox(memo);
+    SetKanaLarger(memo);
     return memo;
 }
 
@@ -342,4 +364,8 @@ void ShowScoreRows(QTreeWidget* list, const std::vector<TScoreRow>& rows)
             item->setToolTip(column, item->text(column));
         }
     }
+    // The map column shows a map with its learning modes whole, the list scrolling sideways.
+    constexpr int mapColumn = ScoreColumnCount - 1;
+    list->resizeColumnToContents(mapColumn);
+    list->setColumnWidth(mapColumn, std::max(list->columnWidth(mapColumn), ScoreColumns[mapColumn].Width));
 }

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/DialogPlacement.h"
 #include "qt/common/Application.h"
 #include "qt/common/Artwork.h"
 #include "qt/common/KanaFont.h"
@@ -59,15 +60,28 @@ TGameDialog::TGameDialog(QWidget* parent, TDialogLogic& logic)
     setWindowTitle(QString::fromStdString(screen.Caption));
     setFont(WithTilesKana(font()));
     setModal(false);
-    setFixedSize(screen.ClientWidth, screen.ClientHeight);
+    Scroller = new QScrollArea(this);
+    Scroller->setObjectName("DialogScroller");
+    Scroller->setFrameShape(QFrame::NoFrame);
+    Scroller->setFocusPolicy(Qt::NoFocus);
+    Content = new QWidget;
+    Content->setFixedSize(screen.ClientWidth, screen.ClientHeight);
+    Scroller->setWidget(Content);
     if (screen.ProgramIconInTitle)
         setWindowIcon(ProgramIcon());
     for (const TControl& row : screen.Controls) {
-        QWidget* control = BuildControl(*this, row.Parent.empty() ? this : Control(row.Parent), row);
+        QWidget* control = BuildControl(*this, row.Parent.empty() ? Content : Control(row.Parent), row);
         if (row.FirstFocus)
             control->setFocus();
     }
     FitToLabels();
+    setFixedSize(Content->size());
+    Scroller->resize(Content->size());
+    // Where the dialog is cut, the control the keyboard goes to comes into sight, by Tab or arrow.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && Content->isAncestorOf(now))
+            Scroller->ensureWidgetVisible(now);
+    });
 }
 
 // Where the system font is wider than the one the dialog was laid out for, a label may run past the
@@ -84,20 +98,20 @@ void TGameDialog::FitToLabels()
         return controls;
     };
     for (QWidget* bevel : kindOf(TControlKind::Bevel)) {
-        const QRect frame = InWindow(bevel, this);
+        const QRect frame = InWindow(bevel, Content);
         int extra = 0;
         std::vector<QWidget*> texts = kindOf(TControlKind::Label);
         for (QWidget* box : kindOf(TControlKind::CheckBox))
             texts.push_back(box);
         for (QWidget* label : texts)
-            if (const QRect text = InWindow(label, this); frame.contains(text.topLeft()))
+            if (const QRect text = InWindow(label, Content); frame.contains(text.topLeft()))
                 extra = std::max(extra, text.right() + LabelMarginInFrame - frame.right());
         if (extra == 0)
             continue;
-        setFixedSize(width() + extra, height());
+        Content->setFixedSize(Content->width() + extra, Content->height());
         bevel->resize(bevel->width() + extra, bevel->height());
         for (QWidget* edit : kindOf(TControlKind::Edit))
-            if (frame.contains(InWindow(edit, this).topLeft()))
+            if (frame.contains(InWindow(edit, Content).topLeft()))
                 edit->resize(edit->width() + extra, edit->height());
         for (QWidget* button : kindOf(TControlKind::Button))
             button->move(button->x() + extra / 2, button->y());
@@ -116,9 +130,9 @@ void TGameDialog::Click(std::string_view control, int item)
     RunGuarded([&] { Logic.Click(*this, control, item); });
 }
 
-void TGameDialog::StepPreview(std::string_view preview, int step)
+void TGameDialog::StepPreview(std::string_view preview, TArrow arrow)
 {
-    const std::string& next = Logic.Screen().StepInGroup(preview, step).Name;
+    const std::string& next = Logic.Screen().StepInGroup(preview, arrow).Name;
     As<TPreviewPanel>(Control(next))->Image()->setFocus(Qt::TabFocusReason);
     Click(next, -1);
 }
@@ -259,20 +273,57 @@ void TGameDialog::FormShow()
     Logic.FormShow(*this);
 }
 
+void TGameDialog::Refresh()
+{
+    Logic.Refresh(*this);
+}
+
 bool TGameDialog::IsOpen() const
 {
     return isVisible();
 }
 
+// The frame is known once the window system has shown the dialog; before, a title bar and border
+// as the style draws them stand in for it.
+TFrameExtents TGameDialog::Frame() const
+{
+    if (const QRect outer = frameGeometry(), inner = geometry(); isVisible() && outer != inner)
+        return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                outer.bottom() - inner.bottom()};
+    const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) + 2;
+    return {border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border, border, border};
+}
+
 void TGameDialog::CentreOnScreen()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    PlacedFrame = Frame();
+    std::optional<TDeviceRect> board;
+    if (const QWidget* view = parentWidget() ? parentWidget()->findChild<QWidget*>("BackgroundImage") : nullptr;
+        view && Logic.Screen().BesideBoard && view->isVisible()) {
+        const QPoint at = view->mapToGlobal(QPoint(0, 0));
+        board = TDeviceRect{at.x(), at.y(), view->width(), view->height()};
+    }
+    const QRect area = screen->availableGeometry();
+    const TDialogPlace place = PlaceDialog({Content->width(), Content->height()}, PlacedFrame,
+                                           {area.x(), area.y(), area.width(), area.height()}, board);
+    setFixedSize(place.Client.Width, place.Client.Height);
+    Scroller->resize(size());
+    move(place.Client.Left - PlacedFrame.Left, place.Client.Top - PlacedFrame.Top);
 }
 
 void TGameDialog::Appear()
 {
+    const bool first = !FirstShown;
+    FirstShown = true;
     show();
+    // Placed by a frame that only stood in for the one the window system gave it: placed again.
+    if (const TFrameExtents frame = Frame(); first && (frame.Left != PlacedFrame.Left || frame.Top != PlacedFrame.Top ||
+                                                       frame.Right != PlacedFrame.Right ||
+                                                       frame.Bottom != PlacedFrame.Bottom))
+        CentreOnScreen();
 }
 
 void TGameDialog::BringToFront()

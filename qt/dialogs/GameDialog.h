@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QDialog>
+#include <QScrollArea>
 
 #include <functional>
 #include <string_view>
 
+#include "app/DialogPlacement.h"
 #include "app/DialogShowing.h"
 #include "app/DialogView.h"
 
 // Every dialog of the game, built from its logic's screen: modeless, on top, a title bar without
-// close or system buttons, a fixed client size, centred on the screen the first time and where it
-// was left later. Its controls carry the rows' names; clicks, Enter and Escape go to the logic.
+// close or system buttons, a fixed client size, placed on the screen the first time (app/
+// DialogPlacement.h) and where it was left later; its content scrolls where the screen cuts it.
+// Its controls carry the rows' names; clicks, Enter and Escape go to the logic.
 class TGameDialog : public QDialog, public TDialogShowing, public TDialogView {
     Q_OBJECT
 
@@ -21,8 +24,9 @@ public:
     QWidget* Control(std::string_view name) const;
     // What a click of the control does, an error shown and gone.
     void Click(std::string_view control, int item);
-    // An arrow key on a preview: the keyboard goes step previews on in its group, which is chosen.
-    void StepPreview(std::string_view preview, int step);
+    // An arrow key on a preview: the keyboard goes to the next preview that way in its group, which
+    // is chosen.
+    void StepPreview(std::string_view preview, TArrow arrow);
 
     int ItemIndex(std::string_view radioGroup) const override;
     void SetItemIndex(std::string_view radioGroup, int index) override;
@@ -51,6 +55,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void FormShow() override;
+    void Refresh() override;
     bool IsOpen() const override;
     void CentreOnScreen() override;
     void Appear() override;
@@ -59,6 +64,13 @@ protected:
 private:
     TDialogLogic& Logic;
     TKeyGuard KeyGuard;
+    // The controls stand on it at their designed places; it scrolls where the screen is smaller.
+    QScrollArea* Scroller;
+    QWidget* Content;
+    TFrameExtents PlacedFrame{};
+    bool FirstShown = false;
+
+    TFrameExtents Frame() const;
 
     void FitToLabels();
 };

@@ -27,10 +27,12 @@ void TKanaChartView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     for (size_t at = 0; at < Looks.size(); ++at) {
         const TChartCellLook& cell = Looks[at];
-        const QColor ground = QColor::fromRgb(cell.Colour);
-        painter.fillRect(Rect(cell.Cell), ground);
-        painter.setPen(ground.darker(140));
-        painter.drawRect(Rect(cell.Cell).adjusted(0, 0, -1, -1));
+        if (cell.Ground) {
+            const QColor ground = QColor::fromRgb(cell.Colour);
+            painter.fillRect(Rect(cell.Cell), ground);
+            painter.setPen(ground.darker(140));
+            painter.drawRect(Rect(cell.Cell).adjusted(0, 0, -1, -1));
+        }
         if (!Pictures[at].isNull())
             painter.drawPixmap(Rect(cell.PictureAt), Pictures[at]);
         painter.setPen(palette().color(QPalette::WindowText));

@@ -44,10 +44,10 @@ void TPreviewImage::mouseReleaseEvent(QMouseEvent* event)
 void TPreviewImage::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up: emit Step(-1); break;
-    case Qt::Key_Right:
-    case Qt::Key_Down: emit Step(1); break;
+    case Qt::Key_Left: emit Step(TArrow::Left); break;
+    case Qt::Key_Right: emit Step(TArrow::Right); break;
+    case Qt::Key_Up: emit Step(TArrow::Up); break;
+    case Qt::Key_Down: emit Step(TArrow::Down); break;
     case Qt::Key_Space:
         if (!event->isAutoRepeat())
             emit Click();

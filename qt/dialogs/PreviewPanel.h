@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "app/Screen.h"
+
 class QPixmap;
 
 // A preview picture; a left click released over it, or the space bar, is a choice of what it
@@ -17,7 +19,7 @@ public:
 
 signals:
     void Click();
-    void Step(int step);  // -1 for left and up, 1 for right and down
+    void Step(TArrow arrow);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

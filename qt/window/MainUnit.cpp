@@ -141,6 +141,12 @@ void TMainForm::ShowDialog(TDialogId dialog)
     Dialog(dialog)->ShowDialog();
 }
 
+void TMainForm::RefreshDialog(TDialogId dialog)
+{
+    if (TGameDialog* made = Dialogs.at(static_cast<size_t>(dialog)))
+        made->RefreshIfOpen();
+}
+
 void TMainForm::CloseMainWindow()
 {
     close();

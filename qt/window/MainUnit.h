@@ -71,6 +71,7 @@ private:
     void SetStatusText(int panel, const std::string& text) override;
     void StartBlinkTimer(uint32_t milliseconds) override;
     void ShowDialog(TDialogId dialog) override;
+    void RefreshDialog(TDialogId dialog) override;
     void CloseMainWindow() override;
 
     std::array<TGameDialog*, DialogCount> Dialogs{};

@@ -145,6 +145,7 @@ void TMainForm::CreateClientArea()
     BackgroundImage = new TBoardView(
         client, [this](int32_t px, int32_t py) { RunGuarded([&] { MidEnd.BoardPress(px, py); }); },
         [this] { RunGuarded([this] { MidEnd.Game().DrawBoard(); }); });
+    BackgroundImage->setObjectName("BackgroundImage");
     CreateStatusBar(client);
     column->addWidget(TopCoolBar);
     column->addWidget(BackgroundImage);

@@ -3,12 +3,15 @@
 
 #include "app/PracticePaces.h"
 #include "app/ProgressFlow.h"
+#include "app/ProgressScreen.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/TestGame.h"
 #include "tests/support/InstrumentedStore.h"
 #include "tests/support/TestStore.h"
 
 namespace {
+
+constexpr int32_t Today = 20000;
 
 const TChartCell& CellOf(const TProgressChart& chart, std::string_view reading)
 {
@@ -26,7 +29,7 @@ TEST(ProgressChart, TheKanaStandInTheChartsOrderAndPlaces)
     for (const TChartCell& cell : chart.Cells) {
         readings += std::string(cell.Reading) + " ";
         kana += cell.Kana;
-        EXPECT_EQ(cell.Colour, NoTimeColour);
+        EXPECT_EQ(cell.Colour, NotReviewedColour);
         EXPECT_EQ(cell.TimeText + cell.HintsText, "");
     }
     EXPECT_EQ(readings, "a i u e o ka ki ku ke ko sa shi su se so ta chi tsu te to na ni nu ne no ha hi fu he ho "
@@ -40,28 +43,35 @@ TEST(ProgressChart, TheKanaStandInTheChartsOrderAndPlaces)
     EXPECT_EQ(CellOf(ProgressChart(TScript::Hiragana, {}), "wi").Kana, "ゐ");
 }
 
-TEST(ProgressChart, CellsShowTheMedianAndHintsColouredByTimeOnOneScale)
+// Hand-worked: a memory of stability 10 days read 10 days on is recalled (1 + 19/81)^-0.5 = 0.9; of
+// stability 2 read 1 day on, (1 + 19/162)^-0.5 = 0.946.
+TEST(ProgressChart, CellsShowTheMedianAndHintsColouredByTodaysRecall)
 {
     TScriptProgress progress;
     progress[FaceOfReading("ka")] = {{30, 200, 90, 40}, 0};
     progress[FaceOfReading("shi")] = {{14}, 1};
     progress[FaceOfReading("nu")] = {{300, 400, 350}, 0};
     progress[FaceOfReading("a")] = {{}, 2};
-    TScriptProgress typed;
-    typed[FaceOfReading("ka")] = {{40, 81}, 0};
-    typed[FaceOfReading("nu")] = {{}, 1};
-    const TProgressChart chart = ProgressChart(TScript::Hiragana, progress, {}, typed);
+    TMemoryView memory;
+    memory.Today = 110;
+    memory.Memories.At({KanaOfReading("ka"), TScript::Hiragana}, TReviewKind::Matching) = {10, 5, 100};
+    memory.Memories.At({KanaOfReading("ka"), TScript::Hiragana}, TReviewKind::Typed) = {2, 5, 109};
+    memory.Memories.At({KanaOfReading("nu"), TScript::Katakana}, TReviewKind::Typed) = {2, 5, 109};
+    const TProgressChart chart = ProgressChart(TScript::Hiragana, progress, {}, memory);
 
     const TChartCell& ka = CellOf(chart, "ka");
     EXPECT_EQ(ka.Median, 6.5);
     EXPECT_EQ(ka.TimeText, "6.5 s");
-    EXPECT_EQ(ka.TypedText, "typed 6.1 s");
-    EXPECT_EQ(CellOf(chart, "nu").TypedText, "") << "a hint is no typed time";
-    EXPECT_EQ(ka.Colour, TimeColour(6.5));
+    EXPECT_NEAR(*ka.Recall, 0.9, 1e-12);
+    EXPECT_EQ(ka.RecallText, "recall 90 %");
+    EXPECT_EQ(ka.TypedText, "typed 94 %") << "rounded down, as due is below 90 %";
+    EXPECT_EQ(CellOf(chart, "nu").TypedText, "") << "the other script's memory";
+    EXPECT_EQ(ka.Colour, RecallColour(*ka.Recall));
     EXPECT_EQ(CellOf(chart, "shi").HintsText, "1 hint");
     EXPECT_EQ(CellOf(chart, "nu").TimeText, "35.0 s");
+    EXPECT_EQ(CellOf(chart, "nu").RecallText, "not reviewed");
     const TChartCell& a = CellOf(chart, "a");
-    EXPECT_EQ(a.Colour, NoTimeColour);
+    EXPECT_EQ(a.Colour, NotReviewedColour);
     EXPECT_EQ(a.Median, std::nullopt);
     EXPECT_EQ(a.HintsText, "2 hints");
     EXPECT_EQ(chart.SlowestText, "Slowest: ぬ nu 35.0 s, か ka 6.5 s, し shi 1.4 s");
@@ -72,31 +82,72 @@ TEST(ProgressChart, CellsShowTheMedianAndHintsColouredByTimeOnOneScale)
               "Slowest: て te 50.0 s, ほ ho 50.0 s, も mo 50.0 s, ぬ nu 35.0 s, か ka 6.5 s");
 }
 
-// A time has its colour whatever else the chart holds: the bounds are in seconds.
-TEST(ProgressChart, TheColourScaleIsFixedInSecondsAndTheLegendNamesIt)
+// A recall has its colour whatever else the chart holds: the bounds are fixed.
+TEST(ProgressChart, TheColourScaleIsFixedInRecallAndTheLegendNamesIt)
 {
     const std::pair<double, uint32_t> scale[] = {
-        {0.2, QuickColour}, {1.5, QuickColour}, {4, MiddleColour}, {10, SlowColour}, {28, SlowColour}};
-    for (const auto& [seconds, colour] : scale)
-        EXPECT_EQ(TimeColour(seconds), colour) << seconds;
-    EXPECT_NE(TimeColour(2.5), TimeColour(3));
-    EXPECT_NE(TimeColour(6.5), TimeColour(7));
+        {1, RecalledColour}, {0.97, RecalledColour}, {0.9, DueColour}, {0.7, ForgottenColour}, {0.2, ForgottenColour}};
+    for (const auto& [recall, colour] : scale)
+        EXPECT_EQ(RecallColour(recall), colour) << recall;
+    EXPECT_NE(RecallColour(0.93), RecallColour(0.95));
+    EXPECT_NE(RecallColour(0.8), RecallColour(0.85));
 
-    TScriptProgress once, again;
-    once[0] = {{50}, 0};
-    again[0] = {{50}, 0};
-    again[1] = {{270}, 0};
-    EXPECT_EQ(CellOf(ProgressChart(TScript::Hiragana, once), "a").Colour, CellOf(ProgressChart(TScript::Katakana, again), "a").Colour);
+    TMemoryView once, again;
+    once.Memories.At({0, TScript::Hiragana}, TReviewKind::Matching) = {3, 5, 0};
+    again.Memories.At({0, TScript::Katakana}, TReviewKind::Matching) = {3, 5, 0};
+    again.Memories.At({1, TScript::Katakana}, TReviewKind::Matching) = {0.5, 5, 0};
+    once.Today = again.Today = 2;
+    EXPECT_EQ(CellOf(ProgressChart(TScript::Hiragana, {}, {}, once), "a").Colour,
+              CellOf(ProgressChart(TScript::Katakana, {}, {}, again), "a").Colour);
 
     std::string legend;
     for (const TLegendEntry& entry : ChartLegend()) {
         legend += entry.Text + "|";
-        if (entry.Text != ProgressTexts::NoTime) {
-            EXPECT_EQ(entry.Colour, TimeColour(std::stod(entry.Text)));
+        if (entry.Text != ProgressTexts::NotReviewed) {
+            EXPECT_EQ(entry.Colour, RecallColour(std::stod(entry.Text) / 100));
         }
     }
-    EXPECT_EQ(legend, "1.5 s or less|2.5 s|4.0 s|6.5 s|10.0 s or more|no time yet|");
-    EXPECT_EQ(ChartLegend().back().Colour, NoTimeColour);
+    EXPECT_EQ(legend, "97 % or more|93 %|90 %: due below|80 %|70 % or less|not reviewed|");
+    EXPECT_EQ(ChartLegend().back().Colour, NotReviewedColour);
+}
+
+// Hand-worked: recall after t days of stability S is (1 + 19 t / (81 S))^-0.5, due below 0.9, that
+// is from the first whole day past S on.
+TEST(ProgressChart, TheSetsKanaAreCountedLearnedDueOrNewAndPlottedByDay)
+{
+    constexpr int32_t Today = 1000;
+    TMemoryView memory;
+    memory.Today = Today;
+    const auto set = [&memory](const char* reading, TKanaMemory kana, TScript script = TScript::Hiragana) {
+        memory.Memories.At({KanaOfReading(reading), script}, TReviewKind::Matching) = kana;
+    };
+    set("a", {10, 5, Today});      // learned, due in 11 days
+    set("i", {2, 5, Today - 1});   // learned today (0.946), due the day after tomorrow
+    set("u", {1, 5, Today - 5});   // overdue
+    set("e", {0.5, 5, Today - 1});  // due today (0.825)
+    set("ka", {0.5, 5, Today - 9}, TScript::Katakana);  // another script
+    set("ga", {0.5, 5, Today - 9});  // outside the basic set
+    memory.Memories.At({KanaOfReading("o"), TScript::Hiragana}, TReviewKind::Typed) = {0.5, 5, Today - 9};  // typed only
+    memory.GameDays = {{Today - 20, 5}, {Today - 13, 2}, {Today - 1, 1}, {Today, 3}};
+
+    const TProgressChart basic = ProgressChart(TScript::Hiragana, {}, {}, memory, TChartKind::Basic, 48);
+    EXPECT_EQ(std::tuple(basic.Learned, basic.Due, basic.NotReviewed), std::tuple(2, 2, 44));
+    EXPECT_EQ(basic.CountsText, "2 learned, 2 due today, 44 not reviewed yet, of the 48 kana of the set.");
+    EXPECT_EQ(basic.DueForecast, (std::array<int, ForecastDays>{2, 0, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(basic.GamesPerDay, (std::array<int, PlayedDays>{2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 3}));
+    const TProgressChart voiced = ProgressChart(TScript::Hiragana, {}, {}, memory, TChartKind::Voiced, 73);
+    EXPECT_EQ(std::tuple(voiced.Learned, voiced.Due, voiced.NotReviewed), std::tuple(2, 3, 68)) << "counted across the set";
+    const TProgressChart katakana = ProgressChart(TScript::Katakana, {}, {}, memory, TChartKind::Basic, 48);
+    EXPECT_EQ(std::tuple(katakana.Learned, katakana.Due, katakana.NotReviewed), std::tuple(0, 1, 47));
+
+    // The plots are drawn to scale under the chart: bars as high as their counts against the largest.
+    std::vector<int> heights;
+    for (const TChartCellLook& look : ChartLooks(basic, TScript::Hiragana, 0))
+        if (look.Ground && look.Colour == GamesBarColour)
+            heights.push_back(look.Cell.Height);
+    ASSERT_EQ(heights.size(), 3u);
+    EXPECT_EQ(heights[0], heights[2] * 2 / 3);
+    EXPECT_EQ(heights[1], heights[2] / 3);
 }
 
 TEST(ProgressChart, TheMostFrequentMixUpsWithTheScriptsKanaAreNamed)
@@ -193,7 +244,7 @@ TEST(PracticePaces, HintsCountAsSlowAndTheSlowerScriptCounts)
     }
 }
 
-// Practice reads the scripts on the board from the store: both of them in a game of both scripts,
+// The paces of the scripts on the board, as stored: both of them in a game of both scripts,
 // the slower counting, and a kana with nothing in one of them as never timed.
 TEST(PracticePaces, ReadFromTheStoreForTheScriptsOnTheBoard)
 {
@@ -217,7 +268,9 @@ TEST(PracticePaces, ReadFromTheStoreForTheScriptsOnTheBoard)
     };
     for (const TCase& test : cases) {
         SCOPED_TRACE(std::string(KanaCatalogue[test.Id].Reading) + " kana " + std::to_string(test.Kana));
-        const TKanaPace pace = ReadPracticePaces(options, test.Kana).at(test.Id);
+        const TKanaPace pace = PracticePaces(options.ReadProgress(TScript::Hiragana),
+                                             options.ReadProgress(TScript::Katakana), test.Kana)
+                                   .at(test.Id);
         EXPECT_EQ(pace.Timed, test.Expected.Timed);
         EXPECT_EQ(pace.Seconds, test.Expected.Seconds);
     }
@@ -243,19 +296,48 @@ TEST(ProgressFlow, AGamesTimesReachTheChartAndAreStoredOnce)
     test.Game.ClickTile(1);
     test.Game.ClickTile(17);
     test.Game.ClickTile(18);
-    EXPECT_EQ(CellOf(ReadProgressChart(options, recognition, TScript::Hiragana), "ka").TimeText, "12.0 s");  // before the end
+    EXPECT_EQ(CellOf(ReadProgressChart(options, recognition, TScript::Hiragana, Today), "ka").TimeText, "12.0 s");  // before the end
 
     log.Refused = "hiragana_ka";
-    EXPECT_EQ(ErrorOf([&] { StoreProgress(recognition, options); }), "Failed to set data for 'hiragana_ka'");
+    EXPECT_EQ(ErrorOf([&] { StoreProgress(recognition, options, Today); }), "Failed to set data for 'hiragana_ka'");
     log.Refused.clear();
-    StoreProgress(recognition, options);
-    StoreProgress(recognition, options);  // nothing new since
+    EXPECT_EQ(StoreProgress(recognition, options, Today), "");
+    StoreProgress(recognition, options, Today);  // nothing new since
 
     TRegOptions restarted = place.Options();
-    const TProgressChart chart = ReadProgressChart(restarted, TRecognition{}, TScript::Hiragana);
+    const TProgressChart chart = ReadProgressChart(restarted, TRecognition{}, TScript::Hiragana, Today + 1);
     EXPECT_EQ(CellOf(chart, "ka").TimeText, "12.0 s");
     EXPECT_EQ(chart.MixUpsText, "Mixed up most: あ\u2013い 1");
     EXPECT_EQ(restarted.ReadProgress(TScript::Hiragana)[4].Samples, std::vector<int32_t>{120});
+    // The game's one review of each kana it saw: か found (Good), あ and い mixed up (Again).
+    EXPECT_EQ(CellOf(chart, "ka").RecallText, "recall " + PercentText(RecallOn(AfterReview({}, TGrade::Good, Today), Today + 1)));
+    EXPECT_EQ(CellOf(chart, "a").RecallText, "recall " + PercentText(RecallOn(AfterReview({}, TGrade::Again, Today), Today + 1)));
+    EXPECT_EQ(CellOf(chart, "u").RecallText, "not reviewed");
+    EXPECT_EQ(restarted.ReadGameDays(), (TGameDays{{Today, 1}})) << "one game, stored once";
+}
+
+// A value found damaged at a game's end is written afresh and named to the player in one message.
+TEST(ProgressFlow, ValuesFoundDamagedAreNamedInOneMessage)
+{
+    TTestStore place;
+    {
+        const auto store = place.Open();
+        ASSERT_TRUE(store->OpenKey("Software\\tesuli\\progress"));
+        ASSERT_TRUE(store->WriteString("hiragana_a_memory", "garbage"));
+        ASSERT_TRUE(store->WriteString("katakana_ka_tenths", "x"));
+    }
+    TRegOptions options = place.Options();
+    TTestGame test;
+    TRecognition recognition;
+    test.Game.Recognition = &recognition;
+    KeepOnly(test.Game, {{1, {0, 0, 0}}, {2, {4, 0, 0}}});
+    recognition.Restart(test.Game);
+    test.Game.ClickTile(1);
+    test.Game.ClickTile(2);
+    EXPECT_EQ(StoreProgress(recognition, options, Today),
+              "Some of what Tesuli keeps of your progress was damaged and has been started afresh; the rest is kept.\n"
+              "Started afresh: katakana_ka_tenths, hiragana_a_memory");
+    EXPECT_TRUE(options.ReadMemories().At({0, TScript::Hiragana}, TReviewKind::Matching).Reviewed());
 }
 
 // Reset clears the script's times in the store and those of the game in progress, not yet stored.
@@ -279,15 +361,15 @@ TEST(ProgressFlow, AResetClearsTheStoredAndTheUnstoredTimesOfItsScript)
     test.Game.ClickTile(1);
     test.Game.ClickTile(3);
     ResetProgress(options, recognition, TScript::Katakana);
-    const TProgressChart hiragana = ReadProgressChart(options, recognition, TScript::Hiragana);
+    const TProgressChart hiragana = ReadProgressChart(options, recognition, TScript::Hiragana, Today);
     EXPECT_EQ(hiragana.MixUpsText, "Mixed up most: あ\u2013い 1");
     EXPECT_EQ(CellOf(hiragana, "a").TimeText, "1.5 s");  // median of 3.0 s and the new 0.0 s
-    const TProgressChart katakana = ReadProgressChart(options, recognition, TScript::Katakana);
+    const TProgressChart katakana = ReadProgressChart(options, recognition, TScript::Katakana, Today);
     EXPECT_EQ(CellOf(katakana, "a").Median, std::nullopt);
     EXPECT_EQ(katakana.MixUpsText.find("Mixed up most"), std::string::npos);
 }
 
-// Recall is charted apart, from the game in progress and the store, and a reset clears it too.
+// Recall has its own memory, reviewed at the game's end, and a reset clears it too.
 TEST(ProgressFlow, APairTakenByTypingInKanaOnlyIsChartedAsTypedBesideItsTime)
 {
     TTestStore place;
@@ -306,13 +388,16 @@ TEST(ProgressFlow, APairTakenByTypingInKanaOnlyIsChartedAsTypedBesideItsTime)
     test.Game.TakeTypedPair(17, 18);
     for (const bool stored : {false, true}) {
         SCOPED_TRACE(stored ? "stored" : "in progress");
-        const TChartCell ka = CellOf(ReadProgressChart(options, stored ? TRecognition{} : recognition, TScript::Hiragana), "ka");
+        const TChartCell ka =
+            CellOf(ReadProgressChart(options, stored ? TRecognition{} : recognition, TScript::Hiragana, Today), "ka");
         EXPECT_EQ(ka.TimeText, "7.5 s");  // the median of 3.0 s and 12.0 s: the typed time is not counted twice
-        EXPECT_EQ(ka.TypedText, "typed 12.0 s");
-        StoreProgress(recognition, options);
+        EXPECT_EQ(ka.TypedText, stored ? "typed 100 %" : "");
+        StoreProgress(recognition, options, Today);
     }
+    EXPECT_TRUE(options.ReadMemories().At({KanaOfReading("ka"), TScript::Hiragana}, TReviewKind::Typed).Reviewed());
     ResetProgress(options, recognition, TScript::Hiragana);
-    EXPECT_EQ(CellOf(ReadProgressChart(options, recognition, TScript::Hiragana), "ka").TypedText, "");
+    EXPECT_EQ(CellOf(ReadProgressChart(options, recognition, TScript::Hiragana, Today), "ka").TypedText, "");
+    EXPECT_FALSE(options.ReadMemories().At({KanaOfReading("ka"), TScript::Hiragana}, TReviewKind::Matching).Reviewed());
 }
 
 }  // namespace

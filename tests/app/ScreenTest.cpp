@@ -28,24 +28,33 @@ TEST(RadioItemPlace, ItemsFillTheColumnsTopToBottomBelowTheCaption)
     EXPECT_EQ(RadioItemPlace(row, 2, 13), (TDesignRect{198, 14, 95, 31}));
 }
 
-// The arrow keys go round the previews of one group only: a face style never steps to a texture.
-TEST(StepInGroup, ArrowsGoRoundThePreviewsOfTheirGroup)
+// The arrow keys go round the previews of one group only (a face style never steps to a texture),
+// along the row or column of the grid they stand in: the textures stand three high in two columns.
+TEST(StepInGroup, ArrowsFollowTheGridOfThePreviewsOfTheirGroup)
 {
     const TScreen& options = OptionsScreen();
+    const auto background = [](int index) { return BackgroundPreviewName(static_cast<uint8_t>(index)); };
     const struct {
         std::string From;
-        int Step;
+        TArrow Arrow;
         std::string To;
     } cases[] = {
-        {BackgroundPreviewName(0), 1, BackgroundPreviewName(1)},
-        {BackgroundPreviewName(0), -1, BackgroundPreviewName(5)},
-        {BackgroundPreviewName(5), 1, BackgroundPreviewName(0)},
-        {FacePreviewName(1), 1, FacePreviewName(0)},
-        {FacePreviewName(0), -1, FacePreviewName(1)},
+        {background(0), TArrow::Down, background(1)},
+        {background(2), TArrow::Down, background(0)},
+        {background(0), TArrow::Up, background(2)},
+        {background(0), TArrow::Right, background(3)},
+        {background(4), TArrow::Right, background(1)},
+        {background(5), TArrow::Left, background(2)},
+        {background(1), TArrow::Left, background(4)},
+        {background(4), TArrow::Up, background(3)},
+        {FacePreviewName(1), TArrow::Down, FacePreviewName(0)},
+        {FacePreviewName(0), TArrow::Up, FacePreviewName(1)},
+        {FacePreviewName(0), TArrow::Down, FacePreviewName(1)},
+        {FacePreviewName(0), TArrow::Right, FacePreviewName(0)},
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.From + " " + std::to_string(test.Step));
-        EXPECT_EQ(options.StepInGroup(test.From, test.Step).Name, test.To);
+        SCOPED_TRACE(test.From + " " + std::to_string(static_cast<int>(test.Arrow)));
+        EXPECT_EQ(options.StepInGroup(test.From, test.Arrow).Name, test.To);
     }
 }
 

@@ -203,13 +203,15 @@ TEST_F(TMainFlow, AnotherKanaSetStartsANewGameAndPracticeWaitsForTheNext)
     EXPECT_EQ(Game.FaceKanaIds, DesignedFaceKana());
 
     EXPECT_FALSE(StartsNewGame(Game, TOptionsNotice::Cancelled, {1, 1, 0, 1, 0, 0, 2, 1}));
+    Game.Review.Kana.assign(CatalogueSize, {true, 1.0});
+    Game.Review.Kana[CatalogueSize - 1].Recall = 0.5;  // due
     ApplyOptions(Game, TOptionsNotice::AcceptedSameMap, {1, 1, 0, 1, 0, 0, 2, 1});
     EXPECT_EQ(Game.KanaSet, 2);
     EXPECT_EQ(Game.MapNumber, 1);
     EXPECT_EQ(Game.ElapsedSeconds, 0);
     EXPECT_EQ(Game.PresentCount(), TileCount);
     EXPECT_TRUE(Effects.ClockRunning);
-    EXPECT_NE(Game.FaceKanaIds, DesignedFaceKana());
+    EXPECT_EQ(Game.FaceKanaIds[0], CatalogueSize - 1) << "a review deal, the due kana first";
 }
 
 class TRecordingListener : public TOptionsListener {

@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -99,6 +100,40 @@ TEST(TypedReading, LettersAreReadAsTheKanaTheySpell)
             EXPECT_EQ(typed.Face, FaceOf(test.Kana, faceKana));
         }
         EXPECT_EQ(typing.Letters(), test.Kind == Editing ? test.Letters : "") << "a finished reading starts afresh";
+    }
+}
+
+// ぢ and づ sound as じ and ず: typed so, they are read where those are on no face, and stand in for
+// them where those are.
+TEST(TypedReading, JiAndZuReachDiAndDuWhichSoundAlike)
+{
+    std::array<TKanaId, FaceCount> withJi = DesignedFaceKana();
+    std::array<TKanaId, FaceCount> withoutJi = DesignedFaceKana();
+    withJi[0] = withoutJi[0] = KanaOfReading("di");
+    withJi[1] = withoutJi[1] = KanaOfReading("du");
+    withJi[2] = KanaOfReading("ji");
+    withJi[3] = KanaOfReading("zu");
+    const struct {
+        const std::array<TKanaId, FaceCount>* Game;
+        std::string_view Keys;
+        std::string_view Kana;        // the reading read
+        std::string_view StandIn;     // the reading of the kana that stands in for it, if any
+    } cases[] = {
+        {&withoutJi, "ji", "di", ""}, {&withoutJi, "zi", "di", ""}, {&withoutJi, "zu", "du", ""},
+        {&withoutJi, "di", "di", ""}, {&withJi, "ji", "ji", "di"},  {&withJi, "zu", "zu", "du"},
+        {&withJi, "du", "du", ""},    {&withJi, "zi", "ji", "di"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(std::string(test.Keys) + (test.Game == &withJi ? " with ji" : " without ji"));
+        TTypedReading typing;
+        const TTyped typed = Type(typing, test.Keys, FaceSpellings(*test.Game));
+        ASSERT_EQ(typed.Kind, Read);
+        EXPECT_EQ(typed.Face, FaceOf(test.Kana, *test.Game));
+        const std::optional<uint8_t> standIn = SoundAlikeFace(*test.Game, typed.Face);
+        EXPECT_EQ(standIn.has_value(), !test.StandIn.empty());
+        if (standIn) {
+            EXPECT_EQ(*standIn, FaceOf(test.StandIn, *test.Game));
+        }
     }
 }
 

@@ -1,14 +1,17 @@
 // Every dialog as the builder makes it from its screen: each row a widget of its kind with its name,
 // place, texts and role, none cut off, its clicks and keys sent to the logic. Run at a pixel ratio
-// of 1 and of 2.
+// of 1 and of 2 on screens that hold every dialog, and on a small one.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -167,10 +170,10 @@ TEST_P(TDialogBuilder, EveryRowIsAWidgetOfItsKindInItsPlaceWithItsTextsAndNothin
             EXPECT_EQ(qobject_cast<TPreviewPanel*>(control)->Image()->objectName(), Text(PreviewImageName(row.Name)));
             break;
         case TControlKind::Memo:
-            ASSERT_NE(qobject_cast<QPlainTextEdit*>(control), nullptr);
+            ASSERT_NE(qobject_cast<QTextEdit*>(control), nullptr);
             EXPECT_EQ(place, designed);
-            EXPECT_EQ(qobject_cast<QPlainTextEdit*>(control)->toPlainText(), Text(row.Caption));
-            EXPECT_TRUE(qobject_cast<QPlainTextEdit*>(control)->isReadOnly());
+            EXPECT_EQ(qobject_cast<QTextEdit*>(control)->toPlainText(), Text(row.Caption));
+            EXPECT_TRUE(qobject_cast<QTextEdit*>(control)->isReadOnly());
             break;
         case TControlKind::Edit:
             ASSERT_NE(qobject_cast<QLineEdit*>(control), nullptr);
@@ -275,6 +278,43 @@ TEST_P(TDialogBuilder, FocusStartsWhereTheScreenSaysAndTabFollowsTheRows)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget* next = dialog.Control(stops[i + 1]->Name);
         EXPECT_TRUE(QApplication::focusWidget() == next || next->isAncestorOf(QApplication::focusWidget()));
+    }
+}
+
+// On a screen smaller than the dialog (run on 640 x 512 at twice the pixel density: 1280 x 1024 at
+// 200 %), it opens wholly within the available area, title bar included, and scrolls: each control
+// the keyboard goes to comes into sight, and the scroll bars reach every other.
+TEST_P(TDialogBuilder, OnASmallScreenOpensWhollyOnItWithEveryControlReachable)
+{
+    TGameDialog* dialog = GameDialog(GetParam());
+    ShowAndActivate(dialog);
+    const QRect available = dialog->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(dialog->frameGeometry())) << "frame " << dialog->frameGeometry().width() << " x "
+                                                             << dialog->frameGeometry().height();
+    const auto* scroller = dialog->findChild<QScrollArea*>();
+    ASSERT_NE(scroller, nullptr);
+    const QWidget* content = scroller->widget();
+    EXPECT_GE(content->width(), Screen().ClientWidth);
+    EXPECT_EQ(content->height(), Screen().ClientHeight);
+    EXPECT_GE(scroller->horizontalScrollBar()->maximum() + scroller->viewport()->width(), content->width());
+    EXPECT_GE(scroller->verticalScrollBar()->maximum() + scroller->viewport()->height(), content->height());
+    const QRect sight = InDialog(scroller->viewport(), dialog);
+    for (const TControl& row : Screen().Controls) {
+        if (!row.TabStop && row.Kind != TControlKind::Button)
+            continue;
+        SCOPED_TRACE(row.Name);
+        QWidget* control = dialog->Control(row.Name);
+        QWidget* focus = control->focusProxy() ? control->focusProxy() : control;
+        if (auto* panel = qobject_cast<TPreviewPanel*>(control))
+            focus = panel->Image();
+        focus->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        const QRect place = InDialog(control, dialog);
+        if (place.width() <= sight.width() && place.height() <= sight.height()) {
+            EXPECT_TRUE(sight.contains(place));
+        } else {
+            EXPECT_TRUE(sight.intersects(place));
+        }
     }
 }
 

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTreeWidget>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QTextLayout>
 #include <QTest>
@@ -67,16 +67,16 @@ TEST_F(InformationDialogTest, DialogsOpenAgainWhereTheyWereLeft)
 
 TEST_F(InformationDialogTest, HelpBoxHoldsTheHelpText)
 {
-    const auto* memo = DialogControl<QPlainTextEdit>(TDialogId::Help, "HelpMemo");
+    const auto* memo = DialogControl<QTextEdit>(TDialogId::Help, "HelpMemo");
     EXPECT_EQ(memo->toPlainText(), QString::fromStdString(HelpText()));
     EXPECT_TRUE(memo->toPlainText().contains(QStringLiteral("a collection of %1 tiles.").arg(TileCount))) << "the game's own count";
-    EXPECT_EQ(memo->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(memo->focusPolicy(), Qt::StrongFocus) << "reached by Tab, to scroll by the keys";
 }
 
 // The help's kana come from the tiles' own font, whatever the system has.
 TEST_F(InformationDialogTest, HelpTextTakesItsKanaFromTheTilesFont)
 {
-    const auto* memo = DialogControl<QPlainTextEdit>(TDialogId::Help, "HelpMemo");
+    const auto* memo = DialogControl<QTextEdit>(TDialogId::Help, "HelpMemo");
     const QString kanaFamily = QStringLiteral("Tesuli Kana");
     for (const QString& text : {QStringLiteral("ゐ"), QStringLiteral("きゃ")}) {
         SCOPED_TRACE(text.toStdString());

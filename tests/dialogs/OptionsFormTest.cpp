@@ -155,6 +155,27 @@ TEST_F(OptionsFormTest, TabReachesEveryPictureAndTheCheckedItemOfEachGroup)
     EXPECT_EQ(Shown().Background, 5);
 }
 
+// The arrow keys go through the pictures as they stand: the textures in two columns of three.
+TEST_F(OptionsFormTest, ArrowKeysMoveThroughThePicturesInTheGridsDirections)
+{
+    ShowAndActivate(TDialogId::Options);
+    const struct {
+        int From;
+        Qt::Key Key;
+        int To;
+    } steps[] = {
+        {0, Qt::Key_Right, 3}, {3, Qt::Key_Down, 4}, {4, Qt::Key_Left, 1},
+        {1, Qt::Key_Up, 0},    {0, Qt::Key_Up, 2},   {5, Qt::Key_Right, 2},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(std::to_string(step.From) + " " + std::to_string(step.Key));
+        Panel(BackgroundPreviewName(static_cast<uint8_t>(step.From)))->Image()->setFocus();
+        PressKey(QApplication::focusWidget(), step.Key);
+        EXPECT_EQ(Shown().Background, step.To);
+        EXPECT_EQ(QApplication::focusWidget(), Panel(BackgroundPreviewName(static_cast<uint8_t>(step.To)))->Image());
+    }
+}
+
 TEST_F(OptionsFormTest, OnlyThePicturesTakeClicks)
 {
     ShowAndActivate(TDialogId::Options);

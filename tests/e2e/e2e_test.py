@@ -156,9 +156,12 @@ def date_shows(text, moment):
 
 
 def parse_progress(values):
-    """The hiragana times by reading: "<hints>;<seconds>,<seconds>..." read as (hints, [seconds])."""
+    """The hiragana times by reading: "<hints>;<seconds>,<seconds>..." read as (hints, [seconds]).
+    The memories kept beside them ("hiragana_ka_memory") are no times."""
     parsed = {}
     for name, text in values.items():
+        if name.endswith("_memory"):
+            continue
         hints, _, samples = text.partition(";")
         parsed[name[len("hiragana_"):]] = (int(hints), [int(s) for s in samples.split(",") if s])
     return parsed

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <climits>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "faces/FaceMaker.h"
+#include "model/KanaCatalogue.h"
 
 namespace {
 
@@ -102,6 +106,49 @@ TEST(FaceInk, EveryCatalogueKanaIsDrawnWholeInsideThePlate)
                         EXPECT_GT(ink, 30 * scale * scale) << what;
                         EXPECT_EQ(onEdge, 0) << what;
                     }
+}
+
+// The pixels where two faces differ strongly, in some colour by more than 96 of 255: what tells a
+// learner one from the other.
+int StronglyDiffering(const TPixelImage& a, const TPixelImage& b)
+{
+    int count = 0;
+    for (size_t i = 0; i < a.Pixels.size(); ++i) {
+        int most = 0;
+        for (const int shift : {16, 8, 0})
+            most = std::max(most, std::abs(int(a.Pixels[i] >> shift & 0xff) - int(b.Pixels[i] >> shift & 0xff)));
+        count += most > 96;
+    }
+    return count;
+}
+
+// The fewest strongly differing pixels between the two kana's faces that show the kana, in both
+// scripts and both artworks.
+int LeastDifference(std::string_view first, std::string_view second, double scale)
+{
+    int least = INT32_MAX;
+    for (const uint8_t artwork : {0, 1})
+        for (const TScript script : {TScript::Hiragana, TScript::Katakana})
+            for (const TFaceShows shows : {TFaceShows::Kana, TFaceShows::KanaWithReading}) {
+                const auto face = [&](std::string_view reading) {
+                    return MakeFace({KanaOfReading(reading), script, shows, artwork, false}, scale);
+                };
+                least = std::min(least, StronglyDiffering(face(first), face(second)));
+            }
+    return least;
+}
+
+// A combined kana's voicing mark tells it from its unvoiced or otherwise voiced kin at least as
+// clearly as ば is told from ぱ, though the first kana stands smaller beside its small second.
+TEST(FaceInk, CombinedKanasMarksReadAsClearlyAsASingleKanas)
+{
+    for (const double scale : {1.0, 1.25, 1.5}) {
+        const int single = LeastDifference("ba", "pa", scale);
+        for (const auto& [first, second] : {std::pair{"bya", "pya"}, {"byu", "pyu"}, {"byo", "pyo"}, {"kya", "gya"},
+                                            {"sho", "jo"}, {"hyu", "byu"}, {"hyo", "pyo"}}) {
+            EXPECT_GE(LeastDifference(first, second, scale), single) << first << " " << second << " at " << scale;
+        }
+    }
 }
 
 // A kana's two scripts, and a kana and its reading, are different pictures.

@@ -42,7 +42,7 @@ TEST(KanaSets, TheBasicSetDealsTheDesignedGame)
     TTestGame basic(3, draws);
     basic.Game.KanaSet = KanaSetSetting::Basic;
     basic.Game.Practice = true;
-    basic.Game.PracticePaces = Paces({{5, 90.0}});
+    basic.Game.Review.Kana.assign(CatalogueSize, {true, 0.5});
     basic.Game.FaceKanaIds[0] = 60;  // what an earlier game of a larger set left
     designed.Game.FormShow();
     basic.Game.FormShow();

@@ -71,7 +71,9 @@ TEST(Recognition, ASampleAndAMixUpNameTheKanaTheirFacesStandFor)
               (TSamples{Time(KanaOfReading("kya"), H, 2), Time(KanaOfReading("kya"), K, 2), Hint(KanaOfReading("ga"), H)}));
 }
 
-TEST(Recognition, ThePairCountsFromTheMomentTwoOfItsTilesAreFreeUntilItIsTaken)
+// A pair's time runs from the later of two moments: two of its tiles free, and the player's last
+// move. Time spent taking other pairs while it lay free is scan order, not recognition.
+TEST(Recognition, ThePairCountsFromItsTilesFreeOrThePlayersLastMoveUntilItIsTaken)
 {
     TMeasuredGame test;
     // Tile 6 (face 1) lies under tile 9 (face 2) until 9 and 10 are taken.
@@ -81,10 +83,10 @@ TEST(Recognition, ThePairCountsFromTheMomentTwoOfItsTilesAreFreeUntilItIsTaken)
     test.Take(9, 10);
     test.Ticks(12);
     test.Take(5, 6);
-    test.Take(1, 2);
+    test.Take(1, 2);  // free all along, taken at once after the last move
     test.Ticks(3);
     test.Take(3, 4);  // free all along, but found anew after the pair of its face was taken
-    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(2, H, 4), Time(1, H, 12), Time(0, H, 16), Time(0, H, 3)}));
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(2, H, 4), Time(1, H, 12), Time(0, H, 0), Time(0, H, 3)}));
 }
 
 // Recall is a typed reading of tiles that showed the kana alone: it comes beside the ordinary time.
@@ -126,7 +128,7 @@ TEST(Recognition, AHintedFaceGivesAHintAndNoTimeAndTheHintsPenaltyIsNoTime)
     test.Ticks(3);
     test.Take(3, 4);  // the other pair of the hinted face
     test.Take(5, 6);
-    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Hint(0, H), Time(1, H, 5)}));
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Hint(0, H), Time(1, H, 0)}));
 }
 
 TEST(Recognition, APairOfBothScriptsCountsForEach)
@@ -202,7 +204,7 @@ TEST(Recognition, UndoRestartsTheClockOfThePairPutBackAndShuffleEveryClock)
     test.Ticks(4);
     test.Take(1, 2);
     test.Take(5, 6);
-    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(0, H, 5), Time(0, H, 4), Time(1, H, 11)}));
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{Time(0, H, 5), Time(0, H, 4), Time(1, H, 0)}));
 
     test.Recognition.ForgetSamples();
     test.Game.UndoActionExecute();
@@ -248,7 +250,7 @@ TEST(Recognition, TimesAreInTenthsAndOnlyTheRunningGameClockCounts)
     test.Take(3, 4);
     test.Milliseconds(100);
     test.Take(5, 6);
-    EXPECT_EQ(test.Recognition.Samples(), (TSamples{{0, H, true, 0}, {1, H, false, 18}}));
+    EXPECT_EQ(test.Recognition.Samples(), (TSamples{{0, H, true, 0}, {1, H, false, 1}}));
 }
 
 // With kana-or-reading pairs copies 1 and 3 of a face show the reading alone: they show no script.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <set>
 
 namespace {
 
@@ -11,6 +12,7 @@ const std::string ProgressKey = "Software\\tesuli\\progress";
 constexpr uint8_t Ka = 4;  // the face of か and カ
 constexpr TScript H = TScript::Hiragana;
 constexpr TScript K = TScript::Katakana;
+using TNames = std::set<std::string>;
 
 TRecognitionSample Time(uint8_t face, TScript script, int32_t tenths) { return {face, script, false, tenths}; }
 TRecognitionSample Hint(uint8_t face, TScript script) { return {face, script, true, 0}; }
@@ -204,6 +206,93 @@ TEST_F(ProgressStore, OnlyTheLatestMixUpsAreKept)
     EXPECT_EQ(Place.Options().ReadMixUps(), std::vector(mixUps.begin() + 5, mixUps.end()));
     const std::string first = ProgressValueName(H, 5) + "+" + ProgressValueName(H, CatalogueSize - 1) + ",";
     EXPECT_EQ(Stored(std::string(MixUpsValueName)).substr(0, first.size()), first);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MemoryText, AMemoryReadsBackAsWrittenAndAnythingElseIsDamaged)
+{
+    const TKanaMemory reviewed = AfterReview(AfterReview({}, TGrade::Good, 20430), TGrade::Hard, 20433);
+    EXPECT_EQ(ParseMemoryText(MemoryText(reviewed)), reviewed);
+    EXPECT_EQ(MemoryText({}), "");
+    EXPECT_EQ(ParseMemoryText(""), TKanaMemory{}) << "never reviewed: the text a damaged value is written afresh as";
+    EXPECT_EQ(ParseMemoryText("3.173;5.28;20430"), (TKanaMemory{3.173, 5.28, 20430}));
+    for (const char* damaged : {"x", "1;2", "1;2;3;4", "0;5;1", "-1;5;1", "+1;5;1", "1;11;1", "1;0.5;1", "nan;5;1",
+                                "inf;5;1", "1;5;1.5", "1;5;", " 1;5;1", "1e7;5;1", "1;5;99999999999"})
+        EXPECT_EQ(ParseMemoryText(damaged), std::nullopt) << damaged;
+    EXPECT_EQ(MemoryValueName({Ka, H}, TReviewKind::Matching), "hiragana_ka_memory");
+    EXPECT_EQ(MemoryValueName({Ka, K}, TReviewKind::Typed), "typed_katakana_ka_memory");
+}
+
+TEST(MemoryText, TheGamesOfEachDayAreCountedInOrderAndTheLatestKept)
+{
+    TGameDays days;
+    for (const int32_t day : {100, 100, 101, 99})  // a clock set back counts for the latest day
+        AddGame(days, day);
+    EXPECT_EQ(days, (TGameDays{{100, 2}, {101, 2}}));
+    EXPECT_EQ(ParseGameDaysText(GameDaysText(days)), days);
+    for (int32_t day = 200; day < 200 + int32_t(KeptGameDays); ++day)
+        AddGame(days, day);
+    EXPECT_EQ(days.size(), KeptGameDays);
+    EXPECT_EQ(days.front(), std::pair(200, 1));
+    for (const char* damaged : {"x", "1:0", "2:1,1:1", "1:1,1:1", "1:1,", "1", "1:1:1", "-1:1"})
+        EXPECT_EQ(ParseGameDaysText(damaged), std::nullopt) << damaged;
+    EXPECT_EQ(ParseGameDaysText(""), TGameDays{});
+}
+
+// A store of the earlier release, with times and no memories, is read on: every kana unreviewed,
+// and a game's reviews join its times in the same update.
+TEST_F(ProgressStore, AnOlderStoreIsReadOnAndAGameAddsItsMemoriesBesideTheTimes)
+{
+    ArrangeText("hiragana_ka", "3;4,5");
+    ArrangeText(std::string(MixUpsValueName), "hiragana_ne+hiragana_re");
+    EXPECT_EQ(Options.ReadMemories(), TMemoryTable{});
+    EXPECT_EQ(Options.ReadGameDays(), TGameDays{});
+
+    const std::vector<TKanaReview> reviews = {{{Ka, H}, TReviewKind::Matching, TGrade::Good},
+                                              {{Ka, H}, TReviewKind::Typed, TGrade::Hard}};
+    EXPECT_EQ(Options.AddProgress(std::vector{Time(Ka, H, 60)}, {}, reviews, 20430), std::vector<std::string>{});
+    EXPECT_EQ(Options.AddProgress({}, {}, std::vector<TKanaReview>{{{Ka, H}, TReviewKind::Matching, TGrade::Again}}, 20431),
+              std::vector<std::string>{});
+
+    const TMemoryTable memories = Place.Options().ReadMemories();
+    EXPECT_EQ(memories.At({Ka, H}, TReviewKind::Matching),
+              AfterReview(AfterReview({}, TGrade::Good, 20430), TGrade::Again, 20431));
+    EXPECT_EQ(memories.At({Ka, H}, TReviewKind::Typed), AfterReview({}, TGrade::Hard, 20430));
+    EXPECT_FALSE(memories.At({Ka, K}, TReviewKind::Matching).Reviewed());
+    EXPECT_EQ(Place.Options().ReadGameDays(), (TGameDays{{20430, 1}, {20431, 1}}));
+    EXPECT_EQ(Stored("hiragana_ka"), "3;4,5,6");
+    EXPECT_EQ(Stored("hiragana_ka_tenths"), "3;40,50,60");
+    EXPECT_EQ(Stored(std::string(MixUpsValueName)), "hiragana_ne+hiragana_re");
+}
+
+// A damaged memory reads as never reviewed; the next game writes it afresh and names it, and
+// every other value stays as it was.
+TEST_F(ProgressStore, ADamagedMemoryIsNamedAndWrittenAfreshWithNothingElseLost)
+{
+    const TKanaMemory shi{4, 6, 20000};
+    ArrangeText("hiragana_ka_memory", "3.1;garbage");
+    ArrangeText("typed_katakana_a_memory", "0;5;20000");
+    ArrangeText("hiragana_shi_memory", MemoryText(shi));
+    ArrangeText(std::string(GameDaysValueName), "20001:2,20000:1");
+    ArrangeText("hiragana_ka_tenths", "1;40");
+    const TMemoryTable read = Options.ReadMemories();
+    EXPECT_FALSE(read.At({Ka, H}, TReviewKind::Matching).Reviewed());
+    EXPECT_EQ(read.At({FaceOfReading("shi"), H}, TReviewKind::Matching), shi);
+    EXPECT_EQ(Options.ReadGameDays(), TGameDays{});
+
+    const auto named = Options.AddProgress({}, {}, std::vector<TKanaReview>{{{0, H}, TReviewKind::Matching, TGrade::Good}}, 20002);
+    EXPECT_EQ(TNames(named.begin(), named.end()), TNames({"hiragana_ka_memory", "typed_katakana_a_memory", "games"}));
+    EXPECT_EQ(Stored("hiragana_ka_memory"), "");
+    EXPECT_EQ(Stored("typed_katakana_a_memory"), "");
+    EXPECT_EQ(Stored(std::string(GameDaysValueName)), "20002:1");
+    EXPECT_EQ(Stored("hiragana_shi_memory"), MemoryText(shi));
+    EXPECT_EQ(Stored("hiragana_ka_tenths"), "1;40");
+    EXPECT_EQ(Stored("hiragana_a_memory"), MemoryText(AfterReview({}, TGrade::Good, 20002)));
+    EXPECT_EQ(Options.AddProgress({}, {}, std::vector<TKanaReview>{{{0, H}, TReviewKind::Matching, TGrade::Good}}, 20002),
+              std::vector<std::string>{}) << "named once";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -12,9 +13,12 @@
 #include "app/NameDialog.h"
 #include "app/ProgressScreen.h"
 #include "app/ScoresList.h"
+#include "model/KanaCatalogue.h"
 #include "storage/WindowsText.h"
 #include "tests/win32/TestForm.h"
 #include "win32/common/Dpi.h"
+#include "win32/common/GameDialogs.h"
+#include "win32/common/KanaText.h"
 #include "win32/common/MessageBox.h"
 #include "win32/common/SpriteUnit.h"
 #include "win32/dialogs/ScreenDialog.h"
@@ -322,8 +326,9 @@ TEST_F(DialogsTest, KeysFocusAndClicksReachTheLogic)
     }
 }
 
-// The previews are reached with Tab; an arrow key chooses the next of the group and takes the
-// keyboard there, round from the last to the first, and the space bar chooses the one it is on.
+// The previews are reached with Tab; an arrow key chooses the next of the group that way in its
+// grid and takes the keyboard there, round from the last to the first, and the space bar chooses
+// the one it is on.
 TEST_F(DialogsTest, ArrowKeysStepThroughAPreviewGroup)
 {
     TRecordingLogic logic(OptionsScreen());
@@ -334,12 +339,14 @@ TEST_F(DialogsTest, ArrowKeysStepThroughAPreviewGroup)
     SetFocus(dialog.Control(first));
     PressKey(VK_DOWN);
     EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(1)));
+    PressKey(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(4)));
     PressKey(VK_UP);
     PressKey(VK_LEFT);
-    EXPECT_EQ(GetFocus(), dialog.Control(BackgroundPreviewName(5)));
+    EXPECT_EQ(GetFocus(), dialog.Control(first));
     PressKey(VK_SPACE);
-    EXPECT_EQ(logic.Clicks, (std::vector<std::string>{BackgroundPreviewName(1), first, BackgroundPreviewName(5),
-                                                      BackgroundPreviewName(5)}));
+    EXPECT_EQ(logic.Clicks, (std::vector<std::string>{BackgroundPreviewName(1), BackgroundPreviewName(4),
+                                                      BackgroundPreviewName(3), first, first}));
 }
 
 // Tab goes from each tab stop to the next in the rows' order, and from the last round to the
@@ -459,8 +466,8 @@ TEST_F(DialogsTest, TheViewSetsAndReadsItsControls)
     SetMessageBoxHook([&](TMessageKind kind, const std::wstring& title, const std::string& text) {
         reports.emplace_back(kind, title, text);
     });
-    nameDialog.ShowMessage(TMessageKind::Error, EmptyNameText);
-    nameDialog.ShowMessage(TMessageKind::Information, "Saved");
+    nameDialog.ShowMessage(Inform(TMessageKind::Error, EmptyNameText));
+    nameDialog.ShowMessage(Inform(TMessageKind::Information, "Saved"));
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_EQ(reports[0], std::make_tuple(TMessageKind::Error, std::wstring(L"Error"), std::string(EmptyNameText)));
     EXPECT_EQ(std::get<1>(reports[1]), L"Information");
@@ -649,6 +656,108 @@ TEST_F(DialogsTest, KanaChartPaintsItsCells)
                   RGB(want >> 16, want >> 8 & 0xff, want & 0xff));
     }
     ReleaseDC(chart, dc);
+}
+
+// The pixels of a control's client area as they show on the screen, or of a memory picture.
+std::vector<COLORREF> Pixels(HDC dc, const RECT& area)
+{
+    std::vector<COLORREF> pixels;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    return pixels;
+}
+
+// Kana in a dialog's label come from the tiles' own kana face, which the program brings along: they
+// show on a Windows without a Japanese font. The face has every kana of the game.
+TEST_F(DialogsTest, KanaInALabelAreDrawnInTheTilesKanaFace)
+{
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, KanaFontFor(Dpi));
+    wchar_t face[LF_FACESIZE] = L"";
+    GetTextFaceW(screen, LF_FACESIZE, face);
+    EXPECT_EQ(std::wstring(face), L"Tesuli Kana") << "the program's own face, no stand-in";
+    for (const TCatalogueKana& kana : KanaCatalogue)
+        for (const std::string_view text : {kana.Hiragana, kana.Katakana}) {
+            const std::wstring wide = Wide(std::string(text));
+            std::vector<WORD> glyphs(wide.size());
+            GetGlyphIndicesW(screen, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(),
+                             GGI_MARK_NONEXISTING_GLYPHS);
+            EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), WORD{0xffff}), 0) << text;
+        }
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+
+    TRecordingLogic logic(ProgressScreen());
+    TScreenDialog dialog(Form.Handle(), logic);
+    dialog.ShowDialog();
+    dialog.SetText("SlowestLabel", "Slowest: ゐ ぱ きゃ");
+    const HWND label = dialog.Control("SlowestLabel");
+    RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT area;
+    GetClientRect(label, &area);
+    const HDC dc = GetDC(label);
+    const auto drawn = [&](bool withKanaFace) {
+        BITMAPINFO format{};
+        format.bmiHeader = {sizeof format.bmiHeader, area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        const HDC memory = CreateCompatibleDC(dc);
+        const HBITMAP picture = CreateDIBSection(memory, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ old = SelectObject(memory, picture);
+        const auto ground = reinterpret_cast<HBRUSH>(SendMessageW(
+            dialog.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(memory), reinterpret_cast<LPARAM>(label)));
+        FillRect(memory, &area, ground);
+        SetBkMode(memory, TRANSPARENT);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+        DrawMixedText(memory, 0, 0, ControlText(label), font, withKanaFace ? KanaFontFor(Dpi) : font);
+        const std::vector<COLORREF> pixels = Pixels(memory, area);
+        SelectObject(memory, old);
+        DeleteObject(picture);
+        DeleteDC(memory);
+        return pixels;
+    };
+    const std::vector<COLORREF> shown = Pixels(dc, area), inKanaFace = drawn(true), inDialogFont = drawn(false);
+    ReleaseDC(label, dc);
+    EXPECT_EQ(shown, inKanaFace);
+    EXPECT_NE(shown, inDialogFont);
+}
+
+// A dialog larger than the screen's work area opens within it, title bar included, and each control
+// the keyboard goes to is scrolled into sight, the farthest too.
+TEST_F(DialogsTest, ADialogLargerThanTheScreenOpensWithinItAndScrollsToEachControl)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(Form.Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int width = MulDiv(work.right - work.left, 96, static_cast<int>(Dpi)) + 400;
+    const int height = MulDiv(work.bottom - work.top, 96, static_cast<int>(Dpi)) + 300;
+    TScreen large{"LargeForm", "Larger than the screen", width, height};
+    const auto button = [](std::string name, int left, int top) {
+        TControl row{TControlKind::Button, std::move(name), {}, {left, top, 75, 25}, "Go"};
+        row.Glyph = TButtonGlyph::Tick;
+        row.TabStop = true;
+        return row;
+    };
+    large.Controls = {button("NearButton", 8, 8), button("MiddleButton", width / 2, height / 2),
+                      button("FarButton", width - 83, height - 33), button("LowButton", 8, height - 33)};
+    TRecordingLogic logic(large);
+    TScreenDialog dialog(Form.Handle(), logic);
+    dialog.ShowDialog();
+    RECT frame, inside, client;
+    GetWindowRect(dialog.Handle(), &frame);
+    EXPECT_TRUE(IntersectRect(&inside, &frame, &work) && EqualRect(&inside, &frame));
+    GetClientRect(dialog.Handle(), &client);
+    EXPECT_LT(client.right, Scaled(width, Dpi));
+    EXPECT_LT(client.bottom, Scaled(height, Dpi));
+    for (const TControl& row : large.Controls) {
+        const HWND control = dialog.Control(row.Name);
+        SetFocus(control);
+        SendMessageW(dialog.Handle(), KeyboardMovedMessage, 0, 0);
+        const RECT place = PlaceIn(dialog.Handle(), control);
+        EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.right && place.bottom <= client.bottom)
+            << row.Name;
+    }
 }
 
 // Showing an open dialog only brings it to the front. The first showing centres the dialog, later

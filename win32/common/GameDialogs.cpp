@@ -54,7 +54,10 @@ bool RouteToGameDialog(MSG& message)
     if (Guarded(message))
         return true;
     for (HWND dialog : Dialogs())
-        if (IsWindowVisible(dialog) && IsDialogMessageW(dialog, &message))
+        if (IsWindowVisible(dialog) && IsDialogMessageW(dialog, &message)) {
+            if (IsWindow(dialog))
+                SendMessageW(dialog, KeyboardMovedMessage, 0, 0);
             return true;
+        }
     return false;
 }

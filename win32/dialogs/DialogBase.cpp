@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <tuple>
+
+#include "app/DialogPlacement.h"
 
 #include "win32/common/Artwork.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/GameDialogs.h"
+#include "win32/common/KanaText.h"
 #include "win32/common/ProgramIcon.h"
 #include "win32/common/UiFont.h"
 #include "win32/common/WindowClass.h"
@@ -42,6 +46,26 @@ bool IsReadOnlyEdit(HWND control)
     GetClassNameW(control, kind, 16);
     return CompareStringOrdinal(kind, -1, WC_EDITW, -1, TRUE) == CSTR_EQUAL &&
            (GetWindowLongW(control, GWL_STYLE) & ES_READONLY);
+}
+
+// A label paints its own text, its kana in the kana face (win32/common/KanaText.h), on the ground
+// and in the colour the dialog gives a label.
+LRESULT CALLBACK PaintWithKana(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message != WM_PAINT)
+        return DefSubclassProc(label, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(label, &paint);
+    RECT area;
+    GetClientRect(label, &area);
+    const auto ground = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(label), WM_CTLCOLORSTATIC,
+                                                              reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label)));
+    FillRect(dc, &area, ground ? ground : GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(dc, TRANSPARENT);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    DrawMixedText(dc, 0, 0, ControlText(label), font, KanaFontFor(GetDpiForWindow(label)));
+    EndPaint(label, &paint);
+    return 0;
 }
 
 }  // namespace
@@ -130,12 +154,104 @@ void TTesuliDialog::CentreOnScreen()
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(Owner ? Owner : Window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    RECT frame;
-    GetWindowRect(Window, &frame);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    SetWindowPos(Window, nullptr, (monitor.rcWork.left + monitor.rcWork.right - width) / 2,
-                 (monitor.rcWork.top + monitor.rcWork.bottom - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const UINT dpi = Dpi();
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectExForDpi(&frame, DialogStyle, FALSE, DialogExStyle, dpi);
+    const TFrameExtents extents{-frame.left, -frame.top, frame.right, frame.bottom};
+    const RECT& work = monitor.rcWork;
+    std::optional<TDeviceRect> board;
+    if (const std::optional<RECT> shown = BoardToKeepInSight())
+        board = TDeviceRect{shown->left, shown->top, shown->right - shown->left, shown->bottom - shown->top};
+    const TDialogPlace place =
+        PlaceDialog({Scaled(ClientSize.cx, dpi), Scaled(ClientSize.cy, dpi)}, extents,
+                    {work.left, work.top, work.right - work.left, work.bottom - work.top}, board);
+    SetWindowPos(Window, nullptr, place.Client.Left - extents.Left, place.Client.Top - extents.Top,
+                 place.Client.Width + extents.Left + extents.Right, place.Client.Height + extents.Top + extents.Bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetScrollRanges();
+}
+
+void TTesuliDialog::SetScrollRanges()
+{
+    const UINT dpi = Dpi();
+    const SIZE content{Scaled(ClientSize.cx, dpi), Scaled(ClientSize.cy, dpi)};
+    // A bar that shows takes room from the other way, which may then need its bar too.
+    for (int pass = 0; pass < 2; ++pass) {
+        RECT client;
+        GetClientRect(Window, &client);
+        for (const auto& [bar, length, view] : {std::tuple{SB_HORZ, content.cx, client.right},
+                                               std::tuple{SB_VERT, content.cy, client.bottom}}) {
+            SCROLLINFO info{};
+            info.cbSize = sizeof info;
+            info.fMask = SIF_RANGE | SIF_PAGE;
+            info.nMax = length > view ? length - 1 : 0;
+            info.nPage = length > view ? static_cast<UINT>(view) : 0;
+            SetScrollInfo(Window, bar, &info, TRUE);
+            ShowScrollBar(Window, bar, length > view);
+        }
+    }
+    ScrollTo(SB_HORZ, Scrolled.x);
+    ScrollTo(SB_VERT, Scrolled.y);
+}
+
+void TTesuliDialog::ScrollTo(int bar, int position)
+{
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(Window, bar, &info);
+    const int last = std::max(0, info.nMax - static_cast<int>(info.nPage) + 1);
+    position = info.nPage == 0 ? 0 : std::clamp(position, 0, last);
+    info.fMask = SIF_POS;
+    info.nPos = position;
+    SetScrollInfo(Window, bar, &info, TRUE);
+    LONG& scrolled = bar == SB_HORZ ? Scrolled.x : Scrolled.y;
+    if (scrolled == position)
+        return;
+    scrolled = position;
+    LayOut(Dpi());
+    InvalidateRect(Window, nullptr, TRUE);
+}
+
+void TTesuliDialog::ScrollBy(int bar, WORD request)
+{
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(Window, bar, &info);
+    const int line = Scaled(16, Dpi());
+    int position = info.nPos;
+    switch (request) {
+    case SB_LINEUP: position -= line; break;
+    case SB_LINEDOWN: position += line; break;
+    case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
+    case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    case SB_TOP: position = 0; break;
+    case SB_BOTTOM: position = info.nMax; break;
+    default: return;
+    }
+    ScrollTo(bar, position);
+}
+
+// Tab, Shift+Tab and the arrow keys may go to a control the screen has cut off.
+void TTesuliDialog::BringFocusIntoSight()
+{
+    const HWND focus = GetFocus();
+    if (!focus || !IsChild(Window, focus))
+        return;
+    HWND control = focus;
+    while (GetParent(control) != Window)
+        control = GetParent(control);
+    RECT place, client;
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, Window, reinterpret_cast<POINT*>(&place), 2);
+    GetClientRect(Window, &client);
+    for (const auto& [bar, start, end, view, scrolled] :
+         {std::tuple{SB_HORZ, place.left, place.right, client.right, Scrolled.x},
+          std::tuple{SB_VERT, place.top, place.bottom, client.bottom, Scrolled.y}}) {
+        if (start < 0)
+            ScrollTo(bar, scrolled + start);
+        else if (end > view)
+            ScrollTo(bar, scrolled + std::min(end - view, start));
+    }
 }
 
 HWND TTesuliDialog::AddControl(const char* name, const wchar_t* className, const std::wstring& text, DWORD style,
@@ -175,6 +291,7 @@ HWND TTesuliDialog::AddGroupBox(const char* name, const wchar_t* caption, TPlace
 HWND TTesuliDialog::AddLabel(const char* name, const std::wstring& text, TPlace place)
 {
     const HWND label = AddControl(name, WC_STATICW, text, SS_LEFT | SS_NOPREFIX, place);
+    SetWindowSubclass(label, PaintWithKana, 0, 0);
     Placed.back().FitsText = true;
     LayOut(Dpi());
     return label;
@@ -218,12 +335,8 @@ HWND TTesuliDialog::AddProgramIcon(const char* name, POINT at)
 
 int TTesuliDialog::TextWidth(HWND control, UINT dpi) const
 {
-    const std::wstring text = ControlText(control);
     const HDC dc = GetDC(control);
-    const HGDIOBJ previous = SelectObject(dc, DialogFont);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, previous);
+    const SIZE extent = MixedTextExtent(dc, ControlText(control), DialogFont, KanaFontFor(dpi));
     ReleaseDC(control, dc);
     // Back to design pixels, rounded up.
     return MulDiv(extent.cx, USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi)) + 1;
@@ -236,7 +349,8 @@ void TTesuliDialog::LayOut(UINT dpi)
         if (placed.FitsText)
             place.Width = std::max(place.Width, TextWidth(placed.Control, dpi));
         const TPlace at = ScaledPlace(place, dpi);
-        SetWindowPos(placed.Control, nullptr, at.Left, at.Top, at.Width, at.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(placed.Control, nullptr, at.Left - Scrolled.x, at.Top - Scrolled.y, at.Width, at.Height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -295,6 +409,19 @@ LRESULT TTesuliDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, L
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }
         return DefWindowProcW(window, message, wParam, lParam);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (lParam == 0) {
+            ScrollBy(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam));
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_MOUSEWHEEL:
+        ScrollTo(SB_VERT, Scrolled.y - GET_WHEEL_DELTA_WPARAM(wParam) * Scaled(48, Dpi()) / WHEEL_DELTA);
+        return 0;
+    case KeyboardMovedMessage:
+        BringFocusIntoSight();
+        return 0;
     case DM_GETDEFID:
         return MAKELRESULT(DefaultId, DC_HASDEFID);
     case WM_CLOSE:
@@ -314,6 +441,9 @@ LRESULT TTesuliDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         const SIZE frame = FrameSize(ClientSize, dpi);
         SetWindowPos(Window, nullptr, suggested->left, suggested->top, frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        // At the new DPI the dialog takes its designed size where the system suggests.
+        Scrolled = {0, 0};
+        ShowScrollBar(Window, SB_BOTH, FALSE);
         LayOut(dpi);
         SetPictures(dpi);
         DpiChanged();

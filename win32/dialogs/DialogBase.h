@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,7 +21,8 @@ struct TPlace {
 };
 
 // What every dialog of the game shares: modeless, on top, a title bar without close or system
-// buttons, a fixed client size, centred on the screen the first time and where it was left later.
+// buttons, a fixed client size, placed on the screen the first time (app/DialogPlacement.h) and
+// where it was left later; its content scrolls where the screen is too small for it.
 // Controls stand at fixed places given in pixels at 96 DPI and follow the window's DPI. Enter
 // arrives as IDOK (or the default button's click), Escape as IDCANCEL, through the message loop's
 // dialog routing.
@@ -76,6 +78,8 @@ protected:
     virtual LRESULT Notify(const NMHDR&) { return 0; }
     // Pictures that depend on the DPI are made again here.
     virtual void DpiChanged() {}
+    // The main window's board, on the screen, where the dialog is to hide as little of it as it can.
+    virtual std::optional<RECT> BoardToKeepInSight() const { return std::nullopt; }
 
 private:
     struct TPlaced {
@@ -90,6 +94,12 @@ private:
     };
 
     void LayOut(UINT dpi);
+    // Where the screen cuts the dialog, its content scrolls: the bars' ranges for the window's
+    // client size, and a move to a new position along one of them.
+    void SetScrollRanges();
+    void ScrollTo(int bar, int position);
+    void ScrollBy(int bar, WORD request);
+    void BringFocusIntoSight();
     void SetPictures(UINT dpi);
     void Activated(bool active);
     int TextWidth(HWND control, UINT dpi) const;
@@ -98,6 +108,7 @@ private:
     HWND Owner;
     std::string FormName;
     SIZE ClientSize;
+    POINT Scrolled{0, 0};  // device pixels of the content scrolled out of sight at the left and top
     HFONT DialogFont = nullptr;
     HWND FirstFocus = nullptr;
     HWND LastFocus = nullptr;

@@ -65,15 +65,17 @@ void TKanaChart::Paint()
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     for (const TChartCellLook& look : Looks) {
-        const RECT cell = ScaledRect(look.Cell, dpi);
-        const COLORREF ground = ColourOf(look.Colour);
-        const HBRUSH fill = CreateSolidBrush(ground);
-        FillRect(dc, &cell, fill);
-        DeleteObject(fill);
-        const HBRUSH frame = CreateSolidBrush(RGB(GetRValue(ground) * 5 / 7, GetGValue(ground) * 5 / 7,
-                                                  GetBValue(ground) * 5 / 7));
-        FrameRect(dc, &cell, frame);
-        DeleteObject(frame);
+        if (look.Ground) {
+            const RECT cell = ScaledRect(look.Cell, dpi);
+            const COLORREF ground = ColourOf(look.Colour);
+            const HBRUSH fill = CreateSolidBrush(ground);
+            FillRect(dc, &cell, fill);
+            DeleteObject(fill);
+            const HBRUSH frame = CreateSolidBrush(RGB(GetRValue(ground) * 5 / 7, GetGValue(ground) * 5 / 7,
+                                                      GetBValue(ground) * 5 / 7));
+            FrameRect(dc, &cell, frame);
+            DeleteObject(frame);
+        }
 
         if (look.Picture.Cell.Width > 0) {
             const RECT to = ScaledRect(look.PictureAt, dpi);

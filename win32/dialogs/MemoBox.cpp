@@ -1,5 +1,7 @@
 #include "win32/dialogs/MemoBox.h"
 
+#include <commctrl.h>
+
 #include "storage/WindowsText.h"
 
 namespace {
@@ -31,13 +33,25 @@ bool TextOverflows(HWND box)
     return lines * metrics.tmHeight > area.bottom - area.top;
 }
 
+// A text box of many lines keeps Tab, Enter and Escape for itself, and Tab into it would select
+// all of its text: read-only, it leaves them to the dialog and only scrolls by the keys.
+LRESULT CALLBACK KeepSelection(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_GETDLGCODE)
+        return DefSubclassProc(box, message, wParam, lParam) & ~(DLGC_HASSETSEL | DLGC_WANTALLKEYS | DLGC_WANTTAB);
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
 }  // namespace
 
 // The dialog paints a read-only text box white (TTesuliDialog). The box is made with its scroll bar:
 // an edit box only scrolls by a bar it was created with, and one shown later stays inert.
-TMemoBox::TMemoBox(TTesuliDialog& dialog, const std::string& name, const std::string& text, TPlace place)
+TMemoBox::TMemoBox(TTesuliDialog& dialog, const std::string& name, const std::string& text, TPlace place,
+                   bool tabStop)
 {
-    Box = dialog.AddControl(name.c_str(), WC_EDITW, WithCrLf(text), ES_MULTILINE | ES_READONLY | WS_VSCROLL, place);
+    Box = dialog.AddControl(name.c_str(), WC_EDITW, WithCrLf(text),
+                            ES_MULTILINE | ES_READONLY | WS_VSCROLL | (tabStop ? WS_TABSTOP : 0), place);
+    SetWindowSubclass(Box, KeepSelection, 0, 0);
     ShowScrollBarWhereNeeded();
 }
 

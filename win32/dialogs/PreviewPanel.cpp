@@ -126,10 +126,10 @@ LRESULT TPreviewPanel::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN:
         switch (wParam) {
-        case VK_LEFT:
-        case VK_UP: Notify(PreviewStepBack); return 0;
-        case VK_RIGHT:
-        case VK_DOWN: Notify(PreviewStepOn); return 0;
+        case VK_LEFT: Notify(PreviewStep + static_cast<WORD>(TArrow::Left)); return 0;
+        case VK_RIGHT: Notify(PreviewStep + static_cast<WORD>(TArrow::Right)); return 0;
+        case VK_UP: Notify(PreviewStep + static_cast<WORD>(TArrow::Up)); return 0;
+        case VK_DOWN: Notify(PreviewStep + static_cast<WORD>(TArrow::Down)); return 0;
         case VK_SPACE: Notify(BN_CLICKED); return 0;
         default: return DefWindowProcW(window, message, wParam, lParam);
         }

@@ -12,11 +12,11 @@
 // picture of a sprite sheet's cell. The chosen one is in highlight colour with a lowered outer
 // bevel. Only the picture takes clicks; the dialog gets them as clicks of the panel's identifier.
 // The panel takes the keyboard: the space bar is a click, an arrow key comes to the dialog as a
-// command of the panel's identifier with PreviewStepBack or PreviewStepOn.
+// command of the panel's identifier with PreviewStep plus the TArrow.
 class TPreviewPanel final : public TControlPart {
 public:
-    static constexpr WORD PreviewStepBack = 0x7001;
-    static constexpr WORD PreviewStepOn = 0x7002;
+    static constexpr WORD PreviewStep = 0x7001;
+    static constexpr WORD PreviewStepEnd = PreviewStep + 4;
 
     // The panel is named as given, its picture after it (PreviewImageName).
     TPreviewPanel(TTesuliDialog& dialog, const std::string& name, TPlace place, int id, const TSheetCell& picture,

@@ -9,7 +9,8 @@
 #include "win32/dialogs/ControlPart.h"
 #include "win32/dialogs/DialogBase.h"
 
-// The scores table: a report list with the columns of app/ScoresList.h, a row selected whole.
+// The scores table: a report list with the columns of app/ScoresList.h, a row selected whole; a name
+// in kana shows in the tiles' kana face.
 class TScoreListView final : public TControlPart {
 public:
     TScoreListView(TTesuliDialog& dialog, const std::string& name, TPlace place, bool tabStop);
@@ -20,6 +21,7 @@ public:
 
 private:
     void SetColumnWidths();
+    LRESULT DrawCell(NMLVCUSTOMDRAW& draw) const;
 
     HWND List;
     std::vector<TScoreRow> Rows;  // as shown

@@ -144,6 +144,21 @@ void TScreenDialog::FormShow()
     Logic.FormShow(*this);
 }
 
+std::optional<RECT> TScreenDialog::BoardToKeepInSight() const
+{
+    const HWND owner = GetWindow(Handle(), GW_OWNER);
+    const HWND board = Logic.Screen().BesideBoard ? FindWindowExW(owner, nullptr, L"TesuliBoard", nullptr) : nullptr;
+    RECT shown;
+    if (!board || !IsWindowVisible(board) || !GetWindowRect(board, &shown))
+        return std::nullopt;
+    return shown;
+}
+
+void TScreenDialog::Refresh()
+{
+    Logic.Refresh(*this);
+}
+
 void TScreenDialog::ClickOn(const TBuilt& control, int item)
 {
     Logic.Click(*this, control.Row->Name, item);
@@ -153,8 +168,8 @@ void TScreenDialog::ClickOn(const TBuilt& control, int item)
 // as IDCANCEL.
 void TScreenDialog::Command(int id, int code)
 {
-    if (code == TPreviewPanel::PreviewStepBack || code == TPreviewPanel::PreviewStepOn) {
-        StepPreview(id, code == TPreviewPanel::PreviewStepOn ? 1 : -1);
+    if (code >= TPreviewPanel::PreviewStep && code < TPreviewPanel::PreviewStepEnd) {
+        StepPreview(id, static_cast<TArrow>(code - TPreviewPanel::PreviewStep));
         return;
     }
     if (code != BN_CLICKED)
@@ -178,11 +193,11 @@ void TScreenDialog::Command(int id, int code)
     }
 }
 
-void TScreenDialog::StepPreview(int id, int step)
+void TScreenDialog::StepPreview(int id, TArrow arrow)
 {
     for (const TBuilt& control : Controls)
         if (control.Id == id) {
-            const TControl& next = Logic.Screen().StepInGroup(control.Row->Name, step);
+            const TControl& next = Logic.Screen().StepInGroup(control.Row->Name, arrow);
             ::SetFocus(Control(next.Name));
             ClickOn(Find(next.Name), -1);
             return;

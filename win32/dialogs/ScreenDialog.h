@@ -40,9 +40,11 @@ public:
 
 protected:
     void FormShow() override;
+    void Refresh() override;
     void Command(int id, int code) override;
     LRESULT Notify(const NMHDR& header) override;
     void DpiChanged() override;
+    std::optional<RECT> BoardToKeepInSight() const override;
 
 private:
     struct TBuilt {
@@ -60,7 +62,7 @@ private:
     Part& PartOf(std::string_view name) const;
     void ClickOn(const TBuilt& control, int item);
     // An arrow key on the preview of that identifier: the keyboard and the choice go step previews on.
-    void StepPreview(int id, int step);
+    void StepPreview(int id, TArrow arrow);
 
     TDialogLogic& Logic;
     std::vector<TBuilt> Controls;

@@ -77,7 +77,9 @@ TScreenDialog::TBuilt TScreenDialog::Make(const TScreen& screen, const TControl&
     case TControlKind::Preview: built.Part = std::make_unique<TPreviewPanel>(*this, row.Name, place, id, row.Picture, row.TabStop); break;
     case TControlKind::ProgramIcon: AddProgramIcon(name, {place.Left, place.Top}); break;
     case TControlKind::ScoreList: built.Part = std::make_unique<TScoreListView>(*this, row.Name, place, row.TabStop); break;
-    case TControlKind::Memo: built.Part = std::make_unique<TMemoBox>(*this, row.Name, row.Caption, place); break;
+    case TControlKind::Memo:
+        built.Part = std::make_unique<TMemoBox>(*this, row.Name, row.Caption, place, row.TabStop);
+        break;
     case TControlKind::CommandList: built.Part = std::make_unique<TCommandList>(*this, row.Name, place); break;
     case TControlKind::KanaChart: built.Part = std::make_unique<TKanaChart>(*this, row.Name, place); break;
     case TControlKind::CheckBox: built.Part = std::make_unique<TCheckBox>(*this, row, place, id); break;

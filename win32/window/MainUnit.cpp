@@ -221,6 +221,12 @@ void TMainForm::ShowDialog(TDialogId dialog)
     DialogWindow(dialog).ShowDialog();
 }
 
+void TMainForm::RefreshDialog(TDialogId dialog)
+{
+    if (const std::unique_ptr<TScreenDialog>& made = Dialogs.at(static_cast<size_t>(dialog)))
+        made->RefreshIfOpen();
+}
+
 void TMainForm::CloseMainWindow()
 {
     DestroyWindow(Window);

@@ -64,6 +64,7 @@ public:
     void SetStatusText(int panel, const std::string& text) override;
     void StartBlinkTimer(uint32_t milliseconds) override;
     void ShowDialog(TDialogId dialog) override;
+    void RefreshDialog(TDialogId dialog) override;
     void CloseMainWindow() override;
 
 private:

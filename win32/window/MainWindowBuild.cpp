@@ -200,6 +200,8 @@ void TMainForm::LayOut()
     GetClientRect(Window, &client);
     LayOutCoolBar(dpi, client.right);
     LayOutBelowCoolBar(dpi);
+    // The cool bar repaints only what a resize uncovers: its lower edge would stop at the old width.
+    RedrawWindow(TopCoolBar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TMainForm::LayOutBelowCoolBar(UINT dpi)
