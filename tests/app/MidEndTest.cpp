@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -257,6 +257,7 @@ TEST(MidEndTimes, APairTypedIsTimedAsThePairPressed)
         int64_t Before3;
         std::vector<int32_t> Expected;  // tenths of the three pairs, in the order taken
     };
+    // A pair's time runs from the pair taken before it, on the running clock.
     const TCase cases[] = {
         {"first game", false, 2500, 900, {0, 25, 9}},
         {"after a dialog", true, 1000, 2000, {0, 10, 20}},
