@@ -31,10 +31,8 @@ public:
     virtual void SetFocus(std::string_view control) = 0;
     virtual void Hide() = 0;
 
-    // Modal, over the dialog; returns when closed.
-    virtual void ShowMessage(TMessageKind kind, const std::string& text) = 0;
-    // A question with Yes and No, titled ConfirmTitle; true for Yes.
-    virtual bool Confirm(const std::string& question) = 0;
+    // A message or a question over the dialog; request.Close runs with the answer once it is closed.
+    virtual void ShowMessage(TMessageRequest request) = 0;
     // The platform's save-file dialog with these filters, offering the file proposed (its folder
     // and name). Nothing when the player cancels; the name as typed (possibly empty) and the
     // filter chosen otherwise. It does not ask about a file that exists: the logic does.

@@ -34,10 +34,10 @@ void TAboutDialog::Click(TDialogView& view, std::string_view control, int)
     } else if (control == "VisitMeBitBtn") {
         const std::optional<std::filesystem::path> manual = FindManual(view.ProgramFolder());
         if (!manual) {
-            view.ShowMessage(TMessageKind::Error, ManualNotFoundText(view.ProgramFolder()));
+            view.ShowMessage(Inform(TMessageKind::Error, ManualNotFoundText(view.ProgramFolder())));
             return;
         }
         // The view outlives the launcher: both dialogs live as long as the program.
-        view.OpenUrl(FileUrl(*manual), [&view, told = NoBrowserText(*manual)] { view.ShowMessage(TMessageKind::Error, told); });
+        view.OpenUrl(FileUrl(*manual), [&view, told = NoBrowserText(*manual)] { view.ShowMessage(Inform(TMessageKind::Error, told)); });
     }
 }

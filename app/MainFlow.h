@@ -13,9 +13,6 @@ using TErrorReport = std::function<void(const std::exception& error)>;
 // reported and must not keep the game from starting: it goes on with the defaults.
 void CreateGame(TGame& game, TRegOptions& options, const TErrorReport& report);
 
-// Puts settings in force in the game, the map among them.
-void PutInForce(TGame& game, const TSettings& settings);
-
 // Whether the notification starts a new game: another map, or another kana set, accepted.
 bool StartsNewGame(const TGame& game, TOptionsNotice notice, const TSettings& choices);
 

@@ -59,6 +59,7 @@ void TMidEnd::FormShow()
 
 void TMidEnd::FormClose()
 {
+    GameModel.StopBlinks();
     EndGame();
 }
 
@@ -66,9 +67,9 @@ void TMidEnd::EndGame()
 {
     try {
         if (const std::string damaged = StoreProgress(Recognition, Store, Days.Today()); !damaged.empty())
-            Front.ShowMessage(TMessageKind::Error, damaged);
+            Front.ShowMessage(Inform(TMessageKind::Error, damaged));
     } catch (const std::exception& error) {
-        Front.ShowMessage(TMessageKind::Error, error.what());
+        Front.ShowMessage(Inform(TMessageKind::Error, error.what()));
     }
 }
 
@@ -80,7 +81,7 @@ void TMidEnd::PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana)
     try {
         GameModel.Review = ReadReviewPlan(Store, kana, Days.Today());
     } catch (const std::exception& error) {
-        Front.ShowMessage(TMessageKind::Error, error.what());
+        Front.ShowMessage(Inform(TMessageKind::Error, error.what()));
     }
 }
 

@@ -28,13 +28,15 @@ public:
     // The board image the game draws into; BoardChanged asks for it to be shown.
     virtual TBoardRaster& BoardPicture() = 0;
     virtual void BoardChanged() = 0;
-    virtual void ShowMessage(TMessageKind kind, const std::string& text) = 0;  // modal
+    // Shows the box over the main window and runs request.Close with the answer once it is closed.
+    virtual void ShowMessage(TMessageRequest request) = 0;
     virtual void StartClock() = 0;  // a running clock keeps its phase
     virtual void StopClock() = 0;
     virtual void SetCommandEnabled(TCommandId command, bool enabled) = 0;
     virtual void SetStatusText(int panel, const std::string& text) = 0;
-    // Handles every pending event and returns at once; false when the program is quitting.
-    virtual bool PumpEvents() = 0;
+    // One call of TMidEnd::BlinkTimerTimer after this many milliseconds, in place of any pending:
+    // a one-shot timer of the front end's event loop, never a wait.
+    virtual void StartBlinkTimer(uint32_t milliseconds) = 0;
     // Shows the dialog made from that logic (TMidEnd::Dialog), or brings it to the front.
     virtual void ShowDialog(TDialogId dialog) = 0;
     // An open dialog shows what its logic reads anew (TDialogLogic::Refresh); a hidden one is left.
@@ -56,7 +58,8 @@ public:
     void FormCreate(const TErrorReport& report);
     // The first showing of the main window: the first deal and paint.
     void FormShow();
-    // The main window closes: the game ends and its recognition times are kept.
+    // The main window closes: the game ends and its recognition times are kept; a hint blinking
+    // stops at once (the front end forgets its blink timer).
     void FormClose();
 
     void RunCommand(TCommandId command);
@@ -65,6 +68,8 @@ public:
     void BoardPress(int32_t px, int32_t py);
     // One second of the game clock.
     void Tick();
+    // The one-shot timer asked for by StartBlinkTimer ran out.
+    void BlinkTimerTimer() { GameModel.BlinkTimerTimer(); }
     // One of the game's own dialogs took the focus: the clock stops until the next press.
     void DialogActivated();
     // A Latin letter, or one of the keys that edit the reading, typed while the main window has
@@ -107,22 +112,22 @@ private:
     // A store that cannot be read is reported, and the deal goes on as if nothing were reviewed.
     void PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana);
     void Typed(const TTyped& typed);
+    // The board changes under the reading: what was typed and what the panel said of it go.
+    void ForgetTyping();
     // Does what the player asked; where it took, put back or mixed up a pair, or stored a game's
     // times, the Progress window, if open, shows it at once.
     template <typename Act>
     void Play(Act act);
-    // The board changes under the reading: what was typed and what the panel said of it go.
-    void ForgetTyping();
     std::span<const TSpelling> FacesSpellings();
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }
     void BoardChanged() override { Front.BoardChanged(); }
-    void ShowMessage(TMessageKind kind, const std::string& text) override { Front.ShowMessage(kind, text); }
+    void ShowMessage(TMessageRequest request) override { Front.ShowMessage(std::move(request)); }
     void StartClock() override { Front.StartClock(); }
     void StopClock() override { Front.StopClock(); }
     void SetCommandEnabled(TCommand command, bool enabled) override;
     void SetStatusText(int panel, const std::string& text) override { Front.SetStatusText(panel, text); }
-    bool PumpEvents() override { return Front.PumpEvents(); }
+    void StartBlinkTimer(uint32_t milliseconds) override { Front.StartBlinkTimer(milliseconds); }
     void ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap) override;
 
     void OptionsChanged(TOptionsNotice notice, const TSettings& choices) override;

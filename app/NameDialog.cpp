@@ -17,14 +17,16 @@ void TNameDialog::Click(TDialogView& view, std::string_view control, int)
 {
     if (control == "AcceptBitBtn") {
         if (!AcceptWin(Options, view.Text("NameEdit"), Won)) {
-            view.ShowMessage(TMessageKind::Error, EmptyNameText);
+            view.ShowMessage(Inform(TMessageKind::Error, EmptyNameText));
             return;
         }
         view.Hide();
     } else if (control == "CancelBitBtn") {
-        if (view.Confirm(DropWinQuestion(Won)))
-            view.Hide();
-        else
-            view.SetFocus("NameEdit");
+        view.ShowMessage(Ask(DropWinQuestion(Won), [&view](bool drop) {
+            if (drop)
+                view.Hide();
+            else
+                view.SetFocus("NameEdit");
+        }));
     }
 }

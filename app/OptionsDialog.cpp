@@ -49,7 +49,7 @@ void TOptionsDialog::ShowChoices(TDialogView& view) const
             TFacePicture look = TilePicture(0, copy, Flow.Choices.Kana, Flow.Choices.Readings, style, false);
             if (look.Shows == TFaceShows::Reading)
                 look.Script = picture.Face.Script;  // the reading alone looks the same in either script
-            if (look != picture.Face && std::ranges::find(picture.Partners, look) == picture.Partners.end())
+            if (look != picture.Face && std::find(picture.Partners.begin(), picture.Partners.end(), look) == picture.Partners.end())
                 picture.Partners.push_back(look);
         }
         picture.Cell.Width = TileWidth + PartnerStep * static_cast<int>(picture.Partners.size());
@@ -60,10 +60,17 @@ void TOptionsDialog::ShowChoices(TDialogView& view) const
 void TOptionsDialog::Click(TDialogView& view, std::string_view control, int item)
 {
     if (control == "AcceptBitBtn") {
-        if (Flow.KanaSetChanged() && !view.Confirm(std::string(KanaSetQuestion)))
-            return;
-        Flow.Accept(Options);
-        view.Hide();
+        const auto accept = [this, &view] {
+            Flow.Accept(Options);
+            view.Hide();
+        };
+        if (!Flow.KanaSetChanged())
+            accept();
+        else
+            view.ShowMessage(Ask(std::string(KanaSetQuestion), [accept](bool yes) {
+                if (yes)
+                    accept();
+            }));
         return;
     }
     if (control == "CancelBitBtn") {

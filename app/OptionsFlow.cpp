@@ -3,15 +3,8 @@
 void TOptionsFlow::FormShow(TRegOptions& options)
 {
     try {
-        // Each value is taken as it comes: what was read before a failure is kept.
-        Choices.FaceStyle = options.ReadFace();
-        Choices.BackgroundIndex = options.ReadBackground();
-        Choices.MapId = options.ReadMapId();
-        Choices.HintSpeed = options.ReadHintSpeed();
-        Choices.Kana = options.ReadKana();
-        Choices.Readings = options.ReadReadings();
-        Choices.KanaSet = options.ReadKanaSet();
-        Choices.Practice = options.ReadPractice();
+        // What was read before a failure is kept.
+        options.ReadSettings(Choices);
     } catch (...) {
         Saved = Choices;
         throw;
@@ -21,14 +14,7 @@ void TOptionsFlow::FormShow(TRegOptions& options)
 
 void TOptionsFlow::Accept(TRegOptions& options)
 {
-    options.WriteFace(Choices.FaceStyle);
-    options.WriteBackground(Choices.BackgroundIndex);
-    options.WriteMapId(Choices.MapId);
-    options.WriteHintSpeed(Choices.HintSpeed);
-    options.WriteKana(Choices.Kana);
-    options.WriteReadings(Choices.Readings);
-    options.WriteKanaSet(Choices.KanaSet);
-    options.WritePractice(Choices.Practice);
+    options.WriteSettings(Choices);
     Notify(Choices.MapId == Saved.MapId ? TOptionsNotice::AcceptedSameMap : TOptionsNotice::AcceptedOtherMap);
 }
 

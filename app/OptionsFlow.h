@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Settings.h"
+#include "storage/RegistryUnit.h"
 
 // What the main window is told when the options dialog closes.
 enum class TOptionsNotice { AcceptedSameMap, AcceptedOtherMap, Cancelled };
@@ -17,7 +17,7 @@ public:
 // Accept stores and tells.
 class TOptionsFlow {
 public:
-    TSettings Choices;
+    TSettings Choices = DefaultSettings();
     TOptionsListener* Listener = nullptr;
 
     // Reads the stored settings into the choices. A failing read raises, and what could be read is
@@ -32,7 +32,7 @@ public:
     void Cancel();
 
 private:
-    TSettings Saved;
+    TSettings Saved = DefaultSettings();
 
     void Notify(TOptionsNotice notice);
 };

@@ -25,9 +25,14 @@ void TProgressDialog::Click(TDialogView& view, std::string_view control, int ite
     } else if (control == "ChartRadioGroup" && item >= 0 && item < ChartKindCount) {
         Kind = static_cast<TChartKind>(item);
         ShowChart(view);
-    } else if (control == "ResetBitBtn" && view.Confirm(ProgressTexts::ResetQuestion(Script))) {
-        ResetProgress(Options, Recognition, Script);
-        ShowChart(view);
+    } else if (control == "ResetBitBtn") {
+        // The script asked about is the one reset, whatever is shown by the time of the answer.
+        view.ShowMessage(Ask(ProgressTexts::ResetQuestion(Script), [this, &view, script = Script](bool yes) {
+            if (!yes)
+                return;
+            ResetProgress(Options, Recognition, script);
+            ShowChart(view);
+        }));
     }
 }
 

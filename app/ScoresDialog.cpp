@@ -19,7 +19,7 @@ void TScoresDialog::FormShow(TDialogView& view)
         if (Reported.insert(damaged).second)
             told += (told.empty() ? "" : "\n") + damaged;
     if (!told.empty())
-        view.ShowMessage(TMessageKind::Error, told);
+        view.ShowMessage(Inform(TMessageKind::Error, told));
     if (list.Failure)
         std::rethrow_exception(list.Failure);
 }
@@ -39,13 +39,21 @@ void TScoresDialog::Export(TDialogView& view) const
     if (!chosen)
         return;
     if (chosen->FileName.empty()) {
-        view.ShowMessage(TMessageKind::Error, EmptyFileNameText);
+        view.ShowMessage(Inform(TMessageKind::Error, EmptyFileNameText));
         return;
     }
     const size_t filter = chosen->Filter < ExportFilters.size() ? chosen->Filter : 0;
     const std::string fileName = WithDefaultExtension(chosen->FileName, ExportFilters[filter]);
-    if (FileExists(fileName) && !view.Confirm(ReplaceFileQuestion(fileName)))
-        return;
-    SaveExportFile(fileName, ExportFileText(Rows));
-    view.ShowMessage(TMessageKind::Information, ExportSavedText(fileName));
+    // The rows are those listed when the question was asked.
+    const auto save = [&view, fileName, text = ExportFileText(Rows)] {
+        SaveExportFile(fileName, text);
+        view.ShowMessage(Inform(TMessageKind::Information, ExportSavedText(fileName)));
+    };
+    if (!FileExists(fileName))
+        save();
+    else
+        view.ShowMessage(Ask(ReplaceFileQuestion(fileName), [save](bool replace) {
+            if (replace)
+                save();
+        }));
 }

@@ -33,7 +33,9 @@ public:
 
     void DrawBackground(uint8_t index) override;
     void DrawFace(const TFacePicture& face, int32_t left, int32_t top) override;
-    void PrepareFaces(std::span<const TFacePicture> faces) override { Faces.Prepare(faces); }
+    void PrepareFaces(std::span<const TFacePicture> faces) override { Faces.Prepare(faces, SideBySide); }
+    // How a new board's faces are made side by side; without it, one by one.
+    void SetSideBySide(TSideBySide sideBySide) { SideBySide = std::move(sideBySide); }
 
 private:
     void Copy(const TPixelImage& source, int32_t sourceLeft, int32_t sourceTop, int32_t width, int32_t height,
@@ -42,6 +44,7 @@ private:
     TPixelImage Textures;
     TPixelImage DoubleTextures;
     TFaceCache Faces;
+    TSideBySide SideBySide;
     TPixelImage Picture;
     int32_t OriginX = 0;
     int32_t OriginY = 0;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 
 #include "faces/FaceMaker.h"
 
@@ -53,7 +52,7 @@ const TPixelImage& TFaceCache::Face(const TFacePicture& face)
     return *kept;
 }
 
-void TFaceCache::Prepare(std::span<const TFacePicture> faces, unsigned coresTaken)
+void TFaceCache::Prepare(std::span<const TFacePicture> faces, const TSideBySide& sideBySide)
 {
     // A repaint finds them all kept: that costs one look each.
     std::vector<const TFacePicture*> missing;
@@ -62,7 +61,8 @@ void TFaceCache::Prepare(std::span<const TFacePicture> faces, unsigned coresTake
             missing.push_back(&face);
     if (missing.empty())
         return;
-    std::ranges::sort(missing, {}, [](const TFacePicture* face) { return Slot(*face); });
+    std::sort(missing.begin(), missing.end(),
+              [](const TFacePicture* a, const TFacePicture* b) { return Slot(*a) < Slot(*b); });
     missing.erase(std::unique(missing.begin(), missing.end(),
                               [](const TFacePicture* a, const TFacePicture* b) { return Slot(*a) == Slot(*b); }),
                   missing.end());
@@ -73,12 +73,9 @@ void TFaceCache::Prepare(std::span<const TFacePicture> faces, unsigned coresTake
             Faces[Slot(*missing[i])] = Make(*missing[i]);
     };
     constexpr size_t FacesWorthAThread = 8;
-    const unsigned cores = std::max(1U, std::thread::hardware_concurrency());
-    const size_t helpers = std::min<size_t>(cores - std::min(cores, coresTaken + 1), missing.size() / FacesWorthAThread);
-    std::vector<std::jthread> workers;
-    for (size_t n = 0; n < helpers; ++n)
-        workers.emplace_back(work);
-    work();
-    workers.clear();
+    if (sideBySide)
+        sideBySide(missing.size() / FacesWorthAThread, work);
+    else
+        work();
     Made += missing.size();
 }

@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     TRegOptions options;
     Tolerate([&] { options.InitDefaults(); });
-    Tolerate([&] { options.ReadFace(); });
-    Tolerate([&] { options.ReadHintSpeed(); });
-    Tolerate([&] { options.WriteMapId(3); });
+    Tolerate([&] { options.Read(Setting("face")); });
+    Tolerate([&] { options.Read(Setting("hintSpeed")); });
+    Tolerate([&] { options.Write(Setting("mapId"), 3); });
     Tolerate([&] { options.AddScore("さくら", "0:01:02", 1, "Babel"); });
     std::string record;
     for (uint8_t k = 1; k < 40; ++k) {

@@ -99,9 +99,8 @@ bool TGame::CheckLost()
         else if (tile.X != anchor->X || tile.Y != anchor->Y)
             lost = false;
     }
-    if (lost) {
-        Effects.ShowMessage(TMessageKind::Information, LostMessage);
-        StopClock();
-    }
+    // The clock runs on while the message is up.
+    if (lost)
+        Effects.ShowMessage(Inform(TMessageKind::Information, LostMessage, [this] { StopClock(); }));
     return lost;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/GameEffects.h"
+#include "model/HintBlink.h"
 #include "model/KanaCatalogue.h"
 #include "model/KanaSets.h"
 #include "model/RandomSource.h"
@@ -98,6 +99,12 @@ public:
     void GameTimerTimer();
     void UpdateStatus();
     void HintActionExecute();
+    // The blink timer ran out: the newest blink under way takes its next phase. A hint given
+    // during a blink blinks to its end before the one it interrupted goes on.
+    void BlinkTimerTimer();
+    // The program ends: every blink stops, its tiles no longer hinted. Nothing is drawn.
+    void StopBlinks();
+    const std::vector<THintBlink>& Blinks() const { return BlinksUnderWay; }
 
     // Game lifecycle.
     void FormShow();  // the first showing: first deal and paint
@@ -113,8 +120,8 @@ private:
     void Press(uint8_t c, bool typed);
     void RemovePair(uint8_t selected, uint8_t chosen, bool typed);
     void WinGame();
-    void Blink(uint8_t first, uint8_t second, uint32_t passes);
-    bool PumpPasses(uint32_t passes);  // false as soon as the program is quitting
+    std::vector<THintBlink> BlinksUnderWay;  // the newest last
+    void EnterBlinkPhase(THintBlink& blink);
 };
 
 inline bool TGame::IsFree(uint8_t n) const

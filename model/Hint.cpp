@@ -4,21 +4,7 @@
 
 namespace {
 
-constexpr int BlinkCount = 5;
 constexpr int32_t HintPenaltySeconds = 10;
-
-// The blink waits by pumping events, not by the clock: a pass count per hint speed.
-uint32_t PumpPassesFor(uint8_t hintSpeed)
-{
-    switch (hintSpeed) {
-    case 0:
-        return 10000;
-    case 2:
-        return 10000000;
-    default:
-        return 1000000;
-    }
-}
 
 }  // namespace
 
@@ -27,7 +13,7 @@ void TGame::HintActionExecute()
     uint8_t first = 0;
     uint8_t second = 0;
     if (!FindFreePair(first, second)) {
-        Effects.ShowMessage(TMessageKind::Information, NoMoreMovesMessage);
+        Effects.ShowMessage(Inform(TMessageKind::Information, NoMoreMovesMessage));
         return;
     }
     ElapsedSeconds += HintPenaltySeconds;
@@ -35,31 +21,39 @@ void TGame::HintActionExecute()
     if (Recognition != nullptr)
         Recognition->PairHinted(Tiles[first].Face);
     UpdateStatus();  // writes the status line only: the pair found above still stands
-    Blink(first, second, PumpPassesFor(HintSpeed));
+    BlinksUnderWay.push_back({first, second, 0});
+    EnterBlinkPhase(BlinksUnderWay.back());
 }
 
-// Everything can happen while the events are pumped, even a new deal or another hint; the blink
-// stays with the two tile numbers it was given.
-void TGame::Blink(uint8_t first, uint8_t second, uint32_t passes)
+// Everything can happen between two phases, even a new deal or another hint; a blink stays with
+// the two tile numbers it was given.
+void TGame::EnterBlinkPhase(THintBlink& blink)
 {
-    const auto setHinted = [&](bool hinted) {
-        Tiles[first].Hinted = hinted;
-        Tiles[second].Hinted = hinted;
-        DrawBoard();
-    };
-    for (int blink = 0; blink < BlinkCount; ++blink) {
-        setHinted(true);
-        const bool goOn = PumpPasses(passes + 1);
-        setHinted(false);
-        if (!goOn || !PumpPasses(passes + 1))
-            return;
+    const bool lit = blink.Phase % 2 == 0;
+    Tiles[blink.First].Hinted = lit;
+    Tiles[blink.Second].Hinted = lit;
+    DrawBoard();
+    Effects.StartBlinkTimer(BlinkPhaseMilliseconds(HintSpeed));
+}
+
+void TGame::BlinkTimerTimer()
+{
+    if (BlinksUnderWay.empty())
+        return;
+    THintBlink& blink = BlinksUnderWay.back();
+    if (++blink.Phase < BlinkPhaseCount) {
+        EnterBlinkPhase(blink);
+        return;
     }
+    BlinksUnderWay.pop_back();
+    // The interrupted one finishes the phase it was in, as long as a phase lasts.
+    if (!BlinksUnderWay.empty())
+        Effects.StartBlinkTimer(BlinkPhaseMilliseconds(HintSpeed));
 }
 
-bool TGame::PumpPasses(uint32_t passes)
+void TGame::StopBlinks()
 {
-    for (uint32_t pass = 0; pass < passes; ++pass)
-        if (!Effects.PumpEvents())
-            return false;
-    return true;
+    for (const THintBlink& blink : BlinksUnderWay)
+        Tiles[blink.First].Hinted = Tiles[blink.Second].Hinted = false;
+    BlinksUnderWay.clear();
 }

@@ -10,12 +10,6 @@
 #include "model/LearningModes.h"
 #include "model/TileUnit.h"
 
-// In the designed game face f stands for catalogue entry f.
-constexpr std::string_view KanaOf(uint8_t face, TScript script)
-{
-    return script == TScript::Hiragana ? KanaCatalogue[face].Hiragana : KanaCatalogue[face].Katakana;
-}
-
 // The face with that reading in the designed game; FaceCount when there is none.
 constexpr uint8_t FaceOfReading(std::string_view reading)
 {
@@ -30,12 +24,6 @@ constexpr TScript ScriptOfCopy(uint8_t copy, uint8_t kana)
     if (kana == KanaSetting::Katakana || (kana == KanaSetting::Both && copy >= 2))
         return TScript::Katakana;
     return TScript::Hiragana;
-}
-
-// Tile n is copy (n - 1) mod 4 of its face.
-constexpr TScript ScriptOfTile(uint8_t number, uint8_t kana)
-{
-    return ScriptOfCopy(static_cast<uint8_t>((number - 1) % 4), kana);
 }
 
 // Whether copy (0..3) of a face shows its kana under the readings setting: with kana-or-reading

@@ -97,7 +97,7 @@ void TGame::RemovePair(uint8_t selected, uint8_t chosen, bool typed)
     uint8_t first = 0;
     uint8_t second = 0;
     if (!FindFreePair(first, second))
-        Effects.ShowMessage(TMessageKind::Information, NoMoreMovesMessage);
+        Effects.ShowMessage(Inform(TMessageKind::Information, NoMoreMovesMessage));
 }
 
 void TGame::WinGame()

@@ -27,3 +27,7 @@ tesuli_install_packages() {
 
 TESULI_BUILD_PACKAGES=(cmake g++ make pkgconf qt6-base-dev libgl-dev libfontconfig-dev libsqlite3-dev libstb-dev
   libgtest-dev libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev fonts-dejavu-core)
+
+# The browser version: emscripten builds it, Chromium and node (with puppeteer-core from npm) test it.
+TESULI_WEB_PACKAGES=(cmake ninja-build emscripten nodejs python3)
+TESULI_WEB_TEST_PACKAGES=(chromium)

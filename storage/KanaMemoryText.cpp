@@ -4,6 +4,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <iomanip>
+#include <locale>
+#include <sstream>
+#include <type_traits>
 
 #include "storage/KanaProgress.h"
 
@@ -11,24 +15,45 @@ namespace {
 
 constexpr double LargestStability = 1e6;  // days: nothing the formulas reach
 
+// Numbers in the C locale's spelling whatever the player's locale, through streams: the libc++ of
+// the browser build has no floating-point to_chars and from_chars.
+std::optional<double> ReadDouble(std::string_view text)
+{
+    std::istringstream in{std::string(text)};
+    in.imbue(std::locale::classic());
+    double value = 0;
+    in >> std::noskipws >> value;
+    if (in.fail() || in.peek() != std::char_traits<char>::eof())
+        return std::nullopt;
+    return value;
+}
+
 std::string Number(double value)
 {
-    std::array<char, 32> text{};
     // The shortest text that reads back as the same number.
-    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
-    return {text.data(), end};
+    for (int digits = 1;; ++digits) {
+        std::ostringstream out;
+        out.imbue(std::locale::classic());
+        out << std::setprecision(digits) << value;
+        if (digits >= 17 || ReadDouble(out.str()) == value)
+            return out.str();
+    }
 }
 
 template <typename T>
 std::optional<T> Parse(std::string_view text)
 {
-    T value{};
     if (text.empty() || text.front() == '+' || text.front() == '-')
         return std::nullopt;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    if constexpr (std::is_floating_point_v<T>) {
+        return ReadDouble(text);
+    } else {
+        T value{};
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error != std::errc() || end != text.data() + text.size())
+            return std::nullopt;
+        return value;
+    }
 }
 
 // The text's fields between the separators; none past the given count.

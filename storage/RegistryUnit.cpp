@@ -40,34 +40,21 @@ std::optional<std::string> Append(TKeyValueStore& store, size_t count, const std
     return store.WriteString(newest, record) ? std::nullopt : std::optional(FailedToSet(newest));
 }
 
-using TDefault = std::pair<const char*, uint8_t>;
-constexpr TDefault FirstRunDefaults[] = {{"face", DefaultFace},
-                                         {"bgd", DefaultBackground},
-                                         {"mapId", DefaultMapId},
-                                         {"hintSpeed", DefaultHintSpeed},
-                                         {"kana", DefaultKana},
-                                         {"readings", DefaultReadings},
-                                         {"kanaset", DefaultKanaSet},
-                                         {"practice", DefaultPractice}};
-// The first release wrote the first four, a later one six; a key with at least four values gains
-// only those it lacks.
-constexpr size_t EarlierReleaseValues = 4;
-
-bool Holds(const std::vector<std::string>& names, const char* name)
+bool Holds(const std::vector<std::string>& names, std::string_view name)
 {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// What a key with these values lacks: every default when it holds fewer than four values (taken as
-// half written, the ones present rewritten too), else the later settings it has not got yet.
-std::vector<TDefault> MissingDefaults(const std::vector<std::string>& names)
+// What a key with these values lacks: every setting when it holds fewer than the first release's
+// (taken as half written, the ones present rewritten too), else the later settings it has not got
+// yet.
+std::vector<const TSettingRow*> MissingDefaults(const std::vector<std::string>& names)
 {
-    if (names.size() < EarlierReleaseValues)
-        return {std::begin(FirstRunDefaults), std::end(FirstRunDefaults)};
-    std::vector<TDefault> missing;
-    for (const TDefault& added : std::span(FirstRunDefaults).subspan(EarlierReleaseValues))
-        if (!Holds(names, added.first))
-            missing.push_back(added);
+    std::vector<const TSettingRow*> missing;
+    for (size_t n = 0; n < SettingRows.size(); ++n)
+        if (names.size() < EarlierReleaseSettings ||
+            (n >= EarlierReleaseSettings && !Holds(names, SettingRows[n].Name)))
+            missing.push_back(&SettingRows[n]);
     return missing;
 }
 
@@ -75,18 +62,18 @@ std::vector<TDefault> MissingDefaults(const std::vector<std::string>& names)
 // every default was written. A failed update writes nothing.
 bool WriteDefaults(TKeyValueStore& store, const std::string& keyPath)
 {
-    const std::string first = FirstRunDefaults[0].first;
+    const std::string first(SettingRows[0].Name);
     if (!store.BeginUpdate() || !store.OpenKey(keyPath))
         throw ERegistryError(FailedToSet(first));
-    const std::vector<TDefault> missing = MissingDefaults(store.ValueNames());
+    const std::vector<const TSettingRow*> missing = MissingDefaults(store.ValueNames());
     if (missing.empty())
         return false;
-    for (const auto& [name, value] : missing)
-        if (!store.WriteInteger(name, value))
-            throw ERegistryError(FailedToSet(name));
+    for (const TSettingRow* row : missing)
+        if (!store.WriteInteger(std::string(row->Name), row->Default))
+            throw ERegistryError(FailedToSet(std::string(row->Name)));
     if (!store.CommitUpdate())
-        throw ERegistryError(FailedToSet(missing.front().first));
-    return missing.size() == std::size(FirstRunDefaults);
+        throw ERegistryError(FailedToSet(std::string(missing.front()->Name)));
+    return missing.size() == SettingRows.size();
 }
 
 } // namespace
@@ -126,19 +113,17 @@ uint32_t TRegOptions::ReadInteger(const std::string& name, uint8_t fallback)
     return value;
 }
 
-uint8_t TRegOptions::ReadSetting(const std::string& name, uint8_t fallback)
+uint8_t TRegOptions::Read(const TSettingRow& row)
 {
-    return static_cast<uint8_t>(ReadInteger(name, fallback) & 0xFFu);
+    const uint32_t value = ReadInteger(std::string(row.Name), row.Unkeyed);
+    if (row.Last == AnyByte)
+        return static_cast<uint8_t>(value & 0xFFu);
+    return value <= row.Last ? static_cast<uint8_t>(value) : row.Default;
 }
 
-uint8_t TRegOptions::ReadChoice(const std::string& name, uint8_t fallback, uint8_t last)
+void TRegOptions::Write(const TSettingRow& row, uint8_t value)
 {
-    const uint32_t value = ReadInteger(name, fallback);
-    return value <= last ? static_cast<uint8_t>(value) : fallback;
-}
-
-void TRegOptions::WriteSetting(const std::string& name, uint8_t value)
-{
+    const std::string name(row.Name);
     bool written = false;
     {
         const auto store = Store();
@@ -149,22 +134,17 @@ void TRegOptions::WriteSetting(const std::string& name, uint8_t value)
         throw ERegistryError(FailedToSet(name));
 }
 
-uint8_t TRegOptions::ReadFace() { return ReadSetting("face", 0); }
-void TRegOptions::WriteFace(uint8_t face) { WriteSetting("face", face); }
-uint8_t TRegOptions::ReadBackground() { return ReadSetting("bgd", 0); }
-void TRegOptions::WriteBackground(uint8_t background) { WriteSetting("bgd", background); }
-uint8_t TRegOptions::ReadMapId() { return ReadSetting("mapId", 0); }
-void TRegOptions::WriteMapId(uint8_t mapId) { WriteSetting("mapId", mapId); }
-uint8_t TRegOptions::ReadHintSpeed() { return ReadSetting("hintSpeed", 1); }
-void TRegOptions::WriteHintSpeed(uint8_t hintSpeed) { WriteSetting("hintSpeed", hintSpeed); }
-uint8_t TRegOptions::ReadKana() { return ReadChoice("kana", DefaultKana, 2); }
-void TRegOptions::WriteKana(uint8_t kana) { WriteSetting("kana", kana); }
-uint8_t TRegOptions::ReadReadings() { return ReadChoice("readings", DefaultReadings, 2); }
-void TRegOptions::WriteReadings(uint8_t readings) { WriteSetting("readings", readings); }
-uint8_t TRegOptions::ReadKanaSet() { return ReadChoice("kanaset", DefaultKanaSet, 2); }
-void TRegOptions::WriteKanaSet(uint8_t kanaSet) { WriteSetting("kanaset", kanaSet); }
-uint8_t TRegOptions::ReadPractice() { return ReadChoice("practice", DefaultPractice, 1); }
-void TRegOptions::WritePractice(uint8_t practice) { WriteSetting("practice", practice); }
+void TRegOptions::ReadSettings(TSettings& settings)
+{
+    for (const TSettingRow& row : SettingRows)
+        settings.*row.Field = Read(row);
+}
+
+void TRegOptions::WriteSettings(const TSettings& settings)
+{
+    for (const TSettingRow& row : SettingRows)
+        Write(row, settings.*row.Field);
+}
 
 bool TRegOptions::InitDefaults()
 {

@@ -5,6 +5,7 @@
 #include "storage/KanaMemoryText.h"
 #include "storage/KanaProgress.h"
 #include "storage/KeyValueStore.h"
+#include "storage/SettingsTable.h"
 
 #include <cstdint>
 #include <functional>
@@ -20,18 +21,6 @@ public:
 
 using TClock = std::function<TLocalTime()>;
 
-// What a first run stores.
-inline constexpr uint8_t DefaultFace = 1;
-inline constexpr uint8_t DefaultBackground = 1;
-inline constexpr uint8_t DefaultMapId = 0;
-inline constexpr uint8_t DefaultHintSpeed = 1;
-// The learning modes: hiragana, each with its reading. A stored value outside 0..2 reads as these.
-inline constexpr uint8_t DefaultKana = 0;
-inline constexpr uint8_t DefaultReadings = 0;
-// The basic kana, dealt at random. A stored value out of range reads as these.
-inline constexpr uint8_t DefaultKanaSet = 0;
-inline constexpr uint8_t DefaultPractice = 0;
-
 // The eight settings and the table of the 31 most recent wins. Nothing is cached: every call opens
 // its own access to the store and releases it before it returns or raises.
 class TRegOptions {
@@ -46,22 +35,14 @@ public:
     // settings added since: false, for the settings are to be read.
     bool InitDefaults();
 
-    uint8_t ReadFace();
-    void WriteFace(uint8_t face);
-    uint8_t ReadBackground();
-    void WriteBackground(uint8_t background);
-    uint8_t ReadMapId();
-    void WriteMapId(uint8_t mapId);
-    uint8_t ReadHintSpeed();
-    void WriteHintSpeed(uint8_t hintSpeed);
-    uint8_t ReadKana();
-    void WriteKana(uint8_t kana);
-    uint8_t ReadReadings();
-    void WriteReadings(uint8_t readings);
-    uint8_t ReadKanaSet();
-    void WriteKanaSet(uint8_t kanaSet);
-    uint8_t ReadPractice();
-    void WritePractice(uint8_t practice);
+    // One setting by its row (SettingRows); a value the store holds out of range reads as the row
+    // says. A failing read or write raises.
+    uint8_t Read(const TSettingRow& row);
+    void Write(const TSettingRow& row, uint8_t value);
+    // Every setting, each into its field as it is read: what was read before a failure is kept.
+    void ReadSettings(TSettings& settings);
+    // Every setting; a refused write raises, leaving those before it written.
+    void WriteSettings(const TSettings& settings);
 
     void AddScore(const std::string& player, const std::string& score, int32_t hints, const std::string& map);
     // Record k (1 = oldest); false and the empty text past the end of the table and for k = 0.
@@ -99,9 +80,6 @@ public:
 
 private:
     uint32_t ReadInteger(const std::string& name, uint8_t fallback);
-    uint8_t ReadSetting(const std::string& name, uint8_t fallback);
-    uint8_t ReadChoice(const std::string& name, uint8_t fallback, uint8_t last);
-    void WriteSetting(const std::string& name, uint8_t value);
     std::string ScoresPath() const;
     std::string ProgressPath() const;
 

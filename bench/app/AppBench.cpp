@@ -19,12 +19,12 @@ class TSilentFrontEnd final : public TFrontEnd {
 public:
     TBoardRaster& BoardPicture() override { return Silent.BoardPicture(); }
     void BoardChanged() override {}
-    void ShowMessage(TMessageKind, const std::string&) override {}
+    void ShowMessage(TMessageRequest) override {}
     void StartClock() override {}
     void StopClock() override {}
     void SetCommandEnabled(TCommandId, bool) override {}
     void SetStatusText(int, const std::string&) override {}
-    bool PumpEvents() override { return true; }
+    void StartBlinkTimer(uint32_t) override {}
     void ShowDialog(TDialogId) override {}
     void RefreshDialog(TDialogId) override {}
     void CloseMainWindow() override {}

@@ -102,7 +102,7 @@ void ReadOneSetting(benchmark::State& state)
 {
     TBenchStore store;
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.Options.ReadMapId());
+        benchmark::DoNotOptimize(store.Options.Read(Setting("mapId")));
 }
 BENCHMARK(ReadOneSetting)->Unit(benchmark::kMicrosecond);
 
@@ -148,10 +148,10 @@ void ShowOptionsWhileLocked(benchmark::State& state)
     TForeignLock lock(store.Folder);
     for (auto _ : state) {
         try {
-            store.Options.ReadFace();
-            store.Options.ReadBackground();
-            store.Options.ReadMapId();
-            store.Options.ReadHintSpeed();
+            store.Options.Read(Setting("face"));
+            store.Options.Read(Setting("bgd"));
+            store.Options.Read(Setting("mapId"));
+            store.Options.Read(Setting("hintSpeed"));
         } catch (const ERegistryError&) {
         }
     }

@@ -69,6 +69,13 @@ bool AskQuestion(QWidget* parent, const std::string& question)
     return RunWithTheKeyboard(box, parent) == QMessageBox::Yes;
 }
 
+void ShowMessage(QWidget* parent, const TMessageRequest& request)
+{
+    ShowModal(
+        request, [&] { ShowMessage(parent, request.Kind, request.Text); },
+        [&] { return AskQuestion(parent, request.Text); });
+}
+
 void SetQuestionHook(TQuestionHook hook)
 {
     QuestionHook() = std::move(hook);

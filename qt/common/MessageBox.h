@@ -18,6 +18,9 @@ void ShowMessage(QWidget* parent, TMessageKind kind, const std::string& text);
 // A modal question titled ConfirmTitle with Yes and No (the default); true for Yes.
 bool AskQuestion(QWidget* parent, const std::string& question);
 
+// A box the core asks for, modal: returns once it is closed and its continuation has run.
+void ShowMessage(QWidget* parent, const TMessageRequest& request);
+
 // Stands in for the question box in tests; an empty hook restores it.
 using TQuestionHook = std::function<bool(const QString& title, const QString& text)>;
 void SetQuestionHook(TQuestionHook hook);

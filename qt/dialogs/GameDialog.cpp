@@ -217,14 +217,9 @@ void TGameDialog::Hide()
         parentWidget()->activateWindow();
 }
 
-void TGameDialog::ShowMessage(TMessageKind kind, const std::string& text)
+void TGameDialog::ShowMessage(TMessageRequest request)
 {
-    ::ShowMessage(this, kind, text);
-}
-
-bool TGameDialog::Confirm(const std::string& question)
-{
-    return AskQuestion(this, question);
+    ::ShowMessage(this, request);
 }
 
 std::optional<TDialogView::TSaveChoice> TGameDialog::AskSaveFileName(std::span<const TExportFilter> filters,

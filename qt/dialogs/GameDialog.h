@@ -38,8 +38,7 @@ public:
     void SetChart(std::string_view kanaChart, const std::vector<TChartCellLook>& cells) override;
     void SetFocus(std::string_view control) override;
     void Hide() override;
-    void ShowMessage(TMessageKind kind, const std::string& text) override;
-    bool Confirm(const std::string& question) override;
+    void ShowMessage(TMessageRequest request) override;
     std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters,
                                                const std::filesystem::path& proposed) override;
     void OpenUrl(std::string_view url, std::function<void()> failed) override;
@@ -64,6 +63,7 @@ protected:
 
 private:
     TDialogLogic& Logic;
+    TKeyGuard KeyGuard;
     // The controls stand on it at their designed places; it scrolls where the screen is smaller.
     QScrollArea* Scroller;
     QWidget* Content;
@@ -71,7 +71,6 @@ private:
     bool FirstShown = false;
 
     TFrameExtents Frame() const;
-    TKeyGuard KeyGuard;
 
     void FitToLabels();
 };

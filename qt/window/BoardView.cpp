@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "model/TilePlacement.h"
+#include "parallel/SpareCores.h"
 #include "qt/window/BoardImage.h"
 
 TBoardView::TBoardView(QWidget* parent, TPressHandler pressed, TRedrawHandler redraw)
@@ -51,6 +52,7 @@ void TBoardView::MakePicture()
 {
     Fit.emplace(DeviceSize(), devicePixelRatioF());
     Image = std::make_unique<TBoardImage>(*Fit);
+    Image->SetSideBySide(OnSpareCores());
     TFacesAhead::Hand(FacesAhead, *Image);
 }
 

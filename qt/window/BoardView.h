@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "app/BoardGeometry.h"
-#include "faces/FacesAhead.h"
+#include "parallel/FacesAhead.h"
 
 class TBoardImage;
 class TBoardRaster;

@@ -32,6 +32,8 @@ TMainForm::TMainForm()
 
     GameTimer.setInterval(1000);
     connect(&GameTimer, &QTimer::timeout, this, [this] { RunGuarded([this] { MidEnd.Tick(); }); });
+    BlinkTimer.setSingleShot(true);
+    connect(&BlinkTimer, &QTimer::timeout, this, [this] { RunGuarded([this] { MidEnd.BlinkTimerTimer(); }); });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { IsQuitting = true; });
 }
 
@@ -70,9 +72,9 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    // A hint blink in progress sees this at its next pass and stops, so the program ends at once.
     IsQuitting = true;
     GameTimer.stop();
+    BlinkTimer.stop();
     RunGuarded([this] { MidEnd.FormClose(); });
     QMainWindow::closeEvent(event);
 }
@@ -103,9 +105,9 @@ void TMainForm::BoardChanged()
     BackgroundImage->update();
 }
 
-void TMainForm::ShowMessage(TMessageKind kind, const std::string& text)
+void TMainForm::ShowMessage(TMessageRequest request)
 {
-    ::ShowMessage(this, kind, text);
+    ::ShowMessage(this, request);
 }
 
 void TMainForm::StartClock()
@@ -129,10 +131,9 @@ void TMainForm::SetStatusText(int panel, const std::string& text)
     StatusPanels.at(static_cast<size_t>(panel))->setText(QString::fromStdString(text));
 }
 
-bool TMainForm::PumpEvents()
+void TMainForm::StartBlinkTimer(uint32_t milliseconds)
 {
-    QCoreApplication::processEvents();
-    return !IsQuitting;
+    BlinkTimer.start(static_cast<int>(milliseconds));
 }
 
 void TMainForm::ShowDialog(TDialogId dialog)

@@ -39,6 +39,7 @@ public:
     std::array<QMenu*, Menus.size()> MenuTitles{};
     std::array<QAction*, CommandCount> Actions{};
     QTimer GameTimer;
+    QTimer BlinkTimer;  // one shot
     // The deal's draws, for the session, which owns the game and the store's handle.
     TClockRandom Random;
     TMidEnd MidEnd{*this, Random};
@@ -63,12 +64,12 @@ private:
     // What the session asks of the window.
     TBoardRaster& BoardPicture() override;
     void BoardChanged() override;
-    void ShowMessage(TMessageKind kind, const std::string& text) override;
+    void ShowMessage(TMessageRequest request) override;
     void StartClock() override;
     void StopClock() override;
     void SetCommandEnabled(TCommandId command, bool enabled) override;
     void SetStatusText(int panel, const std::string& text) override;
-    bool PumpEvents() override;
+    void StartBlinkTimer(uint32_t milliseconds) override;
     void ShowDialog(TDialogId dialog) override;
     void RefreshDialog(TDialogId dialog) override;
     void CloseMainWindow() override;

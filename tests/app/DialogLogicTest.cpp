@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -82,8 +83,9 @@ TEST_F(TDialogLogicTest, OptionsPreviewsAndGroupsChooseAndOnlyTheChosenPreviewsS
 
     dialog.Click(View, "AcceptBitBtn", -1);
     EXPECT_TRUE(View.Hidden);
-    EXPECT_EQ((TSettings{Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed()}),
-              (TSettings{0, 5, 4, 2}));
+    TSettings stored;
+    Options.ReadSettings(stored);
+    EXPECT_EQ(stored, (TSettings{0, 5, 4, 2}));
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedOtherMap});
 }
 
@@ -123,8 +125,8 @@ TEST_F(TDialogLogicTest, OptionsLearningModesAreStoredAndTheFacePreviewsShowThem
     dialog.Click(View, "KanaRadioGroup", 1);
     dialog.Click(View, "ReadingsRadioGroup", 1);
     dialog.Click(View, "AcceptBitBtn", -1);
-    EXPECT_EQ(Options.ReadKana(), 1);
-    EXPECT_EQ(Options.ReadReadings(), 1);
+    EXPECT_EQ(Options.Read(Setting("kana")), 1);
+    EXPECT_EQ(Options.Read(Setting("readings")), 1);
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedSameMap});
 }
 
@@ -145,12 +147,14 @@ TEST_F(TDialogLogicTest, OptionsAskBeforeAnotherKanaSetAndPracticeIsAChecked)
     EXPECT_EQ(View.Questions, std::vector<std::string>{std::string(KanaSetQuestion)});
     EXPECT_FALSE(View.Hidden);
     EXPECT_TRUE(listener.Notices.empty());
-    EXPECT_EQ(std::make_pair(Options.ReadKanaSet(), Options.ReadPractice()), std::make_pair(uint8_t{0}, uint8_t{0}));
+    EXPECT_EQ(std::make_pair(Options.Read(Setting("kanaset")), Options.Read(Setting("practice"))),
+              std::make_pair(uint8_t{0}, uint8_t{0}));
 
     View.ConfirmAnswer = true;
     dialog.Click(View, "AcceptBitBtn", -1);
     EXPECT_TRUE(View.Hidden);
-    EXPECT_EQ(std::make_pair(Options.ReadKanaSet(), Options.ReadPractice()), std::make_pair(uint8_t{2}, uint8_t{1}));
+    EXPECT_EQ(std::make_pair(Options.Read(Setting("kanaset")), Options.Read(Setting("practice"))),
+              std::make_pair(uint8_t{2}, uint8_t{1}));
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::AcceptedSameMap});
 
     TFakeDialogView reopened;
@@ -158,7 +162,7 @@ TEST_F(TDialogLogicTest, OptionsAskBeforeAnotherKanaSetAndPracticeIsAChecked)
     dialog.Click(reopened, "PracticeCheckBox", 0);
     dialog.Click(reopened, "AcceptBitBtn", -1);
     EXPECT_TRUE(reopened.Questions.empty()) << "the set did not change";
-    EXPECT_EQ(Options.ReadPractice(), 0);
+    EXPECT_EQ(Options.Read(Setting("practice")), 0);
 }
 
 TEST_F(TDialogLogicTest, OptionsCancelShowsTheStoredChoicesAgainAtTheNextShowing)
@@ -170,7 +174,7 @@ TEST_F(TDialogLogicTest, OptionsCancelShowsTheStoredChoicesAgainAtTheNextShowing
     dialog.Click(View, "CancelBitBtn", -1);
     EXPECT_TRUE(View.Hidden);
     EXPECT_EQ(listener.Notices, std::vector<TOptionsNotice>{TOptionsNotice::Cancelled});
-    EXPECT_EQ(Options.ReadFace(), DefaultFace);
+    EXPECT_EQ(Options.Read(Setting("face")), Setting("face").Default);
     TFakeDialogView reopened;
     dialog.FormShow(reopened);
     EXPECT_TRUE(reopened.Chosen.at("TileFacePanel2"));
@@ -180,7 +184,7 @@ TEST_F(TDialogLogicTest, OptionsThatCannotBeReadStillShowWhatWasReadThenRaise)
 {
     TListener listener;
     TOptionsDialog dialog(Options, listener);
-    Options.WriteFace(0);
+    Options.Write(Setting("face"), 0);
     {
         const auto store = Store.Open();
         store->OpenKey(SettingsKey);
@@ -233,6 +237,64 @@ TEST_F(TDialogLogicTest, CancelOnAWinAsksBeforeTheWinIsDropped)
     dialog.Click(next, "CancelBitBtn", -1);
     EXPECT_TRUE(next.Hidden);
     EXPECT_EQ(ReadTable(Options).size(), 1u);
+}
+
+// Nothing a question guards happens before its box is closed, however long it stays open; Yes does
+// it once, No never.
+TEST_F(TDialogLogicTest, AQuestionsEffectWaitsForItsAnswerAndRunsOnce)
+{
+    TListener listener;
+    TOptionsDialog options(Options, listener);
+    TNameDialog name(Options);
+    name.Won = {"0:03:07", 2, "Babel"};
+    TScoresDialog scores(Options);
+    const std::filesystem::path file = std::filesystem::path(testing::TempDir()) / "tesuli-held-export.csv";
+    struct TCase {
+        const char* Name;
+        std::function<void(TFakeDialogView&)> Ask;
+        std::function<int(const TFakeDialogView&)> Done;  // how often the guarded effect ran
+    };
+    const TCase cases[] = {
+        {"another kana set",
+         [&](TFakeDialogView& view) {
+             options.FormShow(view);
+             options.Click(view, "KanaSetRadioGroup", 1);
+             options.Click(view, "AcceptBitBtn", -1);
+         },
+         [&](const TFakeDialogView&) { return static_cast<int>(listener.Notices.size()); }},
+        {"dropping a win",
+         [&](TFakeDialogView& view) {
+             name.FormShow(view);
+             name.Click(view, "CancelBitBtn", -1);
+         },
+         [&](const TFakeDialogView& view) { return view.Hidden ? 1 : 0; }},
+        {"replacing a file",
+         [&](TFakeDialogView& view) {
+             std::ofstream(file) << "other data";
+             scores.FormShow(view);
+             view.SaveAnswer = TDialogView::TSaveChoice{file.string(), 0};
+             scores.Click(view, "ExportBitBtn", -1);
+         },
+         [&](const TFakeDialogView& view) { return static_cast<int>(view.Messages.size()); }},
+    };
+    for (const TCase& test : cases)
+        for (const TMessageAnswer answer : {TMessageAnswer::No, TMessageAnswer::Yes}) {
+            SCOPED_TRACE(std::string(test.Name) + (answer == TMessageAnswer::Yes ? ", yes" : ", no"));
+            listener.Notices.clear();
+            Options.InitDefaults();
+            TFakeDialogView view;
+            view.HoldBoxes = true;
+            test.Ask(view);
+            ASSERT_EQ(view.Open.size(), 1u);
+            EXPECT_EQ(view.Questions.size(), 1u);
+            EXPECT_TRUE(view.Open[0].HasYesNo());
+            EXPECT_EQ(view.Open[0].DefaultAnswer(), TMessageAnswer::No);
+            EXPECT_EQ(test.Done(view), 0) << "before the answer";
+            view.CloseBox(answer);
+            EXPECT_EQ(test.Done(view), answer == TMessageAnswer::Yes ? 1 : 0);
+            EXPECT_EQ(view.Questions.size(), 1u) << "asked once";
+        }
+    std::filesystem::remove(file);
 }
 
 // Keys that come while the player is still typing readings stay out of the win dialog.

@@ -28,6 +28,10 @@ public:
     std::vector<TChartCellLook> Chart;
     bool ConfirmAnswer = false;
     std::vector<std::string> Questions;
+    // Off: every box is closed at once, a question answered with ConfirmAnswer. On: each is kept
+    // open in Open until CloseBox, as a browser leaves it while the page runs on.
+    bool HoldBoxes = false;
+    std::vector<TMessageRequest> Open;
 
     int ItemIndex(std::string_view group) const override
     {
@@ -50,14 +54,25 @@ public:
     void SetChart(std::string_view, const std::vector<TChartCellLook>& cells) override { Chart = cells; }
     void SetFocus(std::string_view control) override { Focus = control; }
     void Hide() override { Hidden = true; }
-    void ShowMessage(TMessageKind kind, const std::string& text) override
+    void ShowMessage(TMessageRequest request) override
     {
-        Messages.push_back(std::string(kind == TMessageKind::Error ? "Error: " : "Information: ") + text);
+        if (request.HasYesNo())
+            Questions.push_back(request.Text);
+        else
+            Messages.push_back(std::string(request.Kind == TMessageKind::Error ? "Error: " : "Information: ") + request.Text);
+        if (HoldBoxes)
+            Open.push_back(std::move(request));
+        else if (request.HasYesNo())
+            request.Close(ConfirmAnswer ? TMessageAnswer::Yes : TMessageAnswer::No);
+        else
+            request.Close(TMessageAnswer::Ok);
     }
-    bool Confirm(const std::string& question) override
+    // Closes the oldest box held open.
+    void CloseBox(TMessageAnswer answer)
     {
-        Questions.push_back(question);
-        return ConfirmAnswer;
+        const TMessageRequest request = std::move(Open.front());
+        Open.erase(Open.begin());
+        request.Close(answer);
     }
     std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter>, const std::filesystem::path& proposed) override
     {

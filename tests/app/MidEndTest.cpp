@@ -24,11 +24,16 @@ public:
     std::vector<std::string> Log;
     std::array<bool, CommandCount> Shown{};
     bool ClockRunning = false;
+    uint32_t BlinkTimer = 0;  // 0: none asked for
     std::array<std::string, 4> Status;
 
     TBoardRaster& BoardPicture() override { return Silent.BoardPicture(); }
     void BoardChanged() override {}
-    void ShowMessage(TMessageKind, const std::string& text) override { Log.push_back("Message " + text); }
+    void ShowMessage(TMessageRequest request) override
+    {
+        Log.push_back("Message " + request.Text);
+        request.Close(request.DefaultAnswer());
+    }
     void StartClock() override { ClockRunning = true; }
     void StopClock() override { ClockRunning = false; }
     void SetCommandEnabled(TCommandId command, bool enabled) override
@@ -36,7 +41,7 @@ public:
         Shown[static_cast<size_t>(command)] = enabled;
     }
     void SetStatusText(int panel, const std::string& text) override { Status.at(static_cast<size_t>(panel)) = text; }
-    bool PumpEvents() override { return true; }
+    void StartBlinkTimer(uint32_t milliseconds) override { BlinkTimer = milliseconds; }
     void ShowDialog(TDialogId dialog) override { Log.push_back("Dialog " + std::to_string(static_cast<int>(dialog))); }
     void CloseMainWindow() override { Log.push_back("Close"); }
     void RefreshDialog(TDialogId dialog) override
@@ -252,6 +257,7 @@ TEST(MidEndTimes, APairTypedIsTimedAsThePairPressed)
         int64_t Before3;
         std::vector<int32_t> Expected;  // tenths of the three pairs, in the order taken
     };
+    // A pair's time runs from the pair taken before it, on the running clock.
     const TCase cases[] = {
         {"first game", false, 2500, 900, {0, 25, 9}},
         {"after a dialog", true, 1000, 2000, {0, 10, 20}},
@@ -313,7 +319,7 @@ TEST(MidEndTyping, ANewDealOfOtherKanaIsTypedByItsOwnSpellings)
 {
     TTestStore store;
     store.Options().InitDefaults();
-    store.Options().WriteKanaSet(KanaSetSetting::All);
+    store.Options().Write(Setting("kanaset"), KanaSetSetting::All);
     TFakeFrontEnd front;
     TSeededRandom random;
     TFakeClock clock;

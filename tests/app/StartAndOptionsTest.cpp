@@ -31,19 +31,20 @@ protected:
 
     void Seed(const TSettings& settings)
     {
-        Options.WriteFace(settings.FaceStyle);
-        Options.WriteBackground(settings.BackgroundIndex);
-        Options.WriteMapId(settings.MapId);
-        Options.WriteHintSpeed(settings.HintSpeed);
-        Options.WriteKana(settings.Kana);
-        Options.WriteReadings(settings.Readings);
-        Options.WriteKanaSet(settings.KanaSet);
-        Options.WritePractice(settings.Practice);
+        Options.Write(Setting("face"), settings.FaceStyle);
+        Options.Write(Setting("bgd"), settings.BackgroundIndex);
+        Options.Write(Setting("mapId"), settings.MapId);
+        Options.Write(Setting("hintSpeed"), settings.HintSpeed);
+        Options.Write(Setting("kana"), settings.Kana);
+        Options.Write(Setting("readings"), settings.Readings);
+        Options.Write(Setting("kanaset"), settings.KanaSet);
+        Options.Write(Setting("practice"), settings.Practice);
     }
     TSettings Stored()
     {
-        return {Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(),   Options.ReadHintSpeed(),
-                Options.ReadKana(), Options.ReadReadings(),   Options.ReadKanaSet(), Options.ReadPractice()};
+        TSettings stored;
+        Options.ReadSettings(stored);
+        return stored;
     }
     void StoreAsText(const std::string& name)
     {

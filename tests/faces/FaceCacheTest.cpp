@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "faces/BoardPicture.h"
 #include "faces/FaceCache.h"
-#include "faces/FacesAhead.h"
 #include "faces/FaceMaker.h"
+#include "parallel/FacesAhead.h"
+#include "parallel/SpareCores.h"
 
 namespace {
 
@@ -45,24 +47,33 @@ TEST(FaceCache, EveryPartOfAPictureHasAFaceOfItsOwn)
     EXPECT_EQ(cache.Count(), 6u);
 }
 
-// A board's faces made at once, on several threads: each distinct picture once, the same pixels as
-// one made alone, and kept, so that drawing the tiles then makes none.
+// A board's faces made at once, on the caller alone or on several threads: each distinct picture
+// once, the same pixels as one made alone, and kept, so that drawing the tiles then makes none.
 TEST(FaceCache, PreparesABoardsFacesOnceEach)
 {
-    TFaceCache cache(1.5);
+    size_t helpersAsked = 0;
+    const TSideBySide inTurn = [&](size_t helpers, const std::function<void()>& work) {
+        helpersAsked = helpers;
+        for (size_t n = 0; n <= helpers; ++n)
+            work();
+    };
     std::vector<TFacePicture> board;
     for (TKanaId kana = 0; kana < 48; ++kana)
         for (const bool lit : {false, false, true})
             board.push_back({kana, kana % 2 ? TScript::Katakana : TScript::Hiragana, TFaceShows::KanaWithReading, 1, lit});
-    cache.Face(board[0]);
-    cache.Prepare(board);
-    EXPECT_EQ(cache.Count(), 96u);
-    const TPixelImage* kept = &cache.Face(board[140]);
-    cache.Prepare(board);
-    EXPECT_EQ(&cache.Face(board[140]), kept);
-    EXPECT_EQ(cache.Count(), 96u);
-    for (const size_t n : {0u, 1u, 2u, 77u, 143u})
-        EXPECT_EQ(cache.Face(board[n]).Pixels, MakeFace(board[n], 1.5).Pixels) << n;
+    for (const TSideBySide& sideBySide : {TSideBySide(), inTurn, OnSpareCores()}) {
+        TFaceCache cache(1.5);
+        cache.Face(board[0]);
+        cache.Prepare(board, sideBySide);
+        EXPECT_EQ(cache.Count(), 96u);
+        const TPixelImage* kept = &cache.Face(board[140]);
+        cache.Prepare(board, sideBySide);
+        EXPECT_EQ(&cache.Face(board[140]), kept);
+        EXPECT_EQ(cache.Count(), 96u);
+        for (const size_t n : {0u, 1u, 2u, 77u, 143u})
+            EXPECT_EQ(cache.Face(board[n]).Pixels, MakeFace(board[n], 1.5).Pixels) << n;
+    }
+    EXPECT_EQ(helpersAsked, 95u / 8) << "a helper for every eight faces missing";
 }
 
 // Faces made ahead serve a picture of their own scale only, and are let go once handed.

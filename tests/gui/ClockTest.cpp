@@ -87,11 +87,14 @@ TEST_F(TClock, NewGameStartsItAtOnceFromZero)
     EXPECT_EQ(PanelText(1), "Hints:  0");
 }
 
-// The blink runs through the real event pump to its end, and leaves a stopped clock stopped.
+// The blink runs on the window's timer to its end, and leaves a stopped clock stopped.
 TEST_F(TClock, AHintBlinksToItsEndAndLeavesTheClockStopped)
 {
     Game().HintSpeed = 0;
     CommandAction(TCommandId::Hint)->trigger();
+    EXPECT_TRUE(Game().Tiles[Game().Blinks().at(0).First].Hinted);
+    QTRY_VERIFY_WITH_TIMEOUT(Game().Blinks().empty(), 60000);
+    EXPECT_FALSE(MainForm->BlinkTimer.isActive());
     EXPECT_FALSE(MainForm->GameTimer.isActive());
     EXPECT_EQ(Game().ElapsedSeconds, 10);
     for (int n = 1; n <= TileCount; ++n)

@@ -116,9 +116,11 @@ using TExit = TGuiTest;
 TEST_F(TExit, EndsALongHintBlinkAtOnce)
 {
     Game().HintSpeed = 2;
-    QTimer::singleShot(50, MainForm, [] { CommandAction(TCommandId::Exit)->trigger(); });
     CommandAction(TCommandId::Hint)->trigger();
+    EXPECT_TRUE(MainForm->BlinkTimer.isActive());
+    CommandAction(TCommandId::Exit)->trigger();
     EXPECT_TRUE(MainForm->Quitting());
+    EXPECT_FALSE(MainForm->BlinkTimer.isActive());
     EXPECT_FALSE(MainForm->isVisible());
     for (int n = 1; n <= TileCount; ++n)
         EXPECT_FALSE(Game().Tiles[n].Hinted);

@@ -218,6 +218,8 @@ private:
         Game.HintActionExecute();
         EXPECT_EQ(Game.ElapsedSeconds, elapsed + (pair ? 10 : 0));
         EXPECT_EQ(Game.HintCount, hints + (pair ? 1 : 0));
+        while (Effects.RunBlinkTimer(Game)) {
+        }
         for (int n = 1; n <= TileCount; ++n)
             EXPECT_FALSE(Game.Tiles[n].Hinted);
     }

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <tuple>
+
+#include "tests/support/SilentEffects.h"
+#include "tests/support/SeededRandom.h"
 
 namespace {
 
@@ -38,14 +42,14 @@ protected:
     void ExpectDefaults()
     {
         EXPECT_EQ(StoredNames(), AllNames);
-        EXPECT_EQ(Options.ReadFace(), 1);
-        EXPECT_EQ(Options.ReadBackground(), 1);
-        EXPECT_EQ(Options.ReadMapId(), 0);
-        EXPECT_EQ(Options.ReadHintSpeed(), 1);
-        EXPECT_EQ(Options.ReadKana(), 0);
-        EXPECT_EQ(Options.ReadReadings(), 0);
-        EXPECT_EQ(Options.ReadKanaSet(), 0);
-        EXPECT_EQ(Options.ReadPractice(), 0);
+        EXPECT_EQ(Options.Read(Setting("face")), 1);
+        EXPECT_EQ(Options.Read(Setting("bgd")), 1);
+        EXPECT_EQ(Options.Read(Setting("mapId")), 0);
+        EXPECT_EQ(Options.Read(Setting("hintSpeed")), 1);
+        EXPECT_EQ(Options.Read(Setting("kana")), 0);
+        EXPECT_EQ(Options.Read(Setting("readings")), 0);
+        EXPECT_EQ(Options.Read(Setting("kanaset")), 0);
+        EXPECT_EQ(Options.Read(Setting("practice")), 0);
     }
     const Names AllNames{"bgd", "face", "hintSpeed", "kana", "kanaset", "mapId", "practice", "readings"};
 
@@ -97,35 +101,36 @@ TEST_F(SettingsStore, AKeyOfAnEarlierReleaseKeepsItsValuesAndGainsTheNewSettings
                     return static_cast<uint8_t>(value);
             return fallback;
         };
-        EXPECT_EQ(std::make_tuple(options.ReadFace(), options.ReadBackground(), options.ReadMapId(),
-                                  options.ReadHintSpeed(), options.ReadKana(), options.ReadReadings(),
-                                  options.ReadKanaSet(), options.ReadPractice()),
+        EXPECT_EQ(std::make_tuple(options.Read(Setting("face")), options.Read(Setting("bgd")),
+                                  options.Read(Setting("mapId")), options.Read(Setting("hintSpeed")),
+                                  options.Read(Setting("kana")), options.Read(Setting("readings")),
+                                  options.Read(Setting("kanaset")), options.Read(Setting("practice"))),
                   std::make_tuple(0, 4, 5, 2, kept("kana", 0), kept("readings", 0), 0, 0));
         std::string record;
         EXPECT_TRUE(options.ReadScore(1, record));
         EXPECT_NE(record.find("Yuki"), std::string::npos);
 
         // The next start finds the key complete and changes nothing.
-        options.WriteKanaSet(2);
+        options.Write(Setting("kanaset"), 2);
         log.Writes = 0;
         EXPECT_FALSE(options.InitDefaults());
         EXPECT_EQ(log.Writes, 0);
-        EXPECT_EQ(options.ReadKanaSet(), 2);
+        EXPECT_EQ(options.Read(Setting("kanaset")), 2);
     }
 }
 
 TEST_F(SettingsStore, WritesAreSeenByTheNextReadOfAnyObject)
 {
-    Options.WriteFace(0);
-    Options.WriteBackground(5);
-    Options.WriteMapId(6);
-    Options.WriteHintSpeed(2);
+    Options.Write(Setting("face"), 0);
+    Options.Write(Setting("bgd"), 5);
+    Options.Write(Setting("mapId"), 6);
+    Options.Write(Setting("hintSpeed"), 2);
     TRegOptions other = Place.Options();
     EXPECT_FALSE(other.InitDefaults());
-    EXPECT_EQ(other.ReadFace(), 0);
-    EXPECT_EQ(other.ReadBackground(), 5);
-    EXPECT_EQ(other.ReadMapId(), 6);
-    EXPECT_EQ(other.ReadHintSpeed(), 2);
+    EXPECT_EQ(other.Read(Setting("face")), 0);
+    EXPECT_EQ(other.Read(Setting("bgd")), 5);
+    EXPECT_EQ(other.Read(Setting("mapId")), 6);
+    EXPECT_EQ(other.Read(Setting("hintSpeed")), 2);
 }
 
 TEST_F(SettingsStore, AKeyWithOneToThreeValuesGetsAllTheDefaults)
@@ -144,7 +149,7 @@ TEST_F(SettingsStore, FourForeignValuesAreLeftAloneButForTheLaterSettings)
     EXPECT_FALSE(Options.InitDefaults());
     EXPECT_EQ(Log.Writes, 4);
     EXPECT_EQ(StoredInteger("alpha"), 7u);
-    EXPECT_EQ(ErrorOf([&] { Options.ReadFace(); }), "Failed to get data for 'face'");
+    EXPECT_EQ(ErrorOf([&] { Options.Read(Setting("face")); }), "Failed to get data for 'face'");
 }
 
 // As a later release may leave the key: the eight settings and more beside them.
@@ -159,8 +164,8 @@ TEST_F(SettingsStore, AKeyWithMoreValuesThanTheGameWritesReadsAsStored)
     Log.Writes = 0;
     EXPECT_FALSE(Options.InitDefaults());
     EXPECT_EQ(Log.Writes, 0);
-    EXPECT_EQ(std::make_tuple(Options.ReadFace(), Options.ReadBackground(), Options.ReadMapId(), Options.ReadHintSpeed(),
-                              Options.ReadKana(), Options.ReadReadings(), Options.ReadKanaSet(), Options.ReadPractice()),
+    EXPECT_EQ(std::make_tuple(Options.Read(Setting("face")), Options.Read(Setting("bgd")), Options.Read(Setting("mapId")), Options.Read(Setting("hintSpeed")),
+                              Options.Read(Setting("kana")), Options.Read(Setting("readings")), Options.Read(Setting("kanaset")), Options.Read(Setting("practice"))),
               std::make_tuple(0, 4, 5, 2, 1, 2, 2, 1));
     EXPECT_EQ(StoredInteger("zoom"), 3u);
 }
@@ -172,16 +177,16 @@ TEST_F(SettingsStore, AValueOfAnotherTypeIsAnError)
         ASSERT_TRUE(store->OpenKey(SettingsKey));
         ASSERT_TRUE(store->WriteString("face", "1"));
     }
-    EXPECT_EQ(ErrorOf([&] { Options.ReadFace(); }), "Invalid data type for 'face'");
+    EXPECT_EQ(ErrorOf([&] { Options.Read(Setting("face")); }), "Invalid data type for 'face'");
     Arrange("kana", 1);
-    EXPECT_EQ(Options.ReadKana(), 1);
-    EXPECT_EQ(ErrorOf([&] { Options.ReadReadings(); }), "Failed to get data for 'readings'");
+    EXPECT_EQ(Options.Read(Setting("kana")), 1);
+    EXPECT_EQ(ErrorOf([&] { Options.Read(Setting("readings")); }), "Failed to get data for 'readings'");
     {
         const auto store = Place.Open();
         ASSERT_TRUE(store->OpenKey(SettingsKey));
         ASSERT_TRUE(store->WriteString("readings", "1"));
     }
-    EXPECT_EQ(ErrorOf([&] { Options.ReadReadings(); }), "Invalid data type for 'readings'");
+    EXPECT_EQ(ErrorOf([&] { Options.Read(Setting("readings")); }), "Invalid data type for 'readings'");
 }
 
 // The learning modes and the kana set have three choices each, practice two; anything else,
@@ -193,15 +198,15 @@ TEST_F(SettingsStore, AChoiceOutsideItsRangeReadsAsTheDefault)
     for (const auto& [stored, ofThree, ofTwo] : cases) {
         for (const char* name : {"kana", "readings", "kanaset", "practice"})
             Arrange(name, stored);
-        EXPECT_EQ(Options.ReadKana(), ofThree) << stored;
-        EXPECT_EQ(Options.ReadReadings(), ofThree) << stored;
-        EXPECT_EQ(Options.ReadKanaSet(), ofThree) << stored;
-        EXPECT_EQ(Options.ReadPractice(), ofTwo) << stored;
+        EXPECT_EQ(Options.Read(Setting("kana")), ofThree) << stored;
+        EXPECT_EQ(Options.Read(Setting("readings")), ofThree) << stored;
+        EXPECT_EQ(Options.Read(Setting("kanaset")), ofThree) << stored;
+        EXPECT_EQ(Options.Read(Setting("practice")), ofTwo) << stored;
     }
-    Options.WriteKana(2);
-    Options.WriteReadings(1);
-    Options.WriteKanaSet(2);
-    Options.WritePractice(1);
+    Options.Write(Setting("kana"), 2);
+    Options.Write(Setting("readings"), 1);
+    Options.Write(Setting("kanaset"), 2);
+    Options.Write(Setting("practice"), 1);
     EXPECT_EQ(StoredInteger("kana"), 2u);
     EXPECT_EQ(StoredInteger("readings"), 1u);
     EXPECT_EQ(StoredInteger("kanaset"), 2u);
@@ -213,17 +218,17 @@ TEST_F(SettingsStore, ReadsTakeTheLowEightBitsAndWritesZeroExtend)
     Arrange("bgd", 258);
     Arrange("face", 0xFFFFFFFFu);
     Arrange("mapId", 257);
-    EXPECT_EQ(Options.ReadBackground(), 2);
-    EXPECT_EQ(Options.ReadFace(), 255);
-    EXPECT_EQ(Options.ReadMapId(), 1);
+    EXPECT_EQ(Options.Read(Setting("bgd")), 2);
+    EXPECT_EQ(Options.Read(Setting("face")), 255);
+    EXPECT_EQ(Options.Read(Setting("mapId")), 1);
 
-    Options.WriteHintSpeed(200);
+    Options.Write(Setting("hintSpeed"), 200);
     EXPECT_EQ(StoredInteger("hintSpeed"), 200u);
 }
 
 TEST_F(SettingsStore, AReadWithoutKeyCreatesTheEmptyKeyAndFails)
 {
-    EXPECT_EQ(ErrorOf([&] { Options.ReadMapId(); }), "Failed to get data for 'mapId'");
+    EXPECT_EQ(ErrorOf([&] { Options.Read(Setting("mapId")); }), "Failed to get data for 'mapId'");
     EXPECT_TRUE(Place.Open()->KeyExists(SettingsKey));
     EXPECT_TRUE(StoredNames().empty());
 }
@@ -231,15 +236,84 @@ TEST_F(SettingsStore, AReadWithoutKeyCreatesTheEmptyKeyAndFails)
 TEST_F(SettingsStore, AnUnopenableStoreGivesTheFallbacksAndRefusesWrites)
 {
     Place.MakeUnopenable();
-    EXPECT_EQ(Options.ReadFace(), 0);
-    EXPECT_EQ(Options.ReadBackground(), 0);
-    EXPECT_EQ(Options.ReadMapId(), 0);
-    EXPECT_EQ(Options.ReadHintSpeed(), 1);
-    EXPECT_EQ(Options.ReadKana(), 0);
-    EXPECT_EQ(Options.ReadReadings(), 0);
-    EXPECT_EQ(ErrorOf([&] { Options.WriteMapId(3); }), "Failed to set data for 'mapId'");
-    EXPECT_EQ(ErrorOf([&] { Options.WriteReadings(1); }), "Failed to set data for 'readings'");
+    EXPECT_EQ(Options.Read(Setting("face")), 0);
+    EXPECT_EQ(Options.Read(Setting("bgd")), 0);
+    EXPECT_EQ(Options.Read(Setting("mapId")), 0);
+    EXPECT_EQ(Options.Read(Setting("hintSpeed")), 1);
+    EXPECT_EQ(Options.Read(Setting("kana")), 0);
+    EXPECT_EQ(Options.Read(Setting("readings")), 0);
+    EXPECT_EQ(ErrorOf([&] { Options.Write(Setting("mapId"), 3); }), "Failed to set data for 'mapId'");
+    EXPECT_EQ(ErrorOf([&] { Options.Write(Setting("readings"), 1); }), "Failed to set data for 'readings'");
     EXPECT_EQ(ErrorOf([&] { Options.InitDefaults(); }), "Failed to set data for 'face'");
 }
 
 } // namespace
+
+// Every row of the settings table, a new one too, goes through the store as stated: a first run's
+// default, each value in range back as written, one beyond it repaired, and all of them at once.
+TEST_F(SettingsStore, EveryRowOfTheTableIsWrittenReadAndRepairedAsItSays)
+{
+    ASSERT_TRUE(Options.InitDefaults());
+    TSettings read;
+    Options.ReadSettings(read);
+    EXPECT_EQ(read, DefaultSettings());
+    std::set<std::string_view> names;
+    for (const TSettingRow& row : SettingRows) {
+        SCOPED_TRACE(std::string(row.Name));
+        EXPECT_TRUE(names.insert(row.Name).second) << "one value per setting";
+        EXPECT_EQ(&Setting(row.Name), &row);
+        EXPECT_EQ(StoredInteger(std::string(row.Name)), row.Default);
+        const uint32_t last = row.Last == AnyByte ? 255u : row.Last;
+        std::vector<uint32_t> values{0, last};  // each store write is a transaction: a byte's edges
+        for (uint32_t value = 1; value < last && value < 3; ++value)
+            values.push_back(value);
+        for (const uint32_t value : values) {
+            Options.Write(row, static_cast<uint8_t>(value));
+            ASSERT_EQ(Options.Read(row), value);
+        }
+        Arrange(std::string(row.Name), last + 2);
+        EXPECT_EQ(Options.Read(row), row.Last == AnyByte ? 1 : row.Default);
+        Options.Write(row, row.Default);
+    }
+    TSettings chosen;
+    for (const TSettingRow& row : SettingRows)
+        chosen.*row.Field = row.Last == AnyByte ? 7 : row.Last;
+    Options.WriteSettings(chosen);
+    Options.ReadSettings(read);
+    EXPECT_EQ(read, chosen);
+}
+
+// What a failing read leaves: the settings read before it, the others as they were.
+TEST_F(SettingsStore, ReadingTheSettingsKeepsWhatWasReadBeforeAFailure)
+{
+    Options.InitDefaults();
+    Arrange("bgd", 3);
+    {
+        const auto store = Place.Open();
+        store->OpenKey(SettingsKey);
+        store->WriteString("mapId", "three");
+    }
+    TSettings read;
+    read.MapId = 9;
+    read.HintSpeed = 9;
+    EXPECT_EQ(ErrorOf([&] { Options.ReadSettings(read); }), "Invalid data type for 'mapId'");
+    EXPECT_EQ(std::make_tuple(read.FaceStyle, read.BackgroundIndex, read.MapId, read.HintSpeed),
+              std::make_tuple(1, 3, 9, 9));
+}
+
+// Each setting reaches its own place in the game; the map and the kana set only with a new game.
+TEST(SettingsTable, EachSettingGoesToItsPlaceInTheGame)
+{
+    TSilentEffects effects;
+    TSeededRandom random;
+    const TSettings settings{1, 4, 6, 2, 1, 2, 2, 1};
+    for (const bool withNewGame : {false, true}) {
+        TGame game(effects, random);
+        PutInGame(game, settings, withNewGame);
+        EXPECT_EQ(std::make_tuple(game.FaceStyle, game.BackgroundIndex, game.HintSpeed, game.Kana, game.Readings,
+                                  game.Practice),
+                  std::make_tuple(1, 4, 2, 1, 2, true));
+        EXPECT_EQ(std::make_pair(game.MapNumber, game.KanaSet),
+                  withNewGame ? std::make_pair(uint8_t{7}, uint8_t{2}) : std::make_pair(uint8_t{0}, uint8_t{0}));
+    }
+}

@@ -42,7 +42,7 @@ protected:
     {
         TRegOptions options = Place.Options();
         options.InitDefaults();
-        options.WriteMapId(4);
+        options.Write(Setting("mapId"), 4);
         options.AddScore("Anna", "0:12:34", 3, "Babel");
         options.AddScore("Ben", "0:20:00", 0, "Babel");
     }
@@ -66,12 +66,12 @@ protected:
     {
         const std::string before = Contents(File());
         TRegOptions options(Factory(busyTimeoutMs), LocalTimeNow, {});
-        EXPECT_EQ(options.ReadFace(), 0);
-        EXPECT_EQ(options.ReadMapId(), 0);
-        EXPECT_EQ(options.ReadHintSpeed(), 1);
+        EXPECT_EQ(options.Read(Setting("face")), 0);
+        EXPECT_EQ(options.Read(Setting("mapId")), 0);
+        EXPECT_EQ(options.Read(Setting("hintSpeed")), 1);
         std::string record;
         EXPECT_FALSE(options.ReadScore(1, record));
-        EXPECT_EQ(ErrorOf([&] { options.WriteFace(0); }), "Failed to set data for 'face'");
+        EXPECT_EQ(ErrorOf([&] { options.Write(Setting("face"), 0); }), "Failed to set data for 'face'");
         EXPECT_EQ(ErrorOf([&] { options.InitDefaults(); }), "Failed to set data for 'face'");
         EXPECT_EQ(ErrorOf([&] { options.AddScore("Cleo", "0:01:00", 0, "Babel"); }), "Failed to set data for '1'");
         EXPECT_TRUE(Contents(File()) == before) << "the file was changed";
@@ -160,8 +160,8 @@ TEST_F(SqliteStore, AStoreMadeByManyAccessesAtOnceIsMadeOnce)
         TRegOptions options;
         ASSERT_TRUE(options.InitDefaults()) << "run " << run;
         ahead.clear();
-        options.WriteMapId(4);
-        EXPECT_EQ(Place.Options().ReadMapId(), 4);
+        options.Write(Setting("mapId"), 4);
+        EXPECT_EQ(Place.Options().Read(Setting("mapId")), 4);
     }
 }
 
@@ -209,10 +209,10 @@ TEST_F(SqliteStore, AnUnmarkedStoreOfTheGameIsTakenAndMarkedByItsNextChange)
              "INSERT INTO keys(path) VALUES('Software'), ('Software\\tesuli');"
              "INSERT INTO vals SELECT id, 'mapId', 4 FROM keys WHERE path = 'Software\\tesuli';");
     TRegOptions options = Place.Options();
-    EXPECT_EQ(options.ReadMapId(), 4);
+    EXPECT_EQ(options.Read(Setting("mapId")), 4);
     EXPECT_EQ(Mark(), std::string(4, '\0'));
-    options.WriteHintSpeed(2);
-    EXPECT_EQ(options.ReadHintSpeed(), 2);
+    options.Write(Setting("hintSpeed"), 2);
+    EXPECT_EQ(options.Read(Setting("hintSpeed")), 2);
     const std::string marked = Mark();
     EXPECT_NE(marked, std::string(4, '\0'));
 
@@ -235,9 +235,9 @@ TEST_F(SqliteStore, AReadOnlyStoreReadsButRefusesChanges)
     const std::string before = Contents(File());
     TRegOptions options(Factory(100, true), LocalTimeNow, {});
     EXPECT_FALSE(options.InitDefaults());
-    EXPECT_EQ(options.ReadMapId(), 4);
+    EXPECT_EQ(options.Read(Setting("mapId")), 4);
     EXPECT_EQ(ReadTable(options).size(), 2u);
-    EXPECT_EQ(ErrorOf([&] { options.WriteMapId(1); }), "Failed to set data for 'mapId'");
+    EXPECT_EQ(ErrorOf([&] { options.Write(Setting("mapId"), 1); }), "Failed to set data for 'mapId'");
     EXPECT_EQ(ErrorOf([&] { options.AddScore("Cleo", "0:01:00", 0, "Babel"); }), "Failed to set data for '3'");
     EXPECT_EQ(Contents(File()), before);
 }
@@ -247,7 +247,7 @@ TEST_F(SqliteStore, AFolderThatCannotBeMadeIsNoStore)
     Place.MakeUnopenable();
     const fs::path blocker = fs::path(Place.Place) / "tesuli";
     TRegOptions options = Place.Options();
-    EXPECT_EQ(options.ReadHintSpeed(), 1);
+    EXPECT_EQ(options.Read(Setting("hintSpeed")), 1);
     EXPECT_EQ(ErrorOf([&] { options.AddScore("Cleo", "0:01:00", 0, "Babel"); }), "Failed to set data for '1'");
     EXPECT_TRUE(fs::is_regular_file(blocker));
     EXPECT_EQ(fs::file_size(blocker), 0u);
@@ -297,7 +297,7 @@ TEST_F(SqliteStore, AStoreLockedAtStartUpKeepsItsSettings)
     ASSERT_TRUE(LockedByAnother(File()));
 
     TRegOptions locked(Factory(100), LocalTimeNow, {});
-    EXPECT_EQ(ErrorOf([&] { locked.ReadFace(); }), "Failed to get data for 'face'");
+    EXPECT_EQ(ErrorOf([&] { locked.Read(Setting("face")); }), "Failed to get data for 'face'");
     std::string record;
     EXPECT_EQ(ErrorOf([&] { locked.ReadScore(1, record); }), "Failed to get data for '1'");
     // The lock clears as soon as a second access begins.
@@ -316,7 +316,7 @@ TEST_F(SqliteStore, AStoreLockedAtStartUpKeepsItsSettings)
     holder.Kill();
     holder.Wait();
     TRegOptions options = Place.Options();
-    EXPECT_EQ(options.ReadMapId(), 4);
+    EXPECT_EQ(options.Read(Setting("mapId")), 4);
     EXPECT_EQ(ReadTable(options).size(), 2u);
 }
 

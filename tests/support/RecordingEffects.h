@@ -29,16 +29,14 @@ private:
     TRecordingEffects& Effects;
 };
 
-// Records what the rules do to the window, in order. Runs of event-pump passes are merged into one
-// entry ("Pump x3"); tile copies go to Cells rather than the log.
+// Records what the rules do to the window, in order; tile copies go to Cells rather than the log.
 class TRecordingEffects : public TGameEffects {
 public:
     bool Recording = true;  // off: only the counters and states below follow along
-    // Called on every pump pass with the running pass count; its answer is the pump's answer.
-    std::function<bool(long)> OnPump;
     std::function<void()> OnBoardChanged;
 
-    long PumpCount = 0;
+    // The blink timer asked for and not run out yet, in milliseconds; 0 for none.
+    uint32_t BlinkTimer = 0;
     int BoardChanges = 0;
     int MessageCount = 0;
     bool ClockRunning = false;
@@ -49,7 +47,6 @@ public:
     // The log so far, then forgets it.
     std::vector<std::string> Take()
     {
-        FlushPumps();
         std::vector<std::string> taken;
         taken.swap(Log);
         return taken;
@@ -73,10 +70,12 @@ public:
         if (OnBoardChanged)
             OnBoardChanged();
     }
-    void ShowMessage(TMessageKind kind, const std::string& text) override
+    // Each box is closed at once with its default answer.
+    void ShowMessage(TMessageRequest request) override
     {
         ++MessageCount;
-        Add(std::string(kind == TMessageKind::Information ? "Information: " : "Error: ") + text);
+        Add(std::string(request.Kind == TMessageKind::Information ? "Information: " : "Error: ") + request.Text);
+        request.Close(request.DefaultAnswer());
     }
     void StartClock() override
     {
@@ -100,12 +99,20 @@ public:
         Panels.at(panel) = text;
         Add("Status " + std::to_string(panel) + ": " + text);
     }
-    bool PumpEvents() override
+    void StartBlinkTimer(uint32_t milliseconds) override
     {
-        ++PumpCount;
-        if (Recording)
-            ++PendingPumps;
-        return OnPump ? OnPump(PumpCount) : true;
+        BlinkTimer = milliseconds;
+        Add("Blink timer " + std::to_string(milliseconds));
+    }
+    // Runs the blink timer out as the front end's loop would; false when none was asked for.
+    template <class TGameLike>
+    bool RunBlinkTimer(TGameLike& game)
+    {
+        if (BlinkTimer == 0)
+            return false;
+        BlinkTimer = 0;
+        game.BlinkTimerTimer();
+        return true;
     }
     void ShowWin(const std::string& scoreTime, int32_t scoreHints, const std::string& scoreMap) override
     {
@@ -115,19 +122,11 @@ public:
 private:
     TRecordingRaster Raster{*this};
     std::vector<std::string> Log;
-    long PendingPumps = 0;
 
-    void FlushPumps()
-    {
-        if (PendingPumps != 0)
-            Log.push_back("Pump x" + std::to_string(PendingPumps));
-        PendingPumps = 0;
-    }
     void Add(const std::string& entry)
     {
         if (!Recording)
             return;
-        FlushPumps();
         Log.push_back(entry);
     }
 };

@@ -8,12 +8,12 @@ class TSilentEffects : public TGameEffects {
 public:
     TBoardRaster& BoardPicture() override { return Nowhere; }
     void BoardChanged() override {}
-    void ShowMessage(TMessageKind, const std::string&) override {}
+    void ShowMessage(TMessageRequest request) override { request.Close(request.DefaultAnswer()); }
     void StartClock() override {}
     void StopClock() override {}
     void SetCommandEnabled(TCommand, bool) override {}
     void SetStatusText(int, const std::string&) override {}
-    bool PumpEvents() override { return true; }
+    void StartBlinkTimer(uint32_t) override {}
     void ShowWin(const std::string&, int32_t, const std::string&) override {}
 
 private:

@@ -8,6 +8,10 @@
 #include "storage/WindowsRegistryStore.h"
 
 #include <windows.h>
+#elif defined(__EMSCRIPTEN__)
+#include "storage/BrowserStore.h"
+
+#include <emscripten.h>
 #else
 #include "storage/SqliteStore.h"
 
@@ -15,10 +19,17 @@
 #include <unistd.h>
 #endif
 
+#ifdef __EMSCRIPTEN__
+EM_JS(void, RefuseStorage, (const char* prefix), { globalThis.tesuliRefusedPrefix = prefix ? UTF8ToString(prefix) : null; });
+#endif
+
 namespace {
 
 #ifdef _WIN32
 constexpr const char* PlaceVariable = "TESULI_TEST_REGISTRY_KEY";
+#elif defined(__EMSCRIPTEN__)
+// The prefix of the test's items in the page's storage.
+constexpr const char* PlaceVariable = "TESULI_TEST_STORAGE_PREFIX";
 #else
 constexpr const char* PlaceVariable = "XDG_CONFIG_HOME";
 #endif
@@ -37,6 +48,8 @@ std::string NewPlace()
     static std::atomic<int> serial{0};
 #ifdef _WIN32
     return "Software\\tesuli-tests\\" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(serial++);
+#elif defined(__EMSCRIPTEN__)
+    return "tesuli-test-" + std::to_string(serial++) + ":";
 #else
     const auto folder = std::filesystem::temp_directory_path() /
                         ("tesuli-storage-" + std::to_string(getpid()) + "-" + std::to_string(serial++));
@@ -58,6 +71,10 @@ TTestStore::~TTestStore()
 {
 #ifdef _WIN32
     RegDeleteTreeA(HKEY_CURRENT_USER, Place.c_str());
+#elif defined(__EMSCRIPTEN__)
+    RefuseStorage(nullptr);
+    for (const std::string& item : BrowserStorage::Names(Place))
+        BrowserStorage::Remove(item);
 #else
     std::error_code ignored;
     std::filesystem::remove_all(Place, ignored);
@@ -69,6 +86,9 @@ TStoreFactory TTestStore::TestStore()
 #ifdef _WIN32
     const std::string base = std::getenv(PlaceVariable);
     return [base] { return std::make_unique<TWindowsRegistryStore>(base); };
+#elif defined(__EMSCRIPTEN__)
+    const std::string prefix = std::getenv(PlaceVariable);
+    return [prefix] { return std::make_unique<TBrowserStore>(prefix); };
 #else
     return OpenUserStore;
 #endif
@@ -83,6 +103,9 @@ void TTestStore::MakeUnopenable()
     RegCreateKeyExA(HKEY_CURRENT_USER, Place.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
                     &key, nullptr);
     RegCloseKey(key);
+#elif defined(__EMSCRIPTEN__)
+    // The browser refuses every item of the test's (tests/support/node-storage.js).
+    RefuseStorage(Place.c_str());
 #else
     // Root is not stopped by permissions; a file where the store's folder belongs stops everyone.
     std::filesystem::remove_all(std::filesystem::path(Place) / "tesuli");
@@ -104,6 +127,8 @@ void TTestStore::ArrangeValueWithoutData(const std::string& key, const std::stri
     RegOpenKeyExA(HKEY_CURRENT_USER, (Place + "\\" + key).c_str(), 0, KEY_SET_VALUE, &opened);
     RegSetValueExA(opened, name.c_str(), 0, kind == TNoData::Null ? REG_NONE : REG_BINARY, nullptr, 0);
     RegCloseKey(opened);
+#elif defined(__EMSCRIPTEN__)
+    BrowserStorage::Set(TBrowserStore::ItemName(Place, key, name), kind == TNoData::Null ? "" : "b");
 #else
     const std::string sql = std::string("UPDATE vals SET value = ") + (kind == TNoData::Null ? "NULL" : "X''") +
                             " WHERE name = '" + name + "'";

@@ -466,8 +466,8 @@ TEST_F(DialogsTest, TheViewSetsAndReadsItsControls)
     SetMessageBoxHook([&](TMessageKind kind, const std::wstring& title, const std::string& text) {
         reports.emplace_back(kind, title, text);
     });
-    nameDialog.ShowMessage(TMessageKind::Error, EmptyNameText);
-    nameDialog.ShowMessage(TMessageKind::Information, "Saved");
+    nameDialog.ShowMessage(Inform(TMessageKind::Error, EmptyNameText));
+    nameDialog.ShowMessage(Inform(TMessageKind::Information, "Saved"));
     ASSERT_EQ(reports.size(), 2u);
     EXPECT_EQ(reports[0], std::make_tuple(TMessageKind::Error, std::wstring(L"Error"), std::string(EmptyNameText)));
     EXPECT_EQ(std::get<1>(reports[1]), L"Information");

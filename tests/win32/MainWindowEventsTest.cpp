@@ -31,16 +31,21 @@ TEST_F(MainWindowEventsTest, PumpHandsOnTheQuit)
     EXPECT_EQ(message.wParam, 3u);
 }
 
-// Closing the window during a hint: the game's pump answers false at once.
-TEST_F(MainWindowEventsTest, ClosingEndsThePump)
+// Closing the window during a long hint ends the blink and the program at once.
+TEST_F(MainWindowEventsTest, ClosingEndsALongHint)
 {
     Game.MapNumber = 1;
     Game.CreateTiles();
     Game.DealTiles();
-    PostMessageW(Form.Handle(), WM_CLOSE, 0, 0);
-    Game.HintSpeed = 2;  // ten million passes per step, unless the pump says stop
+    Game.HintSpeed = 2;
     Game.HintActionExecute();
+    ASSERT_EQ(Game.Blinks().size(), 1u);
+    PostMessageW(Form.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(PumpPendingMessages());
     EXPECT_TRUE(Form.Quitting());
+    EXPECT_TRUE(Game.Blinks().empty());
+    for (int n = 1; n <= TileCount; ++n)
+        EXPECT_FALSE(Game.Tiles[n].Hinted);
     MSG message;
     EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }

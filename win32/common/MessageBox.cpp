@@ -58,6 +58,13 @@ bool AskQuestion(HWND owner, const std::string& question)
     return RunBox(owner, Wide(question), title, MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION | MB_TOPMOST) == IDYES;
 }
 
+void ShowMessage(HWND owner, const TMessageRequest& request)
+{
+    ShowModal(
+        request, [&] { ShowMessage(owner, request.Kind, request.Text); },
+        [&] { return AskQuestion(owner, request.Text); });
+}
+
 void SetQuestionHook(TQuestionHook hook)
 {
     QuestionHook() = std::move(hook);

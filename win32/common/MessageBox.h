@@ -16,6 +16,9 @@ void ShowMessage(HWND owner, TMessageKind kind, const std::string& text);
 // A modal question titled ConfirmTitle with Yes and No (the default); true for Yes.
 bool AskQuestion(HWND owner, const std::string& question);
 
+// A box the core asks for, modal: returns once it is closed and its continuation has run.
+void ShowMessage(HWND owner, const TMessageRequest& request);
+
 // Stands in for the question box in tests; an empty hook restores it.
 using TQuestionHook = std::function<bool(const std::wstring& title, const std::string& text)>;
 void SetQuestionHook(TQuestionHook hook);

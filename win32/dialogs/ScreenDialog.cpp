@@ -100,14 +100,9 @@ void TScreenDialog::SetFocus(std::string_view control)
         ::SetFocus(focus);
 }
 
-void TScreenDialog::ShowMessage(TMessageKind kind, const std::string& text)
+void TScreenDialog::ShowMessage(TMessageRequest request)
 {
-    ::ShowMessage(Handle(), kind, text);
-}
-
-bool TScreenDialog::Confirm(const std::string& question)
-{
-    return AskQuestion(Handle(), question);
+    ::ShowMessage(Handle(), request);
 }
 
 std::optional<TDialogView::TSaveChoice> TScreenDialog::AskSaveFileName(std::span<const TExportFilter> filters,

@@ -31,8 +31,7 @@ public:
     void SetChart(std::string_view kanaChart, const std::vector<TChartCellLook>& cells) override;
     void SetFocus(std::string_view control) override;
     void Hide() override { TTesuliDialog::Hide(); }
-    void ShowMessage(TMessageKind kind, const std::string& text) override;
-    bool Confirm(const std::string& question) override;
+    void ShowMessage(TMessageRequest request) override;
     std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters,
                                                const std::filesystem::path& proposed) override;
     void OpenUrl(std::string_view url, std::function<void()> failed) override;

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "parallel/SpareCores.h"
 #include "win32/common/SpriteUnit.h"
 #include "win32/common/WindowClass.h"
 
@@ -53,6 +54,7 @@ void TBoardView::MakePicture()
 {
     Fit.emplace(ClientSize(), DeviceRatio());
     Image = std::make_unique<TBoardImage>(*Fit, *ImageForm);
+    Image->SetSideBySide(OnSpareCores());
     TFacesAhead::Hand(FacesAhead, *Image);
 }
 

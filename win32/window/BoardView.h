@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "app/BoardGeometry.h"
-#include "faces/FacesAhead.h"
+#include "parallel/FacesAhead.h"
 #include "win32/window/BoardImage.h"
 
 class TBoardRaster;

@@ -17,6 +17,7 @@ namespace {
 constexpr const wchar_t* MainClass = L"TesuliMainForm";
 constexpr UINT_PTR GameTimer = 1;
 constexpr UINT GameTimerPeriod = 1000;
+constexpr UINT_PTR BlinkTimer = 2;  // one shot: killed when it runs out
 
 }  // namespace
 
@@ -130,8 +131,12 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     }
     case WM_TIMER:
-        if (wParam == GameTimer)
+        if (wParam == GameTimer) {
             Session.Tick();
+        } else if (wParam == BlinkTimer) {
+            KillTimer(window, BlinkTimer);
+            Session.BlinkTimerTimer();
+        }
         return 0;
     case WM_ACTIVATE:
         // Only one of the game's own dialogs taking the focus counts: not a message box, and not
@@ -150,9 +155,9 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         LimitSize(window, *reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     case WM_DESTROY:
-        // A hint blink in progress sees this at its next pass and stops, so the program ends at once.
         IsQuitting = true;
         StopClock();
+        KillTimer(window, BlinkTimer);
         Session.FormClose();
         PostQuitMessage(0);
         return 0;
@@ -171,9 +176,9 @@ void TMainForm::BoardChanged()
     InvalidateRect(BackgroundImage->Handle(), nullptr, FALSE);
 }
 
-void TMainForm::ShowMessage(TMessageKind kind, const std::string& text)
+void TMainForm::ShowMessage(TMessageRequest request)
 {
-    ::ShowMessage(Window, kind, text);
+    ::ShowMessage(Window, request);
 }
 
 void TMainForm::StartClock()
@@ -205,9 +210,10 @@ void TMainForm::SetStatusText(int panel, const std::string& text)
     SendMessageW(MainStatusBar, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(shown.c_str()));
 }
 
-bool TMainForm::PumpEvents()
+void TMainForm::StartBlinkTimer(uint32_t milliseconds)
 {
-    return PumpPendingMessages() && !IsQuitting;
+    // SetTimer on a running timer replaces its period.
+    SetTimer(Window, BlinkTimer, milliseconds, nullptr);
 }
 
 void TMainForm::ShowDialog(TDialogId dialog)

@@ -57,12 +57,12 @@ public:
     // What the session asks of the window.
     TBoardRaster& BoardPicture() override;
     void BoardChanged() override;
-    void ShowMessage(TMessageKind kind, const std::string& text) override;
+    void ShowMessage(TMessageRequest request) override;
     void StartClock() override;
     void StopClock() override;
     void SetCommandEnabled(TCommandId command, bool enabled) override;
     void SetStatusText(int panel, const std::string& text) override;
-    bool PumpEvents() override;
+    void StartBlinkTimer(uint32_t milliseconds) override;
     void ShowDialog(TDialogId dialog) override;
     void RefreshDialog(TDialogId dialog) override;
     void CloseMainWindow() override;

@@ -1,13 +1,15 @@
-#include "faces/FacesAhead.h"
+#include "parallel/FacesAhead.h"
 
 #include <exception>
 #include <utility>
+
+#include "parallel/SpareCores.h"
 
 TFacesAhead::TFacesAhead(std::vector<TFacePicture> faces, double scale)
     : Made(std::async(std::launch::async, [faces = std::move(faces), scale] {
           TFaceCache cache(scale);
           // The window is being built meanwhile: its core is left to it, or the first frame waits.
-          cache.Prepare(faces, 1);
+          cache.Prepare(faces, OnSpareCores(1));
           return cache;
       }))
 {

@@ -1,0 +1,120 @@
+// The page's store over the browser's storage (a stand-in under node): one item per value, read
+// afresh on every access, updates all or nothing.
+#include <gtest/gtest.h>
+
+#include <emscripten.h>
+
+#include "storage/BrowserStore.h"
+#include "tests/support/TestStore.h"
+
+namespace {
+
+EM_JS(void, LimitStorage, (double characters), { globalThis.tesuliStorageLimit = characters; });
+
+class BrowserStore : public ::testing::Test {
+protected:
+    TTestStore Place;
+    std::unique_ptr<TKeyValueStore> Tab() const { return Place.Open(); }
+
+    void TearDown() override { LimitStorage(1e300); }
+};
+
+TEST_F(BrowserStore, TwoAccessesWritingOneKeyKeepEachOthersValues)
+{
+    // Two tabs: each read-modify-write sees what the other wrote before it.
+    const auto first = Tab();
+    const auto second = Tab();
+    ASSERT_TRUE(first->OpenKey(ScoresKey));
+    ASSERT_TRUE(second->OpenKey(ScoresKey));
+    EXPECT_TRUE(first->WriteString("1", "one"));
+    EXPECT_EQ(second->ValueNames(), std::vector<std::string>{"1"});
+    EXPECT_TRUE(second->WriteString("2", "two"));
+    std::string read;
+    EXPECT_EQ(first->ReadString("2", read), TValueRead::Ok);
+    EXPECT_EQ(read, "two");
+    EXPECT_EQ(first->ReadString("1", read), TValueRead::Ok);
+    EXPECT_EQ(read, "one");
+}
+
+TEST_F(BrowserStore, ValuesKeepTheirTypesAndNumberedNamesTheirOrder)
+{
+    const auto store = Tab();
+    ASSERT_TRUE(store->OpenKey(SettingsKey));
+    for (const char* name : {"10", "2", "face", "1"})
+        ASSERT_TRUE(store->WriteInteger(name, 7));
+    ASSERT_TRUE(store->WriteString("text", "さくら"));
+    EXPECT_EQ(store->ValueNames(), (std::vector<std::string>{"1", "2", "10", "face", "text"}));
+
+    struct TCase {
+        const char* Name;
+        TValueRead AsInteger;
+        TValueRead AsString;
+    };
+    for (const TCase& c : {TCase{"face", TValueRead::Ok, TValueRead::WrongType},
+                           TCase{"text", TValueRead::WrongType, TValueRead::Ok},
+                           TCase{"none", TValueRead::Missing, TValueRead::Missing}}) {
+        uint32_t number = 0;
+        std::string text;
+        EXPECT_EQ(store->ReadInteger(c.Name, number), c.AsInteger) << c.Name;
+        EXPECT_EQ(store->ReadString(c.Name, text), c.AsString) << c.Name;
+    }
+    std::string text;
+    store->ReadString("text", text);
+    EXPECT_EQ(text, "さくら");
+    EXPECT_TRUE(Tab()->KeyExists("Software\\tesuli"));
+    EXPECT_FALSE(Tab()->KeyExists("Software\\other"));
+}
+
+TEST_F(BrowserStore, AnUpdateIsSeenWholeOnCommitAndNotAtAllWhenCancelled)
+{
+    const auto writer = Tab();
+    const auto reader = Tab();
+    ASSERT_TRUE(writer->BeginUpdate());
+    ASSERT_TRUE(writer->OpenKey(ScoresKey));
+    ASSERT_TRUE(writer->WriteString("1", "one"));
+    ASSERT_TRUE(writer->WriteString("2", "two"));
+    EXPECT_FALSE(reader->KeyExists(ScoresKey));
+    EXPECT_EQ(writer->ValueNames(), (std::vector<std::string>{"1", "2"}));
+    ASSERT_TRUE(writer->CommitUpdate());
+    ASSERT_TRUE(reader->OpenKey(ScoresKey));
+    EXPECT_EQ(reader->ValueNames(), (std::vector<std::string>{"1", "2"}));
+
+    ASSERT_TRUE(writer->BeginUpdate());
+    ASSERT_TRUE(writer->WriteString("3", "three"));
+    writer->CancelUpdate();
+    EXPECT_EQ(reader->ValueNames(), (std::vector<std::string>{"1", "2"}));
+}
+
+TEST_F(BrowserStore, AFullStoreRefusesTheWholeUpdateAndKeepsWhatWasThere)
+{
+    const auto store = Tab();
+    ASSERT_TRUE(store->OpenKey(ScoresKey));
+    ASSERT_TRUE(store->WriteString("1", "kept"));
+    LimitStorage(400);
+    ASSERT_TRUE(store->BeginUpdate());
+    ASSERT_TRUE(store->WriteString("1", "changed"));
+    ASSERT_TRUE(store->WriteString("2", std::string(500, 'x')));
+    EXPECT_FALSE(store->CommitUpdate());
+    std::string read;
+    EXPECT_EQ(store->ReadString("1", read), TValueRead::Ok);
+    EXPECT_EQ(read, "kept");
+    EXPECT_EQ(store->ReadString("2", read), TValueRead::Missing);
+    // Outside an update the write itself fails.
+    EXPECT_FALSE(store->WriteString("3", std::string(500, 'x')));
+}
+
+TEST_F(BrowserStore, ScoresAppendedFromTwoTabsAreAllKept)
+{
+    TRegOptions firstTab = Place.Options();
+    TRegOptions secondTab = Place.Options();
+    firstTab.AddScore("one", "0:01:00", 0, "Babel");
+    secondTab.AddScore("two", "0:02:00", 1, "Babel");
+    firstTab.AddScore("three", "0:03:00", 2, "Babel");
+    const std::vector<std::string> table = ReadTable(secondTab);
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_NE(table[0].find("one"), std::string::npos);
+    EXPECT_NE(table[1].find("two"), std::string::npos);
+    EXPECT_NE(table[2].find("three"), std::string::npos);
+}
+
+}  // namespace

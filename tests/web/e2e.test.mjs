@@ -1,0 +1,267 @@
+// The browser version played in Debian's Chromium, headless, from the page's test read-out: what
+// the browser can break (the page, input, the store, the pixels). The rules are the core suites'.
+import {after, before, describe, test} from "node:test";
+import assert from "node:assert/strict";
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import {fileURLToPath} from "node:url";
+
+import {launch, serve} from "./browser.mjs";
+import {closeMessage, freePair, playToTheEnd, press, state, waitFor} from "./readout.mjs";
+
+const root = process.env.TESULI_WEB_DIST ||
+  path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../../dist/web");
+let server;
+let browser;
+let address;
+
+before(async () => {
+  server = await serve(root);
+  address = `http://127.0.0.1:${server.address().port}/?readout`;
+  browser = await launch();
+});
+
+after(async () => {
+  await browser.close();
+  server.close();
+});
+
+// A page of its own store (a fresh browser context), the game up.
+async function open(context, viewport = {width: 1000, height: 720, deviceScaleFactor: 1}) {
+  const page = await context.newPage();
+  const errors = [];
+  page.on("pageerror", (error) => errors.push(error.message));
+  page.errors = errors;
+  await page.setViewport(viewport);
+  await page.goto(address);
+  await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0);
+  return page;
+}
+
+async function reload(page) {
+  await page.reload();
+  await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0);
+}
+
+const clickPair = async (page, pair) => {
+  for (const tile of pair) await page.mouse.click(tile.x, tile.y);
+};
+
+// As a player types a reading: a blank after one that begins a longer one (n before na).
+function typedReading(reading, tiles) {
+  return tiles.some((t) => t.reading !== reading && t.reading.startsWith(reading)) || reading === "n"
+    ? reading + " " : reading;
+}
+
+async function command(page, now, action) {
+  await press(page, now, `MainForm.Tool.${action}`);
+}
+
+describe("the page", () => {
+  test("a whole game by clicks, won with a name that Scores lists after a reload and exports", async () => {
+    const context = await browser.createBrowserContext();
+    const page = await open(context);
+    try {
+      const first = await state(page);
+      assert.equal(first.status[0], "Tiles left:  192/192");
+      const won = await playToTheEnd(page, (p, pair) => clickPair(p, pair));
+      const score = won.texts["NameForm.CongratsLabel"];
+      assert.match(score, /^Score: \d+:\d\d:\d\d$/);
+      await page.focus('[data-name="NameEdit"]');
+      await page.keyboard.type("Anna さくら");
+      await page.keyboard.press("Enter");
+      await waitFor(page, (s) => !("NameForm.NameEdit" in s.widgets), "the win dialog to close");
+
+      await reload(page);
+      await command(page, await state(page), "ScoresAction");
+      await page.waitForSelector(".dialog.open .score-list tbody tr");
+      const rows = await page.$$eval(".dialog.open .score-list tbody tr",
+                                     (trs) => trs.map((tr) => [...tr.cells].map((td) => td.textContent)));
+      assert.equal(rows.length, 1);
+      assert.equal(rows[0][1], "Anna さくら");
+      assert.equal(rows[0][2], score.slice("Score: ".length));
+
+      // Export goes to the browser's downloads.
+      const downloads = fs.mkdtempSync(path.join(os.tmpdir(), "tesuli-downloads-"));
+      const session = await page.createCDPSession();
+      await session.send("Browser.setDownloadBehavior", {behavior: "allow", downloadPath: downloads,
+                                                          browserContextId: context.id});
+      await press(page, await state(page), "ScoresForm.ExportBitBtn");
+      const file = path.join(downloads, "tesuli-scores.csv");
+      await waitFor(page, () => fs.existsSync(file) && fs.statSync(file).size > 0, "the download");
+      const content = fs.readFileSync(file, "utf8");
+      fs.rmSync(downloads, {recursive: true, force: true});
+      assert.match(content, new RegExp(`^[^,]+,"Anna さくら",${rows[0][2]},${rows[0][3]},Babel\\r\\n$`));
+      assert.match(await closeMessage(page), /tesuli-scores\.csv/);
+      assert.deepEqual(page.errors, []);
+    } finally {
+      await context.close();
+    }
+  });
+
+  test("a whole game by typed readings alone", async () => {
+    const context = await browser.createBrowserContext();
+    const page = await open(context);
+    try {
+      const won = await playToTheEnd(page, (p, pair, now) => p.keyboard.type(typedReading(pair[0].reading, now.tiles)));
+      assert.ok("NameForm.NameEdit" in won.widgets);
+      assert.deepEqual(page.errors, []);
+    } finally {
+      await context.close();
+    }
+  });
+
+  test("Options changed are kept after a reload; Progress opens on its chart", async () => {
+    const context = await browser.createBrowserContext();
+    const page = await open(context);
+    try {
+      await command(page, await state(page), "PropertiesAction");
+      let now = await waitFor(page, (s) => "OptionsForm.AcceptBitBtn" in s.widgets, "the options");
+      await press(page, now, "OptionsForm.TileFaceImage1");
+      await press(page, now, "OptionsForm.KanaBoth");
+      await press(page, now, "OptionsForm.AcceptBitBtn");
+      await waitFor(page, (s) => !("OptionsForm.AcceptBitBtn" in s.widgets), "the options to close");
+      await reload(page);
+      await command(page, await state(page), "PropertiesAction");
+      await waitFor(page, (s) => "OptionsForm.AcceptBitBtn" in s.widgets, "the options again");
+      const checked = await page.$$eval(".dialog.open input[type=radio]:checked", (radios) => radios.map((r) => r.dataset.name));
+      assert.ok(checked.includes("KanaBoth"), checked.join());
+      const chosen = await page.$$eval(".dialog.open .preview.chosen", (panels) => panels.map((p) => p.dataset.name));
+      assert.ok(chosen.includes("TileFacePanel1"), chosen.join());
+      await page.keyboard.press("Escape");
+      await waitFor(page, (s) => !("OptionsForm.AcceptBitBtn" in s.widgets), "the options to close");
+
+      now = await state(page);
+      await page.keyboard.press("F6");
+      now = await waitFor(page, (s) => "ProgressForm.KanaChart" in s.widgets, "progress");
+      assert.ok(Object.keys(now.chart).includes("ka"), Object.keys(now.chart).join());
+      assert.ok(await page.$$eval(".dialog.open .chart-cell", (cells) => cells.length) >= 46);
+    } finally {
+      await context.close();
+    }
+  });
+
+  test("two taps on a phone take a pair; nothing scrolls sideways", async () => {
+    const context = await browser.createBrowserContext();
+    const page = await open(context, {width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true});
+    try {
+      const now = await state(page);
+      const pair = freePair(now.tiles);
+      for (const tile of pair) await page.touchscreen.tap(tile.x, tile.y);
+      await waitFor(page, (s) => s.status[0] === "Tiles left:  190/192", "the tapped pair to go");
+      const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
+      assert.ok(widths[0] <= widths[1], widths.join(" > "));
+      // The board fills the width.
+      const board = await page.evaluate(() => document.getElementById("board").getBoundingClientRect().width);
+      assert.equal(Math.round(board), 390);
+      assert.ok(await page.$eval("#keyboard-button", (b) => getComputedStyle(b).display !== "none"));
+    } finally {
+      await context.close();
+    }
+  });
+
+  test("the canvas shows the core's picture pixel for pixel, at the device ratio", async () => {
+    const context = await browser.createBrowserContext();
+    for (const deviceScaleFactor of [1, 1.25, 2]) {
+      const page = await open(context, {width: 900, height: 700, deviceScaleFactor});
+      try {
+        const same = await page.evaluate(async () => {
+          await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+          const core = window.tesuliCorePixels();
+          const canvas = document.getElementById("board");
+          const shown = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+          let differing = 0;
+          for (let i = 0; i < core.pixels.length; ++i) {
+            const p = core.pixels[i];
+            if (shown[4 * i] !== (p >> 16 & 255) || shown[4 * i + 1] !== (p >> 8 & 255) || shown[4 * i + 2] !== (p & 255))
+              ++differing;
+          }
+          const box = canvas.getBoundingClientRect();
+          return {differing, size: [canvas.width, canvas.height], core: [core.width, core.height],
+                  device: [Math.round(box.width * devicePixelRatio), Math.round(box.height * devicePixelRatio)]};
+        });
+        assert.equal(same.differing, 0);
+        assert.deepEqual(same.size, same.core);
+        assert.deepEqual(same.size, same.device);
+      } finally {
+        await page.close();
+      }
+    }
+    await context.close();
+  });
+
+  test("a hint blinks: the board changes between frames", async () => {
+    const context = await browser.createBrowserContext();
+    const page = await open(context);
+    try {
+      const frames = await page.evaluate(async () => {
+        const canvas = document.getElementById("board");
+        const sample = () => {
+          const data = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data;
+          let sum = 0;
+          for (let i = 0; i < data.length; i += 7) sum = (sum * 31 + data[i]) >>> 0;
+          return sum;
+        };
+        const seen = new Set([sample()]);
+        document.dispatchEvent(new KeyboardEvent("keydown", {key: "h", ctrlKey: true, bubbles: true}));
+        for (let n = 0; n < 120; ++n) {
+          await new Promise((resolve) => requestAnimationFrame(resolve));
+          seen.add(sample());
+        }
+        return seen.size;
+      });
+      // The plain board, the hinted pair lit, and back.
+      assert.ok(frames >= 2, `${frames} different frames`);
+      assert.equal((await state(page)).status[1], "Hints:  1");
+    } finally {
+      await context.close();
+    }
+  });
+});
+
+describe("the store", () => {
+  test("two tabs at once keep each other's scores", async () => {
+    const context = await browser.createBrowserContext();
+    const first = await open(context);
+    const second = await open(context);
+    try {
+      // Each tab appends a score through the core's own store as a win does.
+      for (const [page, name] of [[first, "one"], [second, "two"], [first, "three"]]) {
+        await page.evaluate((player) => window.tesuliAddScore(player), name);
+      }
+      await command(second, await state(second), "ScoresAction");
+      await second.waitForSelector(".dialog.open .score-list tbody tr");
+      const listed = () => second.$$eval(".dialog.open .score-list tbody tr", (trs) => trs.map((tr) => tr.cells[1].textContent));
+      assert.deepEqual((await listed()).sort(), ["one", "three", "two"]);
+      // The list on show in one tab takes in a score the other tab adds.
+      await first.evaluate(() => window.tesuliAddScore("four"));
+      await second.waitForFunction(() => document.querySelectorAll(".dialog.open .score-list tbody tr").length === 4);
+      assert.deepEqual((await listed()).sort(), ["four", "one", "three", "two"]);
+    } finally {
+      await context.close();
+    }
+  });
+
+  test("storage that refuses writes gives a clear message, and the game still plays", async () => {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    try {
+      await page.evaluateOnNewDocument(() => {
+        Storage.prototype.setItem = () => {
+          throw new DOMException("full", "QuotaExceededError");
+        };
+      });
+      await page.setViewport({width: 1000, height: 720});
+      await page.goto(address);
+      await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0);
+      const told = await closeMessage(page);
+      assert.ok(told && told.length > 0, "a message about the store");
+      const now = await state(page);
+      await clickPair(page, freePair(now.tiles));
+      await waitFor(page, (s) => s.status[0] === "Tiles left:  190/192", "the pair to go");
+    } finally {
+      await context.close();
+    }
+  });
+});
