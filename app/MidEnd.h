@@ -112,12 +112,12 @@ private:
     // A store that cannot be read is reported, and the deal goes on as if nothing were reviewed.
     void PrepareDeal(uint8_t kanaSet, bool practice, uint8_t kana);
     void Typed(const TTyped& typed);
-    // The board changes under the reading: what was typed and what the panel said of it go.
-    void ForgetTyping();
     // Does what the player asked; where it took, put back or mixed up a pair, or stored a game's
     // times, the Progress window, if open, shows it at once.
     template <typename Act>
     void Play(Act act);
+    // The board changes under the reading: what was typed and what the panel said of it go.
+    void ForgetTyping();
     std::span<const TSpelling> FacesSpellings();
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }

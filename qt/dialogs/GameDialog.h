@@ -63,7 +63,6 @@ protected:
 
 private:
     TDialogLogic& Logic;
-    TKeyGuard KeyGuard;
     // The controls stand on it at their designed places; it scrolls where the screen is smaller.
     QScrollArea* Scroller;
     QWidget* Content;
@@ -71,6 +70,7 @@ private:
     bool FirstShown = false;
 
     TFrameExtents Frame() const;
+    TKeyGuard KeyGuard;
 
     void FitToLabels();
 };

@@ -244,38 +244,6 @@ TEST(PracticePaces, HintsCountAsSlowAndTheSlowerScriptCounts)
     }
 }
 
-// The paces of the scripts on the board, as stored: both of them in a game of both scripts,
-// the slower counting, and a kana with nothing in one of them as never timed.
-TEST(PracticePaces, ReadFromTheStoreForTheScriptsOnTheBoard)
-{
-    TTestStore place;
-    TRegOptions options = place.Options();
-    const TKanaId ka = KanaOfReading("ka"), shi = KanaOfReading("shi"), ga = KanaOfReading("ga");
-    const auto time = [](TKanaId kana, TScript script, int32_t tenths) { return TRecognitionSample{kana, script, false, tenths}; };
-    options.AddProgress(std::vector{time(ka, TScript::Hiragana, 20), time(ka, TScript::Katakana, 90),
-                                    time(shi, TScript::Hiragana, 70), time(shi, TScript::Katakana, 30),
-                                    time(ga, TScript::Katakana, 50)});
-    struct TCase {
-        uint8_t Kana;
-        TKanaId Id;
-        TKanaPace Expected;
-    };
-    const TCase cases[] = {
-        {KanaSetting::Hiragana, ka, {true, 2}},  {KanaSetting::Katakana, ka, {true, 9}},
-        {KanaSetting::Both, ka, {true, 9}},      {KanaSetting::Both, shi, {true, 7}},
-        {KanaSetting::Hiragana, ga, {false, 0}}, {KanaSetting::Katakana, ga, {true, 5}},
-        {KanaSetting::Both, ga, {false, 0}},
-    };
-    for (const TCase& test : cases) {
-        SCOPED_TRACE(std::string(KanaCatalogue[test.Id].Reading) + " kana " + std::to_string(test.Kana));
-        const TKanaPace pace = PracticePaces(options.ReadProgress(TScript::Hiragana),
-                                             options.ReadProgress(TScript::Katakana), test.Kana)
-                                   .at(test.Id);
-        EXPECT_EQ(pace.Timed, test.Expected.Timed);
-        EXPECT_EQ(pace.Seconds, test.Expected.Seconds);
-    }
-}
-
 // A pair that lies free 12 s before it is taken, played, stored at the game's end and read back by
 // the chart after a restart.
 TEST(ProgressFlow, AGamesTimesReachTheChartAndAreStoredOnce)

@@ -48,10 +48,11 @@ TEST(Readout, EachFreeTileIsGivenWhereAPressTakesIt)
         ++tiles;
         for (const auto& [dx, dy] : {std::pair{0, 0}, {-2, 0}, {2, 0}, {0, -2}, {0, 2}})
             EXPECT_EQ(test.Game.TileAtPoint(x + dx, y + dy), number) << "and so does a point rounded off by 2";
-        if (number != 1)
+        if (number != 1) {
             EXPECT_EQ(std::make_pair(x, y), std::make_pair(int(TileOrigin(test.Tile(uint8_t(number))).Left + 21),
                                                        int(TileOrigin(test.Tile(uint8_t(number))).Top + 25)))
                 << "an open centre is the point given";
+        }
     }
     EXPECT_EQ(tiles, 3);
 }

@@ -9,7 +9,7 @@
 void RegisterGameDialog(HWND dialog);
 bool IsGameDialog(HWND window);
 // True when the message was meant for one of the dialogs and has been handled, or dropped by the
-// dialog's key guard; a handled one is followed by KeyboardMovedMessage to the dialog, to bring the
+// dialog's key guard; a dialog that handled it is then sent KeyboardMovedMessage, to bring the
 // control the keyboard went to into sight.
 bool RouteToGameDialog(MSG& message);
 inline constexpr UINT KeyboardMovedMessage = WM_APP + 1;
