@@ -790,6 +790,11 @@ TEST_F(DialogsTest, KanaInHelpAndInANameAreInTheTilesKanaFace)
     EXPECT_EQ(caret.cpMin, 6) << "the caret stays after what was typed";
     EXPECT_EQ(caret.cpMax, 6);
     EXPECT_EQ(MisfacedCharacters(box), std::vector<std::string>{});
+    for (const char* before : {"Anna\u30e6 \u3055\u304f\u3089", "Anna \u3055\u304f\u3089", "Anna \u3055\u304f"}) {
+        SendMessageW(box, EM_UNDO, 0, 0);
+        EXPECT_EQ(name.Text("NameEdit"), before) << "undo takes back what was typed, not the kana's face";
+    }
+    EXPECT_EQ(MisfacedCharacters(box), std::vector<std::string>{});
 
     name.SetText("NameEdit", "\u3086\u304d Yuki");
     EXPECT_EQ(MisfacedCharacters(box), std::vector<std::string>{});
@@ -860,3 +865,4 @@ TEST_F(DialogsTest, ADialogIsCentredFirstAndKeepsItsPlace)
 }
 
 }  // namespace
+
