@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -34,17 +35,22 @@ public:
     virtual void ShowMessage(TMessageKind kind, const std::string& text) = 0;
     // A question with Yes and No, titled ConfirmTitle; true for Yes.
     virtual bool Confirm(const std::string& question) = 0;
-    // The platform's save-file dialog with these filters. Nothing when the player cancels; the
-    // name as typed (possibly empty) and the filter chosen otherwise.
+    // The platform's save-file dialog with these filters, offering the file proposed (its folder
+    // and name). Nothing when the player cancels; the name as typed (possibly empty) and the
+    // filter chosen otherwise. It does not ask about a file that exists: the logic does.
     struct TSaveChoice {
         std::string FileName;
         size_t Filter = 0;
     };
-    virtual std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters) = 0;
-    // Opens the page in the player's browser, which runs on its own; false when none could be started.
-    virtual bool OpenUrl(std::string_view url) = 0;
+    virtual std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters,
+                                                       const std::filesystem::path& proposed) = 0;
+    // Opens the page in the player's browser, which runs on its own. failed runs, at once or once
+    // the launcher has ended, when no browser could be started.
+    virtual void OpenUrl(std::string_view url, std::function<void()> failed) = 0;
     // The folder the running program was started from.
     virtual std::filesystem::path ProgramFolder() const = 0;
+    // The player's documents folder.
+    virtual std::filesystem::path DocumentsFolder() const = 0;
 };
 
 // A dialog's logic: its screen, what showing it loads, and what a click on one of its controls does.

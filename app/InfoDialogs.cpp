@@ -22,7 +22,8 @@ const TScreen& TAboutDialog::Screen() const
 
 void TAboutDialog::FormShow(TDialogView& view)
 {
-    const std::u8string path = ManualPath(view.ProgramFolder()).u8string();
+    const std::optional<std::filesystem::path> manual = FindManual(view.ProgramFolder());
+    const std::u8string path = manual ? manual->u8string() : std::u8string();
     view.SetText("UrlLabel", AboutTexts::Availability(std::string(path.begin(), path.end())));
 }
 
@@ -31,8 +32,12 @@ void TAboutDialog::Click(TDialogView& view, std::string_view control, int)
     if (control == "CloseOK") {
         view.Hide();
     } else if (control == "VisitMeBitBtn") {
-        const std::filesystem::path manual = ManualPath(view.ProgramFolder());
-        if (!view.OpenUrl(FileUrl(manual)))
-            view.ShowMessage(TMessageKind::Error, NoBrowserText(manual));
+        const std::optional<std::filesystem::path> manual = FindManual(view.ProgramFolder());
+        if (!manual) {
+            view.ShowMessage(TMessageKind::Error, ManualNotFoundText(view.ProgramFolder()));
+            return;
+        }
+        // The view outlives the launcher: both dialogs live as long as the program.
+        view.OpenUrl(FileUrl(*manual), [&view, told = NoBrowserText(*manual)] { view.ShowMessage(TMessageKind::Error, told); });
     }
 }

@@ -102,5 +102,5 @@ const std::array<THelpCommand, 9> HelpCommands{{
 
 std::string AboutTexts::Availability(const std::string& manualPath)
 {
-    return "Manual: " + manualPath;
+    return manualPath.empty() ? "Manual: not found beside the program or in its data folder" : "Manual: " + manualPath;
 }

@@ -35,5 +35,6 @@ inline constexpr std::string_view GraphicsInFull = "Drawn by the Tesuli develope
 inline constexpr std::string_view Version = "Program Version: " TESULI_VERSION;
 inline constexpr std::string_view Statement = "Free software under the MIT licence";
 inline constexpr std::string_view OpenManual = "Open the Manual";
-std::string Availability(const std::string& manualPath);  // "Manual: " and where it lies
+// "Manual: " and where it lies, or that it was not found (an empty path).
+std::string Availability(const std::string& manualPath);
 }  // namespace AboutTexts

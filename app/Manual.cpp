@@ -2,12 +2,30 @@
 
 #include <array>
 
-std::filesystem::path ManualPath(const std::filesystem::path& programFolder)
+namespace {
+
+std::string Utf8(const std::filesystem::path& path)
 {
-    const std::filesystem::path beside = programFolder / ManualFileName;
-    const std::filesystem::path installed = (programFolder.parent_path() / "share" / "tesuli" / ManualFileName).lexically_normal();
-    std::error_code ignored;
-    return std::filesystem::exists(beside, ignored) || !std::filesystem::exists(installed, ignored) ? beside : installed;
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+}  // namespace
+
+std::array<std::filesystem::path, 2> ManualPlaces(const std::filesystem::path& programFolder)
+{
+    return {programFolder / ManualFileName,
+            (programFolder.parent_path() / "share" / "tesuli" / ManualFileName).lexically_normal()};
+}
+
+std::optional<std::filesystem::path> FindManual(const std::filesystem::path& programFolder)
+{
+    for (const std::filesystem::path& place : ManualPlaces(programFolder)) {
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(place, ignored))
+            return place;
+    }
+    return std::nullopt;
 }
 
 std::string FileUrl(const std::filesystem::path& file)
@@ -31,6 +49,13 @@ std::string FileUrl(const std::filesystem::path& file)
 
 std::string NoBrowserText(const std::filesystem::path& manual)
 {
-    const std::u8string path = manual.u8string();
-    return "No web browser could be started to show the manual. Open it with any browser:\n" + std::string(path.begin(), path.end());
+    return "No web browser could be started to show the manual. Open it with any browser:\n" + Utf8(manual);
+}
+
+std::string ManualNotFoundText(const std::filesystem::path& programFolder)
+{
+    std::string text = "The manual was not found. It was looked for as:";
+    for (const std::filesystem::path& place : ManualPlaces(programFolder))
+        text += "\n" + Utf8(place);
+    return text;
 }

@@ -40,6 +40,7 @@ TMidEnd::TMidEnd(TFrontEnd& frontEnd, TRandomSource& random, TRegOptions options
     , NameDialog(Store)
     , ScoresDialog(Store)
     , ProgressDialog(Store, GameModel, Recognition, days)
+    , Settle(clock)
 {
     GameModel.Recognition = &Recognition;
 }
@@ -98,6 +99,13 @@ void TMidEnd::RunCommand(TCommandId command)
     // A command greyed out may still arrive, e.g. from a key press queued before it was greyed.
     if (!IsEnabled(command))
         return;
+    switch (command) {
+    case TCommandId::NewGame:
+    case TCommandId::Hint:
+    case TCommandId::Shuffle:
+    case TCommandId::Undo: ForgetTyping(); break;
+    default: break;
+    }
     switch (command) {
     case TCommandId::NewGame:
         Play([this] {
@@ -175,6 +183,12 @@ void TMidEnd::Typed(const TTyped& typed)
     }
 }
 
+void TMidEnd::ForgetTyping()
+{
+    Typing.Key(TTypingKey::Escape, FacesSpellings());
+    Front.SetStatusText(TypingPanel, "");
+}
+
 TDialogLogic& TMidEnd::Dialog(TDialogId dialog)
 {
     switch (dialog) {
@@ -206,6 +220,7 @@ void TMidEnd::OptionsChanged(TOptionsNotice notice, const TSettings& choices)
 {
     Play([&] {
         if (StartsNewGame(GameModel, notice, choices)) {
+            ForgetTyping();
             EndGame();
             PrepareDeal(choices.KanaSet, choices.Practice == 1, choices.Kana);
         }

@@ -77,6 +77,8 @@ public:
     const TGame& Game() const { return GameModel; }
     TGame& Game() { return GameModel; }
     TRegOptions& Options() { return Store; }
+    // When the last keys the board took were typed, so that the win dialog keeps them out.
+    TTypingSettle& TypingSettle() { return Settle; }
 
 private:
     TFrontEnd& Front;
@@ -92,6 +94,7 @@ private:
     TAboutDialog AboutDialog;
     TProgressDialog ProgressDialog;
     TTypedReading Typing;
+    TTypingSettle Settle;  // on the clock the pairs are timed by
     // The spellings of the faces' kana, made again only when a deal changes the kana.
     std::vector<TSpelling> Spellings;
     std::array<TKanaId, FaceCount> SpelledKana{};
@@ -108,6 +111,8 @@ private:
     // times, the Progress window, if open, shows it at once.
     template <typename Act>
     void Play(Act act);
+    // The board changes under the reading: what was typed and what the panel said of it go.
+    void ForgetTyping();
     std::span<const TSpelling> FacesSpellings();
 
     TBoardRaster& BoardPicture() override { return Front.BoardPicture(); }

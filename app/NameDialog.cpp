@@ -22,6 +22,9 @@ void TNameDialog::Click(TDialogView& view, std::string_view control, int)
         }
         view.Hide();
     } else if (control == "CancelBitBtn") {
-        view.Hide();
+        if (view.Confirm(DropWinQuestion(Won)))
+            view.Hide();
+        else
+            view.SetFocus("NameEdit");
     }
 }

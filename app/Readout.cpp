@@ -2,10 +2,55 @@
 
 #include "app/MainWindowLayout.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 namespace {
 
 constexpr int HitCentreX = 21;
 constexpr int HitCentreY = 25;
+// Board pixels of the same tile wanted around the point given, so that a board shown smaller, whose
+// screen pixels are rounded to board pixels, still presses that tile there; less where the tile
+// shows less.
+constexpr int PressMargins[] = {3, 2, 1, 0};
+
+struct TOffset {
+    int X;
+    int Y;
+};
+
+// The points of a tile's hit zone as offsets from its centre, nearest first.
+const std::vector<TOffset>& OffsetsByDistance()
+{
+    static const std::vector<TOffset> offsets = [] {
+        std::vector<TOffset> all;
+        for (int y = 2 - HitCentreY; y <= 49 - HitCentreY; ++y)
+            for (int x = 6 - HitCentreX; x <= 37 - HitCentreX; ++x)
+                all.push_back({x, y});
+        std::stable_sort(all.begin(), all.end(),
+                         [](TOffset a, TOffset b) { return a.X * a.X + a.Y * a.Y < b.X * b.X + b.Y * b.Y; });
+        return all;
+    }();
+    return offsets;
+}
+
+// Where a press takes tile n: the point nearest its centre with the widest margin of the tile
+// around it. None for a tile whose zone higher ones cover whole.
+std::optional<TOffset> PressPoint(const TGame& game, uint8_t n)
+{
+    const TTileOrigin origin = TileOrigin(game.Tiles[n]);
+    const auto takes = [&](int x, int y) { return game.TileAtPoint(x, y) == n; };
+    for (const int margin : PressMargins)
+        for (const TOffset offset : OffsetsByDistance()) {
+            const int x = origin.Left + HitCentreX + offset.X;
+            const int y = origin.Top + HitCentreY + offset.Y;
+            if (takes(x, y) && takes(x - margin, y) && takes(x + margin, y) && takes(x, y - margin) &&
+                takes(x, y + margin))
+                return TOffset{x, y};
+        }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -20,8 +65,10 @@ void TReadoutText::FreeTiles(const TGame& game, const TBoardToScreen& toScreen)
         const auto number = static_cast<uint8_t>(n);
         if (!game.IsFree(number))
             continue;
-        const TTileOrigin origin = TileOrigin(game.Tiles[number]);
-        const TScreenPoint centre = toScreen(origin.Left + HitCentreX, origin.Top + HitCentreY);
+        const std::optional<TOffset> point = PressPoint(game, number);
+        if (!point)
+            continue;
+        const TScreenPoint centre = toScreen(point->X, point->Y);
         const uint8_t face = game.Tiles[number].Face;
         Text += "tile " + std::to_string(n) + ' ' + std::to_string(face) + ' ' + std::to_string(centre.X) + ' ' +
                 std::to_string(centre.Y) + ' ' + std::string(KanaCatalogue[game.FaceKanaIds[face]].Reading) + '\n';

@@ -19,7 +19,8 @@ public:
     using TBoardToScreen = std::function<TScreenPoint(int32_t boardX, int32_t boardY)>;
 
     void Status(int panel, std::string_view text);
-    // Each free tile at the centre of its hit zone, where a player would press it:
+    // Each free tile at a point where a press takes it, the centre of its hit zone unless a higher
+    // neighbour covers that:
     // "tile <number> <face> <x> <y> <reading of the kana the face stands for>".
     void FreeTiles(const TGame& game, const TBoardToScreen& toScreen);
     // The Progress window's chart, a line for each kana: "chart <reading> <median time>", the time

@@ -34,7 +34,8 @@ void TScoresDialog::Click(TDialogView& view, std::string_view control, int)
 
 void TScoresDialog::Export(TDialogView& view) const
 {
-    const std::optional<TDialogView::TSaveChoice> chosen = view.AskSaveFileName(ExportFilters);
+    const std::optional<TDialogView::TSaveChoice> chosen =
+        view.AskSaveFileName(ExportFilters, view.DocumentsFolder() / ExportProposedName);
     if (!chosen)
         return;
     if (chosen->FileName.empty()) {
@@ -43,6 +44,8 @@ void TScoresDialog::Export(TDialogView& view) const
     }
     const size_t filter = chosen->Filter < ExportFilters.size() ? chosen->Filter : 0;
     const std::string fileName = WithDefaultExtension(chosen->FileName, ExportFilters[filter]);
+    if (FileExists(fileName) && !view.Confirm(ReplaceFileQuestion(fileName)))
+        return;
     SaveExportFile(fileName, ExportFileText(Rows));
     view.ShowMessage(TMessageKind::Information, ExportSavedText(fileName));
 }

@@ -63,6 +63,17 @@ void SaveExportFile(const std::string& fileName, const std::string& text)
         throw FileError("Cannot write", fileName, errno ? errno : EIO);
 }
 
+std::string ReplaceFileQuestion(const std::string& fileName)
+{
+    return "The file: " + fileName + "\nalready exists. Do you want to replace it?";
+}
+
+bool FileExists(const std::string& fileName)
+{
+    std::error_code ignored;
+    return std::filesystem::exists(PathOf(fileName), ignored);
+}
+
 std::string ExportSavedText(const std::string& fileName)
 {
     return "The file: " + fileName + "\nhas been saved.";

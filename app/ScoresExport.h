@@ -22,6 +22,13 @@ inline constexpr std::array<TExportFilter, 3> ExportFilters{{
 }};
 
 inline constexpr const char* EmptyFileNameText = "Please specify the file name.";
+// The name the save dialog offers, in the player's documents folder.
+inline constexpr const char* ExportProposedName = "tesuli-scores.csv";
+
+// Asked before an export replaces a file that exists; No leaves the file as it is.
+std::string ReplaceFileQuestion(const std::string& fileName);
+// Whether the file (name in UTF-8) or anything else of that name exists.
+bool FileExists(const std::string& fileName);
 
 // The name the export writes to: a name typed without an extension gets that of the chosen filter,
 // or ".csv" when the filter names none.

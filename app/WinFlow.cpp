@@ -5,6 +5,11 @@ std::string CongratsText(const TWonGame& won)
     return "Score: " + won.ScoreTime;
 }
 
+std::string DropWinQuestion(const TWonGame& won)
+{
+    return "Close without recording this win (" + won.ScoreTime + ")?";
+}
+
 bool AcceptWin(TRegOptions& options, const std::string& name, const TWonGame& won)
 {
     if (name.empty())

@@ -79,6 +79,9 @@ public:
     // Play.
     void BackgroundImageMouseDown(int32_t px, int32_t py);
     void ClickTile(uint8_t c);
+    // Every press on a tile, whatever made it (a click, a typed reading, a tap): the clocks start
+    // as for the designed press, then the press is played.
+    void PressTile(uint8_t c, bool typed);
     void UndoActionExecute();
     // The pair of the face a typed reading takes: the selected tile when it is a free tile of the
     // face, then the face's free tiles in the order the hint searches them. False when fewer than

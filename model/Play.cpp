@@ -9,8 +9,13 @@ constexpr uint8_t LostCheckLimit = 9;  // a single stack can only remain with fe
 
 void TGame::BackgroundImageMouseDown(int32_t px, int32_t py)
 {
-    StartClock();
-    ClickTile(TileAtPoint(px, py));
+    PressTile(TileAtPoint(px, py), false);
+}
+
+void TGame::PressTile(uint8_t c, bool typed)
+{
+    StartClock();  // the game's, so that the kana's clocks run too
+    Press(c, typed);
 }
 
 void TGame::ClickTile(uint8_t c)
@@ -34,14 +39,13 @@ bool TGame::FreePairOfFace(uint8_t face, uint8_t& first, uint8_t& second) const
 
 void TGame::TakeTypedPair(uint8_t first, uint8_t second)
 {
-    Effects.StartClock();
     if (SelectedTile != 0 && SelectedTile != first) {
         Tiles[SelectedTile].Selected = false;
         SelectedTile = 0;
     }
     if (SelectedTile != first)
-        Press(first, true);
-    Press(second, true);
+        PressTile(first, true);
+    PressTile(second, true);
 }
 
 // c comes from the hit test, so it is a free tile or 0; the selected tile is not tested again.

@@ -20,23 +20,24 @@ std::string ValueName(size_t number) { return std::to_string(number); }
 // would overwrite record 1.
 size_t ValueCount(TKeyValueStore& store) { return store.ValueNames().size(); }
 
+// The name the newest record takes: the next one until the table is full, then the last one.
+// A table grown past 31 values elsewhere keeps its size, so that the newest is still listed last
+// and no more than the oldest record goes.
+std::string NewestName(size_t count) { return ValueName(count < TableSize ? count + 1 : count); }
+
 // Writes the record after the last one, or drops the oldest of a full table and moves the others
 // down one place; answers the error text of the first step that fails.
 std::optional<std::string> Append(TKeyValueStore& store, size_t count, const std::string& record)
 {
-    if (count < TableSize) {
-        const std::string name = ValueName(count + 1);
-        return store.WriteString(name, record) ? std::nullopt : std::optional(FailedToSet(name));
-    }
-    for (size_t k = 1; k < TableSize; ++k) {
+    for (size_t k = 1; count >= TableSize && k < count; ++k) {
         std::string moved;
         if (store.ReadString(ValueName(k + 1), moved) == TValueRead::WrongType)
             return InvalidType(ValueName(k + 1));
         if (!store.WriteString(ValueName(k), moved))
             return FailedToSet(ValueName(k));
     }
-    const std::string last = ValueName(TableSize);
-    return store.WriteString(last, record) ? std::nullopt : std::optional(FailedToSet(last));
+    const std::string newest = NewestName(count);
+    return store.WriteString(newest, record) ? std::nullopt : std::optional(FailedToSet(newest));
 }
 
 using TDefault = std::pair<const char*, uint8_t>;
@@ -194,7 +195,7 @@ void TRegOptions::AddScore(const std::string& player, const std::string& score, 
             const size_t count = ValueCount(*store);
             failure = Append(*store, count, record);
             if (!failure && !store->CommitUpdate())
-                failure = FailedToSet(ValueName(count < TableSize ? count + 1 : TableSize));
+                failure = FailedToSet(NewestName(count));
         } else {
             // Nothing is written without the update, not even the subkey: the count only names
             // the value that could not be written.

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDesktopServices>
+#include <QStandardPaths>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +21,7 @@
 #include "qt/common/Artwork.h"
 #include "qt/common/KanaFont.h"
 #include "qt/common/MessageBox.h"
+#include "qt/dialogs/BrowserStart.h"
 #include "qt/dialogs/ControlBuilders.h"
 #include "qt/dialogs/KanaChartView.h"
 #include "qt/dialogs/PreviewPanel.h"
@@ -206,7 +207,9 @@ void TGameDialog::SetFocus(std::string_view control)
 
 void TGameDialog::Hide()
 {
-    const bool hadTheKeyboard = isActiveWindow();
+    // A message box just closed over the dialog may have left no window active yet.
+    const QWidget* active = QApplication::activeWindow();
+    const bool hadTheKeyboard = active == nullptr || active == this || !active->isVisible();
     hide();
     // The keyboard goes back to the main window, for its keys, also where no window manager
     // hands it on.
@@ -224,20 +227,41 @@ bool TGameDialog::Confirm(const std::string& question)
     return AskQuestion(this, question);
 }
 
-std::optional<TDialogView::TSaveChoice> TGameDialog::AskSaveFileName(std::span<const TExportFilter> filters)
+std::optional<TDialogView::TSaveChoice> TGameDialog::AskSaveFileName(std::span<const TExportFilter> filters,
+                                                                      const std::filesystem::path& proposed)
 {
-    return ::AskSaveFileName(this, filters);
+    return ::AskSaveFileName(this, filters, QString::fromStdU16String(proposed.u16string()));
 }
 
-// The browser runs on its own once started.
-bool TGameDialog::OpenUrl(std::string_view url)
+void TGameDialog::OpenUrl(std::string_view url, std::function<void()> failed)
 {
-    return QDesktopServices::openUrl(QUrl(Name(url)));
+    StartBrowser(this, QUrl(Name(url)), std::move(failed));
 }
 
 std::filesystem::path TGameDialog::ProgramFolder() const
 {
     return QCoreApplication::applicationDirPath().toStdU16String();
+}
+
+std::filesystem::path TGameDialog::DocumentsFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdU16String();
+}
+
+void TGameDialog::SetKeyGuard(TKeyGuard guard)
+{
+    KeyGuard = std::move(guard);
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
+}
+
+bool TGameDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (key && KeyGuard && KeyGuard())
+        return true;
+    return QDialog::eventFilter(watched, event);
 }
 
 void TGameDialog::reject()

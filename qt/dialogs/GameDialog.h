@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QScrollArea>
 
+#include <functional>
 #include <string_view>
 
 #include "app/DialogPlacement.h"
@@ -39,14 +40,21 @@ public:
     void Hide() override;
     void ShowMessage(TMessageKind kind, const std::string& text) override;
     bool Confirm(const std::string& question) override;
-    std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters) override;
-    bool OpenUrl(std::string_view url) override;
+    std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters,
+                                               const std::filesystem::path& proposed) override;
+    void OpenUrl(std::string_view url, std::function<void()> failed) override;
     std::filesystem::path ProgramFolder() const override;
+    std::filesystem::path DocumentsFolder() const override;
+
+    // Keys that come while this answers true are dropped before any control sees them.
+    using TKeyGuard = std::function<bool()>;
+    void SetKeyGuard(TKeyGuard guard);
 
     // Escape: a click of the cancel row.
     void reject() override;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void FormShow() override;
     void Refresh() override;
     bool IsOpen() const override;
@@ -63,6 +71,7 @@ private:
     bool FirstShown = false;
 
     TFrameExtents Frame() const;
+    TKeyGuard KeyGuard;
 
     void FitToLabels();
 };

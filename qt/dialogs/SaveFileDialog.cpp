@@ -20,10 +20,11 @@ QString QtFilter(const TExportFilter& filter)
     return QString::fromUtf8(filter.Caption) + QStringLiteral(" (") + QString::fromUtf8(filter.Pattern) + QLatin1Char(')');
 }
 
-std::optional<QString> RunSaveFileDialog(QWidget* parent, const QString& filters, QString* selectedFilter)
+std::optional<QString> RunSaveFileDialog(QWidget* parent, const QString& filters, QString* selectedFilter,
+                                         const QString& proposed)
 {
     const QString name =
-        QFileDialog::getSaveFileName(parent, QString(), QString(), filters, selectedFilter,
+        QFileDialog::getSaveFileName(parent, QString(), proposed, filters, selectedFilter,
                                      QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
     if (name.isEmpty())
         return std::nullopt;
@@ -32,14 +33,15 @@ std::optional<QString> RunSaveFileDialog(QWidget* parent, const QString& filters
 
 }  // namespace
 
-std::optional<TDialogView::TSaveChoice> AskSaveFileName(QWidget* parent, std::span<const TExportFilter> filters)
+std::optional<TDialogView::TSaveChoice> AskSaveFileName(QWidget* parent, std::span<const TExportFilter> filters,
+                                                        const QString& proposed)
 {
     QStringList qtFilters;
     for (const TExportFilter& filter : filters)
         qtFilters << QtFilter(filter);
     QString selected;
     const TSaveFileDialog& dialog = Replacement() ? Replacement() : RunSaveFileDialog;
-    const std::optional<QString> name = dialog(parent, qtFilters.join(QStringLiteral(";;")), &selected);
+    const std::optional<QString> name = dialog(parent, qtFilters.join(QStringLiteral(";;")), &selected, proposed);
     if (!name)
         return std::nullopt;
     const auto chosen = static_cast<size_t>(std::max<qsizetype>(0, qtFilters.indexOf(selected)));

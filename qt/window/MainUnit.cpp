@@ -40,8 +40,11 @@ TMainForm::~TMainForm() = default;
 TGameDialog* TMainForm::Dialog(TDialogId dialog)
 {
     TGameDialog*& made = Dialogs.at(static_cast<size_t>(dialog));
-    if (!made)
+    if (!made) {
         made = new TGameDialog(this, MidEnd.Dialog(dialog));
+        if (dialog == TDialogId::Name)
+            made->SetKeyGuard([this] { return MidEnd.TypingSettle().Swallows(); });
+    }
     return made;
 }
 
@@ -81,6 +84,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event)
         QMainWindow::keyPressEvent(event);
         return;
     }
+    MidEnd.TypingSettle().Played();
     RunGuarded([&] {
         if (typed->Key)
             MidEnd.TypeKey(*typed->Key);

@@ -17,6 +17,7 @@
 #include "app/ScoresDialog.h"
 #include "model/LearningModes.h"
 #include "tests/app/FakeDialogView.h"
+#include "tests/support/FakeClock.h"
 #include "tests/support/TestStore.h"
 
 namespace {
@@ -209,6 +210,48 @@ TEST_F(TDialogLogicTest, WinNeedsANameThenStoresItAndCloses)
     EXPECT_NE(ReadTable(Options)[0].find("さくら"), std::string::npos);
 }
 
+// One key does not throw a win away: Cancel (Escape too) asks first, and No keeps the dialog open
+// in the name box.
+TEST_F(TDialogLogicTest, CancelOnAWinAsksBeforeTheWinIsDropped)
+{
+    TNameDialog dialog(Options);
+    dialog.Won = {"0:03:07", 2, "Babel"};
+    dialog.FormShow(View);
+    View.Focus.clear();
+    dialog.Click(View, "CancelBitBtn", -1);
+    EXPECT_EQ(View.Questions, std::vector<std::string>{DropWinQuestion(dialog.Won)});
+    EXPECT_NE(View.Questions[0].find("0:03:07"), std::string::npos);
+    EXPECT_FALSE(View.Hidden);
+    EXPECT_EQ(View.Focus, "NameEdit");
+    View.Texts["NameEdit"] = "Anna";
+    dialog.Click(View, "AcceptBitBtn", -1);
+    EXPECT_EQ(ReadTable(Options).size(), 1u) << "the win kept after No is still stored";
+
+    TFakeDialogView next;
+    dialog.FormShow(next);
+    next.ConfirmAnswer = true;
+    dialog.Click(next, "CancelBitBtn", -1);
+    EXPECT_TRUE(next.Hidden);
+    EXPECT_EQ(ReadTable(Options).size(), 1u);
+}
+
+// Keys that come while the player is still typing readings stay out of the win dialog.
+TEST(TypingSettle, KeysSoonAfterTheLastPlayedOneAreSwallowed)
+{
+    TFakeClock clock;
+    clock.Now = 5000;
+    TTypingSettle settle(clock);
+    EXPECT_FALSE(settle.Swallows()) << "nothing typed yet";
+    settle.Played();
+    EXPECT_TRUE(settle.Swallows());
+    clock.Now += TypingSettleMs - 1;
+    EXPECT_TRUE(settle.Swallows());
+    clock.Now += 1;
+    EXPECT_FALSE(settle.Swallows());
+    settle.Played();
+    EXPECT_TRUE(settle.Swallows()) << "each key played starts the wait again";
+}
+
 class TScoresDialogTest : public TDialogLogicTest {
 protected:
     TScoresDialog Dialog{Options};
@@ -234,6 +277,43 @@ TEST_F(TScoresDialogTest, ExportOfANameWithoutExtensionTakesTheChosenFiltersAndS
     EXPECT_TRUE(std::filesystem::exists(typed + ".txt"));
     EXPECT_EQ(View.Messages, std::vector<std::string>{"Information: " + ExportSavedText(typed + ".txt")});
     EXPECT_FALSE(View.Hidden) << "the list stays open after an export";
+}
+
+// The save dialog offers a name in the documents folder; a file that exists is replaced only when
+// the player says Yes.
+TEST_F(TScoresDialogTest, ExportOntoAFileThatExistsAsksFirst)
+{
+    struct TCase {
+        bool Exists;
+        bool Yes;
+        bool Asked;
+        bool Written;
+    };
+    const TCase cases[] = {{false, false, false, true}, {true, false, true, false}, {true, true, true, true}};
+    const std::filesystem::path file = Folder / "wins.csv";
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(std::string(test.Exists ? "exists" : "new") + (test.Yes ? " yes" : " no"));
+        std::filesystem::remove(file);
+        if (test.Exists)
+            std::ofstream(file) << "other data";
+        TFakeDialogView view;
+        view.ConfirmAnswer = test.Yes;
+        view.SaveAnswer = TDialogView::TSaveChoice{file.string(), 0};
+        Dialog.Click(view, "ExportBitBtn", -1);
+        EXPECT_EQ(view.Proposed, view.Documents / "tesuli-scores.csv");
+        EXPECT_EQ(view.Questions, test.Asked ? std::vector<std::string>{ReplaceFileQuestion(file.string())}
+                                             : std::vector<std::string>{});
+        std::ifstream in(file, std::ios::binary);
+        const std::string held((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(held == "other data", !test.Written);
+        EXPECT_EQ(view.Messages.size(), test.Written ? 1u : 0u) << "saved is said only when saved";
+    }
+    // Without an extension the name is the one written: it is that name that is asked about.
+    std::ofstream(Folder / "wins.txt") << "other data";
+    TFakeDialogView typed;
+    typed.SaveAnswer = TDialogView::TSaveChoice{(Folder / "wins").string(), 1};
+    Dialog.Click(typed, "ExportBitBtn", -1);
+    EXPECT_EQ(typed.Questions, std::vector<std::string>{ReplaceFileQuestion((Folder / "wins.txt").string())});
 }
 
 TEST_F(TScoresDialogTest, ExportCancelledDoesNothingAndAnEmptyNameIsRefused)
@@ -283,12 +363,27 @@ TEST(HelpText, ALineEndingInASpaceRunsOnIntoTheNextAndOtherLinesEndTheirParagrap
     EXPECT_EQ(text.find(" \n"), std::string::npos);
 }
 
-// The manual opens each time and the dialog stays; a browser that cannot be started is said so.
+// The manual opens each time and the dialog stays; a browser that cannot be started is said so,
+// with the manual's path, and a manual that is nowhere is said so, with where it was looked for.
 TEST_F(TDialogLogicTest, AboutNamesTheManualAndOpensItOrSaysWhyNot)
 {
+    const std::filesystem::path root = std::filesystem::path(testing::TempDir()) / "tesuli-about";
+    std::filesystem::remove_all(root);
+    std::filesystem::create_directories(root / "bin");
     TAboutDialog about;
-    View.Folder = std::filesystem::path(testing::TempDir()) / "no-manual-here" / "bin";
-    const std::filesystem::path manual = View.Folder / "manual.html";
+    View.Folder = root / "bin";
+    about.FormShow(View);
+    EXPECT_EQ(View.Texts.at("UrlLabel"), AboutTexts::Availability(""));
+    about.Click(View, "VisitMeBitBtn", -1);
+    EXPECT_TRUE(View.OpenedUrls.empty()) << "no browser for a file that is not there";
+    const std::string notFound = ManualNotFoundText(View.Folder);
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: " + notFound});
+    for (const std::filesystem::path& place : ManualPlaces(View.Folder))
+        EXPECT_NE(notFound.find(place.string()), std::string::npos) << place;
+
+    const std::filesystem::path manual = root / "bin" / "manual.html";
+    std::ofstream(manual) << "<html></html>";
+    View.Messages.clear();
     about.FormShow(View);
     EXPECT_EQ(View.Texts.at("UrlLabel"), "Manual: " + manual.string());
     about.Click(View, "VisitMeBitBtn", -1);
@@ -298,9 +393,11 @@ TEST_F(TDialogLogicTest, AboutNamesTheManualAndOpensItOrSaysWhyNot)
     View.BrowserStarts = false;
     about.Click(View, "VisitMeBitBtn", -1);
     EXPECT_EQ(View.Messages, std::vector<std::string>{"Error: " + NoBrowserText(manual)});
+    EXPECT_NE(View.Messages[0].find(manual.string()), std::string::npos);
     EXPECT_FALSE(View.Hidden);
     about.Click(View, "CloseOK", -1);
     EXPECT_TRUE(View.Hidden);
+    std::filesystem::remove_all(root);
 }
 
 // Beside the program (Windows, a build) before the installed data folder (bin/../share/tesuli).
@@ -309,12 +406,16 @@ TEST(Manual, LiesBesideTheProgramOrInTheInstalledDataFolder)
     const std::filesystem::path root = std::filesystem::path(testing::TempDir()) / "tesuli-manual";
     std::filesystem::remove_all(root);
     std::filesystem::create_directories(root / "bin");
-    EXPECT_EQ(ManualPath(root / "bin"), root / "bin" / "manual.html") << "neither: where it belongs beside";
-    std::filesystem::create_directories(root / "share" / "tesuli");
-    std::ofstream(root / "share" / "tesuli" / "manual.html") << "<html></html>";
-    EXPECT_EQ(ManualPath(root / "bin"), root / "share" / "tesuli" / "manual.html");
-    std::ofstream(root / "bin" / "manual.html") << "<html></html>";
-    EXPECT_EQ(ManualPath(root / "bin"), root / "bin" / "manual.html");
+    const std::array<std::filesystem::path, 2> places{root / "bin" / "manual.html", root / "share" / "tesuli" / "manual.html"};
+    EXPECT_EQ(ManualPlaces(root / "bin"), places);
+    EXPECT_EQ(FindManual(root / "bin"), std::nullopt) << "neither";
+    std::filesystem::create_directories(places[1]);
+    EXPECT_EQ(FindManual(root / "bin"), std::nullopt) << "a folder of that name is no manual";
+    std::filesystem::remove(places[1]);
+    std::ofstream(places[1]) << "<html></html>";
+    EXPECT_EQ(FindManual(root / "bin"), places[1]);
+    std::ofstream(places[0]) << "<html></html>";
+    EXPECT_EQ(FindManual(root / "bin"), places[0]);
     std::filesystem::remove_all(root);
 }
 

@@ -20,6 +20,8 @@ public:
     bool Hidden = false;
     std::vector<std::string> Messages;  // "Error: ..." / "Information: ..."
     std::optional<TSaveChoice> SaveAnswer;
+    std::filesystem::path Proposed;  // by the last save dialog
+    std::filesystem::path Documents = "/home/anna/Documents";
     std::vector<std::string> OpenedUrls;
     bool BrowserStarts = true;
     std::filesystem::path Folder = "/opt/tesuli/bin";
@@ -57,13 +59,19 @@ public:
         Questions.push_back(question);
         return ConfirmAnswer;
     }
-    std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter>) override { return SaveAnswer; }
-    bool OpenUrl(std::string_view url) override
+    std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter>, const std::filesystem::path& proposed) override
+    {
+        Proposed = proposed;
+        return SaveAnswer;
+    }
+    void OpenUrl(std::string_view url, std::function<void()> failed) override
     {
         OpenedUrls.emplace_back(url);
-        return BrowserStarts;
+        if (!BrowserStarts)
+            failed();
     }
     std::filesystem::path ProgramFolder() const override { return Folder; }
+    std::filesystem::path DocumentsFolder() const override { return Documents; }
 
     // The names of the previews the logic shows as chosen.
     std::vector<std::string> ChosenPreviews() const

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,21 @@ public:
 
 private:
     TSilentEffects Silent;
+};
+
+// A session started as the program starts it, for tests that need several.
+struct TSession {
+    TTestStore Store;
+    TFakeFrontEnd Front;
+    TSeededRandom Random;
+    TFakeClock Clock;
+    TMidEnd MidEnd{Front, Random, Store.Options(), Clock};
+
+    TSession()
+    {
+        MidEnd.FormCreate([](const std::exception& error) { FAIL() << error.what(); });
+        MidEnd.FormShow();
+    }
 };
 
 class TMidEndTest : public testing::Test {
@@ -222,6 +238,132 @@ TEST_F(TMidEndTest, ATypedReadingTakesAFreePairOrSaysWhyNot)
     EXPECT_FALSE(MidEnd.Game().Tiles[5].Present);
     EXPECT_TRUE(MidEnd.Game().Tiles[1].Present);
     EXPECT_TRUE(MidEnd.Game().Tiles[9].Present);
+}
+
+// However a pair is taken, its kana's clock has run as long: in the first game, whose clock the
+// first press starts, and after a dialog stopped the clock.
+TEST(MidEndTimes, APairTypedIsTimedAsThePairPressed)
+{
+    enum class TBy { Press, Type };
+    struct TCase {
+        const char* Name;
+        bool Dialog;  // opened before the second pair, for a minute
+        int64_t Before2;  // milliseconds of running clock before the second pair, and the third
+        int64_t Before3;
+        std::vector<int32_t> Expected;  // tenths of the three pairs, in the order taken
+    };
+    const TCase cases[] = {
+        {"first game", false, 2500, 900, {0, 25, 9}},
+        {"after a dialog", true, 1000, 2000, {0, 10, 20}},
+    };
+    for (const TCase& test : cases) {
+        std::array<std::vector<int32_t>, 2> stored;
+        for (const TBy by : {TBy::Press, TBy::Type}) {
+            SCOPED_TRACE(std::string(test.Name) + (by == TBy::Press ? " pressed" : " typed"));
+            TSession session;
+            TMidEnd& midEnd = session.MidEnd;
+            TFakeClock& clock = session.Clock;
+            clock.Now += 5000;  // the board shown, the clock not yet started
+            std::vector<uint8_t> faces;
+            for (uint8_t face = 0; face < FaceCount && faces.size() < 3; ++face) {
+                uint8_t first = 0, second = 0;
+                if (midEnd.Game().FreePairOfFace(face, first, second))
+                    faces.push_back(face);
+            }
+            ASSERT_EQ(faces.size(), 3u);
+            const auto take = [&](uint8_t face) {
+                uint8_t first = 0, second = 0;
+                ASSERT_TRUE(midEnd.Game().FreePairOfFace(face, first, second));
+                if (by == TBy::Press) {
+                    for (const uint8_t n : {first, second}) {
+                        const TTileOrigin origin = TileOrigin(midEnd.Game().Tiles[n]);
+                        midEnd.BoardPress(origin.Left + 21, origin.Top + 25);
+                    }
+                } else {
+                    for (const char letter : KanaCatalogue[midEnd.Game().FaceKanaIds[face]].Reading)
+                        midEnd.TypeLetter(letter);
+                    if (midEnd.Game().Tiles[first].Present)
+                        midEnd.TypeKey(TTypingKey::Enter);  // a reading that begins another
+                }
+                ASSERT_FALSE(midEnd.Game().Tiles[first].Present || midEnd.Game().Tiles[second].Present);
+            };
+            take(faces[0]);
+            clock.Now += test.Before2;
+            if (test.Dialog) {
+                midEnd.DialogActivated();
+                clock.Now += 60000;
+            }
+            take(faces[1]);
+            clock.Now += test.Before3;
+            take(faces[2]);
+            midEnd.RunCommand(TCommandId::NewGame);
+            for (const uint8_t face : faces) {
+                const std::vector<int32_t> samples = midEnd.Options().ReadProgress(TScript::Hiragana)[face].Samples;
+                ASSERT_EQ(samples.size(), 1u);
+                stored[static_cast<size_t>(by)].push_back(samples[0]);
+            }
+        }
+        EXPECT_EQ(stored[0], test.Expected) << test.Name;
+        EXPECT_EQ(stored[1], stored[0]) << test.Name << ": typed as pressed";
+    }
+}
+
+// A new deal of other kana is typed by their spellings: a kana new to it takes its own pair.
+TEST(MidEndTyping, ANewDealOfOtherKanaIsTypedByItsOwnSpellings)
+{
+    TTestStore store;
+    store.Options().InitDefaults();
+    store.Options().WriteKanaSet(KanaSetSetting::All);
+    TFakeFrontEnd front;
+    TSeededRandom random;
+    TFakeClock clock;
+    TMidEnd midEnd{front, random, store.Options(), clock};
+    midEnd.FormCreate([](const std::exception& error) { FAIL() << error.what(); });
+    midEnd.FormShow();
+    midEnd.TypeLetter('x');  // the first deal's spellings made
+    const std::array<TKanaId, FaceCount> before = midEnd.Game().FaceKanaIds;
+    midEnd.RunCommand(TCommandId::NewGame);
+    const std::array<TKanaId, FaceCount> after = midEnd.Game().FaceKanaIds;
+    const auto dealt = [](const std::array<TKanaId, FaceCount>& ids, TKanaId kana) {
+        return std::find(ids.begin(), ids.end(), kana) != ids.end();
+    };
+    uint8_t first = 0, second = 0;
+    std::optional<uint8_t> newFace;
+    for (uint8_t face = 0; face < FaceCount && !newFace; ++face)
+        if (!dealt(before, after[face]) && midEnd.Game().FreePairOfFace(face, first, second))
+            newFace = face;
+    ASSERT_TRUE(newFace) << "the seeded deals share no free new kana";
+    const std::string_view reading = KanaCatalogue[after[*newFace]].Reading;
+    for (const char letter : reading)
+        midEnd.TypeLetter(letter);
+    if (midEnd.Game().PresentCount() == TileCount)
+        midEnd.TypeKey(TTypingKey::Enter);
+    EXPECT_EQ(midEnd.Game().PresentCount(), TileCount - 2) << reading;
+    EXPECT_FALSE(midEnd.Game().Tiles[first].Present || midEnd.Game().Tiles[second].Present) << reading;
+}
+
+// What the typing panel said of the board goes when the board changes under it.
+TEST(MidEndTyping, ACommandThatChangesTheBoardClearsWhatThePanelSaid)
+{
+    for (const TCommandId command : {TCommandId::Undo, TCommandId::Hint, TCommandId::Shuffle, TCommandId::NewGame}) {
+        SCOPED_TRACE(static_cast<int>(command));
+        TSession session;
+        TMidEnd& midEnd = session.MidEnd;
+        KeepOnly(midEnd.Game(), {{1, {0, 0, 0}}, {5, {8, 0, 0}}, {6, {16, 0, 0}}, {9, {24, 0, 0}}, {10, {32, 0, 0}}});
+        midEnd.TypeLetter('i');  // face 1: tiles 5 and 6
+        ASSERT_FALSE(midEnd.Game().Tiles[5].Present);
+        midEnd.TypeLetter('a');
+        ASSERT_EQ(session.Front.Status[TypingPanel], "no free pair: a");
+        ASSERT_TRUE(midEnd.IsEnabled(command));
+        midEnd.RunCommand(command);
+        EXPECT_EQ(session.Front.Status[TypingPanel], "");
+    }
+    TSession session;
+    session.MidEnd.TypeLetter('k');
+    session.MidEnd.RunCommand(TCommandId::NewGame);
+    EXPECT_EQ(session.Front.Status[TypingPanel], "");
+    session.MidEnd.TypeLetter('a');
+    EXPECT_NE(session.Front.Status[TypingPanel], "ka") << "letters typed before the new deal are forgotten";
 }
 
 // Every end of a game keeps the times measured in it; options that leave the game going keep them

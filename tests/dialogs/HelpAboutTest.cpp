@@ -17,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include "app/InfoTexts.h"
+#include "app/Manual.h"
+#include "qt/dialogs/BrowserStart.h"
 #include "model/TilePlacement.h"
 #include "qt/common/Artwork.h"
 #include "qt/window/MainUnit.h"
@@ -24,17 +26,15 @@
 namespace {
 
 // Stands in for the user's browser.
-class TUrlRecorder : public QObject {
-    Q_OBJECT
-
+class TUrlRecorder {
 public:
-    TUrlRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl"); }
-    ~TUrlRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    TUrlRecorder()
+    {
+        SetBrowserStart([this](const QUrl& url, const std::function<void()>&) { Opened << url; });
+    }
+    ~TUrlRecorder() { SetBrowserStart({}); }
 
     QList<QUrl> Opened;
-
-public slots:
-    void openUrl(const QUrl& url) { Opened << url; }
 };
 
 QImage IconPicture(const QIcon& icon)
@@ -122,6 +122,43 @@ TEST_F(InformationDialogTest, TheManualButtonAsksTheBrowserForTheManualAndTheDia
     EXPECT_EQ(DialogControl<QLabel>(TDialogId::About, "UrlLabel")->text(), QStringLiteral("Manual: ") + QDir::toNativeSeparators(file));
 }
 
+// The launcher's own end tells whether a browser came up: one that ends with an error is said so,
+// with where the manual lies, and the dialog stays.
+TEST_F(InformationDialogTest, ABrowserLauncherThatFailsIsSaidSoWithTheManualsPath)
+{
+    const QString folder = QDir::temp().filePath(QStringLiteral("tesuli-launcher"));
+    QDir(folder).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString opened = QDir(folder).filePath(QStringLiteral("opened"));
+    const QByteArray path = qgetenv("PATH");
+    struct TCase {
+        const char* Name;
+        int Exit;
+        bool Told;
+    };
+    for (const TCase test : {TCase{"started", 0, false}, TCase{"failed", 3, true}}) {
+        SCOPED_TRACE(test.Name);
+        QFile launcher(QDir(folder).filePath(QStringLiteral("xdg-open")));
+        ASSERT_TRUE(launcher.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        launcher.write("#!/bin/sh\necho \"$1\" > '" + opened.toUtf8() + "'\nexit " + QByteArray::number(test.Exit) + "\n");
+        launcher.close();
+        launcher.setPermissions(launcher.permissions() | QFile::ExeOwner);
+        QFile::remove(opened);
+        qputenv("PATH", folder.toUtf8() + ":" + path);
+        ShowAndActivate(TDialogId::About);
+        QTest::mouseClick(DialogControl<QPushButton>(TDialogId::About, "VisitMeBitBtn"), Qt::LeftButton);
+        qputenv("PATH", path);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(opened); }, 20000)) << "the launcher ran";
+        // The launcher that started a browser is given a moment to be seen to say nothing.
+        static_cast<void>(QTest::qWaitFor([&] { return !Messages.empty(); }, test.Told ? 20000 : 500));
+        const std::filesystem::path manual = *FindManual(GameDialog(TDialogId::About)->ProgramFolder());
+        EXPECT_EQ(TakeMessages(), test.Told ? std::vector<QString>{QString::fromStdString(NoBrowserText(manual))}
+                                           : std::vector<QString>{});
+        EXPECT_TRUE(GameDialog(TDialogId::About)->isVisible());
+    }
+    QDir(folder).removeRecursively();
+}
+
 TEST_F(InformationDialogTest, EnterOnTheFocusedVisitButtonOpensThePageInsteadOfClosing)
 {
     TUrlRecorder browser;
@@ -135,5 +172,3 @@ TEST_F(InformationDialogTest, EnterOnTheFocusedVisitButtonOpensThePageInsteadOfC
 }
 
 }  // namespace
-
-#include "HelpAboutTest.moc"

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QToolBar>
 #include <QTest>
 #include <QToolButton>
@@ -15,6 +16,7 @@
 #include "model/TilePlacement.h"
 #include "qt/window/BoardView.h"
 #include "app/BoardGeometry.h"
+#include "qt/common/MessageBox.h"
 #include "qt/window/MainUnit.h"
 #include "tests/support/GuiFixture.h"
 
@@ -182,10 +184,30 @@ TEST_F(TMainWindow, CommandKeysRunTheirCommandsAndLettersSpellAReading)
     Game().HintSpeed = 0;
     QTest::keyClick(MainForm, Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(Game().HintCount, 1);
-    EXPECT_EQ(PanelText(TypingPanel), "kx: no reading");
+    EXPECT_EQ(PanelText(TypingPanel), "") << "what was said of the board before the hint goes";
     QTest::keyClicks(MainForm, "i");
     QTest::keyClick(MainForm, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Game().PresentCount(), 4) << "i taken and given back";
+}
+
+// A question box that closes leaving no window active (as without a window manager) does not
+// leave the keyboard nowhere: the dialog that closes after it hands it to the main window.
+TEST_F(TMainWindow, TheKeyboardComesBackToTheMainWindowAfterADialogsQuestion)
+{
+    ShowAndActivate(TDialogId::Options);
+    ClickItem("KanaSetRadioGroup", 2);
+    int asked = 0;
+    SetQuestionHook([&](const QString&, const QString&) {
+        ++asked;
+        QApplication::setActiveWindow(nullptr);
+        return true;
+    });
+    QTest::mouseClick(DialogControl<QPushButton>(TDialogId::Options, "AcceptBitBtn"), Qt::LeftButton);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(GameDialog(TDialogId::Options)->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == MainForm; }));
+    QTest::keyClick(MainForm, Qt::Key_K);
+    EXPECT_EQ(PanelText(TypingPanel), "k") << "typing goes on";
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "tests/support/GuiFixture.h"
 #include "model/TilePlacement.h"
 #include "app/NameDialog.h"
+#include "app/WinFlow.h"
 #include "qt/window/BoardView.h"
 #include "app/BoardGeometry.h"
 #include "qt/window/MainUnit.h"
@@ -28,6 +29,26 @@ using TPlay = TGuiTest;
 constexpr TBoardPosition At(uint8_t x, uint8_t y, uint8_t layer = 0)
 {
     return {x, y, layer};
+}
+
+// The last pair typed opens the win dialog: the keys still coming for the game stay out of the
+// name (Escape too), those typed once the player has turned to it go in.
+TEST_F(TPlay, KeysTypedAsTheWinDialogOpensStayOutOfTheName)
+{
+    KeepOnly({{1, At(0, 0)}, {2, At(8, 0)}});
+    QTest::keyClick(MainForm, Qt::Key_A);
+    TGameDialog* dialog = GameDialog(TDialogId::Name);
+    ASSERT_TRUE(dialog->isVisible());
+    auto* name = DialogControl<QLineEdit>(TDialogId::Name, "NameEdit");
+    name->setText(QStringLiteral("Anna"));
+    QTest::keyClick(name, Qt::Key_K);
+    QTest::keyClick(name, Qt::Key_Escape);
+    EXPECT_EQ(name->text(), "Anna");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(Recorder.Questions.empty()) << "an Escape for the game asks nothing";
+    QTest::qWait(static_cast<int>(TypingSettleMs));
+    QTest::keyClick(name, Qt::Key_B);
+    EXPECT_EQ(name->text(), "Annab");
 }
 
 // Every button presses: the right and the middle one as well as the left.
@@ -162,6 +183,7 @@ TEST_F(TPlay, GameWonToTheEndIsStoredListedAndExported)
     EXPECT_EQ(row->text(4), "Babel");
 
     const std::filesystem::path file = StoreFolder().parent_path() / "won.csv";
+    std::filesystem::remove(file);
     Export(file);
     QFile written(QString::fromStdString(file.string()));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));

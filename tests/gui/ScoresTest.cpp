@@ -1,5 +1,7 @@
 // The win dialog's name box and the scores dialog's list and export, as the widgets carry them.
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,7 +42,8 @@ protected:
     }
 };
 
-// Enter in the name box accepts, Escape cancels; the box keeps what was typed for the next win.
+// Enter in the name box accepts, Escape cancels once the player says so; the box keeps what was
+// typed for the next win.
 TEST_F(TScores, WinDialogTakesTheNameTypedWithEnterAndKeepsItForTheNextWin)
 {
     ShowWin("0:12:34", 3, "Flat Square");
@@ -52,7 +55,9 @@ TEST_F(TScores, WinDialogTakesTheNameTypedWithEnterAndKeepsItForTheNextWin)
 
     ShowWin("0:00:09", 0, "Babel");
     EXPECT_EQ(NameEdit()->text(), " ゆき ");
+    Recorder.Answer = true;
     QTest::keyClick(NameEdit(), Qt::Key_Escape);
+    EXPECT_EQ(Recorder.Questions.size(), 1u);
     EXPECT_FALSE(GameDialog(TDialogId::Name)->isVisible());
     EXPECT_EQ(StoredCount(), 1);
 
@@ -133,13 +138,17 @@ TEST_F(TScores, SaveDialogOffersTheExportsFiltersAndTellsWhichWasChosen)
 {
     ShowAndActivate(TDialogId::Scores);
     QString offered;
-    SetSaveFileDialog([&](QWidget*, const QString& filters, QString* selected) -> std::optional<QString> {
+    QString proposed;
+    SetSaveFileDialog([&](QWidget*, const QString& filters, QString* selected, const QString& file) -> std::optional<QString> {
         offered = filters;
+        proposed = file;
         *selected = filters.split(QStringLiteral(";;")).at(1);
         return QString::fromStdString((ExportFile.parent_path() / "listed").string());
     });
     QTest::mouseClick(DialogControl<QPushButton>(TDialogId::Scores, "ExportBitBtn"), Qt::LeftButton);
     EXPECT_EQ(offered, "Excel Comma Separated (*.csv) (*.csv);;Text Document (*.txt) (*.txt);;All (*.*) (*)");
+    EXPECT_EQ(proposed, QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                            .filePath(QStringLiteral("tesuli-scores.csv")));
     EXPECT_TRUE(std::filesystem::exists(ExportFile.parent_path() / "listed.txt"));
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_EQ(Messages[0].Title, "Information");

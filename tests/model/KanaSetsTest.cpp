@@ -130,6 +130,32 @@ TEST(KanaSets, PracticeDealsTheSlowestKanaAndTheNeverTimedFirst)
     }
 }
 
+// The third not practised is drawn afresh each deal from all the rest of the set, not the next
+// slowest, and never repeats a practised kana.
+TEST(KanaSets, PracticesRandomShareComesFromAllTheRest)
+{
+    std::vector<std::pair<TKanaId, double>> timed;  // every kana timed, the higher ids the slower
+    for (int id = 0; id < CatalogueSize; ++id)
+        timed.emplace_back(static_cast<TKanaId>(id), 1.0 + id);
+    TIds slowest;
+    for (int id = CatalogueSize - PractisedFaces; id < CatalogueSize; ++id)
+        slowest.insert(id);
+    TSeededRandom random(5);
+    TIds seen;
+    std::set<TIds> shares;
+    for (int deal = 0; deal < 60; ++deal) {
+        const auto faces = ChooseFaceKana(KanaSetSetting::All, true, Paces(timed), random);
+        EXPECT_EQ(IdsOf(faces, 0, PractisedFaces), slowest);
+        const TIds rest = IdsOf(faces, PractisedFaces);
+        EXPECT_EQ(rest.size(), size_t(FaceCount - PractisedFaces));
+        EXPECT_LT(*rest.rbegin(), CatalogueSize - PractisedFaces) << "none of the practised again";
+        seen.insert(rest.begin(), rest.end());
+        shares.insert(rest);
+    }
+    EXPECT_EQ(seen.size(), size_t(CatalogueSize - PractisedFaces)) << "each of the rest comes now and then";
+    EXPECT_GT(shares.size(), 50u) << "a share of its own nearly every deal";
+}
+
 // Equal paces, as for a new player, are taken in random order, so that practice does not always
 // start with the catalogue's first kana.
 TEST(KanaSets, PracticeTakesEqualPacesInRandomOrder)

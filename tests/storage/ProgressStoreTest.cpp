@@ -158,6 +158,30 @@ TEST_F(ProgressStore, TypedTimesAreKeptApartAndAResetClearsOneScriptWithThem)
     EXPECT_EQ(Options.ReadProgress(H)[Ka].Samples, std::vector<int32_t>{});
 }
 
+// A typed time the game did not write reads as no data, gains a new time afresh, and is replaced
+// by the next game whichever kana it timed.
+TEST_F(ProgressStore, ADamagedTypedValueReadsAsNoDataAndIsRepaired)
+{
+    ArrangeText("typed_hiragana_ka_tenths", "garbage");
+    ArrangeText("typed_hiragana_a_tenths", "1;2,,3");
+    ArrangeText("typed_katakana_pyo_tenths", "x;");
+    {
+        const auto store = Place.Open();
+        ASSERT_TRUE(store->OpenKey(ProgressKey));
+        ASSERT_TRUE(store->WriteInteger("typed_katakana_ka_tenths", 12));
+    }
+    EXPECT_EQ(Options.ReadProgress(H, true), TScriptProgress{});
+    EXPECT_EQ(Options.ReadProgress(K, true), TScriptProgress{});
+
+    TRecognitionSample typed = Time(Ka, H, 3);
+    typed.Typed = true;
+    Options.AddProgress(std::vector{typed});
+    EXPECT_EQ(Stored("typed_hiragana_ka_tenths"), "0;3");
+    for (const char* name : {"typed_hiragana_a_tenths", "typed_katakana_pyo_tenths", "typed_katakana_ka_tenths"})
+        EXPECT_EQ(Stored(name), "0;") << name;
+    EXPECT_EQ(Options.ReadProgress(H, true)[Ka], (TKanaProgress{{3}, 0}));
+}
+
 // The earlier release keeps whole seconds under the kana's name and reads nothing else: its values
 // keep their meaning and gain each new time, rounded; its times are read as tenths until the kana
 // has times in tenths.

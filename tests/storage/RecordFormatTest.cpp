@@ -63,6 +63,8 @@ TEST(CommaText, QuotesOnlyFieldsThatNeedIt)
     EXPECT_EQ(CommaText({"", "はなこ"}), ",はなこ");
     // A line break inside a name must not start a new record.
     EXPECT_EQ(CommaText({"two\r\nlines", "cr\rx", "lf\ny"}), "\"two\r\nlines\",\"cr\rx\",\"lf\ny\"");
+    // A double quote is reason enough on its own, with nothing else to quote for.
+    EXPECT_EQ(CommaText({"\"", "a\"b", "\"\""}), "\"\"\"\",\"a\"\"b\",\"\"\"\"\"\"");
 }
 
 // A date with a blank stays unquoted; one that would split into two fields does not.

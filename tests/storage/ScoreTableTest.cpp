@@ -98,30 +98,37 @@ TEST_F(ScoreTable, AFullTableDropsTheOldestAndKeepsTheOrder)
     EXPECT_EQ(StoredNames().size(), 31u);
 }
 
-// A table grown past 31 values outside the game is full: 256 of them are no empty table.
+// A table grown past 31 values outside the game is full: 256 of them are no empty table. It keeps
+// its size, drops only its oldest, and lists the newest last.
 TEST_F(ScoreTable, AnOverfullTableDropsItsOldestAndReadsWhole)
 {
-    {
-        const auto store = Place.Open();
-        ASSERT_TRUE(store->BeginUpdate());
-        ASSERT_TRUE(store->OpenKey(ScoresKey));
-        for (int i = 1; i <= 256; ++i)
-            ASSERT_TRUE(store->WriteString(std::to_string(i), "r" + std::to_string(i)));
-        ASSERT_TRUE(store->CommitUpdate());
-    }
-    std::string record;
-    EXPECT_TRUE(Options.ReadScore(255, record));
-    EXPECT_EQ(record, "r255");
-    EXPECT_EQ(ReadTable(Options).front(), "r1");
+    for (const int size : {32, 256, 300}) {
+        SCOPED_TRACE(size);
+        TTestStore place;
+        TRegOptions options = place.Options();
+        {
+            const auto store = place.Open();
+            ASSERT_TRUE(store->BeginUpdate());
+            ASSERT_TRUE(store->OpenKey(ScoresKey));
+            for (int i = 1; i <= size; ++i)
+                ASSERT_TRUE(store->WriteString(std::to_string(i), "r" + std::to_string(i)));
+            ASSERT_TRUE(store->CommitUpdate());
+        }
+        std::string record;
+        EXPECT_TRUE(options.ReadScore(size > 255 ? 255 : static_cast<uint8_t>(size), record));
+        EXPECT_EQ(ReadTable(options).front(), "r1");
 
-    Options.AddScore("newest", "0:00:01", 0, "Babel");
-    ASSERT_TRUE(Options.ReadScore(1, record));
-    EXPECT_EQ(record, "r2");
-    ASSERT_TRUE(Options.ReadScore(31, record));
-    EXPECT_EQ(SplitScoreRecord(record).at(1), "newest");
-    ASSERT_TRUE(Options.ReadScore(32, record));
-    EXPECT_EQ(record, "r32");
-    EXPECT_EQ(StoredNames().size(), 256u);
+        options.AddScore("newest", "0:00:01", 0, "Babel");
+        options.AddScore("newer still", "0:00:01", 0, "Babel");
+        Texts table;
+        for (const TRegOptions::TStoredScore& score : options.ReadScores())
+            table.push_back(score.Record);
+        ASSERT_EQ(table.size(), size_t(size));
+        EXPECT_EQ(table.front(), "r3");
+        EXPECT_EQ(table[size_t(size) - 3], "r" + std::to_string(size));
+        EXPECT_EQ(SplitScoreRecord(table[size_t(size) - 2]).at(1), "newest");
+        EXPECT_EQ(SplitScoreRecord(table.back()).at(1), "newer still");
+    }
 }
 
 TEST_F(ScoreTable, AFailedShiftLeavesTheTableAsItWas)

@@ -137,7 +137,7 @@ void TGuiTest::KeepTwoUnmatchedStacks()
 
 void TGuiTest::Export(const std::filesystem::path& file)
 {
-    SetSaveFileDialog([file](QWidget*, const QString&, QString*) -> std::optional<QString> {
+    SetSaveFileDialog([file](QWidget*, const QString&, QString*, const QString&) -> std::optional<QString> {
         return QString::fromStdString(file.string());
     });
     QTest::mouseClick(DialogControl<QPushButton>(TDialogId::Scores, "ExportBitBtn"), Qt::LeftButton);

@@ -12,7 +12,8 @@ struct TReport {
     QString Text;
 };
 
-// Records every message box instead of showing it, for the life of the object.
+// Records every message box and question instead of showing it, for the life of the object; a
+// question is answered Answer.
 class TReportRecorder {
 public:
     TReportRecorder();
@@ -21,4 +22,6 @@ public:
     TReportRecorder& operator=(const TReportRecorder&) = delete;
 
     std::vector<TReport> Reports;
+    std::vector<QString> Questions;
+    bool Answer = false;
 };

@@ -5,6 +5,7 @@
 
 #include "win32/common/Dib.h"
 #include "win32/common/GameDialogs.h"
+#include "win32/dialogs/ScreenDialog.h"
 #include "tests/win32/TestForm.h"
 #include "win32/window/CommandKeys.h"
 #include "win32/window/MainUnit.h"
@@ -189,6 +190,26 @@ TEST_F(MainWindowEventsTest, CommandKeysAndTypedLettersReachTheSession)
         SendMessageW(Form.Handle(), WM_CHAR, letter, 0);
     SendMessageW(Form.MainStatusBar, SB_GETTEXTW, TypingPanel, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, L"kx: no reading");
+}
+
+// Keys still coming for the game as the win dialog opens are dropped there; later ones reach the
+// name.
+TEST_F(MainWindowEventsTest, KeysTypedForTheGameStayOutOfTheWinsName)
+{
+    Form.FormCreate();
+    TScreenDialog& dialog = Form.DialogWindow(TDialogId::Name);
+    const HWND name = dialog.Control("NameEdit");
+    SetWindowTextW(name, L"");
+    const auto type = [&](wchar_t letter) {
+        PostMessageW(name, WM_CHAR, letter, 0);
+        PumpPendingMessages();
+    };
+    Form.MidEnd().TypingSettle().Played();
+    type(L'k');
+    EXPECT_EQ(dialog.Text("NameEdit"), "");
+    Sleep(static_cast<DWORD>(TypingSettleMs));
+    type(L'b');
+    EXPECT_EQ(dialog.Text("NameEdit"), "b");
 }
 
 }  // namespace

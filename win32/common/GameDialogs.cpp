@@ -11,6 +11,27 @@ std::vector<HWND>& Dialogs()
     return dialogs;
 }
 
+std::vector<std::pair<HWND, TKeyGuard>>& Guards()
+{
+    static std::vector<std::pair<HWND, TKeyGuard>> guards;
+    return guards;
+}
+
+bool IsKey(UINT message)
+{
+    return message == WM_KEYDOWN || message == WM_CHAR || message == WM_SYSKEYDOWN || message == WM_SYSCHAR;
+}
+
+bool Guarded(const MSG& message)
+{
+    if (!IsKey(message.message))
+        return false;
+    for (const auto& [dialog, guard] : Guards())
+        if ((message.hwnd == dialog || IsChild(dialog, message.hwnd)) && guard())
+            return true;
+    return false;
+}
+
 }  // namespace
 
 void RegisterGameDialog(HWND dialog)
@@ -23,8 +44,15 @@ bool IsGameDialog(HWND window)
     return window && std::ranges::find(Dialogs(), window) != Dialogs().end();
 }
 
+void SetKeyGuard(HWND dialog, TKeyGuard guard)
+{
+    Guards().emplace_back(dialog, std::move(guard));
+}
+
 bool RouteToGameDialog(MSG& message)
 {
+    if (Guarded(message))
+        return true;
     for (HWND dialog : Dialogs())
         if (IsWindowVisible(dialog) && IsDialogMessageW(dialog, &message)) {
             if (IsWindow(dialog))

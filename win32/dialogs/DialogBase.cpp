@@ -130,7 +130,15 @@ void TTesuliDialog::BringToFront()
 
 void TTesuliDialog::Hide()
 {
+    // A message box just closed over the dialog may have left no window active (Wine without a
+    // window manager): the keyboard goes back to the main window all the same.
+    const HWND active = GetActiveWindow();
+    const bool hadTheKeyboard = active == nullptr || active == Window || !IsWindowVisible(active);
     ShowWindow(Window, SW_HIDE);
+    if (hadTheKeyboard && Owner && IsWindow(Owner)) {
+        SetForegroundWindow(Owner);
+        SetActiveWindow(Owner);
+    }
 }
 
 void TTesuliDialog::CentreOnScreen()

@@ -22,10 +22,13 @@ std::wstring FilterList(std::span<const TExportFilter> filters)
 
 }  // namespace
 
-std::optional<TDialogView::TSaveChoice> AskSaveFileName(HWND owner, std::span<const TExportFilter> filters)
+std::optional<TDialogView::TSaveChoice> AskSaveFileName(HWND owner, std::span<const TExportFilter> filters,
+                                                        const std::filesystem::path& proposed)
 {
     const std::wstring filterList = FilterList(filters);
-    std::wstring name(32768, L'\0');
+    const std::wstring folder = proposed.parent_path().wstring();
+    std::wstring name = proposed.filename().wstring();
+    name.resize(32768, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -33,6 +36,7 @@ std::optional<TDialogView::TSaveChoice> AskSaveFileName(HWND owner, std::span<co
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     if (!GetSaveFileNameW(&dialog)) {
         if (CommDlgExtendedError() != 0)

@@ -1,6 +1,7 @@
 #include "win32/dialogs/ScreenDialog.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <stdexcept>
 
@@ -109,16 +110,28 @@ bool TScreenDialog::Confirm(const std::string& question)
     return AskQuestion(Handle(), question);
 }
 
-std::optional<TDialogView::TSaveChoice> TScreenDialog::AskSaveFileName(std::span<const TExportFilter> filters)
+std::optional<TDialogView::TSaveChoice> TScreenDialog::AskSaveFileName(std::span<const TExportFilter> filters,
+                                                                        const std::filesystem::path& proposed)
 {
-    return ::AskSaveFileName(Handle(), filters);
+    return ::AskSaveFileName(Handle(), filters, proposed);
 }
 
-// The browser runs on its own once started.
-bool TScreenDialog::OpenUrl(std::string_view url)
+// The browser runs on its own once started; the shell answers at once whether it could start one.
+void TScreenDialog::OpenUrl(std::string_view url, std::function<void()> failed)
 {
     const auto started = ShellExecuteW(Handle(), L"open", Wide(std::string(url)).c_str(), nullptr, nullptr, SW_SHOW);
-    return reinterpret_cast<INT_PTR>(started) > 32;
+    if (reinterpret_cast<INT_PTR>(started) <= 32)
+        failed();
+}
+
+std::filesystem::path TScreenDialog::DocumentsFolder() const
+{
+    PWSTR path = nullptr;
+    std::filesystem::path folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &path)))
+        folder = path;
+    CoTaskMemFree(path);
+    return folder;
 }
 
 std::filesystem::path TScreenDialog::ProgramFolder() const

@@ -33,9 +33,11 @@ public:
     void Hide() override { TTesuliDialog::Hide(); }
     void ShowMessage(TMessageKind kind, const std::string& text) override;
     bool Confirm(const std::string& question) override;
-    std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters) override;
-    bool OpenUrl(std::string_view url) override;
+    std::optional<TSaveChoice> AskSaveFileName(std::span<const TExportFilter> filters,
+                                               const std::filesystem::path& proposed) override;
+    void OpenUrl(std::string_view url, std::function<void()> failed) override;
     std::filesystem::path ProgramFolder() const override;
+    std::filesystem::path DocumentsFolder() const override;
 
 protected:
     void FormShow() override;

@@ -84,8 +84,11 @@ void TMainForm::Show(int showCommand)
 TScreenDialog& TMainForm::DialogWindow(TDialogId dialog)
 {
     std::unique_ptr<TScreenDialog>& made = Dialogs.at(static_cast<size_t>(dialog));
-    if (!made)
+    if (!made) {
         made = std::make_unique<TScreenDialog>(Window, Session.Dialog(dialog));
+        if (dialog == TDialogId::Name)
+            SetKeyGuard(made->Handle(), [this] { return Session.TypingSettle().Swallows(); });
+    }
     return *made;
 }
 
@@ -118,6 +121,7 @@ LRESULT TMainForm::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CHAR: {
         const bool ctrlOrAlt = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
         if (const auto typed = TypedKey(static_cast<wchar_t>(wParam), ctrlOrAlt)) {
+            Session.TypingSettle().Played();
             if (typed->Key)
                 Session.TypeKey(*typed->Key);
             else
