@@ -24,6 +24,8 @@
 #include "win32/dialogs/ScreenDialog.h"
 #include "win32/window/MessageLoop.h"
 
+#include <richedit.h>
+
 // What the dialog builder adds to the screens stated in app/: the controls the rows say, where
 // they say, unclipped at the suite's DPI (96, and 192 in the second run), keys, focus and pictures.
 // What a click does is the dialogs' logic, tested in tests/app.
@@ -127,11 +129,11 @@ void ExpectKind(const TControl& row, HWND control, const std::string& where)
         EXPECT_EQ(style & BS_TYPEMASK, row.IsDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) << where;
         break;
     case TControlKind::Edit:
-        EXPECT_EQ(kind, WC_EDITW) << where;
+        EXPECT_EQ(CompareStringOrdinal(kind.c_str(), -1, MSFTEDIT_CLASS, -1, TRUE), CSTR_EQUAL) << where;
         EXPECT_FALSE(style & ES_MULTILINE) << where;
         break;
     case TControlKind::Memo:
-        EXPECT_EQ(kind, WC_EDITW) << where;
+        EXPECT_EQ(CompareStringOrdinal(kind.c_str(), -1, MSFTEDIT_CLASS, -1, TRUE), CSTR_EQUAL) << where;
         EXPECT_EQ(style & (ES_MULTILINE | ES_READONLY), ES_MULTILINE | ES_READONLY) << where;
         break;
     case TControlKind::Preview:
@@ -159,6 +161,16 @@ void ExpectKind(const TControl& row, HWND control, const std::string& where)
     }
     const bool tabStop = row.Kind != TControlKind::RadioGroup && (style & WS_TABSTOP);
     EXPECT_EQ(tabStop, row.TabStop && row.Kind != TControlKind::RadioGroup) << where;
+}
+
+// The pixels of a control's client area as they show on the screen, or of a memory picture.
+std::vector<COLORREF> Pixels(HDC dc, const RECT& area)
+{
+    std::vector<COLORREF> pixels;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    return pixels;
 }
 
 // A row's control at the row's place scaled to the DPI; a label only grows to the right.
@@ -504,7 +516,7 @@ TEST_F(DialogsTest, ScoreListShowsItsRowsInItsColumns)
     }
 }
 
-// The help text stays in the dialog's font on a white box, its lines that end in a space run on into
+// The help text stays in the dialog's font (its kana aside) on a white box, its lines that end in a space run on into
 // the next and wrapped at its width, with a scroll bar
 // where it runs past its height; the command list shows every command's caption with that
 // command's picture, all in view, a white margin of 5 between the items and its sunken frame.
@@ -513,29 +525,31 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
     TScreenDialog& help = Form.DialogWindow(TDialogId::Help);
     help.ShowDialog();
     const HWND memo = help.Control("HelpMemo");
-    const auto fontOf = [](HWND control) { return SendMessageW(control, WM_GETFONT, 0, 0); };
-    EXPECT_EQ(fontOf(memo), fontOf(help.Control("CloseBtn")));
     const LONG style = GetWindowLongW(memo, GWL_STYLE);
     EXPECT_FALSE(style & (ES_AUTOHSCROLL | WS_HSCROLL)) << "lines wrap at the box's width";
+    LOGFONTW dialogFont{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(help.Control("CloseBtn"), WM_GETFONT, 0, 0)), sizeof dialogFont,
+               &dialogFont);
+    CHARFORMAT2W plain{};
+    plain.cbSize = sizeof plain;
+    SendMessageW(memo, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&plain));
+    EXPECT_EQ(std::wstring(plain.szFaceName), dialogFont.lfFaceName);
     const LRESULT lines = SendMessageW(memo, EM_GETLINECOUNT, 0, 0);
-    EXPECT_EQ(ControlText(memo).find(L" \r\n"), std::wstring::npos) << "a line ending in a space goes on in the next";
+    EXPECT_EQ(ControlText(memo).find(L" \r"), std::wstring::npos) << "a line ending in a space goes on in the next";
     LRESULT breaks = 0;
     for (const std::string_view line : HelpLines)
         breaks += line.empty() || line.back() != ' ';
     EXPECT_GE(lines, breaks);
     RECT area{};
     SendMessageW(memo, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-    const HDC memoDc = GetDC(memo);
-    const HGDIOBJ previous = SelectObject(memoDc, reinterpret_cast<HFONT>(fontOf(memo)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(memoDc, &metrics);
-    SelectObject(memoDc, previous);
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(help.Handle(), WM_CTLCOLORSTATIC,
-                                                             reinterpret_cast<WPARAM>(memoDc), reinterpret_cast<LPARAM>(memo)));
-    ReleaseDC(memo, memoDc);
-    EXPECT_EQ((style & WS_VSCROLL) != 0, lines * metrics.tmHeight > area.bottom - area.top);
+    const auto lineTop = [&](LRESULT line) {
+        POINTL at{};
+        SendMessageW(memo, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), SendMessageW(memo, EM_LINEINDEX, line, 0));
+        return at.y;
+    };
+    const bool overflows = lineTop(lines - 1) + (lineTop(1) - lineTop(0)) > area.bottom;
+    EXPECT_EQ((style & WS_VSCROLL) != 0, overflows);
     if (style & WS_VSCROLL) {
-        // A bar the box does not keep up has no range: its arrows and thumb do nothing.
         SCROLLINFO bar{};
         bar.cbSize = sizeof bar;
         bar.fMask = SIF_ALL;
@@ -543,12 +557,15 @@ TEST_F(DialogsTest, HelpShowsItsTextAndCommands)
         EXPECT_GT(bar.nMax + 1, static_cast<int>(bar.nPage));
         SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
         SendMessageW(memo, WM_VSCROLL, SB_LINEDOWN, 0);
-        EXPECT_EQ(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 2);
-        EXPECT_EQ(GetScrollPos(memo, SB_VERT), 2) << "the thumb follows the text";
+        EXPECT_GT(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+        EXPECT_GT(GetScrollPos(memo, SB_VERT), 0) << "the thumb follows the text";
     }
-    LOGBRUSH colour{};
-    ASSERT_TRUE(GetObjectW(brush, sizeof colour, &colour));
-    EXPECT_EQ(colour.lbColor, GetSysColor(COLOR_WINDOW));
+    // White as a text box: its ground, where the text leaves it, in the window colour.
+    RedrawWindow(memo, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    const HDC memoDc = GetDC(memo);
+    const std::vector<COLORREF> shown = Pixels(memoDc, area);
+    ReleaseDC(memo, memoDc);
+    EXPECT_GT(std::count(shown.begin(), shown.end(), GetSysColor(COLOR_WINDOW)), static_cast<long>(shown.size() / 2));
 
     const HWND list = help.Control("MenuListView");
     const TDesignRect designed = HelpScreen().PlaceInDialog(HelpScreen().Control("MenuListView"));
@@ -658,16 +675,6 @@ TEST_F(DialogsTest, KanaChartPaintsItsCells)
     ReleaseDC(chart, dc);
 }
 
-// The pixels of a control's client area as they show on the screen, or of a memory picture.
-std::vector<COLORREF> Pixels(HDC dc, const RECT& area)
-{
-    std::vector<COLORREF> pixels;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            pixels.push_back(GetPixel(dc, x, y));
-    return pixels;
-}
-
 // Kana in a dialog's label come from the tiles' own kana face, which the program brings along: they
 // show on a Windows without a Japanese font. The face has every kana of the game.
 TEST_F(DialogsTest, KanaInALabelAreDrawnInTheTilesKanaFace)
@@ -720,6 +727,83 @@ TEST_F(DialogsTest, KanaInALabelAreDrawnInTheTilesKanaFace)
     ReleaseDC(label, dc);
     EXPECT_EQ(shown, inKanaFace);
     EXPECT_NE(shown, inDialogFont);
+}
+
+// Each character of a rich edit box whose face is not the kana face's as the character is kana or
+// not, as "position: character"; the box's selection is used and left at its end.
+std::vector<std::string> MisfacedCharacters(HWND box)
+{
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    std::wstring text(static_cast<size_t>(SendMessageW(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0)) + 1,
+                      L'\0');
+    GETTEXTEX get{static_cast<DWORD>(text.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
+    text.resize(static_cast<size_t>(
+        SendMessageW(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()))));
+    std::vector<std::string> wrong;
+    for (LONG at = 0; at < static_cast<LONG>(text.size()); ++at) {
+        if (text[static_cast<size_t>(at)] == L'\r' || text[static_cast<size_t>(at)] == L' ')
+            continue;
+        CHARRANGE one{at, at + 1};
+        SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&one));
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(box, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        if ((std::wstring(format.szFaceName) == L"Tesuli Kana") != IsKana(text[static_cast<size_t>(at)]))
+            wrong.push_back(std::to_string(at) + ": " + Utf8(text.substr(static_cast<size_t>(at), 1)));
+    }
+    return wrong;
+}
+
+// Help's kana and those of a name, typed or set, are in the kana face and the rest in the dialog's
+// font, through a change of DPI too; typing keeps the caret where the player put it.
+TEST_F(DialogsTest, KanaInHelpAndInANameAreInTheTilesKanaFace)
+{
+    TScreenDialog& help = Form.DialogWindow(TDialogId::Help);
+    help.ShowDialog();
+    const HWND memo = help.Control("HelpMemo");
+    ASSERT_NE(ControlText(memo).find(L'\u304c'), std::wstring::npos) << "Help shows kana";
+    EXPECT_EQ(MisfacedCharacters(memo), std::vector<std::string>{});
+    help.Hide();
+
+    static_cast<TNameDialog&>(Form.MidEnd().Dialog(TDialogId::Name)).Won = {"0:12:34", 0, "Babel"};
+    TScreenDialog& name = Form.DialogWindow(TDialogId::Name);
+    name.ShowDialog();
+    const HWND box = name.Control("NameEdit");
+    ASSERT_EQ(GetFocus(), box);
+    SetWindowTextW(box, L"");
+    const auto type = [](std::wstring_view keys) {
+        for (const wchar_t key : keys)
+            PostMessageW(GetFocus(), WM_CHAR, key, 1);
+        PumpPendingMessages();
+    };
+    type(L"Anna \u3055\u304f\u3089");
+    EXPECT_EQ(name.Text("NameEdit"), "Anna \u3055\u304f\u3089");
+    CHARRANGE caret{};
+    SendMessageW(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    EXPECT_EQ(caret.cpMin, 8);
+    EXPECT_EQ(caret.cpMax, 8);
+    CHARRANGE afterAnna{4, 4};
+    SendMessageW(box, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&afterAnna));
+    type(L"\u30e6x");
+    EXPECT_EQ(name.Text("NameEdit"), "Anna\u30e6x \u3055\u304f\u3089");
+    SendMessageW(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    EXPECT_EQ(caret.cpMin, 6) << "the caret stays after what was typed";
+    EXPECT_EQ(caret.cpMax, 6);
+    EXPECT_EQ(MisfacedCharacters(box), std::vector<std::string>{});
+    for (const char* before : {"Anna\u30e6 \u3055\u304f\u3089", "Anna \u3055\u304f\u3089", "Anna \u3055\u304f"}) {
+        SendMessageW(box, EM_UNDO, 0, 0);
+        EXPECT_EQ(name.Text("NameEdit"), before) << "undo takes back what was typed, not the kana's face";
+    }
+    EXPECT_EQ(MisfacedCharacters(box), std::vector<std::string>{});
+
+    name.SetText("NameEdit", "\u3086\u304d Yuki");
+    EXPECT_EQ(MisfacedCharacters(box), std::vector<std::string>{});
+    RECT suggested{20, 30, 20, 30};
+    const UINT otherDpi = Dpi == 96 ? 192u : 96u;
+    SendMessageW(name.Handle(), WM_DPICHANGED, MAKEWPARAM(otherDpi, otherDpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(MisfacedCharacters(box), std::vector<std::string>{}) << "at " << otherDpi << " DPI";
+    SendMessageW(name.Handle(), WM_DPICHANGED, MAKEWPARAM(Dpi, Dpi), reinterpret_cast<LPARAM>(&suggested));
+    name.Hide();
 }
 
 // A dialog larger than the screen's work area opens within it, title bar included, and each control
@@ -781,3 +865,4 @@ TEST_F(DialogsTest, ADialogIsCentredFirstAndKeepsItsPlace)
 }
 
 }  // namespace
+

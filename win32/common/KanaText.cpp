@@ -1,5 +1,7 @@
 #include "win32/common/KanaText.h"
 
+#include <richedit.h>
+
 #include <algorithm>
 #include <map>
 #include <stdexcept>
@@ -36,6 +38,18 @@ void ForEachRun(std::wstring_view text, Run run)
         run(text.substr(at, end - at), kana);
         at = end;
     }
+}
+
+// A rich edit box's text as its character positions count it: a paragraph ends in one CR.
+std::wstring RichText(HWND box)
+{
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const LRESULT count = SendMessageW(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+    std::wstring text(static_cast<size_t>(count) + 1, L'\0');
+    GETTEXTEX get{static_cast<DWORD>(text.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
+    text.resize(static_cast<size_t>(
+        SendMessageW(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
 }
 
 }  // namespace
@@ -89,4 +103,49 @@ void DrawMixedText(HDC dc, int left, int top, std::wstring_view text, HFONT font
     });
     SetTextAlign(dc, align);
     SelectObject(dc, previous);
+}
+
+const wchar_t* RichEditClass()
+{
+    static const bool loaded = LoadLibraryW(L"msftedit.dll") != nullptr;
+    if (!loaded)
+        throw std::runtime_error("The rich text control could not be loaded.");
+    return MSFTEDIT_CLASS;
+}
+
+void ShowKanaInKanaFace(HWND richEdit)
+{
+    RegisterKanaFont();
+    CHARFORMAT2W plain{};
+    plain.cbSize = sizeof plain;
+    SendMessageW(richEdit, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&plain));
+    plain.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_CHARSET;
+    CHARFORMAT2W kana = plain;
+    lstrcpynW(kana.szFaceName, KanaFamily, LF_FACESIZE);
+    kana.yHeight = plain.yHeight * KanaScalePercent / 100;
+    kana.dwEffects |= CFE_BOLD;
+    kana.bCharSet = DEFAULT_CHARSET;
+
+    // Formatting goes through the selection, which would scroll to it and report a change.
+    const LRESULT events = SendMessageW(richEdit, EM_SETEVENTMASK, 0, 0);
+    CHARRANGE selection{};
+    SendMessageW(richEdit, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    POINT scrolled{};
+    SendMessageW(richEdit, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+    SendMessageW(richEdit, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(richEdit, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&plain));
+    const std::wstring text = RichText(richEdit);
+    ForEachRun(text, [&](std::wstring_view run, bool isKana) {
+        if (!isKana)
+            return;
+        const auto start = static_cast<LONG>(run.data() - text.data());
+        CHARRANGE range{start, start + static_cast<LONG>(run.size())};
+        SendMessageW(richEdit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        SendMessageW(richEdit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&kana));
+    });
+    SendMessageW(richEdit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SendMessageW(richEdit, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+    SendMessageW(richEdit, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(richEdit, nullptr, TRUE);
+    SendMessageW(richEdit, EM_SETEVENTMASK, 0, events);
 }

@@ -11,4 +11,6 @@ public:
     // Pictures and sizes that depend on the DPI are made again here.
     virtual void DpiChanged() {}
     virtual LRESULT Notify(const NMHDR&) { return 0; }
+    // The text of a text box changed, by the player or the program.
+    virtual void TextChanged() {}
 };

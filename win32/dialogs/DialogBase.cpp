@@ -40,14 +40,6 @@ SIZE FrameSize(SIZE client, UINT dpi)
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-bool IsReadOnlyEdit(HWND control)
-{
-    wchar_t kind[16] = L"";
-    GetClassNameW(control, kind, 16);
-    return CompareStringOrdinal(kind, -1, WC_EDITW, -1, TRUE) == CSTR_EQUAL &&
-           (GetWindowLongW(control, GWL_STYLE) & ES_READONLY);
-}
-
 // A label paints its own text, its kana in the kana face (win32/common/KanaText.h), on the ground
 // and in the colour the dialog gives a label.
 LRESULT CALLBACK PaintWithKana(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
@@ -400,15 +392,6 @@ LRESULT TTesuliDialog::HandleMessage(HWND window, UINT message, WPARAM wParam, L
         return 0;
     case WM_NOTIFY:
         return Notify(*reinterpret_cast<const NMHDR*>(lParam));
-    case WM_CTLCOLORSTATIC:
-        // A read-only text box asks for a label's colours; it stays a text box, white as one.
-        if (IsReadOnlyEdit(reinterpret_cast<HWND>(lParam))) {
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-        }
-        return DefWindowProcW(window, message, wParam, lParam);
     case WM_HSCROLL:
     case WM_VSCROLL:
         if (lParam == 0) {

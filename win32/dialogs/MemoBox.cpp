@@ -1,12 +1,12 @@
 #include "win32/dialogs/MemoBox.h"
 
-#include <commctrl.h>
-
 #include "storage/WindowsText.h"
+#include "win32/common/KanaText.h"
+#include "win32/dialogs/DialogKeys.h"
 
 namespace {
 
-// The edit box breaks lines at CR LF only.
+// The box breaks lines at CR LF.
 std::wstring WithCrLf(const std::string& text)
 {
     std::wstring lines;
@@ -18,51 +18,22 @@ std::wstring WithCrLf(const std::string& text)
     return lines;
 }
 
-// True when the box's lines, wrapped at its width, run past its height.
-bool TextOverflows(HWND box)
-{
-    RECT area;
-    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-    const HDC dc = GetDC(box);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(box, dc);
-    const LRESULT lines = SendMessageW(box, EM_GETLINECOUNT, 0, 0);
-    return lines * metrics.tmHeight > area.bottom - area.top;
-}
-
-// A text box of many lines keeps Tab, Enter and Escape for itself, and Tab into it would select
-// all of its text: read-only, it leaves them to the dialog and only scrolls by the keys.
-LRESULT CALLBACK KeepSelection(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    if (message == WM_GETDLGCODE)
-        return DefSubclassProc(box, message, wParam, lParam) & ~(DLGC_HASSETSEL | DLGC_WANTALLKEYS | DLGC_WANTTAB);
-    return DefSubclassProc(box, message, wParam, lParam);
-}
-
 }  // namespace
 
-// The dialog paints a read-only text box white (TTesuliDialog). The box is made with its scroll bar:
-// an edit box only scrolls by a bar it was created with, and one shown later stays inert.
+// A rich edit box, for its kana in the kana face; white as a text box is, read-only or not. It shows
+// its scroll bar only while the text runs past its height.
 TMemoBox::TMemoBox(TTesuliDialog& dialog, const std::string& name, const std::string& text, TPlace place,
                    bool tabStop)
 {
-    Box = dialog.AddControl(name.c_str(), WC_EDITW, WithCrLf(text),
+    Box = dialog.AddControl(name.c_str(), RichEditClass(), WithCrLf(text),
                             ES_MULTILINE | ES_READONLY | WS_VSCROLL | (tabStop ? WS_TABSTOP : 0), place);
-    SetWindowSubclass(Box, KeepSelection, 0, 0);
-    ShowScrollBarWhereNeeded();
+    // Tab into it would select all of its text: read-only, it only scrolls by the keys.
+    LeaveKeysToDialog(Box, DLGC_HASSETSEL | DLGC_WANTALLKEYS | DLGC_WANTTAB);
+    ShowKanaInKanaFace(Box);
 }
 
+// The dialog's new font went to the whole text.
 void TMemoBox::DpiChanged()
 {
-    ShowScrollBarWhereNeeded();
-}
-
-void TMemoBox::ShowScrollBarWhereNeeded()
-{
-    ShowScrollBar(Box, SB_VERT, FALSE);
-    if (TextOverflows(Box))
-        ShowScrollBar(Box, SB_VERT, TRUE);
+    ShowKanaInKanaFace(Box);
 }

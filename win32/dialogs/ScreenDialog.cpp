@@ -172,6 +172,12 @@ void TScreenDialog::Command(int id, int code)
         StepPreview(id, static_cast<TArrow>(code - TPreviewPanel::PreviewStep));
         return;
     }
+    if (code == EN_CHANGE) {
+        for (const TBuilt& control : Controls)
+            if (control.Id == id && control.Part)
+                control.Part->TextChanged();
+        return;
+    }
     if (code != BN_CLICKED)
         return;
     for (const TBuilt& control : Controls) {

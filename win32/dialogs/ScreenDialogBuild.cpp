@@ -7,6 +7,7 @@
 #include "win32/dialogs/CheckBox.h"
 #include "win32/dialogs/CommandList.h"
 #include "win32/dialogs/KanaChart.h"
+#include "win32/dialogs/KanaEditBox.h"
 #include "win32/dialogs/MemoBox.h"
 #include "win32/dialogs/PathLabel.h"
 #include "win32/dialogs/PreviewPanel.h"
@@ -70,8 +71,7 @@ TScreenDialog::TBuilt TScreenDialog::Make(const TScreen& screen, const TControl&
     case TControlKind::PathLabel: built.Part = std::make_unique<TPathLabel>(*this, row, place); break;
     case TControlKind::Button: AddGlyphButton(name, caption.c_str(), row.Glyph, place, id, row.IsDefault); break;
     case TControlKind::Edit:
-        AddControl(name, WC_EDITW, caption, (row.TabStop ? WS_TABSTOP : 0) | ES_AUTOHSCROLL, place, id,
-                   WS_EX_CLIENTEDGE);
+        built.Part = std::make_unique<TKanaEditBox>(*this, row, place, id);
         break;
     case TControlKind::RadioGroup: built.Part = std::make_unique<TRadioGroup>(*this, row, place, id); break;
     case TControlKind::Preview: built.Part = std::make_unique<TPreviewPanel>(*this, row.Name, place, id, row.Picture, row.TabStop); break;

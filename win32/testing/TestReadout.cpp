@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <fstream>
 #include <string>
@@ -94,7 +95,7 @@ bool ShowsOneLine(HWND control)
     wchar_t className[32] = {};
     GetClassNameW(control, className, 32);
     const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
-    if (lstrcmpiW(className, WC_EDITW) == 0)
+    if (lstrcmpiW(className, MSFTEDIT_CLASS) == 0)
         return !(style & ES_MULTILINE);
     return lstrcmpiW(className, WC_STATICW) == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
 }
