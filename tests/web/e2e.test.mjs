@@ -54,6 +54,39 @@ function typedReading(reading, tiles) {
     ? reading + " " : reading;
 }
 
+// Two free tiles of one face, the lower of them as low as any pair's.
+function lowestPair(tiles) {
+  let lowest = null;
+  for (const a of tiles) {
+    for (const b of tiles) {
+      if (a.number < b.number && a.face === b.face && (!lowest || Math.max(a.y, b.y) > lowest[1].y))
+        lowest = a.y <= b.y ? [a, b] : [b, a];
+    }
+  }
+  return lowest;
+}
+
+// The page scrolled so that the tile stands mid-screen; where the read-out shows it now.
+async function inSight(page, tile) {
+  await page.evaluate((y) => window.scrollBy(0, y - window.innerHeight / 2), tile.y);
+  const shown = (await state(page)).tiles.find((t) => t.number === tile.number);
+  const height = await page.evaluate(() => window.innerHeight);
+  assert.ok(shown && shown.y >= 0 && shown.y < height, `tile ${tile.number} out of sight`);
+  return shown;
+}
+
+async function tap(page, tile) {
+  const shown = await inSight(page, tile);
+  await page.touchscreen.tap(shown.x, shown.y);
+}
+
+// A finger put on the tile and drawn upwards: on a page taller than the screen it scrolls.
+async function swipe(page, tile) {
+  await page.touchscreen.touchStart(tile.x, tile.y);
+  for (let step = 1; step <= 10; ++step) await page.touchscreen.touchMove(tile.x, tile.y - 8 * step);
+  await page.touchscreen.touchEnd();
+}
+
 async function command(page, now, action) {
   await press(page, now, `MainForm.Tool.${action}`);
 }
@@ -142,22 +175,35 @@ describe("the page", () => {
     }
   });
 
-  test("two taps on a phone take a pair; nothing scrolls sideways", async () => {
-    const context = await browser.createBrowserContext();
-    const page = await open(context, {width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true});
-    try {
-      const now = await state(page);
-      const pair = freePair(now.tiles);
-      for (const tile of pair) await page.touchscreen.tap(tile.x, tile.y);
-      await waitFor(page, (s) => s.status[0] === "Tiles left:  190/192", "the tapped pair to go");
-      const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
-      assert.ok(widths[0] <= widths[1], widths.join(" > "));
-      // The board fills the width.
-      const board = await page.evaluate(() => document.getElementById("board").getBoundingClientRect().width);
-      assert.equal(Math.round(board), 390);
-      assert.ok(await page.$eval("#keyboard-button", (b) => getComputedStyle(b).display !== "none"));
-    } finally {
-      await context.close();
+  test("on a phone upright and on its side: the board fills the width, two taps take a pair, a swipe scrolls and takes none, nothing scrolls sideways", async () => {
+    for (const [width, height] of [[390, 844], [844, 390]]) {
+      const context = await browser.createBrowserContext();
+      const page = await open(context, {width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true});
+      const at = `${width}x${height}`;
+      try {
+        const now = await state(page);
+        // The outermost free tiles of the first map's widest row stand near the screen's edges.
+        const xs = now.tiles.map((t) => t.x);
+        assert.ok(Math.max(...xs) - Math.min(...xs) > 0.75 * width, `${at}: free tiles span ${Math.min(...xs)}..${Math.max(...xs)}`);
+        assert.equal(Math.round(await page.$eval("#board", (b) => b.getBoundingClientRect().width)), width, at);
+
+        // The pair lowest on the board, below the screen's edge where the page scrolls; the tile
+        // that a swipe starts on is not taken, so that the second tap only selects.
+        const [upper, lower] = lowestPair(now.tiles);
+        await swipe(page, await inSight(page, upper));
+        await tap(page, lower);
+        await new Promise((resolve) => setTimeout(resolve, 100));
+        assert.equal((await state(page)).status[0], "Tiles left:  192/192", `${at}: the swipe took a tile`);
+        await tap(page, upper);
+        await waitFor(page, (s) => s.status[0] === "Tiles left:  190/192", `${at}: the tapped pair to go`);
+
+        const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
+        assert.ok(widths[0] <= widths[1], `${at}: ${widths.join(" > ")}`);
+        assert.ok(await page.$eval("#keyboard-button", (b) => getComputedStyle(b).display !== "none"), at);
+        assert.deepEqual(page.errors, []);
+      } finally {
+        await context.close();
+      }
     }
   });
 

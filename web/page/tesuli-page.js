@@ -82,15 +82,28 @@ const TesuliPage = (() => {
 
   function listenToBoard() {
     const c = canvas();
-    c.addEventListener("pointerdown", (event) => {
-      event.preventDefault();
+    const press = (event) => {
       closeMenus();
       document.activeElement && document.activeElement !== document.body && document.activeElement.blur();
       const started = performance.now();
       const box = c.getBoundingClientRect();
       core._tesuli_press(event.clientX - box.left, event.clientY - box.top);
       timings.press.push(performance.now() - started);
+    };
+    // A finger takes a tile when it is lifted, so that a swipe that scrolls the page takes none:
+    // the browser cancels the pointer once it scrolls.
+    let touching = null;
+    c.addEventListener("pointerdown", (event) => {
+      event.preventDefault();
+      if (event.pointerType === "touch") touching = event.pointerId;
+      else press(event);
     });
+    c.addEventListener("pointerup", (event) => {
+      if (event.pointerId !== touching) return;
+      touching = null;
+      press(event);
+    });
+    c.addEventListener("pointercancel", () => { touching = null; });
     c.addEventListener("contextmenu", (event) => event.preventDefault());
   }
 
@@ -773,6 +786,8 @@ const TesuliPage = (() => {
     core = module;
     performance.mark("tesuli-ready");
     table = JSON.parse(core.UTF8ToString(core._tesuli_window_json()));
+    // A phone on its side gives the board a place of its own proportions (page.css).
+    document.documentElement.style.setProperty("--board-ratio", `${table.board.width} / ${table.board.height}`);
     buildMenus();
     buildToolBar();
     buildStatusBar();
