@@ -266,6 +266,55 @@ describe("the page", () => {
   });
 });
 
+describe("offline", () => {
+  test("the manifest makes the page installable, and once its worker has kept the page it starts and plays without the server", async () => {
+    const own = await serve(root);
+    const url = `http://127.0.0.1:${own.address().port}/?readout`;
+    // The browser's own profile: a private context is never installable.
+    const page = await browser.defaultBrowserContext().newPage();
+    const errors = [];
+    page.on("pageerror", (error) => errors.push(error.message));
+    try {
+      await page.setViewport({width: 1000, height: 720});
+      await page.goto(url);
+      // The worker controls the page once it is active, and it is active once it has kept the files.
+      await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0 &&
+                                        navigator.serviceWorker.controller !== null);
+      const session = await page.createCDPSession();
+      const manifest = await session.send("Page.getAppManifest");
+      assert.deepEqual(manifest.errors, []);
+      assert.match(manifest.url, /manifest\.webmanifest$/);
+      const {installabilityErrors} = await session.send("Page.getInstallabilityErrors");
+      assert.deepEqual(installabilityErrors.map((e) => e.errorId), []);
+
+      own.closeAllConnections();
+      await new Promise((resolve) => own.close(resolve));
+      await reload(page);
+      const now = await state(page);
+      assert.equal(now.status[0], "Tiles left:  192/192");
+      await clickPair(page, freePair(now.tiles));
+      await waitFor(page, (s) => s.status[0] === "Tiles left:  190/192", "the pair to go offline");
+      // Every file of the build, also those the page shows only later (the manual, the dialogs' icons);
+      // the worker's own script the browser keeps.
+      const files = fs.readdirSync(root, {recursive: true})
+        .filter((name) => name !== "sw.js" && fs.statSync(path.join(root, name)).isFile());
+      const missing = await page.evaluate(async (names) => {
+        const failed = [];
+        for (const name of names) {
+          const response = await fetch(name).catch(() => null);
+          if (!response || !response.ok) failed.push(name);
+        }
+        return failed;
+      }, files);
+      assert.deepEqual(missing, []);
+      assert.deepEqual(errors, []);
+    } finally {
+      await page.close();
+      own.close();
+    }
+  });
+});
+
 describe("the store", () => {
   test("two tabs at once keep each other's scores", async () => {
     const context = await browser.createBrowserContext();
