@@ -68,8 +68,9 @@ function lowestPair(tiles) {
 
 // The page scrolled so that the tile stands mid-screen; where the read-out shows it now.
 async function inSight(page, tile) {
-  await page.evaluate((y) => window.scrollBy(0, y - window.innerHeight / 2), tile.y);
-  const shown = (await state(page)).tiles.find((t) => t.number === tile.number);
+  const where = async () => (await state(page)).tiles.find((t) => t.number === tile.number);
+  await page.evaluate((y) => window.scrollBy(0, y - window.innerHeight / 2), (await where()).y);
+  const shown = await where();
   const height = await page.evaluate(() => window.innerHeight);
   assert.ok(shown && shown.y >= 0 && shown.y < height, `tile ${tile.number} out of sight`);
   return shown;
@@ -85,6 +86,13 @@ async function swipe(page, tile) {
   await page.touchscreen.touchStart(tile.x, tile.y);
   for (let step = 1; step <= 10; ++step) await page.touchscreen.touchMove(tile.x, tile.y - 8 * step);
   await page.touchscreen.touchEnd();
+  // Until the fling has settled.
+  await page.evaluate(async () => {
+    for (let last = -1; last !== window.scrollY;) {
+      last = window.scrollY;
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+  });
 }
 
 async function command(page, now, action) {
