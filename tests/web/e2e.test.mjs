@@ -7,7 +7,7 @@ import os from "node:os";
 import path from "node:path";
 import {fileURLToPath} from "node:url";
 
-import {launch, serve} from "./browser.mjs";
+import {launch, PredefinedNetworkConditions, serve} from "./browser.mjs";
 import {closeMessage, freePair, playToTheEnd, press, state, waitFor} from "./readout.mjs";
 
 const root = process.env.TESULI_WEB_DIST ||
@@ -363,6 +363,44 @@ describe("the store", () => {
       const now = await state(page);
       await clickPair(page, freePair(now.tiles));
       await waitFor(page, (s) => s.status[0] === "Tiles left:  190/192", "the pair to go");
+    } finally {
+      await context.close();
+    }
+  });
+});
+
+describe("loading", () => {
+  test("the page starts on a slow phone connection, its files gzipped as a web host sends them", async () => {
+    const slow = await serve(root, {gzip: true});
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    try {
+      await page.emulateNetworkConditions(PredefinedNetworkConditions["Slow 4G"]);
+      await page.goto(`http://127.0.0.1:${slow.address().port}/?readout`);
+      await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0, {timeout: 60000});
+      assert.equal((await state(page)).status[0], "Tiles left:  192/192");
+    } finally {
+      await context.close();
+      slow.close();
+    }
+  });
+
+  test("a file that fails to download is reported, and OK loads the page again", async () => {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    try {
+      await page.setRequestInterception(true);
+      let refuse = true;
+      page.on("request", (request) => {
+        if (refuse && request.url().endsWith("BackgroundImage@2x.png")) request.abort();
+        else request.continue();
+      });
+      await page.goto(address);
+      await page.waitForSelector(".modal");
+      assert.match(await page.$eval(".modal .text", (text) => text.textContent), /could not be loaded/);
+      refuse = false;
+      await Promise.all([page.waitForNavigation(), page.click(".modal button")]);
+      await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0);
     } finally {
       await context.close();
     }

@@ -331,6 +331,11 @@ const TesuliPage = (() => {
   // A box over everything; the core learns the answer when it is closed. Escape answers as the
   // last button (OK, or No), Enter as the one with the focus (No first where there is a question).
   function message(id, title, text, yesNo) {
+    modal(title, text, yesNo ? [["Yes", 1], ["No", 2]] : [["OK", 0]], (answer) => core._tesuli_message_closed(id, answer));
+  }
+
+  // A page modal; Escape gives the last answer, y and n the first and second of two.
+  function modal(title, text, answers, closed) {
     const before = document.activeElement;
     const back = make("div", "modal-back");
     const box = make("div", "modal");
@@ -338,14 +343,13 @@ const TesuliPage = (() => {
     box.setAttribute("aria-modal", "true");
     box.append(make("div", "title", title), make("div", "text", text));
     const row = make("div", "buttons");
-    const answers = yesNo ? [["Yes", 1], ["No", 2]] : [["OK", 0]];
     for (const [caption, answer] of answers) {
       const button = make("button", "", caption);
       button.type = "button";
       button.addEventListener("click", () => {
         back.remove();
         if (before && before.focus && document.contains(before)) before.focus();
-        core._tesuli_message_closed(id, answer);
+        closed(answer);
       });
       row.append(button);
     }
@@ -355,7 +359,7 @@ const TesuliPage = (() => {
       if (event.key === "Escape") {
         event.preventDefault();
         row.lastChild.click();
-      } else if (yesNo && (event.key === "y" || event.key === "n")) {
+      } else if (answers.length === 2 && (event.key === "y" || event.key === "n")) {
         event.preventDefault();
         row.children[event.key === "y" ? 0 : 1].click();
       }
@@ -771,7 +775,9 @@ const TesuliPage = (() => {
 
   // --- Start ------------------------------------------------------------------------------------
   async function decode(url) {
-    const blob = await (await fetch(url)).blob();
+    const response = await fetch(url);
+    if (!response.ok) throw new Error(`${url}: ${response.status} ${response.statusText}`);
+    const blob = await response.blob();
     const bitmap = await createImageBitmap(blob, {colorSpaceConversion: "none", premultiplyAlpha: "none"});
     const scratch = new OffscreenCanvas(bitmap.width, bitmap.height);
     const context = scratch.getContext("2d");
@@ -779,10 +785,23 @@ const TesuliPage = (() => {
     return context.getImageData(0, 0, bitmap.width, bitmap.height);
   }
 
+  // The background sheets are fetched as soon as this script runs, while the program downloads.
+  const sheets = [decode("art/BackgroundImage.png"), decode("art/BackgroundImage@2x.png")];
+  sheets.forEach((sheet) => sheet.catch(() => {}));
+
+  // A page that cannot load its files says so, and OK tries again.
   async function start() {
+    try {
+      await startGame();
+    } catch (error) {
+      modal("Tesuli", `Tesuli could not be loaded (${error && error.message || error}). ` +
+            "Check the connection: OK loads the page again.", [["OK", 0]], () => location.reload());
+    }
+  }
+
+  async function startGame() {
     for (let n = 0; n < 10; ++n) commandButtons.push([]);
-    const [module, sheet, doubleSheet] = await Promise.all([
-      TesuliModule(), decode("art/BackgroundImage.png"), decode("art/BackgroundImage@2x.png")]);
+    const [module, sheet, doubleSheet] = await Promise.all([TesuliModule(), ...sheets]);
     core = module;
     performance.mark("tesuli-ready");
     table = JSON.parse(core.UTF8ToString(core._tesuli_window_json()));
