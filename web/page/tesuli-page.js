@@ -656,7 +656,12 @@ const TesuliPage = (() => {
     },
     isOpen: (id) => dialogs.has(id) && dialogs.get(id).element.classList.contains("open"),
     hide(id) {
-      if (dialogs.has(id)) dialogs.get(id).element.classList.remove("open");
+      if (!dialogs.has(id)) return;
+      const {element} = dialogs.get(id);
+      element.classList.remove("open");
+      // The focus leaves with it at once, not when the browser next lays out the page: a key
+      // pressed right after is the game's, not the hidden dialog's.
+      if (element.contains(document.activeElement)) document.activeElement.blur();
     },
     itemIndex(id, name) {
       const {element} = control(id, name);
