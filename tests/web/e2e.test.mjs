@@ -213,6 +213,14 @@ describe("the page", () => {
         const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
         assert.ok(widths[0] <= widths[1], `${at}: ${widths.join(" > ")}`);
         assert.ok(await page.$eval("#keyboard-button", (b) => getComputedStyle(b).display !== "none"), at);
+
+        // Help's text wraps within the screen at its own size, not shown smaller.
+        await page.keyboard.press("F1");
+        await waitFor(page, (s) => "HelpForm.HelpMemo" in s.widgets, `${at}: help`);
+        const [drawn, laidOut, right] = await page.$eval('.dialog.open [data-name="HelpMemo"]',
+          (memo) => [memo.getBoundingClientRect().width, memo.offsetWidth, memo.getBoundingClientRect().right]);
+        assert.ok(Math.abs(drawn - laidOut) < 1, `${at}: help's text drawn ${drawn} wide, laid out ${laidOut}`);
+        assert.ok(right <= width, `${at}: help's text reaches ${right}`);
         assert.deepEqual(page.errors, []);
       } finally {
         await context.close();

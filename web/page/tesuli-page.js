@@ -622,13 +622,39 @@ const TesuliPage = (() => {
     }
   }
 
-  // A dialog wider than the screen is shown smaller as a whole, so that no pinch is needed.
+  // Kinds whose text wraps to any width: a dialog of these alone is laid out narrower on a narrow
+  // screen, its text at its own size.
+  const Wrapping = new Set(["Bevel", "GroupBox", "Memo", "CommandList", "Button"]);
+
+  // A dialog wider than the screen is shown smaller as a whole, so that no pinch is needed, or
+  // narrower where all its text wraps.
   function fitDialog(dialog) {
     const room = Math.min(window.innerWidth, document.documentElement.clientWidth) - 4;
     const scale = Math.min(1, room / (dialog.screen.width + 2));
+    if (dialog.screen.controls.every((row) => Wrapping.has(Kinds[row.kind]))) {
+      narrow(dialog, scale);
+      return;
+    }
     dialog.body.style.transform = scale < 1 ? `scale(${scale})` : "";
     dialog.frameBox.style.width = dialog.screen.width * scale + "px";
     dialog.frameBox.style.height = dialog.screen.height * scale + "px";
+  }
+
+  // The rows' places and widths across times factor, their heights as designed; a button keeps
+  // its width and its margin to the right shrinks with the rest.
+  function narrow(dialog, factor) {
+    const width = dialog.screen.width;
+    for (const {row, element} of dialog.controls.values()) {
+      const {l, w} = row.rect;
+      if (Kinds[row.kind] === "Button") {
+        element.style.left = Math.min(l * factor, width * factor - w - (width - l - w) * factor) + "px";
+      } else {
+        element.style.left = l * factor + "px";
+        if (w) element.style.width = w * factor + "px";
+      }
+    }
+    dialog.body.style.width = dialog.frameBox.style.width = width * factor + "px";
+    dialog.frameBox.style.height = dialog.screen.height + "px";
   }
 
   function fitDialogs() {
