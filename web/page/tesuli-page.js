@@ -17,20 +17,20 @@ const TesuliPage = (() => {
   // How long the page's own work took, for the benchmark (?readout): each press handled, each
   // resize that drew the board anew, each repaint, and when the first board frame went out.
   const timings = {press: [], resize: [], paint: [], firstFrame: null};
-  let frame = null;  // the core's latest picture: {pixels, width, height}
+  let frame = null;  // the core's latest picture: {bytes, width, height}, bytes in the canvas's order
   let frameAsked = false;
   let boardPainted = 0;
   const canvas = () => $("board");
 
-  function board(pixels, width, height) {
-    frame = {pixels, width, height};
+  function board(bytes, width, height) {
+    frame = {bytes, width, height};
     if (!frameAsked) {
       frameAsked = true;
       requestAnimationFrame(paint);
     }
   }
 
-  // The core's 0xffRRGGBB pixels to the canvas's RGBA bytes, one device pixel to one.
+  // The core's picture to the canvas, one device pixel to one.
   function paint() {
     frameAsked = false;
     if (!frame) return;
@@ -40,14 +40,8 @@ const TesuliPage = (() => {
       c.width = frame.width;
       c.height = frame.height;
     }
-    const image = new ImageData(frame.width, frame.height);
-    const from = new Uint32Array(core.HEAPU8.buffer, frame.pixels, frame.width * frame.height);
-    const to = new Uint32Array(image.data.buffer);
-    for (let i = 0; i < from.length; ++i) {
-      const p = from[i];
-      to[i] = (p & 0xff00ff00) | ((p >>> 16) & 0xff) | ((p & 0xff) << 16);
-    }
-    c.getContext("2d").putImageData(image, 0, 0);
+    const bytes = new Uint8ClampedArray(core.HEAPU8.buffer, frame.bytes, frame.width * frame.height * 4);
+    c.getContext("2d").putImageData(new ImageData(bytes, frame.width, frame.height), 0, 0);
     ++boardPainted;
     timings.paint.push(performance.now() - started);
     if (timings.firstFrame === null) timings.firstFrame = performance.now();
