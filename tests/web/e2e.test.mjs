@@ -342,9 +342,14 @@ describe("the store", () => {
     const first = await open(context);
     const second = await open(context);
     try {
-      // Each tab appends a score through the core's own store as a win does.
-      for (const [page, name] of [[first, "one"], [second, "two"], [first, "three"]]) {
+      // Each tab appends a score through the core's own store as a win does. The browser hands a
+      // tab's writes to the other a few milliseconds later; wins are further apart than that.
+      const items = (page) => page.evaluate(() => JSON.stringify(Object.entries(localStorage).sort()));
+      for (const [page, other, name] of [[first, second, "one"], [second, first, "two"], [first, second, "three"]]) {
         await page.evaluate((player) => window.tesuliAddScore(player), name);
+        const written = await items(page);
+        await other.waitForFunction((expected) => JSON.stringify(Object.entries(localStorage).sort()) === expected,
+                                    {}, written);
       }
       await command(second, await state(second), "ScoresAction");
       await second.waitForSelector(".dialog.open .score-list tbody tr");
