@@ -57,6 +57,9 @@ public:
     virtual ~TDialogLogic() = default;
 
     virtual const TScreen& Screen() const = 0;
+    // The width a front end has for the dialog's client area, in design pixels, before it builds
+    // the screen: a logic with a layout for narrow screens takes it where the designed one is wider.
+    virtual void FitTo(int /*width*/) {}
     // Runs each time the hidden dialog is shown, before it becomes visible. An error raised here is
     // shown once the dialog is up, which still opens with what was loaded.
     virtual void FormShow(TDialogView&) {}

@@ -4,7 +4,12 @@
 
 const TScreen& TProgressDialog::Screen() const
 {
-    return ProgressScreen();
+    return ProgressScreen(Layout);
+}
+
+void TProgressDialog::FitTo(int width)
+{
+    Layout = width < ProgressScreen().ClientWidth ? TProgressLayout::Narrow : TProgressLayout::Wide;
 }
 
 void TProgressDialog::FormShow(TDialogView& view)
@@ -43,5 +48,5 @@ void TProgressDialog::ShowChart(TDialogView& view)
     view.SetText("CountsLabel", Chart.CountsText);
     view.SetText("SlowestLabel", Chart.SlowestText);
     view.SetText("MixUpsLabel", Chart.MixUpsText);
-    view.SetChart("KanaChart", ChartLooks(Chart, Script, Game.FaceStyle));
+    view.SetChart("KanaChart", ChartLooks(Chart, Script, Game.FaceStyle, Layout));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DialogView.h"
+#include "app/ProgressScreen.h"
 #include "model/DayClock.h"
 #include "model/Game.h"
 #include "model/Recognition.h"
@@ -14,6 +15,7 @@ public:
     }
 
     const TScreen& Screen() const override;
+    void FitTo(int width) override;
     void FormShow(TDialogView& view) override;
     void Refresh(TDialogView& view) override { ShowChart(view); }
     void Click(TDialogView& view, std::string_view control, int item) override;
@@ -27,6 +29,7 @@ private:
     const TDayClock& Days;
     TScript Script = TScript::Hiragana;
     TChartKind Kind = TChartKind::Basic;
+    TProgressLayout Layout = TProgressLayout::Wide;
     TProgressChart Chart;
 
     void ShowChart(TDialogView& view);

@@ -10,51 +10,93 @@ namespace {
 
 using enum TControlKind;
 
-constexpr int CellWidth = 80, CellHeight = 110, CellGap = 2;  // wide enough for "123.5 s, 9 hints"
-constexpr int ChartWidth = ChartRows * (CellWidth + CellGap) - CellGap;
-constexpr int ChartHeight = ChartColumns * (CellHeight + CellGap) - CellGap;
-constexpr int LegendTop = ChartHeight + 6, LegendWidth = 96, LegendHeight = 18, LegendGap = 4;
-// The two plots side by side under the legend: a caption, the bars with their counts above them,
-// the days below.
-constexpr int PlotTop = LegendTop + LegendHeight + 8, PlotGap = 24;
-constexpr int PlotWidth = (ChartWidth - PlotGap) / 2;
-constexpr int CaptionHeight = 14, CountHeight = 12, BarsHeight = 44, DayHeight = 12;
-constexpr int PlotHeight = CaptionHeight + CountHeight + BarsHeight + DayHeight;
-constexpr int Margin = 8;
-constexpr int ChartTop = 106;
-constexpr int ChartBottom = ChartTop + PlotTop + PlotHeight;
-constexpr int ButtonsTop = ChartBottom + 6 + 2 * 16 + Margin;
-constexpr int LineHeight = 12;
+// Where the window's parts stand in one layout: the chart's cells, the legend, the two plots and
+// the controls around them.
+struct TGeometry {
+    bool Turned = false;  // the kana table's rows run down instead of across
+    int CellWidth = 80, CellHeight = 110;  // 80 is wide enough for "123.5 s, 9 hints"
+    bool HintsApart = false;  // the hints on a line of their own, under the time
+    int LegendPerRow = 6;
+    bool PlotsStacked = false;
+    int Margin = 8;
 
-TScreen MakeProgressScreen()
+    static constexpr int CellGap = 2, LineHeight = 12;
+    static constexpr int LegendWidth = 96, LegendHeight = 18, LegendGap = 4, PlotGap = 24;
+    // A plot: a caption, the bars with their counts above them, the days below.
+    static constexpr int CaptionHeight = 14, CountHeight = 12, BarsHeight = 44, DayHeight = 12;
+    static constexpr int PlotHeight = CaptionHeight + CountHeight + BarsHeight + DayHeight;
+
+    int Across() const { return Turned ? ChartColumns : ChartRows; }
+    int Down() const { return Turned ? ChartRows : ChartColumns; }
+    int ChartWidth() const { return Across() * (CellWidth + CellGap) - CellGap; }
+    int ChartHeight() const { return Down() * (CellHeight + CellGap) - CellGap; }
+    int LegendTop() const { return ChartHeight() + 6; }
+    int LegendRows() const { return (static_cast<int>(ChartLegend().size()) + LegendPerRow - 1) / LegendPerRow; }
+    int PlotTop(int plot) const
+    {
+        const int first = LegendTop() + LegendRows() * (LegendHeight + LegendGap) - LegendGap + 8;
+        return PlotsStacked ? first + plot * (PlotHeight + 8) : first;
+    }
+    int PlotLeft(int plot) const { return PlotsStacked ? 0 : plot * (PlotWidth() + PlotGap); }
+    int PlotWidth() const { return PlotsStacked ? ChartWidth() : (ChartWidth() - PlotGap) / 2; }
+    int ChartBottom(int chartTop) const { return chartTop + PlotTop(1) + PlotHeight; }
+};
+
+constexpr TGeometry Wide{};
+// An upright phone's screen, 360 CSS pixels and more: the kana rows down, five cells across.
+constexpr TGeometry Narrow{true, 66, 122, true, 3, true, 6};
+
+const TGeometry& GeometryOf(TProgressLayout layout)
 {
-    TScreen screen{"ProgressForm", std::string(ProgressTexts::Title), ChartWidth + 2 * Margin,
-                   ButtonsTop + 25 + Margin, true};
+    return layout == TProgressLayout::Narrow ? Narrow : Wide;
+}
+
+TScreen MakeProgressScreen(const TGeometry& g)
+{
+    const int margin = g.Margin, width = g.ChartWidth();
+    // Side by side as designed; one under the other where narrow, each text then wrapped in as
+    // many lines as it may take there.
+    const TDesignRect scriptsAt{margin, margin, g.Turned ? width : 240, 41};
+    const TDesignRect chartsAt = g.Turned ? TDesignRect{margin, margin + 49, width, 41} : TDesignRect{margin + 248, margin, 300, 41};
+    const int textsTop = chartsAt.Top + 48;
+    const auto lines = [&](int count) { return g.Turned ? count * 14 : 13; };
+    const int countsTop = textsTop, slowestTop = countsTop + lines(2) + 3, mixUpsTop = slowestTop + lines(3) + 3;
+    const int chartTop = g.Turned ? mixUpsTop + lines(2) + 8 : 106;
+    const int chartBottom = g.ChartBottom(chartTop);
+    const int recallTop = chartBottom + 6, timeTop = recallTop + lines(4) + 3;
+    const int buttonsTop = timeTop + lines(4) + 3 + margin;
+
+    TScreen screen{"ProgressForm", std::string(ProgressTexts::Title), width + 2 * margin, buttonsTop + 25 + margin, true};
     screen.BesideBoard = true;
     auto& rows = screen.Controls;
-    TControl scripts{RadioGroup, "ScriptRadioGroup", {}, {Margin, Margin, 240, 41}, "Kana"};
+    TControl scripts{RadioGroup, "ScriptRadioGroup", {}, scriptsAt, "Kana"};
     scripts.Items = {std::string(ProgressTexts::Scripts[0]), std::string(ProgressTexts::Scripts[1])};
     scripts.ItemPrefix = "Script";
     scripts.Columns = 2;
     scripts.TabStop = true;
     rows.push_back(scripts);
-    TControl charts{RadioGroup, "ChartRadioGroup", {}, {Margin + 248, Margin, 300, 41}, "Chart"};
+    TControl charts{RadioGroup, "ChartRadioGroup", {}, chartsAt, "Chart"};
     for (std::string_view name : ProgressTexts::Charts)
         charts.Items.emplace_back(name);
     charts.ItemPrefix = "Chart";
     charts.Columns = ChartKindCount;
     charts.TabStop = true;
     rows.push_back(charts);
-    rows.push_back({Label, "CountsLabel", {}, {Margin, 56, ChartWidth, 13}});
-    rows.push_back({Label, "SlowestLabel", {}, {Margin, 72, ChartWidth, 13}});
-    rows.push_back({Label, "MixUpsLabel", {}, {Margin, 88, ChartWidth, 13}});
-    rows.push_back({KanaChart, "KanaChart", {}, {Margin, ChartTop, ChartWidth, ChartBottom - ChartTop}});
-    rows.push_back({Label, "RecallLabel", {}, {Margin, ChartBottom + 6, ChartWidth, 13}, std::string(ProgressTexts::RecallMeaning)});
-    rows.push_back({Label, "TimeLabel", {}, {Margin, ChartBottom + 22, ChartWidth, 13}, std::string(ProgressTexts::TimeMeaning)});
-    TControl reset{Button, "ResetBitBtn", {}, {Margin, ButtonsTop, 75, 25}, std::string(ProgressTexts::Reset)};
+    const auto text = [&](std::string name, int top, int count, std::string caption = {}) {
+        TControl label{Label, std::move(name), {}, {margin, top, width, lines(count)}, std::move(caption)};
+        label.Wraps = g.Turned;
+        rows.push_back(label);
+    };
+    text("CountsLabel", countsTop, 2);
+    text("SlowestLabel", slowestTop, 3);
+    text("MixUpsLabel", mixUpsTop, 2);
+    rows.push_back({KanaChart, "KanaChart", {}, {margin, chartTop, width, chartBottom - chartTop}});
+    text("RecallLabel", recallTop, 4, std::string(ProgressTexts::RecallMeaning));
+    text("TimeLabel", timeTop, 4, std::string(ProgressTexts::TimeMeaning));
+    TControl reset{Button, "ResetBitBtn", {}, {margin, buttonsTop, 75, 25}, std::string(ProgressTexts::Reset)};
     reset.Glyph = TButtonGlyph::Cross;
     reset.TabStop = true;
-    TControl close{Button, "CloseBtn", {}, {Margin + ChartWidth - 75, ButtonsTop, 75, 25}, "Close"};
+    TControl close{Button, "CloseBtn", {}, {margin + width - 75, buttonsTop, 75, 25}, "Close"};
     close.Glyph = TButtonGlyph::Tick;
     close.IsDefault = close.IsCancel = close.TabStop = close.FirstFocus = true;
     rows.push_back(close);
@@ -82,61 +124,70 @@ std::string PlayedDayText(size_t day)
 }
 
 // A bar for each count, as high against the plot as the count against the largest (at least 1).
-void AddPlot(std::vector<TChartCellLook>& looks, int left, std::string_view caption, std::span<const int> counts,
-             uint32_t colour, std::string (*dayText)(size_t))
+void AddPlot(std::vector<TChartCellLook>& looks, const TGeometry& g, int plot, std::string_view caption,
+             std::span<const int> counts, uint32_t colour, std::string (*dayText)(size_t))
 {
-    AddText(looks, {left, PlotTop, PlotWidth, CaptionHeight}, std::string(caption));
+    const int left = g.PlotLeft(plot), top = g.PlotTop(plot);
+    AddText(looks, {left, top, g.PlotWidth(), g.CaptionHeight}, std::string(caption));
     const int largest = std::max(1, *std::max_element(counts.begin(), counts.end()));
-    const int slot = PlotWidth / static_cast<int>(counts.size());
-    const int barsBottom = PlotTop + CaptionHeight + CountHeight + BarsHeight;
+    const int slot = g.PlotWidth() / static_cast<int>(counts.size());
+    const int barsBottom = top + g.CaptionHeight + g.CountHeight + g.BarsHeight;
     for (size_t day = 0; day < counts.size(); ++day) {
         const int x = left + static_cast<int>(day) * slot;
-        const int height = counts[day] * BarsHeight / largest;
+        const int height = counts[day] * g.BarsHeight / largest;
         if (height > 0) {
             TChartCellLook& bar = looks.emplace_back();
             bar.Cell = {x + 3, barsBottom - height, slot - 6, height};
             bar.Colour = colour;
         }
-        AddText(looks, {x, barsBottom - height - CountHeight, slot, CountHeight}, std::to_string(counts[day]));
-        AddText(looks, {x, barsBottom, slot, DayHeight}, dayText(day));
+        AddText(looks, {x, barsBottom - height - g.CountHeight, slot, g.CountHeight}, std::to_string(counts[day]));
+        AddText(looks, {x, barsBottom, slot, g.DayHeight}, dayText(day));
     }
 }
 
 }  // namespace
 
-const TScreen& ProgressScreen()
+const TScreen& ProgressScreen(TProgressLayout layout)
 {
-    static const TScreen screen = MakeProgressScreen();
-    return screen;
+    static const TScreen wide = MakeProgressScreen(Wide), narrow = MakeProgressScreen(Narrow);
+    return layout == TProgressLayout::Narrow ? narrow : wide;
 }
 
-std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript script, uint8_t faceStyle)
+std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript script, uint8_t faceStyle, TProgressLayout layout)
 {
+    const TGeometry& g = GeometryOf(layout);
     const uint8_t kana = script == TScript::Katakana ? KanaSetting::Katakana : KanaSetting::Hiragana;
     std::vector<TChartCellLook> looks;
     for (const TChartCell& cell : chart.Cells) {
         TChartCellLook& look = looks.emplace_back();
-        look.Cell = {cell.Row * (CellWidth + CellGap), cell.Column * (CellHeight + CellGap), CellWidth, CellHeight};
+        const int across = g.Turned ? cell.Column : cell.Row, down = g.Turned ? cell.Row : cell.Column;
+        look.Cell = {across * (g.CellWidth + g.CellGap), down * (g.CellHeight + g.CellGap), g.CellWidth, g.CellHeight};
         look.Colour = cell.Colour;
         look.Picture = {TSheet::TileFace,
                         {0, 0, TileWidth, TileHeight},
                         TilePicture(cell.Id, 0, kana, ReadingsSetting::KanaOnly, faceStyle, false)};
-        look.PictureAt = {look.Cell.Left + (CellWidth - TileWidth) / 2, look.Cell.Top + 3, TileWidth, TileHeight};
-        const std::string times = cell.TimeText + (cell.TimeText.empty() || cell.HintsText.empty() ? "" : ", ") + cell.HintsText;
-        look.Lines = {std::string(cell.Reading), cell.RecallText, times, cell.TypedText};
-        for (size_t line = 0; line < look.Lines.size(); ++line)
-            look.LineAt[line] = {look.Cell.Left, look.Cell.Top + 3 + TileHeight + 1 + static_cast<int>(line) * LineHeight,
-                                 CellWidth, LineHeight};
+        look.PictureAt = {look.Cell.Left + (g.CellWidth - TileWidth) / 2, look.Cell.Top + 3, TileWidth, TileHeight};
+        if (g.HintsApart) {
+            look.Lines = {std::string(cell.Reading), cell.RecallText, cell.TimeText, cell.HintsText, cell.TypedText};
+        } else {
+            const std::string times = cell.TimeText + (cell.TimeText.empty() || cell.HintsText.empty() ? "" : ", ") + cell.HintsText;
+            look.Lines = {std::string(cell.Reading), cell.RecallText, times, cell.TypedText};
+        }
+        for (int line = 0; line < (g.HintsApart ? 5 : 4); ++line)
+            look.LineAt[size_t(line)] = {look.Cell.Left, look.Cell.Top + 3 + TileHeight + 1 + line * g.LineHeight,
+                                         g.CellWidth, g.LineHeight};
     }
-    int left = 0;
-    for (const TLegendEntry& entry : ChartLegend()) {
+    int entry = 0;
+    for (const TLegendEntry& legend : ChartLegend()) {
         TChartCellLook& look = looks.emplace_back();
-        look.Cell = look.LineAt[0] = {left, LegendTop, LegendWidth, LegendHeight};
-        look.Colour = entry.Colour;
-        look.Lines[0] = entry.Text;
-        left += LegendWidth + LegendGap;
+        const int across = entry % g.LegendPerRow, down = entry / g.LegendPerRow;
+        look.Cell = look.LineAt[0] = {across * (g.LegendWidth + g.LegendGap), g.LegendTop() + down * (g.LegendHeight + g.LegendGap),
+                                      g.LegendWidth, g.LegendHeight};
+        look.Colour = legend.Colour;
+        look.Lines[0] = legend.Text;
+        ++entry;
     }
-    AddPlot(looks, 0, ProgressTexts::DueCaption, chart.DueForecast, DueBarColour, DueDayText);
-    AddPlot(looks, PlotWidth + PlotGap, ProgressTexts::GamesCaption, chart.GamesPerDay, GamesBarColour, PlayedDayText);
+    AddPlot(looks, g, 0, ProgressTexts::DueCaption, chart.DueForecast, DueBarColour, DueDayText);
+    AddPlot(looks, g, 1, ProgressTexts::GamesCaption, chart.GamesPerDay, GamesBarColour, PlayedDayText);
     return looks;
 }

@@ -69,6 +69,7 @@ struct TControl {
     TButtonGlyph Glyph = TButtonGlyph::None;
     TSheetCell Picture{};   // a preview's picture
     std::string Tooltip{};  // shown on hovering, where the caption is short of the whole text
+    bool Wraps = false;     // a label's text wraps within its width, in lines as many as its height holds
 };
 
 enum class TArrow { Left, Right, Up, Down };

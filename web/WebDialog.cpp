@@ -12,6 +12,7 @@
 
 EM_JS(void, tesuli_dialog_build, (int id, const char* screen), { TesuliPage.dialogs.build(id, UTF8ToString(screen)); });
 EM_JS(void, tesuli_dialog_show, (int id), { TesuliPage.dialogs.show(id); });
+EM_JS(int, tesuli_dialog_room, (), { return TesuliPage.dialogs.room(); });
 EM_JS(int, tesuli_dialog_open, (int id), { return TesuliPage.dialogs.isOpen(id) ? 1 : 0; });
 EM_JS(void, tesuli_dialog_hide, (int id), { TesuliPage.dialogs.hide(id); });
 EM_JS(int, tesuli_dialog_item, (int id, const char* group), {
@@ -129,7 +130,8 @@ std::string TWebDialog::ScreenJson() const
             .Field("tabStop", c.TabStop)
             .Field("firstFocus", c.FirstFocus)
             .Field("glyph", c.Glyph == TButtonGlyph::None ? "" : ButtonGlyphName(c.Glyph))
-            .Field("tooltip", c.Tooltip);
+            .Field("tooltip", c.Tooltip)
+            .Field("wraps", c.Wraps);
         if (c.Kind == TControlKind::Preview)
             row.Raw("picture", CellJson(c.Picture, ratio)).Field("image", PreviewImageName(c.Name));
         return row.Text();
@@ -177,10 +179,12 @@ bool TWebDialog::IsOpen() const
 
 void TWebDialog::FormShow()
 {
-    // Built hidden on the first showing, so that the show handler finds its controls.
-    if (!Built) {
+    // Built hidden on the first showing, so that the show handler finds its controls, and built
+    // anew where the screen has since turned or been resized so that another layout fits it.
+    DialogLogic.FitTo(tesuli_dialog_room());
+    if (Built != &DialogLogic.Screen()) {
         tesuli_dialog_build(Id, ScreenJson().c_str());
-        Built = true;
+        Built = &DialogLogic.Screen();
     }
     DialogLogic.FormShow(*this);
 }

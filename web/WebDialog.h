@@ -56,7 +56,7 @@ private:
     int Id;
     TDialogLogic& DialogLogic;
     std::function<void()> Activated;
-    bool Built = false;
+    const TScreen* Built = nullptr;  // the screen the page built last
 };
 
 // The picture of a preview's or chart cell's faces at the device ratio, as the page draws it:

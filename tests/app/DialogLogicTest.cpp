@@ -42,7 +42,7 @@ protected:
 TEST(DialogScreens, EveryNameIsUniqueAndEveryParentAGroupBoxOfTheSameScreen)
 {
     for (const TScreen* screen : {&OptionsScreen(), &NameScreen(), &ScoresScreen(), &HelpScreen(), &AboutScreen(),
-                                 &ProgressScreen()}) {
+                                 &ProgressScreen(), &ProgressScreen(TProgressLayout::Narrow)}) {
         std::set<std::string> names;
         int defaults = 0;
         for (const TControl& control : screen->Controls) {

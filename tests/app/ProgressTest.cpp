@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "app/PracticePaces.h"
+#include "app/ProgressDialog.h"
 #include "app/ProgressFlow.h"
 #include "app/ProgressScreen.h"
+#include "tests/app/FakeDialogView.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/TestGame.h"
 #include "tests/support/InstrumentedStore.h"
@@ -196,6 +198,87 @@ TEST(ProgressChart, TheVoicedAndCombinedChartsStandInTheirRowsAndColumns)
         EXPECT_EQ(kana, test.Kana);
         for (const auto& [reading, place] : test.Places)
             EXPECT_EQ(std::pair(CellOf(chart, reading).Row, CellOf(chart, reading).Column), place) << reading;
+    }
+}
+
+// Both layouts hold every chart's looks within the chart's place, no cell over another, and the
+// narrow one fits a screen 360 pixels wide with the kana table's rows running down.
+TEST(ProgressScreen, EachLayoutHoldsItsChartAndTheNarrowOneFitsAnUprightPhone)
+{
+    TScriptProgress progress;
+    progress[FaceOfReading("ki")] = {{1235}, 9};
+    const TProgressChart charts[] = {ProgressChart(TScript::Hiragana, progress),
+                                     ProgressChart(TScript::Hiragana, progress, {}, {}, TChartKind::Voiced),
+                                     ProgressChart(TScript::Hiragana, progress, {}, {}, TChartKind::Combined)};
+    const auto inside = [](const TDesignRect& r, const TDesignRect& in) {
+        return r.Left >= 0 && r.Top >= 0 && r.Left + r.Width <= in.Width && r.Top + r.Height <= in.Height;
+    };
+    const auto overlap = [](const TDesignRect& a, const TDesignRect& b) {
+        return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height && b.Top < a.Top + a.Height;
+    };
+    struct TCase {
+        TProgressLayout Layout;
+        std::pair<int, int> KaAt, IAt;  // in cells across and down
+        std::vector<std::string> KiLines;
+    };
+    const TCase cases[] = {
+        {TProgressLayout::Wide, {1, 0}, {0, 1}, {"ki", "not reviewed", "123.5 s, 9 hints", "", ""}},
+        {TProgressLayout::Narrow, {0, 1}, {1, 0}, {"ki", "not reviewed", "123.5 s", "9 hints", ""}},
+    };
+    for (const TCase& test : cases) {
+        const TScreen& screen = ProgressScreen(test.Layout);
+        const TDesignRect place = screen.Control("KanaChart").Rect;
+        for (const TProgressChart& chart : charts) {
+            const std::vector<TChartCellLook> looks = ChartLooks(chart, TScript::Hiragana, 0, test.Layout);
+            for (size_t n = 0; n < looks.size(); ++n) {
+                const TChartCellLook& look = looks[n];
+                EXPECT_TRUE(inside(look.Cell, place)) << screen.ClientWidth << " look " << n;
+                for (size_t line = 0; line < look.Lines.size(); ++line)
+                    if (!look.Lines[line].empty()) {
+                        EXPECT_TRUE(inside(look.LineAt[line], place)) << look.Lines[line];
+                    }
+                for (size_t other = 0; other < n && look.Ground; ++other)
+                    EXPECT_FALSE(looks[other].Ground && overlap(look.Cell, looks[other].Cell)) << n << " over " << other;
+            }
+        }
+        const std::vector<TChartCellLook> basic = ChartLooks(charts[0], TScript::Hiragana, 0, test.Layout);
+        const TChartCellLook &a = basic[0], &i = basic[1], &ka = basic[5], &ki = basic[6];
+        const auto step = [&](const TChartCellLook& look) {
+            return std::pair((look.Cell.Left - a.Cell.Left) / (a.Cell.Width + 2), (look.Cell.Top - a.Cell.Top) / (a.Cell.Height + 2));
+        };
+        EXPECT_EQ(step(ka), test.KaAt);
+        EXPECT_EQ(step(i), test.IAt);
+        EXPECT_EQ(std::vector<std::string>(ki.Lines.begin(), ki.Lines.end()), test.KiLines);
+        for (const TControl& control : screen.Controls)
+            EXPECT_EQ(control.Wraps, control.Kind == TControlKind::Label && test.Layout == TProgressLayout::Narrow) << control.Name;
+    }
+    EXPECT_LE(ProgressScreen(TProgressLayout::Narrow).ClientWidth + 6, 360) << "with the dialog's borders";
+    EXPECT_GT(ProgressScreen().ClientWidth + 6, 390) << "no need of the narrow one on a wider screen";
+}
+
+// The dialog takes the narrow layout only where the designed one does not fit, and sends the
+// chart laid out to match.
+TEST(ProgressScreen, TheDialogTakesTheLayoutThatFits)
+{
+    TTestStore store;
+    TRegOptions options = store.Options();
+    TTestGame test;
+    TRecognition recognition;
+    struct TToday final : TDayClock {
+        int32_t Today() const override { return 20000; }
+    } days;
+    TProgressDialog dialog(options, test.Game, recognition, days);
+    TFakeDialogView view;
+    const int designed = ProgressScreen().ClientWidth;
+    for (const auto& [width, layout] : {std::pair(designed, TProgressLayout::Wide), std::pair(designed - 1, TProgressLayout::Narrow),
+                                        std::pair(350, TProgressLayout::Narrow), std::pair(4000, TProgressLayout::Wide)}) {
+        dialog.FitTo(width);
+        EXPECT_EQ(&dialog.Screen(), &ProgressScreen(layout)) << width;
+        dialog.FormShow(view);
+        const std::vector<TChartCellLook> expected = ChartLooks(dialog.Shown(), TScript::Hiragana, test.Game.FaceStyle, layout);
+        ASSERT_EQ(view.Chart.size(), expected.size());
+        for (size_t n = 0; n < expected.size(); ++n)
+            EXPECT_EQ(view.Chart[n].Cell, expected[n].Cell) << width << " look " << n;
     }
 }
 

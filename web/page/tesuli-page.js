@@ -450,7 +450,7 @@ const TesuliPage = (() => {
       return group;
     },
     Label: (dialog, row) => {
-      const label = make("div", "label", row.caption);
+      const label = make("div", row.wraps ? "label wraps" : "label", row.caption);
       if (row.tooltip) label.title = row.tooltip;
       return label;
     },
@@ -622,8 +622,12 @@ const TesuliPage = (() => {
 
   // A dialog wider than the screen is shown smaller as a whole, so that no pinch is needed, or
   // narrower where all its text wraps.
+  function screenRoom() {
+    return Math.min(window.innerWidth, document.documentElement.clientWidth) - 4;
+  }
+
   function fitDialog(dialog) {
-    const room = Math.min(window.innerWidth, document.documentElement.clientWidth) - 4;
+    const room = screenRoom();
     const scale = Math.min(1, room / (dialog.screen.width + 2));
     if (dialog.screen.controls.every((row) => Wrapping.has(Kinds[row.kind]))) {
       narrow(dialog, scale);
@@ -663,9 +667,13 @@ const TesuliPage = (() => {
   }
 
   const dialogApi = {
+    // Built anew where the core gives another layout of it, for a screen that has changed.
     build(id, screenJson) {
-      if (!dialogs.has(id)) dialogs.set(id, buildDialog(JSON.parse(screenJson)));
+      if (dialogs.has(id)) dialogs.get(id).element.remove();
+      dialogs.set(id, buildDialog(JSON.parse(screenJson)));
     },
+    // The width a dialog's client area has unscaled, as fitDialog reckons it.
+    room: () => Math.floor(screenRoom()) - 2,
     show(id) {
       const dialog = dialogs.get(id);
       dialog.element.classList.add("open");
