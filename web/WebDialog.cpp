@@ -246,7 +246,7 @@ void TWebDialog::SetChart(std::string_view kanaChart, const std::vector<TChartCe
     const double ratio = tesuli_device_ratio();
     const std::string json = JsonArray(cells, [&](const TChartCellLook& cell) {
         TJsonObject look;
-        look.Raw("cell", RectJson(cell.Cell)).Field("colour", static_cast<long long>(cell.Colour));
+        look.Raw("cell", RectJson(cell.Cell)).Field("colour", static_cast<long long>(cell.Colour)).Field("ground", cell.Ground);
         if (cell.Picture.Cell.Width > 0)
             look.Raw("picture", CellJson(cell.Picture, ratio)).Raw("pictureAt", RectJson(cell.PictureAt));
         look.Raw("lines", JsonArray(cell.Lines, [](const std::string& line) { return JsonString(line); }))

@@ -681,6 +681,8 @@ const TesuliPage = (() => {
       raise(dialog);
       const first = dialog.screen.controls.find((row) => row.firstFocus);
       if (first) dialogApi.focus(id, first.name);
+      // A dialog taller than the screen opens at its top, not scrolled to its focused button.
+      dialog.element.scrollTop = 0;
     },
     isOpen: (id) => dialogs.has(id) && dialogs.get(id).element.classList.contains("open"),
     hide(id) {
@@ -737,9 +739,9 @@ const TesuliPage = (() => {
       const chart = control(id, name).element;
       chart.textContent = "";
       for (const cell of cells) {
-        const shown = place(make("div", "chart-cell"), cell.cell);
-        const colour = "#" + cell.colour.toString(16).padStart(6, "0");
-        shown.style.background = colour;
+        // A text without a ground (the plots') stands on the dialog's own, as on the desktop.
+        const shown = place(make("div", cell.ground ? "chart-cell" : "chart-cell bare"), cell.cell);
+        if (cell.ground) shown.style.background = "#" + cell.colour.toString(16).padStart(6, "0");
         if (cell.picture) {
           const picture = place(make("div", "chart-picture"), {...cell.pictureAt, l: cell.pictureAt.l - cell.cell.l,
                                                                 t: cell.pictureAt.t - cell.cell.t});
