@@ -99,6 +99,23 @@ async function command(page, now, action) {
   await press(page, now, `MainForm.Tool.${action}`);
 }
 
+// Of an open dialog: its smallest text as drawn (its font size across the dialog's scale), how far
+// right any text reaches, and what of it scrolls sideways.
+function shownText(dialog) {
+  const client = dialog.querySelector(".client");
+  const scale = client.getBoundingClientRect().width / client.offsetWidth;
+  let smallest = Infinity;
+  let right = 0;
+  for (const element of dialog.querySelectorAll(".client *")) {
+    if (![...element.childNodes].some((node) => node.nodeType === Node.TEXT_NODE && node.textContent.trim())) continue;
+    smallest = Math.min(smallest, parseFloat(getComputedStyle(element).fontSize) * scale);
+    for (const box of element.getClientRects()) right = Math.max(right, box.right);
+  }
+  const sideways = [document.documentElement, dialog, ...dialog.querySelectorAll(".score-list, .memo")]
+    .filter((element) => element.scrollWidth > element.clientWidth + 1).map((element) => element.className || element.tagName);
+  return {smallest, right, sideways};
+}
+
 describe("the page", () => {
   test("a whole game by clicks, won with a name that Scores lists after a reload and exports", async () => {
     const context = await browser.createBrowserContext();
@@ -221,6 +238,22 @@ describe("the page", () => {
           (memo) => [memo.getBoundingClientRect().width, memo.offsetWidth, memo.getBoundingClientRect().right]);
         assert.ok(Math.abs(drawn - laidOut) < 1, `${at}: help's text drawn ${drawn} wide, laid out ${laidOut}`);
         assert.ok(right <= width, `${at}: help's text reaches ${right}`);
+        await page.keyboard.press("Escape");
+        await waitFor(page, (s) => !("HelpForm.HelpMemo" in s.widgets), `${at}: help to close`);
+
+        // Progress and Scores: their text at a size read without a pinch, and nothing wider than the screen.
+        await page.evaluate(() => ["Ann", "Maximiliana_Featherstonehaugh"].forEach((name) => window.tesuliAddScore(name)));
+        for (const [dialog, open] of [["ProgressForm", () => page.keyboard.press("F6")],
+                                      ["ScoresForm", () => page.click('.tool[data-name="ScoresAction"]')]]) {
+          await open();
+          await waitFor(page, (s) => Object.keys(s.widgets).some((w) => w.startsWith(dialog + ".")), `${at}: ${dialog}`);
+          const shown = await page.$eval(".dialog.open", shownText);
+          assert.ok(shown.smallest >= 10, `${at}: ${dialog}'s text drawn ${shown.smallest} px high`);
+          assert.ok(shown.right <= width, `${at}: ${dialog}'s text reaches ${shown.right}`);
+          assert.deepEqual(shown.sideways, [], `${at}: ${dialog} scrolls sideways`);
+          await page.keyboard.press("Escape");
+          await waitFor(page, (s) => !Object.keys(s.widgets).some((w) => w.startsWith(dialog + ".")), `${at}: ${dialog} to close`);
+        }
         assert.deepEqual(page.errors, []);
       } finally {
         await context.close();

@@ -618,7 +618,7 @@ const TesuliPage = (() => {
 
   // Kinds whose text wraps to any width: a dialog of these alone is laid out narrower on a narrow
   // screen, its text at its own size.
-  const Wrapping = new Set(["Bevel", "GroupBox", "Memo", "CommandList", "Button"]);
+  const Wrapping = new Set(["Bevel", "GroupBox", "Memo", "CommandList", "Button", "ScoreList"]);
 
   // A dialog wider than the screen is shown smaller as a whole, so that no pinch is needed, or
   // narrower where all its text wraps.
@@ -644,6 +644,8 @@ const TesuliPage = (() => {
     const width = dialog.screen.width;
     for (const {row, element} of dialog.controls.values()) {
       const {l, w} = row.rect;
+      // The scores' columns share the narrower list by their contents, each wrapped where it must.
+      if (Kinds[row.kind] === "ScoreList") element.classList.toggle("narrowed", factor < 1);
       if (Kinds[row.kind] === "Button") {
         element.style.left = Math.min(l * factor, width * factor - w - (width - l - w) * factor) + "px";
       } else {
