@@ -44,7 +44,8 @@ struct TGeometry {
 
 constexpr TGeometry Wide{};
 // An upright phone's screen, 360 CSS pixels and more: the kana rows down, five cells across.
-constexpr TGeometry Narrow{true, 66, 122, true, 3, true, 6};
+constexpr TGeometry Narrow{.Turned = true, .CellWidth = 66, .CellHeight = 122, .HintsApart = true, .LegendPerRow = 3,
+                           .PlotsStacked = true, .Margin = 6};
 
 const TGeometry& GeometryOf(TProgressLayout layout)
 {
