@@ -620,12 +620,12 @@ const TesuliPage = (() => {
   // screen, its text at its own size.
   const Wrapping = new Set(["Bevel", "GroupBox", "Memo", "CommandList", "Button", "ScoreList"]);
 
-  // A dialog wider than the screen is shown smaller as a whole, so that no pinch is needed, or
-  // narrower where all its text wraps.
   function screenRoom() {
     return Math.min(window.innerWidth, document.documentElement.clientWidth) - 4;
   }
 
+  // A dialog wider than the screen is shown smaller as a whole, so that no pinch is needed, or
+  // narrower where all its text wraps.
   function fitDialog(dialog) {
     const room = screenRoom();
     const scale = Math.min(1, room / (dialog.screen.width + 2));
