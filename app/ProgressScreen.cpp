@@ -10,10 +10,9 @@ namespace {
 
 using enum TControlKind;
 
-// Where the window's parts stand in one layout: the chart's cells, the legend, the two plots and
-// the controls around them.
+// Where the chart's parts stand in one layout: the kana's cells, the legend and the two plots.
 struct TGeometry {
-    bool Turned = false;  // the kana table's rows run down instead of across
+    bool Turned = false;  // the kana table's rows run down instead of across, the legend and plots above them
     int CellWidth = 80, CellHeight = 110;  // 80 is wide enough for "123.5 s, 9 hints"
     bool HintsApart = false;  // the hints on a line of their own, under the time
     int LegendPerRow = 6;
@@ -29,8 +28,10 @@ struct TGeometry {
     int Across() const { return Turned ? ChartColumns : ChartRows; }
     int Down() const { return Turned ? ChartRows : ChartColumns; }
     int ChartWidth() const { return Across() * (CellWidth + CellGap) - CellGap; }
-    int ChartHeight() const { return Down() * (CellHeight + CellGap) - CellGap; }
-    int LegendTop() const { return ChartHeight() + 6; }
+    int GridHeight() const { return Down() * (CellHeight + CellGap) - CellGap; }
+    // Turned, the grid comes last, so that the blank a smaller chart leaves is at the end.
+    int GridTop() const { return Turned ? PlotTop(1) + PlotHeight + 8 : 0; }
+    int LegendTop() const { return Turned ? 0 : GridHeight() + 6; }
     int LegendRows() const { return (static_cast<int>(ChartLegend().size()) + LegendPerRow - 1) / LegendPerRow; }
     int PlotTop(int plot) const
     {
@@ -39,7 +40,7 @@ struct TGeometry {
     }
     int PlotLeft(int plot) const { return PlotsStacked ? 0 : plot * (PlotWidth() + PlotGap); }
     int PlotWidth() const { return PlotsStacked ? ChartWidth() : (ChartWidth() - PlotGap) / 2; }
-    int ChartBottom(int chartTop) const { return chartTop + PlotTop(1) + PlotHeight; }
+    int ChartHeight() const { return Turned ? GridTop() + GridHeight() : PlotTop(1) + PlotHeight; }
 };
 
 constexpr TGeometry Wide{};
@@ -52,52 +53,91 @@ const TGeometry& GeometryOf(TProgressLayout layout)
     return layout == TProgressLayout::Narrow ? Narrow : Wide;
 }
 
+// Where each control stands.
+struct TPlaces {
+    TDesignRect Scripts, Charts, Counts, Slowest, MixUps, Chart, Recall, Time, Reset, Close;
+    int Height = 0;
+};
+
+TPlaces WidePlaces(const TGeometry& g)
+{
+    const int m = g.Margin, width = g.ChartWidth(), chartBottom = 106 + g.ChartHeight();
+    const int buttonsTop = chartBottom + 6 + 2 * 16 + m;
+    return {{m, m, 240, 41},
+            {m + 248, m, 300, 41},
+            {m, 56, width, 13},
+            {m, 72, width, 13},
+            {m, 88, width, 13},
+            {m, 106, width, g.ChartHeight()},
+            {m, chartBottom + 6, width, 13},
+            {m, chartBottom + 22, width, 13},
+            {m, buttonsTop, 75, 25},
+            {m + width - 75, buttonsTop, 75, 25},
+            buttonsTop + 25 + m};
+}
+
+// One under the other, the buttons first, then the choices and texts, each text wrapped in as
+// many lines as it may take, and the chart last, as long as it is.
+TPlaces NarrowPlaces(const TGeometry& g)
+{
+    const int m = g.Margin, width = g.ChartWidth();
+    int top = m;
+    const auto next = [&](int height, int gap) {
+        const TDesignRect at{m, top, width, height};
+        top += height + gap;
+        return at;
+    };
+    TPlaces places;
+    places.Reset = {m, top, 75, 25};
+    places.Close = {m + width - 75, top, 75, 25};
+    top += 25 + 10;
+    places.Scripts = next(41, 8);
+    places.Charts = next(41, 8);
+    constexpr int Line = 14;
+    places.Counts = next(2 * Line, 3);
+    places.Slowest = next(3 * Line, 3);
+    places.MixUps = next(2 * Line, 3);
+    places.Recall = next(4 * Line, 3);
+    places.Time = next(4 * Line, 8);
+    places.Chart = next(g.ChartHeight(), m);
+    places.Height = top;
+    return places;
+}
+
 TScreen MakeProgressScreen(const TGeometry& g)
 {
-    const int margin = g.Margin, width = g.ChartWidth();
-    // Side by side as designed; one under the other where narrow, each text then wrapped in as
-    // many lines as it may take there.
-    const TDesignRect scriptsAt{margin, margin, g.Turned ? width : 240, 41};
-    const TDesignRect chartsAt = g.Turned ? TDesignRect{margin, margin + 49, width, 41} : TDesignRect{margin + 248, margin, 300, 41};
-    const int textsTop = chartsAt.Top + 48;
-    const auto lines = [&](int count) { return g.Turned ? count * 14 : 13; };
-    const int countsTop = textsTop, slowestTop = countsTop + lines(2) + 3, mixUpsTop = slowestTop + lines(3) + 3;
-    const int chartTop = g.Turned ? mixUpsTop + lines(2) + 8 : 106;
-    const int chartBottom = g.ChartBottom(chartTop);
-    const int recallTop = chartBottom + 6, timeTop = recallTop + lines(4) + 3;
-    const int buttonsTop = timeTop + lines(4) + 3 + margin;
-
-    TScreen screen{"ProgressForm", std::string(ProgressTexts::Title), width + 2 * margin, buttonsTop + 25 + margin, true};
+    const TPlaces at = g.Turned ? NarrowPlaces(g) : WidePlaces(g);
+    TScreen screen{"ProgressForm", std::string(ProgressTexts::Title), g.ChartWidth() + 2 * g.Margin, at.Height, true};
     screen.BesideBoard = true;
     auto& rows = screen.Controls;
-    TControl scripts{RadioGroup, "ScriptRadioGroup", {}, scriptsAt, "Kana"};
+    TControl scripts{RadioGroup, "ScriptRadioGroup", {}, at.Scripts, "Kana"};
     scripts.Items = {std::string(ProgressTexts::Scripts[0]), std::string(ProgressTexts::Scripts[1])};
     scripts.ItemPrefix = "Script";
     scripts.Columns = 2;
     scripts.TabStop = true;
     rows.push_back(scripts);
-    TControl charts{RadioGroup, "ChartRadioGroup", {}, chartsAt, "Chart"};
+    TControl charts{RadioGroup, "ChartRadioGroup", {}, at.Charts, "Chart"};
     for (std::string_view name : ProgressTexts::Charts)
         charts.Items.emplace_back(name);
     charts.ItemPrefix = "Chart";
     charts.Columns = ChartKindCount;
     charts.TabStop = true;
     rows.push_back(charts);
-    const auto text = [&](std::string name, int top, int count, std::string caption = {}) {
-        TControl label{Label, std::move(name), {}, {margin, top, width, lines(count)}, std::move(caption)};
+    const auto text = [&](std::string name, TDesignRect place, std::string caption = {}) {
+        TControl label{Label, std::move(name), {}, place, std::move(caption)};
         label.Wraps = g.Turned;
         rows.push_back(label);
     };
-    text("CountsLabel", countsTop, 2);
-    text("SlowestLabel", slowestTop, 3);
-    text("MixUpsLabel", mixUpsTop, 2);
-    rows.push_back({KanaChart, "KanaChart", {}, {margin, chartTop, width, chartBottom - chartTop}});
-    text("RecallLabel", recallTop, 4, std::string(ProgressTexts::RecallMeaning));
-    text("TimeLabel", timeTop, 4, std::string(ProgressTexts::TimeMeaning));
-    TControl reset{Button, "ResetBitBtn", {}, {margin, buttonsTop, 75, 25}, std::string(ProgressTexts::Reset)};
+    text("CountsLabel", at.Counts);
+    text("SlowestLabel", at.Slowest);
+    text("MixUpsLabel", at.MixUps);
+    rows.push_back({KanaChart, "KanaChart", {}, at.Chart});
+    text("RecallLabel", at.Recall, std::string(ProgressTexts::RecallMeaning));
+    text("TimeLabel", at.Time, std::string(ProgressTexts::TimeMeaning));
+    TControl reset{Button, "ResetBitBtn", {}, at.Reset, std::string(ProgressTexts::Reset)};
     reset.Glyph = TButtonGlyph::Cross;
     reset.TabStop = true;
-    TControl close{Button, "CloseBtn", {}, {margin + width - 75, buttonsTop, 75, 25}, "Close"};
+    TControl close{Button, "CloseBtn", {}, at.Close, "Close"};
     close.Glyph = TButtonGlyph::Tick;
     close.IsDefault = close.IsCancel = close.TabStop = close.FirstFocus = true;
     rows.push_back(close);
@@ -162,7 +202,7 @@ std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript scri
     for (const TChartCell& cell : chart.Cells) {
         TChartCellLook& look = looks.emplace_back();
         const int across = g.Turned ? cell.Column : cell.Row, down = g.Turned ? cell.Row : cell.Column;
-        look.Cell = {across * (g.CellWidth + g.CellGap), down * (g.CellHeight + g.CellGap), g.CellWidth, g.CellHeight};
+        look.Cell = {across * (g.CellWidth + g.CellGap), g.GridTop() + down * (g.CellHeight + g.CellGap), g.CellWidth, g.CellHeight};
         look.Colour = cell.Colour;
         look.Picture = {TSheet::TileFace,
                         {0, 0, TileWidth, TileHeight},

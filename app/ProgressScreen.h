@@ -8,8 +8,9 @@
 #include "app/Screen.h"
 
 // How the Progress window is laid out: as designed, or for a screen narrower than that (an upright
-// phone): the controls one under the other, the chart turned so that the kana table's rows run
-// down (a i u e o across), the plots one under the other, and each text wrapped.
+// phone): the buttons first, then the controls and texts one under the other, each text wrapped,
+// the legend, the plots one under the other, and last the chart turned so that the kana table's
+// rows run down (a i u e o across).
 enum class TProgressLayout : uint8_t { Wide, Narrow };
 
 // The Progress window, stated once: the script to show, how many kana are learned and due, the
@@ -33,7 +34,7 @@ struct TChartCellLook {
 };
 
 // The chart in the artwork of faceStyle: one column for each row of the kana table (a, ka, sa ...
-// n), its five kana (a i u e o) from the top, or turned where narrow; below them the legend's
-// cells, then the plots.
+// n), its five kana (a i u e o) from the top; below them the legend's cells, then the plots. Where
+// narrow the legend and plots come first, and the chart under them turned.
 std::vector<TChartCellLook> ChartLooks(const TProgressChart& chart, TScript script, uint8_t faceStyle,
                                        TProgressLayout layout = TProgressLayout::Wide);

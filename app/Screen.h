@@ -16,7 +16,7 @@ inline constexpr int PartnerStep = TileWidth + 4;
 enum class TControlKind {
     Bevel,        // a sunken frame behind a group of controls
     GroupBox,     // a captioned frame; the controls naming it as parent stand inside it
-    Label,        // one line of text; grows to the right where the font runs wider, never cut off
+    Label,        // one line of text; grows to the right where the font runs wider, never cut off (see Wraps)
     PathLabel,    // a file's place on one line, shortened in its middle where longer; whole on hovering
     Button,       // a push button with its glyph beside the caption
     Edit,         // a one-line text box
