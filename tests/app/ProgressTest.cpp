@@ -207,7 +207,10 @@ TEST(ProgressScreen, EachLayoutHoldsItsChartAndTheNarrowOneFitsAnUprightPhone)
 {
     TScriptProgress progress;
     progress[FaceOfReading("ki")] = {{1235}, 9};
-    const TProgressChart charts[] = {ProgressChart(TScript::Hiragana, progress),
+    TMemoryView memory;
+    memory.Today = Today;
+    memory.Memories.At({KanaOfReading("ki"), TScript::Hiragana}, TReviewKind::Typed) = {2, 5, Today - 1};
+    const TProgressChart charts[] = {ProgressChart(TScript::Hiragana, progress, {}, memory),
                                      ProgressChart(TScript::Hiragana, progress, {}, {}, TChartKind::Voiced),
                                      ProgressChart(TScript::Hiragana, progress, {}, {}, TChartKind::Combined)};
     const auto inside = [](const TDesignRect& r, const TDesignRect& in) {
@@ -222,8 +225,8 @@ TEST(ProgressScreen, EachLayoutHoldsItsChartAndTheNarrowOneFitsAnUprightPhone)
         std::vector<std::string> KiLines;
     };
     const TCase cases[] = {
-        {TProgressLayout::Wide, {1, 0}, {0, 1}, {"ki", "not reviewed", "123.5 s, 9 hints", "", ""}},
-        {TProgressLayout::Narrow, {0, 1}, {1, 0}, {"ki", "not reviewed", "123.5 s", "9 hints", ""}},
+        {TProgressLayout::Wide, {1, 0}, {0, 1}, {"ki", "not reviewed", "123.5 s, 9 hints", "typed 94 %", ""}},
+        {TProgressLayout::Narrow, {0, 1}, {1, 0}, {"ki", "not reviewed", "123.5 s", "9 hints", "typed 94 %"}},
     };
     for (const TCase& test : cases) {
         const TScreen& screen = ProgressScreen(test.Layout);
@@ -233,10 +236,16 @@ TEST(ProgressScreen, EachLayoutHoldsItsChartAndTheNarrowOneFitsAnUprightPhone)
             for (size_t n = 0; n < looks.size(); ++n) {
                 const TChartCellLook& look = looks[n];
                 EXPECT_TRUE(inside(look.Cell, place)) << screen.ClientWidth << " look " << n;
-                for (size_t line = 0; line < look.Lines.size(); ++line)
-                    if (!look.Lines[line].empty()) {
-                        EXPECT_TRUE(inside(look.LineAt[line], place)) << look.Lines[line];
-                    }
+                // Each text within its cell, and no two lines of it on one another.
+                for (size_t line = 0; line < look.Lines.size(); ++line) {
+                    if (look.Lines[line].empty())
+                        continue;
+                    const TDesignRect& at = look.LineAt[line];
+                    EXPECT_TRUE(at.Width > 0 && inside({at.Left - look.Cell.Left, at.Top - look.Cell.Top, at.Width, at.Height}, look.Cell))
+                        << look.Lines[line];
+                    for (size_t above = 0; above < line; ++above)
+                        EXPECT_FALSE(!look.Lines[above].empty() && overlap(at, look.LineAt[above])) << look.Lines[line];
+                }
                 for (size_t other = 0; other < n && look.Ground; ++other)
                     EXPECT_FALSE(looks[other].Ground && overlap(look.Cell, looks[other].Cell)) << n << " over " << other;
             }
