@@ -258,11 +258,8 @@ TEST(ProgressScreen, EachLayoutHoldsItsChartAndTheNarrowOneFitsAnUprightPhone)
         EXPECT_EQ(step(ka), test.KaAt);
         EXPECT_EQ(step(i), test.IAt);
         EXPECT_EQ(std::vector<std::string>(ki.Lines.begin(), ki.Lines.end()), test.KiLines);
-        for (const TControl& control : screen.Controls)
-            EXPECT_EQ(control.Wraps, control.Kind == TControlKind::Label && test.Layout == TProgressLayout::Narrow) << control.Name;
     }
     EXPECT_LE(ProgressScreen(TProgressLayout::Narrow).ClientWidth + 6, 360) << "with the dialog's borders";
-    EXPECT_GT(ProgressScreen().ClientWidth + 6, 390) << "no need of the narrow one on a wider screen";
 }
 
 // The dialog takes the narrow layout only where the designed one does not fit, and sends the
@@ -279,8 +276,7 @@ TEST(ProgressScreen, TheDialogTakesTheLayoutThatFits)
     TProgressDialog dialog(options, test.Game, recognition, days);
     TFakeDialogView view;
     const int designed = ProgressScreen().ClientWidth;
-    for (const auto& [width, layout] : {std::pair(designed, TProgressLayout::Wide), std::pair(designed - 1, TProgressLayout::Narrow),
-                                        std::pair(350, TProgressLayout::Narrow), std::pair(4000, TProgressLayout::Wide)}) {
+    for (const auto& [width, layout] : {std::pair(designed - 1, TProgressLayout::Narrow), std::pair(designed, TProgressLayout::Wide)}) {
         dialog.FitTo(width);
         EXPECT_EQ(&dialog.Screen(), &ProgressScreen(layout)) << width;
         dialog.FormShow(view);
