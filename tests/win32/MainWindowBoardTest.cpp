@@ -203,11 +203,23 @@ TEST_F(MainWindowBoardTest, TheBandsKeepTheirRowAndTheBoardFollowsTheBar)
     EXPECT_EQ(boardTop(), Scaled(CoolBarHeight, Dpi));
 }
 
-// However the window is resized, the cool bar spans the client area and the last band's buttons
-// keep their distance from its right end.
+// However the window is resized, the cool bar spans the client area, paints the whole of it, and the
+// last band's buttons keep their distance from its right end.
 TEST_F(MainWindowBoardTest, TheBarsFollowTheWindowsWidth)
 {
     const HWND last = Form.ToolBars.back();
+    // Pixels of the cool bar that its background leaves as they were.
+    const auto unpainted = [&] {
+        RECT area{};
+        GetClientRect(Form.TopCoolBar, &area);
+        TDib picture(area.right, area.bottom);
+        constexpr uint32_t marker = 0xff00ff;
+        std::fill_n(picture.Pixels(), area.right * area.bottom, marker);
+        SendMessageW(Form.TopCoolBar, WM_ERASEBKGND, reinterpret_cast<WPARAM>(picture.Dc()), 0);
+        GdiFlush();
+        return std::count_if(picture.Pixels(), picture.Pixels() + area.right * area.bottom,
+                             [](uint32_t pixel) { return (pixel & 0xffffffu) == marker; });
+    };
     const auto rightGaps = [&] {
         RECT client{}, bar{}, button{};
         GetClientRect(Form.Handle(), &client);
@@ -220,6 +232,7 @@ TEST_F(MainWindowBoardTest, TheBarsFollowTheWindowsWidth)
     // The buttons stand at the band's right end.
     const LONG opening = rightGaps().second;
     ASSERT_GE(opening, 0);
+    EXPECT_EQ(unpainted(), 0);
     EXPECT_LT(opening, Scaled(ToolGapWidth, Dpi));
     RECT frame{};
     GetWindowRect(Form.Handle(), &frame);
@@ -236,6 +249,7 @@ TEST_F(MainWindowBoardTest, TheBarsFollowTheWindowsWidth)
     for (const auto& [name, resize] : sizes) {
         resize();
         EXPECT_EQ(rightGaps(), (std::pair<LONG, LONG>{0, opening})) << name;
+        EXPECT_EQ(unpainted(), 0) << name;
     }
 }
 
