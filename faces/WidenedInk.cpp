@@ -46,46 +46,45 @@ TWidenedInk::TWidenedInk(const TInkRun& run, double pixelsPerEm, double penX, do
 
 TWidenedInk::TRows TWidenedInk::Reached(int64_t squaredReach, int32_t moved) const
 {
-    // Each row widened along itself by 0, 1, ... samples; a sample is reached when the row dy away,
-    // widened by the most the disc allows there, has it.
+    // The rows widened along themselves by 0, 1, ... samples in turn; a sample is reached when the
+    // row dy away, widened by the most the disc allows there, has it.
     const int64_t most = WholeRoot(squaredReach);
-    const auto rowWords = static_cast<size_t>(Words);
-    const size_t plane = Inked.size();
-    TRows widened(plane * static_cast<size_t>(most + 1));
-    std::copy(Inked.begin(), Inked.end(), widened.begin());
-    for (int64_t w = 1; w <= most; ++w) {
-        const uint64_t* before = widened.data() + plane * static_cast<size_t>(w - 1);
-        uint64_t* after = widened.data() + plane * static_cast<size_t>(w);
-        for (size_t row = 0; row < plane; row += rowWords)
-            for (size_t k = 0; k < rowWords; ++k) {
-                const uint64_t here = before[row + k];
-                const uint64_t fromLeft = here << 1 | (k > 0 ? before[row + k - 1] >> 63 : 0);
-                const uint64_t fromRight = here >> 1 | (k + 1 < rowWords ? before[row + k + 1] << 63 : 0);
-                after[row + k] = here | fromLeft | fromRight;
-            }
-    }
-    std::vector<size_t> widths(static_cast<size_t>(most + 1));
+    std::vector<int64_t> widths(static_cast<size_t>(most + 1));
     for (int64_t dy = 0; dy <= most; ++dy)
-        widths[static_cast<size_t>(dy)] = static_cast<size_t>(WholeRoot(squaredReach - dy * dy));
-
-    TRows reached(plane, 0);
-    for (int32_t y = moved; y < GridHeight; ++y) {
-        uint64_t* out = reached.data() + static_cast<size_t>(y) * rowWords;
-        const int32_t from = y - moved;
-        for (int32_t dy = -static_cast<int32_t>(most); dy <= most; ++dy) {
-            if (from + dy < 0 || from + dy >= GridHeight)
+        widths[static_cast<size_t>(dy)] = WholeRoot(squaredReach - dy * dy);
+    const auto rowWords = static_cast<size_t>(Words);
+    const auto wordsMoved = static_cast<size_t>(moved / 64);
+    const int bits = moved % 64;
+    TRows widened = Inked;
+    TRows reached(Inked.size(), 0);
+    for (int64_t w = 0; w <= most; ++w) {
+        if (w > 0)
+            for (size_t row = 0; row < widened.size(); row += rowWords) {
+                uint64_t before = 0;  // the word to the left as it was
+                for (size_t k = 0; k < rowWords; ++k) {
+                    const uint64_t here = widened[row + k];
+                    const uint64_t after = k + 1 < rowWords ? widened[row + k + 1] : 0;
+                    widened[row + k] = here | here << 1 | before >> 63 | here >> 1 | after << 63;
+                    before = here;
+                }
+            }
+        for (int64_t dy = -most; dy <= most; ++dy) {
+            if (widths[static_cast<size_t>(std::abs(dy))] != w)
                 continue;
-            const uint64_t* in = widened.data() + plane * widths[static_cast<size_t>(std::abs(dy))] +
-                                 static_cast<size_t>(from + dy) * rowWords;
-            // Moved right by a whole number of words and then by the bits left over.
-            const auto wordsMoved = static_cast<size_t>(moved / 64);
-            const int bits = moved % 64;
-            for (size_t k = wordsMoved; k < rowWords; ++k) {
-                const size_t source = k - wordsMoved;
-                uint64_t word = in[source] << bits;
-                if (bits > 0 && source > 0)
-                    word |= in[source - 1] >> (64 - bits);
-                out[k] |= word;
+            for (int32_t y = std::max<int32_t>(moved, moved - static_cast<int32_t>(dy)); y < GridHeight; ++y) {
+                const int64_t from = y - moved + dy;
+                if (from >= GridHeight)
+                    break;
+                const uint64_t* in = widened.data() + static_cast<size_t>(from) * rowWords;
+                uint64_t* out = reached.data() + static_cast<size_t>(y) * rowWords;
+                // Moved right by whole words and then by the bits left over.
+                for (size_t k = wordsMoved; k < rowWords; ++k) {
+                    const size_t source = k - wordsMoved;
+                    uint64_t word = in[source] << bits;
+                    if (bits > 0 && source > 0)
+                        word |= in[source - 1] >> (64 - bits);
+                    out[k] |= word;
+                }
             }
         }
     }
