@@ -1,7 +1,6 @@
 #include "faces/WidenedInk.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 
 namespace {
@@ -102,15 +101,31 @@ void TWidenedInk::Coverage(double radius, double shift, const TPixelRect& clip, 
     const int32_t left = std::max(clip.Left, Region.Left), right = std::min(clip.Right, Region.Right);
     const int32_t top = std::max(clip.Top, Region.Top), bottom = std::min(clip.Bottom, Region.Bottom);
     constexpr int Samples = Oversample * Oversample;
-    static_assert(64 % Oversample == 0, "a pixel's samples of a row lie in one word");
-    for (int32_t y = top; y < bottom; ++y)
+    static_assert(Oversample == 4, "a pixel's samples of a row are one nibble");
+    constexpr uint64_t Pairs = 0x5555555555555555, Quads = 0x3333333333333333, Bytes = 0x0f0f0f0f0f0f0f0f;
+    for (int32_t y = top; y < bottom; ++y) {
+        const uint64_t* rows = reached.data() + static_cast<size_t>((y - Region.Top) * Oversample * Words);
+        uint8_t* out = layer.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+        // A word's 16 pixels at once: each nibble's samples counted and the four rows summed, the
+        // even pixels' counts in the bytes of one word and the odd pixels' in the other.
+        int32_t counted = -1;
+        uint64_t even = 0, odd = 0;
         for (int32_t x = left; x < right; ++x) {
             const int32_t column = (x - Region.Left) * Oversample;
-            const uint64_t* rows = reached.data() + static_cast<size_t>((y - Region.Top) * Oversample * Words + column / 64);
-            uint32_t count = 0;
-            for (int j = 0; j < Oversample; ++j)
-                count += static_cast<uint32_t>(std::popcount((rows[j * Words] >> (column % 64)) & ((1u << Oversample) - 1)));
-            uint8_t& out = layer[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
-            out = static_cast<uint8_t>(std::min<uint32_t>(255, out + (count * 255 + Samples / 2) / Samples));
+            if (column / 64 != counted) {
+                counted = column / 64;
+                even = odd = 0;
+                for (int j = 0; j < Oversample; ++j) {
+                    const uint64_t word = rows[j * Words + counted];
+                    uint64_t nibbles = word - (word >> 1 & Pairs);
+                    nibbles = (nibbles & Quads) + (nibbles >> 2 & Quads);
+                    even += nibbles & Bytes;
+                    odd += nibbles >> 4 & Bytes;
+                }
+            }
+            const int nibble = column % 64 / Oversample;
+            const auto count = static_cast<uint32_t>(((nibble % 2 ? odd : even) >> (nibble / 2 * 8)) & 0xff);
+            out[x] = static_cast<uint8_t>(std::min<uint32_t>(255, out[x] + (count * 255 + Samples / 2) / Samples));
         }
+    }
 }
