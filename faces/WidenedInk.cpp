@@ -2,12 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <utility>
 
 namespace {
 
-constexpr float Far = 1e20f;
+// The largest w with w * w <= n.
+int64_t WholeRoot(int64_t n)
+{
+    auto root = static_cast<int64_t>(std::sqrt(static_cast<double>(n)));
+    while (root * root > n)
+        --root;
+    while ((root + 1) * (root + 1) <= n)
+        ++root;
+    return root;
+}
 
 }  // namespace
 
@@ -21,57 +28,66 @@ TWidenedInk::TWidenedInk(const TInkRun& run, double pixelsPerEm, double penX, do
               static_cast<int32_t>(std::ceil(penY + run.Box.Bottom * pixelsPerEm + margin))};
     GridWidth = (Region.Right - Region.Left) * Oversample;
     GridHeight = (Region.Bottom - Region.Top) * Oversample;
-    const size_t samples = static_cast<size_t>(GridWidth) * static_cast<size_t>(GridHeight);
-    std::vector<uint8_t> coverage(samples);
+    Words = (GridWidth + 63) / 64;
+    std::vector<uint8_t> coverage(static_cast<size_t>(GridWidth) * static_cast<size_t>(GridHeight));
     for (const TPlacedGlyph& glyph : run.Glyphs)
         glyph.Font->Rasterise(glyph.Glyph, pixelsPerEm * glyph.Size * Oversample,
                               (penX + glyph.PenX * pixelsPerEm - Region.Left) * Oversample,
                               (penY - Region.Top) * Oversample, coverage.data(), GridWidth, GridHeight,
                               glyph.MarkSize);
+    // A sample is inked when its centre lies inside the outline.
+    Inked.assign(static_cast<size_t>(GridHeight) * static_cast<size_t>(Words), 0);
+    for (int32_t y = 0; y < GridHeight; ++y)
+        for (int32_t x = 0; x < GridWidth; ++x)
+            if (coverage[static_cast<size_t>(y) * static_cast<size_t>(GridWidth) + static_cast<size_t>(x)] >= 128)
+                Inked[static_cast<size_t>(y * Words + x / 64)] |= uint64_t{1} << (x % 64);
+}
 
-    // A sample is inked when its centre lies inside the outline. Each row first finds its nearest
-    // inked sample along the row; then each sample the nearest of those within reach up and down.
-    const auto reach = static_cast<int32_t>(std::ceil(maxRadius * Oversample + 0.5)) + 1;
-    std::vector<float> across(samples);
-    // The samples of each row that have ink within reach along it.
-    std::vector<std::pair<int32_t, int32_t>> spans(static_cast<size_t>(GridHeight), {0, 0});
-    const int32_t beyond = reach + 1;
-    std::vector<float> squares(static_cast<size_t>(beyond) + 1, Far);
-    for (int32_t gap = 0; gap <= reach; ++gap)
-        squares[static_cast<size_t>(gap)] = float(gap * gap);
-    std::vector<int32_t> leftGaps(static_cast<size_t>(GridWidth));
-    for (int32_t y = 0; y < GridHeight; ++y) {
-        const uint8_t* in = coverage.data() + static_cast<ptrdiff_t>(y) * GridWidth;
-        float* out = across.data() + static_cast<ptrdiff_t>(y) * GridWidth;
-        int32_t gap = beyond;
-        for (int32_t x = 0; x < GridWidth; ++x) {
-            gap = in[x] >= 128 ? 0 : std::min(gap + 1, beyond);
-            leftGaps[static_cast<size_t>(x)] = gap;
-        }
-        gap = beyond;
-        int32_t first = GridWidth, last = 0;
-        for (int32_t x = GridWidth - 1; x >= 0; --x) {
-            gap = in[x] >= 128 ? 0 : std::min(gap + 1, beyond);
-            const int32_t nearest = std::min(gap, leftGaps[static_cast<size_t>(x)]);
-            out[x] = squares[static_cast<size_t>(nearest)];
-            if (nearest <= reach) {
-                first = x;
-                last = std::max(last, x + 1);
+TWidenedInk::TRows TWidenedInk::Reached(int64_t squaredReach, int32_t moved) const
+{
+    // The rows widened along themselves by 0, 1, ... samples in turn; a sample is reached when the
+    // row dy away, widened by the most the disc allows there, has it.
+    const int64_t most = WholeRoot(squaredReach);
+    std::vector<int64_t> widths(static_cast<size_t>(most + 1));
+    for (int64_t dy = 0; dy <= most; ++dy)
+        widths[static_cast<size_t>(dy)] = WholeRoot(squaredReach - dy * dy);
+    const auto rowWords = static_cast<size_t>(Words);
+    const auto wordsMoved = static_cast<size_t>(moved / 64);
+    const int bits = moved % 64;
+    TRows widened = Inked;
+    TRows reached(Inked.size(), 0);
+    for (int64_t w = 0; w <= most; ++w) {
+        if (w > 0)
+            for (size_t row = 0; row < widened.size(); row += rowWords) {
+                uint64_t before = 0;  // the word to the left as it was
+                for (size_t k = 0; k < rowWords; ++k) {
+                    const uint64_t here = widened[row + k];
+                    const uint64_t after = k + 1 < rowWords ? widened[row + k + 1] : 0;
+                    widened[row + k] = here | here << 1 | before >> 63 | here >> 1 | after << 63;
+                    before = here;
+                }
+            }
+        for (int64_t dy = -most; dy <= most; ++dy) {
+            if (widths[static_cast<size_t>(std::abs(dy))] != w)
+                continue;
+            for (int32_t y = std::max<int32_t>(moved, moved - static_cast<int32_t>(dy)); y < GridHeight; ++y) {
+                const int64_t from = y - moved + dy;
+                if (from >= GridHeight)
+                    break;
+                const uint64_t* in = widened.data() + static_cast<size_t>(from) * rowWords;
+                uint64_t* out = reached.data() + static_cast<size_t>(y) * rowWords;
+                // Moved right by whole words and then by the bits left over.
+                for (size_t k = wordsMoved; k < rowWords; ++k) {
+                    const size_t source = k - wordsMoved;
+                    uint64_t word = in[source] << bits;
+                    if (bits > 0 && source > 0)
+                        word |= in[source - 1] >> (64 - bits);
+                    out[k] |= word;
+                }
             }
         }
-        spans[static_cast<size_t>(y)] = {first, std::max(first, last)};
     }
-    Distances.assign(samples, Far);
-    for (int32_t y = 0; y < GridHeight; ++y) {
-        float* out = Distances.data() + static_cast<ptrdiff_t>(y) * GridWidth;
-        for (int32_t dy = std::max(-reach, -y); dy <= reach && y + dy < GridHeight; ++dy) {
-            const float* in = across.data() + static_cast<ptrdiff_t>(y + dy) * GridWidth;
-            const auto up = float(dy * dy);
-            const auto [first, last] = spans[static_cast<size_t>(y + dy)];
-            for (int32_t x = first; x < last; ++x)
-                out[x] = std::min(out[x], up + in[x]);
-        }
-    }
+    return reached;
 }
 
 void TWidenedInk::Coverage(double radius, double shift, const TPixelRect& clip, std::vector<uint8_t>& layer,
@@ -79,33 +95,37 @@ void TWidenedInk::Coverage(double radius, double shift, const TPixelRect& clip, 
 {
     // The inked samples' centres lie up to half a sample inside the outline: a quarter of a sample
     // more reach matches the strokes the designed artwork drew at scale 1 and 2 best.
-    const float reach = static_cast<float>(radius * Oversample + 0.25);
-    const float limit = reach * reach;
-    const auto moved = static_cast<int32_t>(std::lround(shift * Oversample));
-    // The samples the pen reaches, moved right and down by the shift onto empty samples.
-    const int32_t paddedWidth = GridWidth + moved;
-    std::vector<uint8_t> reached(static_cast<size_t>(paddedWidth) * static_cast<size_t>(GridHeight + moved));
-    for (int32_t y = 0; y < GridHeight; ++y) {
-        const float* in = Distances.data() + static_cast<ptrdiff_t>(y) * GridWidth;
-        uint8_t* out = reached.data() + static_cast<ptrdiff_t>(y + moved) * paddedWidth + moved;
-        for (int32_t x = 0; x < GridWidth; ++x)
-            out[x] = in[x] <= limit ? 1 : 0;
-    }
+    const auto reach = static_cast<float>(radius * Oversample + 0.25);
+    const auto squaredReach = static_cast<int64_t>(std::floor(reach * reach));
+    const TRows reached = Reached(squaredReach, static_cast<int32_t>(std::lround(shift * Oversample)));
     const int32_t left = std::max(clip.Left, Region.Left), right = std::min(clip.Right, Region.Right);
     const int32_t top = std::max(clip.Top, Region.Top), bottom = std::min(clip.Bottom, Region.Bottom);
     constexpr int Samples = Oversample * Oversample;
-    static_assert(Oversample == 4, "four samples a row are summed as one word");
-    for (int32_t y = top; y < bottom; ++y)
+    static_assert(Oversample == 4, "a pixel's samples of a row are one nibble");
+    constexpr uint64_t Pairs = 0x5555555555555555, Quads = 0x3333333333333333, Bytes = 0x0f0f0f0f0f0f0f0f;
+    for (int32_t y = top; y < bottom; ++y) {
+        const uint64_t* rows = reached.data() + static_cast<size_t>((y - Region.Top) * Oversample * Words);
+        uint8_t* out = layer.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+        // A word's 16 pixels at once: each nibble's samples counted and the four rows summed, the
+        // even pixels' counts in the bytes of one word and the odd pixels' in the other.
+        int32_t counted = -1;
+        uint64_t even = 0, odd = 0;
         for (int32_t x = left; x < right; ++x) {
-            const ptrdiff_t row = static_cast<ptrdiff_t>(y - Region.Top) * Oversample;
-            const uint8_t* block = reached.data() + row * paddedWidth + (x - Region.Left) * Oversample;
-            uint32_t count = 0;
-            for (int j = 0; j < Oversample; ++j) {
-                uint32_t four;
-                std::memcpy(&four, block + static_cast<ptrdiff_t>(j) * paddedWidth, sizeof four);
-                count += (four * 0x01010101u) >> 24;
+            const int32_t column = (x - Region.Left) * Oversample;
+            if (column / 64 != counted) {
+                counted = column / 64;
+                even = odd = 0;
+                for (int j = 0; j < Oversample; ++j) {
+                    const uint64_t word = rows[j * Words + counted];
+                    uint64_t nibbles = word - (word >> 1 & Pairs);
+                    nibbles = (nibbles & Quads) + (nibbles >> 2 & Quads);
+                    even += nibbles & Bytes;
+                    odd += nibbles >> 4 & Bytes;
+                }
             }
-            uint8_t& out = layer[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
-            out = static_cast<uint8_t>(std::min<uint32_t>(255, out + (count * 255 + Samples / 2) / Samples));
+            const int nibble = column % 64 / Oversample;
+            const auto count = static_cast<uint32_t>(((nibble % 2 ? odd : even) >> (nibble / 2 * 8)) & 0xff);
+            out[x] = static_cast<uint8_t>(std::min<uint32_t>(255, out[x] + (count * 255 + Samples / 2) / Samples));
         }
+    }
 }

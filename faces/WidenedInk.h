@@ -12,8 +12,8 @@ struct TPixelRect {
 
 // A run of glyphs filled and stroked along its outline with a round pen, at any pen width: the
 // points within half the width of the filled glyphs. The glyphs are rasterised by stb_truetype at
-// Oversample times the device resolution, and the Euclidean distances from that coverage, as far
-// as the widest pen reaches, give every width at once.
+// Oversample times the device resolution; a pen widens the inked samples by a disc of samples,
+// 64 samples to a word.
 class TWidenedInk {
 public:
     // The run at pixelsPerEm with its pen at (penX, penY) device pixels; no Coverage call widens it
@@ -28,9 +28,13 @@ public:
     static constexpr int Oversample = 4;
 
 private:
-    TPixelRect Region;  // device pixels the distances cover
+    using TRows = std::vector<uint64_t>;
+    // The samples within squaredReach of an inked one, moved right and down by moved samples.
+    TRows Reached(int64_t squaredReach, int32_t moved) const;
+
+    TPixelRect Region;  // device pixels the samples cover
     int32_t GridWidth = 0;
     int32_t GridHeight = 0;
-    // Squared, in samples, to the nearest inked sample; beyond the widest pen's reach only "far".
-    std::vector<float> Distances;
+    int32_t Words = 0;  // a row's words; bit i of word k is sample 64k + i
+    TRows Inked;
 };

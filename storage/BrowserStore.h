@@ -9,7 +9,8 @@
 
 // The store as the browser's localStorage, one item per value, so that another tab's change to
 // one value never overwrites the rest. Nothing is cached: every read asks the browser again, so a
-// read-modify-write in one access sees what another tab wrote before it. An update's writes wait
+// read-modify-write in one access sees what another tab wrote before it, once the browser has
+// handed that write over (a few milliseconds; two wins are further apart). An update's writes wait
 // in the access and go to the browser together on commit; the page's script runs to its end
 // before another tab's change is seen, so no other tab sees half of them. Storage the browser
 // refuses (disabled, or full) fails the opening or the write, as a registry that refuses does.

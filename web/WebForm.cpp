@@ -8,8 +8,8 @@
 #include "web/WebDialog.h"
 #include "web/WebMessages.h"
 
-EM_JS(void, tesuli_page_board, (const uint32_t* pixels, int width, int height), {
-    TesuliPage.board(pixels, width, height);
+EM_JS(void, tesuli_page_board, (const uint8_t* bytes, int width, int height), {
+    TesuliPage.board(bytes, width, height);
 });
 EM_JS(void, tesuli_page_blink, (unsigned milliseconds), { TesuliPage.blink(milliseconds); });
 EM_JS(void, tesuli_page_clock, (int running), { TesuliPage.clock(running !== 0); });
@@ -62,8 +62,16 @@ TWebDialog& TWebForm::Dialog(TDialogId dialog)
 
 void TWebForm::BoardChanged()
 {
-    const TPixelImage& pixels = Picture.Pixels();
-    tesuli_page_board(pixels.Pixels.data(), pixels.Width, pixels.Height);
+    const TPixelImage& picture = Picture.Pixels();
+    CanvasBytes.resize(picture.Pixels.size() * 4);
+    uint8_t* out = CanvasBytes.data();
+    for (const uint32_t pixel : picture.Pixels) {
+        *out++ = static_cast<uint8_t>(pixel >> 16);
+        *out++ = static_cast<uint8_t>(pixel >> 8);
+        *out++ = static_cast<uint8_t>(pixel);
+        *out++ = 0xff;
+    }
+    tesuli_page_board(CanvasBytes.data(), picture.Width, picture.Height);
 }
 
 void TWebForm::ShowMessage(TMessageRequest request)

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/BoardGeometry.h"
 #include "app/MidEnd.h"
@@ -46,6 +47,8 @@ private:
     void CloseMainWindow() override;
 
     TBoardPicture Picture;
+    // The picture in the canvas's byte order (R, G, B, A), handed to the page as it is.
+    std::vector<uint8_t> CanvasBytes;
     TBoardGeometry Fit{TDeviceSize{1, 1}};
     double Ratio = 1;
     std::array<std::unique_ptr<TWebDialog>, DialogCount> Dialogs;

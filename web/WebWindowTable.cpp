@@ -8,6 +8,7 @@
 #include "app/InfoTexts.h"
 #include "app/Readout.h"
 #include "app/ScoresList.h"
+#include "model/TilePlacement.h"
 #include "web/JsonText.h"
 
 namespace {
@@ -87,6 +88,7 @@ std::string WindowJson()
         .Raw("panels", panels)
         .Raw("helpCommands", help)
         .Raw("scoreColumns", columns)
+        .Raw("board", TJsonObject().Field("width", BoardWidth).Field("height", BoardHeight).Text())
         .Text();
 }
 

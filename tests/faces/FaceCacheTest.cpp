@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
 
-#include "faces/BoardPicture.h"
 #include "faces/FaceCache.h"
 #include "faces/FaceMaker.h"
-#include "parallel/FacesAhead.h"
-#include "parallel/SpareCores.h"
+#include "tests/faces/PreparedFaces.h"
 
 namespace {
 
@@ -47,8 +44,8 @@ TEST(FaceCache, EveryPartOfAPictureHasAFaceOfItsOwn)
     EXPECT_EQ(cache.Count(), 6u);
 }
 
-// A board's faces made at once, on the caller alone or on several threads: each distinct picture
-// once, the same pixels as one made alone, and kept, so that drawing the tiles then makes none.
+// A board's faces made at once, on the caller alone or in turn: each distinct picture once, the
+// same pixels as one made alone, and kept, so that drawing the tiles then makes none.
 TEST(FaceCache, PreparesABoardsFacesOnceEach)
 {
     size_t helpersAsked = 0;
@@ -57,38 +54,9 @@ TEST(FaceCache, PreparesABoardsFacesOnceEach)
         for (size_t n = 0; n <= helpers; ++n)
             work();
     };
-    std::vector<TFacePicture> board;
-    for (TKanaId kana = 0; kana < 48; ++kana)
-        for (const bool lit : {false, false, true})
-            board.push_back({kana, kana % 2 ? TScript::Katakana : TScript::Hiragana, TFaceShows::KanaWithReading, 1, lit});
-    for (const TSideBySide& sideBySide : {TSideBySide(), inTurn, OnSpareCores()}) {
-        TFaceCache cache(1.5);
-        cache.Face(board[0]);
-        cache.Prepare(board, sideBySide);
-        EXPECT_EQ(cache.Count(), 96u);
-        const TPixelImage* kept = &cache.Face(board[140]);
-        cache.Prepare(board, sideBySide);
-        EXPECT_EQ(&cache.Face(board[140]), kept);
-        EXPECT_EQ(cache.Count(), 96u);
-        for (const size_t n : {0u, 1u, 2u, 77u, 143u})
-            EXPECT_EQ(cache.Face(board[n]).Pixels, MakeFace(board[n], 1.5).Pixels) << n;
-    }
+    for (const TSideBySide& sideBySide : {TSideBySide(), inTurn})
+        ExpectBoardsFacesPreparedOnceEach(sideBySide);
     EXPECT_EQ(helpersAsked, 95u / 8) << "a helper for every eight faces missing";
-}
-
-// Faces made ahead serve a picture of their own scale only, and are let go once handed.
-TEST(FaceCache, FacesMadeAheadServeOnlyAPictureOfTheirScale)
-{
-    const std::vector<TFacePicture> faces{{5, TScript::Hiragana, TFaceShows::Kana, 0, false},
-                                          {6, TScript::Katakana, TFaceShows::Reading, 1, false}};
-    TBoardPicture board(TPixelImage(6, 1), TPixelImage(12, 2));
-    board.Resize(10, 10, 1.5);
-    for (const double scale : {2.0, 1.5}) {
-        std::optional<TFacesAhead> ahead(std::in_place, faces, scale);
-        TFacesAhead::Hand(ahead, board);
-        EXPECT_FALSE(ahead);
-        EXPECT_EQ(board.FaceStore().Count(), scale == 1.5 ? 2u : 0u) << scale;
-    }
 }
 
 }  // namespace

@@ -4,12 +4,19 @@ import http from "node:http";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
+import zlib from "node:zlib";
 import puppeteer from "puppeteer-core";
+
+export {PredefinedNetworkConditions} from "puppeteer-core";
 
 const types = {".html": "text/html", ".js": "text/javascript", ".mjs": "text/javascript", ".css": "text/css",
   ".wasm": "application/wasm", ".png": "image/png", ".webmanifest": "application/manifest+json"};
 
-export function serve(root) {
+// Text and code as a web host sends them where the browser takes gzip; pictures are compressed already.
+const compressible = new Set([".html", ".js", ".mjs", ".css", ".wasm", ".webmanifest"]);
+
+export function serve(root, {gzip = false} = {}) {
+  const zipped = new Map();
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, "http://localhost");
     let file = path.join(root, decodeURIComponent(url.pathname));
@@ -23,8 +30,14 @@ export function serve(root) {
         response.writeHead(404).end();
         return;
       }
-      response.writeHead(200, {"Content-Type": types[path.extname(file)] || "application/octet-stream",
-                               "Cache-Control": "no-store"});
+      const headers = {"Content-Type": types[path.extname(file)] || "application/octet-stream",
+                       "Cache-Control": "no-store"};
+      if (gzip && compressible.has(path.extname(file)) && /\bgzip\b/.test(request.headers["accept-encoding"] || "")) {
+        if (!zipped.has(file)) zipped.set(file, zlib.gzipSync(bytes, {level: 9}));
+        bytes = zipped.get(file);
+        headers["Content-Encoding"] = "gzip";
+      }
+      response.writeHead(200, headers);
       response.end(bytes);
     });
   });

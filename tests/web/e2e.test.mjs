@@ -7,7 +7,7 @@ import os from "node:os";
 import path from "node:path";
 import {fileURLToPath} from "node:url";
 
-import {launch, serve} from "./browser.mjs";
+import {launch, PredefinedNetworkConditions, serve} from "./browser.mjs";
 import {closeMessage, freePair, playToTheEnd, press, state, waitFor} from "./readout.mjs";
 
 const root = process.env.TESULI_WEB_DIST ||
@@ -52,6 +52,47 @@ const clickPair = async (page, pair) => {
 function typedReading(reading, tiles) {
   return tiles.some((t) => t.reading !== reading && t.reading.startsWith(reading)) || reading === "n"
     ? reading + " " : reading;
+}
+
+// Two free tiles of one face, the lower of them as low as any pair's.
+function lowestPair(tiles) {
+  let lowest = null;
+  for (const a of tiles) {
+    for (const b of tiles) {
+      if (a.number < b.number && a.face === b.face && (!lowest || Math.max(a.y, b.y) > lowest[1].y))
+        lowest = a.y <= b.y ? [a, b] : [b, a];
+    }
+  }
+  return lowest;
+}
+
+// The page scrolled so that the tile stands mid-screen; where the read-out shows it now.
+async function inSight(page, tile) {
+  const where = async () => (await state(page)).tiles.find((t) => t.number === tile.number);
+  await page.evaluate((y) => window.scrollBy(0, y - window.innerHeight / 2), (await where()).y);
+  const shown = await where();
+  const height = await page.evaluate(() => window.innerHeight);
+  assert.ok(shown && shown.y >= 0 && shown.y < height, `tile ${tile.number} out of sight`);
+  return shown;
+}
+
+async function tap(page, tile) {
+  const shown = await inSight(page, tile);
+  await page.touchscreen.tap(shown.x, shown.y);
+}
+
+// A finger put on the tile and drawn upwards: on a page taller than the screen it scrolls.
+async function swipe(page, tile) {
+  await page.touchscreen.touchStart(tile.x, tile.y);
+  for (let step = 1; step <= 10; ++step) await page.touchscreen.touchMove(tile.x, tile.y - 8 * step);
+  await page.touchscreen.touchEnd();
+  // Until the fling has settled.
+  await page.evaluate(async () => {
+    for (let last = -1; last !== window.scrollY;) {
+      last = window.scrollY;
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+  });
 }
 
 async function command(page, now, action) {
@@ -129,7 +170,12 @@ describe("the page", () => {
       assert.ok(checked.includes("KanaBoth"), checked.join());
       const chosen = await page.$$eval(".dialog.open .preview.chosen", (panels) => panels.map((p) => p.dataset.name));
       assert.ok(chosen.includes("TileFacePanel1"), chosen.join());
-      await page.keyboard.press("Escape");
+      // Closed, the dialog keeps no focus, so that the next key at once is the game's.
+      const focusKept = await page.evaluate(() => {
+        document.activeElement.dispatchEvent(new KeyboardEvent("keydown", {key: "Escape", bubbles: true}));
+        return document.activeElement.closest(".dialog") !== null;
+      });
+      assert.equal(focusKept, false);
       await waitFor(page, (s) => !("OptionsForm.AcceptBitBtn" in s.widgets), "the options to close");
 
       now = await state(page);
@@ -142,22 +188,43 @@ describe("the page", () => {
     }
   });
 
-  test("two taps on a phone take a pair; nothing scrolls sideways", async () => {
-    const context = await browser.createBrowserContext();
-    const page = await open(context, {width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true});
-    try {
-      const now = await state(page);
-      const pair = freePair(now.tiles);
-      for (const tile of pair) await page.touchscreen.tap(tile.x, tile.y);
-      await waitFor(page, (s) => s.status[0] === "Tiles left:  190/192", "the tapped pair to go");
-      const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
-      assert.ok(widths[0] <= widths[1], widths.join(" > "));
-      // The board fills the width.
-      const board = await page.evaluate(() => document.getElementById("board").getBoundingClientRect().width);
-      assert.equal(Math.round(board), 390);
-      assert.ok(await page.$eval("#keyboard-button", (b) => getComputedStyle(b).display !== "none"));
-    } finally {
-      await context.close();
+  test("on a phone upright and on its side: the board fills the width, two taps take a pair, a swipe scrolls and takes none, nothing scrolls sideways", async () => {
+    for (const [width, height] of [[390, 844], [844, 390]]) {
+      const context = await browser.createBrowserContext();
+      const page = await open(context, {width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true});
+      const at = `${width}x${height}`;
+      try {
+        const now = await state(page);
+        // The outermost free tiles of the first map's widest row stand near the screen's edges.
+        const xs = now.tiles.map((t) => t.x);
+        assert.ok(Math.max(...xs) - Math.min(...xs) > 0.75 * width, `${at}: free tiles span ${Math.min(...xs)}..${Math.max(...xs)}`);
+        assert.equal(Math.round(await page.$eval("#board", (b) => b.getBoundingClientRect().width)), width, at);
+
+        // The pair lowest on the board, below the screen's edge where the page scrolls; the tile
+        // that a swipe starts on is not taken, so that the second tap only selects.
+        const [upper, lower] = lowestPair(now.tiles);
+        await swipe(page, await inSight(page, upper));
+        await tap(page, lower);
+        await new Promise((resolve) => setTimeout(resolve, 100));
+        assert.equal((await state(page)).status[0], "Tiles left:  192/192", `${at}: the swipe took a tile`);
+        await tap(page, upper);
+        await waitFor(page, (s) => s.status[0] === "Tiles left:  190/192", `${at}: the tapped pair to go`);
+
+        const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
+        assert.ok(widths[0] <= widths[1], `${at}: ${widths.join(" > ")}`);
+        assert.ok(await page.$eval("#keyboard-button", (b) => getComputedStyle(b).display !== "none"), at);
+
+        // Help's text wraps within the screen at its own size, not shown smaller.
+        await page.keyboard.press("F1");
+        await waitFor(page, (s) => "HelpForm.HelpMemo" in s.widgets, `${at}: help`);
+        const [drawn, laidOut, right] = await page.$eval('.dialog.open [data-name="HelpMemo"]',
+          (memo) => [memo.getBoundingClientRect().width, memo.offsetWidth, memo.getBoundingClientRect().right]);
+        assert.ok(Math.abs(drawn - laidOut) < 1, `${at}: help's text drawn ${drawn} wide, laid out ${laidOut}`);
+        assert.ok(right <= width, `${at}: help's text reaches ${right}`);
+        assert.deepEqual(page.errors, []);
+      } finally {
+        await context.close();
+      }
     }
   });
 
@@ -218,6 +285,69 @@ describe("the page", () => {
       await context.close();
     }
   });
+
+  test("About opens the manual as a page of its own", async () => {
+    const context = await browser.createBrowserContext();
+    const page = await open(context);
+    try {
+      await command(page, await state(page), "AboutAction");
+      const about = await waitFor(page, (s) => "AboutForm.VisitMeBitBtn" in s.widgets, "About to open");
+      const opened = new Promise((resolve) => context.once("targetcreated", (target) => resolve(target.url())));
+      await press(page, about, "AboutForm.VisitMeBitBtn");
+      assert.match(await opened, /\/manual\.html$/);
+    } finally {
+      await context.close();
+    }
+  });
+});
+
+describe("offline", () => {
+  test("the manifest makes the page installable, and once its worker has kept the page it starts and plays without the server", async () => {
+    const own = await serve(root);
+    const url = `http://127.0.0.1:${own.address().port}/?readout`;
+    // The browser's own profile: a private context is never installable.
+    const page = await browser.defaultBrowserContext().newPage();
+    const errors = [];
+    page.on("pageerror", (error) => errors.push(error.message));
+    try {
+      await page.setViewport({width: 1000, height: 720});
+      await page.goto(url);
+      // The worker controls the page once it is active, and it is active once it has kept the files.
+      await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0 &&
+                                        navigator.serviceWorker.controller !== null);
+      const session = await page.createCDPSession();
+      const manifest = await session.send("Page.getAppManifest");
+      assert.deepEqual(manifest.errors, []);
+      assert.match(manifest.url, /manifest\.webmanifest$/);
+      const {installabilityErrors} = await session.send("Page.getInstallabilityErrors");
+      assert.deepEqual(installabilityErrors.map((e) => e.errorId), []);
+
+      own.closeAllConnections();
+      await new Promise((resolve) => own.close(resolve));
+      await reload(page);
+      const now = await state(page);
+      assert.equal(now.status[0], "Tiles left:  192/192");
+      await clickPair(page, freePair(now.tiles));
+      await waitFor(page, (s) => s.status[0] === "Tiles left:  190/192", "the pair to go offline");
+      // Every file of the build, also those the page shows only later (the manual, the dialogs' icons);
+      // the worker's own script the browser keeps.
+      const files = fs.readdirSync(root, {recursive: true})
+        .filter((name) => name !== "sw.js" && fs.statSync(path.join(root, name)).isFile());
+      const missing = await page.evaluate(async (names) => {
+        const failed = [];
+        for (const name of names) {
+          const response = await fetch(name).catch(() => null);
+          if (!response || !response.ok) failed.push(name);
+        }
+        return failed;
+      }, files);
+      assert.deepEqual(missing, []);
+      assert.deepEqual(errors, []);
+    } finally {
+      await page.close();
+      own.close();
+    }
+  });
 });
 
 describe("the store", () => {
@@ -226,9 +356,14 @@ describe("the store", () => {
     const first = await open(context);
     const second = await open(context);
     try {
-      // Each tab appends a score through the core's own store as a win does.
-      for (const [page, name] of [[first, "one"], [second, "two"], [first, "three"]]) {
+      // Each tab appends a score through the core's own store as a win does. The browser hands a
+      // tab's writes to the other a few milliseconds later; wins are further apart than that.
+      const items = (page) => page.evaluate(() => JSON.stringify(Object.entries(localStorage).sort()));
+      for (const [page, other, name] of [[first, second, "one"], [second, first, "two"], [first, second, "three"]]) {
         await page.evaluate((player) => window.tesuliAddScore(player), name);
+        const written = await items(page);
+        await other.waitForFunction((expected) => JSON.stringify(Object.entries(localStorage).sort()) === expected,
+                                    {}, written);
       }
       await command(second, await state(second), "ScoresAction");
       await second.waitForSelector(".dialog.open .score-list tbody tr");
@@ -260,6 +395,44 @@ describe("the store", () => {
       const now = await state(page);
       await clickPair(page, freePair(now.tiles));
       await waitFor(page, (s) => s.status[0] === "Tiles left:  190/192", "the pair to go");
+    } finally {
+      await context.close();
+    }
+  });
+});
+
+describe("loading", () => {
+  test("the page starts on a slow phone connection, its files gzipped as a web host sends them", async () => {
+    const slow = await serve(root, {gzip: true});
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    try {
+      await page.emulateNetworkConditions(PredefinedNetworkConditions["Slow 4G"]);
+      await page.goto(`http://127.0.0.1:${slow.address().port}/?readout`);
+      await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0, {timeout: 60000});
+      assert.equal((await state(page)).status[0], "Tiles left:  192/192");
+    } finally {
+      await context.close();
+      slow.close();
+    }
+  });
+
+  test("a file that fails to download is reported, and OK loads the page again", async () => {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    try {
+      await page.setRequestInterception(true);
+      let refuse = true;
+      page.on("request", (request) => {
+        if (refuse && request.url().endsWith("BackgroundImage@2x.png")) request.abort();
+        else request.continue();
+      });
+      await page.goto(address);
+      await page.waitForSelector(".modal");
+      assert.match(await page.$eval(".modal .text", (text) => text.textContent), /could not be loaded/);
+      refuse = false;
+      await Promise.all([page.waitForNavigation(), page.click(".modal button")]);
+      await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0);
     } finally {
       await context.close();
     }

@@ -17,20 +17,20 @@ const TesuliPage = (() => {
   // How long the page's own work took, for the benchmark (?readout): each press handled, each
   // resize that drew the board anew, each repaint, and when the first board frame went out.
   const timings = {press: [], resize: [], paint: [], firstFrame: null};
-  let frame = null;  // the core's latest picture: {pixels, width, height}
+  let frame = null;  // the core's latest picture: {bytes, width, height}, bytes in the canvas's order
   let frameAsked = false;
   let boardPainted = 0;
   const canvas = () => $("board");
 
-  function board(pixels, width, height) {
-    frame = {pixels, width, height};
+  function board(bytes, width, height) {
+    frame = {bytes, width, height};
     if (!frameAsked) {
       frameAsked = true;
       requestAnimationFrame(paint);
     }
   }
 
-  // The core's 0xffRRGGBB pixels to the canvas's RGBA bytes, one device pixel to one.
+  // The core's picture to the canvas, one device pixel to one.
   function paint() {
     frameAsked = false;
     if (!frame) return;
@@ -40,14 +40,8 @@ const TesuliPage = (() => {
       c.width = frame.width;
       c.height = frame.height;
     }
-    const image = new ImageData(frame.width, frame.height);
-    const from = new Uint32Array(core.HEAPU8.buffer, frame.pixels, frame.width * frame.height);
-    const to = new Uint32Array(image.data.buffer);
-    for (let i = 0; i < from.length; ++i) {
-      const p = from[i];
-      to[i] = (p & 0xff00ff00) | ((p >>> 16) & 0xff) | ((p & 0xff) << 16);
-    }
-    c.getContext("2d").putImageData(image, 0, 0);
+    const bytes = new Uint8ClampedArray(core.HEAPU8.buffer, frame.bytes, frame.width * frame.height * 4);
+    c.getContext("2d").putImageData(new ImageData(bytes, frame.width, frame.height), 0, 0);
     ++boardPainted;
     timings.paint.push(performance.now() - started);
     if (timings.firstFrame === null) timings.firstFrame = performance.now();
@@ -82,15 +76,28 @@ const TesuliPage = (() => {
 
   function listenToBoard() {
     const c = canvas();
-    c.addEventListener("pointerdown", (event) => {
-      event.preventDefault();
+    const press = (event) => {
       closeMenus();
       document.activeElement && document.activeElement !== document.body && document.activeElement.blur();
       const started = performance.now();
       const box = c.getBoundingClientRect();
       core._tesuli_press(event.clientX - box.left, event.clientY - box.top);
       timings.press.push(performance.now() - started);
+    };
+    // A finger takes a tile when it is lifted, so that a swipe that scrolls the page takes none:
+    // the browser cancels the pointer once it scrolls.
+    let touching = null;
+    c.addEventListener("pointerdown", (event) => {
+      event.preventDefault();
+      if (event.pointerType === "touch") touching = event.pointerId;
+      else press(event);
     });
+    c.addEventListener("pointerup", (event) => {
+      if (event.pointerId !== touching) return;
+      touching = null;
+      press(event);
+    });
+    c.addEventListener("pointercancel", () => { touching = null; });
     c.addEventListener("contextmenu", (event) => event.preventDefault());
   }
 
@@ -318,6 +325,11 @@ const TesuliPage = (() => {
   // A box over everything; the core learns the answer when it is closed. Escape answers as the
   // last button (OK, or No), Enter as the one with the focus (No first where there is a question).
   function message(id, title, text, yesNo) {
+    modal(title, text, yesNo ? [["Yes", 1], ["No", 2]] : [["OK", 0]], (answer) => core._tesuli_message_closed(id, answer));
+  }
+
+  // A page modal; Escape gives the last answer, y and n the first and second of two.
+  function modal(title, text, answers, closed) {
     const before = document.activeElement;
     const back = make("div", "modal-back");
     const box = make("div", "modal");
@@ -325,14 +337,13 @@ const TesuliPage = (() => {
     box.setAttribute("aria-modal", "true");
     box.append(make("div", "title", title), make("div", "text", text));
     const row = make("div", "buttons");
-    const answers = yesNo ? [["Yes", 1], ["No", 2]] : [["OK", 0]];
     for (const [caption, answer] of answers) {
       const button = make("button", "", caption);
       button.type = "button";
       button.addEventListener("click", () => {
         back.remove();
         if (before && before.focus && document.contains(before)) before.focus();
-        core._tesuli_message_closed(id, answer);
+        closed(answer);
       });
       row.append(button);
     }
@@ -342,7 +353,7 @@ const TesuliPage = (() => {
       if (event.key === "Escape") {
         event.preventDefault();
         row.lastChild.click();
-      } else if (yesNo && (event.key === "y" || event.key === "n")) {
+      } else if (answers.length === 2 && (event.key === "y" || event.key === "n")) {
         event.preventDefault();
         row.children[event.key === "y" ? 0 : 1].click();
       }
@@ -605,13 +616,39 @@ const TesuliPage = (() => {
     }
   }
 
-  // A dialog wider than the screen is shown smaller as a whole, so that no pinch is needed.
+  // Kinds whose text wraps to any width: a dialog of these alone is laid out narrower on a narrow
+  // screen, its text at its own size.
+  const Wrapping = new Set(["Bevel", "GroupBox", "Memo", "CommandList", "Button"]);
+
+  // A dialog wider than the screen is shown smaller as a whole, so that no pinch is needed, or
+  // narrower where all its text wraps.
   function fitDialog(dialog) {
     const room = Math.min(window.innerWidth, document.documentElement.clientWidth) - 4;
     const scale = Math.min(1, room / (dialog.screen.width + 2));
+    if (dialog.screen.controls.every((row) => Wrapping.has(Kinds[row.kind]))) {
+      narrow(dialog, scale);
+      return;
+    }
     dialog.body.style.transform = scale < 1 ? `scale(${scale})` : "";
     dialog.frameBox.style.width = dialog.screen.width * scale + "px";
     dialog.frameBox.style.height = dialog.screen.height * scale + "px";
+  }
+
+  // The rows' places and widths across times factor, their heights as designed; a button keeps
+  // its width and its margin to the right shrinks with the rest.
+  function narrow(dialog, factor) {
+    const width = dialog.screen.width;
+    for (const {row, element} of dialog.controls.values()) {
+      const {l, w} = row.rect;
+      if (Kinds[row.kind] === "Button") {
+        element.style.left = Math.min(l * factor, width * factor - w - (width - l - w) * factor) + "px";
+      } else {
+        element.style.left = l * factor + "px";
+        if (w) element.style.width = w * factor + "px";
+      }
+    }
+    dialog.body.style.width = dialog.frameBox.style.width = width * factor + "px";
+    dialog.frameBox.style.height = dialog.screen.height + "px";
   }
 
   function fitDialogs() {
@@ -639,7 +676,12 @@ const TesuliPage = (() => {
     },
     isOpen: (id) => dialogs.has(id) && dialogs.get(id).element.classList.contains("open"),
     hide(id) {
-      if (dialogs.has(id)) dialogs.get(id).element.classList.remove("open");
+      if (!dialogs.has(id)) return;
+      const {element} = dialogs.get(id);
+      element.classList.remove("open");
+      // The focus leaves with it at once, not when the browser next lays out the page: a key
+      // pressed right after is the game's, not the hidden dialog's.
+      if (element.contains(document.activeElement)) document.activeElement.blur();
     },
     itemIndex(id, name) {
       const {element} = control(id, name);
@@ -758,7 +800,9 @@ const TesuliPage = (() => {
 
   // --- Start ------------------------------------------------------------------------------------
   async function decode(url) {
-    const blob = await (await fetch(url)).blob();
+    const response = await fetch(url);
+    if (!response.ok) throw new Error(`${url}: ${response.status} ${response.statusText}`);
+    const blob = await response.blob();
     const bitmap = await createImageBitmap(blob, {colorSpaceConversion: "none", premultiplyAlpha: "none"});
     const scratch = new OffscreenCanvas(bitmap.width, bitmap.height);
     const context = scratch.getContext("2d");
@@ -766,13 +810,28 @@ const TesuliPage = (() => {
     return context.getImageData(0, 0, bitmap.width, bitmap.height);
   }
 
+  // The background sheets are fetched as soon as this script runs, while the program downloads.
+  const sheets = [decode("art/BackgroundImage.png"), decode("art/BackgroundImage@2x.png")];
+  sheets.forEach((sheet) => sheet.catch(() => {}));
+
+  // A page that cannot load its files says so, and OK tries again.
   async function start() {
+    try {
+      await startGame();
+    } catch (error) {
+      modal("Tesuli", `Tesuli could not be loaded (${error && error.message || error}). ` +
+            "Check the connection: OK loads the page again.", [["OK", 0]], () => location.reload());
+    }
+  }
+
+  async function startGame() {
     for (let n = 0; n < 10; ++n) commandButtons.push([]);
-    const [module, sheet, doubleSheet] = await Promise.all([
-      TesuliModule(), decode("art/BackgroundImage.png"), decode("art/BackgroundImage@2x.png")]);
+    const [module, sheet, doubleSheet] = await Promise.all([TesuliModule(), ...sheets]);
     core = module;
     performance.mark("tesuli-ready");
     table = JSON.parse(core.UTF8ToString(core._tesuli_window_json()));
+    // A phone on its side gives the board a place of its own proportions (page.css).
+    document.documentElement.style.setProperty("--board-ratio", `${table.board.width} / ${table.board.height}`);
     buildMenus();
     buildToolBar();
     buildStatusBar();
