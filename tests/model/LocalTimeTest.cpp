@@ -27,8 +27,8 @@ TEST(LocalTimeTest, NowIsTheUtcClockWithinAZoneAndTodayIsItsDay)
     EXPECT_GE(asIfUtc, before - hours(12));
     EXPECT_LE(asIfUtc, after + hours(14));
     // Midnight may pass between the two readings.
-    const int32_t day = sys_days(date).time_since_epoch().count();
-    EXPECT_TRUE(today == day || today == day + 1) << today << " after " << day;
+    const int32_t dayNumber = sys_days(date).time_since_epoch().count();
+    EXPECT_TRUE(today == dayNumber || today == dayNumber + 1) << today << " after " << dayNumber;
 }
 
 }  // namespace
