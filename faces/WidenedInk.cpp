@@ -1,7 +1,6 @@
 #include "faces/WidenedInk.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 
 namespace {
@@ -46,46 +45,45 @@ TWidenedInk::TWidenedInk(const TInkRun& run, double pixelsPerEm, double penX, do
 
 TWidenedInk::TRows TWidenedInk::Reached(int64_t squaredReach, int32_t moved) const
 {
-    // Each row widened along itself by 0, 1, ... samples; a sample is reached when the row dy away,
-    // widened by the most the disc allows there, has it.
+    // The rows widened along themselves by 0, 1, ... samples in turn; a sample is reached when the
+    // row dy away, widened by the most the disc allows there, has it.
     const int64_t most = WholeRoot(squaredReach);
-    const auto rowWords = static_cast<size_t>(Words);
-    const size_t plane = Inked.size();
-    TRows widened(plane * static_cast<size_t>(most + 1));
-    std::copy(Inked.begin(), Inked.end(), widened.begin());
-    for (int64_t w = 1; w <= most; ++w) {
-        const uint64_t* before = widened.data() + plane * static_cast<size_t>(w - 1);
-        uint64_t* after = widened.data() + plane * static_cast<size_t>(w);
-        for (size_t row = 0; row < plane; row += rowWords)
-            for (size_t k = 0; k < rowWords; ++k) {
-                const uint64_t here = before[row + k];
-                const uint64_t fromLeft = here << 1 | (k > 0 ? before[row + k - 1] >> 63 : 0);
-                const uint64_t fromRight = here >> 1 | (k + 1 < rowWords ? before[row + k + 1] << 63 : 0);
-                after[row + k] = here | fromLeft | fromRight;
-            }
-    }
-    std::vector<size_t> widths(static_cast<size_t>(most + 1));
+    std::vector<int64_t> widths(static_cast<size_t>(most + 1));
     for (int64_t dy = 0; dy <= most; ++dy)
-        widths[static_cast<size_t>(dy)] = static_cast<size_t>(WholeRoot(squaredReach - dy * dy));
-
-    TRows reached(plane, 0);
-    for (int32_t y = moved; y < GridHeight; ++y) {
-        uint64_t* out = reached.data() + static_cast<size_t>(y) * rowWords;
-        const int32_t from = y - moved;
-        for (int32_t dy = -static_cast<int32_t>(most); dy <= most; ++dy) {
-            if (from + dy < 0 || from + dy >= GridHeight)
+        widths[static_cast<size_t>(dy)] = WholeRoot(squaredReach - dy * dy);
+    const auto rowWords = static_cast<size_t>(Words);
+    const auto wordsMoved = static_cast<size_t>(moved / 64);
+    const int bits = moved % 64;
+    TRows widened = Inked;
+    TRows reached(Inked.size(), 0);
+    for (int64_t w = 0; w <= most; ++w) {
+        if (w > 0)
+            for (size_t row = 0; row < widened.size(); row += rowWords) {
+                uint64_t before = 0;  // the word to the left as it was
+                for (size_t k = 0; k < rowWords; ++k) {
+                    const uint64_t here = widened[row + k];
+                    const uint64_t after = k + 1 < rowWords ? widened[row + k + 1] : 0;
+                    widened[row + k] = here | here << 1 | before >> 63 | here >> 1 | after << 63;
+                    before = here;
+                }
+            }
+        for (int64_t dy = -most; dy <= most; ++dy) {
+            if (widths[static_cast<size_t>(std::abs(dy))] != w)
                 continue;
-            const uint64_t* in = widened.data() + plane * widths[static_cast<size_t>(std::abs(dy))] +
-                                 static_cast<size_t>(from + dy) * rowWords;
-            // Moved right by a whole number of words and then by the bits left over.
-            const auto wordsMoved = static_cast<size_t>(moved / 64);
-            const int bits = moved % 64;
-            for (size_t k = wordsMoved; k < rowWords; ++k) {
-                const size_t source = k - wordsMoved;
-                uint64_t word = in[source] << bits;
-                if (bits > 0 && source > 0)
-                    word |= in[source - 1] >> (64 - bits);
-                out[k] |= word;
+            for (int32_t y = std::max<int32_t>(moved, moved - static_cast<int32_t>(dy)); y < GridHeight; ++y) {
+                const int64_t from = y - moved + dy;
+                if (from >= GridHeight)
+                    break;
+                const uint64_t* in = widened.data() + static_cast<size_t>(from) * rowWords;
+                uint64_t* out = reached.data() + static_cast<size_t>(y) * rowWords;
+                // Moved right by whole words and then by the bits left over.
+                for (size_t k = wordsMoved; k < rowWords; ++k) {
+                    const size_t source = k - wordsMoved;
+                    uint64_t word = in[source] << bits;
+                    if (bits > 0 && source > 0)
+                        word |= in[source - 1] >> (64 - bits);
+                    out[k] |= word;
+                }
             }
         }
     }
@@ -103,15 +101,31 @@ void TWidenedInk::Coverage(double radius, double shift, const TPixelRect& clip, 
     const int32_t left = std::max(clip.Left, Region.Left), right = std::min(clip.Right, Region.Right);
     const int32_t top = std::max(clip.Top, Region.Top), bottom = std::min(clip.Bottom, Region.Bottom);
     constexpr int Samples = Oversample * Oversample;
-    static_assert(64 % Oversample == 0, "a pixel's samples of a row lie in one word");
-    for (int32_t y = top; y < bottom; ++y)
+    static_assert(Oversample == 4, "a pixel's samples of a row are one nibble");
+    constexpr uint64_t Pairs = 0x5555555555555555, Quads = 0x3333333333333333, Bytes = 0x0f0f0f0f0f0f0f0f;
+    for (int32_t y = top; y < bottom; ++y) {
+        const uint64_t* rows = reached.data() + static_cast<size_t>((y - Region.Top) * Oversample * Words);
+        uint8_t* out = layer.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+        // A word's 16 pixels at once: each nibble's samples counted and the four rows summed, the
+        // even pixels' counts in the bytes of one word and the odd pixels' in the other.
+        int32_t counted = -1;
+        uint64_t even = 0, odd = 0;
         for (int32_t x = left; x < right; ++x) {
             const int32_t column = (x - Region.Left) * Oversample;
-            const uint64_t* rows = reached.data() + static_cast<size_t>((y - Region.Top) * Oversample * Words + column / 64);
-            uint32_t count = 0;
-            for (int j = 0; j < Oversample; ++j)
-                count += static_cast<uint32_t>(std::popcount((rows[j * Words] >> (column % 64)) & ((1u << Oversample) - 1)));
-            uint8_t& out = layer[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
-            out = static_cast<uint8_t>(std::min<uint32_t>(255, out + (count * 255 + Samples / 2) / Samples));
+            if (column / 64 != counted) {
+                counted = column / 64;
+                even = odd = 0;
+                for (int j = 0; j < Oversample; ++j) {
+                    const uint64_t word = rows[j * Words + counted];
+                    uint64_t nibbles = word - (word >> 1 & Pairs);
+                    nibbles = (nibbles & Quads) + (nibbles >> 2 & Quads);
+                    even += nibbles & Bytes;
+                    odd += nibbles >> 4 & Bytes;
+                }
+            }
+            const int nibble = column % 64 / Oversample;
+            const auto count = static_cast<uint32_t>(((nibble % 2 ? odd : even) >> (nibble / 2 * 8)) & 0xff);
+            out[x] = static_cast<uint8_t>(std::min<uint32_t>(255, out[x] + (count * 255 + Samples / 2) / Samples));
         }
+    }
 }

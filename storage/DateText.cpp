@@ -1,6 +1,5 @@
 #include "storage/DateText.h"
 
-#include <ctime>
 #include <mutex>
 
 namespace {
@@ -94,19 +93,6 @@ std::string FormatDateText(const TLocalTime& time, const TLocaleFormats& formats
     if (time.Hour != 0 || time.Minute != 0 || time.Second != 0)
         text += " " + LongTime(time, formats);
     return text;
-}
-
-TLocalTime LocalTimeNow()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_wday,
-            local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 void InstallLocaleFormats(const TLocaleFormats& formats)

@@ -3,15 +3,7 @@
 #include <array>
 #include <string>
 
-struct TLocalTime {
-    int Year = 1970;
-    int Month = 1;     // 1..12
-    int Day = 1;       // 1..31
-    int DayOfWeek = 4; // 0 Sunday .. 6 Saturday
-    int Hour = 0;
-    int Minute = 0;
-    int Second = 0;
-};
+#include "model/LocalTime.h"
 
 // What the date text takes from the user's locale.
 struct TLocaleFormats {
@@ -38,8 +30,6 @@ struct TLocaleFormats {
 
 // The short date, then, unless the time is exactly midnight, one space and the long time.
 std::string FormatDateText(const TLocalTime& time, const TLocaleFormats& formats);
-
-TLocalTime LocalTimeNow();
 
 // The formats of the user's locale, installed once at start-up by the window side; until then
 // the defaults above (a 24-hour clock and the date form "M/d/yy").

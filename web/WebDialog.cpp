@@ -3,9 +3,12 @@
 #include <emscripten.h>
 
 #include <cmath>
+#include <cstdio>
+#include <string>
 #include <system_error>
 
 #include "app/ArtworkNames.h"
+#include "app/Manual.h"
 #include "faces/SharedFaces.h"
 #include "web/JsonText.h"
 #include "web/WebMessages.h"
@@ -306,6 +309,13 @@ void TWebDialog::OpenUrl(std::string_view url, std::function<void()>)
 
 std::filesystem::path TWebDialog::ProgramFolder() const
 {
+    // About finds the manual beside the program, which the page serves beside itself: a stand-in
+    // is made the first time it is looked for, so that the start does not wait on the file system.
+    static const bool standInMade = [] {
+        std::FILE* manual = std::fopen(("/" + std::string(ManualFileName)).c_str(), "w");
+        return manual && std::fclose(manual) == 0;
+    }();
+    (void)standInMade;
     return "/";
 }
 

@@ -3,13 +3,11 @@
 #include <emscripten.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
 #include <string>
 
-#include "app/Manual.h"
 #include "app/MessageTexts.h"
 #include "app/Readout.h"
 #include "app/ProgressDialog.h"
@@ -75,9 +73,6 @@ EMSCRIPTEN_KEEPALIVE void tesuli_start(const uint8_t* sheet, int width, int heig
                                        int doubleWidth, int doubleHeight, double cssWidth, double cssHeight,
                                        double ratio)
 {
-    // About finds the manual beside the program, which the page serves beside itself.
-    if (std::FILE* manual = std::fopen(("/" + std::string(ManualFileName)).c_str(), "w"))
-        std::fclose(manual);
     Form = std::make_unique<TWebForm>(FromRgba(sheet, width, height),
                                       FromRgba(doubleSheet, doubleWidth, doubleHeight));
     Guarded([] { Form->MidEnd.FormCreate([](const std::exception& error) { ShowError(error.what()); }); });

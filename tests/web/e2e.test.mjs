@@ -318,6 +318,20 @@ describe("the page", () => {
       await context.close();
     }
   });
+
+  test("About opens the manual as a page of its own", async () => {
+    const context = await browser.createBrowserContext();
+    const page = await open(context);
+    try {
+      await command(page, await state(page), "AboutAction");
+      const about = await waitFor(page, (s) => "AboutForm.VisitMeBitBtn" in s.widgets, "About to open");
+      const opened = new Promise((resolve) => context.once("targetcreated", (target) => resolve(target.url())));
+      await press(page, about, "AboutForm.VisitMeBitBtn");
+      assert.match(await opened, /\/manual\.html$/);
+    } finally {
+      await context.close();
+    }
+  });
 });
 
 describe("offline", () => {

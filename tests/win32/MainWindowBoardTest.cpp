@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -200,6 +201,56 @@ TEST_F(MainWindowBoardTest, TheBandsKeepTheirRowAndTheBoardFollowsTheBar)
     row.fStyle &= ~RBBS_BREAK;
     SendMessageW(bar, RB_SETBANDINFOW, 2, reinterpret_cast<LPARAM>(&row));
     EXPECT_EQ(boardTop(), Scaled(CoolBarHeight, Dpi));
+}
+
+// However the window is resized, the cool bar spans the client area, paints the whole of it, and the
+// last band's buttons keep their distance from its right end.
+TEST_F(MainWindowBoardTest, TheBarsFollowTheWindowsWidth)
+{
+    const HWND last = Form.ToolBars.back();
+    // Pixels of the cool bar that its background leaves as they were.
+    const auto unpainted = [&] {
+        RECT area{};
+        GetClientRect(Form.TopCoolBar, &area);
+        TDib picture(area.right, area.bottom);
+        constexpr uint32_t marker = 0xff00ff;
+        std::fill_n(picture.Pixels(), area.right * area.bottom, marker);
+        SendMessageW(Form.TopCoolBar, WM_ERASEBKGND, reinterpret_cast<WPARAM>(picture.Dc()), 0);
+        GdiFlush();
+        return std::count_if(picture.Pixels(), picture.Pixels() + area.right * area.bottom,
+                             [](uint32_t pixel) { return (pixel & 0xffffffu) == marker; });
+    };
+    const auto rightGaps = [&] {
+        RECT client{}, bar{}, button{};
+        GetClientRect(Form.Handle(), &client);
+        GetWindowRect(Form.TopCoolBar, &bar);
+        MapWindowPoints(nullptr, Form.Handle(), reinterpret_cast<POINT*>(&bar), 2);
+        SendMessageW(last, TB_GETRECT, MenuIdOf(Bands.back().Buttons.back()), reinterpret_cast<LPARAM>(&button));
+        MapWindowPoints(last, Form.Handle(), reinterpret_cast<POINT*>(&button), 2);
+        return std::pair{client.right - bar.right, client.right - button.right};
+    };
+    // The buttons stand at the band's right end.
+    const LONG opening = rightGaps().second;
+    ASSERT_GE(opening, 0);
+    EXPECT_EQ(unpainted(), 0);
+    EXPECT_LT(opening, Scaled(ToolGapWidth, Dpi));
+    RECT frame{};
+    GetWindowRect(Form.Handle(), &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const auto resized = [&](int dx, int dy) {
+        SetWindowPos(Form.Handle(), nullptr, 0, 0, width + dx, height + dy, SWP_NOMOVE | SWP_NOZORDER);
+    };
+    const std::pair<const char*, std::function<void()>> sizes[] = {
+        {"wider", [&] { resized(Scaled(400, Dpi), Scaled(100, Dpi)); }},
+        {"maximised", [&] { ShowWindow(Form.Handle(), SW_SHOWMAXIMIZED); }},
+        {"restored", [&] { ShowWindow(Form.Handle(), SW_RESTORE); }},
+        {"narrower again", [&] { resized(Scaled(40, Dpi), 0); }},
+    };
+    for (const auto& [name, resize] : sizes) {
+        resize();
+        EXPECT_EQ(rightGaps(), (std::pair<LONG, LONG>{0, opening})) << name;
+        EXPECT_EQ(unpainted(), 0) << name;
+    }
 }
 
 // A press in the window's pixels lands on the tile drawn there, with any of the three buttons.

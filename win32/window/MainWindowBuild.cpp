@@ -76,6 +76,18 @@ void SetBand(HWND coolBar, UINT index, HWND bar, const TBandLayout& band, int wi
                  reinterpret_cast<LPARAM>(&info));
 }
 
+// Wine's cool bar paints only its bands and their edges: the strip below them would keep whatever
+// was drawn there before.
+LRESULT CALLBACK FillBelowBands(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_ERASEBKGND) {
+        RECT client{};
+        GetClientRect(bar, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+    }
+    return DefSubclassProc(bar, message, wParam, lParam);
+}
+
 }  // namespace
 
 const wchar_t* TMainForm::Tooltip(UINT id)
@@ -116,6 +128,7 @@ void TMainForm::CreateCoolBar()
                                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_BANDBORDERS |
                                      RBS_FIXEDORDER | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
                                  0, 0, 0, 0, Window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowSubclass(TopCoolBar, FillBelowBands, 0, 0);
     const UINT dpi = GetDpiForWindow(Window);
     for (UINT index = 0; index < Bands.size(); ++index) {
         ToolBars[index] = MakeToolBar(Window, Bands[index].Buttons, Session);
@@ -200,8 +213,6 @@ void TMainForm::LayOut()
     GetClientRect(Window, &client);
     LayOutCoolBar(dpi, client.right);
     LayOutBelowCoolBar(dpi);
-    // The cool bar repaints only what a resize uncovers: its lower edge would stop at the old width.
-    RedrawWindow(TopCoolBar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TMainForm::LayOutBelowCoolBar(UINT dpi)
@@ -293,6 +304,12 @@ void TMainForm::LayOutCoolBar(UINT dpi, int width)
         GetClientRect(ToolBars[index], &bar);
         const int indent = std::max(0, static_cast<int>(bar.right) - Scaled(Bands[index].BarWidth, dpi));
         SendMessageW(ToolBars[index], TB_SETINDENT, static_cast<WPARAM>(indent), 0);
+        // Wine's tool bar keeps a new indent without laying its buttons out again; setting a
+        // button's info, here nothing of it, lays them out.
+        TBBUTTONINFOW unchanged{};
+        unchanged.cbSize = sizeof unchanged;
+        unchanged.dwMask = TBIF_BYINDEX;
+        SendMessageW(ToolBars[index], TB_SETBUTTONINFOW, 0, reinterpret_cast<LPARAM>(&unchanged));
     }
 }
 
