@@ -170,7 +170,7 @@ describe("the page", () => {
     }
   });
 
-  test("Options changed are kept after a reload; Progress opens on its chart", async () => {
+  test("Options changed are kept after a reload; Progress opens on its chart; About opens the manual as a page", async () => {
     const context = await browser.createBrowserContext();
     const page = await open(context);
     try {
@@ -200,6 +200,13 @@ describe("the page", () => {
       now = await waitFor(page, (s) => "ProgressForm.KanaChart" in s.widgets, "progress");
       assert.ok(Object.keys(now.chart).includes("ka"), Object.keys(now.chart).join());
       assert.ok(await page.$$eval(".dialog.open .chart-cell", (cells) => cells.length) >= 46);
+      await page.keyboard.press("Escape");
+
+      await command(page, await state(page), "AboutAction");
+      const about = await waitFor(page, (s) => "AboutForm.VisitMeBitBtn" in s.widgets, "About to open");
+      const opened = new Promise((resolve) => context.once("targetcreated", (target) => resolve(target.url())));
+      await press(page, about, "AboutForm.VisitMeBitBtn");
+      assert.match(await opened, /\/manual\.html$/);
     } finally {
       await context.close();
     }
@@ -318,20 +325,6 @@ describe("the page", () => {
       await context.close();
     }
   });
-
-  test("About opens the manual as a page of its own", async () => {
-    const context = await browser.createBrowserContext();
-    const page = await open(context);
-    try {
-      await command(page, await state(page), "AboutAction");
-      const about = await waitFor(page, (s) => "AboutForm.VisitMeBitBtn" in s.widgets, "About to open");
-      const opened = new Promise((resolve) => context.once("targetcreated", (target) => resolve(target.url())));
-      await press(page, about, "AboutForm.VisitMeBitBtn");
-      assert.match(await opened, /\/manual\.html$/);
-    } finally {
-      await context.close();
-    }
-  });
 });
 
 describe("offline", () => {
@@ -435,7 +428,7 @@ describe("the store", () => {
 });
 
 describe("loading", () => {
-  test("the page starts on a slow phone connection, its files gzipped as a web host sends them", async () => {
+  test("the page starts on a slow phone connection, files gzipped; a failed download is told, and OK loads again", async () => {
     const slow = await serve(root, {gzip: true});
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
@@ -444,16 +437,8 @@ describe("loading", () => {
       await page.goto(`http://127.0.0.1:${slow.address().port}/?readout`);
       await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0, {timeout: 60000});
       assert.equal((await state(page)).status[0], "Tiles left:  192/192");
-    } finally {
-      await context.close();
-      slow.close();
-    }
-  });
 
-  test("a file that fails to download is reported, and OK loads the page again", async () => {
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    try {
+      await page.emulateNetworkConditions(null);
       await page.setRequestInterception(true);
       let refuse = true;
       page.on("request", (request) => {
@@ -468,6 +453,7 @@ describe("loading", () => {
       await page.waitForFunction(() => window.tesuliReadout && window.tesuliBoardPainted() > 0);
     } finally {
       await context.close();
+      slow.close();
     }
   });
 });
