@@ -43,7 +43,7 @@ TWidenedInk::TWidenedInk(const TInkRun& run, double pixelsPerEm, double penX, do
                 Inked[static_cast<size_t>(y * Words + x / 64)] |= uint64_t{1} << (x % 64);
 }
 
-TWidenedInk::TRows TWidenedInk::Reached(int64_t squaredReach, int32_t moved) const
+TWidenedInk::TRows TWidenedInk::Reached(int64_t squaredReach) const
 {
     // The rows widened along themselves by 0, 1, ... samples in turn; a sample is reached when the
     // row dy away, widened by the most the disc allows there, has it.
@@ -52,8 +52,6 @@ TWidenedInk::TRows TWidenedInk::Reached(int64_t squaredReach, int32_t moved) con
     for (int64_t dy = 0; dy <= most; ++dy)
         widths[static_cast<size_t>(dy)] = WholeRoot(squaredReach - dy * dy);
     const auto rowWords = static_cast<size_t>(Words);
-    const auto wordsMoved = static_cast<size_t>(moved / 64);
-    const int bits = moved % 64;
     TRows widened = Inked;
     TRows reached(Inked.size(), 0);
     for (int64_t w = 0; w <= most; ++w) {
@@ -70,24 +68,33 @@ TWidenedInk::TRows TWidenedInk::Reached(int64_t squaredReach, int32_t moved) con
         for (int64_t dy = -most; dy <= most; ++dy) {
             if (widths[static_cast<size_t>(std::abs(dy))] != w)
                 continue;
-            for (int32_t y = std::max<int32_t>(moved, moved - static_cast<int32_t>(dy)); y < GridHeight; ++y) {
-                const int64_t from = y - moved + dy;
-                if (from >= GridHeight)
-                    break;
-                const uint64_t* in = widened.data() + static_cast<size_t>(from) * rowWords;
+            for (int64_t y = std::max<int64_t>(0, -dy); y < GridHeight && y + dy < GridHeight; ++y) {
+                const uint64_t* in = widened.data() + static_cast<size_t>(y + dy) * rowWords;
                 uint64_t* out = reached.data() + static_cast<size_t>(y) * rowWords;
-                // Moved right by whole words and then by the bits left over.
-                for (size_t k = wordsMoved; k < rowWords; ++k) {
-                    const size_t source = k - wordsMoved;
-                    uint64_t word = in[source] << bits;
-                    if (bits > 0 && source > 0)
-                        word |= in[source - 1] >> (64 - bits);
-                    out[k] |= word;
-                }
+                for (size_t k = 0; k < rowWords; ++k)
+                    out[k] |= in[k];
             }
         }
     }
     return reached;
+}
+
+TWidenedInk::TRows TWidenedInk::Moved(const TRows& rows, int32_t moved) const
+{
+    // Down by whole rows, right by whole words and then by the bits left over.
+    const auto rowWords = static_cast<size_t>(Words);
+    const auto wordsMoved = static_cast<size_t>(moved / 64);
+    const int bits = moved % 64;
+    TRows out(rows.size(), 0);
+    for (int32_t y = moved; y < GridHeight; ++y) {
+        const uint64_t* in = rows.data() + static_cast<size_t>(y - moved) * rowWords;
+        uint64_t* to = out.data() + static_cast<size_t>(y) * rowWords;
+        for (size_t k = wordsMoved; k < rowWords; ++k) {
+            const size_t source = k - wordsMoved;
+            to[k] = in[source] << bits | (bits > 0 && source > 0 ? in[source - 1] >> (64 - bits) : 0);
+        }
+    }
+    return out;
 }
 
 void TWidenedInk::Coverage(double radius, double shift, const TPixelRect& clip, std::vector<uint8_t>& layer,
@@ -97,7 +104,12 @@ void TWidenedInk::Coverage(double radius, double shift, const TPixelRect& clip, 
     // more reach matches the strokes the designed artwork drew at scale 1 and 2 best.
     const auto reach = static_cast<float>(radius * Oversample + 0.25);
     const auto squaredReach = static_cast<int64_t>(std::floor(reach * reach));
-    const TRows reached = Reached(squaredReach, static_cast<int32_t>(std::lround(shift * Oversample)));
+    // A shadow and an edge of one pen differ only in where they stand: one widening serves both.
+    if (!Kept || Kept->first != squaredReach)
+        Kept.emplace(squaredReach, Reached(squaredReach));
+    const auto moved = static_cast<int32_t>(std::lround(shift * Oversample));
+    const TRows movedRows = moved > 0 ? Moved(Kept->second, moved) : TRows{};
+    const TRows& reached = moved > 0 ? movedRows : Kept->second;
     const int32_t left = std::max(clip.Left, Region.Left), right = std::min(clip.Right, Region.Right);
     const int32_t top = std::max(clip.Top, Region.Top), bottom = std::min(clip.Bottom, Region.Bottom);
     constexpr int Samples = Oversample * Oversample;

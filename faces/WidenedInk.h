@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "faces/InkRun.h"
@@ -29,12 +31,15 @@ public:
 
 private:
     using TRows = std::vector<uint64_t>;
-    // The samples within squaredReach of an inked one, moved right and down by moved samples.
-    TRows Reached(int64_t squaredReach, int32_t moved) const;
+    // The samples within squaredReach of an inked one.
+    TRows Reached(int64_t squaredReach) const;
+    // rows moved right and down by moved samples.
+    TRows Moved(const TRows& rows, int32_t moved) const;
 
     TPixelRect Region;  // device pixels the samples cover
     int32_t GridWidth = 0;
     int32_t GridHeight = 0;
     int32_t Words = 0;  // a row's words; bit i of word k is sample 64k + i
     TRows Inked;
+    mutable std::optional<std::pair<int64_t, TRows>> Kept;  // the last widening, for the next layer
 };
