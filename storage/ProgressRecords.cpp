@@ -107,70 +107,53 @@ std::string TRegOptions::ProgressPath() const
     return KeyPath + "progress";
 }
 
-TScriptProgress TRegOptions::ReadProgress(TScript script, bool typed)
+template <typename TValue, typename TRead>
+TValue TRegOptions::ReadFromProgress(const std::string& what, TRead read)
 {
-    TScriptProgress progress;
+    TValue value{};
     bool busy = false;
     {
         const auto store = Store();
         if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
-            for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
-                progress[kana] = typed ? StoredProgress(*store, ProgressTenthsName(script, kana, true))
-                                       : StoredTenths(*store, script, kana);
+            value = read(*store);
         busy = store->Busy();
     }
-    // Times that could not be read are unknown, not missing.
     if (busy)
-        throw ERegistryError(FailedToGet("progress"));
-    return progress;
+        throw ERegistryError(FailedToGet(what));
+    return value;
+}
+
+TScriptProgress TRegOptions::ReadProgress(TScript script, bool typed)
+{
+    return ReadFromProgress<TScriptProgress>("progress", [&](TKeyValueStore& store) {
+        TScriptProgress progress;
+        for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+            progress[kana] = typed ? StoredProgress(store, ProgressTenthsName(script, kana, true))
+                                   : StoredTenths(store, script, kana);
+        return progress;
+    });
 }
 
 std::vector<TMixUp> TRegOptions::ReadMixUps()
 {
-    std::vector<TMixUp> mixUps;
-    bool busy = false;
-    {
-        const auto store = Store();
-        if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
-            mixUps = StoredMixUps(*store);
-        busy = store->Busy();
-    }
-    if (busy)
-        throw ERegistryError(FailedToGet(std::string(MixUpsValueName)));
-    return mixUps;
+    return ReadFromProgress<std::vector<TMixUp>>(std::string(MixUpsValueName), StoredMixUps);
 }
 
 TMemoryTable TRegOptions::ReadMemories()
 {
-    TMemoryTable memories;
-    bool busy = false;
-    {
-        const auto store = Store();
-        if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
-            for (const TScript script : {TScript::Hiragana, TScript::Katakana})
-                for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
-                    for (const TReviewKind kind : ReviewKinds)
-                        memories.At({kana, script}, kind) = StoredMemory(*store, {kana, script}, kind);
-        busy = store->Busy();
-    }
-    if (busy)
-        throw ERegistryError(FailedToGet("progress"));
-    return memories;
+    return ReadFromProgress<TMemoryTable>("progress", [](TKeyValueStore& store) {
+        TMemoryTable memories;
+        for (const TScript script : {TScript::Hiragana, TScript::Katakana})
+            for (TKanaId kana = 0; kana < CatalogueSize; ++kana)
+                for (const TReviewKind kind : ReviewKinds)
+                    memories.At({kana, script}, kind) = StoredMemory(store, {kana, script}, kind);
+        return memories;
+    });
 }
 
 TGameDays TRegOptions::ReadGameDays()
 {
-    TGameDays days;
-    bool busy = false;
-    {
-        const auto store = Store();
-        if (store->KeyExists(ProgressPath()) && store->OpenKey(ProgressPath()))
-            days = StoredGameDays(*store);
-        busy = store->Busy();
-    }
-    if (busy)
-        throw ERegistryError(FailedToGet(std::string(GameDaysValueName)));
-    return days;
+    return ReadFromProgress<TGameDays>(std::string(GameDaysValueName), StoredGameDays);
 }
 
 std::vector<std::string> TRegOptions::AddProgress(std::span<const TRecognitionSample> samples, const std::vector<TMixUp>& mixUps,

@@ -82,6 +82,11 @@ private:
     uint32_t ReadInteger(const std::string& name, uint8_t fallback);
     std::string ScoresPath() const;
     std::string ProgressPath() const;
+    // What read takes from the progress key, or nothing where there is none. A store another
+    // program holds fails the read as named by what: times that could not be read are unknown,
+    // not missing.
+    template <typename TValue, typename TRead>
+    TValue ReadFromProgress(const std::string& what, TRead read);
 
     TStoreFactory Store;
     TClock Clock;
