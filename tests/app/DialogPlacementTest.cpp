@@ -40,10 +40,9 @@ TEST(PlaceDialog, WhollyWithinTheAvailableAreaAndOffTheBoardWhereItCan)
         const TDialogPlace place = PlaceDialog(test.Designed, Frame, test.Available, test.Board);
         EXPECT_EQ(place, test.Expected);
         const TDeviceRect& area = test.Available;
-        EXPECT_GE(place.Client.Left - Frame.Left, area.Left);
-        EXPECT_GE(place.Client.Top - Frame.Top, area.Top);
-        EXPECT_LE(place.Client.Left + place.Client.Width + Frame.Right, area.Left + area.Width);
-        EXPECT_LE(place.Client.Top + place.Client.Height + Frame.Bottom, area.Top + area.Height);
+        EXPECT_TRUE(place.Client.Left - Frame.Left >= area.Left && place.Client.Top - Frame.Top >= area.Top &&
+                    place.Client.Left + place.Client.Width + Frame.Right <= area.Left + area.Width &&
+                    place.Client.Top + place.Client.Height + Frame.Bottom <= area.Top + area.Height);
     }
 }
 

@@ -23,28 +23,6 @@ const TChartCell& CellOf(const TProgressChart& chart, std::string_view reading)
     throw std::out_of_range(std::string(reading));
 }
 
-TEST(ProgressChart, TheKanaStandInTheChartsOrderAndPlaces)
-{
-    const TProgressChart chart = ProgressChart(TScript::Katakana, {});
-    std::string readings;
-    std::string kana;
-    for (const TChartCell& cell : chart.Cells) {
-        readings += std::string(cell.Reading) + " ";
-        kana += cell.Kana;
-        EXPECT_EQ(cell.Colour, NotReviewedColour);
-        EXPECT_EQ(cell.TimeText + cell.HintsText, "");
-    }
-    EXPECT_EQ(readings, "a i u e o ka ki ku ke ko sa shi su se so ta chi tsu te to na ni nu ne no ha hi fu he ho "
-                        "ma mi mu me mo ya yu yo ra ri ru re ro wa wi we wo n ");
-    EXPECT_EQ(kana, "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワヰヱヲン");
-    const std::pair<const char*, std::pair<int, int>> places[] = {
-        {"a", {0, 0}}, {"o", {0, 4}}, {"ya", {7, 0}}, {"yu", {7, 2}}, {"yo", {7, 4}}, {"ra", {8, 0}},
-        {"wi", {9, 1}}, {"we", {9, 3}}, {"wo", {9, 4}}, {"n", {10, 0}}};
-    for (const auto& [reading, place] : places)
-        EXPECT_EQ(std::pair(CellOf(chart, reading).Row, CellOf(chart, reading).Column), place) << reading;
-    EXPECT_EQ(CellOf(ProgressChart(TScript::Hiragana, {}), "wi").Kana, "ゐ");
-}
-
 // Hand-worked: a memory of stability 10 days read 10 days on is recalled (1 + 19/81)^-0.5 = 0.9; of
 // stability 2 read 1 day on, (1 + 19/162)^-0.5 = 0.946.
 TEST(ProgressChart, CellsShowTheMedianAndHintsColouredByTodaysRecall)
@@ -166,39 +144,49 @@ TEST(ProgressChart, TheMostFrequentMixUpsWithTheScriptsKanaAreNamed)
     EXPECT_EQ(ProgressChart(TScript::Hiragana, {}, {}).MixUpsText.find("Mixed up most"), std::string::npos);
 }
 
-TEST(ProgressChart, TheVoicedAndCombinedChartsStandInTheirRowsAndColumns)
+TEST(ProgressChart, EachChartsKanaStandInTheirRowsAndColumns)
 {
     struct TCase {
         TChartKind Kind;
+        TScript Script;
         const char* Readings;
         std::vector<std::pair<const char*, std::pair<int, int>>> Places;
         const char* Kana;
     };
     const TCase cases[] = {
-        {TChartKind::Voiced,
+        {TChartKind::Basic, TScript::Katakana,
+         "a i u e o ka ki ku ke ko sa shi su se so ta chi tsu te to na ni nu ne no ha hi fu he ho "
+         "ma mi mu me mo ya yu yo ra ri ru re ro wa wi we wo n ",
+         {{"a", {0, 0}}, {"o", {0, 4}}, {"ya", {7, 0}}, {"yu", {7, 2}}, {"yo", {7, 4}}, {"ra", {8, 0}},
+          {"wi", {9, 1}}, {"we", {9, 3}}, {"wo", {9, 4}}, {"n", {10, 0}}},
+         "アイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワヰヱヲン"},
+        {TChartKind::Voiced, TScript::Hiragana,
          "ga gi gu ge go za ji zu ze zo da di du de do ba bi bu be bo pa pi pu pe po ",
          {{"ga", {0, 0}}, {"ji", {1, 1}}, {"du", {2, 2}}, {"po", {4, 4}}},
          "がぎぐげござじずぜぞだぢづでどばびぶべぼぱぴぷぺぽ"},
-        {TChartKind::Combined,
+        {TChartKind::Combined, TScript::Hiragana,
          "kya kyu kyo sha shu sho cha chu cho nya nyu nyo hya hyu hyo mya myu myo rya ryu ryo gya gyu gyo "
          "ja ju jo bya byu byo pya pyu pyo ",
          {{"kya", {0, 0}}, {"shu", {1, 1}}, {"jo", {8, 2}}, {"pyo", {10, 2}}},
          "きゃきゅきょしゃしゅしょちゃちゅちょにゃにゅにょひゃひゅひょみゃみゅみょりゃりゅりょぎゃぎゅぎょじゃじゅじょびゃびゅびょぴゃぴゅぴょ"},
     };
     for (const TCase& test : cases) {
-        const TProgressChart chart = ProgressChart(TScript::Hiragana, {}, {}, {}, test.Kind);
+        const TProgressChart chart = ProgressChart(test.Script, {}, {}, {}, test.Kind);
         std::string readings;
         std::string kana;
         for (const TChartCell& cell : chart.Cells) {
             readings += std::string(cell.Reading) + " ";
             kana += cell.Kana;
             EXPECT_EQ(KanaCatalogue[cell.Id].Reading, cell.Reading);
+            EXPECT_EQ(cell.Colour, NotReviewedColour);
+            EXPECT_EQ(cell.TimeText + cell.HintsText, "");
         }
         EXPECT_EQ(readings, test.Readings);
         EXPECT_EQ(kana, test.Kana);
         for (const auto& [reading, place] : test.Places)
             EXPECT_EQ(std::pair(CellOf(chart, reading).Row, CellOf(chart, reading).Column), place) << reading;
     }
+    EXPECT_EQ(CellOf(ProgressChart(TScript::Hiragana, {}), "wi").Kana, "ゐ");
 }
 
 // Both layouts hold every chart's looks within the chart's place, no cell over another, and the
@@ -313,6 +301,8 @@ TEST(PracticePaces, HintsCountAsSlowAndTheSlowerScriptCounts)
     hiragana[KanaOfReading("ga")] = {{20, 40}, 2};  // 2 s 4 s 30 s 30 s
     hiragana[KanaOfReading("kya")] = {{}, 1};
     katakana[KanaOfReading("shi")] = {{50}, 0};
+    hiragana[KanaOfReading("ki")] = {{70}, 0};
+    katakana[KanaOfReading("ki")] = {{30}, 0};
     struct TCase {
         uint8_t Kana;
         const char* Reading;
@@ -322,6 +312,7 @@ TEST(PracticePaces, HintsCountAsSlowAndTheSlowerScriptCounts)
     const TCase cases[] = {
         {0, "ka", true, 4},  {1, "ka", true, 8},   {2, "ka", true, 8},   {0, "ga", true, 17}, {0, "kya", true, 30},
         {0, "shi", false, 0}, {1, "shi", true, 5}, {2, "shi", false, 0}, {2, "ga", false, 0}, {7, "ka", true, 4},
+        {2, "ki", true, 7},
     };
     for (const TCase& test : cases) {
         const TKanaPace pace = PracticePaces(hiragana, katakana, test.Kana)[KanaOfReading(test.Reading)];
@@ -329,38 +320,6 @@ TEST(PracticePaces, HintsCountAsSlowAndTheSlowerScriptCounts)
         if (test.Timed) {
             EXPECT_EQ(pace.Seconds, test.Seconds) << test.Reading << " kana " << int(test.Kana);
         }
-    }
-}
-
-// The paces of the scripts on the board, as stored: both of them in a game of both scripts,
-// the slower counting, and a kana with nothing in one of them as never timed.
-TEST(PracticePaces, ReadFromTheStoreForTheScriptsOnTheBoard)
-{
-    TTestStore place;
-    TRegOptions options = place.Options();
-    const TKanaId ka = KanaOfReading("ka"), shi = KanaOfReading("shi"), ga = KanaOfReading("ga");
-    const auto time = [](TKanaId kana, TScript script, int32_t tenths) { return TRecognitionSample{kana, script, false, tenths}; };
-    options.AddProgress(std::vector{time(ka, TScript::Hiragana, 20), time(ka, TScript::Katakana, 90),
-                                    time(shi, TScript::Hiragana, 70), time(shi, TScript::Katakana, 30),
-                                    time(ga, TScript::Katakana, 50)});
-    struct TCase {
-        uint8_t Kana;
-        TKanaId Id;
-        TKanaPace Expected;
-    };
-    const TCase cases[] = {
-        {KanaSetting::Hiragana, ka, {true, 2}},  {KanaSetting::Katakana, ka, {true, 9}},
-        {KanaSetting::Both, ka, {true, 9}},      {KanaSetting::Both, shi, {true, 7}},
-        {KanaSetting::Hiragana, ga, {false, 0}}, {KanaSetting::Katakana, ga, {true, 5}},
-        {KanaSetting::Both, ga, {false, 0}},
-    };
-    for (const TCase& test : cases) {
-        SCOPED_TRACE(std::string(KanaCatalogue[test.Id].Reading) + " kana " + std::to_string(test.Kana));
-        const TKanaPace pace = PracticePaces(options.ReadProgress(TScript::Hiragana),
-                                             options.ReadProgress(TScript::Katakana), test.Kana)
-                                   .at(test.Id);
-        EXPECT_EQ(pace.Timed, test.Expected.Timed);
-        EXPECT_EQ(pace.Seconds, test.Expected.Seconds);
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/Grading.h"
 
 namespace {
@@ -29,7 +31,9 @@ std::vector<TRecognitionSample> EvenGame()
     return samples;
 }
 
-TEST(Grading, MixUpsAndHintsFailTheKanaAndTimeOnlyTellsHardFromGood)
+// Each script of a kana and each kind of review has its own grade; typed times are judged among
+// typed times, and a mix-up (a press on a tile) grades matching alone.
+TEST(Grading, MixUpsAndHintsFailTheKanaTimeTellsHardFromGoodAndScriptsAndKindsAreGradedApart)
 {
     std::vector<TRecognitionSample> samples = EvenGame();
     samples[1].Tenths = 50;   // 2.5 times the median: slow
@@ -38,15 +42,21 @@ TEST(Grading, MixUpsAndHintsFailTheKanaAndTimeOnlyTellsHardFromGood)
     samples.push_back(Time(4, 300));  // slow once, but its median with 2 s is 16 s
     samples.push_back(Hint(5));
     samples.push_back(Time(6, 300));  // slow and mixed up: the mix-up wins
-    const std::vector<TMixUp> mixUps = {MixUpOf({6, H}, {7, H}), MixUpOf({20, H}, {21, H})};
+    samples.push_back(Time(0, 20, K));
+    for (TKanaId kana = 0; kana < 8; ++kana)
+        samples.push_back(Typed(kana, kana == 2 ? 100 : 40));  // typed median 4 s: 10 s is slow among them
+    const std::vector<TMixUp> mixUps = {MixUpOf({6, H}, {7, H}), MixUpOf({20, H}, {21, H}), MixUpOf({0, K}, {1, K})};
     const auto reviews = GradeGame(samples, mixUps);
-    const std::pair<TKanaId, TGrade> expected[] = {
-        {0, TGrade::Good}, {1, TGrade::Hard},  {2, TGrade::Good},  {3, TGrade::Good},  {4, TGrade::Hard},
-        {5, TGrade::Again}, {6, TGrade::Again}, {7, TGrade::Again}, {20, TGrade::Again}, {21, TGrade::Again},
+    constexpr TReviewKind M = TReviewKind::Matching, T = TReviewKind::Typed;
+    const std::tuple<TKanaId, TReviewKind, TScript, TGrade> expected[] = {
+        {0, M, H, TGrade::Good},  {1, M, H, TGrade::Hard},  {2, M, H, TGrade::Good},  {3, M, H, TGrade::Good},
+        {4, M, H, TGrade::Hard},  {5, M, H, TGrade::Again}, {6, M, H, TGrade::Again}, {7, M, H, TGrade::Again},
+        {20, M, H, TGrade::Again}, {21, M, H, TGrade::Again}, {0, M, K, TGrade::Again}, {1, M, K, TGrade::Again},
+        {0, T, H, TGrade::Good},  {1, T, H, TGrade::Good},  {2, T, H, TGrade::Hard},  {6, T, H, TGrade::Good},
     };
-    for (const auto& [kana, grade] : expected)
-        EXPECT_EQ(GradeOf(reviews, kana), grade) << int(kana);
-    EXPECT_EQ(reviews.size(), 12u) << "every kana seen once, the mixed-up ones not taken too";
+    for (const auto& [kana, kind, script, grade] : expected)
+        EXPECT_EQ(GradeOf(reviews, kana, kind, script), grade) << int(kana) << " kind " << int(kind) << " script " << int(script);
+    EXPECT_EQ(reviews.size(), 22u) << "every kana seen once in each script and kind, the mixed-up ones not taken too";
 }
 
 // With fewer than LeastTimedForPace timed pairs the game's median says nothing.
@@ -54,24 +64,6 @@ TEST(Grading, AGameWithFewTimesJudgesNoTime)
 {
     const std::vector<TRecognitionSample> samples = {Time(0, 10), Time(1, 10), Time(2, 10), Time(3, 900)};
     EXPECT_EQ(GradeOf(GradeGame(samples, {}), 3), TGrade::Good);
-}
-
-// Each script of a kana and each kind of review has its own grade; typed times are judged among
-// typed times, and a mix-up (a press on a tile) grades matching alone.
-TEST(Grading, ScriptsAndKindsAreGradedApart)
-{
-    std::vector<TRecognitionSample> samples = EvenGame();
-    samples.push_back(Time(0, 20, K));
-    for (TKanaId kana = 0; kana < 8; ++kana)
-        samples.push_back(Typed(kana, kana == 2 ? 100 : 40));  // typed median 4 s: 10 s is slow among them
-    const auto reviews = GradeGame(samples, {MixUpOf({0, K}, {1, K})});
-    EXPECT_EQ(GradeOf(reviews, 0), TGrade::Good);
-    EXPECT_EQ(GradeOf(reviews, 0, TReviewKind::Matching, K), TGrade::Again);
-    EXPECT_EQ(GradeOf(reviews, 0, TReviewKind::Typed), TGrade::Good);
-    EXPECT_EQ(GradeOf(reviews, 2, TReviewKind::Typed), TGrade::Hard);
-    EXPECT_EQ(GradeOf(reviews, 2), TGrade::Good) << "its matching time is the game's median";
-    EXPECT_EQ(GradeOf(reviews, 1, TReviewKind::Matching, K), TGrade::Again);
-    EXPECT_EQ(GradeOf(reviews, 1, TReviewKind::Typed), TGrade::Good);
 }
 
 }  // namespace

@@ -1,50 +1,44 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "model/KanaMemory.h"
 
 namespace {
 
 // Hand-worked from the published formulas and default weights: a memory of stability 10 days and
-// difficulty 5 reviewed 10 days on, when its recall is (1 + 19/81)^-0.5 = 0.9.
+// difficulty 5 reviewed 10 days on, when its recall is (1 + 19/81)^-0.5 = 0.9; and a first review,
+// which takes the grade's initial stability and difficulty.
 TEST(KanaMemory, EachGradeMovesStabilityAndDifficultyAsFsrsFiveStates)
 {
-    const TKanaMemory memory{10, 5, 100};
+    const TKanaMemory known{10, 5, 100}, never{};
     struct TCase {
+        TKanaMemory Before;
         TGrade Grade;
         int32_t Day;
         double Stability;
         double Difficulty;
     };
     const TCase cases[] = {
-        {TGrade::Again, 110, 2.107696, 6.607035},  // w11 D^-w12 ((S+1)^w13 - 1) e^(w14 (1 - R))
-        {TGrade::Hard, 110, 15.313912, 5.799434},   // the growth of Good times w15
-        {TGrade::Good, 110, 32.954264, 4.991833},   // S (1 + e^w8 (11 - D) S^-w9 (e^(w10 (1 - R)) - 1))
-        {TGrade::Easy, 110, 78.628658, 4.184232},   // times w16
-        {TGrade::Again, 100, 5.010285, 6.607035},   // the same day: S e^(w17 (G - 3 + w18))
-        {TGrade::Good, 100, 14.077712, 4.991833},
-        {TGrade::Good, 99, 14.077712, 4.991833},    // a clock set back counts as the same day
+        {known, TGrade::Again, 110, 2.107696, 6.607035},  // w11 D^-w12 ((S+1)^w13 - 1) e^(w14 (1 - R))
+        {known, TGrade::Hard, 110, 15.313912, 5.799434},   // the growth of Good times w15
+        {known, TGrade::Good, 110, 32.954264, 4.991833},   // S (1 + e^w8 (11 - D) S^-w9 (e^(w10 (1 - R)) - 1))
+        {known, TGrade::Easy, 110, 78.628658, 4.184232},   // times w16
+        {known, TGrade::Again, 100, 5.010285, 6.607035},   // the same day: S e^(w17 (G - 3 + w18))
+        {known, TGrade::Good, 100, 14.077712, 4.991833},
+        {known, TGrade::Good, 99, 14.077712, 4.991833},    // a clock set back counts as the same day
+        {never, TGrade::Again, 7, 0.40255, 7.1949},
+        {never, TGrade::Hard, 7, 1.18385, 6.488305},
+        {never, TGrade::Good, 7, 3.173, 5.282434},  // w4 - e^(2 w5) + 1
+        {never, TGrade::Easy, 7, 15.69105, 3.224502},
     };
     for (const TCase& test : cases) {
-        const TKanaMemory after = AfterReview(memory, test.Grade, test.Day);
-        EXPECT_NEAR(after.Stability, test.Stability, 1e-5) << int(test.Grade) << " on day " << test.Day;
-        EXPECT_NEAR(after.Difficulty, test.Difficulty, 1e-5) << int(test.Grade) << " on day " << test.Day;
+        SCOPED_TRACE(std::to_string(int(test.Grade)) + " on day " + std::to_string(test.Day));
+        const TKanaMemory after = AfterReview(test.Before, test.Grade, test.Day);
+        EXPECT_NEAR(after.Stability, test.Stability, 1e-6);
+        EXPECT_NEAR(after.Difficulty, test.Difficulty, 1e-6);
         EXPECT_EQ(after.LastDay, test.Day);
-    }
-}
-
-TEST(KanaMemory, AFirstReviewTakesTheGradesInitialStabilityAndDifficulty)
-{
-    const std::pair<TGrade, std::pair<double, double>> firsts[] = {
-        {TGrade::Again, {0.40255, 7.1949}},
-        {TGrade::Hard, {1.18385, 6.488305}},
-        {TGrade::Good, {3.173, 5.282434}},  // w4 - e^(2 w5) + 1
-        {TGrade::Easy, {15.69105, 3.224502}},
-    };
-    for (const auto& [grade, expected] : firsts) {
-        const TKanaMemory first = AfterReview({}, grade, 7);
-        EXPECT_NEAR(first.Stability, expected.first, 1e-6) << int(grade);
-        EXPECT_NEAR(first.Difficulty, expected.second, 1e-6) << int(grade);
-        EXPECT_TRUE(first.Reviewed());
+        EXPECT_TRUE(after.Reviewed());
     }
 }
 
