@@ -283,16 +283,15 @@ TEST_F(ProgressStore, ADamagedMemoryIsNamedAndWrittenAfreshWithNothingElseLost)
     EXPECT_EQ(read.At({FaceOfReading("shi"), H}, TReviewKind::Matching), shi);
     EXPECT_EQ(Options.ReadGameDays(), TGameDays{});
 
-    const auto named = Options.AddProgress({}, {}, std::vector<TKanaReview>{{{0, H}, TReviewKind::Matching, TGrade::Good}}, 20002);
+    const std::vector<TKanaReview> goodA{{{0, H}, TReviewKind::Matching, TGrade::Good}};
+    const auto named = Options.AddProgress({}, {}, goodA, 20002);
     EXPECT_EQ(TNames(named.begin(), named.end()), TNames({"hiragana_ka_memory", "typed_katakana_a_memory", "games"}));
-    EXPECT_EQ(Stored("hiragana_ka_memory"), "");
-    EXPECT_EQ(Stored("typed_katakana_a_memory"), "");
-    EXPECT_EQ(Stored(std::string(GameDaysValueName)), "20002:1");
-    EXPECT_EQ(Stored("hiragana_shi_memory"), MemoryText(shi));
-    EXPECT_EQ(Stored("hiragana_ka_tenths"), "1;40");
-    EXPECT_EQ(Stored("hiragana_a_memory"), MemoryText(AfterReview({}, TGrade::Good, 20002)));
-    EXPECT_EQ(Options.AddProgress({}, {}, std::vector<TKanaReview>{{{0, H}, TReviewKind::Matching, TGrade::Good}}, 20002),
-              std::vector<std::string>{}) << "named once";
+    for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{
+             {"hiragana_ka_memory", ""}, {"typed_katakana_a_memory", ""}, {std::string(GameDaysValueName), "20002:1"},
+             {"hiragana_shi_memory", MemoryText(shi)}, {"hiragana_ka_tenths", "1;40"},
+             {"hiragana_a_memory", MemoryText(AfterReview({}, TGrade::Good, 20002))}})
+        EXPECT_EQ(Stored(name), text) << name;
+    EXPECT_EQ(Options.AddProgress({}, {}, goodA, 20002), std::vector<std::string>{}) << "named once";
 }
 
 }  // namespace
