@@ -4,6 +4,8 @@
 
 #include <emscripten.h>
 
+#include <tuple>
+
 #include "storage/BrowserStore.h"
 #include "tests/support/TestStore.h"
 
@@ -49,18 +51,13 @@ TEST_F(BrowserStore, ValuesKeepTheirTypesAndNumberedNamesTheirOrder)
     ASSERT_TRUE(store->WriteString("text", "さくら"));
     EXPECT_EQ(store->ValueNames(), (std::vector<std::string>{"1", "2", "10", "face", "text"}));
 
-    struct TCase {
-        const char* Name;
-        TValueRead AsInteger;
-        TValueRead AsString;
-    };
-    for (const TCase& c : {TCase{"face", TValueRead::Ok, TValueRead::WrongType},
-                           TCase{"text", TValueRead::WrongType, TValueRead::Ok},
-                           TCase{"none", TValueRead::Missing, TValueRead::Missing}}) {
+    for (const auto& [name, asInteger, asString] : {std::tuple{"face", TValueRead::Ok, TValueRead::WrongType},
+                                                    {"text", TValueRead::WrongType, TValueRead::Ok},
+                                                    {"none", TValueRead::Missing, TValueRead::Missing}}) {
         uint32_t number = 0;
         std::string text;
-        EXPECT_EQ(store->ReadInteger(c.Name, number), c.AsInteger) << c.Name;
-        EXPECT_EQ(store->ReadString(c.Name, text), c.AsString) << c.Name;
+        EXPECT_EQ(store->ReadInteger(name, number), asInteger) << name;
+        EXPECT_EQ(store->ReadString(name, text), asString) << name;
     }
     EXPECT_EQ(TextOf(*store, "text"), "さくら");
     EXPECT_TRUE(Tab()->KeyExists("Software\\tesuli"));
