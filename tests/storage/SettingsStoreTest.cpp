@@ -90,7 +90,9 @@ TEST_F(SettingsStore, AKeyOfAnEarlierReleaseKeepsItsValuesAndGainsTheNewSettings
     };
     const TRelease releases[] = {
         {{{"face", 0}, {"bgd", 4}, {"mapId", 5}, {"hintSpeed", 2}}, 4, {0, 4, 5, 2, 0, 0, 0, 0}},
-        {{{"face", 0}, {"bgd", 4}, {"mapId", 5}, {"hintSpeed", 2}, {"kana", 2}, {"readings", 1}}, 2, {0, 4, 5, 2, 2, 1, 0, 0}},
+        {{{"face", 0}, {"bgd", 4}, {"mapId", 5}, {"hintSpeed", 2}, {"kana", 2}, {"readings", 1}},
+         2,
+         {0, 4, 5, 2, 2, 1, 0, 0}},
     };
     for (const TRelease& release : releases) {
         TTestStore place;
