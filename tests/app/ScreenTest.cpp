@@ -1,6 +1,9 @@
 // Where the items of a radio group stand, as every front end places them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string_view>
+
 #include "app/DialogScreens.h"
 #include "app/Screen.h"
 
@@ -33,29 +36,19 @@ TEST(RadioItemPlace, ItemsFillTheColumnsTopToBottomBelowTheCaption)
 TEST(StepInGroup, ArrowsFollowTheGridOfThePreviewsOfTheirGroup)
 {
     const TScreen& options = OptionsScreen();
-    const auto background = [](int index) { return BackgroundPreviewName(static_cast<uint8_t>(index)); };
-    const struct {
-        std::string From;
-        TArrow Arrow;
-        std::string To;
-    } cases[] = {
-        {background(0), TArrow::Down, background(1)},
-        {background(2), TArrow::Down, background(0)},
-        {background(0), TArrow::Up, background(2)},
-        {background(0), TArrow::Right, background(3)},
-        {background(4), TArrow::Right, background(1)},
-        {background(5), TArrow::Left, background(2)},
-        {background(1), TArrow::Left, background(4)},
-        {background(4), TArrow::Up, background(3)},
-        {FacePreviewName(1), TArrow::Down, FacePreviewName(0)},
-        {FacePreviewName(0), TArrow::Up, FacePreviewName(1)},
-        {FacePreviewName(0), TArrow::Down, FacePreviewName(1)},
-        {FacePreviewName(0), TArrow::Right, FacePreviewName(0)},
+    // Each step: a preview, an arrow (Up, Down, Left, Right), the preview it reaches.
+    const auto check = [&](std::string (*name)(uint8_t), std::string_view steps) {
+        for (; !steps.empty(); steps.remove_prefix(std::min<size_t>(4, steps.size()))) {
+            SCOPED_TRACE(std::string(steps.substr(0, 3)));
+            const TArrow arrow = steps[1] == 'U'   ? TArrow::Up
+                                 : steps[1] == 'D' ? TArrow::Down
+                                 : steps[1] == 'L' ? TArrow::Left
+                                                   : TArrow::Right;
+            EXPECT_EQ(options.StepInGroup(name(uint8_t(steps[0] - '0')), arrow).Name, name(uint8_t(steps[2] - '0')));
+        }
     };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.From + " " + std::to_string(static_cast<int>(test.Arrow)));
-        EXPECT_EQ(options.StepInGroup(test.From, test.Arrow).Name, test.To);
-    }
+    check(BackgroundPreviewName, "0D1 2D0 0U2 0R3 4R1 5L2 1L4 4U3");
+    check(FacePreviewName, "1D0 0U1 0D1 0R0");
 }
 
 }  // namespace

@@ -25,20 +25,18 @@ TArea InnerPlate(double scale)
     return {first(6), first(3), first(37), first(50)};
 }
 
+// How far apart two pixels are in the colour at shift.
+int Gap(uint32_t a, uint32_t b, int shift) { return std::abs(int(a >> shift & 0xff) - int(b >> shift & 0xff)); }
+
 int Distance(uint32_t pixel, uint32_t plate)
 {
-    int distance = 0;
-    for (const int shift : {16, 8, 0})
-        distance += std::abs(int(pixel >> shift & 0xff) - int(plate >> shift & 0xff));
-    return distance;
+    return Gap(pixel, plate, 16) + Gap(pixel, plate, 8) + Gap(pixel, plate, 0);
 }
 
 bool IsInk(uint32_t pixel, uint32_t plate)
 {
     return Distance(pixel, plate) > 24;
 }
-
-
 
 // Rows of the ink that are the row above over again: what enlarging a smaller picture by repeating
 // pixels leaves behind.
@@ -114,10 +112,8 @@ int StronglyDiffering(const TPixelImage& a, const TPixelImage& b)
 {
     int count = 0;
     for (size_t i = 0; i < a.Pixels.size(); ++i) {
-        int most = 0;
-        for (const int shift : {16, 8, 0})
-            most = std::max(most, std::abs(int(a.Pixels[i] >> shift & 0xff) - int(b.Pixels[i] >> shift & 0xff)));
-        count += most > 96;
+        const uint32_t p = a.Pixels[i], q = b.Pixels[i];
+        count += std::max({Gap(p, q, 16), Gap(p, q, 8), Gap(p, q, 0)}) > 96;
     }
     return count;
 }
@@ -126,7 +122,7 @@ int StronglyDiffering(const TPixelImage& a, const TPixelImage& b)
 // scripts and both artworks.
 int LeastDifference(std::string_view first, std::string_view second, double scale)
 {
-    int least = INT32_MAX;
+    int least = INT_MAX;
     for (const uint8_t artwork : {0, 1})
         for (const TScript script : {TScript::Hiragana, TScript::Katakana})
             for (const TFaceShows shows : {TFaceShows::Kana, TFaceShows::KanaWithReading}) {

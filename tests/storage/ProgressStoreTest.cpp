@@ -212,6 +212,9 @@ TEST_F(ProgressStore, OnlyTheLatestMixUpsAreKept)
 
 namespace {
 
+// A game's reviews: one hiragana face matched with the grade.
+std::vector<TKanaReview> Matched(uint8_t face, TGrade grade) { return {{{face, H}, TReviewKind::Matching, grade}}; }
+
 TEST(MemoryText, AMemoryReadsBackAsWrittenAndAnythingElseIsDamaged)
 {
     const TKanaMemory reviewed = AfterReview(AfterReview({}, TGrade::Good, 20430), TGrade::Hard, 20433);
@@ -254,8 +257,7 @@ TEST_F(ProgressStore, AnOlderStoreIsReadOnAndAGameAddsItsMemoriesBesideTheTimes)
     const std::vector<TKanaReview> reviews = {{{Ka, H}, TReviewKind::Matching, TGrade::Good},
                                               {{Ka, H}, TReviewKind::Typed, TGrade::Hard}};
     EXPECT_EQ(Options.AddProgress(std::vector{Time(Ka, H, 60)}, {}, reviews, 20430), std::vector<std::string>{});
-    EXPECT_EQ(Options.AddProgress({}, {}, std::vector<TKanaReview>{{{Ka, H}, TReviewKind::Matching, TGrade::Again}}, 20431),
-              std::vector<std::string>{});
+    EXPECT_EQ(Options.AddProgress({}, {}, Matched(Ka, TGrade::Again), 20431), std::vector<std::string>{});
 
     const TMemoryTable memories = Place.Options().ReadMemories();
     EXPECT_EQ(memories.At({Ka, H}, TReviewKind::Matching),
@@ -283,16 +285,14 @@ TEST_F(ProgressStore, ADamagedMemoryIsNamedAndWrittenAfreshWithNothingElseLost)
     EXPECT_EQ(read.At({FaceOfReading("shi"), H}, TReviewKind::Matching), shi);
     EXPECT_EQ(Options.ReadGameDays(), TGameDays{});
 
-    const auto named = Options.AddProgress({}, {}, std::vector<TKanaReview>{{{0, H}, TReviewKind::Matching, TGrade::Good}}, 20002);
+    const auto named = Options.AddProgress({}, {}, Matched(0, TGrade::Good), 20002);
     EXPECT_EQ(TNames(named.begin(), named.end()), TNames({"hiragana_ka_memory", "typed_katakana_a_memory", "games"}));
-    EXPECT_EQ(Stored("hiragana_ka_memory"), "");
-    EXPECT_EQ(Stored("typed_katakana_a_memory"), "");
-    EXPECT_EQ(Stored(std::string(GameDaysValueName)), "20002:1");
-    EXPECT_EQ(Stored("hiragana_shi_memory"), MemoryText(shi));
-    EXPECT_EQ(Stored("hiragana_ka_tenths"), "1;40");
-    EXPECT_EQ(Stored("hiragana_a_memory"), MemoryText(AfterReview({}, TGrade::Good, 20002)));
-    EXPECT_EQ(Options.AddProgress({}, {}, std::vector<TKanaReview>{{{0, H}, TReviewKind::Matching, TGrade::Good}}, 20002),
-              std::vector<std::string>{}) << "named once";
+    for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{
+             {"hiragana_ka_memory", ""}, {"typed_katakana_a_memory", ""}, {std::string(GameDaysValueName), "20002:1"},
+             {"hiragana_shi_memory", MemoryText(shi)}, {"hiragana_ka_tenths", "1;40"},
+             {"hiragana_a_memory", MemoryText(AfterReview({}, TGrade::Good, 20002))}})
+        EXPECT_EQ(Stored(name), text) << name;
+    EXPECT_EQ(Options.AddProgress({}, {}, Matched(0, TGrade::Good), 20002), std::vector<std::string>{}) << "named once";
 }
 
 }  // namespace

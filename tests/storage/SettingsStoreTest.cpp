@@ -13,6 +13,17 @@
 namespace {
 
 using Names = std::vector<std::string>;
+using Values = std::vector<int>;
+
+// In the order the game's settings were added, so that a prefix is what an earlier release knew.
+Values Read(TRegOptions& options, size_t from = 0, size_t to = 8)
+{
+    const char* const names[] = {"face", "bgd", "mapId", "hintSpeed", "kana", "readings", "kanaset", "practice"};
+    Values read;
+    for (size_t i = from; i < to; ++i)
+        read.push_back(options.Read(Setting(names[i])));
+    return read;
+}
 
 class SettingsStore : public ::testing::Test {
 protected:
@@ -39,17 +50,16 @@ protected:
         ASSERT_TRUE(store->OpenKey(SettingsKey));
         ASSERT_TRUE(store->WriteInteger(name, value));
     }
+    void ArrangeText(const std::string& name, const std::string& text)
+    {
+        const auto store = Place.Open();
+        ASSERT_TRUE(store->OpenKey(SettingsKey));
+        ASSERT_TRUE(store->WriteString(name, text));
+    }
     void ExpectDefaults()
     {
         EXPECT_EQ(StoredNames(), AllNames);
-        EXPECT_EQ(Options.Read(Setting("face")), 1);
-        EXPECT_EQ(Options.Read(Setting("bgd")), 1);
-        EXPECT_EQ(Options.Read(Setting("mapId")), 0);
-        EXPECT_EQ(Options.Read(Setting("hintSpeed")), 1);
-        EXPECT_EQ(Options.Read(Setting("kana")), 0);
-        EXPECT_EQ(Options.Read(Setting("readings")), 0);
-        EXPECT_EQ(Options.Read(Setting("kanaset")), 0);
-        EXPECT_EQ(Options.Read(Setting("practice")), 0);
+        EXPECT_EQ(Read(Options), (Values{1, 1, 0, 1, 0, 0, 0, 0}));
     }
     const Names AllNames{"bgd", "face", "hintSpeed", "kana", "kanaset", "mapId", "practice", "readings"};
 
@@ -76,10 +86,13 @@ TEST_F(SettingsStore, AKeyOfAnEarlierReleaseKeepsItsValuesAndGainsTheNewSettings
     struct TRelease {
         std::vector<std::pair<const char*, uint32_t>> Stored;
         int Added;
+        Values Read;
     };
     const TRelease releases[] = {
-        {{{"face", 0}, {"bgd", 4}, {"mapId", 5}, {"hintSpeed", 2}}, 4},
-        {{{"face", 0}, {"bgd", 4}, {"mapId", 5}, {"hintSpeed", 2}, {"kana", 2}, {"readings", 1}}, 2},
+        {{{"face", 0}, {"bgd", 4}, {"mapId", 5}, {"hintSpeed", 2}}, 4, {0, 4, 5, 2, 0, 0, 0, 0}},
+        {{{"face", 0}, {"bgd", 4}, {"mapId", 5}, {"hintSpeed", 2}, {"kana", 2}, {"readings", 1}},
+         2,
+         {0, 4, 5, 2, 2, 1, 0, 0}},
     };
     for (const TRelease& release : releases) {
         TTestStore place;
@@ -95,17 +108,7 @@ TEST_F(SettingsStore, AKeyOfAnEarlierReleaseKeepsItsValuesAndGainsTheNewSettings
         log.Writes = 0;
         EXPECT_FALSE(options.InitDefaults()) << "the settings are to be read, not taken as defaults";
         EXPECT_EQ(log.Writes, release.Added);
-        const auto kept = [&](const char* name, uint8_t fallback) {
-            for (const auto& [stored, value] : release.Stored)
-                if (std::string_view(stored) == name)
-                    return static_cast<uint8_t>(value);
-            return fallback;
-        };
-        EXPECT_EQ(std::make_tuple(options.Read(Setting("face")), options.Read(Setting("bgd")),
-                                  options.Read(Setting("mapId")), options.Read(Setting("hintSpeed")),
-                                  options.Read(Setting("kana")), options.Read(Setting("readings")),
-                                  options.Read(Setting("kanaset")), options.Read(Setting("practice"))),
-                  std::make_tuple(0, 4, 5, 2, kept("kana", 0), kept("readings", 0), 0, 0));
+        EXPECT_EQ(Read(options), release.Read);
         std::string record;
         EXPECT_TRUE(options.ReadScore(1, record));
         EXPECT_NE(record.find("Yuki"), std::string::npos);
@@ -121,23 +124,17 @@ TEST_F(SettingsStore, AKeyOfAnEarlierReleaseKeepsItsValuesAndGainsTheNewSettings
 
 TEST_F(SettingsStore, WritesAreSeenByTheNextReadOfAnyObject)
 {
-    Options.Write(Setting("face"), 0);
-    Options.Write(Setting("bgd"), 5);
-    Options.Write(Setting("mapId"), 6);
-    Options.Write(Setting("hintSpeed"), 2);
+    for (const auto& [name, value] : {std::pair{"face", 0}, {"bgd", 5}, {"mapId", 6}, {"hintSpeed", 2}})
+        Options.Write(Setting(name), static_cast<uint8_t>(value));
     TRegOptions other = Place.Options();
     EXPECT_FALSE(other.InitDefaults());
-    EXPECT_EQ(other.Read(Setting("face")), 0);
-    EXPECT_EQ(other.Read(Setting("bgd")), 5);
-    EXPECT_EQ(other.Read(Setting("mapId")), 6);
-    EXPECT_EQ(other.Read(Setting("hintSpeed")), 2);
+    EXPECT_EQ(Read(other, 0, 4), (Values{0, 5, 6, 2}));
 }
 
 TEST_F(SettingsStore, AKeyWithOneToThreeValuesGetsAllTheDefaults)
 {
-    Arrange("face", 0);
-    Arrange("bgd", 3);
-    Arrange("mapId", 2);
+    for (const char* name : {"face", "bgd", "mapId"})
+        Arrange(name, 2);
     EXPECT_TRUE(Options.InitDefaults());
     ExpectDefaults();
 }
@@ -164,29 +161,18 @@ TEST_F(SettingsStore, AKeyWithMoreValuesThanTheGameWritesReadsAsStored)
     Log.Writes = 0;
     EXPECT_FALSE(Options.InitDefaults());
     EXPECT_EQ(Log.Writes, 0);
-    EXPECT_EQ(std::make_tuple(Options.Read(Setting("face")), Options.Read(Setting("bgd")), Options.Read(Setting("mapId")), Options.Read(Setting("hintSpeed")),
-                              Options.Read(Setting("kana")), Options.Read(Setting("readings")), Options.Read(Setting("kanaset")), Options.Read(Setting("practice"))),
-              std::make_tuple(0, 4, 5, 2, 1, 2, 2, 1));
+    EXPECT_EQ(Read(Options), (Values{0, 4, 5, 2, 1, 2, 2, 1}));
     EXPECT_EQ(StoredInteger("zoom"), 3u);
 }
 
+// Missing or stored as text, a setting with a range is an error too, not its default.
 TEST_F(SettingsStore, AValueOfAnotherTypeIsAnError)
 {
-    {
-        const auto store = Place.Open();
-        ASSERT_TRUE(store->OpenKey(SettingsKey));
-        ASSERT_TRUE(store->WriteString("face", "1"));
-    }
-    EXPECT_EQ(ErrorOf([&] { Options.Read(Setting("face")); }), "Invalid data type for 'face'");
-    Arrange("kana", 1);
-    EXPECT_EQ(Options.Read(Setting("kana")), 1);
     EXPECT_EQ(ErrorOf([&] { Options.Read(Setting("readings")); }), "Failed to get data for 'readings'");
-    {
-        const auto store = Place.Open();
-        ASSERT_TRUE(store->OpenKey(SettingsKey));
-        ASSERT_TRUE(store->WriteString("readings", "1"));
+    for (const std::string name : {"face", "readings"}) {
+        ArrangeText(name, "1");
+        EXPECT_EQ(ErrorOf([&] { Options.Read(Setting(name)); }), "Invalid data type for '" + name + "'");
     }
-    EXPECT_EQ(ErrorOf([&] { Options.Read(Setting("readings")); }), "Invalid data type for 'readings'");
 }
 
 // The learning modes and the kana set have three choices each, practice two; anything else,
@@ -198,32 +184,12 @@ TEST_F(SettingsStore, AChoiceOutsideItsRangeReadsAsTheDefault)
     for (const auto& [stored, ofThree, ofTwo] : cases) {
         for (const char* name : {"kana", "readings", "kanaset", "practice"})
             Arrange(name, stored);
-        EXPECT_EQ(Options.Read(Setting("kana")), ofThree) << stored;
-        EXPECT_EQ(Options.Read(Setting("readings")), ofThree) << stored;
-        EXPECT_EQ(Options.Read(Setting("kanaset")), ofThree) << stored;
-        EXPECT_EQ(Options.Read(Setting("practice")), ofTwo) << stored;
+        EXPECT_EQ(Read(Options, 4), (Values{ofThree, ofThree, ofThree, ofTwo})) << stored;
     }
-    Options.Write(Setting("kana"), 2);
-    Options.Write(Setting("readings"), 1);
-    Options.Write(Setting("kanaset"), 2);
-    Options.Write(Setting("practice"), 1);
-    EXPECT_EQ(StoredInteger("kana"), 2u);
-    EXPECT_EQ(StoredInteger("readings"), 1u);
-    EXPECT_EQ(StoredInteger("kanaset"), 2u);
-    EXPECT_EQ(StoredInteger("practice"), 1u);
-}
-
-TEST_F(SettingsStore, ReadsTakeTheLowEightBitsAndWritesZeroExtend)
-{
-    Arrange("bgd", 258);
-    Arrange("face", 0xFFFFFFFFu);
-    Arrange("mapId", 257);
-    EXPECT_EQ(Options.Read(Setting("bgd")), 2);
-    EXPECT_EQ(Options.Read(Setting("face")), 255);
-    EXPECT_EQ(Options.Read(Setting("mapId")), 1);
-
-    Options.Write(Setting("hintSpeed"), 200);
-    EXPECT_EQ(StoredInteger("hintSpeed"), 200u);
+    for (const auto& [name, value] : {std::pair{"kana", 2u}, {"readings", 1u}, {"kanaset", 2u}, {"practice", 1u}}) {
+        Options.Write(Setting(name), static_cast<uint8_t>(value));
+        EXPECT_EQ(StoredInteger(name), value);
+    }
 }
 
 TEST_F(SettingsStore, AReadWithoutKeyCreatesTheEmptyKeyAndFails)
@@ -236,12 +202,7 @@ TEST_F(SettingsStore, AReadWithoutKeyCreatesTheEmptyKeyAndFails)
 TEST_F(SettingsStore, AnUnopenableStoreGivesTheFallbacksAndRefusesWrites)
 {
     Place.MakeUnopenable();
-    EXPECT_EQ(Options.Read(Setting("face")), 0);
-    EXPECT_EQ(Options.Read(Setting("bgd")), 0);
-    EXPECT_EQ(Options.Read(Setting("mapId")), 0);
-    EXPECT_EQ(Options.Read(Setting("hintSpeed")), 1);
-    EXPECT_EQ(Options.Read(Setting("kana")), 0);
-    EXPECT_EQ(Options.Read(Setting("readings")), 0);
+    EXPECT_EQ(Read(Options, 0, 6), (Values{0, 0, 0, 1, 0, 0}));
     EXPECT_EQ(ErrorOf([&] { Options.Write(Setting("mapId"), 3); }), "Failed to set data for 'mapId'");
     EXPECT_EQ(ErrorOf([&] { Options.Write(Setting("readings"), 1); }), "Failed to set data for 'readings'");
     EXPECT_EQ(ErrorOf([&] { Options.InitDefaults(); }), "Failed to set data for 'face'");
@@ -250,7 +211,8 @@ TEST_F(SettingsStore, AnUnopenableStoreGivesTheFallbacksAndRefusesWrites)
 } // namespace
 
 // Every row of the settings table, a new one too, goes through the store as stated: a first run's
-// default, each value in range back as written, one beyond it repaired, and all of them at once.
+// default, each value in range back as written (stored zero-extended), one beyond it repaired (only
+// the low eight bits count), and all of them at once.
 TEST_F(SettingsStore, EveryRowOfTheTableIsWrittenReadAndRepairedAsItSays)
 {
     ASSERT_TRUE(Options.InitDefaults());
@@ -270,8 +232,9 @@ TEST_F(SettingsStore, EveryRowOfTheTableIsWrittenReadAndRepairedAsItSays)
         for (const uint32_t value : values) {
             Options.Write(row, static_cast<uint8_t>(value));
             ASSERT_EQ(Options.Read(row), value);
+            ASSERT_EQ(StoredInteger(std::string(row.Name)), value);
         }
-        Arrange(std::string(row.Name), last + 2);
+        Arrange(std::string(row.Name), 0xFFFF0000u | (last + 2));
         EXPECT_EQ(Options.Read(row), row.Last == AnyByte ? 1 : row.Default);
         Options.Write(row, row.Default);
     }
@@ -288,11 +251,7 @@ TEST_F(SettingsStore, ReadingTheSettingsKeepsWhatWasReadBeforeAFailure)
 {
     Options.InitDefaults();
     Arrange("bgd", 3);
-    {
-        const auto store = Place.Open();
-        store->OpenKey(SettingsKey);
-        store->WriteString("mapId", "three");
-    }
+    ArrangeText("mapId", "three");
     TSettings read;
     read.MapId = 9;
     read.HintSpeed = 9;
